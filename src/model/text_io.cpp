@@ -1,0 +1,144 @@
+#include "model/text_io.h"
+
+#include "model/error.h"
+#include "model/numeric.h"
+
+namespace tessarin {
+
+PrintWriter& PrintWriter::Number(double x) { return Text(PrintedNumber(x)); }
+
+PrintWriter& PrintWriter::Text(const std::string& text) {
+    out_ << text;
+    column_ += static_cast<int>(text.size());
+    return *this;
+}
+
+PrintWriter& PrintWriter::Item(const Value& value) {
+    return value.IsText() ? Text(value.ToText()) : Number(value.Number());
+}
+
+PrintWriter& PrintWriter::NextZone() {
+    const int padding = (kZoneWidth - column_ % kZoneWidth) % kZoneWidth;
+    return Text(std::string(static_cast<std::size_t>(padding), ' '));
+}
+
+PrintWriter& PrintWriter::EndLine() {
+    out_ << "\r\n";
+    column_ = 0;
+    return *this;
+}
+
+FieldReader::FieldReader(std::istream& in, std::string failureMessage)
+    : in_(in), failureMessage_(std::move(failureMessage)) {}
+
+void FieldReader::Fail() const { throw Error(failureMessage_); }
+
+int FieldReader::Peek() { return in_.peek(); }
+
+int FieldReader::Get() { return in_.get(); }
+
+static bool IsBlank(int c) { return c == ' ' || c == '\t'; }
+static bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+
+void FieldReader::SkipBlanks() {
+    while (IsBlank(Peek())) {
+        Get();
+    }
+}
+
+void FieldReader::SkipLineEnd() {
+    if (Peek() == '\r') {
+        Get();
+    }
+    if (Peek() == '\n') {
+        Get();
+    }
+}
+
+// After a field: blanks, then one comma or one line end, belong to it.
+void FieldReader::FinishField() {
+    SkipBlanks();
+    if (Peek() == ',') {
+        Get();
+    } else if (IsLineEnd(Peek())) {
+        SkipLineEnd();
+    }
+}
+
+std::string FieldReader::UnquotedField(bool blankEnds) {
+    std::string field;
+    for (int c = Peek(); c != EOF && c != ',' && !IsLineEnd(c) && !(blankEnds && IsBlank(c));
+         c = Peek()) {
+        field += static_cast<char>(Get());
+    }
+    while (!field.empty() && IsBlank(field.back())) {
+        field.pop_back();
+    }
+    return field;
+}
+
+std::string FieldReader::NextRawField(bool blankEnds) {
+    // Leading blanks and empty lines come before a field.
+    while (IsBlank(Peek()) || IsLineEnd(Peek())) {
+        Get();
+    }
+    if (Peek() == EOF) {
+        Fail();
+    }
+    std::string field;
+    if (Peek() == '"') {
+        Get();
+        for (int c = Get(); c != '"'; c = Get()) {
+            if (c == EOF) {
+                Fail();
+            }
+            field += static_cast<char>(c);
+        }
+    } else {
+        field = UnquotedField(blankEnds);
+    }
+    FinishField();
+    return field;
+}
+
+std::string FieldReader::Field() { return NextRawField(false); }
+
+double FieldReader::Number() {
+    const auto number = ParseNumber(NextRawField(true));
+    if (!number) {
+        Fail();
+    }
+    return *number;
+}
+
+std::int16_t FieldReader::Int16() {
+    const double number = Number();
+    try {
+        return ToInt16(number);
+    } catch (const OverflowError&) {
+        Fail();
+    }
+}
+
+Value FieldReader::ValueField() { return Value::FromField(NextRawField(true)); }
+
+std::string FieldReader::Line() {
+    if (Peek() == EOF) {
+        Fail();
+    }
+    std::string line;
+    for (int c = Peek(); c != EOF && !IsLineEnd(c); c = Peek()) {
+        line += static_cast<char>(Get());
+    }
+    SkipLineEnd();
+    return line;
+}
+
+bool FieldReader::AtEnd() {
+    while (IsBlank(Peek()) || IsLineEnd(Peek())) {
+        Get();
+    }
+    return Peek() == EOF;
+}
+
+}  // namespace tessarin
