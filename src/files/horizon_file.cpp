@@ -1,0 +1,128 @@
+#include "files/horizon_file.h"
+
+#include <fstream>
+
+#include "files/atomic_file.h"
+#include "files/horizon_table.h"
+#include "model/error.h"
+#include "model/numeric.h"
+#include "model/text_io.h"
+
+namespace tessarin {
+namespace {
+
+// Entries 3 to 21 could hold horizons, but the dialog shows only 20 rows, two of them the log
+// ends.
+constexpr int kMaxFileHorizons = kHorizonRows - 2;
+
+double LogDepth(const Project& project, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= project.timeDepth.size()) {
+        return 0.0;
+    }
+    return project.timeDepth[static_cast<std::size_t>(index)];
+}
+
+struct HorizonLine {
+    double depth = 0.0;
+    std::string name;
+};
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A line: the leading number, ended by a blank or a comma, then the blanks (and one comma) after
+// it, then the name to the end of the line.
+HorizonLine ParseHorizonLine(const std::string& line) {
+    std::size_t i = 0;
+    while (i < line.size() && IsBlank(line[i])) {
+        ++i;
+    }
+    const std::size_t numberStart = i;
+    while (i < line.size() && !IsBlank(line[i]) && line[i] != ',') {
+        ++i;
+    }
+    const auto depth = ParseNumber(std::string_view(line).substr(numberStart, i - numberStart));
+    if (!depth) {
+        throw Error(kBadHorizonFileMessage);
+    }
+    while (i < line.size() && IsBlank(line[i])) {
+        ++i;
+    }
+    if (i < line.size() && line[i] == ',') {
+        ++i;
+    }
+    return {*depth, line.substr(i)};
+}
+
+void ReadHorizonLines(Project& project, std::istream& in) {
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.find_first_not_of(" \t") == std::string::npos) {
+            continue;
+        }
+        if (project.horizonCount - 2 >= kMaxFileHorizons) {
+            throw Error(kBadHorizonFileMessage);
+        }
+        const HorizonLine horizon = ParseHorizonLine(line);
+        const auto k = static_cast<std::size_t>(++project.horizonCount);
+        project.horizonDepths[k] = Value(horizon.depth);
+        project.horizonNames[k] = horizon.name;
+    }
+    if (in.bad()) {
+        throw Error(kBadHorizonFileMessage);
+    }
+}
+
+}  // namespace
+
+void WriteHorizonFile(const Project& project, std::ostream& out) {
+    PrintWriter writer(out);
+    for (int k = 2; k < project.horizonCount; ++k) {
+        writer
+            .Text(
+                FormatPattern(project.horizonDepths[static_cast<std::size_t>(k)].Number(), "####0"))
+            .NextZone()
+            .Text(project.horizonNames[static_cast<std::size_t>(k)])
+            .EndLine();
+    }
+}
+
+void SaveHorizonFile(const Project& project, const std::string& path) {
+    WriteFileAtomically(path, [&project](std::ostream& out) { WriteHorizonFile(project, out); });
+}
+
+void ReadHorizonFile(Project& project, std::istream& in) {
+    ClearHorizonTable(project);
+    project.horizonNames[1] = kStartOfLogName;
+    project.horizonDepths[1] = Value(LogDepth(project, 0));
+    project.horizonNames[2] = kEndOfLogName;
+    project.horizonDepths[2] = Value(LogDepth(project, project.lastSampleIndex));
+    project.horizonCount = 2;
+    try {
+        ReadHorizonLines(project, in);
+    } catch (const Error&) {
+        ClearHorizonTable(project);
+        throw;
+    }
+}
+
+void OpenHorizonFile(Project& project, const std::string& path) {
+    project.horizonFileName = path;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ClearHorizonTable(project);
+        throw Error(kBadHorizonFileMessage);
+    }
+    ReadHorizonFile(project, in);
+}
+
+std::string ProposedHorizonFileName(const Project& project) {
+    const std::string& name = project.projectFileName;
+    return name.substr(0, name.size() >= 3 ? name.size() - 3 : 0) + "hor";
+}
+
+}  // namespace tessarin

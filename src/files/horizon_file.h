@@ -1,0 +1,37 @@
+#pragma once
+
+// The horizon file (.hor): one line per horizon, CR LF, no header. A line holds the depth as a
+// whole number, blanks to the next 14-character print zone, then the name as typed to the end of
+// the line. Only the horizons between "start of log" and "end of log" are stored, by depth.
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+#include "model/project.h"
+
+namespace tessarin {
+
+inline constexpr const char* kBadHorizonFileMessage = "This is not a valid Tessarin horizon file.";
+
+// Writes entries 2 to horizonCount - 1 of the (sorted) table.
+void WriteHorizonFile(const Project& project, std::ostream& out);
+
+// WriteHorizonFile into the file at `path`, replaced only when the whole file has been written.
+// Throws Error naming the file when it cannot be written.
+void SaveHorizonFile(const Project& project, const std::string& path);
+
+// Replaces the table by "start of log" at timeDepth(0), "end of log" at timeDepth(n) and the
+// horizons of the file after them, in the file's order (sorting is left to the caller, as the
+// dialog sorts on OK). A file that cannot be read, a line that does not begin with a number, or
+// more than 18 horizons leave an empty table and throw Error with kBadHorizonFileMessage.
+void ReadHorizonFile(Project& project, std::istream& in);
+
+// Sets horizonFileName, then ReadHorizonFile from that file.
+void OpenHorizonFile(Project& project, const std::string& path);
+
+// The name the save dialog proposes: the project file's name with "hor" in place of its last
+// three characters.
+std::string ProposedHorizonFileName(const Project& project);
+
+}  // namespace tessarin

@@ -1,0 +1,92 @@
+#include "files/horizon_table.h"
+
+#include "model/error.h"
+#include "model/numeric.h"
+#include "model/pair_sort.h"
+
+namespace tessarin {
+namespace {
+
+double LogDepth(const Project& project, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= project.timeDepth.size()) {
+        return 0.0;
+    }
+    return project.timeDepth[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
+
+HorizonRows RowsFromHorizonTable(const Project& project) {
+    HorizonRows rows;
+    for (int i = 0; i < kHorizonRows; ++i) {
+        rows[static_cast<std::size_t>(i)] = {
+            project.horizonNames[static_cast<std::size_t>(i + 1)],
+            project.horizonDepths[static_cast<std::size_t>(i + 1)].ToText()};
+    }
+    return rows;
+}
+
+DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthText) {
+    if (depthText.empty()) {
+        return DepthCheck::kAccepted;
+    }
+    const auto depth = ParseNumber(depthText);
+    if (!depth) {
+        return DepthCheck::kNotANumber;
+    }
+    const auto d = static_cast<float>(*depth);
+    const auto top = static_cast<float>(LogDepth(project, 0));
+    const auto bottom = static_cast<float>(LogDepth(project, project.lastSampleIndex));
+    return d < top || d > bottom ? DepthCheck::kOutsideLog : DepthCheck::kAccepted;
+}
+
+void BuildHorizonTable(Project& project, const HorizonRows& rows) {
+    // Every depth is read before the table changes, so a refused row changes nothing.
+    std::array<std::string, kTableSize> names;
+    std::array<Value, kTableSize> depths;
+    int count = 0;
+    for (int i = 0; i < kHorizonRows; ++i) {
+        const HorizonRow& row = rows[static_cast<std::size_t>(i)];
+        if (row.depth.empty()) {
+            continue;
+        }
+        const auto depth = ParseNumber(row.depth);
+        if (!depth) {
+            throw Error("The depth \"" + row.depth + "\" in row " + std::to_string(i + 1) +
+                        " is not a number.");
+        }
+        ++count;
+        names[static_cast<std::size_t>(count)] = row.name;
+        depths[static_cast<std::size_t>(count)] = Value(*depth);
+    }
+    project.horizonNames = names;
+    project.horizonDepths = depths;
+    project.horizonCount = count;
+    SortHorizonTable(project);
+}
+
+void SortHorizonTable(Project& project) {
+    const int count = project.horizonCount;
+    if (count < 0 || count >= kTableSize) {
+        throw Error("The horizon table holds " + std::to_string(count) +
+                    " entries, more than the 21 it has room for.");
+    }
+    std::array<double, kTableSize> keys{};
+    for (int k = 1; k <= count; ++k) {
+        keys[static_cast<std::size_t>(k)] =
+            project.horizonDepths[static_cast<std::size_t>(k)].Number();
+    }
+    SortPairsByKey(count, keys, project.horizonNames);
+    for (int k = 1; k <= count; ++k) {
+        project.horizonDepths[static_cast<std::size_t>(k)] =
+            Value(keys[static_cast<std::size_t>(k)]);
+    }
+}
+
+void ClearHorizonTable(Project& project) {
+    project.horizonCount = 0;
+    project.horizonNames = {};
+    project.horizonDepths = {};
+}
+
+}  // namespace tessarin

@@ -1,0 +1,53 @@
+#pragma once
+
+// The horizon table of the project: entries 1 to horizonCount, named depths sorted by depth, the
+// first and last normally "start of log" and "end of log". These are the rules of the Define
+// Horizons dialog, which shows the table as 20 rows of a name box and a depth box.
+
+#include <array>
+#include <string>
+
+#include "model/project.h"
+
+namespace tessarin {
+
+inline constexpr int kHorizonRows = 20;
+inline constexpr const char* kStartOfLogName = "start of log";
+inline constexpr const char* kEndOfLogName = "end of log";
+
+// The texts of one dialog row.
+struct HorizonRow {
+    std::string name;
+    std::string depth;
+
+    bool operator==(const HorizonRow&) const = default;
+};
+using HorizonRows = std::array<HorizonRow, kHorizonRows>;
+
+// Row i shows entry i + 1: its name, and its depth as text (empty entries give empty boxes).
+HorizonRows RowsFromHorizonTable(const Project& project);
+
+enum class DepthCheck {
+    kAccepted,    // empty, or a depth within the log
+    kOutsideLog,  // above the first or below the last sample: the row is emptied
+    kNotANumber,  // refused: the user must correct it before the table can be built
+};
+
+// The check made when a depth box loses the focus. Depths are compared in single precision with
+// timeDepth(0) and timeDepth(lastSampleIndex).
+DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthText);
+
+// Builds the table from the rows, as OK and Save File do: rows with an empty depth box are
+// skipped whatever their name, the others become entries 1 upward (a missing name stays empty),
+// and the entries are sorted by depth. Throws Error naming the row when a depth is not a number;
+// the table is then left as it was.
+void BuildHorizonTable(Project& project, const HorizonRows& rows);
+
+// Sorts entries 1 to horizonCount by increasing depth with SortPairsByKey (equal depths in no
+// guaranteed order).
+void SortHorizonTable(Project& project);
+
+// Empties every entry and sets horizonCount to 0.
+void ClearHorizonTable(Project& project);
+
+}  // namespace tessarin
