@@ -1,0 +1,355 @@
+#include "files/segy_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "files/ebcdic.h"
+#include "files/export_fixture.h"
+#include "files/ibm_float.h"
+#include "model/error.h"
+
+namespace tessarin::test {
+namespace {
+
+// EBCDIC (code page 037) of the characters the cards below use.
+char Ebcdic(char c) {
+    if (c == ' ') return 64;
+    if (c >= '0' && c <= '9') return static_cast<char>(240 + (c - '0'));
+    if (c >= 'A' && c <= 'I') return static_cast<char>(193 + (c - 'A'));
+    if (c >= 'J' && c <= 'R') return static_cast<char>(209 + (c - 'J'));
+    if (c >= 'S' && c <= 'Z') return static_cast<char>(226 + (c - 'S'));
+    if (c >= 'a' && c <= 'i') return static_cast<char>(129 + (c - 'a'));
+    if (c >= 'j' && c <= 'r') return static_cast<char>(145 + (c - 'j'));
+    if (c >= 's' && c <= 'z') return static_cast<char>(162 + (c - 's'));
+    switch (c) {
+        case '.': return 75;
+        case '-': return 96;
+        case '=': return 126;
+        case ',': return 107;
+    }
+    ADD_FAILURE() << "no EBCDIC code for '" << c << "' in this test";
+    return 0;
+}
+
+// One card: the text padded with blanks to 80 columns, in EBCDIC.
+std::string Card(const std::string& text) {
+    std::string card = text + std::string(80 - text.size(), ' ');
+    for (char& c : card) c = Ebcdic(c);
+    return card;
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (int v : values) bytes += static_cast<char>(v);
+    return bytes;
+}
+
+// Card c of the ASCII cards, without its trailing blanks.
+std::string CardText(const std::string& cards, int c) {
+    std::string card = cards.substr(static_cast<std::size_t>(c - 1) * 80, 80);
+    return card.substr(0, card.find_last_not_of(' ') + 1);
+}
+
+void Put16(std::string& bytes, std::size_t offset, int v) {
+    bytes[offset] = static_cast<char>((v >> 8) & 0xFF);
+    bytes[offset + 1] = static_cast<char>(v & 0xFF);
+}
+
+// The first offset where two byte strings differ, for a readable failure.
+void ExpectSameBytes(const std::string& actual, const std::string& expected) {
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (actual[i] != expected[i]) {
+            ADD_FAILURE() << "first difference at byte " << i << ": "
+                          << (static_cast<int>(actual[i]) & 0xFF) << " instead of "
+                          << (static_cast<int>(expected[i]) & 0xFF);
+            return;
+        }
+    }
+}
+
+std::string WrittenSegy(const Project& project, Polarity polarity, int traces) {
+    std::ostringstream out;
+    WriteSegy(project, polarity, traces, out);
+    return out.str();
+}
+
+// Five samples, the log 12.5 ms (6.25 samples) below the datum: 7 zero samples, then four
+// values a quarter of the way from each sample to the next.
+//   0.75 x 0.5 + 0.25 x -0.25           =  0.3125       N =  312500 = 0x04C4B4
+//   0.75 x -0.25 + 0.25 x 0             = -0.1875       N = -187500 = -0x02DC6C
+//   0.25 x 2^-16 = 2^-18                = 3.81e-06      N =  3
+//   0.75 x 2^-16 + 0.25 x -0.375        = -0.0937385..  N = -93739 = -0x016E2B
+Project PinnedProject() {
+    Project p = ComputedProject({0.5, -0.25, 0.0, std::ldexp(1.0, -16), -0.375});
+    p.firstSampleTime = 0.0125;
+    return p;
+}
+
+std::string ExpectedTextHeader(const std::string& polarityCard) {
+    std::string header = Card("C1  Tessarin Synthetic Seismogram") + Card("C2  Ross 7 ") +
+                         Card("C3  Kern County, California   Section 12-29S-21E 0402912345") +
+                         Card("C4  KB = 1234.6  GL = .0") +
+                         Card("C5  Seismic Datum = 1000.0  Datum Velocity = 6000") +
+                         Card("C6  Wavelet = 5-15-40-60 Hz  Phase = -90") +
+                         Card("C7  Wavelet Length = 0.160 sec  AGC length = None") +
+                         Card("C8  Acoustic impedance from sonic log") + Card(polarityCard);
+    for (int c = 10; c <= 40; ++c) header += Card("C" + std::to_string(c));
+    return header;
+}
+
+std::string ExpectedBinaryHeader() {
+    std::string header(400, '\0');
+    Put16(header, 12, 1);     // file offset 3212: traces per ensemble
+    Put16(header, 16, 2000);  // 3216: sample interval
+    Put16(header, 20, 11);    // 3220: samples per trace
+    Put16(header, 24, 1);     // 3224: IBM floating point
+    Put16(header, 54, 2);     // 3254: feet
+    return header;
+}
+
+std::string ExpectedTrace(int number, const std::string& samples) {
+    std::string header(240, '\0');
+    for (std::size_t offset = 0; offset < 28; offset += 4) {
+        header[offset + 3] = static_cast<char>(number);
+    }
+    Put16(header, 28, 1);
+    Put16(header, 114, 11);
+    Put16(header, 116, 2000);
+    return header + std::string(28, '\0') + samples;
+}
+
+TEST(SegyExport, WritesEveryByteOfASmallNormalPolarityFile) {
+    const std::string samples = Bytes({0x43, 0x4C, 0x4B, 0x40, 0xC3, 0x2D, 0xC6, 0xC0,  //
+                                       0x3F, 0x30, 0x00, 0x00, 0xC3, 0x16, 0xE2, 0xB0});
+    const std::string expected = ExpectedTextHeader("C9  Normal Polarity") +
+                                 ExpectedBinaryHeader() + ExpectedTrace(1, samples) +
+                                 ExpectedTrace(2, samples);
+    EXPECT_EQ(expected.size(), 3600u + 2 * (240 + 4 * 11));
+    ExpectSameBytes(WrittenSegy(PinnedProject(), Polarity::kNormal, 2), expected);
+}
+
+TEST(SegyExport, ReversePolarityDiffersInCardNineAndTheSamples) {
+    // The cut toward minus infinity comes before the sign: 3.81 becomes -4 and 93738.56 becomes
+    // 93738, one unit less in magnitude than in the normal file.
+    const std::string samples = Bytes({0xC3, 0x4C, 0x4B, 0x40, 0x43, 0x2D, 0xC6, 0xC0,  //
+                                       0xBF, 0x40, 0x00, 0x00, 0x43, 0x16, 0xE2, 0xA0});
+    const std::string expected = ExpectedTextHeader("C9  Reverse Polarity") +
+                                 ExpectedBinaryHeader() + ExpectedTrace(1, samples);
+    ExpectSameBytes(WrittenSegy(PinnedProject(), Polarity::kReverse, 1), expected);
+}
+
+TEST(SegyExport, CardsReadBackThroughEbcdic) {
+    const std::string header = WrittenSegy(PinnedProject(), Polarity::kReverse, 0);
+    ASSERT_EQ(header.size(), 3600u);  // no traces: the headers alone
+    EXPECT_EQ(header.substr(0, 80), Card("C1  Tessarin Synthetic Seismogram"));
+    EXPECT_EQ(header.substr(8 * 80, 80), Card("C9  Reverse Polarity"));
+    EXPECT_EQ(header.substr(11 * 80, 80), Card("C12"));  // the label and 77 blanks
+}
+
+TEST(SegyExport, LocationCardFollowsTheLocationFormat) {
+    Project p = PinnedProject();
+    p.locationType = kGeneralLocation;
+    p.wellLocation[0] = "North Field";
+    p.wellLocation[1] = "Block 7";
+    EXPECT_EQ(CardText(SegyTextCards(p, Polarity::kNormal), 3),
+              "C3  North Field Block 7 0402912345");
+    p.locationType = -1;  // no format chosen
+    EXPECT_EQ(CardText(SegyTextCards(p, Polarity::kNormal), 3), "C3   0402912345");
+}
+
+TEST(SegyExport, RickerAndDensityCards) {
+    Project p = PinnedProject();
+    p.waveletType = kRickerWavelet;
+    p.lowCut = Value::Text("27.5");
+    p.impedanceType = kSonicDensity;
+    p.agcWindow = "0.5";
+    const std::string cards = SegyTextCards(p, Polarity::kNormal);
+    EXPECT_EQ(CardText(cards, 6), "C6  Wavelet = 27.5 Hz Ricker  Phase = 0");
+    EXPECT_EQ(CardText(cards, 7), "C7  Wavelet Length = 0.160 sec  AGC length = 0.5");
+    EXPECT_EQ(CardText(cards, 8), "C8  Acoustic impedance from sonic and density logs");
+}
+
+TEST(SegyExport, LongTextRunsIntoTheNextCardWhoseLabelStays) {
+    Project p = PinnedProject();
+    p.wellName = std::string(80, 'W');  // 80 + the trailing blank: five past column 80
+    const std::string cards = SegyTextCards(p, Polarity::kNormal);
+    EXPECT_EQ(cards.substr(80, 80), "C2  " + std::string(76, 'W'));
+    EXPECT_EQ(cards.substr(160, 6), "C3WWKe");  // card 3's text overwrites from column 5
+}
+
+TEST(SegyExport, QuestionMarkAndStarBecomeCodesEightAndZero) {
+    Project p = PinnedProject();
+    p.wellName = "A?*";
+    const std::string header = WrittenSegy(p, Polarity::kNormal, 0);
+    EXPECT_EQ(header.substr(84, 4), Bytes({193, 8, 0, 64}));
+}
+
+TEST(Ebcdic, TranslatesWithTheProgramsOwnTable) {
+    EXPECT_EQ(ToEbcdic(' '), 64);
+    EXPECT_EQ(ToEbcdic('0'), 240);
+    EXPECT_EQ(ToEbcdic('Z'), 233);
+    EXPECT_EQ(ToEbcdic('z'), 169);
+    EXPECT_EQ(ToEbcdic('/'), 97);
+    EXPECT_EQ(ToEbcdic(':'), 122);
+    EXPECT_EQ(ToEbcdic('('), 77);
+    EXPECT_EQ(ToEbcdic(')'), 93);
+    EXPECT_EQ(ToEbcdic(0), 0);
+    EXPECT_EQ(ToEbcdic(19), 0);
+    EXPECT_EQ(ToEbcdic(28), 34);
+    EXPECT_EQ(ToEbcdic(30), 53);
+    EXPECT_EQ(ToEbcdic('['), 0);
+    EXPECT_EQ(ToEbcdic('\\'), 0);
+    EXPECT_EQ(ToEbcdic('^'), 0);
+    EXPECT_EQ(ToEbcdic('`'), 185);
+    EXPECT_EQ(ToEbcdic('{'), 0);
+    EXPECT_EQ(ToEbcdic('|'), 79);
+    EXPECT_EQ(ToEbcdic('~'), 0);
+    EXPECT_EQ(ToEbcdic(128), 8);
+    EXPECT_EQ(ToEbcdic(131), 8);
+    EXPECT_EQ(ToEbcdic(132), 0);
+    EXPECT_EQ(ToEbcdic(151), 0);
+    EXPECT_EQ(ToEbcdic(152), 8);
+    EXPECT_EQ(ToEbcdic(155), 0);
+    EXPECT_EQ(ToEbcdic(159), 0);
+    EXPECT_EQ(ToEbcdic(160), 8);
+    EXPECT_EQ(ToEbcdic(255), 8);
+}
+
+TEST(SegyLayout, SampleIntervalIsTwiceTheOneWayInterval) {
+    Project p = PinnedProject();
+    p.sampleIntervalUs = 250;  // 0.5 ms: 12.5 ms is now 25 samples
+    const SegyTraceLayout layout = PlanSegyTrace(p);
+    EXPECT_EQ(layout.sampleIntervalUs, 500);
+    EXPECT_EQ(layout.pad, 25);
+    EXPECT_EQ(layout.sampleCount, 4 + 25 + 1);
+    const std::string file = WrittenSegy(p, Polarity::kNormal, 1);
+    EXPECT_EQ(file.substr(3216, 2), Bytes({0x01, 0xF4}));
+    EXPECT_EQ(file.substr(3600 + 116, 2), Bytes({0x01, 0xF4}));
+}
+
+TEST(SegyLayout, LogHalfASecondBelowTheDatumStartsAfter251ZeroSamples) {
+    Project p = ComputedProject({0.1, 0.2, 0.3, 0.4});
+    p.firstSampleTime = 0.5;
+    const SegyTraceLayout layout = PlanSegyTrace(p);
+    EXPECT_EQ(layout.datumOffset, 250.0);
+    EXPECT_EQ(layout.pad, 250);
+    EXPECT_EQ(layout.fraction, 0.0);
+    EXPECT_EQ(layout.sampleCount, 3 + 251);
+    std::vector<double> expected(251, 0.0);
+    expected.insert(expected.end(), {0.1, 0.2, 0.3});
+    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kNormal), expected);
+}
+
+TEST(SegyLayout, LogAtTheDatumIsWrittenAsItIs) {
+    Project p = ComputedProject({0.1, -0.2, 0.3});
+    p.firstSampleTime = 0.0;
+    const SegyTraceLayout layout = PlanSegyTrace(p);
+    EXPECT_EQ(layout.sampleCount, 3);
+    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kReverse),
+              (std::vector<double>{-0.1, 0.2, -0.3}));
+}
+
+TEST(SegyLayout, LogAboveTheDatumLosesItsLastSamples) {
+    Project p = ComputedProject({0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0});
+    p.firstSampleTime = -0.0125;  // t = -6.25, Int(t) = -7
+    const SegyTraceLayout layout = PlanSegyTrace(p);
+    EXPECT_EQ(layout.pad, -7);
+    EXPECT_EQ(layout.sampleCount, 9 - 7 + 1);
+    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kNormal),
+              (std::vector<double>{0.1, 0.2, 0.3}));
+}
+
+TEST(SegyLayout, TracesLongerThan8131SamplesUpTo32767AreWritten) {
+    Project p = ComputedProject(std::vector<double>(10000, 0.25));
+    p.firstSampleTime = 0.0;
+    const std::string file = WrittenSegy(p, Polarity::kNormal, 2);
+    ASSERT_EQ(file.size(), 3600u + 2 * (240 + 4 * 10000));
+    EXPECT_EQ(file.substr(3220, 2), Bytes({0x27, 0x10}));
+    EXPECT_EQ(file.substr(3600 + 240 + 40000 + 114, 2), Bytes({0x27, 0x10}));
+
+    Project longest = ComputedProject(std::vector<double>(32017, 0.0));
+    longest.firstSampleTime = 1.5;  // 750 samples below the datum: 751 zeros
+    EXPECT_EQ(PlanSegyTrace(longest).sampleCount, 751 + 32016);
+}
+
+TEST(SegyLayout, RefusesTracesBeyond32767Samples) {
+    Project p = ComputedProject(std::vector<double>(32018, 0.0));
+    p.firstSampleTime = 1.5;  // 751 + 32017 samples
+    try {
+        PlanSegyTrace(p);
+        FAIL() << "a trace of 32768 samples was accepted";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(),
+                     "The SEG-Y trace would have 32768 samples, more than the 32767 a SEG-Y file "
+                     "can hold.");
+    }
+}
+
+TEST(SegyLayout, RefusesALogStartingMoreThanItsLengthAboveTheDatum) {
+    Project p = ComputedProject(std::vector<double>(11, 0.1));  // n = 10
+    p.firstSampleTime = -0.022;                                  // t = -11: 0 samples
+    EXPECT_THROW(PlanSegyTrace(p), Error);
+    p.firstSampleTime = -0.0219;  // t = -10.95, Int(t) = -11: still 0 samples
+    EXPECT_THROW(PlanSegyTrace(p), Error);
+    p.firstSampleTime = -0.02;  // t = -10: one sample
+    EXPECT_EQ(PlanSegyTrace(p).sampleCount, 1);
+    p.firstSampleTime = -1.0;
+    try {
+        PlanSegyTrace(p);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(),
+                     "The log starts more than its own length above the seismic datum, so the "
+                     "SEG-Y trace would have no samples.");
+    }
+}
+
+TEST(SegyExportFile, ARefusedExportLeavesNoFileAndKeepsAnOldOne) {
+    TempDir dir;
+    const std::string path = dir.File("wellnormal.sgy");
+    Project p = ComputedProject(std::vector<double>(11, 0.1));
+    p.firstSampleTime = -1.0;
+    EXPECT_THROW(ExportSegyFile(p, Polarity::kNormal, 5, path), Error);
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    std::ofstream(path) << "earlier export";
+    EXPECT_THROW(ExportSegyFile(p, Polarity::kNormal, 5, path), Error);
+    EXPECT_EQ(ReadWholeFile(path), "earlier export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(SegyExportFile, WritesTheFileAndReplacesAnOldOne) {
+    TempDir dir;
+    const std::string path = dir.File("wellreverse.sgy");
+    std::ofstream(path) << "earlier export";
+    ExportSegyFile(PinnedProject(), Polarity::kReverse, 3, path);
+    EXPECT_EQ(ReadWholeFile(path), WrittenSegy(PinnedProject(), Polarity::kReverse, 3));
+}
+
+TEST(SegyExportFile, AnUnwritablePlaceIsReportedWithItsName) {
+    const std::string path = "/nonexistent-folder/wellnormal.sgy";
+    try {
+        ExportSegyFile(PinnedProject(), Polarity::kNormal, 1, path);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("\"/nonexistent-folder/wellnormal.sgy\" could not "
+                                             "be written"),
+                  std::string::npos)
+            << e.what();
+    }
+}
+
+TEST(SegyExportFile, ProposedNamesFollowTheProjectFile) {
+    Project p;
+    p.projectFileName = "/data/well.tsp";
+    EXPECT_EQ(ProposedSegyName(p, Polarity::kNormal), "/data/wellnormal.sgy");
+    EXPECT_EQ(ProposedSegyName(p, Polarity::kReverse), "/data/wellreverse.sgy");
+}
+
+}  // namespace
+}  // namespace tessarin::test
