@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "files/export_fixture.h"
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>

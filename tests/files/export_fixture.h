@@ -50,7 +50,7 @@ inline Project ComputedProject(const std::vector<double>& synthetic) {
 
 // A fresh directory under the system's temporary folder, removed with the object.
 class TempDir {
-public:
+  public:
     TempDir() {
         path_ = std::filesystem::temp_directory_path() /
                 ("tessarin-files-test-" + std::to_string(::getpid()) + "-" +
@@ -68,7 +68,7 @@ public:
     std::string File(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     static inline int counter_ = 0;
     std::filesystem::path path_;
 };

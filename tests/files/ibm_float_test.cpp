@@ -22,7 +22,8 @@ double StrictIbmValue(const IbmFloatBytes& b) {
 // N = Int(v x 1 000 000), or four zero bytes.
 IbmFloatBytes FixedExponentBytes(double v) {
     long long n = static_cast<long long>(std::floor(v * 1000000.0));
-    if (n == 0) return {0, 0, 0, 0};
+    if (n == 0)
+        return {0, 0, 0, 0};
     const std::uint8_t sign = n > 0 ? 0x44 : 0xC4;
     n = std::llabs(n);
     const long long b1 = n / 65536;
@@ -31,7 +32,9 @@ IbmFloatBytes FixedExponentBytes(double v) {
             static_cast<std::uint8_t>(n - b1 * 65536 - b2 * 256)};
 }
 
-bool IsNormalized(const IbmFloatBytes& b) { return (b[1] & 0xF0) != 0; }
+bool IsNormalized(const IbmFloatBytes& b) {
+    return (b[1] & 0xF0) != 0;
+}
 
 TEST(IbmFloat, WritesTheFixedExponentValueNormalized) {
     // 0.001: N = 1000 = 0x0003E8, held before as 44 00 03 E8 and read by normalizing readers

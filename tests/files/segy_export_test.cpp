@@ -17,19 +17,31 @@ namespace {
 
 // EBCDIC (code page 037) of the characters the cards below use.
 char Ebcdic(char c) {
-    if (c == ' ') return 64;
-    if (c >= '0' && c <= '9') return static_cast<char>(240 + (c - '0'));
-    if (c >= 'A' && c <= 'I') return static_cast<char>(193 + (c - 'A'));
-    if (c >= 'J' && c <= 'R') return static_cast<char>(209 + (c - 'J'));
-    if (c >= 'S' && c <= 'Z') return static_cast<char>(226 + (c - 'S'));
-    if (c >= 'a' && c <= 'i') return static_cast<char>(129 + (c - 'a'));
-    if (c >= 'j' && c <= 'r') return static_cast<char>(145 + (c - 'j'));
-    if (c >= 's' && c <= 'z') return static_cast<char>(162 + (c - 's'));
+    if (c == ' ')
+        return 64;
+    if (c >= '0' && c <= '9')
+        return static_cast<char>(240 + (c - '0'));
+    if (c >= 'A' && c <= 'I')
+        return static_cast<char>(193 + (c - 'A'));
+    if (c >= 'J' && c <= 'R')
+        return static_cast<char>(209 + (c - 'J'));
+    if (c >= 'S' && c <= 'Z')
+        return static_cast<char>(226 + (c - 'S'));
+    if (c >= 'a' && c <= 'i')
+        return static_cast<char>(129 + (c - 'a'));
+    if (c >= 'j' && c <= 'r')
+        return static_cast<char>(145 + (c - 'j'));
+    if (c >= 's' && c <= 'z')
+        return static_cast<char>(162 + (c - 's'));
     switch (c) {
-        case '.': return 75;
-        case '-': return 96;
-        case '=': return 126;
-        case ',': return 107;
+        case '.':
+            return 75;
+        case '-':
+            return 96;
+        case '=':
+            return 126;
+        case ',':
+            return 107;
     }
     ADD_FAILURE() << "no EBCDIC code for '" << c << "' in this test";
     return 0;
@@ -38,13 +50,15 @@ char Ebcdic(char c) {
 // One card: the text padded with blanks to 80 columns, in EBCDIC.
 std::string Card(const std::string& text) {
     std::string card = text + std::string(80 - text.size(), ' ');
-    for (char& c : card) c = Ebcdic(c);
+    for (char& c : card)
+        c = Ebcdic(c);
     return card;
 }
 
 std::string Bytes(std::initializer_list<int> values) {
     std::string bytes;
-    for (int v : values) bytes += static_cast<char>(v);
+    for (int v : values)
+        bytes += static_cast<char>(v);
     return bytes;
 }
 
@@ -98,7 +112,8 @@ std::string ExpectedTextHeader(const std::string& polarityCard) {
                          Card("C6  Wavelet = 5-15-40-60 Hz  Phase = -90") +
                          Card("C7  Wavelet Length = 0.160 sec  AGC length = None") +
                          Card("C8  Acoustic impedance from sonic log") + Card(polarityCard);
-    for (int c = 10; c <= 40; ++c) header += Card("C" + std::to_string(c));
+    for (int c = 10; c <= 40; ++c)
+        header += Card("C" + std::to_string(c));
     return header;
 }
 
@@ -260,8 +275,7 @@ TEST(SegyLayout, LogAboveTheDatumLosesItsLastSamples) {
     const SegyTraceLayout layout = PlanSegyTrace(p);
     EXPECT_EQ(layout.pad, -7);
     EXPECT_EQ(layout.sampleCount, 9 - 7 + 1);
-    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kNormal),
-              (std::vector<double>{0.1, 0.2, 0.3}));
+    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kNormal), (std::vector<double>{0.1, 0.2, 0.3}));
 }
 
 TEST(SegyLayout, TracesLongerThan8131SamplesUpTo32767AreWritten) {
@@ -292,7 +306,7 @@ TEST(SegyLayout, RefusesTracesBeyond32767Samples) {
 
 TEST(SegyLayout, RefusesALogStartingMoreThanItsLengthAboveTheDatum) {
     Project p = ComputedProject(std::vector<double>(11, 0.1));  // n = 10
-    p.firstSampleTime = -0.022;                                  // t = -11: 0 samples
+    p.firstSampleTime = -0.022;                                 // t = -11: 0 samples
     EXPECT_THROW(PlanSegyTrace(p), Error);
     p.firstSampleTime = -0.0219;  // t = -10.95, Int(t) = -11: still 0 samples
     EXPECT_THROW(PlanSegyTrace(p), Error);

@@ -53,14 +53,16 @@ std::map<std::string, std::string> ReadWithSegyio(const TempDir& dir, const std:
 std::vector<double> HexValues(const std::string& text) {
     std::vector<double> values;
     std::istringstream in(text);
-    for (std::string word; in >> word;) values.push_back(std::strtod(word.c_str(), nullptr));
+    for (std::string word; in >> word;)
+        values.push_back(std::strtod(word.c_str(), nullptr));
     return values;
 }
 
 // 300 samples of a damped wave, two of them beyond what 24 bits of N held before.
 std::vector<double> Synthetic() {
     std::vector<double> s;
-    for (int i = 0; i < 300; ++i) s.push_back(0.9 * std::sin(i * 0.37) * std::exp(-i / 200.0));
+    for (int i = 0; i < 300; ++i)
+        s.push_back(0.9 * std::sin(i * 0.37) * std::exp(-i / 200.0));
     s[100] = 20.0;
     s[101] = -17.25;
     return s;
@@ -78,7 +80,8 @@ void CheckFile(const Project& p, const std::string& path, double sign, const Tem
     for (int k = 0; k < 4; ++k) {
         const std::vector<double> values = HexValues(report["trace" + std::to_string(k)]);
         ASSERT_EQ(values.size(), 310u);
-        for (int slot = 0; slot <= 10; ++slot) EXPECT_EQ(values[slot], 0.0);
+        for (int slot = 0; slot <= 10; ++slot)
+            EXPECT_EQ(values[slot], 0.0);
         for (int j = 0; j < 299; ++j) {
             const double v = sign * p.syntheticTrace[static_cast<std::size_t>(j)];
             const double n = std::floor(v * 1000000.0);
@@ -101,7 +104,8 @@ TEST(SegyWithSegyio, ReadsBothFilesAndEverySampleToTheLastBit) {
 TEST(SegyWithSegyio, ReadsATraceOf10000SamplesAtHalfAMillisecond) {
     TempDir dir;
     std::vector<double> s(10000);
-    for (int i = 0; i < 10000; ++i) s[static_cast<std::size_t>(i)] = std::cos(i * 0.01);
+    for (int i = 0; i < 10000; ++i)
+        s[static_cast<std::size_t>(i)] = std::cos(i * 0.01);
     Project p = ComputedProject(s);
     p.sampleIntervalUs = 250;
     p.firstSampleTime = 0.0;

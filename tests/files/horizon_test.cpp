@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "files/export_fixture.h"
+#include "files/horizon_file.h"
+#include "files/horizon_table.h"
+#include "model/error.h"
+
+namespace tessarin::test {
+namespace {
+
+// A log from 1000 to 2000 (11 samples, 100 apart).
+Project LogProject() {
+    Project p;
+    p.lastSampleIndex = 10;
+    for (int i = 0; i <= 10; ++i)
+        p.timeDepth.push_back(1000.0 + 100.0 * i);
+    return p;
+}
+
+HorizonRows Rows(std::initializer_list<HorizonRow> filled) {
+    HorizonRows rows;
+    std::copy(filled.begin(), filled.end(), rows.begin());
+    return rows;
+}
+
+struct Entry {
+    std::string name;
+    double depth;
+    bool operator==(const Entry&) const = default;
+};
+
+std::vector<Entry> Entries(const Project& p) {
+    std::vector<Entry> entries;
+    for (int k = 1; k <= p.horizonCount; ++k) {
+        entries.push_back({p.horizonNames[k], p.horizonDepths[k].Number()});
+    }
+    return entries;
+}
+
+void PrintTo(const Entry& e, std::ostream* os) {
+    *os << "{" << e.name << ", " << e.depth << "}";
+}
+
+std::string WrittenHorizonFile(const Project& p) {
+    std::ostringstream out;
+    WriteHorizonFile(p, out);
+    return out.str();
+}
+
+void ReadHorizons(Project& p, const std::string& text) {
+    std::istringstream in(text);
+    ReadHorizonFile(p, in);
+}
+
+TEST(HorizonTable, OkBuildsSortedEntriesFromTheRowsWithADepth) {
+    Project p = LogProject();
+    BuildHorizonTable(p, Rows({{"Top A", "1500"},
+                               {"", "1200"},
+                               {"Named only", ""},
+                               {"start of log", "1000"},
+                               {"end of log", "2000"},
+                               {"Base, lower  shale", "1234.6"}}));
+    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"start of log", 1000},
+                                              {"", 1200},
+                                              {"Base, lower  shale", 1234.6},
+                                              {"Top A", 1500},
+                                              {"end of log", 2000}}));
+    EXPECT_EQ(p.horizonNames[6], "");  // the entries after the table are empty
+    EXPECT_TRUE(p.horizonDepths[6].IsEmpty());
+}
+
+TEST(HorizonTable, EqualDepthsBothRemain) {
+    Project p = LogProject();
+    BuildHorizonTable(p, Rows({{"B", "1300"}, {"A", "1300"}, {"C", "1100"}}));
+    ASSERT_EQ(p.horizonCount, 3);
+    EXPECT_EQ(p.horizonNames[1], "C");
+    EXPECT_EQ(p.horizonDepths[2].Number(), 1300);
+    EXPECT_EQ(p.horizonDepths[3].Number(), 1300);
+    EXPECT_NE(p.horizonNames[2], p.horizonNames[3]);
+}
+
+TEST(HorizonTable, ADepthThatIsNoNumberIsRefusedAndChangesNothing) {
+    Project p = LogProject();
+    BuildHorizonTable(p, Rows({{"Kept", "1400"}}));
+    try {
+        BuildHorizonTable(p, Rows({{"A", "1200"}, {"", ""}, {"B", "12OO"}}));
+        FAIL() << "a depth of 12OO was accepted";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "The depth \"12OO\" in row 3 is not a number.");
+    }
+    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"Kept", 1400}}));
+}
+
+TEST(HorizonTable, DepthCheckAgainstTheLog) {
+    const Project p = LogProject();
+    EXPECT_EQ(CheckHorizonDepth(p, ""), DepthCheck::kAccepted);
+    EXPECT_EQ(CheckHorizonDepth(p, "1000"), DepthCheck::kAccepted);
+    EXPECT_EQ(CheckHorizonDepth(p, "2000"), DepthCheck::kAccepted);
+    EXPECT_EQ(CheckHorizonDepth(p, "1500.5"), DepthCheck::kAccepted);
+    EXPECT_EQ(CheckHorizonDepth(p, "999.9"), DepthCheck::kOutsideLog);
+    EXPECT_EQ(CheckHorizonDepth(p, "2001"), DepthCheck::kOutsideLog);
+    // Single precision: 2000.00001 is 2000 and lies at the end of the log.
+    EXPECT_EQ(CheckHorizonDepth(p, "2000.00001"), DepthCheck::kAccepted);
+    EXPECT_EQ(CheckHorizonDepth(p, "top"), DepthCheck::kNotANumber);
+}
+
+TEST(HorizonTable, RowsShowEntriesOneToTwenty) {
+    Project p = LogProject();
+    BuildHorizonTable(p, Rows({{"Top A", "1234.6"}, {"Top B", "1500"}}));
+    const HorizonRows rows = RowsFromHorizonTable(p);
+    EXPECT_EQ(rows[0], (HorizonRow{"Top A", "1234.6"}));
+    EXPECT_EQ(rows[1], (HorizonRow{"Top B", "1500"}));
+    EXPECT_EQ(rows[2], (HorizonRow{"", ""}));
+    EXPECT_EQ(rows[19], (HorizonRow{"", ""}));
+}
+
+TEST(HorizonFile, SavesTheHorizonsBetweenTheLogEnds) {
+    Project p = LogProject();
+    BuildHorizonTable(p, Rows({{"end of log", "2000"},
+                               {"Top A  (sand)", "1500"},
+                               {"start of log", "1000"},
+                               {"Base, lower", "1234.6"},
+                               {"", "1800"}}));
+    EXPECT_EQ(WrittenHorizonFile(p),
+              "1235          Base, lower\r\n"
+              "1500          Top A  (sand)\r\n"
+              "1800          \r\n");
+}
+
+TEST(HorizonFile, AnEmptyTableWritesAnEmptyFile) {
+    Project p = LogProject();
+    BuildHorizonTable(p, Rows({{"start of log", "1000"}, {"end of log", "2000"}}));
+    EXPECT_EQ(WrittenHorizonFile(p), "");
+}
+
+TEST(HorizonFile, OpenedHorizonsFollowTheLogEntriesUntilSorted) {
+    Project p = LogProject();
+    ReadHorizons(p,
+                 "1235          Base, lower\r\n1500          Top A  (sand)\r\n1800          \r\n");
+    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"start of log", 1000},
+                                              {"end of log", 2000},
+                                              {"Base, lower", 1235},
+                                              {"Top A  (sand)", 1500},
+                                              {"", 1800}}));
+    const HorizonRows rows = RowsFromHorizonTable(p);
+    EXPECT_EQ(rows[0], (HorizonRow{"start of log", "1000"}));
+    EXPECT_EQ(rows[1], (HorizonRow{"end of log", "2000"}));
+    EXPECT_EQ(rows[4], (HorizonRow{"", "1800"}));
+    EXPECT_EQ(rows[5], (HorizonRow{"", ""}));
+
+    BuildHorizonTable(p, rows);  // OK
+    EXPECT_EQ(p.horizonNames[2], "Base, lower");
+    EXPECT_EQ(p.horizonNames[5], "end of log");
+}
+
+TEST(HorizonFile, RoundTripKeepsNamesAndWholeDepths) {
+    TempDir dir;
+    Project saved = LogProject();
+    BuildHorizonTable(saved, Rows({{"start of log", "1000"},
+                                   {"Niobrara, upper", "1250.4"},
+                                   {"Greenhorn  shale  ", "1444"},
+                                   {"Dakota", "1900"},
+                                   {"end of log", "2000"}}));
+    SaveHorizonFile(saved, dir.File("well.hor"));
+
+    Project opened = LogProject();
+    OpenHorizonFile(opened, dir.File("well.hor"));
+    EXPECT_EQ(opened.horizonFileName, dir.File("well.hor"));
+    SortHorizonTable(opened);
+    EXPECT_EQ(Entries(opened), (std::vector<Entry>{{"start of log", 1000},
+                                                   {"Niobrara, upper", 1250},
+                                                   {"Greenhorn  shale  ", 1444},
+                                                   {"Dakota", 1900},
+                                                   {"end of log", 2000}}));
+}
+
+TEST(HorizonFile, ReadsLineFeedEndingsAndSkipsBlankLines) {
+    Project p = LogProject();
+    ReadHorizons(p, "1300 Shale\n\n  1400,Chalk\n1500\n");
+    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"start of log", 1000},
+                                              {"end of log", 2000},
+                                              {"Shale", 1300},
+                                              {"Chalk", 1400},
+                                              {"", 1500}}));
+}
+
+TEST(HorizonFile, EighteenHorizonsLoadAndNineteenAreRefused) {
+    std::string text;
+    for (int i = 1; i <= 18; ++i)
+        text += std::to_string(1000 + 50 * i) + "          H\r\n";
+    Project p = LogProject();
+    ReadHorizons(p, text);
+    EXPECT_EQ(p.horizonCount, 20);
+
+    text += "1990          One too many\r\n";
+    try {
+        ReadHorizons(p, text);
+        FAIL() << "a 19th horizon was accepted";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "This is not a valid Tessarin horizon file.");
+    }
+    EXPECT_EQ(p.horizonCount, 0);
+    EXPECT_EQ(p.horizonNames[1], "");
+    EXPECT_TRUE(p.horizonDepths[3].IsEmpty());
+}
+
+TEST(HorizonFile, ABadFileLeavesAnEmptyTable) {
+    Project p = LogProject();
+    EXPECT_THROW(ReadHorizons(p, "1200          Top\r\nTop B         1300\r\n"), Error);
+    EXPECT_EQ(p.horizonCount, 0);
+    EXPECT_EQ(p.horizonNames[3], "");
+
+    BuildHorizonTable(p, Rows({{"Kept?", "1400"}}));
+    EXPECT_THROW(OpenHorizonFile(p, "/nonexistent/well.hor"), Error);
+    EXPECT_EQ(p.horizonCount, 0);
+    EXPECT_EQ(p.horizonNames[1], "");
+    EXPECT_EQ(p.horizonFileName, "/nonexistent/well.hor");
+}
+
+TEST(HorizonFile, ProposedNameReplacesTheExtension) {
+    Project p;
+    p.projectFileName = "/data/well.tsp";
+    EXPECT_EQ(ProposedHorizonFileName(p), "/data/well.hor");
+}
+
+}  // namespace
+}  // namespace tessarin::test
