@@ -58,6 +58,9 @@ std::string CalculateBandpass(Project& p, const WaveletTexts& texts) {
     p.highCut = Value(highCut);
     p.phaseDegrees = Value::Text(texts.phase);
     double length = BoxNumber(texts.length, "wavelet length");
+    if (length < 0) {
+        throw Error("The wavelet length " + texts.length + " s is negative.");
+    }
     if (length > kLongestBandpassLength) {
         length = kLongestBandpassLength;
     }
