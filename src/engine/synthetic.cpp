@@ -151,17 +151,19 @@ void ConvolveWavelet(Project& p) {
     OffsetArray& rc = p.reflectionCoefficients;  // non-const for the element addresses
     std::vector<double> trace(static_cast<std::size_t>(n) + 1, 0.0);
     if (!rc.Empty()) {
-        const double* w = &p.wavelet[0];
-        const double* r = &rc[rc.First()];
-        for (int i = 0; i <= n; ++i) {
-            // Only the coefficients the array holds take part; all others are 0.
-            const int jFirst = std::max(-h, rc.First() - i);
-            const int jLast = std::min(h, rc.Last() - i);
-            double sum = 0;
-            for (int j = jFirst; j <= jLast; ++j) {
-                sum += r[i + j - rc.First()] * w[j];
+        // S(i) = sum over j of RC(i + j) w(j), only over the coefficients the array holds (all
+        // others are 0). Running j in the outer loop adds the terms of each S(i) in the same
+        // order as a sum over j would, and lets the inner loop run over whole rows at once.
+        double* s = trace.data();
+        const double* r = &rc[rc.First()];  // r[k - first] is RC(k)
+        const int first = rc.First();
+        for (int j = -h; j <= h; ++j) {
+            const double wj = p.wavelet[j];
+            const int iFirst = std::max(0, rc.First() - j);
+            const int iLast = std::min(n, rc.Last() - j);
+            for (int i = iFirst; i <= iLast; ++i) {
+                s[i] += r[i + j - first] * wj;
             }
-            trace[static_cast<std::size_t>(i)] = sum;
         }
     }
     p.syntheticTrace = std::move(trace);
