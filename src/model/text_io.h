@@ -17,7 +17,7 @@ namespace tessarin {
 // NextZone pads with blanks to the start of the next 14-character print zone, as a "," between
 // items does (at least one blank, even at the start of a zone).
 class PrintWriter {
-  public:
+public:
     static constexpr int kZoneWidth = 14;
 
     explicit PrintWriter(std::ostream& out) : out_(out) {}
@@ -30,7 +30,7 @@ class PrintWriter {
 
     int Column() const { return column_; }
 
-  private:
+private:
     std::ostream& out_;
     int column_ = 0;
 };
@@ -41,19 +41,19 @@ class PrintWriter {
 // throws Error with the message given at construction, so a file that ends early fails with the
 // file's own message.
 class FieldReader {
-  public:
+public:
     FieldReader(std::istream& in, std::string failureMessage);
 
-    std::string Field();   // a text field, trimmed
-    double Number();       // a numeric field; a non-number fails
-    std::int16_t Int16();  // a numeric field converted with halves to even
-    Value ValueField();    // a number when the field reads as one, else text
-    std::string Line();    // the rest of the current line, whole
-    bool AtEnd();          // nothing but blanks and line ends remain
+    std::string Field();                // a text field, trimmed
+    double Number();                    // a numeric field; a non-number fails
+    std::int16_t Int16();               // a numeric field converted with halves to even
+    Value ValueField();                 // a number when the field reads as one, else text
+    std::string Line();                 // the rest of the current line, whole
+    bool AtEnd();                       // nothing but blanks and line ends remain
 
     [[noreturn]] void Fail() const;
 
-  private:
+private:
     int Peek();
     int Get();
     void SkipBlanks();
