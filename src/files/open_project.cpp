@@ -1,0 +1,45 @@
+#include "files/open_project.h"
+
+#include <array>
+
+#include "engine/wavelet.h"
+#include "files/project_file.h"
+#include "model/error.h"
+#include "model/pair_sort.h"
+#include "model/reset.h"
+
+namespace tessarin {
+
+void SortHorizonsByDepth(Project& project) {
+    const int count = project.horizonCount;
+    if (count < 2) {
+        return;
+    }
+    std::array<double, kTableSize> depths{};
+    for (int k = 1; k <= count; ++k) {
+        depths[k] = project.horizonDepths[k].Number();
+    }
+    SortPairsByKey(count, depths, project.horizonNames);
+    for (int k = 1; k <= count; ++k) {
+        project.horizonDepths[k] = Value(depths[k]);
+    }
+}
+
+OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
+                                  const std::filesystem::path& path) {
+    OpenProjectReport report;
+    report.settingsProblems = ResetProject(project, store);
+    project.projectFileName = path.string();
+    ReadProjectFile(project, path);
+    try {
+        BuildWavelet(project);
+    } catch (const Error& e) {
+        project.wavelet = OffsetArray();
+        report.waveletProblem = e.what();
+    }
+    SortHorizonsByDepth(project);
+    project.projectChanged = false;
+    return report;
+}
+
+}  // namespace tessarin
