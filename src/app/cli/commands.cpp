@@ -2,8 +2,12 @@
 
 namespace tessarin::cli {
 
+int RunInfoCommand(const std::vector<std::string>& arguments);
+
 const std::vector<Command>& Commands() {
-    static const std::vector<Command> commands = {};
+    static const std::vector<Command> commands = {
+        {"info", "info PROJECT.tsp     summarise a project file", &RunInfoCommand},
+    };
     return commands;
 }
 
