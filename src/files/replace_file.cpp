@@ -45,7 +45,8 @@ std::FILE* CreateTemporaryBeside(const fs::path& path, const fs::path& target,
         char suffix[24];
         std::snprintf(suffix, sizeof suffix, ".%016llx.tmp",
                       static_cast<unsigned long long>(random()));
-        temporary = folder / ("." + target.filename().string() + suffix);
+        // The name is shortened so that a long file name still leaves room for the suffix.
+        temporary = folder / ("." + target.filename().string().substr(0, 200) + suffix);
         errno = 0;
         if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) {
             return file;
