@@ -1,6 +1,7 @@
 #include "files/open_project.h"
 
 #include <array>
+#include <string>
 
 #include "engine/wavelet.h"
 #include "files/project_file.h"
@@ -31,11 +32,20 @@ OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
     report.settingsProblems = ResetProject(project, store);
     project.projectFileName = path.string();
     ReadProjectFile(project, path);
-    try {
-        BuildWavelet(project);
-    } catch (const Error& e) {
-        project.wavelet = OffsetArray();
-        report.waveletProblem = e.what();
+    project.wavelet = OffsetArray();
+    if (project.sampleRateIndex < 0) {
+        // The generators take the interval from the sample rate, so building here would quietly
+        // put the logs on another time scale.
+        report.waveletProblem = "The sample interval of " +
+                                std::to_string(project.sampleIntervalUs) +
+                                " microseconds is none of 2, 1 or 0.5 ms, so no wavelet was built.";
+    } else {
+        try {
+            BuildWavelet(project);
+        } catch (const Error& e) {
+            project.wavelet = OffsetArray();
+            report.waveletProblem = e.what();
+        }
     }
     SortHorizonsByDepth(project);
     project.projectChanged = false;

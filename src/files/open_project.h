@@ -24,7 +24,8 @@ struct OpenProjectReport {
 //
 // Parameters that give no wavelet do not stop the open: the logs, horizons and every parameter
 // are loaded, the wavelet is left empty and the report says why, so the user can correct the
-// wavelet in Select Wavelet instead of losing the project.
+// wavelet in Select Wavelet instead of losing the project. The same holds for a sample interval
+// that is none of the three rates: the file's interval is kept and no wavelet is built.
 OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
                                   const std::filesystem::path& path);
 
