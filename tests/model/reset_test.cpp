@@ -135,15 +135,5 @@ TEST(ResetProject, ReportsUnreadableSettingsAndStillResets) {
     EXPECT_EQ(p.wellName, "");
 }
 
-TEST(ResetProject, TwoResetsGiveTheSameRecord) {
-    Project a = ProjectInUse();
-    Project b;
-    ResetProject(a, MemorySettingsStore());
-    ResetProject(b, MemorySettingsStore());
-    b.firstSampleTime = a.firstSampleTime;
-    b.screenCorrection = a.screenCorrection;
-    EXPECT_EQ(a, b);
-}
-
 }  // namespace
 }  // namespace tessarin
