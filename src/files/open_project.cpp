@@ -16,13 +16,19 @@ void SortHorizonsByDepth(Project& project) {
     if (count < 2) {
         return;
     }
+    // Sort the depths carrying each entry's number, then move names and depths together.
     std::array<double, kTableSize> depths{};
+    std::array<int, kTableSize> entry{};
     for (int k = 1; k <= count; ++k) {
         depths[k] = project.horizonDepths[k].Number();
+        entry[k] = k;
     }
-    SortPairsByKey(count, depths, project.horizonNames);
+    SortPairsByKey(count, depths, entry);
+    const auto names = project.horizonNames;
+    const auto values = project.horizonDepths;
     for (int k = 1; k <= count; ++k) {
-        project.horizonDepths[k] = Value(depths[k]);
+        project.horizonNames[k] = names[entry[k]];
+        project.horizonDepths[k] = values[entry[k]];
     }
 }
 
