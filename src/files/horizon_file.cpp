@@ -1,9 +1,10 @@
 #include "files/horizon_file.h"
 
 #include <fstream>
+#include <sstream>
 
-#include "files/atomic_file.h"
 #include "files/horizon_table.h"
+#include "files/replace_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
 #include "model/text_io.h"
@@ -92,7 +93,9 @@ void WriteHorizonFile(const Project& project, std::ostream& out) {
 }
 
 void SaveHorizonFile(const Project& project, const std::string& path) {
-    WriteFileAtomically(path, [&project](std::ostream& out) { WriteHorizonFile(project, out); });
+    std::ostringstream content;
+    WriteHorizonFile(project, content);
+    ReplaceFileContent(path, content.str());
 }
 
 void ReadHorizonFile(Project& project, std::istream& in) {

@@ -1,8 +1,8 @@
 #include "files/horizon_table.h"
 
+#include "files/open_project.h"
 #include "model/error.h"
 #include "model/numeric.h"
-#include "model/pair_sort.h"
 
 namespace tessarin {
 namespace {
@@ -62,25 +62,7 @@ void BuildHorizonTable(Project& project, const HorizonRows& rows) {
     project.horizonNames = names;
     project.horizonDepths = depths;
     project.horizonCount = count;
-    SortHorizonTable(project);
-}
-
-void SortHorizonTable(Project& project) {
-    const int count = project.horizonCount;
-    if (count < 0 || count >= kTableSize) {
-        throw Error("The horizon table holds " + std::to_string(count) +
-                    " entries, more than the 21 it has room for.");
-    }
-    std::array<double, kTableSize> keys{};
-    for (int k = 1; k <= count; ++k) {
-        keys[static_cast<std::size_t>(k)] =
-            project.horizonDepths[static_cast<std::size_t>(k)].Number();
-    }
-    SortPairsByKey(count, keys, project.horizonNames);
-    for (int k = 1; k <= count; ++k) {
-        project.horizonDepths[static_cast<std::size_t>(k)] =
-            Value(keys[static_cast<std::size_t>(k)]);
-    }
+    SortHorizonsByDepth(project);
 }
 
 void ClearHorizonTable(Project& project) {

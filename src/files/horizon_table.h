@@ -43,10 +43,6 @@ DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthTex
 // the table is then left as it was.
 void BuildHorizonTable(Project& project, const HorizonRows& rows);
 
-// Sorts entries 1 to horizonCount by increasing depth with SortPairsByKey (equal depths in no
-// guaranteed order).
-void SortHorizonTable(Project& project);
-
 // Empties every entry and sets horizonCount to 0.
 void ClearHorizonTable(Project& project);
 

@@ -2,11 +2,12 @@
 
 #include <cmath>
 #include <cstdint>
+#include <sstream>
 
-#include "files/atomic_file.h"
 #include "files/ebcdic.h"
 #include "files/export_texts.h"
 #include "files/ibm_float.h"
+#include "files/replace_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
 
@@ -175,9 +176,9 @@ void WriteSegy(const Project& project, Polarity polarity, int traceCount, std::o
 
 void ExportSegyFile(const Project& project, Polarity polarity, int traceCount,
                     const std::string& path) {
-    PlanSegyTrace(project);  // refuse before any file is touched
-    WriteFileAtomically(path,
-                        [&](std::ostream& out) { WriteSegy(project, polarity, traceCount, out); });
+    std::ostringstream content;
+    WriteSegy(project, polarity, traceCount, content);
+    ReplaceFileContent(path, content.str());
 }
 
 std::string ProposedSegyName(const Project& project, Polarity polarity) {

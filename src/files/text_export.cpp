@@ -1,7 +1,9 @@
 #include "files/text_export.h"
 
-#include "files/atomic_file.h"
+#include <sstream>
+
 #include "files/export_texts.h"
+#include "files/replace_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
 
@@ -83,7 +85,9 @@ void ExportTextFile(Project& project, const std::string& path) {
     // A failed export leaves the project as it was, UWI included.
     const std::string uwi = project.wellLocation[5];
     try {
-        WriteFileAtomically(path, [&project](std::ostream& out) { WriteTextExport(project, out); });
+        std::ostringstream content;
+        WriteTextExport(project, content);
+        ReplaceFileContent(path, content.str());
     } catch (...) {
         project.wellLocation[5] = uwi;
         throw;

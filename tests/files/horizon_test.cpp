@@ -6,6 +6,7 @@
 #include "files/export_fixture.h"
 #include "files/horizon_file.h"
 #include "files/horizon_table.h"
+#include "files/open_project.h"
 #include "model/error.h"
 
 namespace tessarin::test {
@@ -169,7 +170,7 @@ TEST(HorizonFile, RoundTripKeepsNamesAndWholeDepths) {
     Project opened = LogProject();
     OpenHorizonFile(opened, dir.File("well.hor"));
     EXPECT_EQ(opened.horizonFileName, dir.File("well.hor"));
-    SortHorizonTable(opened);
+    SortHorizonsByDepth(opened);  // as OK does
     EXPECT_EQ(Entries(opened), (std::vector<Entry>{{"start of log", 1000},
                                                    {"Niobrara, upper", 1250},
                                                    {"Greenhorn  shale  ", 1444},

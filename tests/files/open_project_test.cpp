@@ -27,7 +27,7 @@ std::string Bytes(const std::string& path) {
 
 // The ranch project with one edit, saved where the test can open it.
 class EditedFile {
-  public:
+public:
     EditedFile(const std::string& from, const std::string& to) {
         path_ = fs::temp_directory_path() /
                 ("tessarin-open-test-" + std::to_string(std::random_device()()) + ".tsp");
@@ -40,7 +40,7 @@ class EditedFile {
     ~EditedFile() { fs::remove(path_); }
     std::string Path() const { return path_.string(); }
 
-  private:
+private:
     fs::path path_;
 };
 

@@ -20,7 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class ProjectFileSave : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() / ("tessarin-save-test-" + std::to_string(::getpid()) +
                                                "-" + std::to_string(std::random_device()()));
