@@ -19,8 +19,17 @@ std::string_view Strip(std::string_view text) {
 }
 
 bool BeginsWithMnemonic(std::string_view line, std::string_view mnemonic) {
-    return line.starts_with(mnemonic) ||
-           (line.starts_with(' ') && line.substr(1).starts_with(mnemonic));
+    if (line.starts_with(' ')) {
+        line.remove_prefix(1);
+    }
+    if (!line.starts_with(mnemonic)) {
+        return false;
+    }
+    if (mnemonic.size() > 2 || line.size() == mnemonic.size()) {
+        return true;
+    }
+    const char next = line[mnemonic.size()];
+    return next == '.' || IsBlank(next);
 }
 
 std::optional<std::string_view> FindLine(std::string_view bytes,

@@ -20,7 +20,9 @@ inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 // The text without blanks (and TABs) at either end.
 std::string_view Strip(std::string_view text);
 
-// True when the line begins with the mnemonic, in column 1 or after exactly one blank.
+// True when the line begins with the mnemonic, in column 1 or after exactly one blank. A
+// mnemonic of two letters (the short forms CN and WN) must stand alone, followed by a dot or a
+// blank, so that a county line (CNTY) is not taken for the company.
 bool BeginsWithMnemonic(std::string_view line, std::string_view mnemonic);
 
 // From the first byte, the first line that begins with any of the mnemonics. With `stopAtData`
