@@ -32,7 +32,8 @@ struct SurveySpline {
     explicit SurveySpline(const Project& p) {
         const int count = p.velocitySurveyCount;
         Require(count >= 2 && count < kTableSize);
-        depth.assign(p.velocitySurveyDepths.begin() + 1, p.velocitySurveyDepths.begin() + 1 + count);
+        depth.assign(p.velocitySurveyDepths.begin() + 1,
+                     p.velocitySurveyDepths.begin() + 1 + count);
         time.assign(p.velocitySurveyTimes.begin() + 1, p.velocitySurveyTimes.begin() + 1 + count);
         const double firstSlope = (time[1] - time[0]) / (depth[1] - depth[0]);
         y2 = SplineSecondDerivatives(depth, time, firstSlope, 0.0);
@@ -133,7 +134,8 @@ void CalibrateToVelocitySurvey(const DepthLog& sonic, std::vector<double>& time,
     try {
         Calibrate(sonic, time, project, progress);
     } catch (...) {
-        throw ImportError(import_message::kSurveyNotApplicable, import_message::kSurveyWarningTitle);
+        throw ImportError(import_message::kSurveyNotApplicable,
+                          import_message::kSurveyWarningTitle);
     }
 }
 
@@ -143,9 +145,10 @@ void ResampleSonic(const DepthLog& sonic, const std::vector<double>& time, Proje
     const double latest = *std::max_element(time.begin(), time.end());
     const double lastSample = std::floor(latest / interval);
     if (lastSample + 10 > 32767) {
-        throw ImportError("The log is too long for the sample rate: it would need more than "
-                          "32767 time samples.",
-                          "");
+        throw ImportError(
+            "The log is too long for the sample rate: it would need more than "
+            "32767 time samples.",
+            "");
     }
     const auto size = static_cast<std::size_t>(lastSample) + 11;
     p.timeDepth.assign(size, 0.0);
@@ -243,8 +246,8 @@ void ResampleDensity(const DepthLog& density, Project& p, ImportProgress& progre
         while (!(dd[k] <= td[j] && td[j] < dd[k + 1]) && k < nd - 2) {
             ++k;
         }
-        atSample[j] = integral[k] + (td[j] - dd[k]) * (integral[k + 1] - integral[k]) /
-                                        (dd[k + 1] - dd[k]);
+        atSample[j] =
+            integral[k] + (td[j] - dd[k]) * (integral[k + 1] - integral[k]) / (dd[k + 1] - dd[k]);
         progress.Advance(static_cast<double>(j - j0 + 1) / (j1 - j0 + 1));
     }
     for (std::size_t j = j0; j < j1; ++j) {

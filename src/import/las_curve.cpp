@@ -9,8 +9,7 @@ namespace {
 struct CurveFault {};
 
 std::optional<std::string> Item(std::string_view bytes,
-                                 std::initializer_list<std::string_view> mnemonics,
-                                 bool version2) {
+                                std::initializer_list<std::string_view> mnemonics, bool version2) {
     const auto line = las::FindLine(bytes, mnemonics, true);
     if (!line) {
         return std::nullopt;
@@ -66,7 +65,9 @@ LasWellItems ReadWellItems(std::string_view bytes) {
     return items;
 }
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ','; }
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',';
+}
 
 // Fields 0 and `column` of a data line; values are separated by blanks, TABs or commas.
 std::pair<double, double> DepthAndValue(std::string_view line, int column) {
@@ -122,8 +123,8 @@ DepthLog ReadPairs(std::string_view bytes, const LasHeader& header, const LasCur
         ++row;
         progress.Advance(static_cast<double>(row) / header.dataLineCount);
         const auto [depth, value] = DepthAndValue(line, column);
-        if (depth >= choice.startDepth && depth <= choice.stopDepth &&
-            value != header.nullValue && value > 0 && depth >= 0) {
+        if (depth >= choice.startDepth && depth <= choice.stopDepth && value != header.nullValue &&
+            value > 0 && depth >= 0) {
             log.Add(depth, value);
         }
     }

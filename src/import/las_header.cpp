@@ -151,7 +151,9 @@ LasHeader ReadHeaderItems(const LasFile& file) {
 
 }  // namespace
 
-LasFile LoadLasFile(const std::string& path) { return LasFile{path, ReadFileBytes(path)}; }
+LasFile LoadLasFile(const std::string& path) {
+    return LasFile{path, ReadFileBytes(path)};
+}
 
 bool IsLasPath(std::string_view path) {
     if (path.size() < 3) {

@@ -90,13 +90,13 @@ struct LasWellItems {
     std::optional<std::string> well;     // WELL or WN
     std::optional<std::string> uwi;
     std::optional<std::string> api;
-    std::optional<std::string> county;   // CNTY or COUN
-    std::optional<std::string> state;    // STAT or PROV
-    std::optional<std::string> section;  // SECT
-    std::optional<std::string> township; // TOWN
-    std::optional<std::string> range;    // RANG
-    std::optional<double> kbElevation;   // EKB, when numeric
-    std::optional<double> glElevation;   // EGL, when numeric
+    std::optional<std::string> county;    // CNTY or COUN
+    std::optional<std::string> state;     // STAT or PROV
+    std::optional<std::string> section;   // SECT
+    std::optional<std::string> township;  // TOWN
+    std::optional<std::string> range;     // RANG
+    std::optional<double> kbElevation;    // EKB, when numeric
+    std::optional<double> glElevation;    // EGL, when numeric
 };
 
 // What the user chose in the dialog.

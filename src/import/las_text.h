@@ -15,7 +15,9 @@ inline constexpr std::size_t kLongestHeaderLine = 65535;
 // A header line too long to be one (a file whose lines end in something other than LF).
 struct LongLine {};
 
-inline bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The text without blanks (and TABs) at either end.
 std::string_view Strip(std::string_view text);
@@ -32,10 +34,10 @@ std::optional<std::string_view> FindLine(std::string_view bytes,
                                          bool stopAtData);
 
 // The four value rules. Nothing when the line lacks the colon (or dot) the rule needs.
-std::optional<std::string> AfterBlankValue(std::string_view line);    // WRAP
-std::optional<std::string> LastTokenValue(std::string_view line);     // STRT, STOP, NULL, EKB
+std::optional<std::string> AfterBlankValue(std::string_view line);  // WRAP
+std::optional<std::string> LastTokenValue(std::string_view line);   // STRT, STOP, NULL, EKB
 std::optional<std::string> VersionRuleValue(std::string_view line, bool version2);  // well items
-std::optional<std::string> VersionNumberText(std::string_view line);  // VERS
+std::optional<std::string> VersionNumberText(std::string_view line);                // VERS
 
 // A number of a data line: the fast path for plain decimals, the program's own rules otherwise.
 std::optional<double> DataNumber(std::string_view field);

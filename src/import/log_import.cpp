@@ -17,7 +17,7 @@ constexpr double kMetresPerFoot = 0.3048;
 
 // Shows the progress window for one import routine and hides it however the routine ends.
 class ProgressWindow {
-public:
+  public:
     ProgressWindow(ImportProgress& progress, const std::string& caption, const std::string& path)
         : progress_(progress) {
         progress_.Begin(caption, path);
@@ -26,7 +26,7 @@ public:
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-private:
+  private:
     ImportProgress& progress_;
 };
 
@@ -49,9 +49,9 @@ int ChosenCurve(const LasHeader& header, const LogFileChoice& file) {
     }
     const auto index = FindLasCurve(header, *file.lasCurveMnemonic);
     if (!index) {
-        throw ImportError("The LAS file \"" + file.path + "\" has no curve \"" +
-                              *file.lasCurveMnemonic + "\".",
-                          "");
+        throw ImportError(
+            "The LAS file \"" + file.path + "\" has no curve \"" + *file.lasCurveMnemonic + "\".",
+            "");
     }
     return *index;
 }
@@ -110,7 +110,8 @@ DepthLog LogImport::ReadInOrder(const LogFileChoice& file, ImportProgress& progr
         choice.curveIndex = ChosenCurve(header, file);
         choice.startDepth =
             file.lasStartDepth.value_or(std::min(header.startDepth, header.stopDepth));
-        choice.stopDepth = file.lasStopDepth.value_or(std::max(header.startDepth, header.stopDepth));
+        choice.stopDepth =
+            file.lasStopDepth.value_or(std::max(header.startDepth, header.stopDepth));
         LasCurve curve = ReadLasCurve(las, header, choice, progress);
         ApplyLasWellItems(curve.wellItems, working_);
         ApplyOverrides();

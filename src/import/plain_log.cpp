@@ -11,11 +11,13 @@
 namespace tessarin {
 namespace {
 
-bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r'; }
+bool IsSeparator(char c) {
+    return c == ' ' || c == '\t' || c == ',' || c == '\r';
+}
 
 // Walks the numbers of the text, one field at a time.
 class NumberStream {
-public:
+  public:
     NumberStream(std::string_view text, const std::string& path) : text_(text), path_(path) {}
 
     // Skips the first non-empty line when it is a title.
@@ -31,8 +33,8 @@ public:
         while (const auto field = line.NextField()) {
             if (!las::DataNumber(*field)) {
                 position_ = end;
-                line_ = 1 + static_cast<int>(std::count(text_.begin(), text_.begin() +
-                                                        static_cast<long>(start), '\n'));
+                line_ = 1 + static_cast<int>(std::count(
+                                text_.begin(), text_.begin() + static_cast<long>(start), '\n'));
                 return;
             }
         }
@@ -58,9 +60,10 @@ public:
         return text_.empty() ? 1.0 : static_cast<double>(position_) / text_.size();
     }
 
-private:
+  private:
     std::optional<std::string_view> NextField() {
-        while (position_ < text_.size() && (IsSeparator(text_[position_]) || text_[position_] == '\n')) {
+        while (position_ < text_.size() &&
+               (IsSeparator(text_[position_]) || text_[position_] == '\n')) {
             line_ += text_[position_] == '\n' ? 1 : 0;
             ++position_;
         }

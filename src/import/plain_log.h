@@ -24,7 +24,6 @@ int CountTextLines(std::string_view text);
 // Throws ImportError (no title: the program ends the import quietly) for a field that is not a
 // number, for repeated depths that cannot be merged and for more merged pairs than a log holds.
 DepthLog ReadPlainLog(const std::string& path, ImportProgress& progress);
-DepthLog ReadPlainLogText(std::string_view text, const std::string& path,
-                          ImportProgress& progress);
+DepthLog ReadPlainLogText(std::string_view text, const std::string& path, ImportProgress& progress);
 
 }  // namespace tessarin

@@ -21,11 +21,11 @@ std::vector<double> SplineSecondDerivatives(const std::vector<double>& x,
         const double sig = (x[i] - x[i - 1]) / (x[i + 1] - x[i - 1]);
         const double p = sig * y2[i - 1] + 2.0;
         y2[i] = (sig - 1.0) / p;
-        u[i] = (6.0 *
-                    ((y[i + 1] - y[i]) / (x[i + 1] - x[i]) - (y[i] - y[i - 1]) / (x[i] - x[i - 1])) /
-                    (x[i + 1] - x[i - 1]) -
-                sig * u[i - 1]) /
-               p;
+        u[i] =
+            (6.0 * ((y[i + 1] - y[i]) / (x[i + 1] - x[i]) - (y[i] - y[i - 1]) / (x[i] - x[i - 1])) /
+                 (x[i + 1] - x[i - 1]) -
+             sig * u[i - 1]) /
+            p;
     }
     double qn = 0.0;
     double un = 0.0;

@@ -31,9 +31,13 @@ SyntheticInformation SyntheticInformationOf(const Project& p) {
     return choices;
 }
 
-bool SonicPerFootAllowed(int measurementUnits) { return measurementUnits == kMetric; }
+bool SonicPerFootAllowed(int measurementUnits) {
+    return measurementUnits == kMetric;
+}
 
-bool GardnerAllowed(int impedanceType) { return impedanceType == kSonicDensity; }
+bool GardnerAllowed(int impedanceType) {
+    return impedanceType == kSonicDensity;
+}
 
 SyntheticInformation Normalized(SyntheticInformation choices) {
     choices.sonicInMicrosecondsPerFoot =
@@ -57,8 +61,8 @@ void ApplySyntheticInformation(Project& p, const SyntheticInformation& given) {
 
 WellDatumCaptions WellDatumCaptionsFor(int units) {
     if (units == kMetric) {
-        return {"KB (m):", "GL (m):", "Seismic Datum Elevation (m):",
-                "Seismic Datum Velocity (m/s):"};
+        return {
+            "KB (m):", "GL (m):", "Seismic Datum Elevation (m):", "Seismic Datum Velocity (m/s):"};
     }
     return {"KB (feet):", "GL (feet):", "Seismic Datum Elevation (feet):",
             "Seismic Datum Velocity (ft/sec):"};

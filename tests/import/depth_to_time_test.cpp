@@ -85,7 +85,8 @@ TEST(DepthToTime, ALayeredLogGivesTheLayerTimes) {
     DepthLog sonic = ConstantSonic(1000, 1500, 100);
     const DepthLog lower = ConstantSonic(1500, 2000, 50);
     for (int i = 0; i < lower.Count(); ++i) {
-        sonic.Add(lower.depth[static_cast<std::size_t>(i)], lower.value[static_cast<std::size_t>(i)]);
+        sonic.Add(lower.depth[static_cast<std::size_t>(i)],
+                  lower.value[static_cast<std::size_t>(i)]);
     }
     Project p = ProjectAt(1);  // 1 ms: 500 one-way microseconds
     test::RecordingProgress progress;
@@ -97,9 +98,9 @@ TEST(DepthToTime, ALayeredLogGivesTheLayerTimes) {
     EXPECT_NEAR(p.timeSonic[99], 100, 1e-9);
     EXPECT_NEAR(p.timeSonic[100], 50, 1e-9);
     EXPECT_EQ(p.timeSonic[150], p.timeSonic[149]);
-    EXPECT_EQ(progress.steps, (std::vector<std::string>{"Integrating sonic log",
-                                                        "Resampling sonic log at 1 msec",
-                                                        "Completed"}));
+    EXPECT_EQ(progress.steps,
+              (std::vector<std::string>{"Integrating sonic log", "Resampling sonic log at 1 msec",
+                                        "Completed"}));
 }
 
 TEST(DepthToTime, RefusesLogsThatGiveNoTimeSamples) {
@@ -169,9 +170,9 @@ TEST(VelocitySurveyCalibration, WarnsWhenTheSurveyCannotBeApplied) {
     const DepthLog sonic = ConstantSonic(1000, 2000, 100);
     NoProgress progress;
     std::vector<Project> bad;
-    bad.push_back(SurveyProject({1500}, 90));                  // one point
+    bad.push_back(SurveyProject({1500}, 90));                   // one point
     bad.push_back(SurveyProject({500, 1500, 1500, 1800}, 90));  // a repeated depth
-    bad.push_back(SurveyProject({100, 500, 900}, 90));         // nothing below the top of the log
+    bad.push_back(SurveyProject({100, 500, 900}, 90));          // nothing below the top of the log
     bad.push_back(SurveyProject({500, 1500, 1800}, 90));
     bad.back().kbElevation = Value::Text("high");  // a KB that is no number
     for (Project& p : bad) {

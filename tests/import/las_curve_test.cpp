@@ -69,14 +69,15 @@ TEST(ReadLasCurve, TakesLocationElevationsAndTheFirstOfUwiAndApi) {
 
 TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
     LasBuilder las;
-    las.data = "~A\n"
-               "999.5  300 2.4\n"      // above the range
-               "1000.0 300 2.4\n"      // the top limit is included
-               "1000.5 -999.25 2.4\n"  // NULL
-               "1001.0 0 2.4\n"        // zero
-               "1001.5 -12 2.4\n"      // negative
-               "1002.0 340 2.6\n"      // the bottom limit is included
-               "1002.5 350 2.7\n";     // below the range
+    las.data =
+        "~A\n"
+        "999.5  300 2.4\n"      // above the range
+        "1000.0 300 2.4\n"      // the top limit is included
+        "1000.5 -999.25 2.4\n"  // NULL
+        "1001.0 0 2.4\n"        // zero
+        "1001.5 -12 2.4\n"      // negative
+        "1002.0 340 2.6\n"      // the bottom limit is included
+        "1002.5 350 2.7\n";     // below the range
     const LasFile file = LasText(las.Text());
     const LasHeader header = ReadLasHeader(file);
     test::RecordingProgress progress;
@@ -116,7 +117,7 @@ TEST(ReadLasCurve, ReadsRealLogsAndFlagsFallingDepths) {
 }
 
 TEST(ReadLasCurve, FailsWithItsMessageOnABadDataLine) {
-    for (const char* data : {"~A\n1000.0 300 2.4\n1000.5 310\n",   // a value missing
+    for (const char* data : {"~A\n1000.0 300 2.4\n1000.5 310\n",       // a value missing
                              "~A\n1000.0 300 2.4\n1000.5 310 x\n"}) {  // not a number
         LasBuilder las;
         las.data = data;

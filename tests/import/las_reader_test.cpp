@@ -64,9 +64,9 @@ TEST(ReadLasHeader, MeasuresTheDataSectionInRealBytesWhateverTheLineEnds) {
     };
     // Lines and lengths counted in the files themselves; P-135 ends its lines in CR LF, the
     // others in LF alone.
-    for (const Case& c : {Case{"P-135_time.LAS", 4951, 54, 495, 25},
-                          Case{"F03-4_logs.las", 12467, 135, 1247, 100},
-                          Case{"example_1.las", 2096, 182, 210, 25}}) {
+    for (const Case& c :
+         {Case{"P-135_time.LAS", 4951, 54, 495, 25}, Case{"F03-4_logs.las", 12467, 135, 1247, 100},
+          Case{"example_1.las", 2096, 182, 210, 25}}) {
         const LasFile file = LoadLasFile(DataPath(c.file));
         const LasHeader h = ReadLasHeader(file);
         const std::size_t tilde = file.bytes.find("\n~A") + 1;
@@ -142,8 +142,9 @@ TEST(ReadLasHeader, GivesTheLongLineMessageForAFileWithoutLineFeeds) {
 
 TEST(ReadLasHeader, TakesTheLastTokenBeforeTheColon) {
     LasBuilder las;
-    las.well = "~W\n STRT.M      635.0000 : START DEPTH\n STOP .m  700 :\n STEP. 1 :\n"
-               "NULL.   -999.25:\n";
+    las.well =
+        "~W\n STRT.M      635.0000 : START DEPTH\n STOP .m  700 :\n STEP. 1 :\n"
+        "NULL.   -999.25:\n";
     const LasHeader h = ReadLasHeader(LasText(las.Text()));
     EXPECT_EQ(h.startDepth, 635.0);
     EXPECT_EQ(h.stopDepth, 700.0);

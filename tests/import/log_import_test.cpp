@@ -171,7 +171,8 @@ TEST(ImportLogs, CalibratesToARealSurvey) {
     for (int i = 2; i <= survey.count; ++i) {
         const double md = survey.depths[static_cast<std::size_t>(i)] + 30;
         if (md < lastDepth) {
-            inside.emplace_back(2.0 * SampleAt(p, md), 1000 * survey.times[static_cast<std::size_t>(i)]);
+            inside.emplace_back(2.0 * SampleAt(p, md),
+                                1000 * survey.times[static_cast<std::size_t>(i)]);
         }
     }
     ASSERT_EQ(inside.size(), 11u);

@@ -29,7 +29,8 @@ TEST(ReadPlainLog, SkipsATitleLineWhateverItHolds) {
 
 TEST(ReadPlainLog, ReadsNumbersAcrossBlanksTabsCommasAndEmptyLines) {
     const DepthLog log = Read("\n  1000\t100\n\n1000.5,105  1001 ,110\n1001.5");
-    EXPECT_EQ(log.depth, (std::vector<double>{1000, 1000.5, 1001}));  // a lone last depth is dropped
+    EXPECT_EQ(log.depth,
+              (std::vector<double>{1000, 1000.5, 1001}));  // a lone last depth is dropped
     EXPECT_EQ(log.value, (std::vector<double>{100, 105, 110}));
     EXPECT_FALSE(log.decreasing);
 }

@@ -22,8 +22,8 @@ VelocitySurveyRows Rows(std::initializer_list<VelocitySurveyRow> filled) {
 
 TEST(VelocitySurveyTable, OkSortsCompleteRowsByDepthAndDropsHalfRows) {
     Project p;
-    const VelocitySurveyRows rows = Rows({{"1500", "1.2"}, {"800", ""}, {"500", ".5"},
-                                          {"", "0.9"}, {"1000", "0.9"}});
+    const VelocitySurveyRows rows =
+        Rows({{"1500", "1.2"}, {"800", ""}, {"500", ".5"}, {"", "0.9"}, {"1000", "0.9"}});
     ASSERT_TRUE(AcceptVelocitySurvey(p, rows, "25", "30"));
     EXPECT_EQ(p.velocitySurveyCount, 3);
     EXPECT_EQ(p.velocitySurveyDepths[1], 500);
