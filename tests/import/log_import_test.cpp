@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "import/import_error.h"
 #include "import/import_test_support.h"
 #include "import/las_reader.h"
@@ -153,6 +156,32 @@ TEST(ImportLogs, ReversesADecreasingSonicInMicrosecondsPerFoot) {
     EXPECT_NEAR(p.timeSonic[50], 418.43511230643713, 1e-9);
 }
 
+TEST(ImportLogs, PlainFileListedBottomUpInMicrosecondsPerFoot) {
+    // 30.48 us/ft is 100 us/m: 200 m take 20000 one-way microseconds, 20 samples 10 m apart.
+    const auto path = std::filesystem::temp_directory_path() / "tessarin-bottom-up.dt";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "Sonic of well 7, listed from the bottom\r\n";
+        for (int d = 1200; d >= 1000; d -= 2) {
+            out << d << " 30.48\r\n";
+        }
+    }
+    Project p = NewProject();
+    ImportOptions o;
+    o.information.measurementUnits = kMetric;
+    o.information.sonicInMicrosecondsPerFoot = true;
+    o.sonic.path = path.string();
+    ImportLogs(p, o, *std::make_unique<NoProgress>());
+    std::filesystem::remove(path);
+    ASSERT_EQ(p.lastSampleIndex, 20);
+    for (std::size_t j = 0; j <= 20; ++j) {
+        EXPECT_NEAR(p.timeDepth[j], 1000 + 10.0 * static_cast<double>(j), 1e-9) << j;
+        EXPECT_NEAR(p.timeSonic[j], 100, 1e-9) << j;
+    }
+    EXPECT_EQ(p.projectFileName,
+              (std::filesystem::temp_directory_path() / "tessarin-bottom-up.tsp").string());
+}
+
 TEST(ImportLogs, CalibratesToARealSurvey) {
     // F03-4's time picks below sea level (the survey datum, elevation 0; KB 30 from the header).
     const VelocitySurvey survey = ReadVelocitySurveyFile(DataPath("F03-4_survey.vs"));
@@ -256,17 +285,6 @@ TEST(ImportLogs, RebuildsTheHorizonTableAroundTheNewLog) {
     EXPECT_EQ(p.horizonNames[3], "end of log");
     EXPECT_NEAR(p.horizonDepths[3].Number(), p.timeDepth[885], 1e-12);
     EXPECT_EQ(p.horizonNames[4], "");  // "Deep" lies below the log
-}
-
-TEST(ImportLogs, OverridesTakePrecedenceOverTheHeaderAndReachTheSurvey) {
-    Project p = NewProject();
-    ImportOptions o = Metric("F03-4_logs.las", "DT");
-    o.wellOverrides.kbElevation = Value(40.0);
-    o.wellOverrides.wellName = "F03-4 (re-logged)";
-    ImportLogs(p, o, *std::make_unique<NoProgress>());
-    EXPECT_EQ(p.kbElevation, Value(40.0));
-    EXPECT_EQ(p.wellName, "F03-4 (re-logged)");
-    EXPECT_NEAR(p.datumElevation.Number(), 40 - 30.15, 1e-12);
 }
 
 TEST(ProjectFileNameFor, ReplacesExtensionsOfTwoOrThreeCharacters) {

@@ -80,12 +80,5 @@ TEST(ReadPlainLog, FailsWithAReasonTheBatchToolCanShow) {
     EXPECT_THROW(ReadPlainLog(test::DataPath("no such file.dt"), progress), ImportError);
 }
 
-TEST(CountTextLines, CountsALastLineWithoutALineEnd) {
-    EXPECT_EQ(CountTextLines(""), 0);
-    EXPECT_EQ(CountTextLines("a\r\nb\r\n"), 2);
-    EXPECT_EQ(CountTextLines("a\nb"), 2);
-    EXPECT_EQ(CountTextLines("\n\n"), 2);
-}
-
 }  // namespace
 }  // namespace tessarin
