@@ -28,11 +28,11 @@ struct DepthLog {
 // Entries 1 to n of a 0-based vector, for the table routines that count from 1.
 template <class T>
 class OneBased {
-  public:
+public:
     explicit OneBased(std::vector<T>& v) : v_(v) {}
     T& operator[](int i) { return v_[static_cast<std::size_t>(i - 1)]; }
 
-  private:
+private:
     std::vector<T>& v_;
 };
 

@@ -10,13 +10,13 @@
 namespace tessarin {
 
 class ImportError : public Error {
-  public:
+public:
     ImportError(const std::string& message, std::string title)
         : Error(message), title_(std::move(title)) {}
 
     const std::string& Title() const { return title_; }
 
-  private:
+private:
     std::string title_;
 };
 

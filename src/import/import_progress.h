@@ -8,7 +8,7 @@
 namespace tessarin {
 
 class ImportProgress {
-  public:
+public:
     virtual ~ImportProgress() = default;
 
     // The window is shown for one import routine ("Import Sonic Log", the file's path).

@@ -17,7 +17,7 @@ constexpr double kMetresPerFoot = 0.3048;
 
 // Shows the progress window for one import routine and hides it however the routine ends.
 class ProgressWindow {
-  public:
+public:
     ProgressWindow(ImportProgress& progress, const std::string& caption, const std::string& path)
         : progress_(progress) {
         progress_.Begin(caption, path);
@@ -26,7 +26,7 @@ class ProgressWindow {
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-  private:
+private:
     ImportProgress& progress_;
 };
 

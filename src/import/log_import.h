@@ -50,7 +50,7 @@ struct ImportOptions {
 std::string ProjectFileNameFor(std::string_view logPath);
 
 class LogImport {
-  public:
+public:
     explicit LogImport(const Project& project);
 
     // The copy the steps work on; dialogs shown between the steps may edit it.
@@ -69,7 +69,7 @@ class LogImport {
     // rebuilt, a "Start of Log" datum follows the log, and the record takes the copy.
     void Commit(Project& project);
 
-  private:
+private:
     DepthLog ReadInOrder(const LogFileChoice& file, ImportProgress& progress);
     void ApplyOverrides();
 

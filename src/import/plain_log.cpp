@@ -17,7 +17,7 @@ bool IsSeparator(char c) {
 
 // Walks the numbers of the text, one field at a time.
 class NumberStream {
-  public:
+public:
     NumberStream(std::string_view text, const std::string& path) : text_(text), path_(path) {}
 
     // Skips the first non-empty line when it is a title.
@@ -60,7 +60,7 @@ class NumberStream {
         return text_.empty() ? 1.0 : static_cast<double>(position_) / text_.size();
     }
 
-  private:
+private:
     std::optional<std::string_view> NextField() {
         while (position_ < text_.size() &&
                (IsSeparator(text_[position_]) || text_[position_] == '\n')) {

@@ -20,7 +20,7 @@ inline LasFile LasText(const std::string& text, const std::string& path = "memor
 }
 
 class RecordingProgress : public ImportProgress {
-  public:
+public:
     void Begin(const std::string& caption, const std::string& path) override {
         captions.push_back(caption + " | " + path);
         ++open;
