@@ -260,7 +260,7 @@ TEST(ImportLogs, AFailureAfterTheSonicLeavesTheProjectUnchanged) {
 
     ImportOptions survey = Metric("F03-4_logs.las", "DT");
     survey.information.applyVelocitySurvey = true;
-    survey.velocitySurvey = VelocitySurvey();  // no points
+    survey.velocitySurvey.emplace();  // no points
     ExpectRefused(survey,
                   "The velocity survey datum or the velocity survey depth-time values are not "
                   "consistent with the sonic log datum (KB) or the times derived from the sonic "
