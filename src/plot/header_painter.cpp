@@ -85,7 +85,8 @@ void PaintHeader(const Project& project, PlotState& state, DrawingSurface& surfa
     surface.MoveTo(x, 400.0);
     surface.PrintLine(project.wellName);
     surface.SetFontSize(state.textPoints);
-    for (const std::string& line : HeaderLines(project, state.dateText)) {
+    const std::string date = state.dateText.empty() ? TodayText() : state.dateText;
+    for (const std::string& line : HeaderLines(project, date)) {
         surface.MoveTo(x, surface.CurrentY());
         surface.PrintLine(line);
     }

@@ -42,6 +42,7 @@ double TraceSpacingInches(const Project& project) {
 }
 
 double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
+    // Text widths are measured on the device and enter the layout divided by the correction.
     const double correction = ScreenCorrectionFactor(project);
     surface.SetFont(PlotTextFont(project, kPlotTextPoints));
 
@@ -54,7 +55,7 @@ double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
     const double panel = project.traceCount * 1440.0 * project.traceSpacingInches;
     width += panel / 2.0;
     width += 360.0 + panel;
-    const double reverseTitleEnd = width + surface.TextWidth("Reverse") / 2.0;
+    const double reverseTitleEnd = width + surface.TextWidth("Reverse") / 2.0 / correction;
     width += panel / 2.0;
     width = std::max(width, reverseTitleEnd);
 
@@ -76,7 +77,7 @@ double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
     for (int h = 1; h <= HorizonsInTable(project); ++h) {
         widestName = std::max(widestName, surface.TextWidth(project.horizonNames[h]));
     }
-    width += widestName + 1000.0;
+    width += widestName / correction + 1000.0;
 
     project.plotWidth = width;
     return width;

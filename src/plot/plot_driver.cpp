@@ -1,18 +1,32 @@
 #include "plot/plot_driver.h"
 
 #include "model/error.h"
-#include "plot/header_lines.h"
 #include "plot/layout.h"
 #include "plot/painters.h"
 #include "plot/plot_values.h"
 
 namespace tessarin {
 
+void PaintDisplay(Project& project, PlotState& state, DrawingSurface& surface) {
+    PaintHeader(project, state, surface);
+    PaintDepthAxis(project, state, surface);
+    PaintReflectionCoefficients(project, state, surface);
+    PaintTraces(project, state, surface);
+    PaintVelocityTrack(project, state, surface);
+    if (project.impedanceType == kSonicDensity) {
+        PaintDensityTrack(project, state, surface);
+    }
+    PaintHorizonMarkers(project, state, surface);
+    PaintTimingLines(project, state, surface);
+    PaintTables(project, state, surface);
+    PaintWavelet(project, state, surface);
+}
+
 void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture) {
     // Laid out apart, so that a plot that cannot be drawn leaves the picture and what the readout
     // knows about it as they were.
     PlotState layout;
-    layout.dateText = state.dateText.empty() ? TodayText() : state.dateText;
+    layout.dateText = state.dateText;
     const double height = ComputeVerticalLayout(project, layout, picture);
     CheckSynthetic(project);
     layout.pictureWidth = project.plotWidth;
@@ -25,18 +39,7 @@ void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture) {
     picture.SetColor(kBlack);
     picture.SetFont(PlotTextFont(project, state.textPoints));
 
-    PaintHeader(project, state, picture);
-    PaintDepthAxis(project, state, picture);
-    PaintReflectionCoefficients(project, state, picture);
-    PaintTraces(project, state, picture);
-    PaintVelocityTrack(project, state, picture);
-    if (project.impedanceType == kSonicDensity) {
-        PaintDensityTrack(project, state, picture);
-    }
-    PaintHorizonMarkers(project, state, picture);
-    PaintTimingLines(project, state, picture);
-    PaintTables(project, state, picture);
-    PaintWavelet(project, state, picture);
+    PaintDisplay(project, state, picture);
 }
 
 std::optional<std::string> DrawDisplay(Project& project, PlotState& state, PlotPicture& picture) {

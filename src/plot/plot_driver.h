@@ -11,6 +11,9 @@
 
 namespace tessarin {
 
+// Every panel painter in the fixed order, on a cleared surface laid out in `state`.
+void PaintDisplay(Project& project, PlotState& state, DrawingSurface& surface);
+
 // The screen plot driver: lays the display out vertically, sizes and clears the picture and calls
 // every panel painter in order. The horizontal layout (project.plotWidth) must be computed first.
 // Throws Error with the reason when the plot cannot be drawn: a failure in the layout leaves the

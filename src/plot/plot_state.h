@@ -31,7 +31,7 @@ struct PlotState {
     // and the size of plot text in points (8.25 on screen, 10 on paper).
     double screenCorrection = 1.0;
     double textPoints = 8.25;
-    std::string dateText;  // the date the header shows as plotted
+    std::string dateText;  // the date the header shows as plotted; empty for today
 
     // Vertical layout.
     double twipsPerSample = 0.0;
