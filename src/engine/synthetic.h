@@ -11,13 +11,19 @@
 namespace tessarin {
 
 // Half the wavelet length in samples: 250 x waveletLength x 1000 / sampleIntervalUs, halves to
-// even. Throws Error when it does not fit 16 bits or the length is not a number.
+// even, so the wavelet occupies indices -h to h. Throws Error when the length is not a number,
+// is negative, or gives more than 32767 samples.
 int WaveletHalfLength(const Project& project);
+int WaveletHalfLength(double lengthSeconds, int sampleIntervalUs);
 
-// Each step throws Error, with a reason the user can read, where a division would fail.
+// Each step throws Error, with a reason the user can read, where a division would fail (a zero
+// sonic, a zero impedance sum, no wavelet, an AGC window that is no number or sees only zeros,
+// equal depths bracketing a horizon). A step that fails leaves its own results as they were.
 void ComputeReflectivity(Project& project);
-void ConvolveWavelet(Project& project);  // also applies AGC unless agcWindow is "None"
+// Also applies AGC unless agcWindow is "None"; when AGC fails the trace keeps the convolution.
+void ConvolveWavelet(Project& project);
 void ApplyAgc(Project& project);
+// Refreshes the "start of log" and "end of log" entries before the times.
 void ComputeHorizonTimes(Project& project);
 
 // The computing steps of a recompute: synthDisplayed := true, then reflectivity, convolution with

@@ -2,8 +2,15 @@
 
 namespace tessarin::cli {
 
+int RunWavelet(const std::vector<std::string>& arguments);
+
 const std::vector<Command>& Commands() {
-    static const std::vector<Command> commands = {};
+    static const std::vector<Command> commands = {
+        {"wavelet",
+         "wavelet --ricker F | --bandpass LC,LP,HP,HC [--phase P] [--length L]"
+         " [--rate 2|1|0.5]",
+         RunWavelet},
+    };
     return commands;
 }
 
