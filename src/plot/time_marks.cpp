@@ -1,8 +1,9 @@
 // The horizon markers, blue lines from the depth axis across the panels to the horizon names, and
 // the dotted timing lines with their time labels.
 
+#include <algorithm>
 #include <cmath>
-#include <optional>
+#include <vector>
 
 #include "model/numeric.h"
 #include "plot/painters.h"
@@ -18,18 +19,21 @@ double DepthAxisX(const Project& project, const PlotState& state, DrawingSurface
 
 }  // namespace
 
-void PaintHorizonMarkers(const Project& project, PlotState& state, DrawingSurface& surface) {
-    const double sc = state.screenCorrection;
-    const double axis = DepthAxisX(project, state, surface);
-    state.plotWidth += 141.0;
-    state.plotX = state.plotWidth * sc;
-    surface.SetPenStyle(PenStyle::kSolid);
+namespace {
 
-    const double nameColumn = state.plotX + surface.TextWidth("0000");
-    const double lineHeight = surface.TextHeight("00");
-    const Rgb previousColour = surface.Color();
-    surface.SetColor(kBlue);
-    std::optional<double> previousLabelY;
+struct HorizonMark {
+    int entry;
+    double markerY;
+    double labelY;
+};
+
+// The horizons inside the drawn range, each with the y of its line and of its label. A label
+// closer than one line below the label above is pushed down to one line below it. Labels pushed
+// past the end of the time panels are pulled back up, still one line apart, so that they stay
+// clear of the tables below (never above the top of the panels).
+std::vector<HorizonMark> PlaceHorizonLabels(const Project& project, const PlotState& state,
+                                            double lineHeight) {
+    std::vector<HorizonMark> marks;
     const int count = std::min(project.horizonCount, kTableSize - 1);
     for (int h = 1; h <= count; ++h) {
         // The horizon time truncated to 0.1 ms, as a sample position.
@@ -41,15 +45,41 @@ void PaintHorizonMarkers(const Project& project, PlotState& state, DrawingSurfac
         }
         const double markerY = state.SampleY(sample);
         double labelY = markerY;
-        if (previousLabelY && labelY - *previousLabelY < lineHeight) {
-            labelY = *previousLabelY + lineHeight;  // pushed down clear of the label above
+        if (!marks.empty() && labelY - marks.back().labelY < lineHeight) {
+            labelY = marks.back().labelY + lineHeight;
         }
-        previousLabelY = labelY;
+        marks.push_back({h, markerY, labelY});
+    }
+    double lowest = state.GridBottom();
+    for (auto mark = marks.rbegin(); mark != marks.rend(); ++mark) {
+        mark->labelY = std::min(mark->labelY, lowest);
+        lowest = mark->labelY - lineHeight;
+    }
+    double highest = state.Top();
+    for (HorizonMark& mark : marks) {
+        mark.labelY = std::max(mark.labelY, highest);
+        highest = mark.labelY + lineHeight;
+    }
+    return marks;
+}
 
-        surface.Line((axis + 600.0) * sc, markerY, nameColumn, labelY);
-        surface.LineTo(nameColumn + 80.0 * sc, labelY);
-        const std::string& name = project.horizonNames[static_cast<std::size_t>(h)];
-        surface.MoveTo(nameColumn + 120.0 * sc, labelY - surface.TextHeight(name) / 2.0);
+}  // namespace
+
+void PaintHorizonMarkers(const Project& project, PlotState& state, DrawingSurface& surface) {
+    const double sc = state.screenCorrection;
+    const double axis = DepthAxisX(project, state, surface);
+    state.plotWidth += 141.0;
+    state.plotX = state.plotWidth * sc;
+    surface.SetPenStyle(PenStyle::kSolid);
+
+    const double nameColumn = state.plotX + surface.TextWidth("0000");
+    const Rgb previousColour = surface.Color();
+    surface.SetColor(kBlue);
+    for (const HorizonMark& mark : PlaceHorizonLabels(project, state, surface.TextHeight("00"))) {
+        surface.Line((axis + 600.0) * sc, mark.markerY, nameColumn, mark.labelY);
+        surface.LineTo(nameColumn + 80.0 * sc, mark.labelY);
+        const std::string& name = project.horizonNames[static_cast<std::size_t>(mark.entry)];
+        surface.MoveTo(nameColumn + 120.0 * sc, mark.labelY - surface.TextHeight(name) / 2.0);
         surface.PrintText(name);
     }
     surface.SetColor(previousColour);

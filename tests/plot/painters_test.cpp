@@ -142,6 +142,24 @@ TEST_F(PaintedKnownWell, HorizonLabelsArePushedDownButLinesKeepTheirTimes) {
     EXPECT_EQ(name->colour, kBlue);
 }
 
+TEST_F(PaintedKnownWell, LabelsPushedPastThePanelsArePulledBackUp) {
+    project.timeScale = Value(1);    // 2.88 twips per sample
+    project.horizonTimes[2] = 0.48;  // sample 240, just above the end of the log at 250
+    Paint();
+    const double tps = 2.88;
+    // Pushed down, "end of log" would stand at 3363.2 + 200, below the last timing line at
+    // 2600 + 6 x 50 x 2.88 = 3464; it stops there and Top Chalk moves up to one line above it.
+    const RecordedText* end = surface.FindText("end of log");
+    const RecordedText* chalk = surface.FindText("Top Chalk");
+    ASSERT_NE(end, nullptr);
+    ASSERT_NE(chalk, nullptr);
+    EXPECT_NEAR(end->y, 3464.0 - 100.0, 1e-9);
+    EXPECT_NEAR(chalk->y, 3264.0 - 100.0, 1e-9);
+    const auto blue = LinesOfColour(kBlue);
+    EXPECT_NEAR(blue[2]->from.y, 2600.0 + (240 + 25) * tps, 1e-9);  // its line keeps its time
+    EXPECT_NEAR(blue[2]->to.y, 3264.0, 1e-9);
+}
+
 TEST_F(PaintedKnownWell, LogGridsAndTheirPositionsForTheReadout) {
     Paint();
     // The specified datum velocity of 8000 widens the range below 10000: grid 5000 to 15000.
