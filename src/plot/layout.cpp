@@ -51,6 +51,9 @@ double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
                    1120.0 + 750.0;
 
     // Normal and reverse trace panels, 360 twips apart.
+    if (project.traceCount < 0) {
+        throw Error("The number of traces cannot be negative.");
+    }
     project.traceSpacingInches = TraceSpacingInches(project);
     const double panel = project.traceCount * 1440.0 * project.traceSpacingInches;
     width += panel / 2.0;

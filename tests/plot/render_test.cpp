@@ -140,6 +140,16 @@ TEST_F(RenderedKnownWell, TooLongAPlotIsRefusedBeforeDrawing) {
     EXPECT_EQ(*failure, "The plot is too large to draw. Please choose a smaller time scale.");
 }
 
+TEST_F(RenderedKnownWell, HugeAmplitudesAndNoTracesStillDraw) {
+    project.amplitudeScale = Value(32767);  // the largest the dialog accepts
+    Draw("known_well_huge_amplitude");
+    EXPECT_EQ(At(10, 10), QColor(Qt::white));
+    project.traceCount = 0;
+    Draw("known_well_no_traces");
+    project.traceCount = -1;
+    EXPECT_EQ(*DrawDisplay(project, state, picture), "The number of traces cannot be negative.");
+}
+
 TEST(BitmapName, DropsTheProjectExtension) {
     EXPECT_EQ(ProposedBitmapName("*.tsp"), "*.bmp");
     EXPECT_EQ(ProposedBitmapName("/data/well.tsp"), "/data/well.bmp");
