@@ -165,18 +165,19 @@ double WaveletPanelBottom(const Project& project, const PlotState& state, double
 
 }  // namespace
 
-double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface& surface) {
+double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
+                         double correction, double points) {
     CheckSampledLogs(project);
     const int n = project.lastSampleIndex;
-    state.screenCorrection = ScreenCorrectionFactor(project);
-    state.textPoints = kPlotTextPoints;
+    state.screenCorrection = correction;
+    state.textPoints = points;
 
-    ComputeHeaderHeight(project, surface, kPlotTextPoints);
+    ComputeHeaderHeight(project, surface, points);
     state.firstPlotSample = 0;
     state.lastPlotSample = n;
 
     state.twipsPerSample = TwipsPerSample(project);
-    state.screenTwipsPerSample = state.twipsPerSample * state.screenCorrection;
+    state.screenTwipsPerSample = state.twipsPerSample * correction;
     state.plotOriginY = project.headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
 
     if (project.datumType == kStartOfLog) {
@@ -197,8 +198,13 @@ double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface&
 
     state.textHeight = surface.TextHeight("AAA");
     const double timeBottom = TimePanelsBottom(state, n);
-    const double bottom = std::max({timeBottom, TablesBottom(project, timeBottom, state.textHeight),
-                                    WaveletPanelBottom(project, state, timeBottom)});
+    return std::max({timeBottom, TablesBottom(project, timeBottom, state.textHeight),
+                     WaveletPanelBottom(project, state, timeBottom)});
+}
+
+double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface& surface) {
+    const double bottom = ComputeTimeLayout(project, state, surface,
+                                            ScreenCorrectionFactor(project), kPlotTextPoints);
     state.pictureHeight = bottom + 720.0 * state.screenCorrection;
     return state.pictureHeight;
 }

@@ -44,6 +44,14 @@ double TwipsPerSample(const Project& project);
 // that is not positive, two samples at one depth where time zero falls).
 double FirstSampleTime(const Project& project);
 
+// The vertical layout shared by screen and paper, for x positions scaled by `correction` and plot
+// text of `points`: header height, scales, start time (setting project.firstSampleTime and, for a
+// datum at the start of the log, project.datumElevation), the time panels from sample 0 to the
+// last, and the lowest of the three candidate bottoms, which it returns. Throws Error when the
+// plot cannot be laid out.
+double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
+                         double correction, double points);
+
 // The vertical layout of the screen plot: header height, scales, start time and the three
 // candidate bottoms. Fills `state`, sets project.firstSampleTime (and, for a datum at the start
 // of the log, project.datumElevation) and returns the picture height in twips. Throws Error when

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFile>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -148,6 +149,29 @@ TEST_F(RenderedKnownWell, HugeAmplitudesAndNoTracesStillDraw) {
     Draw("known_well_no_traces");
     project.traceCount = -1;
     EXPECT_EQ(*DrawDisplay(project, state, picture), "The number of traces cannot be negative.");
+}
+
+TEST(PaperSurface, ThePaintersDrawOnAPageDeviceUnchanged) {
+    // A page device of 600 dots per inch, no screen correction and 10-point text, as on paper.
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/page.pdf";
+    Project project = MakeKnownWell();
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QPageSize::Letter));
+        QPainter painter(&writer);
+        PainterSurface page(&painter, 1440.0 / 600.0);
+        PlotState state;
+        const double bottom = ComputeTimeLayout(project, state, page, 1.0, 10.0);
+        EXPECT_GT(bottom, state.plotOriginY);
+        EXPECT_GT(project.headerHeight, 10 * 200.0);  // ten lines of 10-point text
+        PaintDisplay(project, state, page);
+        EXPECT_TRUE(state.readout.valid);
+    }
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == "%PDF-");
 }
 
 TEST(BitmapName, DropsTheProjectExtension) {
