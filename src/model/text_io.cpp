@@ -17,8 +17,10 @@ PrintWriter& PrintWriter::Item(const Value& value) {
     return value.IsText() ? Text(value.ToText()) : Number(value.Number());
 }
 
+// A "," always moves on to the start of the next zone, even from the first column of one: a text
+// that fills its zone exactly is still followed by blanks, so it never runs into the next item.
 PrintWriter& PrintWriter::NextZone() {
-    const int padding = (kZoneWidth - column_ % kZoneWidth) % kZoneWidth;
+    const int padding = kZoneWidth - column_ % kZoneWidth;
     return Text(std::string(static_cast<std::size_t>(padding), ' '));
 }
 

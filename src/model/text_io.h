@@ -14,7 +14,8 @@
 namespace tessarin {
 
 // Writes items as sequential print does. A number takes a sign position and a trailing blank;
-// NextZone pads with blanks to the next 14-character print zone, as a "," between items does.
+// NextZone pads with blanks to the start of the next 14-character print zone, as a "," between
+// items does (at least one blank, even at the start of a zone).
 class PrintWriter {
 public:
     static constexpr int kZoneWidth = 14;

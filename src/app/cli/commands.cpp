@@ -3,6 +3,7 @@
 namespace tessarin::cli {
 
 int RunWavelet(const std::vector<std::string>& arguments);
+int RunInfoCommand(const std::vector<std::string>& arguments);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -10,6 +11,7 @@ const std::vector<Command>& Commands() {
          "wavelet --ricker F | --bandpass LC,LP,HP,HC [--phase P] [--length L]"
          " [--rate 2|1|0.5]",
          RunWavelet},
+        {"info", "info PROJECT.tsp     summarise a project file", &RunInfoCommand},
     };
     return commands;
 }

@@ -1,0 +1,157 @@
+// tessarin-cli info PROJECT.tsp: what a project file holds, in words.
+
+#include <algorithm>
+#include <iomanip>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/args.h"
+#include "cli/commands.h"
+#include "files/project_file.h"
+#include "model/error.h"
+#include "model/reset.h"
+
+namespace tessarin::cli {
+namespace {
+
+// Numbers as a reader expects them: "0.5", "1250.5", "7000".
+std::string Number(double x) {
+    std::ostringstream text;
+    text << std::setprecision(10) << x;
+    return text.str();
+}
+
+// A field of kind value: its number, or the text as it was typed.
+std::string Shown(const Value& value) {
+    return value.IsNumber() ? Number(value.Number()) : value.ToText();
+}
+
+struct Units {
+    const char* length;
+    const char* velocity;
+    const char* plotLength;  // of the time scale and the trace spacing
+    const char* timeScale;
+};
+
+Units UnitsOf(const Project& p) {
+    return p.measurementUnits == kMetric ? Units{"m", "m/s", "cm", "cm/s"}
+                                         : Units{"ft", "ft/s", "inch", "in/s"};
+}
+
+void Row(std::ostream& out, const std::string& label, const std::string& text) {
+    out << std::left << std::setw(18) << (label + ":") << text << "\n";
+}
+
+void PrintWell(const Project& p, const Units& u, std::ostream& out) {
+    Row(out, "Well", p.wellName);
+    const auto& loc = p.wellLocation;
+    if (p.locationType == kTownshipRange) {
+        Row(out, "Location",
+            "County " + loc[0] + ", State " + loc[1] + "; Section " + loc[2] + ", Township " +
+                loc[3] + ", Range " + loc[4]);
+    } else {
+        Row(out, "Location", loc[0] + "; " + loc[1]);
+    }
+    Row(out, "UWI", loc[5]);
+    Row(out, "Units", p.measurementUnits == kMetric ? "Metric (m, m/s)" : "English (ft, ft/s)");
+    Row(out, "Elevations",
+        "KB " + Shown(p.kbElevation) + " " + u.length + ", GL " + Shown(p.glElevation) + " " +
+            u.length);
+    const std::string datum = "elevation " + Shown(p.datumElevation) + " " + u.length +
+                              ", velocity " + Shown(p.datumVelocity) + " " + u.velocity;
+    Row(out, "Seismic datum",
+        (p.datumType == kSpecifiedDatum ? "Specify, " : "Start of Log, ") + datum);
+}
+
+void PrintSamples(const Project& p, const Units& u, std::ostream& out) {
+    static const char* const kRates[] = {"2 ms", "1 ms", "0.5 ms"};
+    const std::string interval = std::to_string(p.sampleIntervalUs) + " us one-way per sample";
+    Row(out, "Sample rate",
+        p.sampleRateIndex >= 0 && p.sampleRateIndex <= 2
+            ? std::string(kRates[p.sampleRateIndex]) + " (" + interval + ")"
+            : "none of 2, 1 or 0.5 ms (" + interval + ")");
+    const int n = p.lastSampleIndex;
+    const double span = n * 2.0 * p.sampleIntervalUs / 1000000.0;
+    Row(out, "Samples",
+        std::to_string(n + 1) + " (0 to " + std::to_string(n) + "), depth " +
+            Number(p.timeDepth[0]) + " to " + Number(p.timeDepth[n]) + " " + u.length + ", " +
+            Number(span) + " s two-way");
+    std::string logs = p.impedanceType == kSonicDensity ? "Sonic - Density" : "Sonic Only";
+    if (p.gardnerFromDensity) {
+        logs += ", sonic derived from density (Gardner)";
+    }
+    Row(out, "Impedance", logs);
+    Row(out, "Velocity survey",
+        p.applyVelocitySurvey ? std::to_string(p.velocitySurveyCount) + " points, survey datum " +
+                                    Shown(p.velocitySurveyDatumElevation) + " " + u.length
+                              : "none");
+}
+
+void PrintHorizons(const Project& p, const Units& u, std::ostream& out) {
+    Row(out, "Horizons", std::to_string(p.horizonCount));
+    std::size_t width = 0;
+    for (int k = 1; k <= p.horizonCount; ++k) {
+        width = std::max(width, p.horizonNames[k].size());
+    }
+    for (int k = 1; k <= p.horizonCount; ++k) {
+        out << "  " << std::left << std::setw(static_cast<int>(width) + 2) << p.horizonNames[k]
+            << Shown(p.horizonDepths[k]) << " " << u.length << "\n";
+    }
+}
+
+void PrintWaveletAndScales(const Project& p, const Units& u, std::ostream& out) {
+    if (p.waveletType == kRickerWavelet) {
+        Row(out, "Wavelet",
+            "Ricker, peak frequency " + Shown(p.lowCut) + " Hz, length " + Shown(p.waveletLength) +
+                " s");
+    } else {
+        Row(out, "Wavelet",
+            "Bandpass " + Shown(p.lowCut) + "-" + Shown(p.lowPass) + "-" + Shown(p.highPass) + "-" +
+                Shown(p.highCut) + " Hz, phase " + Shown(p.phaseDegrees) + " degrees, length " +
+                Shown(p.waveletLength) + " s");
+    }
+    Row(out, "Scales",
+        "time scale " + Shown(p.timeScale) + " " + u.timeScale + ", " + Shown(p.tracesPerUnit) +
+            " traces per " + u.plotLength + ", " + std::to_string(p.traceCount) +
+            " traces, amplitude " + Shown(p.amplitudeScale));
+    Row(out, "AGC window", p.agcWindow == "None" ? "None" : p.agcWindow + " s");
+    static const char* const kDepthTypes[] = {"MD", "Seismic", "Subsea"};
+    Row(out, "Plot depth",
+        p.plotDepthType >= 0 && p.plotDepthType <= 2 ? kDepthTypes[p.plotDepthType] : "?");
+}
+
+}  // namespace
+
+int RunInfoCommand(const std::vector<std::string>& arguments) {
+    std::string path;
+    try {
+        const Args args(arguments, {}, {});
+        if (args.Positional().size() != 1) {
+            throw UsageError{"give one project file: tessarin-cli info PROJECT.tsp"};
+        }
+        path = args.Positional().front();
+    } catch (const UsageError& e) {
+        std::cerr << "tessarin-cli info: " << e.message << "\n";
+        return kExitRefused;
+    }
+    // The summary shows the file alone, whatever this user has saved as defaults.
+    Project project;
+    ResetProject(project, MemorySettingsStore());
+    try {
+        ReadProjectFile(project, std::filesystem::path(path));
+    } catch (const Error& e) {
+        std::cerr << e.what() << "\n";
+        return kExitFailure;
+    }
+    const Units units = UnitsOf(project);
+    Row(std::cout, "Project file", path);
+    PrintWell(project, units, std::cout);
+    PrintSamples(project, units, std::cout);
+    PrintHorizons(project, units, std::cout);
+    PrintWaveletAndScales(project, units, std::cout);
+    return kExitOk;
+}
+
+}  // namespace tessarin::cli

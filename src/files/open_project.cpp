@@ -1,0 +1,61 @@
+#include "files/open_project.h"
+
+#include <array>
+#include <string>
+
+#include "engine/wavelet.h"
+#include "files/project_file.h"
+#include "model/error.h"
+#include "model/pair_sort.h"
+#include "model/reset.h"
+
+namespace tessarin {
+
+void SortHorizonsByDepth(Project& project) {
+    const int count = project.horizonCount;
+    if (count < 2) {
+        return;
+    }
+    // Sort the depths carrying each entry's number, then move names and depths together.
+    std::array<double, kTableSize> depths{};
+    std::array<int, kTableSize> entry{};
+    for (int k = 1; k <= count; ++k) {
+        depths[k] = project.horizonDepths[k].Number();
+        entry[k] = k;
+    }
+    SortPairsByKey(count, depths, entry);
+    const auto names = project.horizonNames;
+    const auto values = project.horizonDepths;
+    for (int k = 1; k <= count; ++k) {
+        project.horizonNames[k] = names[entry[k]];
+        project.horizonDepths[k] = values[entry[k]];
+    }
+}
+
+OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
+                                  const std::filesystem::path& path) {
+    OpenProjectReport report;
+    report.settingsProblems = ResetProject(project, store);
+    project.projectFileName = path.string();
+    ReadProjectFile(project, path);
+    project.wavelet = OffsetArray();
+    if (project.sampleRateIndex < 0) {
+        // The generators take the interval from the sample rate, so building here would quietly
+        // put the logs on another time scale.
+        report.waveletProblem = "The sample interval of " +
+                                std::to_string(project.sampleIntervalUs) +
+                                " microseconds is none of 2, 1 or 0.5 ms, so no wavelet was built.";
+    } else {
+        try {
+            BuildWavelet(project);
+        } catch (const Error& e) {
+            project.wavelet = OffsetArray();
+            report.waveletProblem = e.what();
+        }
+    }
+    SortHorizonsByDepth(project);
+    project.projectChanged = false;
+    return report;
+}
+
+}  // namespace tessarin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/project.h"
+#include "model/settings.h"
+
+namespace tessarin {
+
+// What opening a project had to report besides success.
+struct OpenProjectReport {
+    std::vector<SettingsProblem> settingsProblems;  // saved settings that fell back to defaults
+    std::string waveletProblem;  // why the wavelet could not be built; empty when it was
+};
+
+// The record steps of Open Project: resets the project with the saved settings, takes `path` as
+// projectFileName, reads the file, builds the wavelet of the selected type, sorts the horizons by
+// depth and clears projectChanged.
+//
+// A file that cannot be read throws Error(kInvalidProjectFileMessage); the record is then left
+// reset, with projectFileName set, and nothing of the file in it.
+//
+// Parameters that give no wavelet do not stop the open: the logs, horizons and every parameter
+// are loaded, the wavelet is left empty and the report says why, so the user can correct the
+// wavelet in Select Wavelet instead of losing the project. The same holds for a sample interval
+// that is none of the three rates: the file's interval is kept and no wavelet is built.
+OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
+                                  const std::filesystem::path& path);
+
+// Sorts horizon entries 1 to horizonCount by increasing depth, names moving with their depths.
+void SortHorizonsByDepth(Project& project);
+
+}  // namespace tessarin

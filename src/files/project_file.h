@@ -1,0 +1,36 @@
+#pragma once
+
+// The project file (.tsp): the whole input of one synthetic as plain text with CR LF line ends,
+// written by sequential print and read by sequential field input, so files of the original
+// Windows program read here and files written here read there.
+
+#include <filesystem>
+#include <istream>
+#include <ostream>
+
+#include "model/project.h"
+
+namespace tessarin {
+
+inline constexpr const char* kInvalidProjectFileMessage =
+    "This is not a valid Tessarin project file.";
+
+// Writes the record in the file's layout. Throws Error when the record cannot be written as it
+// stands (more samples than its arrays hold, more horizons or survey points than the tables).
+void WriteProjectFile(const Project& project, std::ostream& out);
+
+// Writes the record to `path`, creating or replacing the file, and clears projectChanged. The
+// previous file is replaced only once the new one is complete: the text goes to a temporary file
+// beside it, which is then renamed over it. On failure the previous file stays as it was,
+// projectChanged is left alone, and Error tells the reason.
+void WriteProjectFile(Project& project, const std::filesystem::path& path);
+
+// Reads a project file into the record, which the caller has reset. Sets the fields the file
+// holds, gardnerCoefficient from the units and sampleRateIndex from the sample interval (-1 when
+// the interval is none of 1000, 500, 250). A file that ends early or has something other than a
+// number where one is needed throws Error(kInvalidProjectFileMessage) and leaves the record as it
+// was. Building the wavelet and sorting the horizons are left to the caller (OpenProjectFile).
+void ReadProjectFile(Project& project, std::istream& in);
+void ReadProjectFile(Project& project, const std::filesystem::path& path);
+
+}  // namespace tessarin

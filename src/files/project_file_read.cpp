@@ -1,0 +1,145 @@
+#include <cmath>
+#include <fstream>
+
+#include "files/project_file.h"
+#include "model/error.h"
+#include "model/text_io.h"
+
+namespace tessarin {
+namespace {
+
+// A count that must be a whole number from 0 to `highest`, as the fixed tables need.
+int ReadCount(FieldReader& in, int highest) {
+    const double count = in.Number();
+    if (!(count >= 0 && count <= highest) || count != std::floor(count)) {
+        in.Fail();
+    }
+    return static_cast<int>(count);
+}
+
+// Reads the ten flags and applies the first eight. Returns the number of log columns: 2 for
+// Sonic Only, 3 for Sonic - Density, 0 when the impedance flag is neither (no rows are read).
+int ReadFlags(Project& p, FieldReader& in) {
+    double flag[11];
+    for (int i = 1; i <= 10; ++i) {
+        flag[i] = in.Number();
+    }
+    // Flags 1, 2, 3, 6 and 7 leave their field unchanged when they hold no valid choice.
+    const auto choose = [](int& field, double value, int choices) {
+        for (int choice = 0; choice < choices; ++choice) {
+            if (value == choice) {
+                field = choice;
+            }
+        }
+    };
+    choose(p.measurementUnits, flag[1], 2);
+    choose(p.locationType, flag[2], 2);
+    choose(p.datumType, flag[3], 2);
+    p.applyVelocitySurvey = flag[4] == 1;
+    choose(p.waveletType, flag[6], 2);
+    choose(p.plotDepthType, flag[7], 3);
+    p.gardnerFromDensity = flag[8] == 1;
+    if (flag[5] == 0) {
+        p.impedanceType = kSonicOnly;
+        return 2;
+    }
+    if (flag[5] == 1) {
+        p.impedanceType = kSonicDensity;
+        return 3;
+    }
+    return 0;
+}
+
+void ReadWellAndScales(Project& p, FieldReader& in) {
+    p.wellName = in.Line();
+    for (std::string& line : p.wellLocation) {
+        line = in.Line();
+    }
+    p.kbElevation = in.ValueField();
+    p.glElevation = in.ValueField();
+    p.sampleIntervalUs = in.Int16();
+    p.sampleRateIndex = SampleRateForInterval(p.sampleIntervalUs);
+    p.datumElevation = in.ValueField();
+    p.datumVelocity = in.ValueField();
+
+    in.ValueField();  // the stored screen correction: the user's own screen factor stays
+    p.timeScale = in.ValueField();
+    p.tracesPerUnit = in.ValueField();
+    p.amplitudeScale = in.ValueField();
+    p.traceCount = in.Int16();
+    p.agcWindow = in.Field();
+
+    p.lowCut = in.ValueField();
+    p.lowPass = in.ValueField();
+    p.highPass = in.ValueField();
+    p.highCut = in.ValueField();
+    p.phaseDegrees = in.ValueField();
+    p.waveletLength = in.ValueField();
+}
+
+void ReadHorizons(Project& p, FieldReader& in) {
+    p.horizonCount = ReadCount(in, kTableSize - 1);
+    for (int k = 1; k <= p.horizonCount; ++k) {
+        p.horizonNames[k] = in.Line();
+        p.horizonDepths[k] = Value(in.Number());
+    }
+}
+
+void ReadVelocitySurvey(Project& p, FieldReader& in) {
+    p.velocitySurveyDatumElevation = in.ValueField();
+    p.velocitySurveyCount = ReadCount(in, kTableSize - 1);
+    for (int k = 1; k <= p.velocitySurveyCount; ++k) {
+        p.velocitySurveyDepths[k] = in.Number();
+        p.velocitySurveyTimes[k] = in.Number();
+    }
+}
+
+void ReadLogs(Project& p, FieldReader& in, int columns) {
+    p.lastSampleIndex = in.Int16();
+    if (p.lastSampleIndex < 0) {
+        in.Fail();
+    }
+    // The arrays reach 10 samples past the last one, all 0 until filled.
+    const std::vector<double> zeros(static_cast<std::size_t>(p.lastSampleIndex) + 11, 0.0);
+    p.timeSonic = zeros;
+    p.timeDepth = zeros;
+    p.intervalVelocity = zeros;
+    p.timeDensity = zeros;
+    p.syntheticTrace = zeros;
+    if (columns == 0) {
+        return;
+    }
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(p.lastSampleIndex); ++i) {
+        p.timeDepth[i] = in.Number();
+        p.timeSonic[i] = in.Number();
+        if (columns == 3) {
+            p.timeDensity[i] = in.Number();
+        }
+    }
+}
+
+}  // namespace
+
+void ReadProjectFile(Project& project, std::istream& in) {
+    Project p = project;
+    FieldReader fields(in, kInvalidProjectFileMessage);
+    const int columns = ReadFlags(p, fields);
+    p.gardnerCoefficient = GardnerCoefficientFor(p.measurementUnits);
+    ReadWellAndScales(p, fields);
+    ReadHorizons(p, fields);
+    if (p.applyVelocitySurvey) {
+        ReadVelocitySurvey(p, fields);
+    }
+    ReadLogs(p, fields, columns);
+    project = std::move(p);
+}
+
+void ReadProjectFile(Project& project, const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw Error(kInvalidProjectFileMessage);
+    }
+    ReadProjectFile(project, in);
+}
+
+}  // namespace tessarin

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "cli/cli_runner.h"
+
+namespace tessarin::test {
+namespace {
+
+const std::string kDataDir = TESSARIN_TEST_DATA_DIR;
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+TEST(InfoCommand, SummarisesASonicDensityProjectWithSurvey) {
+    const std::string path = kDataDir + "/ranch_7_22.tsp";
+    const CliResult r = RunCli("info " + Quoted(path));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(
+        r.out,
+        "Project file:     " + path +
+            "\n"
+            "Well:             Ranch 7-22, Sec. 22\n"
+            "Location:         County Kern, State California; Section 22, Township 29S, "
+            "Range 27E\n"
+            "UWI:              04-029-12345\n"
+            "Units:            English (ft, ft/s)\n"
+            "Elevations:       KB 1250.5 ft, GL 1235 ft\n"
+            "Seismic datum:    Specify, elevation 1200 ft, velocity 6000 ft/s\n"
+            "Sample rate:      2 ms (1000 us one-way per sample)\n"
+            "Samples:          5 (0 to 4), depth 0.5 to 11.5 ft, 0.008 s two-way\n"
+            "Impedance:        Sonic - Density\n"
+            "Velocity survey:  3 points, survey datum 1230 ft\n"
+            "Horizons:         4\n"
+            "  start of log          0.5 ft\n"
+            "  Top Reef, upper       6.1 ft\n"
+            "    Base  Salt, lower   8 ft\n"
+            "  end of log            11.5 ft\n"
+            "Wavelet:          Bandpass 5-15-40-60 Hz, phase 0 degrees, length 0.16 s\n"
+            "Scales:           time scale 5 in/s, 10 traces per inch, 5 traces, amplitude 0.5\n"
+            "AGC window:       0.300 s\n"
+            "Plot depth:       Subsea\n");
+}
+
+TEST(InfoCommand, SummarisesAMetricSonicOnlyProjectWithARickerWavelet) {
+    const CliResult r = RunCli("info " + Quoted(kDataDir + "/mesa_federal_1.tsp"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const char* line : {
+             "Location:         Lot 4, north of the mesa; San Juan Basin\n",
+             "Units:            Metric (m, m/s)\n",
+             "Seismic datum:    Start of Log, elevation 1600 m, velocity 3000 m/s\n",
+             "Sample rate:      0.5 ms (250 us one-way per sample)\n",
+             "Samples:          4 (0 to 3), depth 1000.75 to 1001.5 m, 0.0015 s two-way\n",
+             "Impedance:        Sonic Only\n",
+             "Velocity survey:  none\n",
+             "Wavelet:          Ricker, peak frequency 30 Hz, length 0.08 s\n",
+             "Scales:           time scale 10 cm/s, 4 traces per cm, 8 traces, amplitude 1.25\n",
+             "AGC window:       None\n",
+             "Plot depth:       Seismic\n",
+         }) {
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << "in\n" << r.out;
+    }
+}
+
+TEST(InfoCommand, ABadFileFailsWithTheProjectFileMessage) {
+    const std::filesystem::path cut = std::filesystem::temp_directory_path() /
+                                      ("tessarin-info-test-" + std::to_string(::getpid()) + ".tsp");
+    {
+        std::ifstream in(kDataDir + "/ranch_7_22.tsp", std::ios::binary);
+        std::ostringstream whole;
+        whole << in.rdbuf();
+        std::ofstream(cut, std::ios::binary) << whole.str().substr(0, 300);
+    }
+    for (const std::string& path : {cut.string(), kDataDir + "/no-such-project.tsp"}) {
+        const CliResult r = RunCli("info " + Quoted(path));
+        EXPECT_EQ(r.status, 1) << path;
+        EXPECT_EQ(r.err, "This is not a valid Tessarin project file.\n") << path;
+        EXPECT_EQ(r.out, "") << path;
+    }
+    std::filesystem::remove(cut);
+}
+
+TEST(InfoCommand, WithoutExactlyOneFileTheInputIsRefused) {
+    for (const char* arguments : {"info", "info a.tsp b.tsp", "info --all a.tsp"}) {
+        const CliResult r = RunCli(arguments);
+        EXPECT_EQ(r.status, 2) << arguments;
+        EXPECT_NE(r.err.find("tessarin-cli info: "), std::string::npos) << arguments;
+    }
+}
+
+TEST(InfoCommand, IsListedByHelp) {
+    EXPECT_NE(RunCli("--help").out.find("info PROJECT.tsp"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tessarin::test

@@ -1,0 +1,162 @@
+#include "files/open_project.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "files/project_file.h"
+#include "model/error.h"
+#include "model/reset.h"
+
+namespace tessarin {
+namespace {
+namespace fs = std::filesystem;
+
+const std::string kRanch = std::string(TESSARIN_TEST_DATA_DIR) + "/ranch_7_22.tsp";
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The ranch project with one edit, saved where the test can open it.
+class EditedFile {
+  public:
+    EditedFile(const std::string& from, const std::string& to) {
+        path_ = fs::temp_directory_path() /
+                ("tessarin-open-test-" + std::to_string(std::random_device()()) + ".tsp");
+        std::string text = Bytes(kRanch);
+        const auto at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        text.replace(at, from.size(), to);
+        std::ofstream(path_, std::ios::binary) << text;
+    }
+    ~EditedFile() { fs::remove(path_); }
+    std::string Path() const { return path_.string(); }
+
+  private:
+    fs::path path_;
+};
+
+// A project with something in every part, as if another well had been worked on.
+Project ProjectInUse() {
+    Project p;
+    ResetProject(p, MemorySettingsStore());
+    p.wellName = "Previous well";
+    p.lastSampleIndex = 30;
+    p.timeDepth.assign(41, 5.0);
+    p.timeSonic.assign(41, 80.0);
+    p.timeDensity.assign(41, 2.2);
+    p.horizonCount = 6;
+    p.horizonNames[5] = "old horizon";
+    p.velocitySurveyCount = 9;
+    p.velocitySurveyTimes[9] = 1.5;
+    p.projectChanged = true;
+    p.synthDisplayed = true;
+    return p;
+}
+
+TEST(OpenProject, ReadsTheFileBuildsTheWaveletAndClearsProjectChanged) {
+    Project p = ProjectInUse();
+    const OpenProjectReport report = OpenProjectFile(p, MemorySettingsStore(), kRanch);
+    EXPECT_TRUE(report.settingsProblems.empty());
+    EXPECT_EQ(report.waveletProblem, "");
+    EXPECT_EQ(p.projectFileName, kRanch);
+    EXPECT_FALSE(p.projectChanged);
+    EXPECT_EQ(p.wellName, "Ranch 7-22, Sec. 22");
+    EXPECT_EQ(p.lastSampleIndex, 4);
+    EXPECT_EQ(p.timeDensity[0], -1.0);
+    EXPECT_EQ(p.gardnerCoefficient, 357.3458);
+    EXPECT_EQ(p.sampleRateIndex, 0);
+    // Nothing of the previous project is left.
+    EXPECT_EQ(p.horizonCount, 4);
+    EXPECT_EQ(p.horizonNames[5], "");
+    EXPECT_EQ(p.velocitySurveyCount, 3);
+    EXPECT_EQ(p.velocitySurveyTimes[9], 0.0);
+    EXPECT_EQ(p.timeDepth.size(), 15u);
+
+    // 0.16 s at 2 ms: h = 250 x 0.16 x 1000 / 1000 = 40, so samples -40 to 41. A zero-phase
+    // bandpass wavelet peaks at time 0 with 1, and the extra sample stays 0.
+    ASSERT_EQ(p.wavelet.First(), -40);
+    ASSERT_EQ(p.wavelet.Last(), 41);
+    EXPECT_NEAR(p.wavelet[0], 1.0, 1e-12);
+    EXPECT_EQ(p.wavelet[41], 0.0);
+    EXPECT_NEAR(p.wavelet[-7], p.wavelet[7], 1e-12);
+}
+
+TEST(OpenProject, AppliesTheSavedSettingsTheFileDoesNotHold) {
+    MemorySettingsStore store;
+    store.Write("font", "Courier New");
+    store.Write("Timing Lines", "bad");
+    Project p = ProjectInUse();
+    const OpenProjectReport report = OpenProjectFile(p, store, kRanch);
+    EXPECT_EQ(p.plotFontName, "Courier New");
+    ASSERT_EQ(report.settingsProblems.size(), 1u);
+    EXPECT_EQ(report.settingsProblems[0].key, "Timing Lines");
+}
+
+TEST(OpenProject, SortsTheHorizonsByDepthWithTheirNames) {
+    // A hand-edited file whose horizons are out of order.
+    const EditedFile file("start of log\r\n .5 \r\nTop Reef, upper\r\n 6.1 \r\n",
+                          "Top Reef, upper\r\n 6.1 \r\nstart of log\r\n .5 \r\n");
+    Project p;
+    OpenProjectFile(p, MemorySettingsStore(), file.Path());
+    EXPECT_EQ(p.horizonNames[1], "start of log");
+    EXPECT_EQ(p.horizonDepths[1], Value(0.5));
+    EXPECT_EQ(p.horizonNames[2], "Top Reef, upper");
+    EXPECT_EQ(p.horizonDepths[2], Value(6.1));
+    EXPECT_EQ(p.horizonNames[4], "end of log");
+}
+
+TEST(OpenProject, WaveletParametersThatGiveNoWaveletStillOpenTheProject) {
+    // The corners 5, 15, 40, 60 become 5, 50, 40, 60: out of order.
+    const EditedFile file(" 15            40 ", " 50            40 ");
+    Project p = ProjectInUse();
+    p.wavelet = OffsetArray(-3, 4);
+    const OpenProjectReport report = OpenProjectFile(p, MemorySettingsStore(), file.Path());
+    EXPECT_NE(report.waveletProblem, "");
+    EXPECT_TRUE(p.wavelet.Empty());
+    EXPECT_EQ(p.lowPass, Value(50));  // kept for the user to correct
+    EXPECT_EQ(p.wellName, "Ranch 7-22, Sec. 22");
+    EXPECT_EQ(p.lastSampleIndex, 4);
+    EXPECT_FALSE(p.projectChanged);
+}
+
+TEST(OpenProject, AnIntervalOfNoSampleRateIsKeptAndNoWaveletBuilt) {
+    const EditedFile file(" 1000 ", " 300 ");
+    Project p = ProjectInUse();
+    p.wavelet = OffsetArray(-3, 4);
+    const OpenProjectReport report = OpenProjectFile(p, MemorySettingsStore(), file.Path());
+    EXPECT_EQ(p.sampleIntervalUs, 300);
+    EXPECT_EQ(p.sampleRateIndex, -1);
+    EXPECT_TRUE(p.wavelet.Empty());
+    EXPECT_EQ(report.waveletProblem,
+              "The sample interval of 300 microseconds is none of 2, 1 or 0.5 ms, so no wavelet "
+              "was built.");
+}
+
+TEST(OpenProject, ABadFileLeavesTheProjectResetAndSaysSo) {
+    const EditedFile file(" 4 \r\n.50", " 9 \r\n.50");  // rows missing
+    Project p = ProjectInUse();
+    try {
+        OpenProjectFile(p, MemorySettingsStore(), file.Path());
+        FAIL() << "a file with missing rows opened";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "This is not a valid Tessarin project file.");
+    }
+    EXPECT_EQ(p.wellName, "");
+    EXPECT_EQ(p.lastSampleIndex, 0);
+    EXPECT_EQ(p.horizonCount, 0);
+    EXPECT_EQ(p.projectFileName, file.Path());
+    EXPECT_FALSE(p.projectChanged);
+    EXPECT_FALSE(p.synthDisplayed);
+}
+
+}  // namespace
+}  // namespace tessarin

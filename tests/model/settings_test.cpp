@@ -1,0 +1,232 @@
+#include "model/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessarin {
+namespace {
+
+TEST(Settings, NothingSavedGivesTheDefaults) {
+    const MemorySettingsStore store;
+    Project p;
+    // Start from values unlike every default, so each default is seen being applied.
+    p.datumType = kSpecifiedDatum;
+    p.measurementUnits = kMetric;
+    p.locationType = kGeneralLocation;
+    p.impedanceType = kSonicDensity;
+    p.applyVelocitySurvey = true;
+    p.sampleRateIndex = 2;
+    p.sampleIntervalUs = 250;
+    p.plotFontName = "Courier";
+    p.plotFontBold = true;
+    p.plotFontItalic = true;
+    p.traceCount = 9;
+    p.agcWindow = "0.5";
+    p.waveletType = kRickerWavelet;
+    p.velocityLogWidth = p.densityLogWidth = p.logPenWidth = p.gridPenWidth = 3;
+    p.timingLinesPer100ms = p.depthTickInterval = 10;
+
+    EXPECT_TRUE(ReadSettings(p, store).empty());
+
+    EXPECT_EQ(p.datumType, kStartOfLog);
+    EXPECT_EQ(p.datumVelocity, Value::Text("7000"));
+    EXPECT_EQ(p.measurementUnits, kEnglish);
+    EXPECT_EQ(p.locationType, kTownshipRange);
+    EXPECT_EQ(p.impedanceType, kSonicOnly);
+    EXPECT_FALSE(p.applyVelocitySurvey);
+    EXPECT_EQ(p.sampleRateIndex, 0);
+    EXPECT_EQ(p.sampleIntervalUs, 1000);
+    EXPECT_EQ(p.plotFontName, "Arial");
+    EXPECT_FALSE(p.plotFontBold);
+    EXPECT_FALSE(p.plotFontItalic);
+    EXPECT_EQ(p.timeScale, Value::Text("5"));
+    EXPECT_EQ(p.tracesPerUnit, Value::Text("10"));
+    EXPECT_EQ(p.traceCount, 5);
+    EXPECT_EQ(p.amplitudeScale, Value::Text("0.5"));
+    EXPECT_EQ(p.agcWindow, "None");
+    EXPECT_EQ(p.waveletType, kBandpassWavelet);
+    EXPECT_EQ(p.lowCut, Value::Text("5"));
+    EXPECT_EQ(p.lowPass, Value::Text("15"));
+    EXPECT_EQ(p.highPass, Value::Text("40"));
+    EXPECT_EQ(p.highCut, Value::Text("60"));
+    EXPECT_EQ(p.phaseDegrees, Value::Text("0"));
+    EXPECT_EQ(p.waveletLength, Value::Text("0.16"));
+    EXPECT_EQ(p.velocityLogWidth, 1440);
+    EXPECT_EQ(p.densityLogWidth, 720);
+    EXPECT_EQ(p.logPenWidth, 1);
+    EXPECT_EQ(p.gridPenWidth, 1);
+    EXPECT_EQ(p.timingLinesPer100ms, 1);
+    EXPECT_EQ(p.depthTickInterval, 100);
+
+    const StartupSettings startup = ReadStartupSettings(store);
+    EXPECT_FALSE(startup.toolbarHelp);
+    EXPECT_EQ(startup.screenFactor.Number(), 1);
+}
+
+TEST(Settings, ReadingWritesNothingBack) {
+    MemorySettingsStore store;
+    Project p;
+    ReadSettings(p, store);
+    ReadStartupSettings(store);
+    EXPECT_TRUE(store.Values().empty());
+}
+
+// A project that differs from the defaults in every saved field.
+Project CustomisedProject() {
+    Project p;
+    p.datumType = kSpecifiedDatum;
+    p.datumVelocity = Value::Text("6000.4");
+    p.measurementUnits = kMetric;
+    p.locationType = kGeneralLocation;
+    p.impedanceType = kSonicDensity;
+    p.applyVelocitySurvey = true;
+    p.sampleRateIndex = 2;
+    p.sampleIntervalUs = 250;
+    p.plotFontName = "Times New Roman";
+    p.plotFontBold = true;
+    p.plotFontItalic = false;
+    p.timeScale = Value::Text("10");
+    p.tracesPerUnit = Value::Text("4");
+    p.traceCount = 7;
+    p.amplitudeScale = Value::Text("1.25");
+    p.agcWindow = "0.300";
+    p.waveletType = kRickerWavelet;
+    p.lowCut = Value::Text("25");
+    p.lowPass = Value::Text("30");
+    p.highPass = Value::Text("50");
+    p.highCut = Value::Text("70");
+    p.phaseDegrees = Value::Text("-90");
+    p.waveletLength = Value::Text("0.096");
+    p.screenCorrection = Value::Text("1.05");
+    p.velocityLogWidth = 2880;
+    p.densityLogWidth = 1440;
+    p.logPenWidth = 2;
+    p.gridPenWidth = 3;
+    p.timingLinesPer100ms = 5;
+    p.depthTickInterval = 50;
+    return p;
+}
+
+TEST(Settings, WritesEveryKeyInOrderAsText) {
+    MemorySettingsStore store;
+    WriteSettings(CustomisedProject(), true, store);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Datum Type", "1"},
+        {"Datum Velocity", "6000.4"},
+        {"Measurement Units", "0"},
+        {"Location Type", "0"},
+        {"Impedance Type", "1"},
+        {"Velocity Survey", "1"},
+        {"Sample Rate", "2"},
+        {"font", "Times New Roman"},
+        {"bold", "-1"},
+        {"italic", "0"},
+        {"Time Scale", "10"},
+        {"Traces per Inch", "4"},
+        {"Number of Traces", "7"},
+        {"Amplitude", "1.25"},
+        {"AGC length", "0.300"},
+        {"Wavelet Type", "1"},
+        {"Frequency #1", "25"},
+        {"Frequency #2", "30"},
+        {"Frequency #3", "50"},
+        {"Frequency #4", "70"},
+        {"Phase", "-90"},
+        {"Wavelet Length", "0.096"},
+        {"Toolbar Help", "1"},
+        {"Screen Factor", "1.05"},
+        {"Velocity Log Grid Width", "2880"},
+        {"Density Log Grid Width", "1440"},
+        {"Log Curve Pen Width", "2"},
+        {"Log Grid Pen Width", "3"},
+        {"Timing Lines", "5"},
+        {"Depth Ticks", "50"},
+    };
+    ASSERT_EQ(store.WriteOrder().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(store.WriteOrder()[i], expected[i].first) << "position " << i;
+        EXPECT_EQ(store.Values().at(expected[i].first), expected[i].second) << expected[i].first;
+    }
+}
+
+TEST(Settings, SavedSettingsReadBackIntoTheRecord) {
+    const Project saved = CustomisedProject();
+    MemorySettingsStore store;
+    WriteSettings(saved, false, store);
+
+    Project p;
+    EXPECT_TRUE(ReadSettings(p, store).empty());
+    Project expected = saved;
+    expected.screenCorrection = p.screenCorrection;  // read once at start-up, not here
+    EXPECT_EQ(p, expected);
+    EXPECT_TRUE(p.plotFontBold);  // "-1" is true
+
+    const StartupSettings startup = ReadStartupSettings(store);
+    EXPECT_FALSE(startup.toolbarHelp);
+    EXPECT_EQ(startup.screenFactor, Value::Text("1.05"));
+}
+
+TEST(Settings, TruthValuesAcceptMinusOneAndOne) {
+    MemorySettingsStore store;
+    store.Write("bold", "-1");
+    store.Write("italic", "1");
+    store.Write("Toolbar Help", "1");
+    Project p;
+    ReadSettings(p, store);
+    EXPECT_TRUE(p.plotFontBold);
+    EXPECT_TRUE(p.plotFontItalic);
+    EXPECT_TRUE(ReadStartupSettings(store).toolbarHelp);
+}
+
+TEST(Settings, AStoredNonNumberIsReportedAndTheDefaultUsed) {
+    MemorySettingsStore store;
+    store.Write("Measurement Units", "metric");
+    store.Write("Sample Rate", "1");
+    store.Write("Number of Traces", "five");
+    store.Write("Depth Ticks", "99999");  // beyond 16 bits
+    store.Write("Datum Type", "3");       // no such choice
+    store.Write("Time Scale", "fast");    // a text key: kept as typed
+    store.Write("Screen Factor", "big");
+    Project p;
+    const std::vector<SettingsProblem> problems = ReadSettings(p, store);
+
+    ASSERT_EQ(problems.size(), 4u);  // in the order the keys are read
+    EXPECT_EQ(problems[0].key, "Datum Type");
+    EXPECT_EQ(problems[1].key, "Measurement Units");
+    EXPECT_EQ(problems[1].storedText, "metric");
+    EXPECT_EQ(problems[2].key, "Number of Traces");
+    EXPECT_EQ(problems[3].key, "Depth Ticks");
+    EXPECT_EQ(problems[1].Message(),
+              "The saved setting \"Measurement Units\" holds \"metric\", which is not a valid "
+              "number; its default is used instead.");
+
+    EXPECT_EQ(p.datumType, kStartOfLog);
+    EXPECT_EQ(p.measurementUnits, kEnglish);
+    EXPECT_EQ(p.traceCount, 5);
+    EXPECT_EQ(p.depthTickInterval, 100);
+    EXPECT_EQ(p.sampleRateIndex, 1);  // the keys that could be read still are
+    EXPECT_EQ(p.sampleIntervalUs, 500);
+    EXPECT_EQ(p.timeScale, Value::Text("fast"));
+
+    std::vector<SettingsProblem> startupProblems;
+    const StartupSettings startup = ReadStartupSettings(store, &startupProblems);
+    ASSERT_EQ(startupProblems.size(), 1u);
+    EXPECT_EQ(startupProblems[0].key, "Screen Factor");
+    EXPECT_EQ(startup.screenFactor.Number(), 1);
+}
+
+TEST(Settings, IntegerKeysRoundHalvesToEven) {
+    MemorySettingsStore store;
+    store.Write("Number of Traces", "6.5");
+    store.Write("Velocity Log Grid Width", " 1000.5 ");
+    Project p;
+    EXPECT_TRUE(ReadSettings(p, store).empty());
+    EXPECT_EQ(p.traceCount, 6);
+    EXPECT_EQ(p.velocityLogWidth, 1000);
+}
+
+}  // namespace
+}  // namespace tessarin
