@@ -15,7 +15,7 @@
 namespace tessarin {
 
 class PainterSurface : public DrawingSurface {
-  public:
+public:
     // `painter` must be active; the surface scales it so that one unit is one twip.
     PainterSurface(QPainter* painter, double twipsPerPixel);
 
@@ -24,7 +24,7 @@ class PainterSurface : public DrawingSurface {
     void FillPolygon(const std::vector<TwipPoint>& points) override;
     double TwipsPerPixel() const override { return twipsPerPixel_; }
 
-  protected:
+protected:
     PainterSurface(double twipsPerPixel) : twipsPerPixel_(twipsPerPixel) {}
     // Starts drawing with `painter` (active), applying the twips scale, pen and font.
     void Attach(QPainter* painter);
@@ -38,7 +38,7 @@ class PainterSurface : public DrawingSurface {
     void PenChanged() override;
     void FontChanged() override;
 
-  private:
+private:
     QPen MakePen(Rgb colour) const;
     double SnapToPixel(double twips) const;
 
@@ -51,7 +51,7 @@ class PainterSurface : public DrawingSurface {
 // The screen picture: the retained image of the whole display, at the screen's twips per pixel
 // (15 at 96 dots per inch).
 class PlotPicture : public PainterSurface {
-  public:
+public:
     explicit PlotPicture(double twipsPerPixel = 15.0);
     ~PlotPicture() override;
 
@@ -65,7 +65,7 @@ class PlotPicture : public PainterSurface {
     // The picture as it stands (drawing finished so far).
     const QImage& Image();
 
-  private:
+private:
     void Begin();
 
     QImage image_;

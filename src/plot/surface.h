@@ -40,7 +40,7 @@ struct PlotFont {
 };
 
 class DrawingSurface {
-  public:
+public:
     virtual ~DrawingSurface() = default;
 
     // Erases everything to white and puts the current position at the top left corner.
@@ -93,7 +93,7 @@ class DrawingSurface {
 
     virtual double TwipsPerPixel() const = 0;
 
-  protected:
+protected:
     virtual void EraseAll() = 0;
     virtual void DrawLine(double x1, double y1, double x2, double y2, Rgb colour) = 0;
     virtual void DrawPolyline(const std::vector<TwipPoint>& points) = 0;
@@ -103,7 +103,7 @@ class DrawingSurface {
     virtual void PenChanged() = 0;
     virtual void FontChanged() = 0;
 
-  private:
+private:
     double currentX_ = 0.0;
     double currentY_ = 0.0;
     int penWidth_ = 1;

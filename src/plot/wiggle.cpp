@@ -7,7 +7,7 @@ namespace tessarin {
 namespace {
 
 class Wiggle {
-  public:
+public:
     Wiggle(std::span<const double> values, const WiggleGeometry& g) : values_(values), g_(g) {}
 
     std::size_t Size() const { return values_.size(); }
@@ -24,7 +24,7 @@ class Wiggle {
         return static_cast<double>(k) + a / (a - b);
     }
 
-  private:
+private:
     std::span<const double> values_;
     WiggleGeometry g_;
 };

@@ -27,7 +27,7 @@ struct RecordedText {
 };
 
 class FakeSurface : public DrawingSurface {
-  public:
+public:
     static constexpr double kCharWidth = 100.0;
     static constexpr double kLineHeight = 200.0;
 
@@ -46,7 +46,7 @@ class FakeSurface : public DrawingSurface {
     std::vector<std::vector<TwipPoint>> polygons;
     int clears = 0;
 
-  protected:
+protected:
     void EraseAll() override { ++clears; }
     void DrawLine(double x1, double y1, double x2, double y2, Rgb colour) override {
         lines.push_back({{x1, y1}, {x2, y2}, colour, Style(), PenWidth()});

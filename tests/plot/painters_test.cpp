@@ -15,7 +15,7 @@ namespace tessarin::test {
 namespace {
 
 class PaintedKnownWell : public ::testing::Test {
-  protected:
+protected:
     void Paint() {
         ComputeHorizontalLayout(project, surface);
         ComputeVerticalLayout(project, state, surface);

@@ -19,7 +19,7 @@ namespace tessarin::test {
 namespace {
 
 class RenderedKnownWell : public ::testing::Test {
-  protected:
+protected:
     void Draw(const char* name) {
         state.dateText = "01-02-2024";
         const auto failure = DrawDisplay(project, state, picture);
