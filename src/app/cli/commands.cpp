@@ -4,6 +4,7 @@ namespace tessarin::cli {
 
 int RunWavelet(const std::vector<std::string>& arguments);
 int RunInfoCommand(const std::vector<std::string>& arguments);
+int RunExport(const std::vector<std::string>& arguments);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -12,6 +13,10 @@ const std::vector<Command>& Commands() {
          " [--rate 2|1|0.5]",
          RunWavelet},
         {"info", "info PROJECT.tsp     summarise a project file", &RunInfoCommand},
+        {"export",
+         "export PROJECT.tsp --bmp FILE | --png FILE [--screen-factor X]"
+         "     draw the display as the program's screen does and save it",
+         RunExport},
     };
     return commands;
 }

@@ -1,7 +1,7 @@
 #include "cli/render_command.h"
 
 #include <QGuiApplication>
-#include <ostream>
+#include <iostream>
 
 #include "cli/commands.h"
 #include "model/error.h"
@@ -34,10 +34,23 @@ Value ScreenFactorOption(const Args& args, const Value& saved) {
     return Value(*factor);
 }
 
+namespace {
+
+// Qt's notes about the environment (a missing runtime folder and the like) are not for the users
+// of the batch tool; only real failures are printed.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << message.toStdString() << "\n";
+    }
+}
+
+}  // namespace
+
 void EnsureGuiApplication() {
     if (QGuiApplication::instance()) {
         return;
     }
+    qInstallMessageHandler(QuietMessages);
     static int argc = 1;
     static char name[] = "tessarin-cli";
     static char* argv[] = {name, nullptr};
