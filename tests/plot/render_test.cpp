@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "files/open_project.h"
 #include "model/error.h"
 #include "plot/bitmap_export.h"
 #include "plot/layout.h"
@@ -172,6 +173,32 @@ TEST(PaperSurface, ThePaintersDrawOnAPageDeviceUnchanged) {
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+TEST(RealWell, F03_4DrawsWithItsOwnRanges) {
+    Project project;
+    const OpenProjectReport report = OpenProjectFile(
+        project, MemorySettingsStore(), std::string(TESSARIN_TEST_DATA_DIR) + "/f03_4_display.tsp");
+    ASSERT_EQ(report.waveletProblem, "");
+    PlotState state;
+    state.dateText = "01-02-2024";
+    PlotPicture picture;
+    const auto failure = RecomputeAndDisplay(project, state, picture);
+    ASSERT_FALSE(failure.has_value()) << *failure;
+    if (const char* folder = std::getenv("TESSARIN_SAVE_PICTURES")) {
+        picture.Image().save(QString(folder) + "/f03_4.png");
+    }
+    // The log starts 0.15 m below the datum at sea level: 0.3 m at 1500 m/s.
+    EXPECT_NEAR(project.firstSampleTime, 0.0002, 1e-9);
+    EXPECT_DOUBLE_EQ(state.firstLabelTime, 0.0);
+    // Interval velocities of about 1700 to 2700 m/s and densities of 1.93 to 2.31 g/cc.
+    EXPECT_DOUBLE_EQ(state.readout.velocityGridMin, 1500.0);
+    EXPECT_DOUBLE_EQ(state.readout.velocityGridMax, 4500.0);
+    EXPECT_DOUBLE_EQ(state.readout.densityGridMin, 1.5);
+    EXPECT_DOUBLE_EQ(state.readout.densityGridMax, 2.5);
+    // 885 samples of 2 ms end at 1.7702 s: the last timing line is the one at 1.8 s.
+    EXPECT_NEAR(state.readout.lastTimingLineTime, 1.8, 1e-12);
+    EXPECT_EQ(picture.Image().width(), static_cast<int>(std::ceil(project.plotWidth / 15.0)));
 }
 
 TEST(BitmapName, DropsTheProjectExtension) {
