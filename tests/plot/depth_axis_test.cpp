@@ -61,13 +61,6 @@ TEST(DepthTicks, SeismicDepthsAboveTheDatumAreNegative) {
     EXPECT_DOUBLE_EQ(tick->sampleOffset, 0.5);
 }
 
-TEST(DepthTicks, AxisDepthByDepthType) {
-    const Project p = MakeKnownWell();  // KB 100, datum 0, sample 0 at 1100 ft MD
-    EXPECT_DOUBLE_EQ(AxisDepth(p, kMeasuredDepth, 100, 0, 0), 1100.0);
-    EXPECT_DOUBLE_EQ(AxisDepth(p, kSeismicDepth, 100, 0, 0), 1000.0);
-    EXPECT_DOUBLE_EQ(AxisDepth(p, kSubseaDepth, 100, 0, 0), -1000.0);
-}
-
 Project WithRanges(int units, double minV, double maxV, double minD, double maxD) {
     Project p = MakeKnownWell();
     p.measurementUnits = units;

@@ -119,17 +119,6 @@ Project EvenLog(double firstDepth, double datum, double datumVelocity) {
     return p;
 }
 
-TEST(PlotLayout, StartTimeOfALogAtTheDatum) {
-    Project p = EvenLog(1100, -1000, 8000);
-    FakeSurface surface;
-    PlotState state;
-    ComputeVerticalLayout(p, state, surface);
-    EXPECT_DOUBLE_EQ(p.firstSampleTime, 0.0);
-    EXPECT_DOUBLE_EQ(state.firstLabelTime, 0.0);
-    EXPECT_DOUBLE_EQ(state.firstLabelSampleOffset, 0.0);
-    EXPECT_DOUBLE_EQ(state.SampleY(0), state.plotOriginY);
-}
-
 TEST(PlotLayout, StartTimeOfALogBelowTheDatum) {
     // 948 ft below the datum at 8000 ft/s: 0.237 s.
     Project p = EvenLog(1048, 0, 8000);
@@ -160,6 +149,9 @@ TEST(PlotLayout, DatumAtTheStartOfTheLogFollowsTheLog) {
     ComputeVerticalLayout(p, state, surface);
     EXPECT_DOUBLE_EQ(p.datumElevation.Number(), 100 - 1234.5);
     EXPECT_DOUBLE_EQ(p.firstSampleTime, 0.0);
+    EXPECT_DOUBLE_EQ(state.firstLabelTime, 0.0);
+    EXPECT_DOUBLE_EQ(state.firstLabelSampleOffset, 0.0);
+    EXPECT_DOUBLE_EQ(state.SampleY(0), state.plotOriginY);
 }
 
 TEST(PlotLayout, PlotsThatCannotBeLaidOutSayWhy) {

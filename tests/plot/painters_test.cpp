@@ -229,15 +229,5 @@ TEST_F(PaintedKnownWell, TablesAndWaveletStartBelowTheTimeAxis) {
     EXPECT_DOUBLE_EQ(state.horizonTableRight, 720 + 1300 + 7 * 600);
 }
 
-TEST_F(PaintedKnownWell, HeaderStartsWithTheTitleAt400) {
-    Paint();
-    const RecordedText& title = surface.texts.front();
-    EXPECT_EQ(title.text, "Known Well 1");
-    EXPECT_DOUBLE_EQ(title.y, 400.0);
-    EXPECT_DOUBLE_EQ(title.font.points, 14.0);
-    EXPECT_EQ(surface.FindText("Date plotted:    Measurement Units: English"), nullptr)
-        << "the date of today is filled in";
-}
-
 }  // namespace
 }  // namespace tessarin::test

@@ -60,13 +60,6 @@ protected:
     PlotPicture picture;
 };
 
-TEST_F(RenderedKnownWell, PictureHasTheLayoutSize) {
-    Draw("known_well");
-    EXPECT_EQ(picture.Image().width(), static_cast<int>(std::ceil(project.plotWidth / 15.0)));
-    EXPECT_EQ(picture.Image().height(), static_cast<int>(std::ceil(state.pictureHeight / 15.0)));
-    EXPECT_EQ(picture.Image().dotsPerMeterX(), 3780);
-}
-
 TEST_F(RenderedKnownWell, LobesAreBlackTheBackgroundWhiteAndHorizonsBlue) {
     Draw("known_well_probes");
     const double axis = DepthAxisX();
