@@ -5,6 +5,7 @@ namespace tessarin::cli {
 int RunWavelet(const std::vector<std::string>& arguments);
 int RunInfoCommand(const std::vector<std::string>& arguments);
 int RunImport(const std::vector<std::string>& arguments);
+int RunExport(const std::vector<std::string>& arguments);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -20,6 +21,10 @@ const std::vector<Command>& Commands() {
          " [--ricker F | --bandpass LC,LP,HP,HC] [--phase P] [--length L] [--agc SECONDS|None]"
          " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT] -o PROJECT.tsp",
          RunImport},
+        {"export",
+         "export PROJECT.tsp --bmp FILE | --png FILE [--screen-factor X]"
+         "     draw the display as the program's screen does and save it",
+         RunExport},
     };
     return commands;
 }
