@@ -25,3 +25,17 @@ TEST(CommandLine, UnknownCommandFailsWithOneLineReason) {
 
 }  // namespace
 }  // namespace tessarin::test
+
+namespace tessarin::test {
+namespace {
+
+TEST(CommandLine, EveryCommandHasItsOwnHelp) {
+    for (const char* command : {"wavelet", "info", "import", "export"}) {
+        const CliResult r = RunCli(std::string(command) + " --help");
+        EXPECT_EQ(r.status, 0) << command;
+        EXPECT_EQ(r.out.rfind(std::string("Usage: tessarin-cli ") + command, 0), 0u) << r.out;
+    }
+}
+
+}  // namespace
+}  // namespace tessarin::test

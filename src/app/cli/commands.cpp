@@ -4,6 +4,8 @@ namespace tessarin::cli {
 
 int RunWavelet(const std::vector<std::string>& arguments);
 int RunInfoCommand(const std::vector<std::string>& arguments);
+int RunImport(const std::vector<std::string>& arguments);
+int RunExport(const std::vector<std::string>& arguments);
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -12,6 +14,17 @@ const std::vector<Command>& Commands() {
          " [--rate 2|1|0.5]",
          RunWavelet},
         {"info", "info PROJECT.tsp     summarise a project file", &RunInfoCommand},
+        {"import",
+         "import --sonic FILE [--sonic-curve MNEMONIC] [--density FILE]"
+         " [--density-curve MNEMONIC] [--gardner] [--units english|metric] [--sonic-per-ft]"
+         " [--rate 2|1|0.5] [--survey FILE.vs] [--depth-range TOP:BASE]"
+         " [--ricker F | --bandpass LC,LP,HP,HC] [--phase P] [--length L] [--agc SECONDS|None]"
+         " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT] -o PROJECT.tsp",
+         RunImport},
+        {"export",
+         "export PROJECT.tsp --bmp FILE | --png FILE [--screen-factor X]"
+         "     draw the display as the program's screen does and save it",
+         RunExport},
     };
     return commands;
 }

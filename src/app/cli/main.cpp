@@ -1,5 +1,6 @@
 // tessarin-cli: the batch side of Tessarin, for users who process many wells.
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -39,7 +40,12 @@ int main(int argc, char** argv) {
     }
     for (const auto& command : tessarin::cli::Commands()) {
         if (first == command.name) {
-            return command.run({arguments.begin() + 1, arguments.end()});
+            const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+            if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
+                std::cout << "Usage: tessarin-cli " << command.synopsis << "\n";
+                return tessarin::cli::kExitOk;
+            }
+            return command.run(rest);
         }
     }
     std::cerr << "tessarin-cli: unknown command \"" << first << "\" (see tessarin-cli --help)\n";

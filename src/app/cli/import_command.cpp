@@ -1,0 +1,267 @@
+// tessarin-cli import: builds a project file from log files, through the same steps as the
+// program's Import Sonic/Density Logs command. Values the options do not give come from the saved
+// settings, as a new project gets them; the well items come from the LAS header, and options
+// override them.
+
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/args.h"
+#include "cli/commands.h"
+#include "engine/wavelet.h"
+#include "engine/wavelet_calculate.h"
+#include "files/project_file.h"
+#include "import/log_import.h"
+#include "import/velocity_survey.h"
+#include "model/error.h"
+#include "model/numeric.h"
+#include "model/reset.h"
+#include "qt_settings_store.h"
+
+namespace tessarin::cli {
+namespace {
+
+constexpr const char* kPrefix = "tessarin-cli import: ";
+
+const std::set<std::string> kValueOptions = {
+    "--sonic",  "--sonic-curve", "--density", "--density-curve", "--units",          "--rate",
+    "--survey", "--depth-range", "--ricker",  "--bandpass",      "--phase",          "--length",
+    "--agc",    "--kb",          "--gl",      "--datum",         "--datum-velocity", "--well-name",
+    "-o"};
+const std::set<std::string> kFlagOptions = {"--gardner", "--sonic-per-ft"};
+
+double NumberOption(const Args& args, const std::string& option) {
+    const std::string text = *args.Value(option);
+    const auto number = ParseNumber(text);
+    if (!number) {
+        throw UsageError{option + " needs a number, not \"" + text + "\""};
+    }
+    return *number;
+}
+
+int SampleRateIndex(const std::string& rate) {
+    const auto ms = ParseNumber(rate);
+    for (int index = 0; index < 3; ++index) {
+        if (ms && *ms * 1000 == 2 * SampleIntervalForRate(index)) {
+            return index;
+        }
+    }
+    throw UsageError{"--rate must be 2, 1 or 0.5 (milliseconds), not \"" + rate + "\""};
+}
+
+void ReadDepthRange(const std::string& text, ImportOptions& options) {
+    const std::size_t colon = text.find(':');
+    std::optional<double> top;
+    std::optional<double> base;
+    if (colon != std::string::npos) {
+        top = ParseNumber(std::string_view(text).substr(0, colon));
+        base = ParseNumber(std::string_view(text).substr(colon + 1));
+    }
+    if (!top || !base || *top > *base) {
+        throw UsageError{"--depth-range needs TOP:BASE with TOP not below BASE, not \"" + text +
+                         "\""};
+    }
+    options.sonic.lasStartDepth = top;
+    options.sonic.lasStopDepth = base;
+    options.density.lasStartDepth = top;
+    options.density.lasStopDepth = base;
+}
+
+// The logs and the Synthetic Information choices, over the saved ones.
+void ReadLogOptions(const Args& args, const Project& saved, ImportOptions& options) {
+    const bool gardner = args.Has("--gardner");
+    const bool density = args.Has("--density");
+    if (gardner ? args.Has("--sonic") || !density : !args.Has("--sonic")) {
+        throw UsageError{gardner ? "--gardner makes the sonic from --density FILE; give no --sonic"
+                                 : "--sonic FILE is needed (or --gardner with --density FILE)"};
+    }
+    if ((args.Has("--sonic-curve") && !args.Has("--sonic")) ||
+        (args.Has("--density-curve") && !density)) {
+        throw UsageError{"a curve option needs its log file"};
+    }
+    SyntheticInformation& info = options.information;
+    info = SyntheticInformationOf(saved);
+    if (const auto units = args.Value("--units")) {
+        if (*units != "english" && *units != "metric") {
+            throw UsageError{"--units must be english or metric, not \"" + *units + "\""};
+        }
+        info.measurementUnits = *units == "metric" ? kMetric : kEnglish;
+    }
+    if (const auto rate = args.Value("--rate")) {
+        info.sampleRateIndex = SampleRateIndex(*rate);
+    }
+    info.impedanceType = density ? kSonicDensity : kSonicOnly;
+    info.gardnerFromDensity = gardner;
+    info.applyVelocitySurvey = args.Has("--survey");
+    info.sonicInMicrosecondsPerFoot = args.Has("--sonic-per-ft");
+    if (info.sonicInMicrosecondsPerFoot && (info.measurementUnits != kMetric || gardner)) {
+        throw UsageError{"--sonic-per-ft applies to a sonic file in metric units"};
+    }
+    options.sonic.path = args.Value("--sonic").value_or("");
+    options.sonic.lasCurveMnemonic = args.Value("--sonic-curve");
+    options.density.path = args.Value("--density").value_or("");
+    options.density.lasCurveMnemonic = args.Value("--density-curve");
+    if (const auto range = args.Value("--depth-range")) {
+        ReadDepthRange(*range, options);
+    }
+    if (args.Has("--kb")) {
+        options.wellOverrides.kbElevation = Value(NumberOption(args, "--kb"));
+    }
+    if (args.Has("--gl")) {
+        options.wellOverrides.glElevation = Value(NumberOption(args, "--gl"));
+    }
+    options.wellOverrides.wellName = args.Value("--well-name");
+}
+
+// The seismic datum as the Well and Datum Information dialog would take it.
+void ReadDatumOptions(const Args& args, Project& project) {
+    if (args.Has("--survey") && (args.Has("--datum") || args.Has("--datum-velocity"))) {
+        throw UsageError{"a velocity survey sets the datum: give no --datum or --datum-velocity"};
+    }
+    if (args.Has("--datum")) {
+        project.datumType = kSpecifiedDatum;
+        project.datumElevation = Value(NumberOption(args, "--datum"));
+    }
+    if (args.Has("--datum-velocity")) {
+        const double velocity = NumberOption(args, "--datum-velocity");
+        if (velocity <= 0) {
+            throw UsageError{"--datum-velocity must be above 0"};
+        }
+        project.datumVelocity = Value(velocity);
+    }
+}
+
+// The wavelet and AGC choices, as the Select Wavelet and Set Scales dialogs would take them.
+// Returns the texts to calculate the wavelet from, or nothing to build the saved wavelet.
+std::optional<WaveletTexts> ReadWaveletOptions(const Args& args, Project& project) {
+    if (const auto agc = args.Value("--agc")) {
+        if (*agc != "None" && !(ParseNumber(*agc) && *ParseNumber(*agc) > 0)) {
+            throw UsageError{"--agc must be a window in seconds or None, not \"" + *agc + "\""};
+        }
+        project.agcWindow = *agc;
+    }
+    const bool ricker = args.Has("--ricker");
+    const bool bandpass = args.Has("--bandpass");
+    if (ricker && bandpass) {
+        throw UsageError{"give either --ricker F or --bandpass LC,LP,HP,HC"};
+    }
+    if (ricker && (args.Has("--phase") || args.Has("--length"))) {
+        throw UsageError{"--phase and --length belong to the bandpass wavelet"};
+    }
+    if (!ricker && !bandpass && !args.Has("--phase") && !args.Has("--length")) {
+        return std::nullopt;
+    }
+    WaveletTexts texts = StoredWaveletTexts(project);
+    if (ricker) {
+        project.waveletType = kRickerWavelet;
+        texts.lowCut = *args.Value("--ricker");
+    } else {
+        if (project.waveletType != kBandpassWavelet && !bandpass) {
+            throw UsageError{"--phase and --length belong to the bandpass wavelet"};
+        }
+        project.waveletType = kBandpassWavelet;
+        if (bandpass) {
+            const std::string list = *args.Value("--bandpass");
+            std::vector<std::string> parts;
+            std::size_t start = 0;
+            for (std::size_t comma; (comma = list.find(',', start)) != std::string::npos;) {
+                parts.push_back(list.substr(start, comma - start));
+                start = comma + 1;
+            }
+            parts.push_back(list.substr(start));
+            if (parts.size() != 4) {
+                throw UsageError{"--bandpass needs four corner frequencies LC,LP,HP,HC, not \"" +
+                                 list + "\""};
+            }
+            texts.lowCut = parts[0];
+            texts.lowPass = parts[1];
+            texts.highPass = parts[2];
+            texts.highCut = parts[3];
+        }
+        texts.phase = args.Value("--phase").value_or(texts.phase);
+        texts.length = args.Value("--length").value_or(texts.length);
+    }
+    return texts;
+}
+
+// Reads the survey file and accepts it as the dialog's OK does: two points at least, sorted.
+VelocitySurvey ReadSurvey(const std::string& path) {
+    VelocitySurvey survey = ReadVelocitySurveyFile(path);
+    if (survey.count < 2) {
+        throw Error("The velocity survey file \"" + path + "\" holds fewer than two points.");
+    }
+    SortVelocitySurvey(survey);
+    return survey;
+}
+
+void BuildChosenWavelet(Project& project, const std::optional<WaveletTexts>& texts) {
+    if (!texts) {
+        BuildWavelet(project);
+        return;
+    }
+    const CalculateOutcome outcome = CalculateWavelet(project, *texts);
+    if (!outcome.accepted) {
+        throw UsageError{outcome.reason};
+    }
+}
+
+// Messages break lines with CR LF for the message box; the terminal takes LF.
+std::string ForTheTerminal(const std::string& message) {
+    std::string text;
+    text.reserve(message.size());
+    for (char c : message) {
+        if (c != '\r') {
+            text += c;
+        }
+    }
+    return text;
+}
+
+int Import(const Args& args) {
+    if (!args.Positional().empty()) {
+        throw UsageError{"unexpected argument \"" + args.Positional().front() + "\""};
+    }
+    const auto output = args.Value("-o");
+    if (!output) {
+        throw UsageError{"-o PROJECT.tsp is needed"};
+    }
+    Project project;
+    QtSettingsStore store;
+    for (const SettingsProblem& problem : ResetProject(project, store)) {
+        std::cerr << kPrefix << "warning: " << problem.Message() << "\n";
+    }
+    ImportOptions options;
+    ReadLogOptions(args, project, options);
+    ReadDatumOptions(args, project);
+    const std::optional<WaveletTexts> wavelet = ReadWaveletOptions(args, project);
+    if (const auto survey = args.Value("--survey")) {
+        options.velocitySurvey = ReadSurvey(*survey);
+    }
+
+    NoProgress progress;
+    ImportLogs(project, options, progress);
+    BuildChosenWavelet(project, wavelet);
+    project.projectFileName = *output;
+    WriteProjectFile(project, std::filesystem::path(*output));
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunImport(const std::vector<std::string>& arguments) {
+    try {
+        return Import(Args(arguments, kValueOptions, kFlagOptions));
+    } catch (const UsageError& e) {
+        std::cerr << kPrefix << e.message << "\n";
+        return kExitRefused;
+    } catch (const Error& e) {
+        std::cerr << kPrefix << ForTheTerminal(e.what()) << "\n";
+        return kExitFailure;
+    }
+}
+
+}  // namespace tessarin::cli

@@ -1,0 +1,217 @@
+#include <cctype>
+
+#include "import/file_bytes.h"
+#include "import/import_error.h"
+#include "import/las_reader.h"
+#include "import/las_text.h"
+#include "model/numeric.h"
+
+namespace tessarin {
+namespace {
+
+// Any header that cannot be read; turned into the format-error message.
+struct HeaderFault {};
+
+double LastTokenNumber(std::string_view bytes, std::string_view mnemonic) {
+    const auto line = las::FindLine(bytes, {mnemonic}, false);
+    if (!line) {
+        throw HeaderFault{};
+    }
+    const auto text = las::LastTokenValue(*line);
+    const auto number = text ? ParseNumber(*text) : std::nullopt;
+    if (!number) {
+        throw HeaderFault{};
+    }
+    return *number;
+}
+
+void RefuseWrappedFile(std::string_view bytes) {
+    const auto line = las::FindLine(bytes, {"WRAP"}, false);
+    if (!line) {
+        throw HeaderFault{};
+    }
+    const auto value = las::AfterBlankValue(*line);
+    if (!value) {
+        throw HeaderFault{};
+    }
+    if (*value == "YES" || *value == "yes" || *value == "Yes") {
+        throw ImportError(import_message::kWrapped, import_message::kFormatErrorTitle);
+    }
+}
+
+// The text a depth box shows for a number, as a text box shows one: "0.5", not ".5".
+std::string DepthBoxText(double depth) {
+    std::string text = PlainNumber(depth);
+    if (text.starts_with('.')) {
+        text.insert(0, "0");
+    } else if (text.starts_with("-.")) {
+        text.insert(1, "0");
+    }
+    return text;
+}
+
+// The curve section: every line after "~C" up to the next "~", comment lines left out.
+void ListCurves(std::string_view bytes, LasHeader& header) {
+    std::size_t position = 0;
+    bool found = false;
+    while (position < bytes.size() && !found) {
+        const std::string_view line = ReadTextLine(bytes, position);
+        if (line.size() > las::kLongestHeaderLine) {
+            throw las::LongLine{};
+        }
+        found = line.starts_with("~C");
+    }
+    if (!found) {
+        throw HeaderFault{};
+    }
+    int column = 0;
+    while (position < bytes.size()) {
+        const std::string_view line = ReadTextLine(bytes, position);
+        if (line.starts_with('~')) {
+            break;
+        }
+        if (line.starts_with('#')) {
+            continue;
+        }
+        header.curveEntries.emplace_back(line);
+        header.curveColumns.push_back(las::Strip(line).empty() ? -1 : column++);
+    }
+    // The dialog selects the first curve after the depth, so there must be one.
+    if (header.curveEntries.size() < 2) {
+        throw HeaderFault{};
+    }
+}
+
+// The data section: where it starts, how long its first line is, how many lines it has.
+void MeasureData(std::string_view bytes, LasHeader& header) {
+    std::size_t position = 0;
+    bool found = false;
+    while (position < bytes.size() && !found) {
+        found = ReadTextLine(bytes, position).starts_with("~A");
+    }
+    if (!found) {
+        throw HeaderFault{};
+    }
+    header.dataOffset = position;
+    std::size_t lineStart = position;
+    while (position < bytes.size()) {
+        const std::string_view line = ReadTextLine(bytes, position);
+        if (lineStart == header.dataOffset) {
+            header.recordLength = position - lineStart;
+        }
+        if (line.size() > 2) {
+            ++header.dataLineCount;
+        }
+        lineStart = position;
+    }
+    if (header.dataLineCount == 0) {
+        throw HeaderFault{};
+    }
+}
+
+LasScrollRange ScrollRangeFor(int lines) {
+    LasScrollRange scroll;
+    scroll.maximum = static_cast<int>(RoundHalfEven(lines / 10.0));
+    if (lines > 20000) {
+        scroll.largeChange = 200;
+    } else if (lines > 10000) {
+        scroll.largeChange = 100;
+    } else if (lines > 5000) {
+        scroll.largeChange = 50;
+    } else if (lines > 2000) {
+        scroll.largeChange = 25;
+    } else if (lines > 1000) {
+        scroll.largeChange = 10;
+    } else if (lines > 500) {
+        scroll.largeChange = 5;
+    } else {
+        scroll.largeChange = 2;
+    }
+    return scroll;
+}
+
+LasHeader ReadHeaderItems(const LasFile& file) {
+    const std::string_view bytes = file.bytes;
+    LasHeader header;
+    header.caption = "Import LAS File " + file.path;
+    RefuseWrappedFile(bytes);
+    header.startDepth = LastTokenNumber(bytes, "STRT");
+    header.stopDepth = LastTokenNumber(bytes, "STOP");
+    LastTokenNumber(bytes, "STEP");  // must be there, but is not used
+    header.nullValue = LastTokenNumber(bytes, "NULL");
+    const bool increasing = header.stopDepth > header.startDepth;
+    header.startDepthText = DepthBoxText(increasing ? header.startDepth : header.stopDepth);
+    header.stopDepthText = DepthBoxText(increasing ? header.stopDepth : header.startDepth);
+    ListCurves(bytes, header);
+    MeasureData(bytes, header);
+    header.scroll = ScrollRangeFor(header.dataLineCount);
+    header.selectedCurve = 1;
+    return header;
+}
+
+}  // namespace
+
+LasFile LoadLasFile(const std::string& path) {
+    return LasFile{path, ReadFileBytes(path)};
+}
+
+bool IsLasPath(std::string_view path) {
+    if (path.size() < 3) {
+        return false;
+    }
+    std::string last(path.substr(path.size() - 3));
+    for (char& c : last) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return last == "las";
+}
+
+std::string_view ReadTextLine(std::string_view bytes, std::size_t& position) {
+    if (position >= bytes.size()) {
+        position = bytes.size();
+        return {};
+    }
+    const std::size_t lineFeed = bytes.find('\n', position);
+    const std::size_t end = lineFeed == std::string_view::npos ? bytes.size() : lineFeed;
+    std::string_view line = bytes.substr(position, end - position);
+    position = lineFeed == std::string_view::npos ? bytes.size() : lineFeed + 1;
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+LasHeader ReadLasHeader(const LasFile& file) {
+    try {
+        return ReadHeaderItems(file);
+    } catch (const ImportError&) {
+        throw;
+    } catch (const las::LongLine&) {
+        throw ImportError(import_message::kNotStandardLongLine, import_message::kFormatErrorTitle);
+    } catch (...) {
+        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+    }
+}
+
+std::optional<int> FindLasCurve(const LasHeader& header, std::string_view mnemonic) {
+    const auto lower = [](std::string_view text) {
+        std::string out(text);
+        for (char& c : out) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        return out;
+    };
+    const std::string wanted = lower(las::Strip(mnemonic));
+    for (std::size_t i = 0; i < header.curveEntries.size(); ++i) {
+        if (header.curveColumns[i] < 0) {
+            continue;
+        }
+        const std::string_view entry = header.curveEntries[i];
+        if (lower(las::Strip(entry.substr(0, entry.find('.')))) == wanted) {
+            return static_cast<int>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tessarin

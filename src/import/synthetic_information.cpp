@@ -1,0 +1,100 @@
+#include "import/synthetic_information.h"
+
+#include "model/numeric.h"
+
+namespace tessarin {
+namespace {
+
+constexpr double kMetresPerFoot = 0.3048;
+constexpr double kCentimetresPerInch = 2.54;
+
+std::string Multiply(const std::string& shown, double factor, const char* pattern) {
+    const auto value = ParseNumber(shown);
+    return value ? FormatPattern(*value * factor, pattern) : shown;
+}
+
+std::string Divide(const std::string& shown, double divisor, const char* pattern) {
+    const auto value = ParseNumber(shown);
+    return value ? FormatPattern(*value / divisor, pattern) : shown;
+}
+
+}  // namespace
+
+SyntheticInformation SyntheticInformationOf(const Project& p) {
+    SyntheticInformation choices;
+    choices.measurementUnits = p.measurementUnits;
+    choices.sonicInMicrosecondsPerFoot = false;
+    choices.applyVelocitySurvey = p.applyVelocitySurvey;
+    choices.sampleRateIndex = p.sampleRateIndex;
+    choices.impedanceType = p.impedanceType;
+    choices.gardnerFromDensity = p.gardnerFromDensity;
+    return choices;
+}
+
+bool SonicPerFootAllowed(int measurementUnits) {
+    return measurementUnits == kMetric;
+}
+
+bool GardnerAllowed(int impedanceType) {
+    return impedanceType == kSonicDensity;
+}
+
+SyntheticInformation Normalized(SyntheticInformation choices) {
+    choices.sonicInMicrosecondsPerFoot =
+        choices.sonicInMicrosecondsPerFoot && SonicPerFootAllowed(choices.measurementUnits);
+    choices.gardnerFromDensity =
+        choices.gardnerFromDensity && GardnerAllowed(choices.impedanceType);
+    return choices;
+}
+
+void ApplySyntheticInformation(Project& p, const SyntheticInformation& given) {
+    const SyntheticInformation choices = Normalized(given);
+    p.measurementUnits = choices.measurementUnits;
+    p.sonicInMicrosecondsPerFoot = choices.sonicInMicrosecondsPerFoot;
+    p.applyVelocitySurvey = choices.applyVelocitySurvey;
+    p.sampleRateIndex = choices.sampleRateIndex;
+    p.impedanceType = choices.impedanceType;
+    p.gardnerFromDensity = choices.gardnerFromDensity;
+    p.gardnerCoefficient = GardnerCoefficientFor(choices.measurementUnits);
+    p.projectChanged = true;
+}
+
+WellDatumCaptions WellDatumCaptionsFor(int units) {
+    if (units == kMetric) {
+        return {
+            "KB (m):", "GL (m):", "Seismic Datum Elevation (m):", "Seismic Datum Velocity (m/s):"};
+    }
+    return {"KB (feet):", "GL (feet):", "Seismic Datum Elevation (feet):",
+            "Seismic Datum Velocity (ft/sec):"};
+}
+
+VelocitySurveyCaptions VelocitySurveyCaptionsFor(int units) {
+    if (units == kMetric) {
+        return {"Velocity Survey Datum Elevation (m):", "Well Datum Elevation - KB (m):"};
+    }
+    return {"Velocity Survey Datum Elevation (feet):", "Well Datum Elevation - KB (feet):"};
+}
+
+ScalesCaptions ScalesCaptionsFor(int units) {
+    if (units == kMetric) {
+        return {"Time Scale (cm/sec)", "Traces per cm"};
+    }
+    return {"Time Scale (inches/sec)", "Traces per inch"};
+}
+
+std::string ConvertWellDatumValue(const std::string& shown, int units) {
+    return units == kMetric ? Multiply(shown, kMetresPerFoot, "####0.0")
+                            : Divide(shown, kMetresPerFoot, "####0");
+}
+
+std::string ConvertTimeScale(const std::string& shown, int units) {
+    return units == kMetric ? Multiply(shown, kCentimetresPerInch, "####0.00")
+                            : Divide(shown, kCentimetresPerInch, "####0.0");
+}
+
+std::string ConvertTracesPerUnit(const std::string& shown, int units) {
+    return units == kMetric ? Divide(shown, kCentimetresPerInch, "####0.00")
+                            : Multiply(shown, kCentimetresPerInch, "####0.0");
+}
+
+}  // namespace tessarin

@@ -1,0 +1,20 @@
+#pragma once
+
+// Writing the retained picture of the display to a file.
+
+#include <QImage>
+#include <string>
+
+namespace tessarin {
+
+// Writes the whole picture as a Windows bitmap (".bmp"). Throws Error when it cannot be written.
+void SaveBitmap(const QImage& picture, const std::string& path);
+
+// Writes the whole picture as PNG, a much smaller file of the same pixels.
+void SavePng(const QImage& picture, const std::string& path);
+
+// The file name Save Bitmap proposes: the project file's name without its last four characters
+// (the extension and its dot) and with ".bmp" ("*.tsp" gives "*.bmp").
+std::string ProposedBitmapName(const std::string& projectFileName);
+
+}  // namespace tessarin

@@ -1,0 +1,234 @@
+#include "plot/layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/error.h"
+#include "model/numeric.h"
+#include "plot/plot_values.h"
+
+namespace tessarin {
+
+PlotFont PlotTextFont(const Project& project, double points) {
+    return PlotFont{project.plotFontName, points, project.plotFontBold, project.plotFontItalic};
+}
+
+double ScreenCorrectionFactor(const Project& project) {
+    const double factor =
+        static_cast<float>(NumberOf(project.screenCorrection, "screen scale correction"));
+    if (!(factor > 0.0) || !std::isfinite(factor)) {
+        throw Error("The screen scale correction must be a positive number.");
+    }
+    return factor;
+}
+
+double ComputeHeaderHeight(Project& project, DrawingSurface& surface, double points) {
+    surface.SetFont(PlotTextFont(project, points));
+    double height = 10.0 * surface.TextHeight("00") + 400.0;
+    surface.SetFontSize(kTitlePoints);
+    height += surface.TextHeight("00");
+    surface.SetFontSize(points);
+    project.headerHeight = height;
+    return height;
+}
+
+double TraceSpacingInches(const Project& project) {
+    const double perUnit = NumberOf(project.tracesPerUnit, "number of traces per unit");
+    if (!(perUnit > 0.0)) {
+        throw Error("The number of traces per inch or centimetre must be greater than zero.");
+    }
+    const double spacing = 1.0 / perUnit;
+    return project.measurementUnits == kMetric ? spacing / 2.54 : spacing;
+}
+
+double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
+    // Text widths are measured on the device and enter the layout divided by the correction.
+    const double correction = ScreenCorrectionFactor(project);
+    surface.SetFont(PlotTextFont(project, kPlotTextPoints));
+
+    // Depth axis and reflection coefficient track.
+    double width = 1440.0 * project.leftMarginInches + surface.TextWidth("00000") / correction +
+                   1120.0 + 750.0;
+
+    // Normal and reverse trace panels, 360 twips apart.
+    if (project.traceCount < 0) {
+        throw Error("The number of traces cannot be negative.");
+    }
+    project.traceSpacingInches = TraceSpacingInches(project);
+    const double panel = project.traceCount * 1440.0 * project.traceSpacingInches;
+    width += panel / 2.0;
+    width += 360.0 + panel;
+    const double reverseTitleEnd = width + surface.TextWidth("Reverse") / 2.0 / correction;
+    width += panel / 2.0;
+    width = std::max(width, reverseTitleEnd);
+
+    // Velocity track.
+    if (project.measurementUnits == kMetric) {
+        const double scale = project.velocityLogWidth / 6000.0;
+        width = std::max(width + 7500.0 * scale, width + 150.0 + 9000.0 * scale / 2.0);
+    } else {
+        const double scale = project.velocityLogWidth / 22000.0;
+        width = std::max(width + 25000.0 * scale, width + 150.0 + 29000.0 * scale / 2.0);
+    }
+
+    // Density track: reserved whether or not it is drawn.
+    width += 3.5 * project.densityLogWidth;
+    width += 141.0;
+
+    // Horizon names.
+    double widestName = 0.0;
+    for (int h = 1; h <= HorizonsInTable(project); ++h) {
+        widestName = std::max(widestName, surface.TextWidth(project.horizonNames[h]));
+    }
+    width += widestName / correction + 1000.0;
+
+    project.plotWidth = width;
+    return width;
+}
+
+double TwipsPerSample(const Project& project) {
+    double inchesPerSecond = NumberOf(project.timeScale, "time scale");
+    if (!(inchesPerSecond > 0.0)) {
+        throw Error("The time scale must be greater than zero.");
+    }
+    if (project.measurementUnits == kMetric) {
+        inchesPerSecond /= 2.54;
+    }
+    return inchesPerSecond * 1440.0 * project.sampleIntervalUs / 500000.0;
+}
+
+double FirstSampleTime(const Project& project) {
+    const int n = project.lastSampleIndex;
+    const std::vector<double>& depth = project.timeDepth;
+    const double kb = NumberOf(project.kbElevation, "KB elevation");
+    const double datum = NumberOf(project.datumElevation, "seismic datum elevation");
+    const double firstElevation = kb - depth[0];
+
+    if (static_cast<float>(datum) >= static_cast<float>(firstElevation)) {
+        // The log starts at or below the datum: the datum velocity covers the gap.
+        const double gap = depth[0] + datum - kb;
+        if (gap == 0.0) {
+            return 0.0;
+        }
+        const double velocity = NumberOf(project.datumVelocity, "datum velocity");
+        if (!(velocity > 0.0)) {
+            throw Error("The seismic datum velocity must be greater than zero.");
+        }
+        return 2.0 * gap / velocity;
+    }
+
+    // The log starts above the datum: time zero falls between samples k and k + 1.
+    int k = 0;
+    for (int i = 0; i <= n; ++i) {
+        if (static_cast<float>(datum) < static_cast<float>(kb - depth[i])) {
+            k = i;
+        }
+    }
+    if (k >= n) {
+        throw Error(
+            "Every sample of the log lies above the seismic datum, so the plot has no "
+            "time zero.");
+    }
+    if (depth[k + 1] == depth[k]) {
+        throw Error("Two log samples at the seismic datum have the same depth.");
+    }
+    const double kf = k + (kb - depth[k] - datum) / (depth[k + 1] - depth[k]);
+    return -kf * project.sampleIntervalUs / 500000.0;
+}
+
+namespace {
+
+// Time panels: the time axis runs to the next whole 100 ms after the last sample.
+double TimePanelsBottom(const PlotState& state, int n) {
+    const double spm = state.samplesPer100ms;
+    return state.plotOriginY +
+           spm * state.screenTwipsPerSample *
+               std::floor((n + spm - 1 + state.firstLabelSampleOffset) / spm) +
+           state.textHeight / 2.0;
+}
+
+double TablesBottom(const Project& project, double timeBottom, double th) {
+    double bottom = timeBottom + 450.0 + (HorizonsInTable(project) + 1) * 1.2 * th;
+    if (project.applyVelocitySurvey) {
+        const int groups =
+            1 + static_cast<int>(std::floor((project.velocitySurveyCount - 0.1) / 7.0));
+        bottom += th * 1.2 * (2.0 + 2.1 * groups);
+    }
+    return bottom;
+}
+
+double WaveletPanelBottom(const Project& project, const PlotState& state, double timeBottom) {
+    const double length = NumberOf(project.waveletLength, "wavelet length");
+    return timeBottom + 450.0 + 3.7 * state.textHeight +
+           state.screenTwipsPerSample * (1.0 + length * 500000.0 / project.sampleIntervalUs);
+}
+
+}  // namespace
+
+double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
+                         double correction, double points) {
+    CheckSampledLogs(project);
+    const int n = project.lastSampleIndex;
+    state.screenCorrection = correction;
+    state.textPoints = points;
+
+    ComputeHeaderHeight(project, surface, points);
+    state.firstPlotSample = 0;
+    state.lastPlotSample = n;
+
+    state.twipsPerSample = TwipsPerSample(project);
+    state.screenTwipsPerSample = state.twipsPerSample * correction;
+    state.plotOriginY = project.headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
+
+    if (project.datumType == kStartOfLog) {
+        project.datumElevation =
+            Value(NumberOf(project.kbElevation, "KB elevation") - project.timeDepth[0]);
+    }
+
+    state.samplesPer100ms = static_cast<int>(RoundHalfEven(50000.0 / project.sampleIntervalUs));
+    if (project.timingLinesPer100ms < 1 || state.samplesPer100ms < project.timingLinesPer100ms) {
+        throw Error("The timing lines are closer together than the samples.");
+    }
+    state.samplesPerTimingLine = state.samplesPer100ms / project.timingLinesPer100ms;
+
+    project.firstSampleTime = FirstSampleTime(project);
+    state.firstLabelTime = std::floor(project.firstSampleTime * 10.0) / 10.0;
+    state.firstLabelSampleOffset = std::max(0.0, (project.firstSampleTime - state.firstLabelTime) *
+                                                     500000.0 / project.sampleIntervalUs);
+
+    state.textHeight = surface.TextHeight("AAA");
+    const double timeBottom = TimePanelsBottom(state, n);
+    return std::max({timeBottom, TablesBottom(project, timeBottom, state.textHeight),
+                     WaveletPanelBottom(project, state, timeBottom)});
+}
+
+double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface& surface) {
+    const double bottom = ComputeTimeLayout(project, state, surface,
+                                            ScreenCorrectionFactor(project), kPlotTextPoints);
+    state.pictureHeight = bottom + 720.0 * state.screenCorrection;
+    return state.pictureHeight;
+}
+
+VerticalScrollRange ComputeVerticalScrollRange(double pictureHeight, double windowInnerHeight,
+                                               double twipsPerPixelY, double readoutHeight,
+                                               double horizontalScrollHeight) {
+    const double range = (pictureHeight - windowInnerHeight) + 5.0 * twipsPerPixelY +
+                         readoutHeight + horizontalScrollHeight;
+    // Scroll bar values are 16-bit.
+    const double max = std::clamp(std::floor(range / 100.0) * 10.0, -32768.0, 32767.0);
+    VerticalScrollRange scroll;
+    scroll.max = static_cast<int>(max);
+    scroll.largeChange = static_cast<int>(RoundHalfEven(max / 5.0));
+    scroll.smallChange = static_cast<int>(RoundHalfEven(max / 25.0));
+    return scroll;
+}
+
+std::optional<double> PictureTopForScroll(int scrollValue, double twipsPerPixelY) {
+    const double offset = scrollValue * 10.0;
+    if (offset > kPlotLengthLimitTwips || offset < -32768.0) {
+        return std::nullopt;
+    }
+    return 30.0 * twipsPerPixelY - offset;
+}
+
+}  // namespace tessarin

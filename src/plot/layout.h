@@ -1,0 +1,79 @@
+#pragma once
+
+// The coordinate system of the display: how tall the header band is, how the panels sit from
+// left to right, how two-way time maps to y, how large the picture is, and the vertical scroll
+// range of the window that shows it.
+
+#include <optional>
+
+#include "model/project.h"
+#include "plot/plot_state.h"
+#include "plot/surface.h"
+
+namespace tessarin {
+
+// Plot text sizes, in points.
+inline constexpr double kPlotTextPoints = 8.25;
+inline constexpr double kTitlePoints = 14.0;
+inline constexpr double kGridValuePoints = 7.0;
+
+// The plot font of the project at the given size.
+PlotFont PlotTextFont(const Project& project, double points);
+
+// The screen correction as a factor (single precision, as stored). Throws Error when it is not a
+// positive number.
+double ScreenCorrectionFactor(const Project& project);
+
+// Ten lines of plot text, one title line and 400 twips. Sets project.headerHeight and returns it;
+// the surface is left with the plot font at `points`.
+double ComputeHeaderHeight(Project& project, DrawingSurface& surface,
+                           double points = kPlotTextPoints);
+
+// Trace spacing in inches from the traces per inch (or per centimetre in metric units).
+double TraceSpacingInches(const Project& project);
+
+// The horizontal layout: sets traceSpacingInches and plotWidth, the picture width in layout twips
+// (before the screen correction), and returns it. Throws Error for scales that give no layout.
+double ComputeHorizontalLayout(Project& project, DrawingSurface& surface);
+
+// Twips per time sample on paper: the time scale in inches (or centimetres) per second.
+double TwipsPerSample(const Project& project);
+
+// Two-way time of sample 0 below the seismic datum, negative when the log starts above it.
+// Throws Error when the time cannot be found (every sample above the datum, a datum velocity
+// that is not positive, two samples at one depth where time zero falls).
+double FirstSampleTime(const Project& project);
+
+// The vertical layout shared by screen and paper, for x positions scaled by `correction` and plot
+// text of `points`: header height, scales, start time (setting project.firstSampleTime and, for a
+// datum at the start of the log, project.datumElevation), the time panels from sample 0 to the
+// last, and the lowest of the three candidate bottoms, which it returns. Throws Error when the
+// plot cannot be laid out.
+double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
+                         double correction, double points);
+
+// The vertical layout of the screen plot: header height, scales, start time and the three
+// candidate bottoms. Fills `state`, sets project.firstSampleTime (and, for a datum at the start
+// of the log, project.datumElevation) and returns the picture height in twips. Throws Error when
+// the plot cannot be laid out; nothing has been drawn then.
+double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface& surface);
+
+// The vertical scroll bar of the window showing the picture, in scroll units of 10 twips.
+struct VerticalScrollRange {
+    int max = 0;
+    int largeChange = 0;
+    int smallChange = 0;
+};
+VerticalScrollRange ComputeVerticalScrollRange(double pictureHeight, double windowInnerHeight,
+                                               double twipsPerPixelY, double readoutHeight,
+                                               double horizontalScrollHeight);
+
+// The picture's top for a scroll value, or nothing when the value lies beyond the plot length
+// limit (scroll positions past 32767 twips); the window then shows the message below.
+std::optional<double> PictureTopForScroll(int scrollValue, double twipsPerPixelY);
+inline constexpr double kPlotLengthLimitTwips = 32767.0;
+inline constexpr const char* kPlotLengthLimitTitle = "Plot Length Limit";
+inline constexpr const char* kPlotLengthLimitMessage =
+    "You have reached the limit of screen plot length.\nPlease choose a smaller time scale.";
+
+}  // namespace tessarin

@@ -1,0 +1,31 @@
+#pragma once
+
+// The panel painters of the display, called in this order by the plot driver: header, depth
+// axis, reflection coefficients, traces, velocity track, density track (sonic-density impedance
+// only), horizon markers, timing lines and time labels, tables, wavelet panel. Each starts from
+// the layout in `state`, advances state.plotWidth past its panel and records in state what later
+// painters and the pointer readout need. Values that are not numbers throw Error.
+
+#include "model/project.h"
+#include "plot/plot_state.h"
+#include "plot/surface.h"
+
+namespace tessarin {
+
+void PaintHeader(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintDepthAxis(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintReflectionCoefficients(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintTraces(Project& project, PlotState& state, DrawingSurface& surface);
+// Widens the project's velocity range to the datum velocity when the datum is specified.
+void PaintVelocityTrack(Project& project, PlotState& state, DrawingSurface& surface);
+void PaintDensityTrack(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintHorizonMarkers(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintTimingLines(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintTables(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintWavelet(const Project& project, PlotState& state, DrawingSurface& surface);
+
+// Prints a panel title centred on x, two text lines above the top of the time panels.
+void PrintPanelTitle(const PlotState& state, DrawingSurface& surface, double centreX,
+                     const std::string& title);
+
+}  // namespace tessarin

@@ -1,0 +1,71 @@
+#pragma once
+
+// The quantities of one drawing of the display: the vertical layout shared by every panel, the
+// running x position the painters advance from left to right, and the positions the painters
+// record for the pointer readout. Rebuilt on every redraw.
+
+#include <string>
+
+namespace tessarin {
+
+// What the pointer readout needs to turn a pointer position into time, depth and log values.
+struct ReadoutPositions {
+    bool valid = false;           // a display has been drawn through the timing lines
+    double plotOriginY = 0.0;     // y of the first whole-100-ms line
+    double firstLabelTime = 0.0;  // its time, seconds from the datum
+    double lastTimingLineY = 0.0;
+    double lastTimingLineTime = 0.0;
+    double velocityGridMin = 0.0;
+    double velocityGridMax = 0.0;
+    double velocityGridLeftX = 0.0;
+    double velocityGridRightX = 0.0;
+    bool densityGridDrawn = false;
+    double densityGridMin = 0.0;
+    double densityGridMax = 0.0;
+    double densityGridLeftX = 0.0;
+    double densityGridRightX = 0.0;
+};
+
+struct PlotState {
+    // Device: the factor applied to x positions (the screen correction on screen, 1 on paper)
+    // and the size of plot text in points (8.25 on screen, 10 on paper).
+    double screenCorrection = 1.0;
+    double textPoints = 8.25;
+    std::string dateText;  // the date the header shows as plotted; empty for today
+
+    // Vertical layout.
+    double twipsPerSample = 0.0;
+    double screenTwipsPerSample = 0.0;
+    int samplesPer100ms = 50;
+    int samplesPerTimingLine = 50;
+    int firstPlotSample = 0;
+    int lastPlotSample = 0;
+    double plotOriginY = 0.0;
+    double firstLabelTime = 0.0;
+    double firstLabelSampleOffset = 0.0;
+    double textHeight = 0.0;  // line height of plot text
+
+    // Horizontal position of the panel being drawn: plotWidth in layout twips, plotX the device
+    // x (plotWidth x screenCorrection), plotXScale device twips per value unit of the panel.
+    double plotWidth = 0.0;
+    double plotX = 0.0;
+    double plotXScale = 0.0;
+
+    double pictureWidth = 0.0;
+    double pictureHeight = 0.0;
+    double timeAxisEndY = 0.0;  // pen y after the last time label; the tables start below it
+    double horizonTableRight = 0.0;
+
+    ReadoutPositions readout;
+
+    // y of time sample i (fractional i allowed).
+    double SampleY(double i) const {
+        return plotOriginY + (i + firstLabelSampleOffset) * screenTwipsPerSample;
+    }
+    // The first whole-100-ms line of the drawn range.
+    double Top() const { return plotOriginY + firstPlotSample * screenTwipsPerSample; }
+    // The next timing line at or after the last drawn sample.
+    double GridBottom() const;
+};
+
+}  // namespace tessarin

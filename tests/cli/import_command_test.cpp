@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "cli/cli_runner.h"
+#include "files/project_file.h"
+#include "model/reset.h"
+#include "model/settings.h"
+
+namespace tessarin::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each test runs with its own empty settings store and writes into its own folder.
+class ImportCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() /
+               ("tessarin-import-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "config");
+        ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Out() const { return (dir_ / "well.tsp").string(); }
+    static std::string Data(const std::string& name) {
+        return std::string("\"") + TESSARIN_TEST_DATA_DIR + "/" + name + "\"";
+    }
+    CliResult Import(const std::string& options) const {
+        return RunCli("import " + options + " -o \"" + Out() + "\"");
+    }
+    Project ReadBack() const {
+        Project p;
+        MemorySettingsStore store;
+        ResetProject(p, store);
+        ReadProjectFile(p, fs::path(Out()));
+        return p;
+    }
+    void SaveSetting(const std::string& line) const {
+        fs::create_directories(dir_ / "config" / "Tessarin");
+        std::ofstream(dir_ / "config" / "Tessarin" / "Tessarin.conf") << "[Startup]\n"
+                                                                      << line << "\n";
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(ImportCommand, BuildsASonicDensityProjectWithTheChosenWavelet) {
+    const CliResult r = Import("--sonic " + Data("F03-4_logs.las") +
+                               " --sonic-curve DT --density " + Data("F03-4_logs.las") +
+                               " --density-curve RHOB --units metric --ricker 30 --agc 0.5");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Project p = ReadBack();
+    EXPECT_EQ(p.impedanceType, kSonicDensity);
+    EXPECT_EQ(p.lastSampleIndex, 885);
+    EXPECT_NEAR(p.timeDensity[300], 2.108, 0.0005);  // kg/m3 in the file, g/cc here
+    EXPECT_EQ(p.waveletType, kRickerWavelet);
+    EXPECT_EQ(p.lowCut.Number(), 30);
+    EXPECT_EQ(p.agcWindow, "0.5");
+    EXPECT_EQ(p.kbElevation.Number(), 30);
+}
+
+TEST_F(ImportCommand, CalibratesToASurveyFile) {
+    const CliResult r =
+        Import("--sonic " + Data("F03-4_logs.las") + " --sonic-curve DT --units metric --survey " +
+               Data("F03-4_survey.vs"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Project p = ReadBack();
+    EXPECT_TRUE(p.applyVelocitySurvey);
+    EXPECT_EQ(p.velocitySurveyCount, 14);
+    EXPECT_EQ(p.datumType, kSpecifiedDatum);
+    EXPECT_EQ(p.lastSampleIndex, 889);
+}
+
+TEST_F(ImportCommand, TakesSavedSettingsAndLetsOptionsOverrideTheHeader) {
+    SaveSetting("Sample%20Rate=2\nMeasurement%20Units=0");
+    const CliResult r = Import("--sonic " + Data("F03-4_logs.las") +
+                               " --sonic-curve DT --kb 40 --gl 2 --well-name \"F03-4 re-logged\""
+                               " --depth-range 500:1000 --datum 10 --datum-velocity 1800");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Project p = ReadBack();
+    EXPECT_EQ(p.sampleIntervalUs, 250);
+    EXPECT_EQ(p.measurementUnits, kMetric);
+    EXPECT_EQ(p.kbElevation.Number(), 40);
+    EXPECT_EQ(p.glElevation.Number(), 2);
+    EXPECT_EQ(p.wellName, "F03-4 re-logged");
+    EXPECT_GE(p.timeDepth[0], 500);
+    EXPECT_LE(p.timeDepth[static_cast<std::size_t>(p.lastSampleIndex)], 1000);
+    EXPECT_EQ(p.datumType, kSpecifiedDatum);
+    EXPECT_EQ(p.datumElevation.Number(), 10);
+    EXPECT_EQ(p.datumVelocity.Number(), 1800);
+}
+
+TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
+    CliResult r = Import("--sonic " + Data("sample_wrapped.las"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "tessarin-cli import: LAS file is in the wrapped mode.\n\nTessarin does not support "
+              "the LAS wrapped mode.   Please use an LAS utility, such as REFORMAT.EXE available "
+              "from the Canadian Well Logging Society to format this LAS file in the unwrapped "
+              "mode.\n");
+    EXPECT_FALSE(fs::exists(Out()));
+
+    r = Import("--sonic " + Data("missing_a_section.las"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tessarin-cli import: This file is not in standard LAS 1.2 or 2.0 format\n");
+
+    r = Import("--sonic " + Data("F03-4_logs.las") + " --units metric --survey " +
+               Data("sample.las"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tessarin-cli import: This is not a valid Tessarin velocity survey file.\n");
+
+    r = Import("--sonic " + Data("F03-4_logs.las") + " --sonic-curve NPHI");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("has no curve \"NPHI\""), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(Out()));
+}
+
+TEST_F(ImportCommand, RefusesOptionsThatDoNotGoTogether) {
+    for (const std::string& options :
+         {std::string("--units metric"),  // no sonic
+          "--gardner --sonic " + Data("sample.las"),
+          "--sonic " + Data("sample.las") + " --units english --sonic-per-ft",
+          "--sonic " + Data("sample.las") + " --rate 4",
+          "--sonic " + Data("sample.las") + " --ricker 30 --phase 90",
+          "--sonic " + Data("sample.las") + " --depth-range 900:100",
+          "--sonic " + Data("sample.las") + " --survey x.vs --datum 10"}) {
+        const CliResult r = Import(options);
+        EXPECT_EQ(r.status, 2) << options;
+        EXPECT_EQ(r.err.rfind("tessarin-cli import: ", 0), 0u) << r.err;
+    }
+    EXPECT_FALSE(fs::exists(Out()));
+}
+
+}  // namespace
+}  // namespace tessarin::test

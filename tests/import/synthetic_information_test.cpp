@@ -1,0 +1,64 @@
+#include "import/synthetic_information.h"
+
+#include <gtest/gtest.h>
+
+namespace tessarin {
+namespace {
+
+TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits) {
+    Project p;
+    SyntheticInformation c;
+    c.measurementUnits = kMetric;
+    c.sonicInMicrosecondsPerFoot = true;
+    c.sampleRateIndex = 2;
+    c.impedanceType = kSonicDensity;
+    c.gardnerFromDensity = true;
+    c.applyVelocitySurvey = true;
+    ApplySyntheticInformation(p, c);
+    EXPECT_EQ(p.measurementUnits, kMetric);
+    EXPECT_EQ(p.gardnerCoefficient, 108.2812);
+    EXPECT_TRUE(p.sonicInMicrosecondsPerFoot);
+    EXPECT_TRUE(p.gardnerFromDensity);
+    EXPECT_TRUE(p.applyVelocitySurvey);
+    EXPECT_EQ(p.sampleRateIndex, 2);
+    EXPECT_TRUE(p.projectChanged);
+
+    c.measurementUnits = kEnglish;  // the microseconds-per-foot box cannot be ticked
+    c.impedanceType = kSonicOnly;   // Sonic Only unticks Gardner
+    ApplySyntheticInformation(p, c);
+    EXPECT_EQ(p.gardnerCoefficient, 357.3458);
+    EXPECT_FALSE(p.sonicInMicrosecondsPerFoot);
+    EXPECT_FALSE(p.gardnerFromDensity);
+    EXPECT_FALSE(SyntheticInformationOf(p).sonicInMicrosecondsPerFoot);
+}
+
+TEST(SyntheticInformation, UnitChangesConvertTheWellAndDatumValues) {
+    EXPECT_EQ(ConvertWellDatumValue("100", kMetric), "30.5");
+    EXPECT_EQ(ConvertWellDatumValue("10000", kMetric), "3048.0");
+    EXPECT_EQ(ConvertWellDatumValue("30.5", kEnglish), "100");
+    EXPECT_EQ(ConvertWellDatumValue("0", kMetric), "0.0");
+    EXPECT_EQ(ConvertWellDatumValue("unknown", kMetric), "unknown");
+    EXPECT_EQ(ConvertWellDatumValue("", kEnglish), "");
+}
+
+TEST(SyntheticInformation, UnitChangesConvertTheScales) {
+    EXPECT_EQ(ConvertTimeScale("5", kMetric), "12.70");
+    EXPECT_EQ(ConvertTracesPerUnit("10", kMetric), "3.94");
+    EXPECT_EQ(ConvertTimeScale("12.70", kEnglish), "5.0");
+    EXPECT_EQ(ConvertTracesPerUnit("3.94", kEnglish), "10.0");
+}
+
+TEST(SyntheticInformation, CaptionsFollowTheUnits) {
+    EXPECT_EQ(WellDatumCaptionsFor(kMetric).datumVelocity, "Seismic Datum Velocity (m/s):");
+    EXPECT_EQ(WellDatumCaptionsFor(kEnglish).kb, "KB (feet):");
+    EXPECT_EQ(VelocitySurveyCaptionsFor(kMetric).kb, "Well Datum Elevation - KB (m):");
+    EXPECT_EQ(VelocitySurveyCaptionsFor(kEnglish).surveyDatum,
+              "Velocity Survey Datum Elevation (feet):");
+    EXPECT_EQ(ScalesCaptionsFor(kMetric).traces, "Traces per cm");
+    EXPECT_EQ(ScalesCaptionsFor(kEnglish).timeScale, "Time Scale (inches/sec)");
+    EXPECT_TRUE(SonicPerFootAllowed(kMetric));
+    EXPECT_FALSE(GardnerAllowed(kSonicOnly));
+}
+
+}  // namespace
+}  // namespace tessarin

@@ -1,0 +1,102 @@
+#include "import/velocity_survey.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "import/import_error.h"
+#include "model/error.h"
+
+namespace tessarin {
+namespace {
+
+VelocitySurveyRows Rows(std::initializer_list<VelocitySurveyRow> filled) {
+    VelocitySurveyRows rows;
+    std::size_t i = 0;
+    for (const VelocitySurveyRow& row : filled) {
+        rows[i++] = row;
+    }
+    return rows;
+}
+
+TEST(VelocitySurveyTable, OkSortsCompleteRowsByDepthAndDropsHalfRows) {
+    Project p;
+    const VelocitySurveyRows rows =
+        Rows({{"1500", "1.2"}, {"800", ""}, {"500", ".5"}, {"", "0.9"}, {"1000", "0.9"}});
+    ASSERT_TRUE(AcceptVelocitySurvey(p, rows, "25", "30"));
+    EXPECT_EQ(p.velocitySurveyCount, 3);
+    EXPECT_EQ(p.velocitySurveyDepths[1], 500);
+    EXPECT_EQ(p.velocitySurveyTimes[1], 0.5);
+    EXPECT_EQ(p.velocitySurveyDepths[2], 1000);
+    EXPECT_EQ(p.velocitySurveyTimes[2], 0.9);
+    EXPECT_EQ(p.velocitySurveyDepths[3], 1500);
+    EXPECT_EQ(p.velocitySurveyTimes[3], 1.2);
+    EXPECT_EQ(p.velocitySurveyDatumElevation, Value::Text("25"));
+    EXPECT_EQ(p.kbElevation, Value::Text("30"));
+    EXPECT_TRUE(p.projectChanged);
+
+    // The rows shown again: plain depths, times formatted "0.##0".
+    const VelocitySurveyRows shown = VelocitySurveyRowsOf(VelocitySurveyOf(p));
+    EXPECT_EQ(shown[0].depth, "500");
+    EXPECT_EQ(shown[0].time, "0.500");
+    EXPECT_EQ(shown[2].time, "1.200");
+    EXPECT_EQ(shown[3].depth, "");
+}
+
+TEST(VelocitySurveyTable, OkWithFewerThanTwoCompleteRowsChangesNothing) {
+    Project p;
+    const Project before = p;
+    EXPECT_FALSE(AcceptVelocitySurvey(p, Rows({{"1500", "1.2"}, {"800", ""}}), "25", "30"));
+    EXPECT_EQ(p, before);
+    EXPECT_THROW(CollectVelocitySurveyRows(Rows({{"15OO", "1.2"}}), "0"), ConversionError);
+}
+
+TEST(VelocitySurveyFile, WritesWholeDepthsAndReadsThemBack) {
+    const VelocitySurvey survey =
+        CollectVelocitySurveyRows(Rows({{"123.6", "0.1234"}, {"1500", "1.2"}}), "25.5");
+    EXPECT_EQ(VelocitySurveyFileText(survey),
+              "25.5\r\n"
+              "124           0.123\r\n"
+              "1500          1.200\r\n");
+    const auto path = std::filesystem::temp_directory_path() / "tessarin-survey-test.vs";
+    WriteVelocitySurveyFile(path.string(), survey);
+    const VelocitySurvey back = ReadVelocitySurveyFile(path.string());
+    std::filesystem::remove(path);
+    EXPECT_EQ(back.datumElevation, Value(25.5));
+    ASSERT_EQ(back.count, 2);
+    EXPECT_EQ(back.depths[1], 124);
+    EXPECT_EQ(back.times[1], 0.123);
+    EXPECT_EQ(back.depths[2], 1500);
+}
+
+TEST(VelocitySurveyFile, ReadsWhatEverySeparatorAllows) {
+    EXPECT_EQ(ReadVelocitySurveyText(" 12 \r\n").count, 0);  // the datum line alone
+    const VelocitySurvey s = ReadVelocitySurveyText("0\n100 0.1\n200,0.2\n\n300\t0.3");
+    EXPECT_EQ(s.count, 3);
+    EXPECT_EQ(s.times[3], 0.3);
+}
+
+TEST(VelocitySurveyFile, RefusesFilesThatAreNotSurveys) {
+    std::string twentyTwo = "0\n";
+    for (int i = 1; i <= 22; ++i) {
+        twentyTwo += std::to_string(100 * i) + " " + std::to_string(0.1 * i) + "\n";
+    }
+    for (const std::string& text :
+         {twentyTwo, std::string(""), std::string("datum\n100 .1\n"),
+          std::string("0\n100 .1\n200\n"), std::string("0\n100 fast\n")}) {
+        try {
+            ReadVelocitySurveyText(text);
+            ADD_FAILURE() << text;
+        } catch (const ImportError& e) {
+            EXPECT_STREQ(e.what(), "This is not a valid Tessarin velocity survey file.");
+            EXPECT_EQ(e.Title(), "Open Velocity Survey File");
+        }
+    }
+    EXPECT_THROW(ReadVelocitySurveyFile("/no/such/survey.vs"), ImportError);
+    twentyTwo.resize(twentyTwo.rfind("2200"));
+    EXPECT_EQ(ReadVelocitySurveyText(twentyTwo).count, 21);
+}
+
+}  // namespace
+}  // namespace tessarin

@@ -1,0 +1,91 @@
+#include "plot_fixture.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace tessarin::test {
+
+namespace {
+
+void FillLogs(Project& p) {
+    const int n = 250;
+    p.lastSampleIndex = n;
+    p.sampleRateIndex = 0;
+    p.sampleIntervalUs = 1000;
+    p.timeDepth.assign(n + 11, 0.0);
+    p.timeSonic.assign(n + 11, 0.0);
+    p.timeDensity.assign(n + 11, 0.0);
+    p.intervalVelocity.assign(n + 1, 0.0);
+    p.syntheticTrace.assign(n + 1, 0.0);
+    for (int i = 0; i <= n; ++i) {
+        const double velocity = i < 100 ? 10000.0 : 12500.0;
+        p.timeDepth[i] = i <= 100 ? 1100.0 + 10.0 * i : 2100.0 + 12.5 * (i - 100);
+        p.timeSonic[i] = 1e6 / velocity;
+        p.intervalVelocity[i] = velocity;
+        p.timeDensity[i] = i < 40 ? kNoDensity : 2.3;
+        if (i >= 60 && i <= 80) {
+            p.syntheticTrace[i] = 1.0;
+        } else if (i >= 140 && i <= 160) {
+            p.syntheticTrace[i] = -1.0;
+        }
+    }
+    p.minVelocity = 10000.0;
+    p.maxVelocity = 12500.0;
+    p.minDensity = 2.3;
+    p.maxDensity = 2.3;
+    const int h = 25;
+    p.reflectionCoefficients = OffsetArray(-h, n + 10 + h);
+    p.reflectionCoefficients[99] = 2500.0 / 22500.0;
+    p.maxAbsReflection = 2500.0 / 22500.0;
+}
+
+void FillWavelet(Project& p) {
+    p.waveletType = kRickerWavelet;
+    p.lowCut = Value::Text("25");
+    p.phaseDegrees = Value(0);
+    p.waveletLength = Value(0.1);
+    const int h = 25;
+    p.wavelet = OffsetArray(-h, h + 1);
+    const double pf = std::numbers::pi * 25.0;
+    for (int j = -h; j <= h; ++j) {
+        const double t = j * 0.002;
+        p.wavelet[j] = (1 - 2 * pf * pf * t * t) * std::exp(-pf * pf * t * t);
+    }
+}
+
+}  // namespace
+
+Project MakeKnownWell() {
+    Project p;
+    p.wellName = "Known Well 1";
+    p.wellLocation = {"Harris", "Texas", "12", "3N", "4W", "42-201-00000"};
+    p.locationType = kTownshipRange;
+    p.kbElevation = Value(100);
+    p.glElevation = Value(90);
+    p.datumType = kSpecifiedDatum;
+    p.datumElevation = Value(0);
+    p.datumVelocity = Value(8000);
+    p.measurementUnits = kEnglish;
+    p.impedanceType = kSonicDensity;
+    p.timeScale = Value::Text("5");
+    p.tracesPerUnit = Value::Text("10");
+    p.amplitudeScale = Value::Text("0.5");
+    p.traceCount = 5;
+    p.screenCorrection = Value(1);
+    FillLogs(p);
+    FillWavelet(p);
+
+    p.horizonCount = 3;
+    p.horizonNames[1] = "start of log";
+    p.horizonDepths[1] = Value(1100);
+    p.horizonTimes[1] = 0.0;
+    p.horizonNames[2] = "Top Chalk";
+    p.horizonDepths[2] = Value(2100);
+    p.horizonTimes[2] = 0.2;
+    p.horizonNames[3] = "end of log";
+    p.horizonDepths[3] = Value(3975);
+    p.horizonTimes[3] = 0.5;
+    return p;
+}
+
+}  // namespace tessarin::test
