@@ -126,7 +126,9 @@ TEST_F(ExportPicture, FailuresAndRefusals) {
 
     const CliResult nothing = RunCli("export " + well_);
     EXPECT_EQ(nothing.status, 2);
-    EXPECT_EQ(nothing.err, "tessarin-cli export: say what to write: --bmp FILE or --png FILE\n");
+    EXPECT_EQ(nothing.err,
+              "tessarin-cli export: say what to write: --bmp FILE, --png FILE, --dat FILE or "
+              "--segy PREFIX --traces N\n");
 
     const CliResult factor = RunCli("export " + well_ + " --png x.png --screen-factor none");
     EXPECT_EQ(factor.status, 2);

@@ -22,8 +22,9 @@ const std::vector<Command>& Commands() {
          " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT] -o PROJECT.tsp",
          RunImport},
         {"export",
-         "export PROJECT.tsp --bmp FILE | --png FILE [--screen-factor X]"
-         "     draw the display as the program's screen does and save it",
+         "export PROJECT.tsp [--bmp FILE] [--png FILE] [--screen-factor X] [--dat FILE]"
+         " [--segy PREFIX --traces N] [--horizons FILE.hor]     save the display as a picture,"
+         " the synthetic as text (--dat) or as SEG-Y files PREFIXnormal.sgy and PREFIXreverse.sgy",
          RunExport},
     };
     return commands;
