@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "files/horizon_table.h"
+#include "files/open_project.h"
 #include "files/replace_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -121,6 +122,11 @@ void OpenHorizonFile(Project& project, const std::string& path) {
         throw Error(kBadHorizonFileMessage);
     }
     ReadHorizonFile(project, in);
+}
+
+void LoadHorizonFile(Project& project, const std::string& path) {
+    OpenHorizonFile(project, path);
+    SortHorizonsByDepth(project);
 }
 
 std::string ProposedHorizonFileName(const Project& project) {

@@ -30,6 +30,9 @@ void ReadHorizonFile(Project& project, std::istream& in);
 // Sets horizonFileName, then ReadHorizonFile from that file.
 void OpenHorizonFile(Project& project, const std::string& path);
 
+// Open File followed by OK: OpenHorizonFile, then the entries sorted by depth.
+void LoadHorizonFile(Project& project, const std::string& path);
+
 // The name the save dialog proposes: the project file's name with "hor" in place of its last
 // three characters.
 std::string ProposedHorizonFileName(const Project& project);

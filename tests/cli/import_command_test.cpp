@@ -121,6 +121,35 @@ TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
     EXPECT_FALSE(fs::exists(Out()));
 }
 
+TEST_F(ImportCommand, TakesTheFormationTopsOfAHorizonFile) {
+    const CliResult r =
+        Import("--sonic " + Data("F03-4_logs.las") +
+               " --sonic-curve DT --units metric --horizons " + Data("F03-4_tops.hor"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Project p = ReadBack();
+    ASSERT_EQ(p.horizonCount, 20);  // the log's two ends and 18 tops
+    EXPECT_EQ(p.horizonNames[1], "start of log");
+    EXPECT_NEAR(p.horizonDepths[1].Number(), p.timeDepth[0], 0.005);
+    EXPECT_EQ(p.horizonNames[2], "MFS11");
+    EXPECT_EQ(p.horizonDepths[2].Number(), 480);
+    EXPECT_EQ(p.horizonNames[16], "NMRF (Mid_Mio_Unc)");
+    EXPECT_EQ(p.horizonNames[18], "NLLFC (Base Tertiary)");
+    EXPECT_EQ(p.horizonNames[20], "end of log");
+    EXPECT_NEAR(p.horizonDepths[20].Number(), p.timeDepth[p.lastSampleIndex], 0.005);
+    for (int k = 2; k <= 20; ++k) {
+        EXPECT_LE(p.horizonDepths[k - 1].Number(), p.horizonDepths[k].Number()) << k;
+    }
+
+    fs::remove(Out());
+    const CliResult bad =
+        Import("--sonic " + Data("F03-4_logs.las") +
+               " --sonic-curve DT --units metric --horizons " + Data("sample.las"));
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "tessarin-cli import: " + std::string(TESSARIN_TEST_DATA_DIR) +
+                           "/sample.las: This is not a valid Tessarin horizon file.\n");
+    EXPECT_FALSE(fs::exists(Out()));
+}
+
 TEST_F(ImportCommand, RefusesOptionsThatDoNotGoTogether) {
     for (const std::string& options :
          {std::string("--units metric"),  // no sonic

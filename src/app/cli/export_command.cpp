@@ -66,11 +66,10 @@ DataExports ReadDataOptions(const Args& args) {
 // Horizons dialog's OK sorts what Open File loaded.
 void LoadHorizons(Project& project, const std::string& path) {
     try {
-        OpenHorizonFile(project, path);
+        LoadHorizonFile(project, path);
     } catch (const Error& e) {
         throw Error(path + ": " + e.what());
     }
-    SortHorizonsByDepth(project);
 }
 
 // The synthetic, and what a redraw sets before the program's exports read the record: the datum

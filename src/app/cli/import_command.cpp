@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "engine/wavelet.h"
 #include "engine/wavelet_calculate.h"
+#include "files/horizon_file.h"
 #include "files/project_file.h"
 #include "import/log_import.h"
 #include "import/velocity_survey.h"
@@ -27,11 +28,26 @@ namespace {
 
 constexpr const char* kPrefix = "tessarin-cli import: ";
 
-const std::set<std::string> kValueOptions = {
-    "--sonic",  "--sonic-curve", "--density", "--density-curve", "--units",          "--rate",
-    "--survey", "--depth-range", "--ricker",  "--bandpass",      "--phase",          "--length",
-    "--agc",    "--kb",          "--gl",      "--datum",         "--datum-velocity", "--well-name",
-    "-o"};
+const std::set<std::string> kValueOptions = {"--sonic",
+                                             "--sonic-curve",
+                                             "--density",
+                                             "--density-curve",
+                                             "--units",
+                                             "--rate",
+                                             "--survey",
+                                             "--depth-range",
+                                             "--ricker",
+                                             "--bandpass",
+                                             "--phase",
+                                             "--length",
+                                             "--agc",
+                                             "--kb",
+                                             "--gl",
+                                             "--datum",
+                                             "--datum-velocity",
+                                             "--well-name",
+                                             "--horizons",
+                                             "-o"};
 const std::set<std::string> kFlagOptions = {"--gardner", "--sonic-per-ft"};
 
 double NumberOption(const Args& args, const std::string& option) {
@@ -209,6 +225,16 @@ void BuildChosenWavelet(Project& project, const std::optional<WaveletTexts>& tex
     }
 }
 
+// The horizons of a horizon file between the new log's "start of log" and "end of log" entries,
+// sorted by depth as the Define Horizons dialog's OK sorts what Open File loaded.
+void LoadHorizons(Project& project, const std::string& path) {
+    try {
+        LoadHorizonFile(project, path);
+    } catch (const Error& e) {
+        throw Error(path + ": " + e.what());
+    }
+}
+
 // Messages break lines with CR LF for the message box; the terminal takes LF.
 std::string ForTheTerminal(const std::string& message) {
     std::string text;
@@ -244,6 +270,9 @@ int Import(const Args& args) {
 
     NoProgress progress;
     ImportLogs(project, options, progress);
+    if (const auto horizons = args.Value("--horizons")) {
+        LoadHorizons(project, *horizons);
+    }
     BuildChosenWavelet(project, wavelet);
     project.projectFileName = *output;
     WriteProjectFile(project, std::filesystem::path(*output));
