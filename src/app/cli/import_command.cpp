@@ -28,26 +28,13 @@ namespace {
 
 constexpr const char* kPrefix = "tessarin-cli import: ";
 
-const std::set<std::string> kValueOptions = {"--sonic",
-                                             "--sonic-curve",
-                                             "--density",
-                                             "--density-curve",
-                                             "--units",
-                                             "--rate",
-                                             "--survey",
-                                             "--depth-range",
-                                             "--ricker",
-                                             "--bandpass",
-                                             "--phase",
-                                             "--length",
-                                             "--agc",
-                                             "--kb",
-                                             "--gl",
-                                             "--datum",
-                                             "--datum-velocity",
-                                             "--well-name",
-                                             "--horizons",
-                                             "-o"};
+// clang-format off
+const std::set<std::string> kValueOptions = {
+    "--sonic",  "--sonic-curve", "--density", "--density-curve", "--units",          "--rate",
+    "--survey", "--depth-range", "--ricker",  "--bandpass",      "--phase",          "--length",
+    "--agc",    "--kb",          "--gl",      "--datum",         "--datum-velocity", "--well-name",
+    "--horizons", "-o"};
+// clang-format on
 const std::set<std::string> kFlagOptions = {"--gardner", "--sonic-per-ft"};
 
 double NumberOption(const Args& args, const std::string& option) {
