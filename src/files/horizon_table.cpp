@@ -34,6 +34,9 @@ DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthTex
     if (!depth) {
         return DepthCheck::kNotANumber;
     }
+    if (project.lastSampleIndex < 1) {
+        return DepthCheck::kAccepted;
+    }
     const auto d = static_cast<float>(*depth);
     const auto top = static_cast<float>(LogDepth(project, 0));
     const auto bottom = static_cast<float>(LogDepth(project, project.lastSampleIndex));

@@ -34,7 +34,8 @@ enum class DepthCheck {
 };
 
 // The check made when a depth box loses the focus. Depths are compared in single precision with
-// timeDepth(0) and timeDepth(lastSampleIndex).
+// timeDepth(0) and timeDepth(lastSampleIndex). Before a log is loaded (no sample after the
+// first) there is nothing to compare with, and every number is accepted.
 DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthText);
 
 // Builds the table from the rows, as OK and Save File do: rows with an empty depth box are

@@ -106,6 +106,11 @@ TEST(HorizonTable, DepthCheckAgainstTheLog) {
     // Single precision: 2000.00001 is 2000 and lies at the end of the log.
     EXPECT_EQ(CheckHorizonDepth(p, "2000.00001"), DepthCheck::kAccepted);
     EXPECT_EQ(CheckHorizonDepth(p, "top"), DepthCheck::kNotANumber);
+
+    // Before an import the reset log is one sample at depth 0: nothing to check against.
+    const Project reset;
+    EXPECT_EQ(CheckHorizonDepth(reset, "1500"), DepthCheck::kAccepted);
+    EXPECT_EQ(CheckHorizonDepth(reset, "top"), DepthCheck::kNotANumber);
 }
 
 TEST(HorizonTable, RowsShowEntriesOneToTwenty) {
