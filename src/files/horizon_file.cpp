@@ -17,13 +17,6 @@ namespace {
 // ends.
 constexpr int kMaxFileHorizons = kHorizonRows - 2;
 
-double LogDepth(const Project& project, int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= project.timeDepth.size()) {
-        return 0.0;
-    }
-    return project.timeDepth[static_cast<std::size_t>(index)];
-}
-
 struct HorizonLine {
     double depth = 0.0;
     std::string name;
@@ -70,7 +63,7 @@ void ReadHorizonLines(Project& project, std::istream& in) {
             throw Error(kBadHorizonFileMessage);
         }
         const HorizonLine horizon = ParseHorizonLine(line);
-        const auto k = static_cast<std::size_t>(++project.horizonCount);
+        const int k = ++project.horizonCount;
         project.horizonDepths[k] = Value(horizon.depth);
         project.horizonNames[k] = horizon.name;
     }
@@ -84,11 +77,9 @@ void ReadHorizonLines(Project& project, std::istream& in) {
 void WriteHorizonFile(const Project& project, std::ostream& out) {
     PrintWriter writer(out);
     for (int k = 2; k < project.horizonCount; ++k) {
-        writer
-            .Text(
-                FormatPattern(project.horizonDepths[static_cast<std::size_t>(k)].Number(), "####0"))
+        writer.Text(FormatPattern(project.horizonDepths[k].Number(), "####0"))
             .NextZone()
-            .Text(project.horizonNames[static_cast<std::size_t>(k)])
+            .Text(project.horizonNames[k])
             .EndLine();
     }
 }
@@ -100,12 +91,7 @@ void SaveHorizonFile(const Project& project, const std::string& path) {
 }
 
 void ReadHorizonFile(Project& project, std::istream& in) {
-    ClearHorizonTable(project);
-    project.horizonNames[1] = kStartOfLogName;
-    project.horizonDepths[1] = Value(LogDepth(project, 0));
-    project.horizonNames[2] = kEndOfLogName;
-    project.horizonDepths[2] = Value(LogDepth(project, project.lastSampleIndex));
-    project.horizonCount = 2;
+    StartTableWithLogEnds(project);
     try {
         ReadHorizonLines(project, in);
     } catch (const Error&) {

@@ -19,9 +19,7 @@ double LogDepth(const Project& project, int index) {
 HorizonRows RowsFromHorizonTable(const Project& project) {
     HorizonRows rows;
     for (int i = 0; i < kHorizonRows; ++i) {
-        rows[static_cast<std::size_t>(i)] = {
-            project.horizonNames[static_cast<std::size_t>(i + 1)],
-            project.horizonDepths[static_cast<std::size_t>(i + 1)].ToText()};
+        rows[i] = {project.horizonNames[i + 1], project.horizonDepths[i + 1].ToText()};
     }
     return rows;
 }
@@ -49,7 +47,7 @@ void BuildHorizonTable(Project& project, const HorizonRows& rows) {
     std::array<Value, kTableSize> depths;
     int count = 0;
     for (int i = 0; i < kHorizonRows; ++i) {
-        const HorizonRow& row = rows[static_cast<std::size_t>(i)];
+        const HorizonRow& row = rows[i];
         if (row.depth.empty()) {
             continue;
         }
@@ -59,13 +57,22 @@ void BuildHorizonTable(Project& project, const HorizonRows& rows) {
                         " is not a number.");
         }
         ++count;
-        names[static_cast<std::size_t>(count)] = row.name;
-        depths[static_cast<std::size_t>(count)] = Value(*depth);
+        names[count] = row.name;
+        depths[count] = Value(*depth);
     }
     project.horizonNames = names;
     project.horizonDepths = depths;
     project.horizonCount = count;
     SortHorizonsByDepth(project);
+}
+
+void StartTableWithLogEnds(Project& project) {
+    ClearHorizonTable(project);
+    project.horizonNames[1] = kStartOfLogName;
+    project.horizonDepths[1] = Value(LogDepth(project, 0));
+    project.horizonNames[2] = kEndOfLogName;
+    project.horizonDepths[2] = Value(LogDepth(project, project.lastSampleIndex));
+    project.horizonCount = 2;
 }
 
 void ClearHorizonTable(Project& project) {

@@ -44,6 +44,10 @@ DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthTex
 // the table is then left as it was.
 void BuildHorizonTable(Project& project, const HorizonRows& rows);
 
+// A table of the log's two ends only: "start of log" at timeDepth(0) and "end of log" at
+// timeDepth(lastSampleIndex), horizonCount 2, every other entry empty.
+void StartTableWithLogEnds(Project& project);
+
 // Empties every entry and sets horizonCount to 0.
 void ClearHorizonTable(Project& project);
 

@@ -136,9 +136,7 @@ std::string SegyTextCards(const Project& project, Polarity polarity) {
 std::vector<double> SegyTraceValues(const Project& project, const SegyTraceLayout& layout,
                                     Polarity polarity) {
     const double sign = polarity == Polarity::kNormal ? 1.0 : -1.0;
-    const auto s = [&](int j) {
-        return sign * project.syntheticTrace[static_cast<std::size_t>(j)];
-    };
+    const auto s = [&](int j) { return sign * project.syntheticTrace[j]; };
     const int n = project.lastSampleIndex;
     std::vector<double> values;
     values.reserve(static_cast<std::size_t>(layout.sampleCount));

@@ -43,23 +43,19 @@ std::string WaveletLine(const Project& project) {
 std::string SampleRow(const Project& project, int i) {
     const double logTime = i * static_cast<double>(project.sampleIntervalUs) / 500000.0;
     const double datumTime = logTime + project.firstSampleTime;
-    const std::string density =
-        project.impedanceType == kSonicDensity
-            ? FormatAt(FormatPattern(project.timeDensity[static_cast<std::size_t>(i)], "0.##0"), 6)
-            : std::string(kNoDensityColumn);
-    const auto at = [i](const std::vector<double>& values) {
-        return values[static_cast<std::size_t>(i)];
-    };
+    const std::string density = project.impedanceType == kSonicDensity
+                                    ? FormatAt(FormatPattern(project.timeDensity[i], "0.##0"), 6)
+                                    : std::string(kNoDensityColumn);
     std::string row;
     row.reserve(96);
     row += FormatAt(project.wellLocation[5], 20) + "  ";
     row += FormatAt(FormatPattern(logTime, "0.###0"), 7) + "  ";
     row += FormatAt(FormatPattern(datumTime, "0.###0"), 7) + " ";
-    row += FormatAt(FormatPattern(at(project.timeDepth), "#####.0"), 7) + "  ";
+    row += FormatAt(FormatPattern(project.timeDepth[i], "#####.0"), 7) + "  ";
     row += FormatAt(FormatPattern(project.reflectionCoefficients[i], "0.####0"), 8) + "  ";
-    row += FormatAt(FormatPattern(at(project.intervalVelocity), "####0"), 5) + "  ";
+    row += FormatAt(FormatPattern(project.intervalVelocity[i], "####0"), 5) + "  ";
     row += density + "  ";
-    row += FormatAt(FormatPattern(at(project.syntheticTrace), "#0.####0"), 9);
+    row += FormatAt(FormatPattern(project.syntheticTrace[i], "#0.####0"), 9);
     return row;
 }
 
