@@ -113,16 +113,6 @@ TEST(HorizonTable, DepthCheckAgainstTheLog) {
     EXPECT_EQ(CheckHorizonDepth(reset, "top"), DepthCheck::kNotANumber);
 }
 
-TEST(HorizonTable, RowsShowEntriesOneToTwenty) {
-    Project p = LogProject();
-    BuildHorizonTable(p, Rows({{"Top A", "1234.6"}, {"Top B", "1500"}}));
-    const HorizonRows rows = RowsFromHorizonTable(p);
-    EXPECT_EQ(rows[0], (HorizonRow{"Top A", "1234.6"}));
-    EXPECT_EQ(rows[1], (HorizonRow{"Top B", "1500"}));
-    EXPECT_EQ(rows[2], (HorizonRow{"", ""}));
-    EXPECT_EQ(rows[19], (HorizonRow{"", ""}));
-}
-
 TEST(HorizonFile, SavesTheHorizonsBetweenTheLogEnds) {
     Project p = LogProject();
     BuildHorizonTable(p, Rows({{"end of log", "2000"},
@@ -224,12 +214,6 @@ TEST(HorizonFile, ABadFileLeavesAnEmptyTable) {
     EXPECT_EQ(p.horizonCount, 0);
     EXPECT_EQ(p.horizonNames[1], "");
     EXPECT_EQ(p.horizonFileName, "/nonexistent/well.hor");
-}
-
-TEST(HorizonFile, ProposedNameReplacesTheExtension) {
-    Project p;
-    p.projectFileName = "/data/well.tsp";
-    EXPECT_EQ(ProposedHorizonFileName(p), "/data/well.hor");
 }
 
 }  // namespace

@@ -129,11 +129,5 @@ TEST(TextExportFile, WritesTheFileOrNothing) {
     EXPECT_EQ(p.wellLocation[5], " ");
 }
 
-TEST(TextExportFile, ProposedNameReplacesTheExtension) {
-    Project p;
-    p.projectFileName = "/data/well.tsp";
-    EXPECT_EQ(ProposedTextExportName(p), "/data/well.dat");
-}
-
 }  // namespace
 }  // namespace tessarin::test
