@@ -12,14 +12,6 @@ namespace {
 
 constexpr double kPi = kWaveletPi;
 
-double NumberOf(const Value& value, const std::string& what) {
-    try {
-        return value.Number();
-    } catch (const ConversionError&) {
-        throw Error("The " + what + " \"" + value.ToText() + "\" is not a number.");
-    }
-}
-
 // A bandpass corner, taken as a whole number of hertz.
 int CornerHz(const Value& value, const std::string& what) {
     const double hz = NumberOf(value, what);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/datum.h"
 #include "import/depth_to_time.h"
 #include "import/import_error.h"
 #include "import/las_reader.h"
@@ -159,9 +160,7 @@ void LogImport::Commit(Project& project) {
     working_.synthDisplayed = false;
     working_.wavelet = OffsetArray();
     RebuildHorizonTable(working_);
-    if (working_.datumType == kStartOfLog) {
-        working_.datumElevation = Value(working_.kbElevation.Number() - working_.timeDepth[0]);
-    }
+    ApplyStartOfLogDatum(working_);
     project = std::move(working_);
 }
 

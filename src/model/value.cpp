@@ -1,5 +1,6 @@
 #include "model/value.h"
 
+#include "model/error.h"
 #include "model/numeric.h"
 
 namespace tessarin {
@@ -35,6 +36,14 @@ std::string Value::ToText() const {
         return *text;
     }
     return {};
+}
+
+double NumberOf(const Value& value, const std::string& what) {
+    try {
+        return value.Number();
+    } catch (const ConversionError&) {
+        throw Error("The " + what + " \"" + value.ToText() + "\" is not a number.");
+    }
 }
 
 }  // namespace tessarin

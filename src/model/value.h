@@ -34,4 +34,8 @@ private:
     std::variant<std::monostate, double, std::string> content_;
 };
 
+// The number in a value field; throws Error naming `what` ("datum velocity") when the field holds
+// text that is not a number.
+double NumberOf(const Value& value, const std::string& what);
+
 }  // namespace tessarin

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/datum.h"
 #include "model/error.h"
 #include "model/numeric.h"
 #include "plot/plot_values.h"
@@ -97,45 +98,6 @@ double TwipsPerSample(const Project& project) {
     return inchesPerSecond * 1440.0 * project.sampleIntervalUs / 500000.0;
 }
 
-double FirstSampleTime(const Project& project) {
-    const int n = project.lastSampleIndex;
-    const std::vector<double>& depth = project.timeDepth;
-    const double kb = NumberOf(project.kbElevation, "KB elevation");
-    const double datum = NumberOf(project.datumElevation, "seismic datum elevation");
-    const double firstElevation = kb - depth[0];
-
-    if (static_cast<float>(datum) >= static_cast<float>(firstElevation)) {
-        // The log starts at or below the datum: the datum velocity covers the gap.
-        const double gap = depth[0] + datum - kb;
-        if (gap == 0.0) {
-            return 0.0;
-        }
-        const double velocity = NumberOf(project.datumVelocity, "datum velocity");
-        if (!(velocity > 0.0)) {
-            throw Error("The seismic datum velocity must be greater than zero.");
-        }
-        return 2.0 * gap / velocity;
-    }
-
-    // The log starts above the datum: time zero falls between samples k and k + 1.
-    int k = 0;
-    for (int i = 0; i <= n; ++i) {
-        if (static_cast<float>(datum) < static_cast<float>(kb - depth[i])) {
-            k = i;
-        }
-    }
-    if (k >= n) {
-        throw Error(
-            "Every sample of the log lies above the seismic datum, so the plot has no "
-            "time zero.");
-    }
-    if (depth[k + 1] == depth[k]) {
-        throw Error("Two log samples at the seismic datum have the same depth.");
-    }
-    const double kf = k + (kb - depth[k] - datum) / (depth[k + 1] - depth[k]);
-    return -kf * project.sampleIntervalUs / 500000.0;
-}
-
 namespace {
 
 // Time panels: the time axis runs to the next whole 100 ms after the last sample.
@@ -180,10 +142,7 @@ double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& sur
     state.screenTwipsPerSample = state.twipsPerSample * correction;
     state.plotOriginY = project.headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
 
-    if (project.datumType == kStartOfLog) {
-        project.datumElevation =
-            Value(NumberOf(project.kbElevation, "KB elevation") - project.timeDepth[0]);
-    }
+    ApplyStartOfLogDatum(project);
 
     state.samplesPer100ms = static_cast<int>(RoundHalfEven(50000.0 / project.sampleIntervalUs));
     if (project.timingLinesPer100ms < 1 || state.samplesPer100ms < project.timingLinesPer100ms) {

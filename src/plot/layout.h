@@ -39,11 +39,6 @@ double ComputeHorizontalLayout(Project& project, DrawingSurface& surface);
 // Twips per time sample on paper: the time scale in inches (or centimetres) per second.
 double TwipsPerSample(const Project& project);
 
-// Two-way time of sample 0 below the seismic datum, negative when the log starts above it.
-// Throws Error when the time cannot be found (every sample above the datum, a datum velocity
-// that is not positive, two samples at one depth where time zero falls).
-double FirstSampleTime(const Project& project);
-
 // The vertical layout shared by screen and paper, for x positions scaled by `correction` and plot
 // text of `points`: header height, scales, start time (setting project.firstSampleTime and, for a
 // datum at the start of the log, project.datumElevation), the time panels from sample 0 to the

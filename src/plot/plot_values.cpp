@@ -6,13 +6,6 @@
 
 namespace tessarin {
 
-double NumberOf(const Value& value, const std::string& what) {
-    try {
-        return value.Number();
-    } catch (const ConversionError&) {
-        throw Error("The " + what + " \"" + value.ToText() + "\" is not a number.");
-    }
-}
 
 int HorizonsInTable(const Project& project) {
     return std::clamp(project.horizonCount, 0, kTableSize - 1);

@@ -9,9 +9,6 @@
 
 namespace tessarin {
 
-// The number in a value field; throws Error naming `what` when the field holds other text.
-double NumberOf(const Value& value, const std::string& what);
-
 // The horizon entries the tables hold (1 to this), whatever horizonCount says.
 int HorizonsInTable(const Project& project);
 

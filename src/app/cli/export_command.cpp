@@ -20,7 +20,7 @@
 #include "files/text_export.h"
 #include "model/error.h"
 #include "model/numeric.h"
-#include "plot/layout.h"
+#include "engine/datum.h"
 #include "qt_settings_store.h"
 
 namespace tessarin::cli {
@@ -78,9 +78,7 @@ void ComputeSynthetic(Project& project) {
     std::optional<std::string> failure = RecomputeSynthetic(project);
     if (!failure) {
         try {
-            if (project.datumType == kStartOfLog) {
-                project.datumElevation = Value(project.kbElevation.Number() - project.timeDepth[0]);
-            }
+            ApplyStartOfLogDatum(project);
             project.firstSampleTime = FirstSampleTime(project);
         } catch (const Error& e) {
             failure = e.what();

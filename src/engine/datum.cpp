@@ -1,0 +1,73 @@
+#include "engine/datum.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/error.h"
+
+namespace tessarin {
+
+namespace {
+
+// The difference of two decimal numbers, without the binary noise of the subtraction: 30 - 30.15
+// gives -0.15, not -0.149999999999999. Twelve significant digits of the larger operand are kept,
+// far more than any elevation or depth is measured to.
+double DecimalDifference(double a, double b) {
+    const double larger = std::max(std::fabs(a), std::fabs(b));
+    if (larger == 0.0) {
+        return 0.0;
+    }
+    // Dividing the rounded whole number by an exact power of ten gives the nearest double.
+    const double scale = std::pow(10.0, 12.0 - std::floor(std::log10(larger)) - 1.0);
+    return std::round((a - b) * scale) / scale;
+}
+
+}  // namespace
+
+void ApplyStartOfLogDatum(Project& project) {
+    if (project.datumType == kStartOfLog) {
+        const double kb = NumberOf(project.kbElevation, "KB elevation");
+        project.datumElevation = Value(DecimalDifference(kb, project.timeDepth.at(0)));
+    }
+}
+
+double FirstSampleTime(const Project& project) {
+    const int n = project.lastSampleIndex;
+    const std::vector<double>& depth = project.timeDepth;
+    const double kb = NumberOf(project.kbElevation, "KB elevation");
+    const double datum = NumberOf(project.datumElevation, "seismic datum elevation");
+    const double firstElevation = kb - depth[0];
+
+    if (static_cast<float>(datum) >= static_cast<float>(firstElevation)) {
+        // The log starts at or below the datum: the datum velocity covers the gap.
+        const double gap = depth[0] + datum - kb;
+        if (gap == 0.0) {
+            return 0.0;
+        }
+        const double velocity = NumberOf(project.datumVelocity, "datum velocity");
+        if (!(velocity > 0.0)) {
+            throw Error("The seismic datum velocity must be greater than zero.");
+        }
+        return 2.0 * gap / velocity;
+    }
+
+    // The log starts above the datum: time zero falls between samples k and k + 1.
+    int k = 0;
+    for (int i = 0; i <= n; ++i) {
+        if (static_cast<float>(datum) < static_cast<float>(kb - depth[i])) {
+            k = i;
+        }
+    }
+    if (k >= n) {
+        throw Error(
+            "Every sample of the log lies above the seismic datum, so the plot has no "
+            "time zero.");
+    }
+    if (depth[k + 1] == depth[k]) {
+        throw Error("Two log samples at the seismic datum have the same depth.");
+    }
+    const double kf = k + (kb - depth[k] - datum) / (depth[k + 1] - depth[k]);
+    return -kf * project.sampleIntervalUs / 500000.0;
+}
+
+}  // namespace tessarin

@@ -1,0 +1,18 @@
+#pragma once
+
+// Where time zero lies: the seismic datum relative to the log.
+
+#include "model/project.h"
+
+namespace tessarin {
+
+// With a "Start of Log" datum the datum lies at the first log sample: datumElevation := KB minus
+// the depth of time sample 0. Other datum types are left alone.
+void ApplyStartOfLogDatum(Project& project);
+
+// Two-way time of sample 0 below the seismic datum, negative when the log starts above it.
+// Throws Error when the time cannot be found (every sample above the datum, a datum velocity
+// that is not positive, two samples at one depth where time zero falls).
+double FirstSampleTime(const Project& project);
+
+}  // namespace tessarin
