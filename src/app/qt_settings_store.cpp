@@ -2,7 +2,8 @@
 
 namespace tessarin {
 
-QtSettingsStore::QtSettingsStore() : settings_(QStringLiteral("Tessarin"), QStringLiteral("Tessarin")) {
+QtSettingsStore::QtSettingsStore()
+    : settings_(QStringLiteral("Tessarin"), QStringLiteral("Tessarin")) {
     settings_.beginGroup(QStringLiteral("Startup"));
 }
 

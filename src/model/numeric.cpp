@@ -104,7 +104,9 @@ std::int32_t ToInt32(double x) {
     return static_cast<std::int32_t>(r);
 }
 
-double IntFloor(double x) { return std::floor(x); }
+double IntFloor(double x) {
+    return std::floor(x);
+}
 
 std::optional<double> ParseNumber(std::string_view text) {
     std::string s = TrimBlanks(text);
@@ -157,7 +159,9 @@ double TextToNumber(std::string_view text) {
     throw ConversionError("\"" + std::string(text) + "\" is not a number.");
 }
 
-std::int16_t TextToInt16(std::string_view text) { return ToInt16(TextToNumber(text)); }
+std::int16_t TextToInt16(std::string_view text) {
+    return ToInt16(TextToNumber(text));
+}
 
 std::string FormatPattern(double x, std::string_view pattern) {
     const auto point = pattern.find('.');

@@ -5,7 +5,9 @@
 
 namespace tessarin {
 
-PrintWriter& PrintWriter::Number(double x) { return Text(PrintedNumber(x)); }
+PrintWriter& PrintWriter::Number(double x) {
+    return Text(PrintedNumber(x));
+}
 
 PrintWriter& PrintWriter::Text(const std::string& text) {
     out_ << text;
@@ -33,14 +35,24 @@ PrintWriter& PrintWriter::EndLine() {
 FieldReader::FieldReader(std::istream& in, std::string failureMessage)
     : in_(in), failureMessage_(std::move(failureMessage)) {}
 
-void FieldReader::Fail() const { throw Error(failureMessage_); }
+void FieldReader::Fail() const {
+    throw Error(failureMessage_);
+}
 
-int FieldReader::Peek() { return in_.peek(); }
+int FieldReader::Peek() {
+    return in_.peek();
+}
 
-int FieldReader::Get() { return in_.get(); }
+int FieldReader::Get() {
+    return in_.get();
+}
 
-static bool IsBlank(int c) { return c == ' ' || c == '\t'; }
-static bool IsLineEnd(int c) { return c == '\r' || c == '\n'; }
+static bool IsBlank(int c) {
+    return c == ' ' || c == '\t';
+}
+static bool IsLineEnd(int c) {
+    return c == '\r' || c == '\n';
+}
 
 void FieldReader::SkipBlanks() {
     while (IsBlank(Peek())) {
@@ -103,7 +115,9 @@ std::string FieldReader::NextRawField(bool blankEnds) {
     return field;
 }
 
-std::string FieldReader::Field() { return NextRawField(false); }
+std::string FieldReader::Field() {
+    return NextRawField(false);
+}
 
 double FieldReader::Number() {
     const auto number = ParseNumber(NextRawField(true));
@@ -122,7 +136,9 @@ std::int16_t FieldReader::Int16() {
     }
 }
 
-Value FieldReader::ValueField() { return Value::FromField(NextRawField(true)); }
+Value FieldReader::ValueField() {
+    return Value::FromField(NextRawField(true));
+}
 
 std::string FieldReader::Line() {
     if (Peek() == EOF) {

@@ -44,12 +44,12 @@ class FieldReader {
 public:
     FieldReader(std::istream& in, std::string failureMessage);
 
-    std::string Field();                // a text field, trimmed
-    double Number();                    // a numeric field; a non-number fails
-    std::int16_t Int16();               // a numeric field converted with halves to even
-    Value ValueField();                 // a number when the field reads as one, else text
-    std::string Line();                 // the rest of the current line, whole
-    bool AtEnd();                       // nothing but blanks and line ends remain
+    std::string Field();   // a text field, trimmed
+    double Number();       // a numeric field; a non-number fails
+    std::int16_t Int16();  // a numeric field converted with halves to even
+    Value ValueField();    // a number when the field reads as one, else text
+    std::string Line();    // the rest of the current line, whole
+    bool AtEnd();          // nothing but blanks and line ends remain
 
     [[noreturn]] void Fail() const;
 

@@ -6,7 +6,6 @@
 
 namespace tessarin {
 
-
 int HorizonsInTable(const Project& project) {
     return std::clamp(project.horizonCount, 0, kTableSize - 1);
 }

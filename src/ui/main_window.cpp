@@ -75,7 +75,8 @@ void MainWindow::BuildMenus() {
     AddItem(data, QStringLiteral("mnuscales"), QStringLiteral("Set &Scales and AGC"));
 
     QMenu* prefs = AddMenu(QStringLiteral("mnuprefs"), QStringLiteral("&Preferences"));
-    AddItem(prefs, QStringLiteral("mnutoolhelp"), QStringLiteral("&Toolbar Help"))->setCheckable(true);
+    AddItem(prefs, QStringLiteral("mnutoolhelp"), QStringLiteral("&Toolbar Help"))
+        ->setCheckable(true);
     AddItem(prefs, QStringLiteral("mnufont"), QStringLiteral("&Font"));
     AddItem(prefs, QStringLiteral("mnusaveini"), QStringLiteral("&Save Settings"));
     AddItem(prefs, QStringLiteral("mnuscrcor"), QStringLiteral("S&creen Scale Correction"));

@@ -8,7 +8,8 @@ Args::Args(const std::vector<std::string>& arguments, const std::set<std::string
            const std::set<std::string>& flagOptions) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& arg = arguments[i];
-        if (arg.size() > 1 && arg[0] == '-' && !(arg.size() > 1 && (std::isdigit(arg[1]) || arg[1] == '.'))) {
+        if (arg.size() > 1 && arg[0] == '-' &&
+            !(arg.size() > 1 && (std::isdigit(arg[1]) || arg[1] == '.'))) {
             if (valueOptions.count(arg)) {
                 if (i + 1 >= arguments.size()) {
                     throw UsageError{"option " + arg + " needs a value"};

@@ -13,6 +13,7 @@
 #include "cli/args.h"
 #include "cli/commands.h"
 #include "cli/render_command.h"
+#include "engine/datum.h"
 #include "engine/synthetic.h"
 #include "files/horizon_file.h"
 #include "files/open_project.h"
@@ -20,7 +21,6 @@
 #include "files/text_export.h"
 #include "model/error.h"
 #include "model/numeric.h"
-#include "engine/datum.h"
 #include "qt_settings_store.h"
 
 namespace tessarin::cli {
