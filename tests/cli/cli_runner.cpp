@@ -5,35 +5,63 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace tessarin::test {
 
-static std::string Slurp(const std::filesystem::path& path) {
+namespace fs = std::filesystem;
+
+std::string Quoted(const fs::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
+std::string DataFile(const std::string& name) {
+    return Quoted(fs::path(TESSARIN_TEST_DATA_DIR) / name);
+}
+
 CliResult RunCli(const std::string& arguments) {
-    const auto dir = std::filesystem::temp_directory_path();
-    const std::string stem = "tessarin-cli-test-" + std::to_string(::getpid()) + "-" +
-                             std::to_string(std::rand());
+    const auto dir = fs::temp_directory_path();
+    const std::string stem =
+        "tessarin-cli-test-" + std::to_string(::getpid()) + "-" + std::to_string(std::rand());
     const auto outPath = dir / (stem + ".out");
     const auto errPath = dir / (stem + ".err");
-    const std::string command = std::string("\"") + TESSARIN_CLI_PATH + "\" " + arguments +
-                                " >\"" + outPath.string() + "\" 2>\"" + errPath.string() + "\"";
+    const std::string command = std::string("\"") + TESSARIN_CLI_PATH + "\" " + arguments + " >" +
+                                Quoted(outPath) + " 2>" + Quoted(errPath);
     const int raw = std::system(command.c_str());
     CliResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.out = Slurp(outPath);
-    result.err = Slurp(errPath);
-    std::filesystem::remove(outPath);
-    std::filesystem::remove(errPath);
+    result.out = ReadFile(outPath);
+    result.err = ReadFile(errPath);
+    fs::remove(outPath);
+    fs::remove(errPath);
     return result;
+}
+
+void CliTest::SetUp() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() / ("tessarin-cli-" + std::to_string(::getpid()) + "-" +
+                                        test->test_suite_name() + "-" + test->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    // The tool reads the user's saved settings; these tests start with none saved.
+    ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+}
+
+void CliTest::TearDown() {
+    fs::remove_all(dir_);
+}
+
+int CliTest::FileCount() const {
+    return static_cast<int>(std::distance(fs::directory_iterator(dir_), {}));
 }
 
 }  // namespace tessarin::test

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/cli_runner.h"
 
@@ -12,17 +12,6 @@ namespace tessarin::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Quoted(const fs::path& path) {
-    return "\"" + path.string() + "\"";
-}
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 // A two-layer well: sonic 100 us/ft (10 000 ft/s) for samples 0 to 20, then 50 us/ft
 // (20 000 ft/s). The one reflection coefficient, at sample 20, is 10 000 / 30 000 = 1/3, and
@@ -45,31 +34,19 @@ std::string TwoLayerProject() {
     return text;
 }
 
-class ExportCommand : public ::testing::Test {
+class ExportCommand : public CliTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tessarin-export-test-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        // The tool reads the user's saved settings; these tests have none saved.
-        ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
+        CliTest::SetUp();
         std::ofstream(Path("step.tsp"), std::ios::binary) << TwoLayerProject();
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    fs::path Path(const std::string& name) const { return dir_ / name; }
-    int FileCount() const {
-        return static_cast<int>(std::distance(fs::directory_iterator(dir_), {}));
+    CliResult Export(const std::string& options) const {
+        return RunCli("export " + Quoted(Path("step.tsp")) + " " + options);
     }
-
-    fs::path dir_;
 };
 
 TEST_F(ExportCommand, WritesTheTextExportOfTheComputedSynthetic) {
-    const CliResult r =
-        RunCli("export " + Quoted(Path("step.tsp")) + " --dat " + Quoted(Path("step.dat")));
+    const CliResult r = Export("--dat " + Quoted(Path("step.dat")));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     const std::string text = ReadFile(Path("step.dat"));
@@ -89,8 +66,7 @@ TEST_F(ExportCommand, WritesTheTextExportOfTheComputedSynthetic) {
 }
 
 TEST_F(ExportCommand, WritesBothSegyFilesWithTheDatumGap) {
-    const CliResult r = RunCli("export " + Quoted(Path("step.tsp")) + " --segy " +
-                               Quoted(Path("step")) + " --traces 3");
+    const CliResult r = Export("--segy " + Quoted(Path("step")) + " --traces 3");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     const int samples = 10 + 1 + 40;  // 11 zero samples, then samples 0 to 39
@@ -111,13 +87,13 @@ TEST_F(ExportCommand, WritesBothSegyFilesWithTheDatumGap) {
 
 TEST_F(ExportCommand, LoadsAHorizonFileBeforeComputing) {
     std::ofstream(Path("step.hor"), std::ios::binary) << "1100          Top Fast, upper\r\n";
-    const CliResult r = RunCli("export " + Quoted(Path("step.tsp")) + " --horizons " +
-                               Quoted(Path("step.hor")) + " --dat " + Quoted(Path("step.dat")));
+    const CliResult r =
+        Export("--horizons " + Quoted(Path("step.hor")) + " --dat " + Quoted(Path("step.dat")));
     EXPECT_EQ(r.status, 0) << r.err;
 
     std::ofstream(Path("bad.hor"), std::ios::binary) << "Top Fast      1100\r\n";
-    const CliResult bad = RunCli("export " + Quoted(Path("step.tsp")) + " --horizons " +
-                                 Quoted(Path("bad.hor")) + " --dat " + Quoted(Path("bad.dat")));
+    const CliResult bad =
+        Export("--horizons " + Quoted(Path("bad.hor")) + " --dat " + Quoted(Path("bad.dat")));
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "tessarin-cli export: " + Path("bad.hor").string() +
                            ": This is not a valid Tessarin horizon file.\n");
@@ -136,7 +112,7 @@ TEST_F(ExportCommand, ABadProjectFailsAndWritesNothing) {
 
 TEST_F(ExportCommand, AnUnwritableOutputFailsWithItsName) {
     const fs::path out = Path("no-such-folder") / "x.dat";
-    const CliResult r = RunCli("export " + Quoted(Path("step.tsp")) + " --dat " + Quoted(out));
+    const CliResult r = Export("--dat " + Quoted(out));
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err.rfind(
                   "tessarin-cli export: The file \"" + out.string() + "\" could not be written", 0),
@@ -146,20 +122,15 @@ TEST_F(ExportCommand, AnUnwritableOutputFailsWithItsName) {
 }
 
 TEST_F(ExportCommand, RefusesIncompleteOrWrongOptions) {
-    const std::string project = Quoted(Path("step.tsp"));
-    const std::vector<std::string> refused = {
-        "export " + project,
-        "export " + project + " --segy x",
-        "export " + project + " --traces 4 --dat x.dat",
-        "export " + project + " --segy x --traces many",
-        "export " + project + " --segy x --traces 40000",
-        "export --dat x.dat",
-    };
-    for (const std::string& arguments : refused) {
-        const CliResult r = RunCli(arguments);
-        EXPECT_EQ(r.status, 2) << arguments;
+    for (const std::string options : {"", "--segy x", "--traces 4 --dat x.dat",
+                                      "--segy x --traces many", "--segy x --traces 40000"}) {
+        const CliResult r = Export(options);
+        EXPECT_EQ(r.status, 2) << options;
         EXPECT_EQ(r.err.rfind("tessarin-cli export: ", 0), 0u) << r.err;
     }
+    const CliResult noProject = RunCli("export --dat x.dat");
+    EXPECT_EQ(noProject.status, 2);
+    EXPECT_EQ(noProject.err.rfind("tessarin-cli export: ", 0), 0u) << noProject.err;
     EXPECT_EQ(FileCount(), 1);
 }
 

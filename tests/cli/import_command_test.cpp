@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -14,46 +13,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Each test runs with its own empty settings store and writes into its own folder.
-class ImportCommand : public ::testing::Test {
+// Each test writes the imported project into its own folder; "F03-4_logs.las" is the log of
+// most tests, its sonic in curve DT.
+class ImportCommand : public CliTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tessarin-import-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_ / "config");
-        ::setenv("XDG_CONFIG_HOME", (dir_ / "config").c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Out() const { return (dir_ / "well.tsp").string(); }
-    static std::string Data(const std::string& name) {
-        return std::string("\"") + TESSARIN_TEST_DATA_DIR + "/" + name + "\"";
-    }
+    std::string Out() const { return Path("well.tsp").string(); }
     CliResult Import(const std::string& options) const {
-        return RunCli("import " + options + " -o \"" + Out() + "\"");
+        return RunCli("import " + options + " -o " + Quoted(Out()));
+    }
+    CliResult ImportF03(const std::string& options) const {
+        return Import("--sonic " + DataFile("F03-4_logs.las") + " --sonic-curve DT " + options);
     }
     Project ReadBack() const {
         Project p;
         MemorySettingsStore store;
         ResetProject(p, store);
-        ReadProjectFile(p, fs::path(Out()));
+        ReadProjectFile(p, Out());
         return p;
     }
-    void SaveSetting(const std::string& line) const {
-        fs::create_directories(dir_ / "config" / "Tessarin");
-        std::ofstream(dir_ / "config" / "Tessarin" / "Tessarin.conf") << "[Startup]\n"
-                                                                      << line << "\n";
-    }
-
-    fs::path dir_;
 };
 
 TEST_F(ImportCommand, BuildsASonicDensityProjectWithTheChosenWavelet) {
-    const CliResult r = Import("--sonic " + Data("F03-4_logs.las") +
-                               " --sonic-curve DT --density " + Data("F03-4_logs.las") +
-                               " --density-curve RHOB --units metric --ricker 30 --agc 0.5");
+    const CliResult r = ImportF03("--density " + DataFile("F03-4_logs.las") +
+                                  " --density-curve RHOB --units metric --ricker 30 --agc 0.5");
     ASSERT_EQ(r.status, 0) << r.err;
     const Project p = ReadBack();
     EXPECT_EQ(p.impedanceType, kSonicDensity);
@@ -66,9 +48,7 @@ TEST_F(ImportCommand, BuildsASonicDensityProjectWithTheChosenWavelet) {
 }
 
 TEST_F(ImportCommand, CalibratesToASurveyFile) {
-    const CliResult r =
-        Import("--sonic " + Data("F03-4_logs.las") + " --sonic-curve DT --units metric --survey " +
-               Data("F03-4_survey.vs"));
+    const CliResult r = ImportF03("--units metric --survey " + DataFile("F03-4_survey.vs"));
     ASSERT_EQ(r.status, 0) << r.err;
     const Project p = ReadBack();
     EXPECT_TRUE(p.applyVelocitySurvey);
@@ -78,10 +58,12 @@ TEST_F(ImportCommand, CalibratesToASurveyFile) {
 }
 
 TEST_F(ImportCommand, TakesSavedSettingsAndLetsOptionsOverrideTheHeader) {
-    SaveSetting("Sample%20Rate=2\nMeasurement%20Units=0");
-    const CliResult r = Import("--sonic " + Data("F03-4_logs.las") +
-                               " --sonic-curve DT --kb 40 --gl 2 --well-name \"F03-4 re-logged\""
-                               " --depth-range 500:1000 --datum 10 --datum-velocity 1800");
+    fs::create_directories(Path("config/Tessarin"));
+    std::ofstream(Path("config/Tessarin/Tessarin.conf"))
+        << "[Startup]\nSample%20Rate=2\nMeasurement%20Units=0\n";
+    const CliResult r = ImportF03(
+        "--kb 40 --gl 2 --well-name \"F03-4 re-logged\""
+        " --depth-range 500:1000 --datum 10 --datum-velocity 1800");
     ASSERT_EQ(r.status, 0) << r.err;
     const Project p = ReadBack();
     EXPECT_EQ(p.sampleIntervalUs, 250);
@@ -96,35 +78,8 @@ TEST_F(ImportCommand, TakesSavedSettingsAndLetsOptionsOverrideTheHeader) {
     EXPECT_EQ(p.datumVelocity.Number(), 1800);
 }
 
-TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
-    CliResult r = Import("--sonic " + Data("sample_wrapped.las"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err,
-              "tessarin-cli import: LAS file is in the wrapped mode.\n\nTessarin does not support "
-              "the LAS wrapped mode.   Please use an LAS utility, such as REFORMAT.EXE available "
-              "from the Canadian Well Logging Society to format this LAS file in the unwrapped "
-              "mode.\n");
-    EXPECT_FALSE(fs::exists(Out()));
-
-    r = Import("--sonic " + Data("missing_a_section.las"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tessarin-cli import: This file is not in standard LAS 1.2 or 2.0 format\n");
-
-    r = Import("--sonic " + Data("F03-4_logs.las") + " --units metric --survey " +
-               Data("sample.las"));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tessarin-cli import: This is not a valid Tessarin velocity survey file.\n");
-
-    r = Import("--sonic " + Data("F03-4_logs.las") + " --sonic-curve NPHI");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("has no curve \"NPHI\""), std::string::npos) << r.err;
-    EXPECT_FALSE(fs::exists(Out()));
-}
-
 TEST_F(ImportCommand, TakesTheFormationTopsOfAHorizonFile) {
-    const CliResult r =
-        Import("--sonic " + Data("F03-4_logs.las") +
-               " --sonic-curve DT --units metric --horizons " + Data("F03-4_tops.hor"));
+    const CliResult r = ImportF03("--units metric --horizons " + DataFile("F03-4_tops.hor"));
     ASSERT_EQ(r.status, 0) << r.err;
     const Project p = ReadBack();
     ASSERT_EQ(p.horizonCount, 20);  // the log's two ends and 18 tops
@@ -139,26 +94,44 @@ TEST_F(ImportCommand, TakesTheFormationTopsOfAHorizonFile) {
     for (int k = 2; k <= 20; ++k) {
         EXPECT_LE(p.horizonDepths[k - 1].Number(), p.horizonDepths[k].Number()) << k;
     }
+}
 
-    fs::remove(Out());
-    const CliResult bad =
-        Import("--sonic " + Data("F03-4_logs.las") +
-               " --sonic-curve DT --units metric --horizons " + Data("sample.las"));
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_EQ(bad.err, "tessarin-cli import: " + std::string(TESSARIN_TEST_DATA_DIR) +
-                           "/sample.las: This is not a valid Tessarin horizon file.\n");
+TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
+    const std::string sample = DataFile("sample.las");
+    const std::pair<std::string, std::string> failures[] = {
+        {"--sonic " + DataFile("sample_wrapped.las"),
+         "LAS file is in the wrapped mode.\n\nTessarin does not support the LAS wrapped mode.   "
+         "Please use an LAS utility, such as REFORMAT.EXE available from the Canadian Well "
+         "Logging Society to format this LAS file in the unwrapped mode.\n"},
+        {"--sonic " + DataFile("missing_a_section.las"),
+         "This file is not in standard LAS 1.2 or 2.0 format\n"},
+        {"--units metric --survey " + sample,
+         "This is not a valid Tessarin velocity survey file.\n"},
+        {"--units metric --horizons " + sample,
+         std::string(TESSARIN_TEST_DATA_DIR) +
+             "/sample.las: This is not a valid Tessarin horizon file.\n"},
+    };
+    for (const auto& [options, message] : failures) {
+        const CliResult r = options.rfind("--sonic", 0) == 0 ? Import(options) : ImportF03(options);
+        EXPECT_EQ(r.status, 1) << options;
+        EXPECT_EQ(r.err, "tessarin-cli import: " + message);
+        EXPECT_FALSE(fs::exists(Out())) << options;
+    }
+    const CliResult r = Import("--sonic " + DataFile("F03-4_logs.las") + " --sonic-curve NPHI");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("has no curve \"NPHI\""), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(Out()));
 }
 
 TEST_F(ImportCommand, RefusesOptionsThatDoNotGoTogether) {
     for (const std::string& options :
          {std::string("--units metric"),  // no sonic
-          "--gardner --sonic " + Data("sample.las"),
-          "--sonic " + Data("sample.las") + " --units english --sonic-per-ft",
-          "--sonic " + Data("sample.las") + " --rate 4",
-          "--sonic " + Data("sample.las") + " --ricker 30 --phase 90",
-          "--sonic " + Data("sample.las") + " --depth-range 900:100",
-          "--sonic " + Data("sample.las") + " --survey x.vs --datum 10"}) {
+          "--gardner --sonic " + DataFile("sample.las"),
+          "--sonic " + DataFile("sample.las") + " --units english --sonic-per-ft",
+          "--sonic " + DataFile("sample.las") + " --rate 4",
+          "--sonic " + DataFile("sample.las") + " --ricker 30 --phase 90",
+          "--sonic " + DataFile("sample.las") + " --depth-range 900:100",
+          "--sonic " + DataFile("sample.las") + " --survey x.vs --datum 10"}) {
         const CliResult r = Import(options);
         EXPECT_EQ(r.status, 2) << options;
         EXPECT_EQ(r.err.rfind("tessarin-cli import: ", 0), 0u) << r.err;

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "cli/cli_runner.h"
@@ -12,12 +9,9 @@ namespace tessarin::test {
 namespace {
 
 const std::string kDataDir = TESSARIN_TEST_DATA_DIR;
+using InfoCommand = CliTest;
 
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
-TEST(InfoCommand, SummarisesASonicDensityProjectWithSurvey) {
+TEST_F(InfoCommand, SummarisesASonicDensityProjectWithSurvey) {
     const std::string path = kDataDir + "/ranch_7_22.tsp";
     const CliResult r = RunCli("info " + Quoted(path));
     EXPECT_EQ(r.status, 0) << r.err;
@@ -48,8 +42,8 @@ TEST(InfoCommand, SummarisesASonicDensityProjectWithSurvey) {
             "Plot depth:       Subsea\n");
 }
 
-TEST(InfoCommand, SummarisesAMetricSonicOnlyProjectWithARickerWavelet) {
-    const CliResult r = RunCli("info " + Quoted(kDataDir + "/mesa_federal_1.tsp"));
+TEST_F(InfoCommand, SummarisesAMetricSonicOnlyProjectWithARickerWavelet) {
+    const CliResult r = RunCli("info " + DataFile("mesa_federal_1.tsp"));
     EXPECT_EQ(r.status, 0) << r.err;
     for (const char* line : {
              "Location:         Lot 4, north of the mesa; San Juan Basin\n",
@@ -68,34 +62,23 @@ TEST(InfoCommand, SummarisesAMetricSonicOnlyProjectWithARickerWavelet) {
     }
 }
 
-TEST(InfoCommand, ABadFileFailsWithTheProjectFileMessage) {
-    const std::filesystem::path cut = std::filesystem::temp_directory_path() /
-                                      ("tessarin-info-test-" + std::to_string(::getpid()) + ".tsp");
-    {
-        std::ifstream in(kDataDir + "/ranch_7_22.tsp", std::ios::binary);
-        std::ostringstream whole;
-        whole << in.rdbuf();
-        std::ofstream(cut, std::ios::binary) << whole.str().substr(0, 300);
-    }
-    for (const std::string& path : {cut.string(), kDataDir + "/no-such-project.tsp"}) {
+TEST_F(InfoCommand, ABadFileFailsWithTheProjectFileMessage) {
+    std::ofstream(Path("cut.tsp"), std::ios::binary)
+        << ReadFile(kDataDir + "/ranch_7_22.tsp").substr(0, 300);
+    for (const std::string& path : {Path("cut.tsp").string(), kDataDir + "/no-such-project.tsp"}) {
         const CliResult r = RunCli("info " + Quoted(path));
         EXPECT_EQ(r.status, 1) << path;
         EXPECT_EQ(r.err, "This is not a valid Tessarin project file.\n") << path;
         EXPECT_EQ(r.out, "") << path;
     }
-    std::filesystem::remove(cut);
 }
 
-TEST(InfoCommand, WithoutExactlyOneFileTheInputIsRefused) {
+TEST_F(InfoCommand, WithoutExactlyOneFileTheInputIsRefused) {
     for (const char* arguments : {"info", "info a.tsp b.tsp", "info --all a.tsp"}) {
         const CliResult r = RunCli(arguments);
         EXPECT_EQ(r.status, 2) << arguments;
         EXPECT_NE(r.err.find("tessarin-cli info: "), std::string::npos) << arguments;
     }
-}
-
-TEST(InfoCommand, IsListedByHelp) {
-    EXPECT_NE(RunCli("--help").out.find("info PROJECT.tsp"), std::string::npos);
 }
 
 }  // namespace

@@ -1,16 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "engine/engine_test_support.h"
 #include "engine/synthetic.h"
-#include "model/error.h"
 
-namespace tessarin {
+namespace tessarin::test {
 namespace {
 
 Project Trace(const std::vector<double>& samples, const std::string& window) {
     Project p;
     p.lastSampleIndex = static_cast<std::int16_t>(samples.size() - 1);
     p.syntheticTrace = samples;
-    p.sampleIntervalUs = 1000;
     p.agcWindow = window;
     return p;
 }
@@ -20,10 +19,7 @@ TEST(Agc, ScalesByTheSlidingMeanOfAbsoluteAmplitude) {
     // Gains 1/3, 2/7, 2/7, 2/7, 1/3; their mean 32/105.
     Project p = Trace({1, -2, 4, -1, 2}, "0.008");
     ApplyAgc(p);
-    const std::vector<double> expected = {1.09375, -1.875, 3.75, -0.9375, 2.1875};
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_NEAR(p.syntheticTrace[i], expected[i], 1e-12) << i;
-    }
+    ExpectValues(p.syntheticTrace, 0, {1.09375, -1.875, 3.75, -0.9375, 2.1875}, 1e-12);
 }
 
 TEST(Agc, LeavesTheTraceAloneWhenTheWindowCoversIt) {
@@ -35,36 +31,27 @@ TEST(Agc, LeavesTheTraceAloneWhenTheWindowCoversIt) {
     Project p = Trace(samples, "0.5");
     ApplyAgc(p);
     EXPECT_EQ(p.syntheticTrace, samples);
-
     samples.push_back(1.0);
-    Project longer = Trace(samples, "0.5");
-    ApplyAgc(longer);
-    EXPECT_NE(longer.syntheticTrace, samples);
+    p = Trace(samples, "0.5");
+    ApplyAgc(p);
+    EXPECT_NE(p.syntheticTrace, samples);
 }
 
-TEST(Agc, RefusesWindowsItCannotUse) {
+TEST(Agc, RefusesWindowsItCannotUseAndKeepsTheTrace) {
     const std::vector<double> samples = {1, -2, 4, -1, 2};
     for (const char* window : {"abc", "", "-0.008", "0.002"}) {
         Project p = Trace(samples, window);
         EXPECT_THROW(ApplyAgc(p), Error) << window;
         EXPECT_EQ(p.syntheticTrace, samples) << window;
     }
-}
-
-TEST(Agc, FailsOnAWindowOfZerosEvenWithRoundingInTheRunningSum) {
     // Adding 0.1, 0.2 and 0.3 and taking them away again leaves about 6e-17, not 0: the
     // window around sample 4 holds only zeros all the same.
-    const std::vector<double> samples = {0.1, 0.2, 0.3, 0, 0, 0, 0, 0.7};
-    Project p = Trace(samples, "0.008");
-    try {
-        ApplyAgc(p);
-        FAIL() << "an all-zero window must fail";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(),
-                     "AGC cannot be applied: the synthetic is 0 throughout the AGC window around "
-                     "sample 4.");
-    }
-    EXPECT_EQ(p.syntheticTrace, samples);
+    const std::vector<double> zeros = {0.1, 0.2, 0.3, 0, 0, 0, 0, 0.7};
+    Project p = Trace(zeros, "0.008");
+    EXPECT_EQ(ErrorOf([&] { ApplyAgc(p); }),
+              "AGC cannot be applied: the synthetic is 0 throughout the AGC window around "
+              "sample 4.");
+    EXPECT_EQ(p.syntheticTrace, zeros);
 }
 
 TEST(Agc, ConvolutionKeepsItsTraceWhenAgcFails) {
@@ -77,22 +64,20 @@ TEST(Agc, ConvolutionKeepsItsTraceWhenAgcFails) {
     p.syntheticTrace = {9, 9, 9, 9, 9};
     EXPECT_THROW(ConvolveWavelet(p), Error);
     EXPECT_EQ(p.syntheticTrace, (std::vector<double>{0, 0, 0, 0, 0}));
-
     p.agcWindow = "Never";
     EXPECT_THROW(ConvolveWavelet(p), Error);
 }
 
-Project Depths(const std::vector<double>& depths) {
+Project Depths(const std::vector<double>& depths, int horizonCount) {
     Project p;
     p.lastSampleIndex = static_cast<std::int16_t>(depths.size() - 1);
     p.timeDepth = depths;
-    p.sampleIntervalUs = 1000;
+    p.horizonCount = horizonCount;
     return p;
 }
 
 TEST(HorizonTimes, InterpolateBetweenDepthSamples) {
-    Project p = Depths({1000, 1004, 1012, 1024, 1040});
-    p.horizonCount = 4;
+    Project p = Depths({1000, 1004, 1012, 1024, 1040}, 4);
     p.horizonNames[2] = "Top A";
     p.horizonDepths[2] = Value(1010);
     p.horizonNames[3] = "Top B";
@@ -102,39 +87,26 @@ TEST(HorizonTimes, InterpolateBetweenDepthSamples) {
     EXPECT_EQ(p.horizonDepths[1], Value(1000));
     EXPECT_EQ(p.horizonNames[4], "end of log");
     EXPECT_EQ(p.horizonDepths[4], Value(1040));
-    EXPECT_DOUBLE_EQ(p.horizonTimes[1], 0);
-    EXPECT_DOUBLE_EQ(p.horizonTimes[2], 0.0035);   // sample 1 + 6/8 at 2 ms
-    EXPECT_DOUBLE_EQ(p.horizonTimes[3], 0.00675);  // sample 3 + 6/16
-    EXPECT_DOUBLE_EQ(p.horizonTimes[4], 0.008);    // exactly sample n
-    EXPECT_EQ(p.horizonTimes[5], 0);
-
+    // Sample 1 + 6/8 and sample 3 + 6/16 at 2 ms; the end exactly at sample n; nothing after.
+    ExpectValues(p.horizonTimes, 1, {0, 0.0035, 0.00675, 0.008, 0});
     p.sampleIntervalUs = 250;  // 0.5 ms
     ComputeHorizonTimes(p);
     EXPECT_DOUBLE_EQ(p.horizonTimes[2], 0.000875);
 }
 
-TEST(HorizonTimes, EqualDepthsBracketingAHorizonFail) {
-    Project p = Depths({1000, 1010, 1020, 1020});
-    p.horizonCount = 2;
+TEST(HorizonTimes, FailsWithoutADepthIntervalAndKeepsTheTimes) {
+    Project p = Depths({1000, 1010, 1020, 1020}, 2);
     p.horizonTimes[2] = 5;
-    try {
-        ComputeHorizonTimes(p);
-        FAIL() << "equal depths must fail";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(),
-                     "The time of horizon \"end of log\" cannot be found: samples 2 and 3 of the "
-                     "log lie at the same depth 1020.");
-    }
+    EXPECT_EQ(ErrorOf([&] { ComputeHorizonTimes(p); }),
+              "The time of horizon \"end of log\" cannot be found: samples 2 and 3 of the log lie "
+              "at the same depth 1020.");
     EXPECT_EQ(p.horizonTimes[2], 5);
-}
 
-TEST(HorizonTimes, OneSampleLogHasNoInterval) {
-    Project p = Depths({1000});
-    p.horizonCount = 2;
-    EXPECT_THROW(ComputeHorizonTimes(p), Error);
-    p.horizonCount = 0;  // nothing to place
-    EXPECT_NO_THROW(ComputeHorizonTimes(p));
+    Project one = Depths({1000}, 2);  // a one-sample log has no interval
+    EXPECT_THROW(ComputeHorizonTimes(one), Error);
+    one.horizonCount = 0;  // nothing to place
+    EXPECT_NO_THROW(ComputeHorizonTimes(one));
 }
 
 }  // namespace
-}  // namespace tessarin
+}  // namespace tessarin::test

@@ -7,18 +7,6 @@
 namespace tessarin {
 namespace {
 
-// A log of five samples, 10 ft apart, starting 1000 ft below a KB at 1500 ft, at 2 ms.
-Project FiveSampleLog() {
-    Project p;
-    p.timeDepth = {1000, 1010, 1020, 1030, 1040};
-    p.lastSampleIndex = 4;
-    p.sampleIntervalUs = 1000;
-    p.kbElevation = Value(1500);
-    p.datumVelocity = Value(5000);
-    p.datumType = kSpecifiedDatum;
-    return p;
-}
-
 TEST(StartOfLogDatum, LiesAtTheFirstSampleWithoutBinaryNoise) {
     Project p;
     p.timeDepth = {30.15, 30.3};
@@ -35,21 +23,22 @@ TEST(StartOfLogDatum, LiesAtTheFirstSampleWithoutBinaryNoise) {
     EXPECT_EQ(p.datumElevation, Value(12));
 }
 
-TEST(FirstSampleTime, BelowTheDatumCrossesTheGapAtTheDatumVelocity) {
-    Project p = FiveSampleLog();
-    p.datumElevation = Value(1000);  // the log starts 500 ft below the datum (elevation 500)
-    EXPECT_DOUBLE_EQ(FirstSampleTime(p), 2.0 * 500 / 5000);
-
-    p.datumVelocity = Value(0);
-    EXPECT_THROW(FirstSampleTime(p), Error);
-}
-
-TEST(FirstSampleTime, AboveTheDatumIsNegativeByTheFractionalSample) {
-    Project p = FiveSampleLog();
+TEST(FirstSampleTime, CrossesTheGapToTheDatumOrCountsSamplesAboveIt) {
+    // Five samples, 10 ft apart, from 1000 ft below a KB at 1500 ft (elevation 500), at 2 ms.
+    Project p;
+    p.timeDepth = {1000, 1010, 1020, 1030, 1040};
+    p.lastSampleIndex = 4;
+    p.kbElevation = Value(1500);
+    p.datumVelocity = Value(5000);
+    p.datumType = kSpecifiedDatum;
     p.datumElevation = Value(475);  // 25 ft below the log's start: 2.5 samples in
     EXPECT_DOUBLE_EQ(FirstSampleTime(p), -2.5 * 0.002);
-
     p.datumElevation = Value(400);  // below the whole log
+    EXPECT_THROW(FirstSampleTime(p), Error);
+
+    p.datumElevation = Value(1000);  // 500 ft above the log, crossed at the datum velocity
+    EXPECT_DOUBLE_EQ(FirstSampleTime(p), 2.0 * 500 / 5000);
+    p.datumVelocity = Value(0);
     EXPECT_THROW(FirstSampleTime(p), Error);
 }
 

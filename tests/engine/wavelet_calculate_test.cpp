@@ -2,75 +2,56 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include "engine/engine_test_support.h"
 
-namespace tessarin {
+namespace tessarin::test {
 namespace {
 
 // A record holding an accepted 5-15-40-55 bandpass of 0.16 s at 2 ms.
-Project StoredBandpass() {
-    Project p;
-    p.waveletType = kBandpassWavelet;
-    p.sampleRateIndex = 0;
-    p.lowCut = Value(5);
-    p.lowPass = Value(15);
-    p.highPass = Value(40);
-    p.highCut = Value(55);
-    p.phaseDegrees = Value::Text("0");
-    p.waveletLength = Value(0.16);
+Project StoredBandpass(int type = kBandpassWavelet) {
+    Project p = Bandpass(5, 15, 40, 55, "0", 0.16);
+    p.waveletType = type;
     p.wavelet = OffsetArray(-40, 41);
     return p;
 }
 
-WaveletTexts Typed(const std::string& corners, const std::string& phase,
-                   const std::string& length) {
-    WaveletTexts t;
-    std::size_t start = 0;
-    std::string* boxes[4] = {&t.lowCut, &t.lowPass, &t.highPass, &t.highCut};
-    for (std::string* box : boxes) {
-        const std::size_t end = corners.find(',', start);
-        *box = corners.substr(start, end - start);
-        start = end == std::string::npos ? end : end + 1;
-    }
-    t.phase = phase;
-    t.length = length;
-    return t;
-}
-
 TEST(Calculate, BandpassStoresTheCornersAndCutsTheLength) {
-    const std::pair<const char*, const char*> cuts[] = {
-        {"0.2", "0.200"}, {"0.21", "0.208"}, {"0.3", "0.240"}, {"0.04", "0.040"}};
-    for (const auto& [typed, shown] : cuts) {
+    const struct {
+        const char* typed;
+        const char* shown;
+        int h;
+    } cuts[] = {
+        {"0.2", "0.200", 50}, {"0.21", "0.208", 52}, {"0.3", "0.240", 60}, {"0.04", "0.040", 10}};
+    for (const auto& c : cuts) {
         Project p = StoredBandpass();
-        const WaveletTexts texts = Typed("5.4,10,40,55", "45.5", typed);
+        const WaveletTexts texts = {"5.4", "10", "40", "55", "45.5", c.typed};
         const CalculateOutcome out = CalculateWavelet(p, texts);
         ASSERT_TRUE(out.accepted) << out.reason;
         EXPECT_EQ(out.reason, "");
-        EXPECT_EQ(out.texts.length, shown);
         WaveletTexts expected = texts;  // the other boxes keep what was typed
-        expected.length = shown;
+        expected.length = c.shown;
         EXPECT_EQ(out.texts, expected);
         EXPECT_EQ(p.lowCut, Value(5));  // whole hertz
         EXPECT_EQ(p.lowPass, Value(10));
         EXPECT_EQ(p.phaseDegrees, Value::Text("45.5"));  // kept as typed
-        EXPECT_DOUBLE_EQ(p.waveletLength.Number(), std::stod(shown));
-        EXPECT_EQ(p.wavelet.First(), -static_cast<int>(std::lround(std::stod(shown) * 250)));
+        EXPECT_DOUBLE_EQ(p.waveletLength.Number(), std::stod(c.shown));
+        EXPECT_EQ(p.wavelet.First(), -c.h);
         EXPECT_TRUE(p.projectChanged);
     }
 }
 
 TEST(Calculate, RefusedBandpassInputRestoresTheBoxesAndTheRecord) {
     const std::pair<WaveletTexts, const char*> refused[] = {
-        {Typed("10,10,40,55", "0", "0.16"), "The corner frequencies must rise"},
-        {Typed("-5,10,40,55", "0", "0.16"), "The corner frequencies must rise"},
-        {Typed(" ,10,40,55", "0", "0.16"), "The low cut \" \" is not a number."},
-        {Typed("5,abc,40,55", "0", "0.16"), "The low pass \"abc\" is not a number."},
-        {Typed("5,10,40,40000", "0", "0.16"), "The high cut 40000 is outside -32768 to 32767."},
-        {Typed("5,10,40,55", "x", "0.16"), "The phase \"x\" is not a number."},
-        {Typed("5,10,40,55", "0", "long"), "The wavelet length \"long\" is not a number."},
-        {Typed("5,10,40,55", "0", "-0.1"), "The wavelet length -0.1 s is negative."},
-        {Typed("5,10,400,501", "0", "0.16"), "The high cut 501 Hz lies above 500 Hz"},
-        {Typed("5,10,40,55", "90", "0"), "The wavelet's samples are all 0"},
+        {{"10", "10", "40", "55", "0", "0.16"}, "The corner frequencies must rise"},
+        {{"-5", "10", "40", "55", "0", "0.16"}, "The corner frequencies must rise"},
+        {{" ", "10", "40", "55", "0", "0.16"}, "The low cut \" \" is not a number."},
+        {{"5", "abc", "40", "55", "0", "0.16"}, "The low pass \"abc\" is not a number."},
+        {{"5", "10", "40", "40000", "0", "0.16"}, "The high cut 40000 is outside -32768 to 32767."},
+        {{"5", "10", "40", "55", "x", "0.16"}, "The phase \"x\" is not a number."},
+        {{"5", "10", "40", "55", "0", "long"}, "The wavelet length \"long\" is not a number."},
+        {{"5", "10", "40", "55", "0", "-0.1"}, "The wavelet length -0.1 s is negative."},
+        {{"5", "10", "400", "501", "0", "0.16"}, "The high cut 501 Hz lies above 500 Hz"},
+        {{"5", "10", "40", "55", "90", "0"}, "The wavelet's samples are all 0"},
     };
     for (const auto& [texts, reason] : refused) {
         Project p = StoredBandpass();
@@ -93,8 +74,7 @@ TEST(Calculate, RickerLengthIsTwoPointFourOverTheFrequency) {
                  {"25", 2, "0.096", 96}, {"12.5", 0, "0.192", 48}, {"7", 0, "0.340", 85},
                  {"0", 0, "2.400", 600}, {"-3", 0, "2.400", 600}};
     for (const auto& c : cases) {
-        Project p = StoredBandpass();
-        p.waveletType = kRickerWavelet;
+        Project p = StoredBandpass(kRickerWavelet);
         p.sampleRateIndex = c.rate;
         WaveletTexts texts = StoredWaveletTexts(p);
         texts.lowCut = c.hz;
@@ -111,8 +91,7 @@ TEST(Calculate, RickerLengthIsTwoPointFourOverTheFrequency) {
 
 TEST(Calculate, RefusedRickerInputRestoresTheBoxesAndTheRecord) {
     for (const char* hz : {"thirty", "", "0.01"}) {
-        Project p = StoredBandpass();
-        p.waveletType = kRickerWavelet;
+        Project p = StoredBandpass(kRickerWavelet);
         const Project before = p;
         WaveletTexts texts = StoredWaveletTexts(p);
         texts.lowCut = hz;
@@ -124,17 +103,18 @@ TEST(Calculate, RefusedRickerInputRestoresTheBoxesAndTheRecord) {
     }
 }
 
-TEST(ChooseWaveletType, BandpassAfterRickerCorrectsTheLowCutAndLength) {
+TEST(ChooseWaveletType, SwitchesBetweenRickerAndBandpass) {
     Project p = StoredBandpass();
     p.lowPass = Value(10);
-    p.waveletType = kRickerWavelet;
-    WaveletTexts texts = Typed("30,10,40,55", "0", "0.16");
-    ASSERT_TRUE(CalculateWavelet(p, texts).accepted);
+    WaveletTexts texts = StoredWaveletTexts(p);
+    texts.lowCut = "30";
+    CalculateOutcome out = ChooseWaveletType(p, kRickerWavelet, texts);
+    ASSERT_TRUE(out.accepted) << out.reason;
+    EXPECT_EQ(out.texts.length, "0.080");
     EXPECT_EQ(p.lowCut, Value::Text("30"));
-    EXPECT_EQ(p.waveletLength, Value(0.08));
-
-    texts.length = "0.080";
-    const CalculateOutcome out = ChooseWaveletType(p, kBandpassWavelet, texts);
+    EXPECT_EQ(p.wavelet.First(), -20);
+    // Back to the bandpass: the Ricker frequency above the low pass and the length are corrected.
+    out = ChooseWaveletType(p, kBandpassWavelet, out.texts);
     ASSERT_TRUE(out.accepted) << out.reason;
     EXPECT_EQ(p.waveletType, kBandpassWavelet);
     EXPECT_EQ(out.texts.lowCut, "5");
@@ -156,15 +136,5 @@ TEST(ChooseWaveletType, LowCutCorrectionOnlyWhenAboveTheLowPass) {
     EXPECT_FALSE(ApplyLowCutCorrection(p));
 }
 
-TEST(ChooseWaveletType, RickerRunsCalculateWithTheTypedFrequency) {
-    Project p = StoredBandpass();
-    WaveletTexts texts = StoredWaveletTexts(p);
-    texts.lowCut = "30";
-    const CalculateOutcome out = ChooseWaveletType(p, kRickerWavelet, texts);
-    ASSERT_TRUE(out.accepted);
-    EXPECT_EQ(out.texts.length, "0.080");
-    EXPECT_EQ(p.wavelet.First(), -20);
-}
-
 }  // namespace
-}  // namespace tessarin
+}  // namespace tessarin::test

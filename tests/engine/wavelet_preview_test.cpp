@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/engine_test_support.h"
 #include "engine/wavelet.h"
 
-namespace tessarin {
+namespace tessarin::test {
 namespace {
 
 void ExpectNear(const TwipPoint& actual, TwipPoint expected, double tolerance = 1e-3) {
@@ -13,21 +14,17 @@ void ExpectNear(const TwipPoint& actual, TwipPoint expected, double tolerance = 
 }
 
 TEST(WaveletPreview, RickerWiggleWithOneFilledLobe) {
-    Project p;
-    p.waveletType = kRickerWavelet;
-    p.lowCut = Value(30);
-    p.waveletLength = Value(0.08);  // h = 20 at 2 ms: a step of 1584 / 40 = 39.6 twips
-    p.screenCorrection = Value(1);
+    Project p = Ricker(30, 0.08);  // h = 20 at 2 ms: a step of 1584 / 40 = 39.6 twips
     MakeRickerWavelet(p);
     const WaveletPreview preview = MakeWaveletPreview(p);
-
     EXPECT_EQ(preview.zeroLineFrom, (TwipPoint{1000, 1700}));
     EXPECT_EQ(preview.zeroLineTo, (TwipPoint{1000, 100}));
     ASSERT_EQ(preview.wiggle.size(), 41u);
-    ExpectNear(preview.wiggle[0], {1000 + 720 * p.wavelet[-20], 108});
     ExpectNear(preview.wiggle[20], {1720, 900});
     ExpectNear(preview.wiggle[21], {1000 + 720 * 0.8965126, 939.6}, 2e-3);
-    ExpectNear(preview.wiggle[40], {1000 + 720 * p.wavelet[20], 1692});
+    EXPECT_NEAR(preview.wiggle[0].y, 108, 1e-3);
+    EXPECT_NEAR(preview.wiggle[40].y, 1692, 1e-3);
+    EXPECT_FALSE(preview.showSpectrum);
 
     // Positive from -6 ms to 6 ms. w(-8 ms) = -0.0775819 and w(-6 ms) = 0.2617990: the curve
     // crosses zero 0.2285983 of a step after -8 ms, and symmetrically on the way down.
@@ -38,62 +35,34 @@ TEST(WaveletPreview, RickerWiggleWithOneFilledLobe) {
     ExpectNear(lobe[1], {1000 + 720 * 0.2617990, 900 - 3 * 39.6});
     ExpectNear(lobe[4], {1720, 900});
     ExpectNear(lobe.back(), {1000, 900 + 4 * 39.6 - 0.2285983 * 39.6});
-    EXPECT_FALSE(preview.showSpectrum);
-}
 
-TEST(WaveletPreview, AmplitudeFollowsTheScreenCorrection) {
-    Project p;
-    p.waveletType = kRickerWavelet;
-    p.lowCut = Value(30);
-    p.waveletLength = Value(0.08);
-    p.screenCorrection = Value(1.25);
-    MakeRickerWavelet(p);
+    p.screenCorrection = Value(1.25);  // the amplitude follows the screen correction
     ExpectNear(MakeWaveletPreview(p).wiggle[20], {1900, 900});
 }
 
-TEST(WaveletPreview, LobeOpenAtTheEndClosesOnTheZeroElement) {
-    // sin 2 pi t + sin 4 pi t (see the bandpass tests): positive for every t > 0.
-    Project p;
-    p.lowCut = Value(0);
-    p.lowPass = Value(1);
-    p.highPass = Value(2);
-    p.highCut = Value(3);
-    p.phaseDegrees = Value::Text("-90");
-    p.waveletLength = Value(0.24);  // h = 60, a step of 13.2 twips
-    MakeBandpassWavelet(p);
-    const WaveletPreview preview = MakeWaveletPreview(p);
-    ASSERT_EQ(preview.positiveLobes.size(), 1u);
-    const TwipPolyline& lobe = preview.positiveLobes[0];
-    ASSERT_EQ(lobe.size(), 60u + 2u);
-    ExpectNear(lobe.front(), {1000, 900}, 1e-3);
-    ExpectNear(lobe[lobe.size() - 2], {1720, 1692});
-    ExpectNear(lobe.back(), {1000, 1692 + 13.2});  // at element h + 1
-}
-
-TEST(WaveletPreview, LobeStartingAtTheFirstSample) {
-    Project p;
-    p.lowCut = Value(0);
-    p.lowPass = Value(1);
-    p.highPass = Value(2);
-    p.highCut = Value(3);
-    p.phaseDegrees = Value::Text("90");  // the mirror image: positive for every t < 0
-    p.waveletLength = Value(0.24);
-    MakeBandpassWavelet(p);
-    const WaveletPreview preview = MakeWaveletPreview(p);
-    ASSERT_EQ(preview.positiveLobes.size(), 1u);
-    ExpectNear(preview.positiveLobes[0].front(), {1000, 108});
-    ExpectNear(preview.positiveLobes[0][1], {1720, 108});
-    ExpectNear(preview.positiveLobes[0].back(), {1000, 900}, 1e-3);
+TEST(WaveletPreview, LobeOpenAtEitherEndClosesOnTheZeroLine) {
+    // sin 2 pi t + sin 4 pi t (see the bandpass tests) is positive for every t > 0; a phase of
+    // +90 degrees gives its mirror image. h = 60, a step of 13.2 twips.
+    const auto onlyLobe = [](const std::string& phase) {
+        Project p = Bandpass(0, 1, 2, 3, phase, 0.24);
+        MakeBandpassWavelet(p);
+        const WaveletPreview preview = MakeWaveletPreview(p);
+        EXPECT_EQ(preview.positiveLobes.size(), 1u) << phase;
+        return preview.positiveLobes.at(0);
+    };
+    const TwipPolyline late = onlyLobe("-90");
+    ASSERT_EQ(late.size(), 60u + 2u);
+    ExpectNear(late.front(), {1000, 900});
+    ExpectNear(late[late.size() - 2], {1720, 1692});
+    ExpectNear(late.back(), {1000, 1692 + 13.2});  // at element h + 1
+    const TwipPolyline early = onlyLobe("90");
+    ExpectNear(early.front(), {1000, 108});
+    ExpectNear(early[1], {1720, 108});
+    ExpectNear(early.back(), {1000, 900});
 }
 
 TEST(WaveletPreview, BandpassSpectrum) {
-    Project p;
-    p.lowCut = Value(5);
-    p.lowPass = Value(10);
-    p.highPass = Value(40);
-    p.highCut = Value(55);
-    p.phaseDegrees = Value::Text("0");
-    p.waveletLength = Value(0.16);
+    Project p = Bandpass(5, 10, 40, 55, "0", 0.16);
     MakeBandpassWavelet(p);
     const WaveletPreview preview = MakeWaveletPreview(p);
     ASSERT_TRUE(preview.showSpectrum);
@@ -120,4 +89,4 @@ TEST(WaveletPreview, LobesInWholePixels) {
 }
 
 }  // namespace
-}  // namespace tessarin
+}  // namespace tessarin::test
