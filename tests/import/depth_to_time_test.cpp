@@ -92,15 +92,16 @@ TEST(DepthToTime, ALayeredLogGivesTheLayerTimes) {
 }
 
 // A survey from a datum at the KB (elevation 100), so that survey depths are depths below KB,
-// through rock of the given slowness.
-Project SurveyProject(const std::vector<double>& depths, double microsecondsPerFoot) {
+// through rock of the given slowness, its times counted from `zeroDepth`.
+Project SurveyProject(const std::vector<double>& depths, double microsecondsPerFoot,
+                      double zeroDepth = 0) {
     Project p = ProjectAt(0);
     p.applyVelocitySurvey = true;
     p.velocitySurveyDatumElevation = Value(100.0);
     p.velocitySurveyCount = static_cast<int>(depths.size());
     for (std::size_t i = 0; i < depths.size(); ++i) {
         p.velocitySurveyDepths[i + 1] = depths[i];
-        p.velocitySurveyTimes[i + 1] = 2 * depths[i] * microsecondsPerFoot / 1e6;
+        p.velocitySurveyTimes[i + 1] = 2 * (depths[i] - zeroDepth) * microsecondsPerFoot / 1e6;
     }
     return p;
 }
@@ -109,40 +110,31 @@ TEST(VelocitySurveyCalibration, ScalesTheTimesToTheSurvey) {
     // A 100 us/ft sonic from 1000 to 2000 ft. Where the survey says 90, every ratio is 90/100
     // and the log takes 90 ms, samples 0 to 90, each 1000/90 ft. The first point (500 ft, above
     // the log) is never a ratio point; the 1000 ft point lies at the top of the log, the 2400 ft
-    // point below it. A survey that agrees leaves the times alone.
+    // point below it. A survey that agrees leaves the times alone. The datum becomes the survey
+    // datum, with the survey's velocity down to the log, or 8000 where the survey gives no time
+    // to the top of the log.
     const struct {
         std::vector<double> depths;
-        double slowness;
+        double slowness, zeroDepth;
         int lastSample;
-    } rows[] = {{{500, 1000, 1200, 1500, 1800, 2400}, 90, 90},
-                {{500, 1000, 1200, 1500}, 90, 90},
-                {{0, 1000, 1600, 1900}, 100, 100}};
+        double datumVelocity;
+    } rows[] = {{{500, 1000, 1200, 1500, 1800, 2400}, 90, 0, 90, 1e6 / 90},
+                {{500, 1000, 1200, 1500}, 90, 0, 90, 1e6 / 90},
+                {{0, 1000, 1600, 1900}, 100, 0, 100, 1e4},
+                {{1000, 1500, 2000}, 90, 1000, 90, 8000}};
     NoProgress progress;
     for (const auto& row : rows) {
-        Project p = SurveyProject(row.depths, row.slowness);
+        Project p = SurveyProject(row.depths, row.slowness, row.zeroDepth);
         ConvertSonicToTime(ConstantSonic(1000, 2000, 100), p, progress);
         ASSERT_EQ(p.lastSampleIndex, row.lastSample) << row.depths.size();
         EXPECT_NEAR(p.timeDepth[static_cast<std::size_t>(row.lastSample / 2)], 1500, 1e-6);
         for (std::size_t j = 0; j < static_cast<std::size_t>(row.lastSample); ++j) {
             EXPECT_NEAR(p.timeSonic[j], row.slowness, 1e-6) << j;
         }
-        // The datum becomes the survey datum, with the survey's velocity down to the log.
         EXPECT_EQ(p.datumType, kSpecifiedDatum);
         EXPECT_EQ(p.datumElevation, Value(100.0));
-        EXPECT_NEAR(p.datumVelocity.Number(), 1e6 / row.slowness, 1e-6);
+        EXPECT_NEAR(p.datumVelocity.Number(), row.datumVelocity, 1e-6) << row.depths.size();
     }
-}
-
-TEST(VelocitySurveyCalibration, TakesAVelocityOf8000WithoutTimeAtTheTopOfTheLog) {
-    // Time 0 at the top of the log: times from there at 90 us/ft.
-    Project p = SurveyProject({1000, 1500, 2000}, 90);
-    for (std::size_t i = 1; i <= 3; ++i) {
-        p.velocitySurveyTimes[i] = 2 * (p.velocitySurveyDepths[i] - 1000) * 90 / 1e6;
-    }
-    NoProgress progress;
-    ConvertSonicToTime(ConstantSonic(1000, 2000, 100), p, progress);
-    EXPECT_EQ(p.datumVelocity, Value(8000.0));
-    EXPECT_EQ(p.lastSampleIndex, 90);
 }
 
 TEST(VelocitySurveyCalibration, WarnsWhenTheSurveyCannotBeApplied) {

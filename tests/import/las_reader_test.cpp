@@ -10,10 +10,6 @@ namespace {
 using test::DataPath;
 using test::SmallLasWith;
 
-LasHeader HeaderOf(const std::string& file) {
-    return ReadLasHeader(LoadLasFile(DataPath(file)));
-}
-
 TEST(ReadTextLine, DropsLineFeedAndCarriageReturnAndKeepsRealPositions) {
     const std::string bytes = "one\r\ntwo\nthree\rstill three\nlast";
     std::size_t position = 0;
@@ -28,7 +24,7 @@ TEST(ReadTextLine, DropsLineFeedAndCarriageReturnAndKeepsRealPositions) {
 }
 
 TEST(ReadLasHeader, ReadsTheCanonicalLas12Example) {
-    const LasHeader h = HeaderOf("sample.las");
+    const LasHeader h = ReadLasHeader(LoadLasFile(DataPath("sample.las")));
     EXPECT_EQ(h.startDepth, 1670.0);
     EXPECT_EQ(h.stopDepth, 1669.75);
     EXPECT_EQ(h.nullValue, -999.25);
@@ -41,6 +37,9 @@ TEST(ReadLasHeader, ReadsTheCanonicalLas12Example) {
     EXPECT_EQ(h.dataLineCount, 3);
     EXPECT_EQ(h.caption, "Import LAS File " + DataPath("sample.las"));
     EXPECT_EQ(h.selectedCurve, 1);
+    // Mnemonics match in any case (other cases are found in the import tests).
+    EXPECT_EQ(FindLasCurve(h, "ild"), 7);
+    EXPECT_EQ(FindLasCurve(h, "sonic"), std::nullopt);
 }
 
 TEST(ReadLasHeader, MeasuresTheDataSectionInRealBytesWhateverTheLineEnds) {
@@ -62,8 +61,6 @@ TEST(ReadLasHeader, MeasuresTheDataSectionInRealBytesWhateverTheLineEnds) {
         EXPECT_EQ(h.dataLineCount, c.lines) << c.file;
         EXPECT_EQ(h.scroll.maximum, c.scrollMaximum) << c.file;
         EXPECT_EQ(h.scroll.largeChange, c.largeChange) << c.file;
-        EXPECT_EQ(h.scroll.smallChange, 1);
-        EXPECT_EQ(h.scroll.minimum, 0);
     }
     // 25 data lines: a maximum of 2.5 rounds to the even 2.
     std::string lines = "~A\n";
@@ -135,14 +132,6 @@ TEST(ReadLasHeader, ListsEmptyCurveLinesButNotComments) {
     // The empty line stands for no column: RHOB is still the third column.
     EXPECT_EQ(h.curveColumns, (std::vector<int>{0, 1, -1, 2}));
     EXPECT_EQ(FindLasCurve(h, "rhob"), 3);
-}
-
-TEST(FindLasCurve, MatchesTheMnemonicInAnyCase) {
-    const LasHeader p135 = HeaderOf("P-135_time.LAS");
-    EXPECT_EQ(FindLasCurve(p135, "sonic_despiked"), 1);
-    EXPECT_EQ(FindLasCurve(p135, "RHOB_DESPIKED"), 2);
-    EXPECT_EQ(FindLasCurve(p135, "DT"), std::nullopt);
-    EXPECT_EQ(FindLasCurve(HeaderOf("sample.las"), "ild"), 7);
 }
 
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {

@@ -75,8 +75,9 @@ TEST(VelocitySurveyFile, RefusesFilesThatAreNotSurveys) {
     for (int i = 1; i <= 22; ++i) {
         twentyTwo += std::to_string(100 * i) + " " + std::to_string(0.1 * i) + "\n";
     }
-    for (const std::string& text : {twentyTwo, std::string(""), std::string("datum\n100 .1\n"),
-                                   std::string("0\n100 .1\n200\n"), std::string("0\n100 fast\n")}) {
+    for (const std::string& text :
+         {twentyTwo, std::string(""), std::string("datum\n100 .1\n"),
+          std::string("0\n100 .1\n200\n"), std::string("0\n100 fast\n")}) {
         test::ExpectImportError([&] { ReadVelocitySurveyText(text); },
                                 "This is not a valid Tessarin velocity survey file.",
                                 "Open Velocity Survey File", text);
