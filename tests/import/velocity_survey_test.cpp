@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
-#include "import/import_error.h"
+#include "import/import_test_support.h"
 #include "model/error.h"
 
 namespace tessarin {
@@ -13,10 +12,7 @@ namespace {
 
 VelocitySurveyRows Rows(std::initializer_list<VelocitySurveyRow> filled) {
     VelocitySurveyRows rows;
-    std::size_t i = 0;
-    for (const VelocitySurveyRow& row : filled) {
-        rows[i++] = row;
-    }
+    std::copy(filled.begin(), filled.end(), rows.begin());
     return rows;
 }
 
@@ -25,13 +21,12 @@ TEST(VelocitySurveyTable, OkSortsCompleteRowsByDepthAndDropsHalfRows) {
     const VelocitySurveyRows rows =
         Rows({{"1500", "1.2"}, {"800", ""}, {"500", ".5"}, {"", "0.9"}, {"1000", "0.9"}});
     ASSERT_TRUE(AcceptVelocitySurvey(p, rows, "25", "30"));
-    EXPECT_EQ(p.velocitySurveyCount, 3);
-    EXPECT_EQ(p.velocitySurveyDepths[1], 500);
-    EXPECT_EQ(p.velocitySurveyTimes[1], 0.5);
-    EXPECT_EQ(p.velocitySurveyDepths[2], 1000);
-    EXPECT_EQ(p.velocitySurveyTimes[2], 0.9);
-    EXPECT_EQ(p.velocitySurveyDepths[3], 1500);
-    EXPECT_EQ(p.velocitySurveyTimes[3], 1.2);
+    ASSERT_EQ(p.velocitySurveyCount, 3);
+    const double depths[] = {500, 1000, 1500}, times[] = {0.5, 0.9, 1.2};
+    for (std::size_t i = 1; i <= 3; ++i) {
+        EXPECT_EQ(p.velocitySurveyDepths[i], depths[i - 1]) << i;
+        EXPECT_EQ(p.velocitySurveyTimes[i], times[i - 1]) << i;
+    }
     EXPECT_EQ(p.velocitySurveyDatumElevation, Value::Text("25"));
     EXPECT_EQ(p.kbElevation, Value::Text("30"));
     EXPECT_TRUE(p.projectChanged);
@@ -56,9 +51,7 @@ TEST(VelocitySurveyFile, WritesWholeDepthsAndReadsThemBack) {
     const VelocitySurvey survey =
         CollectVelocitySurveyRows(Rows({{"123.6", "0.1234"}, {"1500", "1.2"}}), "25.5");
     EXPECT_EQ(VelocitySurveyFileText(survey),
-              "25.5\r\n"
-              "124           0.123\r\n"
-              "1500          1.200\r\n");
+              "25.5\r\n124           0.123\r\n1500          1.200\r\n");
     const auto path = std::filesystem::temp_directory_path() / "tessarin-survey-test.vs";
     WriteVelocitySurveyFile(path.string(), survey);
     const VelocitySurvey back = ReadVelocitySurveyFile(path.string());
@@ -85,13 +78,9 @@ TEST(VelocitySurveyFile, RefusesFilesThatAreNotSurveys) {
     for (const std::string& text :
          {twentyTwo, std::string(""), std::string("datum\n100 .1\n"),
           std::string("0\n100 .1\n200\n"), std::string("0\n100 fast\n")}) {
-        try {
-            ReadVelocitySurveyText(text);
-            ADD_FAILURE() << text;
-        } catch (const ImportError& e) {
-            EXPECT_STREQ(e.what(), "This is not a valid Tessarin velocity survey file.");
-            EXPECT_EQ(e.Title(), "Open Velocity Survey File");
-        }
+        test::ExpectImportError([&] { ReadVelocitySurveyText(text); },
+                                "This is not a valid Tessarin velocity survey file.",
+                                "Open Velocity Survey File", text);
     }
     EXPECT_THROW(ReadVelocitySurveyFile("/no/such/survey.vs"), ImportError);
     twentyTwo.resize(twentyTwo.rfind("2200"));
