@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "fake_surface.h"
 #include "plot/layout.h"
 #include "plot/plot_driver.h"
 #include "plot_fixture.h"
@@ -23,15 +22,24 @@ protected:
     }
     // y of sample i: the 0.2 s line at 2600 lies 25 samples above sample 0.
     static double Y(double i) { return 2600.0 + (i + 25.0) * kKnownTwipsPerSample; }
-
-    std::vector<const RecordedLine*> LinesOfColour(Rgb colour) const {
-        std::vector<const RecordedLine*> found;
-        for (const RecordedLine& line : surface.lines) {
-            if (line.colour == colour) {
-                found.push_back(&line);
-            }
+    static void ExpectAt(TwipPoint point, double x, double sample) {
+        EXPECT_DOUBLE_EQ(point.x, x);
+        EXPECT_NEAR(point.y, Y(sample), 1e-9);
+    }
+    std::vector<RecordedLine> BlueLines() const {
+        std::vector<RecordedLine> blue;
+        std::ranges::copy_if(surface.lines, std::back_inserter(blue),
+                             [](const RecordedLine& line) { return line.colour == kBlue; });
+        return blue;
+    }
+    // One trace per panel holding `samples` (sample, value) on zeros.
+    void PaintOneTrace(double background, std::initializer_list<std::pair<int, double>> samples) {
+        std::ranges::fill(project.syntheticTrace, background);
+        for (const auto& [i, value] : samples) {
+            project.syntheticTrace[i] = value;
         }
-        return found;
+        project.traceCount = 1;
+        Paint();
     }
 
     Project project = MakeKnownWell();
@@ -47,24 +55,16 @@ TEST_F(PaintedKnownWell, EachTraceFillsItsLobeBetweenZeroLineAndWiggle) {
     // The middle normal trace (third drawn): zero line at 3450, deflection 0.5 inch = 720 twips.
     const auto& lobe = surface.polygons[2];
     ASSERT_EQ(lobe.size(), 23u);
-    EXPECT_DOUBLE_EQ(lobe.front().x, 3450.0);
-    EXPECT_NEAR(lobe.front().y, Y(59), 1e-9);  // rises from 0 at sample 59
-    EXPECT_DOUBLE_EQ(lobe[1].x, 3450.0 + 720.0);
-    EXPECT_NEAR(lobe[1].y, Y(60), 1e-9);
-    EXPECT_DOUBLE_EQ(lobe.back().x, 3450.0);
-    EXPECT_NEAR(lobe.back().y, Y(81), 1e-9);
+    ExpectAt(lobe.front(), 3450.0, 59);  // rises from 0 at sample 59
+    ExpectAt(lobe[1], 3450.0 + 720.0, 60);
+    ExpectAt(lobe.back(), 3450.0, 81);
     // The middle reverse trace: the negative samples swing right of its zero line at 4530.
-    const auto& reversed = surface.polygons[7];
-    EXPECT_DOUBLE_EQ(reversed[1].x, 4530.0 + 720.0);
-    EXPECT_NEAR(reversed[1].y, Y(140), 1e-9);
+    ExpectAt(surface.polygons[7][1], 4530.0 + 720.0, 140);
 }
 
 TEST_F(PaintedKnownWell, AllPositiveTraceIsOneLobeFromFirstToLastSample) {
-    std::fill(project.syntheticTrace.begin(), project.syntheticTrace.end(), 0.1);
-    project.traceCount = 1;
-    Paint();
-    // One normal lobe, no reverse lobe, one wavelet lobe.
-    ASSERT_EQ(surface.polygons.size(), 2u);
+    PaintOneTrace(0.1, {});
+    ASSERT_EQ(surface.polygons.size(), 2u);  // no reverse lobe, one wavelet lobe
     const auto& lobe = surface.polygons[0];
     EXPECT_NEAR(lobe.front().y, Y(0), 1e-9);
     EXPECT_NEAR(lobe.back().y, Y(250), 1e-9);
@@ -72,13 +72,7 @@ TEST_F(PaintedKnownWell, AllPositiveTraceIsOneLobeFromFirstToLastSample) {
 }
 
 TEST_F(PaintedKnownWell, LobeStartsAtAZeroSampleAfterANegativeOne) {
-    std::fill(project.syntheticTrace.begin(), project.syntheticTrace.end(), 0.0);
-    project.syntheticTrace[10] = -0.4;
-    project.syntheticTrace[11] = 0.0;
-    project.syntheticTrace[12] = 0.4;
-    project.syntheticTrace[13] = -0.4;  // crosses halfway to sample 13
-    project.traceCount = 1;
-    Paint();
+    PaintOneTrace(0.0, {{10, -0.4}, {12, 0.4}, {13, -0.4}});  // crosses halfway to sample 13
     const auto& lobe = surface.polygons[0];
     ASSERT_EQ(lobe.size(), 3u);
     EXPECT_NEAR(lobe[0].y, Y(11), 1e-9);
@@ -89,75 +83,57 @@ TEST_F(PaintedKnownWell, LobeStartsAtAZeroSampleAfterANegativeOne) {
 TEST_F(PaintedKnownWell, TimingLinesAndLabels) {
     project.timingLinesPer100ms = 10;  // every 10 ms: every 5 samples
     Paint();
-    std::vector<const RecordedLine*> dotted;
+    // Timing lines run from 630 right of the depth axis (at 1220) across the panels, from the
+    // 0.2 s line (k = 0) to the line at or after the last sample (k = 275).
+    std::vector<double> dotted;
     for (const RecordedLine& line : surface.lines) {
-        // Timing lines run from 630 right of the depth axis (at 1220) across the panels.
         if (line.style == PenStyle::kDotted && line.from.x == 1850.0) {
-            dotted.push_back(&line);
+            dotted.push_back(line.from.y);
         }
     }
-    // From the 0.2 s line (k = 0) to the line at or after the last sample (k = 275).
     ASSERT_EQ(dotted.size(), 56u);
-    EXPECT_DOUBLE_EQ(dotted.front()->from.y, 2600.0);
-    EXPECT_NEAR(dotted.back()->from.y, 2600.0 + 275 * 14.4, 1e-9);
+    EXPECT_DOUBLE_EQ(dotted.front(), 2600.0);
+    EXPECT_NEAR(dotted.back(), 2600.0 + 275 * 14.4, 1e-9);
     EXPECT_NEAR(state.readout.lastTimingLineY, 2600.0 + 275 * 14.4, 1e-9);
     EXPECT_NEAR(state.readout.lastTimingLineTime, 0.75, 1e-12);
     // Labels every 100 ms, on both sides, centred on their lines; the left one ends at 1790.
-    const RecordedText* first = surface.FindText("0.2");
-    ASSERT_NE(first, nullptr);
-    EXPECT_DOUBLE_EQ(first->x, 1220.0 + 570.0 - 300.0);
-    EXPECT_DOUBLE_EQ(first->y, 2600.0 - 100.0);
-    int labels = 0;
-    for (const RecordedText& t : surface.texts) {
-        labels += t.text == "0.2" || t.text == "0.3" || t.text == "0.4" || t.text == "0.5" ||
-                  t.text == "0.6" || t.text == "0.7";
+    EXPECT_DOUBLE_EQ(surface.Text("0.2").x, 1220.0 + 570.0 - 300.0);
+    EXPECT_DOUBLE_EQ(surface.Text("0.2").y, 2600.0 - 100.0);
+    for (const char* label : {"0.2", "0.3", "0.4", "0.5", "0.6", "0.7"}) {
+        EXPECT_EQ(surface.Count(label), 2) << label;
     }
-    EXPECT_EQ(labels, 12);
-    EXPECT_EQ(surface.FindText("0.8"), nullptr);
+    EXPECT_EQ(surface.Count("0.8"), 0);
 }
 
 TEST_F(PaintedKnownWell, HorizonLabelsArePushedDownButLinesKeepTheirTimes) {
-    // At 1 inch per second 4 ms is 5.76 twips, far less than a text line (200).
+    // At 1 inch per second (2.88 twips per sample) 4 ms is 5.76 twips, far less than a text line.
     project.timeScale = Value(1);
     project.horizonTimes[2] = 0.100;
-    project.horizonNames[3] = "Base Chalk";
-    project.horizonTimes[3] = 0.104;
-    project.horizonDepths[3] = Value(2150);
     project.horizonCount = 4;
-    project.horizonNames[4] = "end of log";
-    project.horizonTimes[4] = 0.5;
-    project.horizonDepths[4] = Value(3975);
+    SetHorizon(project, 3, "Base Chalk", 2150, 0.104);
+    SetHorizon(project, 4, "end of log", 3975, 0.5);
     Paint();
-    const double tps = 2.88;
-    const auto blue = LinesOfColour(kBlue);
+    const auto blue = BlueLines();
     ASSERT_EQ(blue.size(), 8u);  // a slanted and a short level line per horizon
-    const RecordedLine& chalk = *blue[2];
-    const RecordedLine& base = *blue[4];
-    EXPECT_NEAR(chalk.from.y, 2600.0 + (50 + 25) * tps, 1e-9);
-    EXPECT_NEAR(base.from.y, 2600.0 + (52 + 25) * tps, 1e-9);
-    EXPECT_NEAR(base.to.y, chalk.to.y + 200.0, 1e-9);
-    const RecordedText* name = surface.FindText("Base Chalk");
-    ASSERT_NE(name, nullptr);
-    EXPECT_NEAR(name->y, base.to.y - 100.0, 1e-9);
-    EXPECT_EQ(name->colour, kBlue);
+    EXPECT_NEAR(blue[2].from.y, 2600.0 + (50 + 25) * 2.88, 1e-9);
+    EXPECT_NEAR(blue[4].from.y, 2600.0 + (52 + 25) * 2.88, 1e-9);
+    EXPECT_NEAR(blue[4].to.y, blue[2].to.y + 200.0, 1e-9);
+    EXPECT_NEAR(surface.Text("Base Chalk").y, blue[4].to.y - 100.0, 1e-9);
+    EXPECT_EQ(surface.Text("Base Chalk").colour, kBlue);
 }
 
 TEST_F(PaintedKnownWell, LabelsPushedPastThePanelsArePulledBackUp) {
     project.timeScale = Value(1);    // 2.88 twips per sample
     project.horizonTimes[2] = 0.48;  // sample 240, just above the end of the log at 250
     Paint();
-    const double tps = 2.88;
     // Pushed down, "end of log" would stand at 3363.2 + 200, below the last timing line at
     // 2600 + 6 x 50 x 2.88 = 3464; it stops there and Top Chalk moves up to one line above it.
-    const RecordedText* end = surface.FindText("end of log");
-    const RecordedText* chalk = surface.FindText("Top Chalk");
-    ASSERT_NE(end, nullptr);
-    ASSERT_NE(chalk, nullptr);
-    EXPECT_NEAR(end->y, 3464.0 - 100.0, 1e-9);
-    EXPECT_NEAR(chalk->y, 3264.0 - 100.0, 1e-9);
-    const auto blue = LinesOfColour(kBlue);
-    EXPECT_NEAR(blue[2]->from.y, 2600.0 + (240 + 25) * tps, 1e-9);  // its line keeps its time
-    EXPECT_NEAR(blue[2]->to.y, 3264.0, 1e-9);
+    EXPECT_NEAR(surface.Text("end of log").y, 3464.0 - 100.0, 1e-9);
+    EXPECT_NEAR(surface.Text("Top Chalk").y, 3264.0 - 100.0, 1e-9);
+    const auto blue = BlueLines();
+    ASSERT_GE(blue.size(), 3u);
+    EXPECT_NEAR(blue[2].from.y, 2600.0 + (240 + 25) * 2.88, 1e-9);  // its line keeps its time
+    EXPECT_NEAR(blue[2].to.y, 3264.0, 1e-9);
 }
 
 TEST_F(PaintedKnownWell, LogGridsAndTheirPositionsForTheReadout) {
@@ -181,18 +157,13 @@ TEST_F(PaintedKnownWell, LogGridsAndTheirPositionsForTheReadout) {
     const double densityOrigin = origin + 10000 * s + 800 + 225 + 700 - 720 * 2.25;
     EXPECT_NEAR(r.densityGridLeftX, densityOrigin + 2.0 * 720, 1e-9);
     EXPECT_NEAR(r.densityGridRightX, densityOrigin + 2.5 * 720, 1e-9);
-    EXPECT_NE(surface.FindText("2.0"), nullptr);
-    EXPECT_NE(surface.FindText("2.5"), nullptr);
-    EXPECT_EQ(surface.FindText("2.0")->font.points, 7.0);
-}
-
-TEST_F(PaintedKnownWell, DensityCurveStartsAfterTheMissingSamples) {
-    Paint();
-    const double x = state.readout.densityGridLeftX + 0.3 * 720;  // 2.3 g/cc
+    EXPECT_EQ(surface.Text("2.0").font.points, 7.0);
+    EXPECT_EQ(surface.Count("2.5"), 1);
+    // The density curve at 2.3 g/cc starts after the missing samples above sample 40.
+    const double x = r.densityGridLeftX + 0.3 * 720;
     double highest = 1e9;
     for (const RecordedLine& line : surface.lines) {
-        if (line.style == PenStyle::kSolid && std::abs(line.from.x - x) < 1e-6 &&
-            std::abs(line.to.x - x) < 1e-6) {
+        if (std::abs(line.from.x - x) < 1e-6 && std::abs(line.to.x - x) < 1e-6) {
             highest = std::min({highest, line.from.y, line.to.y});
         }
     }
@@ -202,29 +173,24 @@ TEST_F(PaintedKnownWell, DensityCurveStartsAfterTheMissingSamples) {
 TEST_F(PaintedKnownWell, DepthAxisLabelsEveryThousandFeet) {
     Paint();
     // MD 2000 ft lies at sample 90 (10 ft per sample from 1100 ft); 3000 at 100 + 900 / 12.5.
-    const RecordedText* label = surface.FindText("2000");
-    ASSERT_NE(label, nullptr);
-    EXPECT_DOUBLE_EQ(label->x, 1220.0 - 400.0 - 150.0);
-    EXPECT_NEAR(label->y, Y(90) - 100.0, 1e-9);
-    ASSERT_NE(surface.FindText("3000"), nullptr);
-    EXPECT_NEAR(surface.FindText("3000")->y, Y(172) - 100.0, 1e-9);
+    EXPECT_DOUBLE_EQ(surface.Text("2000").x, 1220.0 - 400.0 - 150.0);
+    EXPECT_NEAR(surface.Text("2000").y, Y(90) - 100.0, 1e-9);
+    EXPECT_NEAR(surface.Text("3000").y, Y(172) - 100.0, 1e-9);
     for (const RecordedText& t : surface.texts) {
         EXPECT_FALSE(t.text == "1000" && t.x < 1220.0) << "the log starts below 1000 ft";
     }
-    EXPECT_NE(surface.FindText("Depth (MD)"), nullptr);
+    EXPECT_EQ(surface.Count("Depth (MD)"), 1);
 }
 
 TEST_F(PaintedKnownWell, TablesAndWaveletStartBelowTheTimeAxis) {
     Paint();
     // The pen ends on the last timing line, at k = 300 (0.8 s).
     EXPECT_NEAR(state.timeAxisEndY, 2600.0 + 300 * 14.4, 1e-9);
-    const RecordedText* title = surface.FindText("Horizon");
-    ASSERT_NE(title, nullptr);
-    EXPECT_TRUE(title->font.bold);
-    EXPECT_NEAR(title->y, state.timeAxisEndY + 450 + 20, 1e-9);
-    ASSERT_NE(surface.FindText("Ricker Wavelet"), nullptr);
-    EXPECT_NE(surface.FindText("Frequency (Hz) = 25"), nullptr);
-    EXPECT_NE(surface.FindText("Length = 0.100 Sec"), nullptr);
+    EXPECT_TRUE(surface.Text("Horizon").font.bold);
+    EXPECT_NEAR(surface.Text("Horizon").y, state.timeAxisEndY + 450 + 20, 1e-9);
+    for (const char* text : {"Ricker Wavelet", "Frequency (Hz) = 25", "Length = 0.100 Sec"}) {
+        EXPECT_EQ(surface.Count(text), 1) << text;
+    }
     // Name column: "start of log" and one "A"; seven columns of "AAAAAA".
     EXPECT_DOUBLE_EQ(state.horizonTableRight, 720 + 1300 + 7 * 600);
 }

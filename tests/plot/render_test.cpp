@@ -7,7 +7,9 @@
 #include <QFile>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cmath>
+#include <functional>
 
 #include "files/open_project.h"
 #include "model/error.h"
@@ -19,39 +21,33 @@
 namespace tessarin::test {
 namespace {
 
+void KeepForALook(PlotPicture& picture, const char* name) {
+    if (const char* folder = std::getenv("TESSARIN_SAVE_PICTURES")) {
+        picture.Image().save(QString(folder) + "/" + name + ".png");
+    }
+}
+
 class RenderedKnownWell : public ::testing::Test {
 protected:
     void Draw(const char* name) {
         state.dateText = "01-02-2024";
         const auto failure = DrawDisplay(project, state, picture);
         ASSERT_FALSE(failure.has_value()) << *failure;
-        if (const char* folder = std::getenv("TESSARIN_SAVE_PICTURES")) {
-            picture.Image().save(QString(folder) + "/" + name + ".png");
-        }
+        KeepForALook(picture, name);
     }
-
     // The pixel under a point given in twips.
     QColor At(double x, double y) {
         return picture.Image().pixelColor(static_cast<int>(std::floor(x / 15.0)),
                                           static_cast<int>(std::floor(y / 15.0)));
     }
-
     // Whether any pixel within one pixel of the point has the colour.
     bool Near(double x, double y, QColor colour) {
-        for (int dx = -15; dx <= 15; dx += 15) {
-            for (int dy = -15; dy <= 15; dy += 15) {
-                if (At(x + dx, y + dy) == colour) {
-                    return true;
-                }
+        for (int d = 0; d < 9; ++d) {
+            if (At(x + 15 * (d % 3 - 1), y + 15 * (d / 3 - 1)) == colour) {
+                return true;
             }
         }
         return false;
-    }
-
-    // The depth axis stands 720 twips plus the width of "00000" from the left edge.
-    double DepthAxisX() {
-        picture.SetFont(PlotTextFont(project, kPlotTextPoints));
-        return 720.0 + picture.TextWidth("00000");
     }
     double Y(double i) const { return state.SampleY(i); }
 
@@ -62,7 +58,9 @@ protected:
 
 TEST_F(RenderedKnownWell, LobesAreBlackTheBackgroundWhiteAndHorizonsBlue) {
     Draw("known_well_probes");
-    const double axis = DepthAxisX();
+    // The depth axis stands 720 twips plus the width of "00000" from the left edge.
+    picture.SetFont(PlotTextFont(project, kPlotTextPoints));
+    const double axis = 720.0 + picture.TextWidth("00000");
     const double normalCentre = axis + 1120 + 750 + 360;
     const QColor black(Qt::black);
     const QColor white(Qt::white);
@@ -87,52 +85,47 @@ TEST_F(RenderedKnownWell, LobesAreBlackTheBackgroundWhiteAndHorizonsBlue) {
 TEST_F(RenderedKnownWell, BitmapFileIsAValidBitmapOfThePictureSize) {
     Draw("known_well_bitmap");
     QTemporaryDir dir;
-    const std::string path = (dir.path() + "/well.bmp").toStdString();
-    SaveBitmap(picture.Image(), path);
-    QFile file(QString::fromStdString(path));
+    const QString path = dir.path() + "/well.bmp";
+    SaveBitmap(picture.Image(), path.toStdString());
+    QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     ASSERT_GT(bytes.size(), 54);
-    const auto u32 = [&](int at) {
-        return static_cast<quint32>(static_cast<quint8>(bytes[at])) |
-               static_cast<quint32>(static_cast<quint8>(bytes[at + 1])) << 8 |
-               static_cast<quint32>(static_cast<quint8>(bytes[at + 2])) << 16 |
-               static_cast<quint32>(static_cast<quint8>(bytes[at + 3])) << 24;
-    };
+    const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
     EXPECT_EQ(bytes.left(2), QByteArray("BM"));
     EXPECT_EQ(u32(2), static_cast<quint32>(bytes.size()));
     EXPECT_EQ(static_cast<int>(u32(18)), picture.Image().width());
     EXPECT_EQ(static_cast<int>(u32(22)), picture.Image().height());
     EXPECT_EQ(static_cast<quint8>(bytes[28]), 24);  // bits per pixel
-    const QImage back(QString::fromStdString(path));
-    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32),
+    EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32),
               picture.Image().convertToFormat(QImage::Format_RGB32));
-    const std::string png = (dir.path() + "/well.png").toStdString();
-    SavePng(picture.Image(), png);
-    EXPECT_EQ(QImage(QString::fromStdString(png)).size(), picture.Image().size());
     EXPECT_THROW(SaveBitmap(picture.Image(), (dir.path() + "/no/such/folder/x.bmp").toStdString()),
                  Error);
+    EXPECT_EQ(ProposedBitmapName("*.tsp"), "*.bmp");
+    EXPECT_EQ(ProposedBitmapName("/data/well.tsp"), "/data/well.bmp");
 }
 
 TEST_F(RenderedKnownWell, PlotThatCannotBeDrawnLeavesThePictureAsItWas) {
     Draw("known_well_before_failure");
     const QImage before = picture.Image().copy();
-    const ReadoutPositions readout = state.readout;
-    project.datumElevation = Value(-99999);  // every sample above the datum
-    const auto failure = DrawDisplay(project, state, picture);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(*failure,
-              "Every sample of the log lies above the seismic datum, so the plot has no time "
-              "zero.");
-    EXPECT_EQ(picture.Image(), before);
-    EXPECT_EQ(state.readout.lastTimingLineY, readout.lastTimingLineY);
-}
-
-TEST_F(RenderedKnownWell, TooLongAPlotIsRefusedBeforeDrawing) {
-    project.timeScale = Value(2000);  // 1000 inches of plot for 0.5 s
-    const auto failure = DrawDisplay(project, state, picture);
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_EQ(*failure, "The plot is too large to draw. Please choose a smaller time scale.");
+    const double lastTimingLineY = state.readout.lastTimingLineY;
+    const struct {
+        std::function<void(Project&)> change;
+        const char* message;
+    } rows[] = {
+        {[](Project& p) { p.datumElevation = Value(-99999); },
+         "Every sample of the log lies above the seismic datum, so the plot has no time zero."},
+        {[](Project& p) { p.timeScale = Value(2000); },  // 1000 inches of plot for 0.5 s
+         "The plot is too large to draw. Please choose a smaller time scale."},
+        {[](Project& p) { p.traceCount = -1; }, "The number of traces cannot be negative."},
+    };
+    for (const auto& row : rows) {
+        Project changed = project;
+        row.change(changed);
+        EXPECT_EQ(DrawDisplay(changed, state, picture), std::optional<std::string>(row.message));
+        EXPECT_EQ(picture.Image(), before) << row.message;
+        EXPECT_EQ(state.readout.lastTimingLineY, lastTimingLineY) << row.message;
+    }
 }
 
 TEST_F(RenderedKnownWell, HugeAmplitudesAndNoTracesStillDraw) {
@@ -141,8 +134,6 @@ TEST_F(RenderedKnownWell, HugeAmplitudesAndNoTracesStillDraw) {
     EXPECT_EQ(At(10, 10), QColor(Qt::white));
     project.traceCount = 0;
     Draw("known_well_no_traces");
-    project.traceCount = -1;
-    EXPECT_EQ(*DrawDisplay(project, state, picture), "The number of traces cannot be negative.");
 }
 
 TEST(PaperSurface, ThePaintersDrawOnAPageDeviceUnchanged) {
@@ -157,15 +148,14 @@ TEST(PaperSurface, ThePaintersDrawOnAPageDeviceUnchanged) {
         QPainter painter(&writer);
         PainterSurface page(&painter, 1440.0 / 600.0);
         PlotState state;
-        const double bottom = ComputeTimeLayout(project, state, page, 1.0, 10.0);
-        EXPECT_GT(bottom, state.plotOriginY);
+        EXPECT_GT(ComputeTimeLayout(project, state, page, 1.0, 10.0), state.plotOriginY);
         EXPECT_GT(project.headerHeight, 10 * 200.0);  // ten lines of 10-point text
         PaintDisplay(project, state, page);
         EXPECT_TRUE(state.readout.valid);
     }
     QFile pdf(path);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(pdf.read(5), "%PDF-");
 }
 
 TEST(RealWell, F03_4DrawsWithItsOwnRanges) {
@@ -178,25 +168,19 @@ TEST(RealWell, F03_4DrawsWithItsOwnRanges) {
     PlotPicture picture;
     const auto failure = RecomputeAndDisplay(project, state, picture);
     ASSERT_FALSE(failure.has_value()) << *failure;
-    if (const char* folder = std::getenv("TESSARIN_SAVE_PICTURES")) {
-        picture.Image().save(QString(folder) + "/f03_4.png");
-    }
+    KeepForALook(picture, "f03_4");
     // The log starts 0.15 m below the datum at sea level: 0.3 m at 1500 m/s.
     EXPECT_NEAR(project.firstSampleTime, 0.0002, 1e-9);
     EXPECT_DOUBLE_EQ(state.firstLabelTime, 0.0);
     // Interval velocities of about 1700 to 2700 m/s and densities of 1.93 to 2.31 g/cc.
-    EXPECT_DOUBLE_EQ(state.readout.velocityGridMin, 1500.0);
-    EXPECT_DOUBLE_EQ(state.readout.velocityGridMax, 4500.0);
-    EXPECT_DOUBLE_EQ(state.readout.densityGridMin, 1.5);
-    EXPECT_DOUBLE_EQ(state.readout.densityGridMax, 2.5);
+    const ReadoutPositions& r = state.readout;
+    EXPECT_DOUBLE_EQ(r.velocityGridMin, 1500.0);
+    EXPECT_DOUBLE_EQ(r.velocityGridMax, 4500.0);
+    EXPECT_DOUBLE_EQ(r.densityGridMin, 1.5);
+    EXPECT_DOUBLE_EQ(r.densityGridMax, 2.5);
     // 885 samples of 2 ms end at 1.7702 s: the last timing line is the one at 1.8 s.
-    EXPECT_NEAR(state.readout.lastTimingLineTime, 1.8, 1e-12);
+    EXPECT_NEAR(r.lastTimingLineTime, 1.8, 1e-12);
     EXPECT_EQ(picture.Image().width(), static_cast<int>(std::ceil(project.plotWidth / 15.0)));
-}
-
-TEST(BitmapName, DropsTheProjectExtension) {
-    EXPECT_EQ(ProposedBitmapName("*.tsp"), "*.bmp");
-    EXPECT_EQ(ProposedBitmapName("/data/well.tsp"), "/data/well.bmp");
 }
 
 }  // namespace
