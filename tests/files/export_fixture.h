@@ -1,11 +1,13 @@
 #pragma once
 
-// Small projects whose synthetic is filled in by hand, so that every exported number can be
-// worked out on paper.
+// Shared helpers for the file tests: a small computed project whose exported numbers can be
+// worked out on paper, a temporary folder, and whole-file reads and writes.
 
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -50,7 +52,7 @@ inline Project ComputedProject(const std::vector<double>& synthetic) {
 
 // A fresh directory under the system's temporary folder, removed with the object.
 class TempDir {
-  public:
+public:
     TempDir() {
         path_ = std::filesystem::temp_directory_path() /
                 ("tessarin-files-test-" + std::to_string(::getpid()) + "-" +
@@ -60,6 +62,8 @@ class TempDir {
     }
     ~TempDir() {
         std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
         std::filesystem::remove_all(path_, ignored);
     }
     TempDir(const TempDir&) = delete;
@@ -68,11 +72,24 @@ class TempDir {
     std::string File(const std::string& name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
 
-  private:
+private:
     static inline int counter_ = 0;
     std::filesystem::path path_;
 };
 
-std::string ReadWholeFile(const std::string& path);
+inline std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+inline void WriteWholeFile(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string TestData(const std::string& name) {
+    return std::string(TESSARIN_TEST_DATA_DIR) + "/" + name;
+}
 
 }  // namespace tessarin::test

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "files/export_fixture.h"
@@ -27,22 +26,16 @@ HorizonRows Rows(std::initializer_list<HorizonRow> filled) {
     return rows;
 }
 
-struct Entry {
-    std::string name;
-    double depth;
-    bool operator==(const Entry&) const = default;
-};
+using Entries = std::vector<std::pair<std::string, double>>;
 
-std::vector<Entry> Entries(const Project& p) {
-    std::vector<Entry> entries;
-    for (int k = 1; k <= p.horizonCount; ++k) {
-        entries.push_back({p.horizonNames[k], p.horizonDepths[k].Number()});
-    }
+// The table entries 1 to horizonCount; the entry after them must be empty.
+Entries TableOf(const Project& p) {
+    Entries entries;
+    for (int k = 1; k <= p.horizonCount; ++k)
+        entries.emplace_back(p.horizonNames[k], p.horizonDepths[k].Number());
+    EXPECT_EQ(p.horizonNames[p.horizonCount + 1], "");
+    EXPECT_TRUE(p.horizonDepths[p.horizonCount + 1].IsEmpty());
     return entries;
-}
-
-void PrintTo(const Entry& e, std::ostream* os) {
-    *os << "{" << e.name << ", " << e.depth << "}";
 }
 
 std::string WrittenHorizonFile(const Project& p) {
@@ -64,23 +57,19 @@ TEST(HorizonTable, OkBuildsSortedEntriesFromTheRowsWithADepth) {
                                {"start of log", "1000"},
                                {"end of log", "2000"},
                                {"Base, lower  shale", "1234.6"}}));
-    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"start of log", 1000},
-                                              {"", 1200},
-                                              {"Base, lower  shale", 1234.6},
-                                              {"Top A", 1500},
-                                              {"end of log", 2000}}));
-    EXPECT_EQ(p.horizonNames[6], "");  // the entries after the table are empty
-    EXPECT_TRUE(p.horizonDepths[6].IsEmpty());
-}
-
-TEST(HorizonTable, EqualDepthsBothRemain) {
-    Project p = LogProject();
+    EXPECT_EQ(TableOf(p), (Entries{{"start of log", 1000},
+                                   {"", 1200},
+                                   {"Base, lower  shale", 1234.6},
+                                   {"Top A", 1500},
+                                   {"end of log", 2000}}));
+    // Equal depths both remain.
     BuildHorizonTable(p, Rows({{"B", "1300"}, {"A", "1300"}, {"C", "1100"}}));
-    ASSERT_EQ(p.horizonCount, 3);
-    EXPECT_EQ(p.horizonNames[1], "C");
-    EXPECT_EQ(p.horizonDepths[2].Number(), 1300);
-    EXPECT_EQ(p.horizonDepths[3].Number(), 1300);
-    EXPECT_NE(p.horizonNames[2], p.horizonNames[3]);
+    const Entries equal = TableOf(p);
+    ASSERT_EQ(equal.size(), 3u);
+    EXPECT_EQ(equal[0], (std::pair<std::string, double>{"C", 1100}));
+    EXPECT_EQ(equal[1].second, 1300);
+    EXPECT_EQ(equal[2].second, 1300);
+    EXPECT_NE(equal[1].first, equal[2].first);
 }
 
 TEST(HorizonTable, ADepthThatIsNoNumberIsRefusedAndChangesNothing) {
@@ -92,25 +81,28 @@ TEST(HorizonTable, ADepthThatIsNoNumberIsRefusedAndChangesNothing) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "The depth \"12OO\" in row 3 is not a number.");
     }
-    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"Kept", 1400}}));
+    EXPECT_EQ(TableOf(p), (Entries{{"Kept", 1400}}));
 }
 
 TEST(HorizonTable, DepthCheckAgainstTheLog) {
-    const Project p = LogProject();
-    EXPECT_EQ(CheckHorizonDepth(p, ""), DepthCheck::kAccepted);
-    EXPECT_EQ(CheckHorizonDepth(p, "1000"), DepthCheck::kAccepted);
-    EXPECT_EQ(CheckHorizonDepth(p, "2000"), DepthCheck::kAccepted);
-    EXPECT_EQ(CheckHorizonDepth(p, "1500.5"), DepthCheck::kAccepted);
-    EXPECT_EQ(CheckHorizonDepth(p, "999.9"), DepthCheck::kOutsideLog);
-    EXPECT_EQ(CheckHorizonDepth(p, "2001"), DepthCheck::kOutsideLog);
-    // Single precision: 2000.00001 is 2000 and lies at the end of the log.
-    EXPECT_EQ(CheckHorizonDepth(p, "2000.00001"), DepthCheck::kAccepted);
-    EXPECT_EQ(CheckHorizonDepth(p, "top"), DepthCheck::kNotANumber);
-
-    // Before an import the reset log is one sample at depth 0: nothing to check against.
-    const Project reset;
-    EXPECT_EQ(CheckHorizonDepth(reset, "1500"), DepthCheck::kAccepted);
-    EXPECT_EQ(CheckHorizonDepth(reset, "top"), DepthCheck::kNotANumber);
+    const Project log = LogProject();
+    const Project reset;  // one sample at depth 0 before an import: nothing to check against
+    const struct {
+        const Project& project;
+        const char* depth;
+        DepthCheck expected;
+    } rows[] = {
+        {log, "", DepthCheck::kAccepted},           {log, "1000", DepthCheck::kAccepted},
+        {log, "2000", DepthCheck::kAccepted},       {log, "1500.5", DepthCheck::kAccepted},
+        {log, "999.9", DepthCheck::kOutsideLog},    {log, "2001", DepthCheck::kOutsideLog},
+        {log, "2000.00001", DepthCheck::kAccepted},  // single precision: 2000, the log's end
+        {log, "top", DepthCheck::kNotANumber},      {reset, "1500", DepthCheck::kAccepted},
+        {reset, "top", DepthCheck::kNotANumber},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(CheckHorizonDepth(row.project, row.depth), row.expected)
+            << row.depth << (&row.project == &reset ? " before an import" : "");
+    }
 }
 
 TEST(HorizonFile, SavesTheHorizonsBetweenTheLogEnds) {
@@ -124,10 +116,6 @@ TEST(HorizonFile, SavesTheHorizonsBetweenTheLogEnds) {
               "1235          Base, lower\r\n"
               "1500          Top A  (sand)\r\n"
               "1800          \r\n");
-}
-
-TEST(HorizonFile, AnEmptyTableWritesAnEmptyFile) {
-    Project p = LogProject();
     BuildHorizonTable(p, Rows({{"start of log", "1000"}, {"end of log", "2000"}}));
     EXPECT_EQ(WrittenHorizonFile(p), "");
 }
@@ -136,11 +124,11 @@ TEST(HorizonFile, OpenedHorizonsFollowTheLogEntriesUntilSorted) {
     Project p = LogProject();
     ReadHorizons(p,
                  "1235          Base, lower\r\n1500          Top A  (sand)\r\n1800          \r\n");
-    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"start of log", 1000},
-                                              {"end of log", 2000},
-                                              {"Base, lower", 1235},
-                                              {"Top A  (sand)", 1500},
-                                              {"", 1800}}));
+    EXPECT_EQ(TableOf(p), (Entries{{"start of log", 1000},
+                                   {"end of log", 2000},
+                                   {"Base, lower", 1235},
+                                   {"Top A  (sand)", 1500},
+                                   {"", 1800}}));
     const HorizonRows rows = RowsFromHorizonTable(p);
     EXPECT_EQ(rows[0], (HorizonRow{"start of log", "1000"}));
     EXPECT_EQ(rows[1], (HorizonRow{"end of log", "2000"}));
@@ -150,6 +138,15 @@ TEST(HorizonFile, OpenedHorizonsFollowTheLogEntriesUntilSorted) {
     BuildHorizonTable(p, rows);  // OK
     EXPECT_EQ(p.horizonNames[2], "Base, lower");
     EXPECT_EQ(p.horizonNames[5], "end of log");
+
+    // Line feeds alone end lines too, blank lines are skipped, a comma may separate.
+    p = LogProject();
+    ReadHorizons(p, "1300 Shale\n\n  1400,Chalk\n1500\n");
+    EXPECT_EQ(TableOf(p), (Entries{{"start of log", 1000},
+                                   {"end of log", 2000},
+                                   {"Shale", 1300},
+                                   {"Chalk", 1400},
+                                   {"", 1500}}));
 }
 
 TEST(HorizonFile, RoundTripKeepsNamesAndWholeDepths) {
@@ -166,21 +163,11 @@ TEST(HorizonFile, RoundTripKeepsNamesAndWholeDepths) {
     OpenHorizonFile(opened, dir.File("well.hor"));
     EXPECT_EQ(opened.horizonFileName, dir.File("well.hor"));
     SortHorizonsByDepth(opened);  // as OK does
-    EXPECT_EQ(Entries(opened), (std::vector<Entry>{{"start of log", 1000},
-                                                   {"Niobrara, upper", 1250},
-                                                   {"Greenhorn  shale  ", 1444},
-                                                   {"Dakota", 1900},
-                                                   {"end of log", 2000}}));
-}
-
-TEST(HorizonFile, ReadsLineFeedEndingsAndSkipsBlankLines) {
-    Project p = LogProject();
-    ReadHorizons(p, "1300 Shale\n\n  1400,Chalk\n1500\n");
-    EXPECT_EQ(Entries(p), (std::vector<Entry>{{"start of log", 1000},
-                                              {"end of log", 2000},
-                                              {"Shale", 1300},
-                                              {"Chalk", 1400},
-                                              {"", 1500}}));
+    EXPECT_EQ(TableOf(opened), (Entries{{"start of log", 1000},
+                                        {"Niobrara, upper", 1250},
+                                        {"Greenhorn  shale  ", 1444},
+                                        {"Dakota", 1900},
+                                        {"end of log", 2000}}));
 }
 
 TEST(HorizonFile, EighteenHorizonsLoadAndNineteenAreRefused) {
@@ -198,21 +185,19 @@ TEST(HorizonFile, EighteenHorizonsLoadAndNineteenAreRefused) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "This is not a valid Tessarin horizon file.");
     }
-    EXPECT_EQ(p.horizonCount, 0);
-    EXPECT_EQ(p.horizonNames[1], "");
+    EXPECT_EQ(TableOf(p), Entries{});
     EXPECT_TRUE(p.horizonDepths[3].IsEmpty());
 }
 
 TEST(HorizonFile, ABadFileLeavesAnEmptyTable) {
     Project p = LogProject();
     EXPECT_THROW(ReadHorizons(p, "1200          Top\r\nTop B         1300\r\n"), Error);
-    EXPECT_EQ(p.horizonCount, 0);
+    EXPECT_EQ(TableOf(p), Entries{});
     EXPECT_EQ(p.horizonNames[3], "");
 
     BuildHorizonTable(p, Rows({{"Kept?", "1400"}}));
     EXPECT_THROW(OpenHorizonFile(p, "/nonexistent/well.hor"), Error);
-    EXPECT_EQ(p.horizonCount, 0);
-    EXPECT_EQ(p.horizonNames[1], "");
+    EXPECT_EQ(TableOf(p), Entries{});
     EXPECT_EQ(p.horizonFileName, "/nonexistent/well.hor");
 }
 

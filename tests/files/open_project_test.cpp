@@ -2,47 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
-
-#include "files/project_file.h"
+#include "files/export_fixture.h"
 #include "model/error.h"
 #include "model/reset.h"
 
-namespace tessarin {
+namespace tessarin::test {
 namespace {
-namespace fs = std::filesystem;
 
-const std::string kRanch = std::string(TESSARIN_TEST_DATA_DIR) + "/ranch_7_22.tsp";
-
-std::string Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+const std::string kRanch = TestData("ranch_7_22.tsp");
 
 // The ranch project with one edit, saved where the test can open it.
-class EditedFile {
-public:
-    EditedFile(const std::string& from, const std::string& to) {
-        path_ = fs::temp_directory_path() /
-                ("tessarin-open-test-" + std::to_string(std::random_device()()) + ".tsp");
-        std::string text = Bytes(kRanch);
-        const auto at = text.find(from);
-        EXPECT_NE(at, std::string::npos) << from;
-        text.replace(at, from.size(), to);
-        std::ofstream(path_, std::ios::binary) << text;
-    }
-    ~EditedFile() { fs::remove(path_); }
-    std::string Path() const { return path_.string(); }
-
-private:
-    fs::path path_;
-};
+std::string EditedRanch(const TempDir& dir, const std::string& from, const std::string& to) {
+    std::string text = ReadWholeFile(kRanch);
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    WriteWholeFile(dir.File("edited.tsp"), text.replace(at, from.size(), to));
+    return dir.File("edited.tsp");
+}
 
 // A project with something in every part, as if another well had been worked on.
 Project ProjectInUse() {
@@ -51,12 +27,11 @@ Project ProjectInUse() {
     p.wellName = "Previous well";
     p.lastSampleIndex = 30;
     p.timeDepth.assign(41, 5.0);
-    p.timeSonic.assign(41, 80.0);
-    p.timeDensity.assign(41, 2.2);
     p.horizonCount = 6;
     p.horizonNames[5] = "old horizon";
     p.velocitySurveyCount = 9;
     p.velocitySurveyTimes[9] = 1.5;
+    p.wavelet = OffsetArray(-3, 4);
     p.projectChanged = true;
     p.synthDisplayed = true;
     return p;
@@ -71,9 +46,7 @@ TEST(OpenProject, ReadsTheFileBuildsTheWaveletAndClearsProjectChanged) {
     EXPECT_FALSE(p.projectChanged);
     EXPECT_EQ(p.wellName, "Ranch 7-22, Sec. 22");
     EXPECT_EQ(p.lastSampleIndex, 4);
-    EXPECT_EQ(p.timeDensity[0], -1.0);
     EXPECT_EQ(p.gardnerCoefficient, 357.3458);
-    EXPECT_EQ(p.sampleRateIndex, 0);
     // Nothing of the previous project is left.
     EXPECT_EQ(p.horizonCount, 4);
     EXPECT_EQ(p.horizonNames[5], "");
@@ -103,10 +76,11 @@ TEST(OpenProject, AppliesTheSavedSettingsTheFileDoesNotHold) {
 
 TEST(OpenProject, SortsTheHorizonsByDepthWithTheirNames) {
     // A hand-edited file whose horizons are out of order.
-    const EditedFile file("start of log\r\n .5 \r\nTop Reef, upper\r\n 6.1 \r\n",
-                          "Top Reef, upper\r\n 6.1 \r\nstart of log\r\n .5 \r\n");
+    TempDir dir;
     Project p;
-    OpenProjectFile(p, MemorySettingsStore(), file.Path());
+    OpenProjectFile(p, MemorySettingsStore(),
+                    EditedRanch(dir, "start of log\r\n .5 \r\nTop Reef, upper\r\n 6.1 \r\n",
+                                "Top Reef, upper\r\n 6.1 \r\nstart of log\r\n .5 \r\n"));
     EXPECT_EQ(p.horizonNames[1], "start of log");
     EXPECT_EQ(p.horizonDepths[1], Value(0.5));
     EXPECT_EQ(p.horizonNames[2], "Top Reef, upper");
@@ -114,25 +88,21 @@ TEST(OpenProject, SortsTheHorizonsByDepthWithTheirNames) {
     EXPECT_EQ(p.horizonNames[4], "end of log");
 }
 
-TEST(OpenProject, WaveletParametersThatGiveNoWaveletStillOpenTheProject) {
+TEST(OpenProject, ParametersThatGiveNoWaveletStillOpenTheProject) {
+    TempDir dir;
     // The corners 5, 15, 40, 60 become 5, 50, 40, 60: out of order.
-    const EditedFile file(" 15            40 ", " 50            40 ");
     Project p = ProjectInUse();
-    p.wavelet = OffsetArray(-3, 4);
-    const OpenProjectReport report = OpenProjectFile(p, MemorySettingsStore(), file.Path());
+    OpenProjectReport report = OpenProjectFile(
+        p, MemorySettingsStore(), EditedRanch(dir, " 15            40 ", " 50            40 "));
     EXPECT_NE(report.waveletProblem, "");
     EXPECT_TRUE(p.wavelet.Empty());
     EXPECT_EQ(p.lowPass, Value(50));  // kept for the user to correct
     EXPECT_EQ(p.wellName, "Ranch 7-22, Sec. 22");
-    EXPECT_EQ(p.lastSampleIndex, 4);
     EXPECT_FALSE(p.projectChanged);
-}
 
-TEST(OpenProject, AnIntervalOfNoSampleRateIsKeptAndNoWaveletBuilt) {
-    const EditedFile file(" 1000 ", " 300 ");
-    Project p = ProjectInUse();
-    p.wavelet = OffsetArray(-3, 4);
-    const OpenProjectReport report = OpenProjectFile(p, MemorySettingsStore(), file.Path());
+    // An interval of no sample rate is kept, and says why there is no wavelet.
+    p = ProjectInUse();
+    report = OpenProjectFile(p, MemorySettingsStore(), EditedRanch(dir, " 1000 ", " 300 "));
     EXPECT_EQ(p.sampleIntervalUs, 300);
     EXPECT_EQ(p.sampleRateIndex, -1);
     EXPECT_TRUE(p.wavelet.Empty());
@@ -142,10 +112,11 @@ TEST(OpenProject, AnIntervalOfNoSampleRateIsKeptAndNoWaveletBuilt) {
 }
 
 TEST(OpenProject, ABadFileLeavesTheProjectResetAndSaysSo) {
-    const EditedFile file(" 4 \r\n.50", " 9 \r\n.50");  // rows missing
+    TempDir dir;
+    const std::string path = EditedRanch(dir, " 4 \r\n.50", " 9 \r\n.50");  // rows missing
     Project p = ProjectInUse();
     try {
-        OpenProjectFile(p, MemorySettingsStore(), file.Path());
+        OpenProjectFile(p, MemorySettingsStore(), path);
         FAIL() << "a file with missing rows opened";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "This is not a valid Tessarin project file.");
@@ -153,10 +124,10 @@ TEST(OpenProject, ABadFileLeavesTheProjectResetAndSaysSo) {
     EXPECT_EQ(p.wellName, "");
     EXPECT_EQ(p.lastSampleIndex, 0);
     EXPECT_EQ(p.horizonCount, 0);
-    EXPECT_EQ(p.projectFileName, file.Path());
+    EXPECT_EQ(p.projectFileName, path);
     EXPECT_FALSE(p.projectChanged);
     EXPECT_FALSE(p.synthDisplayed);
 }
 
 }  // namespace
-}  // namespace tessarin
+}  // namespace tessarin::test

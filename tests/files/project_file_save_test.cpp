@@ -6,50 +6,28 @@
 
 #include <algorithm>
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
+#include "files/export_fixture.h"
 #include "files/project_file.h"
 #include "model/error.h"
 #include "model/reset.h"
 
-namespace tessarin {
+namespace tessarin::test {
 namespace {
 namespace fs = std::filesystem;
 
 class ProjectFileSave : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tessarin-save-test-" + std::to_string(::getpid()) +
-                                               "-" + std::to_string(std::random_device()()));
-        fs::create_directories(folder_);
         ResetProject(project_, MemorySettingsStore());
         project_.wellName = "Save Test 1";
         project_.projectChanged = true;
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(folder_, ec);
-    }
-
-    static std::string Content(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    static void Put(const fs::path& path, const std::string& text) {
-        std::ofstream(path, std::ios::binary) << text;
-    }
     // The names in the folder, to see that no temporary file is left behind.
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) {
+        for (const auto& entry : fs::directory_iterator(dir_.Path()))
             names.push_back(entry.path().filename().string());
-        }
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -67,43 +45,42 @@ protected:
         }
         return "";
     }
+    std::string CannotWrite(const fs::path& path, const std::string& reason) {
+        return "The file \"" + path.string() + "\" could not be written: " + reason + ".";
+    }
 
-    fs::path folder_;
+    TempDir dir_;
+    const fs::path folder_ = dir_.Path();
     Project project_;
 };
 
-TEST_F(ProjectFileSave, CreatesTheFileAndClearsProjectChanged) {
-    const fs::path path = folder_ / "new.tsp";
-    EXPECT_EQ(SaveFailure(path), "");
-    EXPECT_EQ(Content(path), Expected());
+TEST_F(ProjectFileSave, CreatesOrReplacesTheFileKeepingItsPermissions) {
+    EXPECT_EQ(SaveFailure(folder_ / "new.tsp"), "");
+    EXPECT_EQ(ReadWholeFile(folder_ / "new.tsp"), Expected());
     EXPECT_FALSE(project_.projectChanged);
-    EXPECT_EQ(Names(), std::vector<std::string>{"new.tsp"});
-}
 
-TEST_F(ProjectFileSave, ReplacesAnOldFileKeepingItsPermissions) {
     const fs::path path = folder_ / "old.tsp";
-    Put(path, "an older and much longer project file than the new one will be ..........\r\n");
+    WriteWholeFile(path, "an older and much longer project file than the new one will be .....");
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(SaveFailure(path), "");
-    EXPECT_EQ(Content(path), Expected());
+    EXPECT_EQ(ReadWholeFile(path), Expected());
     EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(Names(), std::vector<std::string>{"old.tsp"});
+    EXPECT_EQ(Names(), (std::vector<std::string>{"new.tsp", "old.tsp"}));
 }
 
 TEST_F(ProjectFileSave, ThroughASymbolicLinkReplacesTheFileItPointsTo) {
     fs::create_directories(folder_ / "real");
-    Put(folder_ / "real" / "project.tsp", "old\r\n");
+    WriteWholeFile(folder_ / "real" / "project.tsp", "old\r\n");
     fs::create_symlink(fs::path("real") / "project.tsp", folder_ / "link.tsp");
     EXPECT_EQ(SaveFailure(folder_ / "link.tsp"), "");
     EXPECT_TRUE(fs::is_symlink(folder_ / "link.tsp"));
-    EXPECT_EQ(Content(folder_ / "real" / "project.tsp"), Expected());
+    EXPECT_EQ(ReadWholeFile(folder_ / "real" / "project.tsp"), Expected());
 }
 
 TEST_F(ProjectFileSave, AMissingFolderIsReportedWithTheReason) {
     const fs::path path = folder_ / "no such folder" / "p.tsp";
-    EXPECT_EQ(SaveFailure(path), "The file \"" + path.string() +
-                                     "\" could not be written: No such file or directory.");
+    EXPECT_EQ(SaveFailure(path), CannotWrite(path, "No such file or directory"));
     EXPECT_TRUE(project_.projectChanged);
 }
 
@@ -120,8 +97,7 @@ TEST_F(ProjectFileSave, AFolderInTheWayLeavesItAndNoTemporaryFile) {
 // works even for a user whom permissions do not stop.
 TEST_F(ProjectFileSave, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
     const fs::path path = folder_ / "full.tsp";
-    const std::string old = "the previous project\r\n";
-    Put(path, old);
+    WriteWholeFile(path, "old\r\n");
     project_.wellName = std::string(5000, 'w');  // well past the limit below
 
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -134,34 +110,32 @@ TEST_F(ProjectFileSave, AWriteThatFailsHalfwayLeavesTheOldFileIntact) {
     ::setrlimit(RLIMIT_FSIZE, &previousLimit);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(failure, "The file \"" + path.string() + "\" could not be written: File too large.");
-    EXPECT_EQ(Content(path), old);
+    EXPECT_EQ(failure, CannotWrite(path, "File too large"));
+    EXPECT_EQ(ReadWholeFile(path), "old\r\n");
     EXPECT_EQ(Names(), std::vector<std::string>{"full.tsp"});
     EXPECT_TRUE(project_.projectChanged);
 }
 
 TEST_F(ProjectFileSave, AFolderThatCannotBeWrittenLeavesTheOldFileIntact) {
-    if (::geteuid() == 0) {
+    if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not stop the superuser";
-    }
     const fs::path path = folder_ / "locked.tsp";
-    Put(path, "old\r\n");
+    WriteWholeFile(path, "old\r\n");
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(SaveFailure(path),
-              "The file \"" + path.string() + "\" could not be written: Permission denied.");
-    EXPECT_EQ(Content(path), "old\r\n");
+    EXPECT_EQ(SaveFailure(path), CannotWrite(path, "Permission denied"));
+    EXPECT_EQ(ReadWholeFile(path), "old\r\n");
     EXPECT_TRUE(project_.projectChanged);
 }
 
 TEST_F(ProjectFileSave, ARecordThatCannotBeWrittenLeavesTheOldFileIntact) {
     const fs::path path = folder_ / "kept.tsp";
-    Put(path, "old\r\n");
+    WriteWholeFile(path, "old\r\n");
     project_.lastSampleIndex = 50;  // the arrays hold 11 samples
     EXPECT_NE(SaveFailure(path), "");
-    EXPECT_EQ(Content(path), "old\r\n");
+    EXPECT_EQ(ReadWholeFile(path), "old\r\n");
     EXPECT_EQ(Names(), std::vector<std::string>{"kept.tsp"});
     EXPECT_TRUE(project_.projectChanged);
 }
 
 }  // namespace
-}  // namespace tessarin
+}  // namespace tessarin::test

@@ -2,23 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 
+#include "files/export_fixture.h"
 #include "model/error.h"
 #include "model/reset.h"
 
-namespace tessarin {
+namespace tessarin::test {
 namespace {
-
-std::string ReadBytes(const std::string& name) {
-    std::ifstream in(std::string(TESSARIN_TEST_DATA_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 Project FreshProject() {
     Project p;
@@ -42,6 +34,23 @@ std::string WriteText(const Project& p) {
 std::vector<double> Samples(std::vector<double> values) {
     values.resize(values.size() + 10, 0.0);
     return values;
+}
+
+void SetHorizons(Project& p, const std::vector<std::pair<std::string, double>>& horizons) {
+    p.horizonCount = static_cast<int>(horizons.size());
+    for (int k = 1; k <= p.horizonCount; ++k) {
+        p.horizonNames[k] = horizons[k - 1].first;
+        p.horizonDepths[k] = Value(horizons[k - 1].second);
+    }
+}
+
+void SetLogs(Project& p, const std::vector<double>& depth, const std::vector<double>& sonic,
+             const std::vector<double>& density) {
+    p.lastSampleIndex = static_cast<std::int16_t>(depth.size() - 1);
+    p.timeDepth = Samples(depth);
+    p.timeSonic = Samples(sonic);
+    p.timeDensity = Samples(density);
+    p.intervalVelocity = p.syntheticTrace = Samples(std::vector<double>(depth.size(), 0.0));
 }
 
 // What ranch_7_22.tsp holds, on a project reset with nothing saved.
@@ -75,29 +84,16 @@ Project RanchRecord() {
     p.highCut = Value(60);
     p.phaseDegrees = Value(0);
     p.waveletLength = Value(0.16);
-    p.horizonCount = 4;
-    p.horizonNames[1] = "start of log";
-    p.horizonDepths[1] = Value(0.5);
-    p.horizonNames[2] = "Top Reef, upper";
-    p.horizonDepths[2] = Value(6.1);
-    p.horizonNames[3] = "  Base  Salt, lower ";
-    p.horizonDepths[3] = Value(8);
-    p.horizonNames[4] = "end of log";
-    p.horizonDepths[4] = Value(11.5);
+    SetHorizons(p, {{"start of log", 0.5},
+                    {"Top Reef, upper", 6.1},
+                    {"  Base  Salt, lower ", 8},
+                    {"end of log", 11.5}});
     p.velocitySurveyDatumElevation = Value(1230);
     p.velocitySurveyCount = 3;
-    p.velocitySurveyDepths[1] = 100;
-    p.velocitySurveyTimes[1] = 0.05;
-    p.velocitySurveyDepths[2] = 500;
-    p.velocitySurveyTimes[2] = 0.18;
-    p.velocitySurveyDepths[3] = 1000;
-    p.velocitySurveyTimes[3] = 0.31;
-    p.lastSampleIndex = 4;
-    p.timeDepth = Samples({0.5, 3.25, 6, 8.75, 11.5});
-    p.timeSonic = Samples({95.5, 100.25, 88, 110.5, 92.75});
-    p.timeDensity = Samples({-1, 2.15, 2.3, -1, 2.45});
-    p.intervalVelocity = Samples({0, 0, 0, 0, 0});
-    p.syntheticTrace = Samples({0, 0, 0, 0, 0});
+    p.velocitySurveyDepths = {0, 100, 500, 1000};
+    p.velocitySurveyTimes = {0, 0.05, 0.18, 0.31};
+    SetLogs(p, {0.5, 3.25, 6, 8.75, 11.5}, {95.5, 100.25, 88, 110.5, 92.75},
+            {-1, 2.15, 2.3, -1, 2.45});
     return p;
 }
 
@@ -131,48 +127,35 @@ Project MesaRecord() {
     p.highCut = Value(60);
     p.phaseDegrees = Value(0);
     p.waveletLength = Value(0.08);
-    p.horizonCount = 2;
-    p.horizonNames[1] = "start of log";
-    p.horizonDepths[1] = Value(1000.75);
-    p.horizonNames[2] = "end of log";
-    p.horizonDepths[2] = Value(1001.5);
-    p.lastSampleIndex = 3;
-    p.timeDepth = Samples({1000.75, 1001, 1001.25, 1001.5});
-    p.timeSonic = Samples({350, 352.5, 348.25, 351});
-    p.timeDensity = Samples({0, 0, 0, 0});
-    p.intervalVelocity = Samples({0, 0, 0, 0});
-    p.syntheticTrace = Samples({0, 0, 0, 0});
+    SetHorizons(p, {{"start of log", 1000.75}, {"end of log", 1001.5}});
+    SetLogs(p, {1000.75, 1001, 1001.25, 1001.5}, {350, 352.5, 348.25, 351}, {0, 0, 0, 0});
     return p;
 }
 
-TEST(ProjectFile, ReadsAFileOfTheOriginalProgram) {
-    const std::string file = ReadBytes("ranch_7_22.tsp");
-    ASSERT_FALSE(file.empty());
-    const Project read = ReadText(file);
+const std::string kRanchFile = ReadWholeFile(TestData("ranch_7_22.tsp"));
+const std::string kMesaFile = ReadWholeFile(TestData("mesa_federal_1.tsp"));
+
+TEST(ProjectFile, ReadsFilesOfTheOriginalProgram) {
+    ASSERT_FALSE(kRanchFile.empty());
+    const Project read = ReadText(kRanchFile);
     EXPECT_EQ(read, RanchRecord());
     // Spot checks of what the comparison covers, as a reader of the file sees them.
-    EXPECT_EQ(read.timeDepth[0], 0.5);           // ".50"
-    EXPECT_EQ(read.timeDensity[0], -1.0);        // "-1.000": no density
-    EXPECT_EQ(read.screenCorrection, Value(1));  // the stored 1.05 is not applied
-    EXPECT_EQ(read.horizonNames[3], "  Base  Salt, lower ");
-}
-
-TEST(ProjectFile, ReadsASonicOnlyMetricFileWithoutSurvey) {
-    EXPECT_EQ(ReadText(ReadBytes("mesa_federal_1.tsp")), MesaRecord());
+    EXPECT_EQ(read.timeDepth[0], 0.5);             // ".50"
+    EXPECT_EQ(read.timeDensity[0], -1.0);          // "-1.000": no density
+    EXPECT_EQ(read.screenCorrection, Value(1));    // the stored 1.05 is not applied
+    EXPECT_EQ(ReadText(kMesaFile), MesaRecord());  // Sonic Only, metric, no survey
 }
 
 TEST(ProjectFile, WritesTheBytesOfTheOriginalProgram) {
     Project ranch = RanchRecord();
     ranch.screenCorrection = Value(1.05);  // the user's screen factor is written out
-    EXPECT_EQ(WriteText(ranch), ReadBytes("ranch_7_22.tsp"));
-    EXPECT_EQ(WriteText(MesaRecord()), ReadBytes("mesa_federal_1.tsp"));
+    EXPECT_EQ(WriteText(ranch), kRanchFile);
+    EXPECT_EQ(WriteText(MesaRecord()), kMesaFile);
 }
 
 TEST(ProjectFile, ReadsLineFeedsAsWellAsCarriageReturnLineFeeds) {
-    std::string file = ReadBytes("ranch_7_22.tsp");
-    for (auto at = file.find("\r\n"); at != std::string::npos; at = file.find("\r\n", at)) {
-        file.erase(at, 1);
-    }
+    std::string file = kRanchFile;
+    std::erase(file, '\r');
     EXPECT_EQ(ReadText(file), RanchRecord());
 }
 
@@ -182,9 +165,9 @@ TEST(ProjectFile, ValueFieldsTypedAsTextAreWrittenUnchanged) {
     p.glElevation = Value::Text("n/a");
     const std::string file = WriteText(p);
     // A text has no sign position and no trailing blank: "n/a" starts its zone at column 14.
-    const std::string line9 = " 1650.25" + std::string(6, ' ') + "n/a" + std::string(12, ' ') +
-                              "250" + std::string(11, ' ') + "1600" + std::string(9, ' ') + "3000";
-    EXPECT_NE(file.find("\r\n" + line9 + "\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("\r\n 1650.25      n/a            250           1600         3000\r\n"),
+              std::string::npos)
+        << file;
     // Read back, a number stays a number and other text stays text.
     const Project read = ReadText(file);
     EXPECT_EQ(read.datumVelocity, Value(3000));
@@ -192,7 +175,7 @@ TEST(ProjectFile, ValueFieldsTypedAsTextAreWrittenUnchanged) {
 }
 
 TEST(ProjectFile, FlagsWithoutAValidChoiceLeaveTheirFieldsAndSkipTheRows) {
-    std::string file = ReadBytes("ranch_7_22.tsp");
+    std::string file = kRanchFile;
     file.replace(0, 30, " 7  7  7  1  5  7  9  1  0  0 ");
     Project before = FreshProject();
     before.plotDepthType = kSeismicDepth;
@@ -209,25 +192,12 @@ TEST(ProjectFile, FlagsWithoutAValidChoiceLeaveTheirFieldsAndSkipTheRows) {
     EXPECT_EQ(read.timeDepth, Samples({0, 0, 0, 0, 0}));  // the rows are not read
 }
 
-TEST(ProjectFile, AnUnknownSampleIntervalSelectsNoRate) {
-    std::string file = ReadBytes("mesa_federal_1.tsp");
-    file.replace(file.find(" 250 "), 5, " 300 ");
-    const Project read = ReadText(file);
-    EXPECT_EQ(read.sampleIntervalUs, 300);
-    EXPECT_EQ(read.sampleRateIndex, -1);
-}
-
-// A project with logs of `n` + 1 samples, every field that the file keeps differing from a reset.
+// A project with logs of 1201 samples, full horizon and survey tables and awkward values.
 Project GeneratedProject(int impedanceType, bool withSurvey) {
-    Project p = FreshProject();
-    p.measurementUnits = kMetric;
-    p.gardnerCoefficient = 108.2812;
-    p.locationType = kGeneralLocation;
+    Project p = MesaRecord();
     p.datumType = kSpecifiedDatum;
     p.impedanceType = impedanceType;
-    p.waveletType = kRickerWavelet;
     p.plotDepthType = kSubseaDepth;
-    p.gardnerFromDensity = true;
     p.wellName = "Generated, well #3";
     p.wellLocation = {"  one", "two, three", "", "4", "", "uwi 5"};
     p.kbElevation = Value(-12.25);
@@ -235,24 +205,15 @@ Project GeneratedProject(int impedanceType, bool withSurvey) {
     p.sampleIntervalUs = 500;
     p.sampleRateIndex = 1;
     p.datumElevation = Value(123456.789);
-    p.datumVelocity = Value(2750.5);
-    p.timeScale = Value(12);
-    p.tracesPerUnit = Value(3);
     p.amplitudeScale = Value(-0.75);
     p.traceCount = -3;
-    p.agcWindow = "0.100";
-    p.lowCut = Value(25);
-    p.lowPass = Value(8);
     p.highPass = Value(1e20);
-    p.highCut = Value(65.5);
     p.phaseDegrees = Value(-180);
-    p.waveletLength = Value(0.096);
     p.horizonCount = 21;
     for (int k = 1; k <= 21; ++k) {
-        p.horizonNames[k] = "horizon " + std::to_string(k) + (k % 2 ? ", odd" : "");
+        p.horizonNames[k] = k == 7 ? "" : "horizon " + std::to_string(k) + (k % 2 ? ", odd" : "");
         p.horizonDepths[k] = Value((10000 + 105 * k) / 10.0);
     }
-    p.horizonNames[7] = "";
     if (withSurvey) {
         p.applyVelocitySurvey = true;
         p.velocitySurveyDatumElevation = Value(-30.5);
@@ -262,21 +223,15 @@ Project GeneratedProject(int impedanceType, bool withSurvey) {
             p.velocitySurveyTimes[k] = 37 * k / 1000.0;
         }
     }
-    const int n = 1200;
-    p.lastSampleIndex = n;
-    p.timeDepth.assign(n + 11, 0.0);
-    p.timeSonic.assign(n + 11, 0.0);
-    p.timeDensity.assign(n + 11, 0.0);
-    p.intervalVelocity.assign(n + 11, 0.0);
-    p.syntheticTrace.assign(n + 11, 0.0);
-    for (int i = 0; i <= n; ++i) {
+    std::vector<double> depth, sonic, density(1201, 0.0);
+    for (int i = 0; i <= 1200; ++i) {
         // Decimal values divided out exactly as reading the digits gives them.
-        p.timeDepth[i] = (25 * i + i % 3) / 100.0;  // starts below 1: ".00", ".26", ...
-        p.timeSonic[i] = (400 + i * 37 % 1500) / 10.0;
-        if (impedanceType == kSonicDensity) {
-            p.timeDensity[i] = i % 7 == 0 ? -1.0 : (1900 + i % 600) / 1000.0;
-        }
+        depth.push_back((25 * i + i % 3) / 100.0);  // starts below 1: ".00", ".26", ...
+        sonic.push_back((400 + i * 37 % 1500) / 10.0);
+        if (impedanceType == kSonicDensity)
+            density[i] = i % 7 == 0 ? -1.0 : (1900 + i % 600) / 1000.0;
     }
+    SetLogs(p, depth, sonic, density);
     return p;
 }
 
@@ -296,18 +251,8 @@ TEST(ProjectFile, RoundTripGivesTheSameRecord) {
     }
 }
 
-TEST(ProjectFile, WritesTwoColumnsForSonicOnlyAndThreeForSonicDensity) {
-    const std::string sonicOnly = WriteText(GeneratedProject(kSonicOnly, false));
-    const std::string sonicDensity = WriteText(GeneratedProject(kSonicDensity, false));
-    EXPECT_EQ(sonicOnly.substr(0, 16), " 0  0  1  0  0  ");
-    EXPECT_EQ(sonicDensity.substr(0, 16), " 0  0  1  0  1  ");
-    EXPECT_NE(sonicOnly.find("\r\n.00 40.00\r\n.26 43.70\r\n"), std::string::npos);
-    EXPECT_NE(sonicDensity.find("\r\n.00 40.00 -1.000\r\n.26 43.70 1.901\r\n"), std::string::npos);
-}
-
 void ExpectInvalid(const std::string& file, const std::string& what) {
-    const Project before = RanchRecord();
-    Project p = before;
+    Project p = RanchRecord();
     std::istringstream in(file);
     try {
         ReadProjectFile(p, in);
@@ -315,42 +260,41 @@ void ExpectInvalid(const std::string& file, const std::string& what) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "This is not a valid Tessarin project file.") << what;
     }
-    EXPECT_EQ(p, before) << what << ": the record changed";
+    EXPECT_EQ(p, RanchRecord()) << what << ": the record changed";
 }
 
 TEST(ProjectFile, AFileThatEndsEarlyFailsAndLeavesTheRecord) {
-    const std::string file = ReadBytes("ranch_7_22.tsp");
     // Every cut before the last value of the last row leaves something needed unread.
-    const std::size_t lastValue = file.rfind("2.450");
+    const std::size_t lastValue = kRanchFile.rfind("2.450");
     for (std::size_t length = 0; length <= lastValue; ++length) {
-        ExpectInvalid(file.substr(0, length), "cut after " + std::to_string(length) + " bytes");
+        ExpectInvalid(kRanchFile.substr(0, length), "cut after " + std::to_string(length));
     }
 }
 
 TEST(ProjectFile, ANonNumberWhereANumberIsNeededFails) {
-    const std::string file = ReadBytes("ranch_7_22.tsp");
-    const auto corrupt = [&](const std::string& from, const std::string& to) {
-        std::string text = file;
+    const std::pair<std::string, std::string> corruptions[] = {
+        {" 1  1  1 ", " 1  one  1 "},                  // a flag
+        {" 1000 ", " 1ms "},                           // the sample interval
+        {" 1000 ", " 40000 "},                         // beyond 16 bits
+        {"5            0.300", "five         0.300"},  // the number of traces
+        {" 4 \r\nstart", " four \r\nstart"},           // the horizon count
+        {" 4 \r\nstart", " 22 \r\nstart"},             // more horizons than the table holds
+        {" 4 \r\nstart", " 2.5 \r\nstart"},
+        {" 6.1 ", " deep "},            // a horizon depth
+        {" 3 \r\n100", " 30 \r\n100"},  // survey points
+        {"0.180", "0.18s"},             // a survey time
+        {" 4 \r\n.50", " -1 \r\n.50"},  // n
+        {" 4 \r\n.50", " 40000 \r\n.50"},
+        {" 4 \r\n.50", " 5 \r\n.50"},          // one row more than the file has
+        {"100.25", "1OO.25"},                  // a sonic value
+        {"-1.000\r\n11.50", "none\r\n11.50"},  // a density
+    };
+    for (const auto& [from, to] : corruptions) {
+        std::string text = kRanchFile;
         const auto at = text.find(from);
         ASSERT_NE(at, std::string::npos) << from;
-        text.replace(at, from.size(), to);
-        ExpectInvalid(text, "\"" + from + "\" as \"" + to + "\"");
-    };
-    corrupt(" 1  1  1 ", " 1  one  1 ");                  // a flag
-    corrupt(" 1000 ", " 1ms ");                           // the sample interval
-    corrupt(" 1000 ", " 40000 ");                         // beyond 16 bits
-    corrupt("5            0.300", "five         0.300");  // the number of traces
-    corrupt(" 4 \r\nstart", " four \r\nstart");           // the horizon count
-    corrupt(" 4 \r\nstart", " 22 \r\nstart");             // more horizons than the table holds
-    corrupt(" 4 \r\nstart", " 2.5 \r\nstart");
-    corrupt(" 6.1 ", " deep ");            // a horizon depth
-    corrupt(" 3 \r\n100", " 30 \r\n100");  // survey points
-    corrupt("0.180", "0.18s");             // a survey time
-    corrupt(" 4 \r\n.50", " -1 \r\n.50");  // n
-    corrupt(" 4 \r\n.50", " 40000 \r\n.50");
-    corrupt(" 4 \r\n.50", " 5 \r\n.50");          // one row more than the file has
-    corrupt("100.25", "1OO.25");                  // a sonic value
-    corrupt("-1.000\r\n11.50", "none\r\n11.50");  // a density
+        ExpectInvalid(text.replace(at, from.size(), to), "\"" + from + "\" as \"" + to + "\"");
+    }
 }
 
 TEST(ProjectFile, AMissingFileFailsWithTheSameMessage) {
@@ -378,4 +322,4 @@ TEST(ProjectFile, ARecordWhoseCountsRunPastItsArraysIsNotWritten) {
 }
 
 }  // namespace
-}  // namespace tessarin
+}  // namespace tessarin::test

@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "files/ebcdic.h"
@@ -17,31 +16,15 @@ namespace {
 
 // EBCDIC (code page 037) of the characters the cards below use.
 char Ebcdic(char c) {
-    if (c == ' ')
-        return 64;
-    if (c >= '0' && c <= '9')
-        return static_cast<char>(240 + (c - '0'));
-    if (c >= 'A' && c <= 'I')
-        return static_cast<char>(193 + (c - 'A'));
-    if (c >= 'J' && c <= 'R')
-        return static_cast<char>(209 + (c - 'J'));
-    if (c >= 'S' && c <= 'Z')
-        return static_cast<char>(226 + (c - 'S'));
-    if (c >= 'a' && c <= 'i')
-        return static_cast<char>(129 + (c - 'a'));
-    if (c >= 'j' && c <= 'r')
-        return static_cast<char>(145 + (c - 'j'));
-    if (c >= 's' && c <= 'z')
-        return static_cast<char>(162 + (c - 's'));
-    switch (c) {
-        case '.':
-            return 75;
-        case '-':
-            return 96;
-        case '=':
-            return 126;
-        case ',':
-            return 107;
+    const struct {
+        char first, last;
+        int code;
+    } ranges[] = {{' ', ' ', 64},  {'0', '9', 240}, {'A', 'I', 193}, {'J', 'R', 209},
+                  {'S', 'Z', 226}, {'a', 'i', 129}, {'j', 'r', 145}, {'s', 'z', 162},
+                  {'.', '.', 75},  {'-', '-', 96},  {'=', '=', 126}, {',', ',', 107}};
+    for (const auto& r : ranges) {
+        if (c >= r.first && c <= r.last)
+            return static_cast<char>(r.code + (c - r.first));
     }
     ADD_FAILURE() << "no EBCDIC code for '" << c << "' in this test";
     return 0;
@@ -76,14 +59,8 @@ void Put16(std::string& bytes, std::size_t offset, int v) {
 // The first offset where two byte strings differ, for a readable failure.
 void ExpectSameBytes(const std::string& actual, const std::string& expected) {
     ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        if (actual[i] != expected[i]) {
-            ADD_FAILURE() << "first difference at byte " << i << ": "
-                          << (static_cast<int>(actual[i]) & 0xFF) << " instead of "
-                          << (static_cast<int>(expected[i]) & 0xFF);
-            return;
-        }
-    }
+    const auto at = std::mismatch(actual.begin(), actual.end(), expected.begin()).first;
+    EXPECT_TRUE(at == actual.end()) << "first difference at byte " << (at - actual.begin());
 }
 
 std::string WrittenSegy(const Project& project, Polarity polarity, int traces) {
@@ -158,27 +135,22 @@ TEST(SegyExport, ReversePolarityDiffersInCardNineAndTheSamples) {
     ExpectSameBytes(WrittenSegy(PinnedProject(), Polarity::kReverse, 1), expected);
 }
 
-TEST(SegyExport, LocationCardFollowsTheLocationFormat) {
+TEST(SegyExport, CardsFollowTheLocationWaveletAndImpedanceChoices) {
     Project p = PinnedProject();
     p.locationType = kGeneralLocation;
     p.wellLocation[0] = "North Field";
     p.wellLocation[1] = "Block 7";
-    EXPECT_EQ(CardText(SegyTextCards(p, Polarity::kNormal), 3),
-              "C3  North Field Block 7 0402912345");
-    p.locationType = -1;  // no format chosen
-    EXPECT_EQ(CardText(SegyTextCards(p, Polarity::kNormal), 3), "C3   0402912345");
-}
-
-TEST(SegyExport, RickerAndDensityCards) {
-    Project p = PinnedProject();
     p.waveletType = kRickerWavelet;
     p.lowCut = Value::Text("27.5");
     p.impedanceType = kSonicDensity;
     p.agcWindow = "0.5";
     const std::string cards = SegyTextCards(p, Polarity::kNormal);
+    EXPECT_EQ(CardText(cards, 3), "C3  North Field Block 7 0402912345");
     EXPECT_EQ(CardText(cards, 6), "C6  Wavelet = 27.5 Hz Ricker  Phase = 0");
     EXPECT_EQ(CardText(cards, 7), "C7  Wavelet Length = 0.160 sec  AGC length = 0.5");
     EXPECT_EQ(CardText(cards, 8), "C8  Acoustic impedance from sonic and density logs");
+    p.locationType = -1;  // no format chosen
+    EXPECT_EQ(CardText(SegyTextCards(p, Polarity::kNormal), 3), "C3   0402912345");
 }
 
 TEST(SegyExport, LongTextRunsIntoTheNextCardWhoseLabelStays) {
@@ -217,35 +189,38 @@ TEST(SegyLayout, SampleIntervalIsTwiceTheOneWayInterval) {
     EXPECT_EQ(file.substr(3600 + 116, 2), Bytes({0x01, 0xF4}));
 }
 
-TEST(SegyLayout, LogHalfASecondBelowTheDatumStartsAfter251ZeroSamples) {
-    Project p = ComputedProject({0.1, 0.2, 0.3, 0.4});
-    p.firstSampleTime = 0.5;
-    const SegyTraceLayout layout = PlanSegyTrace(p);
-    EXPECT_EQ(layout.datumOffset, 250.0);
-    EXPECT_EQ(layout.pad, 250);
-    EXPECT_EQ(layout.fraction, 0.0);
-    EXPECT_EQ(layout.sampleCount, 3 + 251);
-    std::vector<double> expected(251, 0.0);
-    expected.insert(expected.end(), {0.1, 0.2, 0.3});
-    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kNormal), expected);
-}
-
-TEST(SegyLayout, LogAtTheDatumIsWrittenAsItIs) {
-    Project p = ComputedProject({0.1, -0.2, 0.3});
-    p.firstSampleTime = 0.0;
-    const SegyTraceLayout layout = PlanSegyTrace(p);
-    EXPECT_EQ(layout.sampleCount, 3);
-    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kReverse),
-              (std::vector<double>{-0.1, 0.2, -0.3}));
-}
-
-TEST(SegyLayout, LogAboveTheDatumLosesItsLastSamples) {
-    Project p = ComputedProject({0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0});
-    p.firstSampleTime = -0.0125;  // t = -6.25, Int(t) = -7
-    const SegyTraceLayout layout = PlanSegyTrace(p);
-    EXPECT_EQ(layout.pad, -7);
-    EXPECT_EQ(layout.sampleCount, 9 - 7 + 1);
-    EXPECT_EQ(SegyTraceValues(p, layout, Polarity::kNormal), (std::vector<double>{0.1, 0.2, 0.3}));
+TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
+    // Synthetics 0.1, 0.2, ... of n + 1 samples.
+    const struct {
+        const char* where;
+        int n;
+        double firstSampleTime;
+        Polarity polarity;
+        int pad;
+        double fraction;
+        int zeros;
+        std::vector<double> values;
+    } rows[] = {
+        // Half a second below: t = 250 exactly, 251 zeros, then all but the last sample.
+        {"below", 3, 0.5, Polarity::kNormal, 250, 0.0, 251, {0.1, 0.2, 0.3}},
+        {"at", 2, 0.0, Polarity::kReverse, 0, 0.0, 0, {-0.1, -0.2, -0.3}},
+        // Above: t = -6.25, Int(t) = -7, fraction 0.75: the log loses its last seven samples.
+        {"above", 9, -0.0125, Polarity::kNormal, -7, 0.75, 0, {0.1, 0.2, 0.3}},
+    };
+    for (const auto& row : rows) {
+        std::vector<double> synthetic;
+        for (int i = 1; i <= row.n + 1; ++i)
+            synthetic.push_back(i / 10.0);
+        Project p = ComputedProject(synthetic);
+        p.firstSampleTime = row.firstSampleTime;
+        const SegyTraceLayout layout = PlanSegyTrace(p);
+        std::vector<double> expected(static_cast<std::size_t>(row.zeros), 0.0);
+        expected.insert(expected.end(), row.values.begin(), row.values.end());
+        EXPECT_EQ(layout.pad, row.pad) << row.where;
+        EXPECT_EQ(layout.fraction, row.fraction) << row.where;
+        EXPECT_EQ(layout.sampleCount, static_cast<int>(expected.size())) << row.where;
+        EXPECT_EQ(SegyTraceValues(p, layout, row.polarity), expected) << row.where;
+    }
 }
 
 TEST(SegyLayout, TracesLongerThan8131SamplesUpTo32767AreWritten) {
@@ -293,24 +268,19 @@ TEST(SegyLayout, RefusesALogStartingMoreThanItsLengthAboveTheDatum) {
     }
 }
 
-TEST(SegyExportFile, ARefusedExportLeavesNoFileAndKeepsAnOldOne) {
+TEST(SegyExportFile, ReplacesAnOldFileButARefusedExportLeavesItAlone) {
     TempDir dir;
-    const std::string path = dir.File("wellnormal.sgy");
-    Project p = ComputedProject(std::vector<double>(11, 0.1));
-    p.firstSampleTime = -1.0;
-    EXPECT_THROW(ExportSegyFile(p, Polarity::kNormal, 5, path), Error);
+    const std::string path = dir.File("well.sgy");
+    Project refused = ComputedProject(std::vector<double>(11, 0.1));
+    refused.firstSampleTime = -1.0;
+    EXPECT_THROW(ExportSegyFile(refused, Polarity::kNormal, 5, path), Error);
     EXPECT_FALSE(std::filesystem::exists(path));
 
-    std::ofstream(path) << "earlier export";
-    EXPECT_THROW(ExportSegyFile(p, Polarity::kNormal, 5, path), Error);
+    WriteWholeFile(path, "earlier export");
+    EXPECT_THROW(ExportSegyFile(refused, Polarity::kNormal, 5, path), Error);
     EXPECT_EQ(ReadWholeFile(path), "earlier export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-}
 
-TEST(SegyExportFile, WritesTheFileAndReplacesAnOldOne) {
-    TempDir dir;
-    const std::string path = dir.File("wellreverse.sgy");
-    std::ofstream(path) << "earlier export";
     ExportSegyFile(PinnedProject(), Polarity::kReverse, 3, path);
     EXPECT_EQ(ReadWholeFile(path), WrittenSegy(PinnedProject(), Polarity::kReverse, 3));
 }

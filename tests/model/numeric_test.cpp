@@ -9,86 +9,79 @@
 namespace tessarin {
 namespace {
 
-TEST(IntegerConversion, RoundsHalvesToEven) {
-    EXPECT_EQ(ToInt16(2.5), 2);
-    EXPECT_EQ(ToInt16(3.5), 4);
-    EXPECT_EQ(ToInt16(-2.5), -2);
-    EXPECT_EQ(ToInt16(62.5), 62);  // an AGC window of 0.5 s at 2 ms
-    EXPECT_EQ(ToInt16(2.500001), 3);
+TEST(IntegerConversion, RoundsHalvesToEvenAndFailsOutsideTheRange) {
+    // 62.5 is an AGC window of 0.5 s at 2 ms; -32768.5 halves to even and stays inside.
+    const std::pair<double, int> int16Rows[] = {{2.5, 2},          {3.5, 4},      {-2.5, -2},
+                                                {62.5, 62},        {2.500001, 3}, {32767.4, 32767},
+                                                {-32768.5, -32768}};
+    for (const auto& [x, expected] : int16Rows)
+        EXPECT_EQ(ToInt16(x), expected) << x;
     EXPECT_EQ(ToInt32(100000.5), 100000);
     EXPECT_EQ(ToInt32(-7.5), -8);
-}
-
-TEST(IntegerConversion, FailsOutsideTheRange) {
-    EXPECT_EQ(ToInt16(32767.4), 32767);
-    EXPECT_EQ(ToInt16(-32768.5), -32768);  // halves to even stays inside
-    EXPECT_THROW(ToInt16(32767.5), OverflowError);
-    EXPECT_THROW(ToInt16(-32769), OverflowError);
-    EXPECT_THROW(ToInt16(std::nan("")), OverflowError);
-    EXPECT_THROW(ToInt32(2147483648.0), OverflowError);
     EXPECT_EQ(ToInt32(-2147483648.0), -2147483647 - 1);
-}
-
-TEST(IntegerConversion, IntGoesTowardMinusInfinity) {
+    for (double x : {32767.5, -32769.0, std::nan("")})
+        EXPECT_THROW(ToInt16(x), OverflowError) << x;
+    EXPECT_THROW(ToInt32(2147483648.0), OverflowError);
+    // Int goes toward minus infinity.
     EXPECT_EQ(IntFloor(2.9), 2);
     EXPECT_EQ(IntFloor(-2.1), -3);
     EXPECT_EQ(IntFloor(-3), -3);
 }
 
 TEST(NumberText, ParsesWhatTheProgramAccepts) {
-    EXPECT_EQ(ParseNumber(" 5 "), 5.0);
-    EXPECT_EQ(ParseNumber("-.5"), -0.5);
-    EXPECT_EQ(ParseNumber("+12."), 12.0);
-    EXPECT_EQ(ParseNumber("1E+15"), 1e15);
-    EXPECT_EQ(ParseNumber("2.5E-05"), 2.5e-5);
-    EXPECT_EQ(ParseNumber("1D3"), 1000.0);
-    EXPECT_FALSE(ParseNumber(""));
-    EXPECT_FALSE(ParseNumber("None"));
-    EXPECT_FALSE(ParseNumber("."));
-    EXPECT_FALSE(ParseNumber("5 6"));
-    EXPECT_FALSE(ParseNumber("1E"));
-    EXPECT_FALSE(ParseNumber("12abc"));
+    const std::pair<const char*, double> numbers[] = {{" 5 ", 5.0},        {"-.5", -0.5},
+                                                      {"+12.", 12.0},      {"1E+15", 1e15},
+                                                      {"2.5E-05", 2.5e-5}, {"1D3", 1000.0}};
+    for (const auto& [text, expected] : numbers)
+        EXPECT_EQ(ParseNumber(text), expected) << text;
+    for (const char* text : {"", "None", ".", "5 6", "1E", "12abc"})
+        EXPECT_FALSE(ParseNumber(text)) << text;
     EXPECT_THROW(TextToNumber("abc"), ConversionError);
     EXPECT_EQ(TextToInt16("40.5"), 40);
     EXPECT_THROW(TextToInt16("40000"), OverflowError);
 }
 
-TEST(DigitPattern, WritesOnlySignificantHashDigits) {
-    EXPECT_EQ(FormatPattern(0, "#####.0"), ".0");
-    EXPECT_EQ(FormatPattern(1234.56, "#####.0"), "1234.6");
-    EXPECT_EQ(FormatPattern(123456.7, "#####.0"), "123456.7");  // wider than the pattern: whole
-    EXPECT_EQ(FormatPattern(0.5, "#####.#0"), ".50");
-    EXPECT_EQ(FormatPattern(1523.25, "#####.#0"), "1523.25");
-    EXPECT_EQ(FormatPattern(0, "####0"), "0");
-    EXPECT_EQ(FormatPattern(1234.6, "####0"), "1235");
-    EXPECT_EQ(FormatPattern(0, "##"), "");
-    EXPECT_EQ(FormatPattern(7, "##"), "7");
-    EXPECT_EQ(FormatPattern(0, "#####"), "");
-    EXPECT_EQ(FormatPattern(0.25, "#.0"), ".3");
-}
-
-TEST(DigitPattern, WritesRequiredZeros) {
-    EXPECT_EQ(FormatPattern(0.08, "0.000"), "0.080");
-    EXPECT_EQ(FormatPattern(-1, "#.##0"), "-1.000");
-    EXPECT_EQ(FormatPattern(2.345, "#.##0"), "2.345");
-    EXPECT_EQ(FormatPattern(0.5, "0.##0"), "0.500");
-    EXPECT_EQ(FormatPattern(1.2, "0.###0"), "1.2000");
-    EXPECT_EQ(FormatPattern(0.001234, "0.####0"), "0.00123");
-    EXPECT_EQ(FormatPattern(-12.5, "#0.####0"), "-12.50000");
-    EXPECT_EQ(FormatPattern(0.5, "0.00"), "0.50");
-    EXPECT_EQ(FormatPattern(12.345, "####0.00"), "12.35");
-    EXPECT_EQ(FormatPattern(3, "####0.0"), "3.0");
-    EXPECT_EQ(FormatPattern(99.96, "###.#0"), "99.96");
-    EXPECT_EQ(FormatPattern(12.04, "##.0"), "12.0");
-    EXPECT_EQ(FormatPattern(0.04, "#.#0"), ".04");
-}
-
-TEST(DigitPattern, RoundsHalvesAwayFromZeroInDecimal) {
-    EXPECT_EQ(FormatPattern(0.125, "0.00"), "0.13");
-    EXPECT_EQ(FormatPattern(1.005, "0.00"), "1.01");  // 1.00499999... in binary
-    EXPECT_EQ(FormatPattern(-0.125, "0.00"), "-0.13");
-    EXPECT_EQ(FormatPattern(9.9996, "0.000"), "10.000");
-    EXPECT_EQ(FormatPattern(-0.0001, "0.00"), "0.00");
+TEST(DigitPattern, WritesSignificantHashDigitsRequiredZerosAndRoundsHalvesAway) {
+    struct Row {
+        double value;
+        const char* pattern;
+        const char* expected;
+    };
+    const Row rows[] = {
+        // "#" writes only significant digits; a number wider than the pattern stays whole.
+        {0, "#####.0", ".0"},
+        {1234.56, "#####.0", "1234.6"},
+        {123456.7, "#####.0", "123456.7"},
+        {0.5, "#####.#0", ".50"},
+        {1523.25, "#####.#0", "1523.25"},
+        {0, "####0", "0"},
+        {1234.6, "####0", "1235"},
+        {0, "##", ""},
+        {7, "##", "7"},
+        {0, "#####", ""},
+        {0.25, "#.0", ".3"},
+        {0.04, "#.#0", ".04"},
+        {12.04, "##.0", "12.0"},
+        // "0" writes its digit always.
+        {0.08, "0.000", "0.080"},
+        {-1, "#.##0", "-1.000"},
+        {2.345, "#.##0", "2.345"},
+        {0.5, "0.##0", "0.500"},
+        {1.2, "0.###0", "1.2000"},
+        {0.001234, "0.####0", "0.00123"},
+        {-12.5, "#0.####0", "-12.50000"},
+        {12.345, "####0.00", "12.35"},
+        {3, "####0.0", "3.0"},
+        {99.96, "###.#0", "99.96"},
+        // Halves round away from zero in decimal: 1.005 is 1.00499999... in binary.
+        {0.125, "0.00", "0.13"},
+        {1.005, "0.00", "1.01"},
+        {-0.125, "0.00", "-0.13"},
+        {9.9996, "0.000", "10.000"},
+        {-0.0001, "0.00", "0.00"}};
+    for (const Row& row : rows)
+        EXPECT_EQ(FormatPattern(row.value, row.pattern), row.expected)
+            << row.value << " as " << row.pattern;
 }
 
 TEST(TextField, RightAlignsAndKeepsLongTextWhole) {
@@ -98,19 +91,17 @@ TEST(TextField, RightAlignsAndKeepsLongTextWhole) {
 }
 
 TEST(PrintedNumber, HasSignPositionAndTrailingBlank) {
-    EXPECT_EQ(PrintedNumber(5), " 5 ");
-    EXPECT_EQ(PrintedNumber(-5), "-5 ");
-    EXPECT_EQ(PrintedNumber(0.5), " .5 ");
-    EXPECT_EQ(PrintedNumber(-0.5), "-.5 ");
-    EXPECT_EQ(PrintedNumber(0), " 0 ");
-    EXPECT_EQ(PlainNumber(1523.25), "1523.25");
-    EXPECT_EQ(PlainNumber(0.001), ".001");
-    EXPECT_EQ(PlainNumber(0.0001), "1E-04");
-    EXPECT_EQ(PlainNumber(-2.5e-5), "-2.5E-05");
-    EXPECT_EQ(PlainNumber(1e15), "1E+15");
-    EXPECT_EQ(PlainNumber(123456789012345), "123456789012345");
-    EXPECT_EQ(PlainNumber(0.1 + 0.2), ".3");  // fifteen significant digits
-    EXPECT_EQ(PlainNumber(357.3458), "357.3458");
+    const std::pair<double, const char*> printed[] = {
+        {5, " 5 "}, {-5, "-5 "}, {0.5, " .5 "}, {-0.5, "-.5 "}, {0, " 0 "}};
+    for (const auto& [x, expected] : printed)
+        EXPECT_EQ(PrintedNumber(x), expected) << x;
+    // Fifteen significant digits: 0.1 + 0.2 is .3.
+    const std::pair<double, const char*> plain[] = {
+        {1523.25, "1523.25"},  {0.001, ".001"},       {0.0001, "1E-04"},
+        {-2.5e-5, "-2.5E-05"}, {1e15, "1E+15"},       {123456789012345, "123456789012345"},
+        {0.1 + 0.2, ".3"},     {357.3458, "357.3458"}};
+    for (const auto& [x, expected] : plain)
+        EXPECT_EQ(PlainNumber(x), expected) << x;
 }
 
 TEST(PrintedNumber, ReadsBackToTheSameValue) {

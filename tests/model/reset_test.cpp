@@ -29,12 +29,8 @@ Project ProjectInUse() {
     p.syntheticTrace = {0.1, 0.2, 0.3};
     p.horizonTimes[1] = 0.5;
     p.horizonCount = 3;
-    p.horizonNames[1] = "start of log";
-    p.horizonNames[2] = "Top Reef";
-    p.horizonNames[3] = "end of log";
-    p.horizonDepths[1] = Value(1000);
-    p.horizonDepths[2] = Value(1010);
-    p.horizonDepths[3] = Value(1020);
+    p.horizonNames = {"", "start of log", "Top Reef", "end of log"};
+    p.horizonDepths = {Value(), Value(1000), Value(1010), Value(1020)};
     p.velocitySurveyCount = 2;
     p.velocitySurveyDepths[1] = 500;
     p.velocitySurveyTimes[1] = 0.2;
@@ -47,67 +43,55 @@ Project ProjectInUse() {
     return p;
 }
 
+TEST(ResetProject, ClearsEverythingButFirstSampleTimeAndScreenCorrection) {
+    Project p = ProjectInUse();
+    EXPECT_TRUE(ResetProject(p, MemorySettingsStore()).empty());
+    EXPECT_EQ(p.firstSampleTime, 0.125);
+    EXPECT_EQ(p.screenCorrection, Value(1.1));
+    // Apart from those two, a project in use resets to what a new record resets to.
+    Project fresh;
+    ResetProject(fresh, MemorySettingsStore());
+    fresh.firstSampleTime = p.firstSampleTime;
+    fresh.screenCorrection = p.screenCorrection;
+    EXPECT_EQ(p, fresh);
+}
+
 TEST(ResetProject, OnAMachineWithNothingSavedGivesAnEmptyEnglishProject) {
     Project p = ProjectInUse();
-    const MemorySettingsStore nothingSaved;
-    EXPECT_TRUE(ResetProject(p, nothingSaved).empty());
-
+    ResetProject(p, MemorySettingsStore());
     const std::vector<double> elevenZeros(11, 0.0);
     EXPECT_EQ(p.lastSampleIndex, 0);
-    EXPECT_EQ(p.timeDepth, elevenZeros);
-    EXPECT_EQ(p.timeSonic, elevenZeros);
-    EXPECT_EQ(p.timeDensity, elevenZeros);
-    EXPECT_EQ(p.intervalVelocity, elevenZeros);
-    EXPECT_EQ(p.syntheticTrace, elevenZeros);
+    for (const auto* log :
+         {&p.timeDepth, &p.timeSonic, &p.timeDensity, &p.intervalVelocity, &p.syntheticTrace}) {
+        EXPECT_EQ(*log, elevenZeros);
+    }
     EXPECT_EQ(p.reflectionCoefficients.First(), 0);
     EXPECT_EQ(p.reflectionCoefficients.Last(), 10);
-    for (int i = 0; i <= 10; ++i) {
-        EXPECT_EQ(p.reflectionCoefficients[i], 0.0);
-    }
-
+    EXPECT_EQ(p.reflectionCoefficients[10], 0.0);
     EXPECT_EQ(p.wellName, "");
-    for (const std::string& line : p.wellLocation) {
-        EXPECT_EQ(line, "");
-    }
+    EXPECT_EQ(p.wellLocation[5], "");
     EXPECT_EQ(p.kbElevation.Number(), 0);
-    EXPECT_EQ(p.glElevation.Number(), 0);
-    EXPECT_EQ(p.datumElevation.Number(), 0);
     EXPECT_EQ(p.velocitySurveyDatumElevation.Number(), 0);
     EXPECT_EQ(p.velocitySurveyCount, 0);
     EXPECT_EQ(p.velocitySurveyDepths[1], 0);
-    EXPECT_EQ(p.velocitySurveyTimes[1], 0);
     EXPECT_EQ(p.horizonTimes[1], 0);
-
+    // The log ends are preset while the horizon count stays zero.
+    EXPECT_EQ(p.horizonCount, 0);
+    EXPECT_EQ(p.horizonNames[1], "start of log");
+    EXPECT_EQ(p.horizonDepths[1], Value(0));
+    EXPECT_EQ(p.horizonNames[2], "end of log");
+    EXPECT_EQ(p.horizonDepths[2], Value(0));
+    EXPECT_TRUE(p.horizonDepths[3].IsEmpty());
     // The saved defaults.
     EXPECT_EQ(p.measurementUnits, kEnglish);
     EXPECT_EQ(p.datumType, kStartOfLog);
     EXPECT_EQ(p.datumVelocity.Number(), 7000);
     EXPECT_EQ(p.sampleIntervalUs, 1000);
     EXPECT_TRUE(p.importChoicesEnabled);
-
     EXPECT_FALSE(p.projectChanged);
     EXPECT_FALSE(p.synthDisplayed);
     EXPECT_EQ(p.projectFileName, "*.tsp");
     EXPECT_EQ(p.leftMarginInches, 0.5);
-}
-
-TEST(ResetProject, PresetsTheLogEndsWhileTheHorizonCountStaysZero) {
-    Project p = ProjectInUse();
-    ResetProject(p, MemorySettingsStore());
-    EXPECT_EQ(p.horizonCount, 0);
-    EXPECT_EQ(p.horizonNames[1], "start of log");
-    EXPECT_EQ(p.horizonDepths[1], Value(0));
-    EXPECT_EQ(p.horizonNames[2], "end of log");
-    EXPECT_EQ(p.horizonDepths[2], Value(0));
-    EXPECT_EQ(p.horizonNames[3], "");
-    EXPECT_TRUE(p.horizonDepths[3].IsEmpty());
-}
-
-TEST(ResetProject, LeavesFirstSampleTimeAndScreenCorrectionAlone) {
-    Project p = ProjectInUse();
-    ResetProject(p, MemorySettingsStore());
-    EXPECT_EQ(p.firstSampleTime, 0.125);
-    EXPECT_EQ(p.screenCorrection, Value(1.1));
 }
 
 TEST(ResetProject, KeepsTheDatumVelocityOnlyThroughTheSettings) {

@@ -9,71 +9,6 @@
 namespace tessarin {
 namespace {
 
-TEST(Settings, NothingSavedGivesTheDefaults) {
-    const MemorySettingsStore store;
-    Project p;
-    // Start from values unlike every default, so each default is seen being applied.
-    p.datumType = kSpecifiedDatum;
-    p.measurementUnits = kMetric;
-    p.locationType = kGeneralLocation;
-    p.impedanceType = kSonicDensity;
-    p.applyVelocitySurvey = true;
-    p.sampleRateIndex = 2;
-    p.sampleIntervalUs = 250;
-    p.plotFontName = "Courier";
-    p.plotFontBold = true;
-    p.plotFontItalic = true;
-    p.traceCount = 9;
-    p.agcWindow = "0.5";
-    p.waveletType = kRickerWavelet;
-    p.velocityLogWidth = p.densityLogWidth = p.logPenWidth = p.gridPenWidth = 3;
-    p.timingLinesPer100ms = p.depthTickInterval = 10;
-
-    EXPECT_TRUE(ReadSettings(p, store).empty());
-
-    EXPECT_EQ(p.datumType, kStartOfLog);
-    EXPECT_EQ(p.datumVelocity, Value::Text("7000"));
-    EXPECT_EQ(p.measurementUnits, kEnglish);
-    EXPECT_EQ(p.locationType, kTownshipRange);
-    EXPECT_EQ(p.impedanceType, kSonicOnly);
-    EXPECT_FALSE(p.applyVelocitySurvey);
-    EXPECT_EQ(p.sampleRateIndex, 0);
-    EXPECT_EQ(p.sampleIntervalUs, 1000);
-    EXPECT_EQ(p.plotFontName, "Arial");
-    EXPECT_FALSE(p.plotFontBold);
-    EXPECT_FALSE(p.plotFontItalic);
-    EXPECT_EQ(p.timeScale, Value::Text("5"));
-    EXPECT_EQ(p.tracesPerUnit, Value::Text("10"));
-    EXPECT_EQ(p.traceCount, 5);
-    EXPECT_EQ(p.amplitudeScale, Value::Text("0.5"));
-    EXPECT_EQ(p.agcWindow, "None");
-    EXPECT_EQ(p.waveletType, kBandpassWavelet);
-    EXPECT_EQ(p.lowCut, Value::Text("5"));
-    EXPECT_EQ(p.lowPass, Value::Text("15"));
-    EXPECT_EQ(p.highPass, Value::Text("40"));
-    EXPECT_EQ(p.highCut, Value::Text("60"));
-    EXPECT_EQ(p.phaseDegrees, Value::Text("0"));
-    EXPECT_EQ(p.waveletLength, Value::Text("0.16"));
-    EXPECT_EQ(p.velocityLogWidth, 1440);
-    EXPECT_EQ(p.densityLogWidth, 720);
-    EXPECT_EQ(p.logPenWidth, 1);
-    EXPECT_EQ(p.gridPenWidth, 1);
-    EXPECT_EQ(p.timingLinesPer100ms, 1);
-    EXPECT_EQ(p.depthTickInterval, 100);
-
-    const StartupSettings startup = ReadStartupSettings(store);
-    EXPECT_FALSE(startup.toolbarHelp);
-    EXPECT_EQ(startup.screenFactor.Number(), 1);
-}
-
-TEST(Settings, ReadingWritesNothingBack) {
-    MemorySettingsStore store;
-    Project p;
-    ReadSettings(p, store);
-    ReadStartupSettings(store);
-    EXPECT_TRUE(store.Values().empty());
-}
-
 // A project that differs from the defaults in every saved field.
 Project CustomisedProject() {
     Project p;
@@ -110,6 +45,49 @@ Project CustomisedProject() {
     return p;
 }
 
+TEST(Settings, NothingSavedGivesTheDefaults) {
+    MemorySettingsStore store;
+    Project p = CustomisedProject();  // so each default is seen being applied
+    p.plotFontItalic = true;
+
+    EXPECT_TRUE(ReadSettings(p, store).empty());
+
+    EXPECT_EQ(p.datumType, kStartOfLog);
+    EXPECT_EQ(p.datumVelocity, Value::Text("7000"));
+    EXPECT_EQ(p.measurementUnits, kEnglish);
+    EXPECT_EQ(p.locationType, kTownshipRange);
+    EXPECT_EQ(p.impedanceType, kSonicOnly);
+    EXPECT_FALSE(p.applyVelocitySurvey);
+    EXPECT_EQ(p.sampleRateIndex, 0);
+    EXPECT_EQ(p.sampleIntervalUs, 1000);
+    EXPECT_EQ(p.plotFontName, "Arial");
+    EXPECT_FALSE(p.plotFontBold);
+    EXPECT_FALSE(p.plotFontItalic);
+    EXPECT_EQ(p.timeScale, Value::Text("5"));
+    EXPECT_EQ(p.tracesPerUnit, Value::Text("10"));
+    EXPECT_EQ(p.traceCount, 5);
+    EXPECT_EQ(p.amplitudeScale, Value::Text("0.5"));
+    EXPECT_EQ(p.agcWindow, "None");
+    EXPECT_EQ(p.waveletType, kBandpassWavelet);
+    EXPECT_EQ(p.lowCut, Value::Text("5"));
+    EXPECT_EQ(p.lowPass, Value::Text("15"));
+    EXPECT_EQ(p.highPass, Value::Text("40"));
+    EXPECT_EQ(p.highCut, Value::Text("60"));
+    EXPECT_EQ(p.phaseDegrees, Value::Text("0"));
+    EXPECT_EQ(p.waveletLength, Value::Text("0.16"));
+    EXPECT_EQ(p.velocityLogWidth, 1440);
+    EXPECT_EQ(p.densityLogWidth, 720);
+    EXPECT_EQ(p.logPenWidth, 1);
+    EXPECT_EQ(p.gridPenWidth, 1);
+    EXPECT_EQ(p.timingLinesPer100ms, 1);
+    EXPECT_EQ(p.depthTickInterval, 100);
+
+    const StartupSettings startup = ReadStartupSettings(store);
+    EXPECT_FALSE(startup.toolbarHelp);
+    EXPECT_EQ(startup.screenFactor.Number(), 1);
+    EXPECT_TRUE(store.Values().empty());  // reading writes nothing back
+}
+
 TEST(Settings, WritesEveryKeyInOrderAsText) {
     MemorySettingsStore store;
     WriteSettings(CustomisedProject(), true, store);
@@ -143,8 +121,7 @@ TEST(Settings, WritesEveryKeyInOrderAsText) {
         {"Log Curve Pen Width", "2"},
         {"Log Grid Pen Width", "3"},
         {"Timing Lines", "5"},
-        {"Depth Ticks", "50"},
-    };
+        {"Depth Ticks", "50"}};
     ASSERT_EQ(store.WriteOrder().size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(store.WriteOrder()[i], expected[i].first) << "position " << i;
@@ -167,18 +144,6 @@ TEST(Settings, SavedSettingsReadBackIntoTheRecord) {
     const StartupSettings startup = ReadStartupSettings(store);
     EXPECT_FALSE(startup.toolbarHelp);
     EXPECT_EQ(startup.screenFactor, Value::Text("1.05"));
-}
-
-TEST(Settings, TruthValuesAcceptMinusOneAndOne) {
-    MemorySettingsStore store;
-    store.Write("bold", "-1");
-    store.Write("italic", "1");
-    store.Write("Toolbar Help", "1");
-    Project p;
-    ReadSettings(p, store);
-    EXPECT_TRUE(p.plotFontBold);
-    EXPECT_TRUE(p.plotFontItalic);
-    EXPECT_TRUE(ReadStartupSettings(store).toolbarHelp);
 }
 
 TEST(Settings, AStoredNonNumberIsReportedAndTheDefaultUsed) {
@@ -218,14 +183,20 @@ TEST(Settings, AStoredNonNumberIsReportedAndTheDefaultUsed) {
     EXPECT_EQ(startup.screenFactor.Number(), 1);
 }
 
-TEST(Settings, IntegerKeysRoundHalvesToEven) {
+TEST(Settings, IntegerKeysRoundHalvesToEvenAndTruthValuesAcceptMinusOneAndOne) {
     MemorySettingsStore store;
     store.Write("Number of Traces", "6.5");
     store.Write("Velocity Log Grid Width", " 1000.5 ");
+    store.Write("bold", "-1");
+    store.Write("italic", "1");
+    store.Write("Toolbar Help", "1");
     Project p;
     EXPECT_TRUE(ReadSettings(p, store).empty());
     EXPECT_EQ(p.traceCount, 6);
     EXPECT_EQ(p.velocityLogWidth, 1000);
+    EXPECT_TRUE(p.plotFontBold);
+    EXPECT_TRUE(p.plotFontItalic);
+    EXPECT_TRUE(ReadStartupSettings(store).toolbarHelp);
 }
 
 }  // namespace
