@@ -11,7 +11,7 @@ namespace {
 
 // Removes what a test saved, so the tests do not see each other's settings.
 class QtSettingsStoreTest : public ::testing::Test {
-  protected:
+protected:
     void TearDown() override {
         QSettings settings(QStringLiteral("Tessarin"), QStringLiteral("Tessarin"));
         settings.remove(QStringLiteral("Startup"));
