@@ -3,8 +3,64 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenuBar>
+#include <vector>
 
 namespace tessarin {
+namespace {
+
+// One menu item by its name and caption; a null name is a separator line.
+struct ItemSpec {
+    const char* name;
+    const char* caption;
+};
+
+// A submenu of exclusive choices; the item whose value equals the record's field is checked.
+struct ChoiceSpec {
+    const char* name;
+    const char* caption;
+    std::vector<ItemSpec> items;
+    std::vector<int> values;
+};
+
+const std::vector<ItemSpec> kFileItems = {
+    {"mnunewproj", "&New Project"},
+    {"mnuopenproj", "&Open Project..."},
+    {"mnusaveproj", "&Save Project As..."},
+    {nullptr, nullptr},
+    {"mnusavetrace", "&Export Data"},
+    {"mnusgyibm", "Export SG&Y (IBM 32 bit float)"},
+    {"mnubitmap", "Save &Bitmap"},
+    {nullptr, nullptr},
+    {"mnuprintset", "Printer Set&up"},
+    {"mnucalc", "&Display Synthetic"},
+    {"mnuprint", "&Print Synthetic"},
+    {nullptr, nullptr},
+    {"mnuexit", "E&xit"},
+};
+
+const std::vector<ItemSpec> kDataItems = {
+    {"mnuwellinfo", "Well and Datum &Information"},
+    {"mnusonic", "Import Sonic/Density &Logs"},
+    {"mnutopedit", "Define &Horizons"},
+    {"mnuselwave", "Select &Wavelet"},
+    {"mnuscales", "Set &Scales and AGC"},
+};
+
+const std::vector<ItemSpec> kPreferenceItems = {
+    {"mnutoolhelp", "&Toolbar Help"},
+    {"mnufont", "&Font"},
+    {"mnusaveini", "&Save Settings"},
+    {"mnuscrcor", "S&creen Scale Correction"},
+};
+
+const std::vector<ItemSpec> kHelpItems = {
+    {"mnucontents", "&Contents"},
+    {"mnuhoh", "&Help on Help"},
+    {nullptr, nullptr},
+    {"mnuabout", "&About"},
+};
+
+}  // namespace
 
 MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent), project_(project) {
     setObjectName(QStringLiteral("Form1"));
@@ -23,103 +79,90 @@ QMenu* MainWindow::AddMenu(const QString& name, const QString& caption) {
     return menu;
 }
 
-QAction* MainWindow::AddItem(QMenu* menu, const QString& name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
+static void AddItems(QMenu* menu, const std::vector<ItemSpec>& items,
+                     QAction* (*add)(QMenu*, const ItemSpec&)) {
+    for (const ItemSpec& item : items) {
+        if (item.name == nullptr) {
+            menu->addSeparator();
+        } else {
+            add(menu, item);
+        }
+    }
+}
+
+static QAction* AddDisabledItem(QMenu* menu, const ItemSpec& item) {
+    QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QString::fromUtf8(item.name));
     // Commands come alive as their dialogs and computations are wired to them.
     action->setEnabled(false);
     return action;
 }
 
-// A submenu of exclusive choices, the first `checkedIndex` one checked.
-static void AddChoiceMenu(QMenu* parent, const QString& name, const QString& caption,
-                          const QStringList& itemNames, const QStringList& captions,
-                          int checkedIndex) {
-    QMenu* sub = parent->addMenu(caption);
-    sub->setObjectName(name);
-    sub->menuAction()->setObjectName(name);
+static void AddChoiceMenu(QMenu* parent, const ChoiceSpec& choice, int current) {
+    QMenu* sub = parent->addMenu(QString::fromUtf8(choice.caption));
+    sub->setObjectName(QString::fromUtf8(choice.name));
+    sub->menuAction()->setObjectName(QString::fromUtf8(choice.name));
     auto* group = new QActionGroup(sub);
-    for (int i = 0; i < itemNames.size(); ++i) {
-        QAction* action = sub->addAction(captions[i]);
-        action->setObjectName(itemNames[i]);
+    for (std::size_t i = 0; i < choice.items.size(); ++i) {
+        QAction* action = AddDisabledItem(sub, choice.items[i]);
         action->setCheckable(true);
-        action->setChecked(i == checkedIndex);
-        action->setEnabled(false);
+        action->setChecked(choice.values[i] == current);
         group->addAction(action);
     }
 }
 
 void MainWindow::BuildMenus() {
-    QMenu* file = AddMenu(QStringLiteral("mnufile"), QStringLiteral("&File"));
-    AddItem(file, QStringLiteral("mnunewproj"), QStringLiteral("&New Project"));
-    AddItem(file, QStringLiteral("mnuopenproj"), QStringLiteral("&Open Project..."));
-    AddItem(file, QStringLiteral("mnusaveproj"), QStringLiteral("&Save Project As..."));
-    file->addSeparator();
-    AddItem(file, QStringLiteral("mnusavetrace"), QStringLiteral("&Export Data"));
-    AddItem(file, QStringLiteral("mnusgyibm"), QStringLiteral("Export SG&Y (IBM 32 bit float)"));
-    AddItem(file, QStringLiteral("mnubitmap"), QStringLiteral("Save &Bitmap"));
-    file->addSeparator();
-    AddItem(file, QStringLiteral("mnuprintset"), QStringLiteral("Printer Set&up"));
-    AddItem(file, QStringLiteral("mnucalc"), QStringLiteral("&Display Synthetic"));
-    AddItem(file, QStringLiteral("mnuprint"), QStringLiteral("&Print Synthetic"));
-    file->addSeparator();
-    QAction* exit = AddItem(file, QStringLiteral("mnuexit"), QStringLiteral("E&xit"));
+    AddItems(AddMenu(QStringLiteral("mnufile"), QStringLiteral("&File")), kFileItems,
+             AddDisabledItem);
+    QAction* exit = MenuAction(QStringLiteral("mnuexit"));
     exit->setEnabled(true);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* data = AddMenu(QStringLiteral("mnuoptions"), QStringLiteral("&Data"));
-    AddItem(data, QStringLiteral("mnuwellinfo"), QStringLiteral("Well and Datum &Information"));
-    AddItem(data, QStringLiteral("mnusonic"), QStringLiteral("Import Sonic/Density &Logs"));
-    AddItem(data, QStringLiteral("mnutopedit"), QStringLiteral("Define &Horizons"));
-    AddItem(data, QStringLiteral("mnuselwave"), QStringLiteral("Select &Wavelet"));
-    AddItem(data, QStringLiteral("mnuscales"), QStringLiteral("Set &Scales and AGC"));
-
-    QMenu* prefs = AddMenu(QStringLiteral("mnuprefs"), QStringLiteral("&Preferences"));
-    AddItem(prefs, QStringLiteral("mnutoolhelp"), QStringLiteral("&Toolbar Help"))
-        ->setCheckable(true);
-    AddItem(prefs, QStringLiteral("mnufont"), QStringLiteral("&Font"));
-    AddItem(prefs, QStringLiteral("mnusaveini"), QStringLiteral("&Save Settings"));
-    AddItem(prefs, QStringLiteral("mnuscrcor"), QStringLiteral("S&creen Scale Correction"));
+    AddItems(AddMenu(QStringLiteral("mnuoptions"), QStringLiteral("&Data")), kDataItems,
+             AddDisabledItem);
+    AddItems(AddMenu(QStringLiteral("mnuprefs"), QStringLiteral("&Preferences")), kPreferenceItems,
+             AddDisabledItem);
+    MenuAction(QStringLiteral("mnutoolhelp"))->setCheckable(true);
 
     QMenu* plot = AddMenu(QStringLiteral("mnuPlotParameters"), QStringLiteral("Plot Parameters"));
-    AddItem(plot, QStringLiteral("mnuVLGW"), QStringLiteral("Velocity Log Grid Width"));
-    AddItem(plot, QStringLiteral("mnuDLGW"), QStringLiteral("Density Log Grid Width"));
-    AddChoiceMenu(plot, QStringLiteral("mnuCPW"), QStringLiteral("Log Curve Pen Size"),
-                  {QStringLiteral("mnuPW1"), QStringLiteral("mnuPW2"), QStringLiteral("mnuPW3")},
-                  {QStringLiteral("Pen Width 1"), QStringLiteral("Pen Width 2"),
-                   QStringLiteral("Pen Width 3")},
-                  project_.logPenWidth - 1);
-    AddChoiceMenu(plot, QStringLiteral("mnuLGPW"), QStringLiteral("Log Grid Pen Size"),
-                  {QStringLiteral("mnuGPW1"), QStringLiteral("mnuGPW2"), QStringLiteral("mnuGPW3")},
-                  {QStringLiteral("Grid Pen Width 1"), QStringLiteral("Grid Pen Width 2"),
-                   QStringLiteral("Grid Pen Width 3")},
-                  project_.gridPenWidth - 1);
-    const int timingIndex = project_.timingLinesPer100ms == 10  ? 0
-                            : project_.timingLinesPer100ms == 5 ? 1
-                            : project_.timingLinesPer100ms == 2 ? 2
-                                                                : 3;
-    AddChoiceMenu(plot, QStringLiteral("mnuTL"), QStringLiteral("Timing Lines"),
-                  {QStringLiteral("mnuTL10"), QStringLiteral("mnuTL20"), QStringLiteral("mnuTL50"),
-                   QStringLiteral("mnuTL100")},
-                  {QStringLiteral("10 msec"), QStringLiteral("20 msec"), QStringLiteral("50 msec"),
-                   QStringLiteral("100 msec")},
-                  timingIndex);
-    const int tickIndex = project_.depthTickInterval == 10   ? 0
-                          : project_.depthTickInterval == 20 ? 1
-                          : project_.depthTickInterval == 50 ? 2
-                                                             : 3;
-    AddChoiceMenu(plot, QStringLiteral("mnuDPTICK"), QStringLiteral("Depth Ticks"),
-                  {QStringLiteral("mnuDP10"), QStringLiteral("mnuDP20"), QStringLiteral("mnuDP50"),
-                   QStringLiteral("mnuDP100")},
-                  {QStringLiteral("10 units"), QStringLiteral("20 units"),
-                   QStringLiteral("50 units"), QStringLiteral("100 units")},
-                  tickIndex);
+    AddItems(plot, {{"mnuVLGW", "Velocity Log Grid Width"}, {"mnuDLGW", "Density Log Grid Width"}},
+             AddDisabledItem);
+    AddChoiceMenu(
+        plot,
+        {"mnuCPW",
+         "Log Curve Pen Size",
+         {{"mnuPW1", "Pen Width 1"}, {"mnuPW2", "Pen Width 2"}, {"mnuPW3", "Pen Width 3"}},
+         {1, 2, 3}},
+        project_.logPenWidth);
+    AddChoiceMenu(plot,
+                  {"mnuLGPW",
+                   "Log Grid Pen Size",
+                   {{"mnuGPW1", "Grid Pen Width 1"},
+                    {"mnuGPW2", "Grid Pen Width 2"},
+                    {"mnuGPW3", "Grid Pen Width 3"}},
+                   {1, 2, 3}},
+                  project_.gridPenWidth);
+    AddChoiceMenu(plot,
+                  {"mnuTL",
+                   "Timing Lines",
+                   {{"mnuTL10", "10 msec"},
+                    {"mnuTL20", "20 msec"},
+                    {"mnuTL50", "50 msec"},
+                    {"mnuTL100", "100 msec"}},
+                   {10, 5, 2, 1}},
+                  project_.timingLinesPer100ms);
+    AddChoiceMenu(plot,
+                  {"mnuDPTICK",
+                   "Depth Ticks",
+                   {{"mnuDP10", "10 units"},
+                    {"mnuDP20", "20 units"},
+                    {"mnuDP50", "50 units"},
+                    {"mnuDP100", "100 units"}},
+                   {10, 20, 50, 100}},
+                  project_.depthTickInterval);
 
-    QMenu* help = AddMenu(QStringLiteral("mnuhelp"), QStringLiteral("&Help"));
-    AddItem(help, QStringLiteral("mnucontents"), QStringLiteral("&Contents"));
-    AddItem(help, QStringLiteral("mnuhoh"), QStringLiteral("&Help on Help"));
-    help->addSeparator();
-    AddItem(help, QStringLiteral("mnuabout"), QStringLiteral("&About"));
+    AddItems(AddMenu(QStringLiteral("mnuhelp"), QStringLiteral("&Help")), kHelpItems,
+             AddDisabledItem);
 }
 
 }  // namespace tessarin

@@ -22,7 +22,6 @@ public:
 private:
     void BuildMenus();
     QMenu* AddMenu(const QString& name, const QString& caption);
-    QAction* AddItem(QMenu* menu, const QString& name, const QString& caption);
 
     Project& project_;
 };
