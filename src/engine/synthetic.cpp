@@ -71,6 +71,22 @@ int WaveletHalfLength(double length, int sampleIntervalUs) {
     return ToInt16(samples);
 }
 
+// Interval velocity at each sample: 1000000 / sonic (microseconds per foot or metre gives feet or
+// metres per second).
+static std::vector<double> IntervalVelocities(const Project& p) {
+    const int n = p.lastSampleIndex;
+    std::vector<double> v(static_cast<std::size_t>(n) + 1);
+    for (int i = 0; i <= n; ++i) {
+        const double sonic = At(p.timeSonic, i);
+        if (sonic == 0.0) {
+            throw Error("The sonic log is 0 at sample " + std::to_string(i) + DepthAt(p, i) +
+                        ": no interval velocity can be computed there.");
+        }
+        v[static_cast<std::size_t>(i)] = 1000000.0 / sonic;
+    }
+    return v;
+}
+
 void ComputeReflectivity(Project& p) {
     const int n = p.lastSampleIndex;
     RequireSamples(p.timeSonic, n, "sonic log");
@@ -80,29 +96,11 @@ void ComputeReflectivity(Project& p) {
     }
     const int h = WaveletHalfLength(p);
 
+    const std::vector<double> v = IntervalVelocities(p);
     double maxAbsReflection = 0.0001;
-    double maxVelocity = 0;
-    double minVelocity = 100000;
     double maxDensity = 0;
     double minDensity = 5;
     OffsetArray rc(-h, n + 10 + h);
-
-    std::vector<double> v(static_cast<std::size_t>(n) + 1);
-    for (int i = 0; i <= n; ++i) {
-        const double sonic = At(p.timeSonic, i);
-        if (sonic == 0.0) {
-            throw Error("The sonic log is 0 at sample " + std::to_string(i) + DepthAt(p, i) +
-                        ": no interval velocity can be computed there.");
-        }
-        const double velocity = 1000000.0 / sonic;
-        v[static_cast<std::size_t>(i)] = velocity;
-        if (velocity < minVelocity) {
-            minVelocity = velocity;
-        }
-        if (velocity > maxVelocity) {
-            maxVelocity = velocity;
-        }
-    }
 
     for (int i = 0; i < n; ++i) {
         const double v0 = At(v, i);
@@ -130,10 +128,11 @@ void ComputeReflectivity(Project& p) {
     }
     rc[n] = 0;
 
-    p.intervalVelocity = std::move(v);
+    // The velocity range starts from 100000 and 0, so it stays there for velocities beyond.
+    p.minVelocity = std::min(100000.0, *std::min_element(v.begin(), v.end()));
+    p.maxVelocity = std::max(0.0, *std::max_element(v.begin(), v.end()));
+    p.intervalVelocity = v;
     p.reflectionCoefficients = std::move(rc);
-    p.minVelocity = minVelocity;
-    p.maxVelocity = maxVelocity;
     p.minDensity = minDensity;
     p.maxDensity = maxDensity;
     p.maxAbsReflection = maxAbsReflection;
@@ -172,9 +171,9 @@ void ConvolveWavelet(Project& p) {
     }
 }
 
-void ApplyAgc(Project& p) {
-    const int n = p.lastSampleIndex;
-    RequireSamples(p.syntheticTrace, n, "synthetic trace");
+// A quarter of the AGC window in samples: 250 x window x 1000 / (2 x sampleIntervalUs), halves
+// to even.
+static int AgcQuarterWindow(const Project& p) {
     const auto window = ParseNumber(p.agcWindow);
     if (!window) {
         throw Error("The AGC window \"" + p.agcWindow +
@@ -187,7 +186,13 @@ void ApplyAgc(Project& p) {
     if (RoundHalfEven(quarter) > 32767) {
         throw Error("The AGC window " + p.agcWindow + " s is too long.");
     }
-    const int m = ToInt16(quarter);
+    return ToInt16(quarter);
+}
+
+void ApplyAgc(Project& p) {
+    const int n = p.lastSampleIndex;
+    RequireSamples(p.syntheticTrace, n, "synthetic trace");
+    const int m = AgcQuarterWindow(p);
     if (2 * m >= n) {
         return;  // the window covers the whole trace
     }
