@@ -100,7 +100,8 @@ TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
     const std::string sample = DataFile("sample.las");
     const std::pair<std::string, std::string> failures[] = {
         {"--sonic " + DataFile("sample_wrapped.las"),
-         "LAS file is in the wrapped mode.\n\nTessarin does not support the LAS wrapped mode.   "
+         // The message box's two paragraphs arrive as one line.
+         "LAS file is in the wrapped mode. Tessarin does not support the LAS wrapped mode.   "
          "Please use an LAS utility, such as REFORMAT.EXE available from the Canadian Well "
          "Logging Society to format this LAS file in the unwrapped mode.\n"},
         {"--sonic " + DataFile("missing_a_section.las"),

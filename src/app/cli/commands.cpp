@@ -1,11 +1,21 @@
 #include "cli/commands.h"
 
+#include <regex>
+
 namespace tessarin::cli {
 
 int RunWavelet(const std::vector<std::string>& arguments);
 int RunInfoCommand(const std::vector<std::string>& arguments);
 int RunImport(const std::vector<std::string>& arguments);
 int RunExport(const std::vector<std::string>& arguments);
+
+std::string OneLine(const std::string& message) {
+    static const std::regex lineBreaks("[ \t]*[\r\n]+[ \t]*");
+    std::string line = std::regex_replace(message, lineBreaks, " ");
+    const auto first = line.find_first_not_of(' ');
+    const auto last = line.find_last_not_of(' ');
+    return first == std::string::npos ? std::string() : line.substr(first, last - first + 1);
+}
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {

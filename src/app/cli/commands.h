@@ -17,6 +17,11 @@ struct Command {
     int (*run)(const std::vector<std::string>& arguments);
 };
 
+// A message of the program's own, which may span lines (message boxes break them), as the one
+// line a failure prints on stderr: each run of line breaks and the blanks around it becomes one
+// blank.
+std::string OneLine(const std::string& message);
+
 // Every command the tool knows, in the order --help lists them.
 const std::vector<Command>& Commands();
 

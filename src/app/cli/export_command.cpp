@@ -129,7 +129,7 @@ int RunExport(const std::vector<std::string>& arguments) {
                 return kExitFailure;
             }
         } catch (const Error& e) {
-            std::cerr << kPrefix << args.Positional().front() << ": " << e.what() << "\n";
+            std::cerr << kPrefix << args.Positional().front() << ": " << OneLine(e.what()) << "\n";
             return kExitFailure;
         }
         project.screenCorrection = factor;
@@ -144,7 +144,7 @@ int RunExport(const std::vector<std::string>& arguments) {
                 PlanSegyTrace(project);  // a trace that cannot be written stops every file
             }
         } catch (const Error& e) {
-            std::cerr << kPrefix << e.what() << "\n";
+            std::cerr << kPrefix << OneLine(e.what()) << "\n";
             return kExitFailure;
         }
         if (WantsPicture(args)) {
@@ -155,7 +155,7 @@ int RunExport(const std::vector<std::string>& arguments) {
         try {
             WriteDataExports(project, exports);
         } catch (const Error& e) {
-            std::cerr << kPrefix << e.what() << "\n";
+            std::cerr << kPrefix << OneLine(e.what()) << "\n";
             return kExitFailure;
         }
         return kExitOk;

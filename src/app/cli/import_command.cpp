@@ -223,17 +223,6 @@ void LoadHorizons(Project& project, const std::string& path) {
 }
 
 // Messages break lines with CR LF for the message box; the terminal takes LF.
-std::string ForTheTerminal(const std::string& message) {
-    std::string text;
-    text.reserve(message.size());
-    for (char c : message) {
-        if (c != '\r') {
-            text += c;
-        }
-    }
-    return text;
-}
-
 int Import(const Args& args) {
     if (!args.Positional().empty()) {
         throw UsageError{"unexpected argument \"" + args.Positional().front() + "\""};
@@ -275,7 +264,7 @@ int RunImport(const std::vector<std::string>& arguments) {
         std::cerr << kPrefix << e.message << "\n";
         return kExitRefused;
     } catch (const Error& e) {
-        std::cerr << kPrefix << ForTheTerminal(e.what()) << "\n";
+        std::cerr << kPrefix << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
 }

@@ -142,7 +142,7 @@ int RunInfoCommand(const std::vector<std::string>& arguments) {
     try {
         ReadProjectFile(project, std::filesystem::path(path));
     } catch (const Error& e) {
-        std::cerr << e.what() << "\n";
+        std::cerr << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
     const Units units = UnitsOf(project);
