@@ -8,21 +8,11 @@
 #include <cmath>
 
 #include "engine/wavelet.h"
+#include "plot/gui_application.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_driver.h"
 
 namespace {
-
-// Fonts need the application object; the benchmark draws offscreen.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "render_benchmark";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QGuiApplication app(argc, argv);
-}
 
 tessarin::Project LongWell() {
     using namespace tessarin;
@@ -70,7 +60,7 @@ tessarin::Project LongWell() {
 }
 
 void BM_RecomputeAndRedraw(benchmark::State& state) {
-    EnsureApplication();
+    tessarin::EnsureGuiApplication("render_benchmark");
     tessarin::Project project = LongWell();
     tessarin::PlotState plot;
     plot.dateText = "01-02-2024";

@@ -7,6 +7,7 @@
 #include "model/error.h"
 #include "model/numeric.h"
 #include "plot/bitmap_export.h"
+#include "plot/gui_application.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_driver.h"
 
@@ -46,23 +47,12 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-void EnsureGuiApplication() {
-    if (QGuiApplication::instance()) {
-        return;
-    }
-    qInstallMessageHandler(QuietMessages);
-    static int argc = 1;
-    static char name[] = "tessarin-cli";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QGuiApplication app(argc, argv);
-}
-
 int WritePictures(Project& project, const Args& args, std::ostream& err,
                   const std::string& prefix) {
-    EnsureGuiApplication();
+    if (!QGuiApplication::instance()) {
+        qInstallMessageHandler(QuietMessages);
+        EnsureGuiApplication("tessarin-cli");
+    }
     PlotState state;
     PlotPicture picture;
     if (const auto failure = RecomputeAndDisplay(project, state, picture)) {

@@ -27,8 +27,4 @@ Value ScreenFactorOption(const Args& args, const Value& saved);
 // printed to `err` with `prefix`; returns the exit status.
 int WritePictures(Project& project, const Args& args, std::ostream& err, const std::string& prefix);
 
-// Makes sure the application object that fonts need exists; draws offscreen unless another
-// platform was chosen.
-void EnsureGuiApplication();
-
 }  // namespace tessarin::cli
