@@ -68,7 +68,7 @@ int WritePdf(Project& project, const Args& args, std::ostream& err, const std::s
     try {
         PrintDisplay(printer, project);
     } catch (const Error& e) {
-        err << prefix << OneLine(e.what()) << "\n";
+        err << prefix << "the synthetic cannot be printed: " << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
     return kExitOk;
