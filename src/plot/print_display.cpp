@@ -221,6 +221,21 @@ bool PageChosen(const QPrinter& printer, int pageNumber) {
            (printer.toPage() == 0 || pageNumber <= printer.toPage());
 }
 
+// The sheets to print, in the order the printer asks for: the chosen page range, first page
+// first or last page first.
+std::vector<std::size_t> ChosenSheets(const QPrinter& printer, std::size_t count) {
+    std::vector<std::size_t> chosen;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (PageChosen(printer, static_cast<int>(i) + 1)) {
+            chosen.push_back(i);
+        }
+    }
+    if (printer.pageOrder() == QPrinter::LastPageFirst) {
+        std::reverse(chosen.begin(), chosen.end());
+    }
+    return chosen;
+}
+
 }  // namespace
 
 std::string JoinLabel(const Project& project, const std::string& printedAt) {
@@ -234,11 +249,7 @@ PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
     // Laid out once before the printer is opened, so that a display that cannot be printed
     // leaves no empty document behind.
     std::vector<Sheet> sheets = display.Plan();
-    int chosen = 0;
-    for (std::size_t i = 0; i < sheets.size(); ++i) {
-        chosen += PageChosen(printer, static_cast<int>(i) + 1) ? 1 : 0;
-    }
-    if (chosen == 0) {
+    if (ChosenSheets(printer, sheets.size()).empty()) {
         throw Error("The print has " + std::to_string(sheets.size()) +
                     " pages; none of them was chosen.");
     }
@@ -251,10 +262,7 @@ PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
     const int pageCopies = printer.collateCopies() ? 1 : copies;
     bool started = false;
     for (int d = 0; d < documentCopies; ++d) {
-        for (std::size_t i = 0; i < sheets.size(); ++i) {
-            if (!PageChosen(printer, static_cast<int>(i) + 1)) {
-                continue;
-            }
+        for (const std::size_t i : ChosenSheets(printer, sheets.size())) {
             for (int c = 0; c < pageCopies; ++c) {
                 if (started) {
                     surface.NewSheet();

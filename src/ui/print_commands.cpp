@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPageRanges>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -50,6 +51,9 @@ PrintOutcome RunPrintSynthetic(QPrinter& printer, const Project& project, QWidge
     } catch (const Error& failure) {
         return ReportFailure(parent, failure);
     }
+    // Every print starts from all pages; a range chosen for the last one no longer applies.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);

@@ -220,6 +220,16 @@ TEST_F(Print, PageRangeAndCopiesFollowThePrinter) {
     }
     EXPECT_EQ(Text(1), Text(3));
 
+    // Last page first: the tables, then the panels from the end of the log up.
+    printer_.setPrintRange(QPrinter::AllPages);
+    printer_.setCopyCount(1);
+    printer_.setPageOrder(QPrinter::LastPageFirst);
+    PrintIt();
+    ASSERT_EQ(PdfPageCount(Path()), 4);
+    EXPECT_TRUE(Holds(Text(1), "Int V"));
+    EXPECT_TRUE(Holds(Text(4), "Date plotted"));
+
+    printer_.setPrintRange(QPrinter::PageRange);
     printer_.setFromTo(7, 9);
     EXPECT_THROW(PrintIt(), Error);
 }
