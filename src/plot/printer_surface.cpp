@@ -1,6 +1,5 @@
 #include "plot/printer_surface.h"
 
-#include <QPageLayout>
 #include <QPainterPath>
 #include <algorithm>
 #include <limits>
@@ -10,8 +9,6 @@
 namespace tessarin {
 
 namespace {
-
-constexpr double kTwipsPerPoint = 20.0;
 
 // A text that only touches the edge of a band (the grid values stand right on the top of the
 // panels) does not reach into it.
@@ -25,9 +22,10 @@ constexpr double kFinestPenInches = 1.0 / 300.0;
 
 PrinterSurface::PrinterSurface(QPrinter& printer)
     : PainterSurface(1440.0 / printer.resolution()), printer_(printer) {
-    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
-    pageWidth_ = area.width() * kTwipsPerPoint;
-    pageHeight_ = area.height() * kTwipsPerPoint;
+    // The area the painter reaches from its origin: inside the margins, or the whole sheet for a
+    // printer set to full page.
+    pageWidth_ = printer.width() * TwipsPerPixel();
+    pageHeight_ = printer.height() * TwipsPerPixel();
     pixelsPerPenUnit_ = std::max(1.0, kFinestPenInches * printer.resolution());
     SetFont(PlotFont{});
 }

@@ -1,11 +1,10 @@
 // tessarin-cli export --pdf: the display of a real well printed into a PDF file, read back with
-// poppler's tools.
+// poppler's tools. How the pages are cut and joined is tested with the printing itself.
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <string>
 
@@ -74,36 +73,6 @@ TEST_F(ExportPdf, PaperAndOrientation) {
         EXPECT_NE(first.find("F03-4 F3 block, Dutch North Sea"), std::string::npos) << first;
         EXPECT_NE(first.find("Time scale = 10 cm/second"), std::string::npos);
     }
-}
-
-TEST_F(ExportPdf, LongWellIsJoinedWithTheWellNameAndTimeOfPrinting) {
-    // The real well at 30 cm/s instead of 10 (the second value of the tenth line): three pages
-    // of panels.
-    std::ifstream in(fs::path(TESSARIN_TEST_DATA_DIR) / "f03_4_display.tsp");
-    std::ofstream out(Path("long.tsp"));
-    std::string line;
-    for (int n = 1; std::getline(in, line); ++n) {
-        if (n == 10) {
-            ASSERT_NE(line.find(" 10 "), std::string::npos) << line;
-            line.replace(line.find(" 10 "), 4, " 30 ");
-        }
-        out << line << "\n";
-    }
-    out.close();
-    const CliResult r = Export(Quoted(Path("long.tsp")), "");
-    ASSERT_EQ(r.status, 0) << r.err;
-    ASSERT_EQ(Info(Pdf(), "Pages"), "4");
-    EXPECT_NE(PageText(Pdf(), 1).find("Time scale = 30 cm/second"), std::string::npos);
-    const std::regex label("F03-4 \\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d");
-    const int joins[] = {1, 2, 1, 0};
-    for (int page = 1; page <= 4; ++page) {
-        const std::string text = PageText(Pdf(), page);
-        const auto found = std::distance(std::sregex_iterator(text.begin(), text.end(), label),
-                                         std::sregex_iterator());
-        EXPECT_EQ(found, joins[page - 1]) << "page " << page << ": " << text;
-    }
-    EXPECT_NE(PageText(Pdf(), 4).find("Horizon Depth Subsea Time Ave V Int H Int T Int V"),
-              std::string::npos);
 }
 
 TEST_F(ExportPdf, RefusedOptionsAndFailures) {

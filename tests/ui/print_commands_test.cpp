@@ -37,15 +37,7 @@ protected:
     Project project_ = test::MakeKnownWell();
 };
 
-TEST_F(PrintCommands, CancelPrintsNothing) {
-    auto answer = WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kCancelled);
-    EXPECT_TRUE(answer->answered);
-    EXPECT_FALSE(QFile::exists(Path()));
-}
-
-TEST_F(PrintCommands, PrinterSetupChoicesAreUsedByPrint) {
-    // Cancel leaves the printer as it was.
+TEST_F(PrintCommands, PrinterSetupChoicesAreUsedByPrintAndCancelChangesNothing) {
     auto cancelled = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
         dialog->findChild<QRadioButton*>("landscape")->click();
         dialog->reject();
@@ -53,6 +45,10 @@ TEST_F(PrintCommands, PrinterSetupChoicesAreUsedByPrint) {
     EXPECT_FALSE(RunPrinterSetup(printer_, nullptr));
     EXPECT_TRUE(cancelled->answered);
     EXPECT_EQ(printer_.pageLayout().orientation(), QPageLayout::Portrait);
+    auto notPrinted = WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kCancelled);
+    EXPECT_TRUE(notPrinted->answered);
+    EXPECT_FALSE(QFile::exists(Path()));
 
     auto setup = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
         auto* landscape = dialog->findChild<QRadioButton*>("landscape");
