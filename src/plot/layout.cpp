@@ -98,8 +98,6 @@ double TwipsPerSample(const Project& project) {
     return inchesPerSecond * 1440.0 * project.sampleIntervalUs / 500000.0;
 }
 
-namespace {
-
 // Time panels: the time axis runs to the next whole 100 ms after the last sample.
 double TimePanelsBottom(const PlotState& state, int n) {
     const double spm = state.samplesPer100ms;
@@ -108,6 +106,8 @@ double TimePanelsBottom(const PlotState& state, int n) {
                std::floor((n + spm - 1 + state.firstLabelSampleOffset) / spm) +
            state.textHeight / 2.0;
 }
+
+namespace {
 
 double TablesBottom(const Project& project, double timeBottom, double th) {
     double bottom = timeBottom + 450.0 + (HorizonsInTable(project) + 1) * 1.2 * th;

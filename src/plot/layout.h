@@ -47,6 +47,10 @@ double TwipsPerSample(const Project& project);
 double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
                          double correction, double points);
 
+// The end of the time panels (Y1) of a layout from sample 0 to `n`: the time axis runs on to the
+// next whole 100 ms after the last sample, and half a line for its label.
+double TimePanelsBottom(const PlotState& state, int n);
+
 // The vertical layout of the screen plot: header height, scales, start time and the three
 // candidate bottoms. Fills `state`, sets project.firstSampleTime (and, for a datum at the start
 // of the log, project.datumElevation) and returns the picture height in twips. Throws Error when
