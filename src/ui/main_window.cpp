@@ -187,7 +187,7 @@ void MainWindow::ResetWindowState() {
 
 void MainWindow::NewPicture() {
     pictureRatio_ = devicePixelRatioF();
-    picture_ = std::make_unique<PlotPicture>(TwipsPerPixel() / pictureRatio_);
+    picture_ = std::make_unique<PlotPicture>(TwipsPerPixel() / pictureRatio_, pictureRatio_);
     ShowPicture();
 }
 
