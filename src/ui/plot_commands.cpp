@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +18,8 @@
 namespace tessarin {
 namespace {
 
-// Plot text has fixed sizes, so the font dialog offers the face and the style only.
+// Plot text has fixed sizes and no effects, so the font dialog offers the face and the style
+// only.
 void HideFontSizeChoice(QFontDialog& dialog) {
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         if (label->text() == QStringLiteral("&Size")) {
@@ -31,6 +34,14 @@ void HideFontSizeChoice(QFontDialog& dialog) {
     if (lists.size() == 3) {
         lists[2]->hide();
     }
+    for (QGroupBox* group : dialog.findChildren<QGroupBox*>()) {
+        if (group->title() == QStringLiteral("Effects")) {
+            group->hide();
+        } else {
+            group->setMinimumHeight(group->fontMetrics().height() * 5);  // the sample
+        }
+    }
+    dialog.adjustSize();
 }
 
 // The value an input box proposes for a number: "0.5", "1".
@@ -68,14 +79,21 @@ void MainWindow::ChooseFont() {
     current.setBold(project_.plotFontBold);
     current.setItalic(project_.plotFontItalic);
     current.setPointSize(10);
-    dialog.setCurrentFont(current);
+    // The dialog lists the faces installed; it shows the one the saved name is drawn in.
+    QFont shown = current;
+    shown.setFamily(QFontInfo(current).family());
+    dialog.setCurrentFont(shown);
     HideFontSizeChoice(dialog);
     PlaceDialog(&dialog);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
     const QFont chosen = dialog.selectedFont();
-    project_.plotFontName = chosen.family().toStdString();
+    // The face the saved name stands for on this system ("Arial" may be drawn in Liberation
+    // Sans) keeps the saved name, so that settings stay the same on every system.
+    if (chosen.family() != QFontInfo(current).family()) {
+        project_.plotFontName = chosen.family().toStdString();
+    }
     project_.plotFontBold = chosen.bold();
     project_.plotFontItalic = chosen.italic();
     if (project_.synthDisplayed) {

@@ -237,6 +237,12 @@ TEST_F(MainWindowTest, ScreenScaleCorrectionShrinksTheDisplayAcross) {
 
 TEST_F(MainWindowTest, FontCommandTakesTheFaceAndStyleOnly) {
     OpenDisplayProject();
+    // Confirmed as shown, the saved face keeps its name, whatever face it is drawn in here.
+    const auto unchanged = WhenModal<QFontDialog>([](QFontDialog* dialog) { dialog->accept(); });
+    Choose("mnufont");
+    ASSERT_TRUE(unchanged->answered);
+    EXPECT_EQ(project.plotFontName, "Arial");
+
     const int drawn = window->DisplayCount();
     const auto chosen = WhenModal<QFontDialog>([](QFontDialog* dialog) {
         int visibleLists = 0;

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <stdexcept>
 
 #include "modal_helper.h"
 #include "ui/main_window.h"
@@ -174,6 +175,35 @@ TEST_F(StartupTest, UnusableSavedSettingsAreNamedAndTheirDefaultsUsed) {
     EXPECT_EQ(project.timingLinesPer100ms, 1);
     EXPECT_EQ(project.screenCorrection.Number(), 1.0);
     EXPECT_TRUE(window.MenuAction("mnuTL100")->isChecked());
+}
+
+// A settings store that cannot be read at all.
+class UnreadableSettings : public SettingsStore {
+public:
+    std::optional<std::string> Read(const std::string&) const override {
+        throw std::runtime_error("the settings cannot be read");
+    }
+    void Write(const std::string&, const std::string&) override {}
+};
+
+TEST(StartupFailure, NamesTheStepItReachedAndLeavesTheWindowUsable) {
+    UnreadableSettings settings;
+    Project project;
+    MainWindow window(project, settings);
+    QTemporaryDir help;
+    Touch(help.filePath("tessarin.html"));
+    StartupOptions options;
+    options.programDir = help.path();
+    options.minimumSplashMs = 0;
+    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Error");
+        EXPECT_EQ(box->text(), "Error = F1L2");
+        box->accept();
+    });
+    EXPECT_FALSE(RunStartup(window, settings, options, nullptr, QElapsedTimer()));
+    EXPECT_TRUE(told->answered);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.HelpFilePath(), help.filePath("tessarin.html"));
 }
 
 }  // namespace
