@@ -71,6 +71,7 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpText"));
     browser_->setOpenExternalLinks(true);
+    browser_->document()->setDocumentMargin(12);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(back_);

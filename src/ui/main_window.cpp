@@ -234,9 +234,9 @@ void MainWindow::RedrawForScreen() {
 
 void MainWindow::UpdateScrollRanges() {
     const double twips = TwipsPerPixel();
-    const bool drawn = progress_.synthesisShown || plotState_.pictureHeight > 0;
-    const double pictureHeight = drawn ? plotState_.pictureHeight : 0.0;
-    const double pictureWidth = drawn ? plotState_.pictureWidth : 0.0;
+    // No display, no scrolling: the layout of the last drawing is what the picture shows.
+    const double pictureHeight = view_->HasPicture() ? plotState_.pictureHeight : 0.0;
+    const double pictureWidth = view_->HasPicture() ? plotState_.pictureWidth : 0.0;
     // The window's inner height is what lies under the menu bar, the help strip aside: the
     // strip takes its height from the display, as the readout does.
     const int helpHeight = helpStrip_->isHidden() ? 0 : helpStrip_->minimumHeight();
