@@ -8,11 +8,14 @@
 namespace tessarin {
 namespace {
 
-// A zero-phase wavelet-like trace: two strong lobes and small side lobes, in -1..1.
+// A trace with one strong reflection in the middle and weak ones above and below, in -1..1,
+// quiet at both ends.
 double TraceAmplitude(double t) {
-    const double a = std::sin(t * 2.0 * std::numbers::pi * 2.2);
+    const double pi = std::numbers::pi;
     const double envelope = std::exp(-std::pow((t - 0.5) * 3.2, 2.0));
-    return a * envelope + 0.25 * std::sin(t * 2.0 * std::numbers::pi * 5.0) * (1.0 - envelope);
+    const double taper = std::sin(pi * t);
+    return taper * (std::cos((t - 0.5) * 2.0 * pi * 2.2) * envelope +
+                    0.2 * std::sin(t * 2.0 * pi * 5.0) * (1.0 - envelope));
 }
 
 void PaintIcon(QPainter& p, double s) {

@@ -9,12 +9,12 @@ namespace tessarin {
 namespace {
 
 // One menu item by its name and caption; a null name is a separator line.
-struct ItemSpec {
+struct MenuItem {
     const char* name;
     const char* caption;
 };
 
-const std::vector<ItemSpec> kFileItems = {
+const std::vector<MenuItem> kFileItems = {
     {"mnunewproj", "&New Project"},
     {"mnuopenproj", "&Open Project..."},
     {"mnusaveproj", "&Save Project As..."},
@@ -30,7 +30,7 @@ const std::vector<ItemSpec> kFileItems = {
     {"mnuexit", "E&xit"},
 };
 
-const std::vector<ItemSpec> kDataItems = {
+const std::vector<MenuItem> kDataItems = {
     {"mnuwellinfo", "Well and Datum &Information"},
     {"mnusonic", "Import Sonic/Density &Logs"},
     {"mnutopedit", "Define &Horizons"},
@@ -38,14 +38,14 @@ const std::vector<ItemSpec> kDataItems = {
     {"mnuscales", "Set &Scales and AGC"},
 };
 
-const std::vector<ItemSpec> kPreferenceItems = {
+const std::vector<MenuItem> kPreferenceItems = {
     {"mnutoolhelp", "&Toolbar Help"},
     {"mnufont", "&Font"},
     {"mnusaveini", "&Save Settings"},
     {"mnuscrcor", "S&creen Scale Correction"},
 };
 
-const std::vector<ItemSpec> kHelpItems = {
+const std::vector<MenuItem> kHelpItems = {
     {"mnucontents", "&Contents"},
     {"mnuhoh", "&Help on Help"},
     {nullptr, nullptr},
@@ -65,8 +65,8 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption) {
     return action;
 }
 
-void AddItems(QMenu* menu, const std::vector<ItemSpec>& items) {
-    for (const ItemSpec& item : items) {
+void AddItems(QMenu* menu, const std::vector<MenuItem>& items) {
+    for (const MenuItem& item : items) {
         if (item.name == nullptr) {
             menu->addSeparator();
         } else {
