@@ -16,6 +16,7 @@ class QAction;
 
 namespace tessarin {
 
+struct ChoiceMenu;
 class HelpViewer;
 class PanelStrip;
 class PlotView;
@@ -133,7 +134,7 @@ protected:
 private:
     void BuildWindow();
     void ConnectCommands();
-    void ConnectChoices(const struct ChoiceMenu& menu, void (MainWindow::*apply)(int));
+    void ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply)(int));
     void ResetWindowState();
     void NewPicture();
     void ShowPicture();
