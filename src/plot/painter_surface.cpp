@@ -1,6 +1,7 @@
 #include "plot/painter_surface.h"
 
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
 #include "model/error.h"
@@ -42,7 +43,8 @@ QPen PainterSurface::MakePen(Rgb colour) const {
     // A cosmetic pen keeps its width in device pixels whatever the twips scale.
     QPen pen(ToQColor(colour));
     pen.setCosmetic(true);
-    pen.setWidth(PenWidth());
+    pen.setWidth(PenWidth() > 0 ? std::max(1, static_cast<int>(std::lround(PenWidth() * penScale_)))
+                                : PenWidth());
     pen.setStyle(Style() == PenStyle::kDotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
@@ -134,7 +136,8 @@ void PainterSurface::FillPolygon(const std::vector<TwipPoint>& points) {
     painter_->setBrush(Qt::NoBrush);
 }
 
-PlotPicture::PlotPicture(double twipsPerPixel) : PainterSurface(twipsPerPixel) {
+PlotPicture::PlotPicture(double twipsPerPixel, double pixelRatio) : PainterSurface(twipsPerPixel) {
+    SetPenScale(pixelRatio);
     image_ = QImage(1, 1, QImage::Format_RGB32);
     Begin();
     Clear();
