@@ -182,6 +182,28 @@ TEST_F(PaintedKnownWell, DepthAxisLabelsEveryThousandFeet) {
     EXPECT_EQ(surface.Count("Depth (MD)"), 1);
 }
 
+TEST_F(PaintedKnownWell, DepthLabelsThatWouldTouchTheOneAboveAreLeftOut) {
+    // Ticks every 10 ft put a label every 100 ft: 144 twips apart down to 2100 ft (10 ft per
+    // sample), 115.2 below it, both less than the 200 twips of a text line. Each label that would
+    // touch the one above goes, so every other one stays.
+    project.depthTickInterval = 10;
+    Paint();
+    std::vector<std::string> labels;
+    double bottomAbove = -1e9;
+    for (const RecordedText& t : surface.texts) {
+        if (t.x + 100.0 * t.text.size() <= 1220.0) {  // left of the depth axis
+            labels.push_back(t.text);
+            EXPECT_GT(t.y, bottomAbove) << t.text;
+            bottomAbove = t.y + 200.0;
+        }
+    }
+    std::vector<std::string> expected;
+    for (int depth = 1100; depth <= 3900; depth += 200) {
+        expected.push_back(std::to_string(depth));
+    }
+    EXPECT_EQ(labels, expected);
+}
+
 TEST_F(PaintedKnownWell, TablesAndWaveletStartBelowTheTimeAxis) {
     Paint();
     // The pen ends on the last timing line, at k = 300 (0.8 s).
