@@ -91,8 +91,11 @@ void PaintDepthAxis(const Project& project, PlotState& state, DrawingSurface& su
     const double x = state.plotX;
     surface.SetPenStyle(PenStyle::kSolid);
 
-    surface.MoveTo(x - surface.TextWidth("Depth"), state.Top() - 2.0 * surface.TextHeight("0.2"));
-    surface.PrintText(DepthTitle(project.plotDepthType));
+    const std::string title = DepthTitle(project.plotDepthType);
+    const double titleLeft = x - surface.TextWidth("Depth");
+    surface.MoveTo(titleLeft, state.Top() - 2.0 * surface.TextHeight("0.2"));
+    surface.PrintText(title);
+    state.panelTitlesRight = titleLeft + surface.TextWidth(title);
 
     const double kb = NumberOf(project.kbElevation, "KB elevation");
     const double datum = NumberOf(project.datumElevation, "seismic datum elevation");

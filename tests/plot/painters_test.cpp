@@ -204,6 +204,38 @@ TEST_F(PaintedKnownWell, DepthLabelsThatWouldTouchTheOneAboveAreLeftOut) {
     EXPECT_EQ(labels, expected);
 }
 
+TEST_F(PaintedKnownWell, PanelTitlesNeverOverlap) {
+    // No traces: the panels shrink to their titles. A small screen factor closes up the panels
+    // whose spacing does not follow their titles.
+    for (const double factor : {1.0, 0.5}) {
+        for (const int traces : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << traces << " traces at " << factor);
+            project = MakeKnownWell();
+            project.traceCount = traces;
+            project.screenCorrection = Value(factor);
+            surface = FakeSurface();
+            Paint();
+            const double titleY = state.Top() - 400.0;
+            std::vector<std::pair<double, double>> titles;  // left and right ends, in order
+            for (const RecordedText& t : surface.texts) {
+                if (t.y == titleY) {
+                    titles.emplace_back(t.x, t.x + 100.0 * t.text.size());
+                }
+            }
+            ASSERT_EQ(titles.size(), 6u);  // depth, RC, normal, reverse, velocity, density
+            for (std::size_t i = 1; i < titles.size(); ++i) {
+                EXPECT_GT(titles[i].first, titles[i - 1].second) << "title " << i;
+            }
+            // At full scale the velocity track moved clear, not its title: still centred.
+            const ReadoutPositions& r = state.readout;
+            if (factor == 1.0) {
+                EXPECT_NEAR((titles[4].first + titles[4].second) / 2.0,
+                            (r.velocityGridLeftX + r.velocityGridRightX) / 2.0, 1e-9);
+            }
+        }
+    }
+}
+
 TEST_F(PaintedKnownWell, TablesAndWaveletStartBelowTheTimeAxis) {
     Paint();
     // The pen ends on the last timing line, at k = 300 (0.8 s).
