@@ -105,35 +105,74 @@ TEST_F(PaintedKnownWell, TimingLinesAndLabels) {
     EXPECT_EQ(surface.Count("0.8"), 0);
 }
 
-TEST_F(PaintedKnownWell, HorizonLabelsArePushedDownButLinesKeepTheirTimes) {
-    // At 1 inch per second (2.88 twips per sample) 4 ms is 5.76 twips, far less than a text line.
+TEST_F(PaintedKnownWell, HorizonMarkersStayLevelAtTheirTimesAndBendOnlyInTheMargin) {
+    // At 1 inch per second (2.88 twips per sample) the start of the log (sample 0), Top Chalk
+    // (sample 50) and Base Chalk (4 ms below it) lie closer than a text line.
     project.timeScale = Value(1);
     project.horizonTimes[2] = 0.100;
     project.horizonCount = 4;
     SetHorizon(project, 3, "Base Chalk", 2150, 0.104);
     SetHorizon(project, 4, "end of log", 3975, 0.5);
     Paint();
+    double panelsEnd = 0;  // where the dotted timing lines end
+    for (const RecordedLine& line : surface.lines) {
+        if (line.style == PenStyle::kDotted && line.colour == kBlack) {
+            panelsEnd = std::max(panelsEnd, line.to.x);
+        }
+    }
     const auto blue = BlueLines();
-    ASSERT_EQ(blue.size(), 8u);  // a slanted and a short level line per horizon
-    EXPECT_NEAR(blue[2].from.y, 2600.0 + (50 + 25) * 2.88, 1e-9);
-    EXPECT_NEAR(blue[4].from.y, 2600.0 + (52 + 25) * 2.88, 1e-9);
-    EXPECT_NEAR(blue[4].to.y, blue[2].to.y + 200.0, 1e-9);
-    EXPECT_NEAR(surface.Text("Base Chalk").y, blue[4].to.y - 100.0, 1e-9);
+    ASSERT_EQ(blue.size(), 12u);  // level line, bend and label stroke for each horizon
+    const double samples[] = {0, 50, 52, 250};
+    for (int h = 0; h < 4; ++h) {
+        SCOPED_TRACE(h);
+        const double y = 2600.0 + (samples[h] + 25) * 2.88;
+        const RecordedLine& level = blue[3 * h];
+        EXPECT_DOUBLE_EQ(level.from.x, 720.0 + 500.0 + 600.0);  // 600 right of the depth axis
+        EXPECT_NEAR(level.from.y, y, 1e-9);
+        EXPECT_NEAR(level.to.y, y, 1e-9);
+        EXPECT_DOUBLE_EQ(level.to.x, panelsEnd);
+        const RecordedLine& bend = blue[3 * h + 1];
+        EXPECT_DOUBLE_EQ(bend.from.x, panelsEnd);
+        EXPECT_DOUBLE_EQ(bend.to.x, panelsEnd + 400.0);  // the width of "0000"
+    }
+    // The crowded three spread about their mean (2569.9 for the first) one line apart, the first
+    // kept below the top of the panels at 2600; the end of the log keeps its own place.
+    const double labelY[] = {2600, 2800, 3000, 2600 + 275 * 2.88};
+    for (int h = 0; h < 4; ++h) {
+        EXPECT_NEAR(blue[3 * h + 1].to.y, labelY[h], 1e-9) << h;
+        EXPECT_NEAR(blue[3 * h + 2].to.y, labelY[h], 1e-9) << h;
+    }
+    EXPECT_NEAR(surface.Text("Base Chalk").y, 3000.0 - 100.0, 1e-9);
     EXPECT_EQ(surface.Text("Base Chalk").colour, kBlue);
+}
+
+TEST_F(PaintedKnownWell, CrowdedLabelsSpreadUpAndDownAroundTheirHorizons) {
+    // Three horizons 2 ms (28.8 twips) apart in the middle of the panels: the middle label stays
+    // at its line, the others move one line up and down.
+    project.horizonCount = 5;
+    SetHorizon(project, 2, "A", 2300, 0.2404);
+    SetHorizon(project, 3, "B", 2325, 0.2424);
+    SetHorizon(project, 4, "C", 2350, 0.2444);
+    SetHorizon(project, 5, "end of log", 3975, 0.5);
+    Paint();
+    const double middle = Y(121.2);
+    EXPECT_NEAR(surface.Text("A").y + 100.0, middle - 200.0, 1e-6);
+    EXPECT_NEAR(surface.Text("B").y + 100.0, middle, 1e-6);
+    EXPECT_NEAR(surface.Text("C").y + 100.0, middle + 200.0, 1e-6);
 }
 
 TEST_F(PaintedKnownWell, LabelsPushedPastThePanelsArePulledBackUp) {
     project.timeScale = Value(1);    // 2.88 twips per sample
     project.horizonTimes[2] = 0.48;  // sample 240, just above the end of the log at 250
     Paint();
-    // Pushed down, "end of log" would stand at 3363.2 + 200, below the last timing line at
+    // Spread about their lines, "end of log" would stand at 3477.6, below the last timing line at
     // 2600 + 6 x 50 x 2.88 = 3464; it stops there and Top Chalk moves up to one line above it.
     EXPECT_NEAR(surface.Text("end of log").y, 3464.0 - 100.0, 1e-9);
     EXPECT_NEAR(surface.Text("Top Chalk").y, 3264.0 - 100.0, 1e-9);
     const auto blue = BlueLines();
-    ASSERT_GE(blue.size(), 3u);
-    EXPECT_NEAR(blue[2].from.y, 2600.0 + (240 + 25) * 2.88, 1e-9);  // its line keeps its time
-    EXPECT_NEAR(blue[2].to.y, 3264.0, 1e-9);
+    ASSERT_GE(blue.size(), 6u);
+    EXPECT_NEAR(blue[3].to.y, 2600.0 + (240 + 25) * 2.88, 1e-9);  // its line keeps its time
+    EXPECT_NEAR(blue[4].to.y, 3264.0, 1e-9);
 }
 
 TEST_F(PaintedKnownWell, LogGridsAndTheirPositionsForTheReadout) {
