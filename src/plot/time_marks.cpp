@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "model/numeric.h"
@@ -55,9 +56,13 @@ void SpreadLabels(std::vector<HorizonMark>& marks, double lineHeight) {
     }
 }
 
+// Where the header's first line, the well name, starts.
+constexpr double kHeaderTextTop = 400.0;
+
 // The horizons inside the drawn range, each with the y of its line and of its label. Labels are
 // spread one line apart where horizons crowd, and kept between the top of the time panels and the
 // last timing line, so that they stay clear of the titles above and the tables below.
+
 std::vector<HorizonMark> PlaceHorizonLabels(const Project& project, const PlotState& state,
                                             double lineHeight) {
     std::vector<HorizonMark> marks;
@@ -76,12 +81,16 @@ std::vector<HorizonMark> PlaceHorizonLabels(const Project& project, const PlotSt
     // Labels keep the order of their lines, so that no two leaders cross.
     std::ranges::stable_sort(marks, {}, &HorizonMark::markerY);
     SpreadLabels(marks, lineHeight);
-    double lowest = state.GridBottom();
+    // More labels than the panels' height holds (a small time scale) may rise into the margin
+    // beside the header band, which is empty there, rather than run down into the tables.
+    const double lowest = state.GridBottom();
+    const double needed = (static_cast<double>(marks.size()) - 1.0) * lineHeight;
+    double highest = std::min(state.Top(), std::max(kHeaderTextTop, lowest - needed));
+    double bottom = lowest;
     for (auto mark = marks.rbegin(); mark != marks.rend(); ++mark) {
-        mark->labelY = std::min(mark->labelY, lowest);
-        lowest = mark->labelY - lineHeight;
+        mark->labelY = std::min(mark->labelY, bottom);
+        bottom = mark->labelY - lineHeight;
     }
-    double highest = state.Top();
     for (HorizonMark& mark : marks) {
         mark.labelY = std::max(mark.labelY, highest);
         highest = mark.labelY + lineHeight;
@@ -129,15 +138,23 @@ void PaintTimingLines(const Project& project, PlotState& state, DrawingSurface& 
     ReadoutPositions& readout = state.readout;
     readout.plotOriginY = state.plotOriginY;
     readout.firstLabelTime = state.firstLabelTime;
+    // At a small time scale a label that would touch the one above is left out; its line stays.
+    double labelAboveBottom = -std::numeric_limits<double>::infinity();
     // k counts samples from the first whole-100-ms line.
     for (int k = state.firstPlotSample; k <= lastK; ++k) {
         const double y = state.plotOriginY + k * state.screenTwipsPerSample;
         const double time = k / static_cast<double>(spm) / 10.0 + state.firstLabelTime;
-        if (k % spm == 0) {
-            const std::string text = FormatPattern(time, "0.0");
-            const double textTop = y - surface.TextHeight(text) / 2.0;
+        const std::string text = k % spm == 0 ? FormatPattern(time, "0.0") : std::string();
+        const double textTop = y - surface.TextHeight(text) / 2.0;
+        if (!text.empty() && textTop > labelAboveBottom) {
+            labelAboveBottom = textTop + surface.TextHeight(text);
             surface.MoveTo(leftLabelEnd - surface.TextWidth(text), textTop);
             surface.PrintLine(text);
+            // The horizon markers bend to their names across this column: the label is cleared
+            // of them so that it reads.
+            surface.ClearBox(rightLabelX - 30.0 * sc, textTop,
+                             rightLabelX + surface.TextWidth(text) + 30.0 * sc,
+                             textTop + surface.TextHeight(text));
             surface.MoveTo(rightLabelX, textTop);
             surface.PrintLine(text);
         }

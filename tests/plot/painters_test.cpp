@@ -103,6 +103,17 @@ TEST_F(PaintedKnownWell, TimingLinesAndLabels) {
         EXPECT_EQ(surface.Count(label), 2) << label;
     }
     EXPECT_EQ(surface.Count("0.8"), 0);
+    // The right-hand labels stand in the margin where the horizon markers bend to their names:
+    // each is cleared first, 30 twips around its text.
+    ASSERT_EQ(surface.cleared.size(), 6u);
+    for (const RecordedText& t : surface.texts) {
+        if (t.text == "0.5" && t.x > 1790.0) {
+            EXPECT_DOUBLE_EQ(surface.cleared[3].from.x, t.x - 30.0);
+            EXPECT_DOUBLE_EQ(surface.cleared[3].to.x, t.x + 300.0 + 30.0);
+            EXPECT_DOUBLE_EQ(surface.cleared[3].from.y, t.y);
+            EXPECT_DOUBLE_EQ(surface.cleared[3].to.y, t.y + 200.0);
+        }
+    }
 }
 
 TEST_F(PaintedKnownWell, HorizonMarkersStayLevelAtTheirTimesAndBendOnlyInTheMargin) {
@@ -159,6 +170,43 @@ TEST_F(PaintedKnownWell, CrowdedLabelsSpreadUpAndDownAroundTheirHorizons) {
     EXPECT_NEAR(surface.Text("A").y + 100.0, middle - 200.0, 1e-6);
     EXPECT_NEAR(surface.Text("B").y + 100.0, middle, 1e-6);
     EXPECT_NEAR(surface.Text("C").y + 100.0, middle + 200.0, 1e-6);
+}
+
+TEST_F(PaintedKnownWell, ASmallTimeScaleLeavesOutTimeLabelsThatWouldTouch) {
+    project.timeScale = Value(1);  // 100 ms is 144 twips, less than a 200-twip line
+    Paint();
+    for (const char* kept : {"0.2", "0.4", "0.6", "0.8"}) {
+        EXPECT_EQ(surface.Count(kept), 2) << kept;
+    }
+    for (const char* left : {"0.3", "0.5", "0.7"}) {
+        EXPECT_EQ(surface.Count(left), 0) << left;
+    }
+    EXPECT_EQ(surface.cleared.size(), 4u);
+}
+
+TEST_F(PaintedKnownWell, LabelsTooManyForThePanelsRiseBesideTheHeader) {
+    // At 1 inch per second the panels are 864 twips tall (2600 to 3464): room for five labels,
+    // not for the nine here.
+    project.timeScale = Value(1);
+    project.horizonCount = 9;
+    for (int h = 2; h <= 8; ++h) {
+        SetHorizon(project, h, ("H" + std::to_string(h)).c_str(), 2100, 0.05 * h);
+    }
+    SetHorizon(project, 9, "end of log", 3975, 0.5);
+    Paint();
+    std::vector<double> labels;
+    for (const RecordedText& t : surface.texts) {
+        if (t.colour == kBlue) {
+            labels.push_back(t.y + 100.0);
+        }
+    }
+    ASSERT_EQ(labels.size(), 9u);
+    EXPECT_NEAR(labels.back(), 3464.0, 1e-9);  // the last stops at the last timing line
+    EXPECT_LT(labels.front(), 2600.0);         // the first rises above the panels
+    EXPECT_GE(labels.front(), 400.0);          // but not above the header's first line
+    for (std::size_t i = 1; i < labels.size(); ++i) {
+        EXPECT_NEAR(labels[i] - labels[i - 1], 200.0, 1e-9) << i;
+    }
 }
 
 TEST_F(PaintedKnownWell, LabelsPushedPastThePanelsArePulledBackUp) {
