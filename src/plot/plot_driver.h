@@ -24,8 +24,8 @@ double PictureWidth(Project& project, const PlotState& layout, DrawingSurface& m
 
 // The screen plot driver: lays the display out vertically, sizes and clears the picture and calls
 // every panel painter in order. The horizontal layout (project.plotWidth) must be computed first.
-// Throws Error with the reason when the plot cannot be drawn: a failure in the layout leaves the
-// picture as it was; a failure while painting leaves what was drawn so far.
+// Throws Error with the reason when the plot cannot be drawn: a failure in the layout, or in
+// painting (met first while the picture's width is measured), leaves the picture as it was.
 void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture);
 
 // The display steps of a recompute, for a synthetic already computed: the horizontal layout, then
