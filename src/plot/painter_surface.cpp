@@ -114,6 +114,10 @@ void PainterSurface::DrawBox(double x1, double y1, double x2, double y2) {
     painter_->drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
 }
 
+void PainterSurface::EraseBox(double x1, double y1, double x2, double y2) {
+    painter_->fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), Qt::white);
+}
+
 void PainterSurface::DrawPoint(double x, double y) {
     painter_->drawPoint(QPointF(x, y));
 }

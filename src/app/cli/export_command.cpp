@@ -65,11 +65,20 @@ DataExports ReadDataOptions(const Args& args) {
     return exports;
 }
 
+// Horizons outside the log were left out of what was loaded: a warning, not a failure.
+void WarnOfHorizonsLeftOut(const Project& project, const std::vector<HorizonEntry>& left,
+                           const std::string& source) {
+    if (!left.empty()) {
+        std::cerr << kPrefix << "warning: " << source << ": "
+                  << OneLine(HorizonsLeftOutMessage(project, left)) << "\n";
+    }
+}
+
 // The horizon file replaces the project's horizons and is sorted by depth, as the Define
 // Horizons dialog's OK sorts what Open File loaded.
 void LoadHorizons(Project& project, const std::string& path) {
     try {
-        LoadHorizonFile(project, path);
+        WarnOfHorizonsLeftOut(project, LoadHorizonFile(project, path), path);
     } catch (const Error& e) {
         throw Error(path + ": " + e.what());
     }
@@ -127,6 +136,7 @@ int RunExport(const std::vector<std::string>& arguments) {
         try {
             const OpenProjectReport report =
                 OpenProjectFile(project, store, args.Positional().front());
+            WarnOfHorizonsLeftOut(project, report.horizonsLeftOut, args.Positional().front());
             if (!report.waveletProblem.empty()) {
                 std::cerr << kPrefix << "the wavelet cannot be built: " << report.waveletProblem
                           << "\n";
