@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <fstream>
 
@@ -12,10 +10,7 @@
 namespace tessarin {
 namespace {
 
-using test::Named;
-using Rows = std::vector<std::pair<QString, QString>>;
-
-const QString kDataDir = TESSARIN_TEST_DATA_DIR;
+using namespace test;
 
 // A log sampled every 10 m from `top` to `bottom`, with the log's ends as the horizon table.
 Project ProjectWithLog(double top, double bottom) {
@@ -32,32 +27,8 @@ Project ProjectWithLog(double top, double bottom) {
     return project;
 }
 
-QLineEdit* Name(const QDialog& dialog, int row) {
-    return Named<QLineEdit>(dialog, QStringLiteral("Text1_%1").arg(row));
-}
-QLineEdit* Depth(const QDialog& dialog, int row) {
-    return Named<QLineEdit>(dialog, QStringLiteral("Text2_%1").arg(row));
-}
-
-void Type(const QDialog& dialog, int firstRow, const Rows& rows) {
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        Name(dialog, firstRow + i)->setText(rows[i].first);
-        Depth(dialog, firstRow + i)->setText(rows[i].second);
-    }
-}
-
-Rows Shown(const QDialog& dialog) {
-    Rows rows;
-    for (int i = 0; i < kHorizonRows; ++i) {
-        if (!Name(dialog, i)->text().isEmpty() || !Depth(dialog, i)->text().isEmpty()) {
-            rows.emplace_back(Name(dialog, i)->text(), Depth(dialog, i)->text());
-        }
-    }
-    return rows;
-}
-
-Rows Table(const HorizonEdit& edit) {
-    Rows rows;
+RowTexts Table(const HorizonEdit& edit) {
+    RowTexts rows;
     for (int k = 1; k <= edit.count; ++k) {
         rows.emplace_back(QString::fromStdString(edit.names[k]),
                           QString::fromStdString(edit.depths[k].ToText()));
@@ -65,8 +36,13 @@ Rows Table(const HorizonEdit& edit) {
     return rows;
 }
 
-void Click(const QDialog& dialog, const char* name) {
-    QTest::mouseClick(Named<QPushButton>(dialog, name), Qt::LeftButton);
+// Chooses `path` with Open File and returns the message shown, if any.
+std::shared_ptr<ShownMessage> OpenFile(HorizonDialog& dialog, const QString& path) {
+    auto chosen = ChooseFile(path);
+    auto shown = CloseNextMessage();
+    Click(dialog, "Command3");
+    EXPECT_TRUE(chosen->answered);
+    return shown;
 }
 
 TEST(HorizonDialog, LeavingADepthOutsideTheLogEmptiesItsRow) {
@@ -78,114 +54,85 @@ TEST(HorizonDialog, LeavingADepthOutsideTheLogEmptiesItsRow) {
                           Case{"2000", true}, Case{"1500.5", true}, Case{"abc", true}}) {
         SCOPED_TRACE(c.depth.toStdString());
         HorizonDialog dialog(ProjectWithLog(1000, 2000));
-        test::ShowActive(dialog);
-        Name(dialog, 3)->setText("Top Chalk");
-        Depth(dialog, 3)->setFocus();
-        QTest::keyClicks(Depth(dialog, 3), c.depth);
-        QTest::keyClick(Depth(dialog, 3), Qt::Key_Tab);
+        ShowActive(dialog);
+        Box(dialog, 1, 3)->setText("Top Chalk");
+        Box(dialog, 2, 3)->setFocus();
+        QTest::keyClicks(Box(dialog, 2, 3), c.depth);
+        QTest::keyClick(Box(dialog, 2, 3), Qt::Key_Tab);
         QCoreApplication::processEvents();
-        EXPECT_EQ(Depth(dialog, 3)->text(), c.kept ? c.depth : "");
-        EXPECT_EQ(Name(dialog, 3)->text(), c.kept ? "Top Chalk" : "");
-        EXPECT_EQ(dialog.focusWidget(), c.kept ? Name(dialog, 4) : Name(dialog, 3));
+        EXPECT_EQ(ShownRows(dialog).size(), c.kept ? 3u : 2u);
+        EXPECT_EQ(dialog.focusWidget(), Box(dialog, 1, c.kept ? 4 : 3));
     }
 }
 
 TEST(HorizonDialog, OkHandsBackTheRowsSortedByDepth) {
     HorizonDialog dialog(ProjectWithLog(1000, 2000));
-    test::ShowActive(dialog);
-    Type(dialog, 2, {{"Top B", "1700"}, {"Top A", "1200"}, {"named only", ""}, {"", "1,5oo"}});
-
-    test::ShownMessage shown;
-    auto answer = test::CloseNextMessage(shown);
+    ShowActive(dialog);
+    TypeRows(dialog, 2, {{"Top B", "1700"}, {"Top A", "1200"}, {"named only", ""}, {"", "1,5oo"}});
+    auto shown = CloseNextMessage();
     Click(dialog, "Command1");
-    EXPECT_TRUE(answer->answered);
-    EXPECT_EQ(shown.text, "The depth \"1,5oo\" in row 6 is not a number.");
+    EXPECT_EQ(shown->text, "The depth \"1,5oo\" in row 6 is not a number.");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.focusWidget(), Depth(dialog, 5));
+    EXPECT_EQ(dialog.focusWidget(), Box(dialog, 2, 5));
 
-    Depth(dialog, 5)->setText("1500");
+    Box(dialog, 2, 5)->setText("1500");
     // Enter confirms from a depth box that was never left: its depth is checked all the same.
-    Type(dialog, 6, {{"Deep", "2600"}});
-    Depth(dialog, 6)->setFocus();
-    QTest::keyClick(Depth(dialog, 6), Qt::Key_Return);
+    TypeRows(dialog, 6, {{"Deep", "2600"}});
+    Box(dialog, 2, 6)->setFocus();
+    QTest::keyClick(Box(dialog, 2, 6), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_TRUE(dialog.Result());
-    const Rows sorted = {{"start of log", "1000"},
-                         {"Top A", "1200"},
-                         {"", "1500"},
-                         {"Top B", "1700"},
-                         {"end of log", "2000"}};
-    EXPECT_EQ(Table(*dialog.Result()), sorted);
-
-    Project project = ProjectWithLog(1000, 2000);
-    dialog.Result()->ApplyTo(project);
-    EXPECT_EQ(project.horizonCount, 5);
-    EXPECT_EQ(project.horizonNames[4], "Top B");
-    EXPECT_EQ(project.horizonDepths[4].Number(), 1700.0);
+    EXPECT_EQ(Table(*dialog.Result()), (RowTexts{{"start of log", "1000"},
+                                                 {"Top A", "1200"},
+                                                 {"", "1500"},
+                                                 {"Top B", "1700"},
+                                                 {"end of log", "2000"}}));
 }
 
 TEST(HorizonDialog, CancelHandsBackNothingEvenAfterOpenFile) {
     HorizonDialog dialog(ProjectWithLog(0, 3000));
-    test::ShowActive(dialog);
-    auto answer = test::ChooseFile(kDataDir + "/F03-4_tops.hor");
-    Click(dialog, "Command3");
-    EXPECT_TRUE(answer->answered);
-    const Rows shown = Shown(dialog);
+    ShowActive(dialog);
+    OpenFile(dialog, QStringLiteral(TESSARIN_TEST_DATA_DIR "/F03-4_tops.hor"));
+    const RowTexts shown = ShownRows(dialog);
     ASSERT_EQ(shown.size(), 20u);
     EXPECT_EQ(shown[0], (std::pair<QString, QString>{"start of log", "0"}));
     EXPECT_EQ(shown[1], (std::pair<QString, QString>{"end of log", "3000"}));
-    EXPECT_EQ(shown[2], (std::pair<QString, QString>{"MFS11", "480"}));
-    EXPECT_EQ(shown[19], (std::pair<QString, QString>{"CKEK", "1858"}));
-
+    EXPECT_EQ(shown[16], (std::pair<QString, QString>{"NMRF (Mid_Mio_Unc)", "1246"}));
     Click(dialog, "Command2");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.Result());
 }
 
-TEST(HorizonDialog, AFileOfMoreTopsThanTheRowsHoldIsRefused) {
+TEST(HorizonDialog, OpenFileRefusesTooManyTopsAndNamesThoseOutsideTheLog) {
     QTemporaryDir folder;
-    const QString path = folder.filePath("many.hor");
+    const QString many = folder.filePath("many.hor");
     {
-        std::ofstream out(path.toStdString());
+        std::ofstream out(many.toStdString());
         for (int i = 1; i <= 19; ++i) {
             out << 100 * i << "           Top " << i << "\r\n";
         }
     }
-    HorizonDialog dialog(ProjectWithLog(0, 3000));
-    test::ShowActive(dialog);
-    Type(dialog, 2, {{"Typed", "1234"}});
-    const Rows before = Shown(dialog);
-    test::ShownMessage shown;
-    auto chosen = test::ChooseFile(path);
-    auto message = test::CloseNextMessage(shown);
-    Click(dialog, "Command3");
-    EXPECT_TRUE(chosen->answered);
-    EXPECT_TRUE(message->answered);
-    EXPECT_EQ(shown.title, "Open Horizon File");
-    EXPECT_EQ(shown.text, "This is not a valid Tessarin horizon file.");
-    EXPECT_EQ(shown.icon, QMessageBox::Warning);
-    EXPECT_EQ(Shown(dialog), before);
-}
+    HorizonDialog dialog(ProjectWithLog(1000, 2000));
+    ShowActive(dialog);
+    TypeRows(dialog, 2, {{"Typed", "1234"}});
+    const RowTexts typed = ShownRows(dialog);
+    auto shown = OpenFile(dialog, many);
+    EXPECT_EQ(shown->title, "Open Horizon File");
+    EXPECT_EQ(shown->text, "This is not a valid Tessarin horizon file.");
+    EXPECT_EQ(shown->icon, QMessageBox::Warning);
+    EXPECT_EQ(ShownRows(dialog), typed);  // nothing typed is lost to a refused file
 
-TEST(HorizonDialog, TopsOutsideTheLogAreLeftOutAndNamed) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("tops.hor");
-    std::ofstream(path.toStdString()) << "800           Above\r\n"
+    const QString wide = folder.filePath("wide.hor");
+    std::ofstream(wide.toStdString()) << "800           Above\r\n"
                                          "1500          Inside\r\n"
                                          "2600          Below the log\r\n";
-    HorizonDialog dialog(ProjectWithLog(1000, 2000));
-    test::ShowActive(dialog);
-    test::ShownMessage shown;
-    auto chosen = test::ChooseFile(path);
-    auto message = test::CloseNextMessage(shown);
-    Click(dialog, "Command3");
-    EXPECT_TRUE(message->answered);
-    EXPECT_EQ(shown.title, "Open Horizon File");
-    EXPECT_EQ(shown.text,
+    shown = OpenFile(dialog, wide);
+    EXPECT_EQ(shown->title, "Open Horizon File");
+    EXPECT_EQ(shown->text,
               "These tops lie outside the log (from 1000 to 2000) and were left out:\n\n"
               "Above at 800\nBelow the log at 2600");
-    EXPECT_EQ(Shown(dialog),
-              (Rows{{"start of log", "1000"}, {"end of log", "2000"}, {"Inside", "1500"}}));
+    EXPECT_EQ(ShownRows(dialog),
+              (RowTexts{{"start of log", "1000"}, {"end of log", "2000"}, {"Inside", "1500"}}));
 }
 
 TEST(HorizonDialog, SavedFileOpensAgainWithTheSameHorizons) {
@@ -195,23 +142,20 @@ TEST(HorizonDialog, SavedFileOpensAgainWithTheSameHorizons) {
     const QString path = folder.filePath("tops.hor");
     {
         HorizonDialog dialog(project);
-        test::ShowActive(dialog);
-        Type(dialog, 2, {{"Top B", "2000.4"}, {"Top A", "1234.6"}});
-        test::FileDialogSeen seen;
-        auto answer = test::ChooseFile(path, &seen);
+        ShowActive(dialog);
+        TypeRows(dialog, 2, {{"Top B", "2000.4"}, {"Top A", "1234.6"}});
+        auto seen = ChooseFile(path);
         Click(dialog, "Command4");
-        EXPECT_TRUE(answer->answered);
-        EXPECT_EQ(seen.title, "Save Horizon File");
-        EXPECT_EQ(seen.proposed, QStringList{folder.filePath("well.hor")});
+        EXPECT_TRUE(seen->answered);
+        EXPECT_EQ(seen->title, "Save Horizon File");
+        EXPECT_EQ(seen->proposed, QStringList{folder.filePath("well.hor")});
     }
     HorizonDialog reopened(ProjectWithLog(0, 3000));
-    test::ShowActive(reopened);
-    auto answer = test::ChooseFile(path);
-    Click(reopened, "Command3");
-    EXPECT_TRUE(answer->answered);
+    ShowActive(reopened);
+    OpenFile(reopened, path);
     EXPECT_EQ(
-        Shown(reopened),
-        (Rows{
+        ShownRows(reopened),
+        (RowTexts{
             {"start of log", "0"}, {"end of log", "3000"}, {"Top A", "1235"}, {"Top B", "2000"}}));
     Click(reopened, "Command1");
     ASSERT_TRUE(reopened.Result());

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <fstream>
@@ -168,12 +167,9 @@ TEST(LasImportDialog, EnterConfirmsAndADepthThatIsNoNumberIsRefused) {
     auto* start = Named<QLineEdit>(*dialog, "Text1");
     start->setFocus();
     start->setText("2oo");
-
-    test::ShownMessage shown;
-    auto answer = test::CloseNextMessage(shown);
+    auto shown = test::CloseNextMessage();
     QTest::keyClick(start, Qt::Key_Return);
-    EXPECT_TRUE(answer->answered);
-    EXPECT_EQ(shown.text, "The start depth \"2oo\" is not a number.");
+    EXPECT_EQ(shown->text, "The start depth \"2oo\" is not a number.");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->Choice());
 
@@ -185,37 +181,14 @@ TEST(LasImportDialog, EnterConfirmsAndADepthThatIsNoNumberIsRefused) {
     EXPECT_EQ(dialog->Choice()->lasStartDepth, 200.0);
 }
 
-TEST(LasImportDialog, EscapeGivesNothing) {
-    const auto dialog = DialogFor("F03-4_logs.las");
-    test::ShowActive(*dialog);
-    QTest::keyClick(Named<QListWidget>(*dialog, "List1"), Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(dialog->Choice());
-}
-
 TEST(LasImportDialog, ChooseShowsTheReadersMessageForABadHeader) {
-    test::ShownMessage shown;
-    auto answer = test::CloseNextMessage(shown);
-    const auto choice = LasImportDialog::Choose(
-        nullptr, QString::fromStdString(kDataDir + "/sample_wrapped.las"), kSonicCaption);
-    EXPECT_FALSE(choice);
-    EXPECT_TRUE(answer->answered);
-    EXPECT_EQ(shown.title, "File Format Error");
-    EXPECT_EQ(shown.icon, QMessageBox::Warning);
-    EXPECT_EQ(shown.text, import_message::kWrapped);
-}
-
-TEST(LasImportDialog, ChooseHandsBackTheChoiceOfTheModalDialog) {
-    auto answer = test::WhenModal<LasImportDialog>([](LasImportDialog* dialog) {
-        dialog->findChild<QListWidget*>("List1")->setCurrentRow(3);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    });
-    const auto choice = LasImportDialog::Choose(
-        nullptr, QString::fromStdString(kDataDir + "/F03-4_logs.las"), kSonicCaption);
-    EXPECT_TRUE(answer->answered);
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->lasCurveIndex, 3);
-    EXPECT_EQ(choice->path, kDataDir + "/F03-4_logs.las");
+    auto shown = test::CloseNextMessage();
+    EXPECT_FALSE(LasImportDialog::Choose(
+        nullptr, QString::fromStdString(kDataDir + "/sample_wrapped.las"), kSonicCaption));
+    EXPECT_TRUE(shown->answered);
+    EXPECT_EQ(shown->title, "File Format Error");
+    EXPECT_EQ(shown->icon, QMessageBox::Warning);
+    EXPECT_EQ(shown->text, import_message::kWrapped);
 }
 
 }  // namespace
