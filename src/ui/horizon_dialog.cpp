@@ -29,50 +29,7 @@ QPushButton* Button(const QString& name, const QString& caption) {
     return button;
 }
 
-double LogDepth(const Project& project, int index) {
-    return index < static_cast<int>(project.timeDepth.size()) ? project.timeDepth[index] : 0.0;
-}
-
-// Opens a horizon file into the table and leaves out the tops that lie outside the log, naming
-// them. A tops file usually lists tops above and below the logged interval; they cannot be tied,
-// and kept they would be taken for the log's ends.
-// TODO(tie-horizons): the horizon file reader is learning to leave these out itself; this
-// function then only hands on the reader's list.
-std::vector<LeftOutTop> OpenHorizonFileInsideLog(Project& project, const std::string& path) {
-    OpenHorizonFile(project, path);
-    std::vector<LeftOutTop> leftOut;
-    int kept = 2;  // entries 1 and 2 are the log's ends
-    for (int k = 3; k <= project.horizonCount; ++k) {
-        const Value depth = project.horizonDepths[k];
-        const std::string name = project.horizonNames[k];
-        project.horizonDepths[k] = Value();
-        project.horizonNames[k].clear();
-        if (CheckHorizonDepth(project, depth.ToText()) == DepthCheck::kOutsideLog) {
-            leftOut.push_back({name, depth.Number()});
-            continue;
-        }
-        ++kept;
-        project.horizonDepths[kept] = depth;
-        project.horizonNames[kept] = name;
-    }
-    project.horizonCount = kept;
-    return leftOut;
-}
-
 }  // namespace
-
-QString LeftOutTopsMessage(const std::vector<LeftOutTop>& leftOut, double top, double bottom) {
-    QString text =
-        QStringLiteral("These tops lie outside the log (from %1 to %2) and were left out:\n")
-            .arg(QString::fromStdString(PlainNumber(top)),
-                 QString::fromStdString(PlainNumber(bottom)));
-    for (const LeftOutTop& horizon : leftOut) {
-        text += QStringLiteral("\n%1 at %2")
-                    .arg(QString::fromStdString(horizon.name),
-                         QString::fromStdString(PlainNumber(horizon.depth)));
-    }
-    return text;
-}
 
 void HorizonEdit::ApplyTo(Project& project) const {
     project.horizonCount = count;
@@ -226,10 +183,11 @@ void HorizonDialog::OpenFile() {
     }
     // Read into a copy: a file that is refused leaves the rows as they were.
     Project opened = working_;
-    std::vector<LeftOutTop> leftOut;
+    std::vector<HorizonEntry> leftOut;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
-        leftOut = OpenHorizonFileInsideLog(opened, path.toStdString());
+        // Tops outside the log cannot be tied; the reader leaves them out and names them.
+        leftOut = OpenHorizonFile(opened, path.toStdString());
     } catch (const Error& error) {
         QApplication::restoreOverrideCursor();
         QMessageBox::warning(this, kOpenTitle, QString::fromStdString(error.what()));
@@ -240,8 +198,7 @@ void HorizonDialog::OpenFile() {
     ShowTable();
     if (!leftOut.empty()) {
         QMessageBox::information(this, kOpenTitle,
-                                 LeftOutTopsMessage(leftOut, LogDepth(working_, 0),
-                                                    LogDepth(working_, working_.lastSampleIndex)));
+                                 QString::fromStdString(HorizonsLeftOutMessage(working_, leftOut)));
     }
 }
 

@@ -34,16 +34,6 @@ struct HorizonEdit {
     void ApplyTo(Project& project) const;
 };
 
-// A top of a horizon file that was left out because it lies outside the log.
-struct LeftOutTop {
-    std::string name;
-    double depth = 0.0;
-};
-
-// The message that names the tops of a horizon file left out because they lie outside the log
-// (from `top` to `bottom`).
-QString LeftOutTopsMessage(const std::vector<LeftOutTop>& leftOut, double top, double bottom);
-
 class HorizonDialog : public QDialog {
     Q_OBJECT
 

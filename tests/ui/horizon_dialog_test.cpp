@@ -107,9 +107,10 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsAndNamesThoseOutsideTheLog) {
     QTemporaryDir folder;
     const QString many = folder.filePath("many.hor");
     {
+        // Nineteen tops inside the log are one more than the rows can show.
         std::ofstream out(many.toStdString());
         for (int i = 1; i <= 19; ++i) {
-            out << 100 * i << "           Top " << i << "\r\n";
+            out << 1000 + 50 * i << "           Top " << i << "\r\n";
         }
     }
     HorizonDialog dialog(ProjectWithLog(1000, 2000));
@@ -129,8 +130,8 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsAndNamesThoseOutsideTheLog) {
     shown = OpenFile(dialog, wide);
     EXPECT_EQ(shown->title, "Open Horizon File");
     EXPECT_EQ(shown->text,
-              "These tops lie outside the log (from 1000 to 2000) and were left out:\n\n"
-              "Above at 800\nBelow the log at 2600");
+              "2 horizons lie outside the log (1000 to 2000 ft) and were left out: \"Above\" at "
+              "800 ft, \"Below the log\" at 2600 ft.");
     EXPECT_EQ(ShownRows(dialog),
               (RowTexts{{"start of log", "1000"}, {"end of log", "2000"}, {"Inside", "1500"}}));
 }
