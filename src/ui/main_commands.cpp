@@ -6,8 +6,6 @@
 #include <QMessageBox>
 #include <QTextBrowser>
 
-#include "files/open_project.h"
-#include "files/project_file.h"
 #include "model/error.h"
 #include "plot/bitmap_export.h"
 #include "ui/about_dialog.h"
@@ -21,7 +19,6 @@
 namespace tessarin {
 namespace {
 
-const char* const kProjectFilter = "Project Files (*.tsp)|*.tsp|All Files (*.*)|*.*";
 const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
 
 // The wait cursor for as long as a command works.
@@ -84,67 +81,6 @@ void MainWindow::ShowPlaceholder(const QString& command) {
                              command + QStringLiteral(" is not available in this version yet."));
 }
 
-void MainWindow::NewProject() {
-    ShowPlaceholder(QStringLiteral("New Project"));
-}
-
-void MainWindow::OpenProjectCommand() {
-    if (!MayDiscardChanges()) {
-        return;
-    }
-    // The file is chosen before anything is reset: a user who cancels keeps the project shown.
-    const QString path = AskOpenFileName(
-        this, {QStringLiteral("project"), QStringLiteral("Open Tessarin Project File"),
-               QStringLiteral("*.tsp"), QString::fromUtf8(kProjectFilter), 1, QString()});
-    if (!path.isEmpty()) {
-        OpenProject(path);
-    }
-}
-
-bool MainWindow::OpenProject(const QString& path) {
-    OpenProjectReport report;
-    bool read = false;
-    QString failure;
-    {
-        WaitCursor wait;
-        try {
-            report = OpenProjectFile(project_, settings_,
-                                     std::filesystem::path(QFile::encodeName(path).toStdString()));
-            read = true;
-        } catch (const Error& e) {
-            failure = QString::fromStdString(e.what());
-        } catch (const std::exception&) {
-            failure = QString::fromUtf8(kInvalidProjectFileMessage);
-        }
-        ResetWindowState();
-    }
-    ShowSettingsProblems(this, report.settingsProblems);
-    if (!read) {
-        QMessageBox::warning(this, QStringLiteral("Open Project"), failure);
-        return false;
-    }
-    progress_.logsLoaded = true;
-    progress_.wellInformation = progress_.logsImported = true;
-    progress_.horizonsDefined = progress_.waveletSelected = true;
-    title_ = QStringLiteral("Tessarin Synthetic Seismogram : ") +
-             QString::fromStdString(project_.wellName);
-    UpdateActions();
-    if (!report.waveletProblem.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Open Project"),
-                             QString::fromStdString(report.waveletProblem));
-    }
-    const auto drawFailure = Recompute();
-    if (drawFailure && report.waveletProblem.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Display Synthetic"),
-                             QString::fromStdString(*drawFailure));
-    }
-    return true;
-}
-
-void MainWindow::SaveProjectAs() {
-    ShowPlaceholder(QStringLiteral("Save Project As"));
-}
-
 void MainWindow::ExportData() {
     ShowPlaceholder(QStringLiteral("Export Data"));
 }
@@ -192,16 +128,8 @@ void MainWindow::PrintSynthetic() {
     ShowPlaceholder(QStringLiteral("Print Synthetic"));
 }
 
-void MainWindow::ExitProgram() {
-    close();
-}
-
 void MainWindow::WellInformation() {
     ShowPlaceholder(QStringLiteral("Well and Datum Information"));
-}
-
-void MainWindow::ImportLogs() {
-    ShowPlaceholder(QStringLiteral("Import Sonic/Density Logs"));
 }
 
 void MainWindow::DefineHorizons() {

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -153,10 +152,12 @@ void MainWindow::CompleteStep(ProjectStep step) {
             progress_.wellInformation = true;
             break;
         case ProjectStep::kLogsImported:
-            // New logs make the display out of date until it is computed again.
+            // New logs make the display out of date until it is computed again, with a wavelet
+            // chosen again for them.
             progress_.logsImported = true;
             progress_.logsLoaded = true;
             progress_.synthesisShown = false;
+            progress_.waveletSelected = false;
             break;
         case ProjectStep::kHorizonsDefined:
             progress_.horizonsDefined = true;
@@ -165,6 +166,11 @@ void MainWindow::CompleteStep(ProjectStep step) {
             progress_.waveletSelected = true;
             break;
     }
+    UpdateActions();
+}
+
+void MainWindow::ShowWellInTitle() {
+    title_ = kTitle + QStringLiteral(" : ") + QString::fromStdString(project_.wellName);
     UpdateActions();
 }
 
@@ -303,34 +309,6 @@ void MainWindow::showEvent(QShowEvent* event) {
                 Qt::UniqueConnection);
     }
     RedrawForScreen();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (MayDiscardChanges()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-bool MainWindow::MayDiscardChanges() {
-    if (!project_.projectChanged) {
-        return true;
-    }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
-                    QStringLiteral("Project information has changed.\nSave changes?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.setDefaultButton(QMessageBox::No);
-    const int answer = box.exec();
-    if (answer == QMessageBox::Cancel) {
-        return false;
-    }
-    if (answer == QMessageBox::Yes) {
-        SaveProjectAs();
-        // A save that did not happen must not let the changes go.
-        return !project_.projectChanged;
-    }
-    return true;
 }
 
 void ShowSettingsProblems(QWidget* parent, const std::vector<SettingsProblem>& problems) {

@@ -18,6 +18,7 @@ namespace tessarin {
 
 struct ChoiceMenu;
 class HelpViewer;
+class LogImport;
 class PanelStrip;
 class PlotView;
 class ReadoutPanel;
@@ -142,6 +143,22 @@ private:
     void UpdateScrollRanges();
     void PointerOverPlot(QPointF twips);
     void ShowPlaceholder(const QString& command);
+    void ShowWellInTitle();
+
+    // The steps of Import Sonic/Density Logs that ask the user, on the import's copy.
+    void AskSyntheticInformation(LogImport& import);
+    void AskVelocitySurvey(Project& working);
+    void ShowImportedLogs();
+
+    // How Save Project As ended, for the commands that save before they go on.
+    enum class SaveOutcome {
+        kSaved,
+        kNotSaved,     // the save dialog was cancelled, or the file could not be written
+        kRefused,      // the project cannot be saved yet, and the user chose not to go on
+        kGoOnUnsaved,  // the project cannot be saved yet, and the user chose to go on anyway
+    };
+    SaveOutcome SaveProject();
+    // The unsaved-changes question of New, Open and leaving: whether the command may go on.
     bool MayDiscardChanges();
     std::optional<QString> AskText(const QString& title, const QString& prompt,
                                    const QString& proposed);
