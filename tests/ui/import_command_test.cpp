@@ -72,12 +72,7 @@ std::function<void(LasImportDialog*)> PickCurve(const QString& mnemonic, const Q
 void OpenSurveyFile(ModalScript& script, const QString& path) {
     script
         .Then<VelocitySurveyDialog>("Velocity Survey",
-                                    [](VelocitySurveyDialog* dialog) {
-                                        // Open File runs its own dialog: clicked once this
-                                        // answer has returned.
-                                        QTimer::singleShot(0, dialog,
-                                                           [dialog] { Click(dialog, "Command3"); });
-                                    })
+                                    [](VelocitySurveyDialog* dialog) { Click(dialog, "Command3"); })
         .Then<QFileDialog>("survey file", ChooseIn("Open Velocity Survey File", path))
         .Then<VelocitySurveyDialog>("Velocity Survey OK", [](VelocitySurveyDialog* dialog) {
             EXPECT_EQ(TextIn(dialog, "Text1_1"), "449.74");

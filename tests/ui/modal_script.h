@@ -27,13 +27,9 @@ public:
     // The next dialog must be a T, shown while the step `what` is expected.
     template <typename T>
     ModalScript& Then(const QString& what, std::function<void(T*)> act) {
-        steps_.push_back({what, [act = std::move(act)](QWidget* widget) {
-                              auto* dialog = qobject_cast<T*>(widget);
-                              if (dialog) {
-                                  act(dialog);
-                              }
-                              return dialog != nullptr;
-                          }});
+        steps_.push_back(
+            {what, [](QWidget* widget) { return qobject_cast<T*>(widget) != nullptr; },
+             [act = std::move(act)](QWidget* widget) { act(qobject_cast<T*>(widget)); }});
         return *this;
     }
 
@@ -59,7 +55,8 @@ public:
 private:
     struct Step {
         QString what;
-        std::function<bool(QWidget*)> act;
+        std::function<bool(QWidget*)> matches;
+        std::function<void(QWidget*)> act;
     };
 
     static QString Describe(QWidget* widget) {
@@ -87,7 +84,10 @@ private:
         }
         answered_ = active;
         sinceLastStep.restart();
-        if (next_ < steps_.size() && steps_[next_].act(active)) {
+        if (next_ < steps_.size() && steps_[next_].matches(active)) {
+            // Answered from the event loop, not from here: an answer that opens a dialog of its
+            // own (a file that exists, Open File) must not hold up the answers to come.
+            QTimer::singleShot(0, active, [act = steps_[next_].act, active] { act(active); });
             ++next_;
             return;
         }
