@@ -49,6 +49,12 @@ void MainWindow::PrintSynthetic() {
     if (!progress_.synthesisShown) {
         return;
     }
+    // The print job is named after the project, and so is the PDF file the dialog proposes.
+    QString name = QFileInfo(Q(project_.projectFileName)).completeBaseName();
+    if (name.isEmpty() || name.contains(QLatin1Char('*'))) {
+        name = Q(project_.wellName);
+    }
+    Printer().setDocName(name.isEmpty() ? QStringLiteral("synthetic") : name);
     RunPrintSynthetic(Printer(), project_, this);
 }
 
