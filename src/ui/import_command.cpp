@@ -137,8 +137,7 @@ void MainWindow::ImportLogs() {
 void MainWindow::AskSyntheticInformation(LogImport& import) {
     Project& working = import.Working();
     SyntheticInformationDialog dialog(working, this);
-    PlaceDialog(&dialog);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (ExecPlaced(dialog) != QDialog::Accepted) {
         working.dialogCancelled = true;
         return;
     }
@@ -150,8 +149,7 @@ void MainWindow::AskSyntheticInformation(LogImport& import) {
 
 void MainWindow::AskVelocitySurvey(Project& working) {
     VelocitySurveyDialog dialog(working, this);
-    PlaceDialog(&dialog);
-    dialog.exec();
+    ExecPlaced(dialog);
     if (!dialog.Result()) {
         working.dialogCancelled = true;
         return;

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 #include <QTextBrowser>
 
@@ -15,20 +14,12 @@
 #include "ui/main_window.h"
 #include "ui/readout_panel.h"
 #include "ui/startup.h"
+#include "ui/wait_cursor.h"
 
 namespace tessarin {
 namespace {
 
 const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
-
-// The wait cursor for as long as a command works.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -76,19 +67,6 @@ void MainWindow::ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply
     }
 }
 
-void MainWindow::ShowPlaceholder(const QString& command) {
-    QMessageBox::information(this, command,
-                             command + QStringLiteral(" is not available in this version yet."));
-}
-
-void MainWindow::ExportData() {
-    ShowPlaceholder(QStringLiteral("Export Data"));
-}
-
-void MainWindow::ExportSegy() {
-    ShowPlaceholder(QStringLiteral("Export SGY"));
-}
-
 void MainWindow::SaveBitmapCommand() {
     if (!progress_.synthesisShown) {
         return;
@@ -109,10 +87,6 @@ void MainWindow::SaveBitmapCommand() {
     }
 }
 
-void MainWindow::PrinterSetup() {
-    ShowPlaceholder(QStringLiteral("Printer Setup"));
-}
-
 void MainWindow::DisplaySynthetic() {
     if (!progress_.logsLoaded) {
         return;
@@ -122,26 +96,6 @@ void MainWindow::DisplaySynthetic() {
         QMessageBox::warning(this, QStringLiteral("Display Synthetic"),
                              QString::fromStdString(*failure));
     }
-}
-
-void MainWindow::PrintSynthetic() {
-    ShowPlaceholder(QStringLiteral("Print Synthetic"));
-}
-
-void MainWindow::WellInformation() {
-    ShowPlaceholder(QStringLiteral("Well and Datum Information"));
-}
-
-void MainWindow::DefineHorizons() {
-    ShowPlaceholder(QStringLiteral("Define Horizons"));
-}
-
-void MainWindow::SelectWavelet() {
-    ShowPlaceholder(QStringLiteral("Select Wavelet"));
-}
-
-void MainWindow::SetScales() {
-    ShowPlaceholder(QStringLiteral("Set Scales and AGC"));
 }
 
 HelpViewer* MainWindow::Help() {

@@ -2,6 +2,7 @@
 // the program, with the question that keeps unsaved changes from being lost.
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <array>
@@ -55,9 +56,14 @@ void MainWindow::OpenProjectCommand() {
         return;
     }
     // The file is chosen before anything is reset: a user who cancels keeps the project shown.
-    const QString path = AskOpenFileName(
-        this, {QStringLiteral("project"), QStringLiteral("Open Tessarin Project File"),
-               QStringLiteral("*.tsp"), QString::fromUtf8(kProjectFilter), 1, QString()});
+    // A new user, with no project folder yet, starts among the example projects.
+    const QString kind = QStringLiteral("project");
+    const QString proposed = RememberedFolder(kind).isEmpty() && !examplesFolder_.isEmpty()
+                                 ? QDir(examplesFolder_).filePath(QStringLiteral("*.tsp"))
+                                 : QStringLiteral("*.tsp");
+    const QString path =
+        AskOpenFileName(this, {kind, QStringLiteral("Open Tessarin Project File"), proposed,
+                               QString::fromUtf8(kProjectFilter), 1, QString()});
     if (!path.isEmpty()) {
         OpenProject(path);
     }

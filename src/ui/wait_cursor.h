@@ -4,7 +4,7 @@
 
 namespace tessarin {
 
-// The wait cursor for as long as a command works; the pointer comes back however it ends.
+// The hourglass for as long as a command works, back to the normal pointer however it ends.
 class WaitCursor {
 public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
