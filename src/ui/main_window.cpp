@@ -29,6 +29,21 @@ const QString kTitle = QStringLiteral("Tessarin Synthetic Seismogram");
 constexpr int kMinimumWidth = 308;
 constexpr int kMinimumHeight = 180;
 
+// What the empty display tells the user to do next, by how far the project has come.
+QString NextStepHint(const ProjectProgress& progress) {
+    if (!progress.logsLoaded) {
+        return QStringLiteral(
+            "Open a project with File > Open Project..., or start a new one with File > New "
+            "Project.");
+    }
+    if (!progress.waveletSelected) {
+        return QStringLiteral(
+            "The logs are imported. Choose a wavelet with Data > Select Wavelet, then show the "
+            "synthetic with File > Display Synthetic.");
+    }
+    return QStringLiteral("Show the synthetic with File > Display Synthetic.");
+}
+
 void CheckChoice(const MainWindow& window, const ChoiceMenu& menu, int value) {
     for (std::size_t i = 0; i < menu.itemNames.size(); ++i) {
         window.MenuAction(QString::fromUtf8(menu.itemNames[i]))
@@ -161,6 +176,7 @@ void MainWindow::UpdateActions() {
     CheckChoice(*this, TimingLinesMenu(), project_.timingLinesPer100ms);
     CheckChoice(*this, DepthTicksMenu(), project_.depthTickInterval);
 
+    view_->SetHint(NextStepHint(progress_));
     setWindowTitle(title_ + QStringLiteral("[*]"));
     setWindowModified(project_.projectChanged);
     emit ActionsUpdated();

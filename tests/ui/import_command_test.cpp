@@ -118,6 +118,7 @@ TEST_F(ImportCommandTest, SonicAndDensityFromALasFileComeInAsTheBatchImportReads
     EXPECT_TRUE(window->isWindowModified());
     EXPECT_TRUE(Action("mnusonic")->isChecked());
     EXPECT_FALSE(Action("mnuselwave")->isChecked());  // the wavelet is chosen again
+    EXPECT_TRUE(window->View()->Hint().contains("Select Wavelet"));
     EXPECT_FALSE(Action("mnuprint")->isEnabled());
 }
 

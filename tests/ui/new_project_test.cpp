@@ -74,6 +74,7 @@ const std::vector<LaterStep>& LaterSteps() {
 }
 
 TEST_F(NewProjectTest, ARealWellFromItsLasFileToTheSyntheticOnDisplay) {
+    project.screenCorrection = Value::Text("1");  // as start-up takes it from the settings
     ModalScript script;
     script.Then<SyntheticInformationDialog>("Synthetic Information",
                                             Confirm({"units_0", "SynthImped_1", "applyvelsurv"}));
