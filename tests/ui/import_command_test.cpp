@@ -82,58 +82,41 @@ void ExpectUnchanged(MainWindow& window, const Project& before, const WindowShow
     EXPECT_EQ(now.displays, shown.displays);
 }
 
-TEST_F(ImportCommandTest, SonicAndDensityFromALasFileComeInAsTheBatchImportReadsThem) {
-    const Project before = project;
-    ModalScript script;
-    script
-        .Then<SyntheticInformationDialog>("Synthetic Information",
-                                          Confirm({"units_0", "SynthImped_1"}))
-        .Then<QFileDialog>("sonic file",
-                           [](QFileDialog* dialog) {
-                               // LAS files are offered first.
-                               EXPECT_EQ(dialog->selectedNameFilter(), "LAS Files (*.las)");
-                               ChooseIn("Open Sonic File", Data("F03-4_logs.las"))(dialog);
-                           })
-        .Then<LasImportDialog>("sonic curve", PickCurve("DT", kSonicCaption))
-        .Then<QFileDialog>("density file",
-                           [](QFileDialog* dialog) {
-                               EXPECT_EQ(dialog->selectedNameFilter(), "LAS Files (*.las)");
-                               ChooseIn("Open Density File", Data("F03-4_logs.las"))(dialog);
-                           })
-        .Then<LasImportDialog>("density curve", PickCurve("RHOB", kDensityCaption, true));
-    script.Run([this] { Choose("mnusonic"); });
-
-    ImportOptions options;
-    options.information.measurementUnits = kMetric;
-    options.information.impedanceType = kSonicDensity;
-    options.sonic = LasCurve("F03-4_logs.las", "DT");
-    options.density = LasCurve("F03-4_logs.las", "RHOB");
-    EXPECT_TRUE(project == BatchImport(before, options)) << "not the logs of the batch import";
-    ASSERT_EQ(project.lastSampleIndex, 885);
-    EXPECT_NEAR(project.timeDensity[300], 2.1077, 1e-4);  // RHOB came in, in g/cc
-    EXPECT_EQ(project.datumVelocity.ToText(), "2133.6");  // 7000 ft/s in the new units
-    EXPECT_EQ(project.projectFileName, Data("F03-4_logs.tsp").toStdString());
-
-    EXPECT_EQ(window->windowTitle().toStdString(), "Tessarin Synthetic Seismogram : F03-4[*]");
-    EXPECT_TRUE(window->isWindowModified());
-    EXPECT_TRUE(Action("mnusonic")->isChecked());
-    EXPECT_FALSE(Action("mnuselwave")->isChecked());  // the wavelet is chosen again
-    EXPECT_TRUE(window->View()->Hint().contains("Select Wavelet"));
-    EXPECT_FALSE(Action("mnuprint")->isEnabled());
-}
-
-// The routes other than a LAS sonic: a plain sonic file has no curve to pick, and the Gardner
-// sonic comes from the density file alone.
-TEST_F(ImportCommandTest, PlainSonicFilesAndGardnerDensitiesComeInAsTheBatchImportReadsThem) {
+// Each route of an import: sonic and density from a LAS file, a plain sonic file with no curve to
+// pick, and the Gardner sonic made from the density alone. The logs that come in are those of
+// the batch import, and the window shows a project whose wavelet is still to be chosen.
+TEST_F(ImportCommandTest, EveryRouteBringsInTheLogsOfTheBatchImport) {
     QTemporaryDir folder;
     const QString plain = WritePlainSonic(folder);
+    // LAS files are offered first.
+    const auto lasFile = [](const char* title) {
+        return [title](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->selectedNameFilter(), "LAS Files (*.las)");
+            ChooseIn(title, Data("F03-4_logs.las"))(dialog);
+        };
+    };
     struct Route {
         const char* name;
         std::vector<const char*> choices;
         std::function<void(ModalScript&)> files;
         std::function<void(ImportOptions&)> batch;
+        const char* title;
     };
     const Route routes[] = {
+        {"LAS sonic and density",
+         {"units_0", "SynthImped_1"},
+         [&](ModalScript& s) {
+             s.Then<QFileDialog>("sonic file", lasFile("Open Sonic File"))
+                 .Then<LasImportDialog>("sonic curve", PickCurve("DT", kSonicCaption))
+                 .Then<QFileDialog>("density file", lasFile("Open Density File"))
+                 .Then<LasImportDialog>("density curve", PickCurve("RHOB", kDensityCaption, true));
+         },
+         [](ImportOptions& o) {
+             o.information.impedanceType = kSonicDensity;
+             o.sonic = LasCurve("F03-4_logs.las", "DT");
+             o.density = LasCurve("F03-4_logs.las", "RHOB");
+         },
+         "Tessarin Synthetic Seismogram : F03-4[*]"},
         {"plain sonic",
          {"units_0", "SynthImped_0"},
          [&plain](ModalScript& s) {
@@ -142,7 +125,8 @@ TEST_F(ImportCommandTest, PlainSonicFilesAndGardnerDensitiesComeInAsTheBatchImpo
          [&plain](ImportOptions& o) {
              o.information.impedanceType = kSonicOnly;
              o.sonic.path = plain.toStdString();
-         }},
+         },
+         "Tessarin Synthetic Seismogram : [*]"},  // a plain file names no well
         {"Gardner",
          {"units_0", "SynthImped_1", "gardner"},
          [](ModalScript& s) {
@@ -154,7 +138,8 @@ TEST_F(ImportCommandTest, PlainSonicFilesAndGardnerDensitiesComeInAsTheBatchImpo
              o.information.impedanceType = kSonicDensity;
              o.information.gardnerFromDensity = true;
              o.density = LasCurve("F03-4_logs.las", "RHOB");
-         }},
+         },
+         "Tessarin Synthetic Seismogram : F03-4[*]"},
     };
     for (const Route& route : routes) {
         SCOPED_TRACE(route.name);
@@ -170,7 +155,14 @@ TEST_F(ImportCommandTest, PlainSonicFilesAndGardnerDensitiesComeInAsTheBatchImpo
         route.batch(options);
         EXPECT_TRUE(project == BatchImport(before, options)) << "not the batch import's logs";
         EXPECT_GT(project.lastSampleIndex, 800);
+        EXPECT_EQ(project.datumVelocity.ToText(), "2133.6");  // 7000 ft/s in the new units
+
+        EXPECT_EQ(window->windowTitle().toStdString(), route.title);
+        EXPECT_TRUE(window->isWindowModified());
         EXPECT_TRUE(Action("mnusonic")->isChecked());
+        EXPECT_FALSE(Action("mnuselwave")->isChecked());  // the wavelet is chosen again
+        EXPECT_TRUE(window->View()->Hint().contains("Select Wavelet"));
+        EXPECT_FALSE(Action("mnuprint")->isEnabled());
     }
 }
 
