@@ -20,6 +20,7 @@ namespace tessarin {
 
 struct ChoiceMenu;
 class HelpViewer;
+class LogImport;
 class PlotView;
 class ReadoutPanel;
 class ToolBarStrip;
@@ -151,7 +152,22 @@ private:
     void RedrawForScreen();
     void UpdateScrollRanges();
     void PointerOverPlot(QPointF twips);
-    void ShowPlaceholder(const QString& command);
+    void ShowWellInTitle();
+
+    // The steps of Import Sonic/Density Logs that ask the user, on the import's copy.
+    void AskSyntheticInformation(LogImport& import);
+    void AskVelocitySurvey(Project& working);
+    void ShowImportedLogs();
+
+    // How Save Project As ended, for the commands that save before they go on.
+    enum class SaveOutcome {
+        kSaved,
+        kNotSaved,     // the save dialog was cancelled, or the file could not be written
+        kRefused,      // the project cannot be saved yet, and the user chose not to go on
+        kGoOnUnsaved,  // the project cannot be saved yet, and the user chose to go on anyway
+    };
+    SaveOutcome SaveProject();
+    // The unsaved-changes question of New, Open and leaving: whether the command may go on.
     bool MayDiscardChanges();
     void ConnectToolbar();
     // After a confirmed dialog: the display shows the change at once, when one is shown.

@@ -388,34 +388,5 @@ TEST_F(MainWindowTest, CancellingTheOpenDialogKeepsTheProjectOnDisplay) {
     EXPECT_EQ(project.wellName, "F03-4");
 }
 
-TEST_F(MainWindowTest, UnsavedChangesAreNeverLeftBehindUnasked) {
-    OpenDisplayProject();
-    project.projectChanged = true;
-    const auto answer = [](QMessageBox::StandardButton button) {
-        return WhenModal<QMessageBox>([button](QMessageBox* box) {
-            EXPECT_EQ(box->text(), "Project information has changed.\nSave changes?");
-            EXPECT_EQ(box->defaultButton(),
-                      static_cast<QPushButton*>(box->button(QMessageBox::No)));
-            box->button(button)->click();
-        });
-    };
-    auto asked = answer(QMessageBox::Cancel);
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(asked->answered);
-
-    // Yes, but the project did not get saved: the window stays.
-    std::shared_ptr<ModalAnswer> saveShown;
-    asked = WhenModal<QMessageBox>([&saveShown](QMessageBox* box) {
-        saveShown = WhenModal<QMessageBox>([](QMessageBox* next) { next->accept(); });
-        box->button(QMessageBox::Yes)->click();
-    });
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(saveShown && saveShown->answered);
-    EXPECT_TRUE(window->isVisible());
-
-    asked = answer(QMessageBox::No);
-    EXPECT_TRUE(window->close());
-}
-
 }  // namespace
 }  // namespace tessarin::test
