@@ -88,7 +88,7 @@ void MainWindow::SaveBitmapCommand() {
 }
 
 void MainWindow::DisplaySynthetic() {
-    if (!progress_.logsLoaded) {
+    if (!progress_.logsLoaded || !progress_.waveletSelected) {
         return;
     }
     if (const auto failure = Recompute()) {

@@ -154,11 +154,13 @@ void MainWindow::UpdateActions() {
     const auto set = [this](const char* name, bool enabled) {
         MenuAction(QString::fromUtf8(name))->setEnabled(enabled);
     };
-    set("mnucalc", progress_.logsLoaded);
+    // The synthetic needs logs and a wavelet built for them; an import erases the wavelet.
+    const bool displayable = progress_.logsLoaded && progress_.waveletSelected;
+    set("mnucalc", displayable);
     for (const char* needsSynthetic : {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"}) {
         set(needsSynthetic, progress_.synthesisShown);
     }
-    toolbar_->SetPlotAvailable(progress_.logsLoaded);
+    toolbar_->SetPlotAvailable(displayable);
     toolbar_->SetPrintAvailable(progress_.synthesisShown);
     const auto check = [this](const char* name, bool done) {
         QAction* action = MenuAction(QString::fromUtf8(name));

@@ -28,7 +28,7 @@ class ToolBarStrip;
 // How far the user has come with the open project. With the project record it decides every
 // enabled state and check mark of the menus (and the toolbar's greyed buttons).
 struct ProjectProgress {
-    bool logsLoaded = false;      // time logs are in the record: Display Synthetic can run
+    bool logsLoaded = false;      // time logs are in the record
     bool synthesisShown = false;  // a synthetic was drawn since then: printing and exports
     // Steps of a new project that are done; their menu items carry a check mark.
     bool wellInformation = false;

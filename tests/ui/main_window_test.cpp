@@ -18,6 +18,7 @@
 #include "files/open_project.h"
 #include "modal_helper.h"
 #include "plot/plot_driver.h"
+#include "plot/plot_fixture.h"
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
 #include "ui/tool_bar.h"
@@ -29,7 +30,7 @@ namespace {
 using MainWindowTest = WindowTest;
 
 // The commands that depend on the project's stage, and the steps that carry a check mark.
-const char* const kNeedsLogs = "mnucalc";
+const char* const kNeedsLogs = "mnucalc";  // and a wavelet
 const char* const kNeedsSynthetic[] = {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"};
 const char* const kStepItems[] = {"mnuwellinfo", "mnusonic", "mnutopedit", "mnuselwave"};
 
@@ -66,12 +67,17 @@ TEST_F(MainWindowTest, MenusFollowTheProjectThroughItsStages) {
         menus << action->text();
     }
     EXPECT_EQ(menus, (QStringList{"&File", "&Data", "&Preferences", "Plot Parameters", "&Help"}));
-    const std::array<bool, 4> none{}, all{true, true, true, true}, logs{false, true, false, false};
+    const std::array<bool, 4> none{}, all{true, true, true, true}, logs{false, true, false, false},
+        logsAndWavelet{false, true, false, true};
     ExpectStage(*window, {false, false, none}, "empty");
     EXPECT_EQ(window->windowTitle(), "Tessarin Synthetic Seismogram[*]");
 
-    LoadKnownWellLogs();
-    ExpectStage(*window, {true, false, logs}, "logs loaded");
+    // An import erases the wavelet: the synthetic waits until one is chosen for the new logs.
+    project = MakeKnownWell();
+    window->CompleteStep(ProjectStep::kLogsImported);
+    ExpectStage(*window, {false, false, logs}, "logs imported");
+    window->CompleteStep(ProjectStep::kWaveletSelected);
+    ExpectStage(*window, {true, false, logsAndWavelet}, "logs and a wavelet");
 
     OpenDisplayProject();
     ExpectStage(*window, {true, true, all}, "displayed");
