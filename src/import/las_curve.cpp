@@ -69,39 +69,49 @@ bool IsSeparator(char c) {
     return c == ' ' || c == '\t' || c == ',';
 }
 
-// Fields 0 and `column` of a data line; values are separated by blanks, TABs or commas.
-std::pair<double, double> DepthAndValue(std::string_view line, int column) {
-    std::optional<double> depth;
-    std::optional<double> value;
-    int index = 0;
+// The depth (field 0) and the chosen field of a data line, and how many fields the line has.
+// Values are separated by blanks, TABs or commas.
+struct DataFields {
+    std::string_view depth;
+    std::string_view value;
+    int count = 0;
+};
+
+DataFields SplitDataLine(std::string_view line, int column) {
+    DataFields fields;
     std::size_t i = 0;
-    while (i < line.size() && index <= column) {
-        while (i < line.size() && IsSeparator(line[i])) {
+    const std::size_t n = line.size();
+    for (;;) {
+        while (i < n && IsSeparator(line[i])) {
             ++i;
+        }
+        if (i == n) {
+            return fields;
         }
         const std::size_t begin = i;
-        while (i < line.size() && !IsSeparator(line[i])) {
+        while (i < n && !IsSeparator(line[i])) {
             ++i;
         }
-        if (i == begin) {
-            break;
+        if (fields.count == 0) {
+            fields.depth = line.substr(begin, i - begin);
         }
-        if (index == 0 || index == column) {
-            const auto number = las::DataNumber(line.substr(begin, i - begin));
-            if (!number) {
-                throw CurveFault{};
-            }
-            (index == 0 ? depth : value) = *number;
+        if (fields.count == column) {
+            fields.value = line.substr(begin, i - begin);
         }
-        ++index;
+        ++fields.count;
     }
-    if (column == 0) {
-        value = depth;
-    }
-    if (!depth || !value) {
+}
+
+double DataNumber(std::string_view field) {
+    const auto number = las::DataNumber(field);
+    if (!number) {
         throw CurveFault{};
     }
-    return {*depth, *value};
+    return *number;
+}
+
+std::string ValuesText(int count) {
+    return std::to_string(count) + (count == 1 ? " value" : " values");
 }
 
 DepthLog ReadPairs(std::string_view bytes, const LasHeader& header, const LasCurveChoice& choice,
@@ -110,19 +120,32 @@ DepthLog ReadPairs(std::string_view bytes, const LasHeader& header, const LasCur
     if (column < 0) {
         throw CurveFault{};
     }
+    const int columns = header.ColumnCount();
     std::size_t position = 0;
     while (position < bytes.size() && !ReadTextLine(bytes, position).starts_with("~A")) {
     }
     DepthLog log;
+    log.depth.reserve(static_cast<std::size_t>(header.dataLineCount));
+    log.value.reserve(static_cast<std::size_t>(header.dataLineCount));
     int row = 0;
+    int lineNumber = 0;  // counted from the line after "~A", as an editor shows the data
     while (position < bytes.size() && row < header.dataLineCount) {
         const std::string_view line = ReadTextLine(bytes, position);
-        if (line.size() <= 2 || las::Strip(line).empty()) {
+        ++lineNumber;
+        if (line.size() <= 2 || las::Strip(line).empty() || las::IsComment(line)) {
             continue;
         }
         ++row;
         progress.Advance(static_cast<double>(row) / header.dataLineCount);
-        const auto [depth, value] = DepthAndValue(line, column);
+        const DataFields fields = SplitDataLine(line, column);
+        if (fields.count != columns) {
+            throw ImportError("Line " + std::to_string(lineNumber) + " of the data has " +
+                                  ValuesText(fields.count) + " where the curves list " +
+                                  std::to_string(columns) + ".",
+                              import_message::kFormatErrorTitle);
+        }
+        const double depth = DataNumber(fields.depth);
+        const double value = DataNumber(fields.value);
         if (depth >= choice.startDepth && depth <= choice.stopDepth && value != header.nullValue &&
             value > 0 && depth >= 0) {
             log.Add(depth, value);
@@ -143,9 +166,20 @@ LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCur
         curve.wellItems = ReadWellItems(file.bytes);
         curve.log = ReadPairs(file.bytes, header, choice, progress);
         return curve;
-    } catch (...) {
+    } catch (const ImportError&) {
+        throw;
+    } catch (const CurveFault&) {
+        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+    } catch (const las::LongLine&) {
         throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
     }
+#ifndef TESSARIN_FUZZING
+    // Whatever else goes wrong is a file the reader cannot read, for the user. A fuzzing build
+    // lets it through: it would be a fault of the reader's own.
+    catch (...) {
+        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+    }
+#endif
 }
 
 void ApplyLasWellItems(const LasWellItems& items, Project& project) {

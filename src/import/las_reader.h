@@ -68,6 +68,8 @@ struct LasHeader {
     int selectedCurve = 1;  // the first curve after the depth
 
     int LastCurveIndex() const { return static_cast<int>(curveEntries.size()) - 1; }
+    // The number of data columns: the curve entries that are not empty lines.
+    int ColumnCount() const;
 };
 
 // Reads the header. Throws ImportError with the "File Format Error" title for a wrapped file and
@@ -113,7 +115,9 @@ struct LasCurve {
 
 // Reads the well items and the depth-value pairs of the chosen curve. A pair is kept when its
 // depth lies in the chosen range (limits included) and is not negative, and its value is neither
-// NULL nor zero nor negative. Throws ImportError "Error reading LAS file." on any failure.
+// NULL nor zero nor negative. Comment lines ("#") in the data are skipped. Throws ImportError
+// (title "File Format Error") naming the line for a data line whose number of values differs from
+// the number of curves, and "Error reading LAS file." on any other failure.
 LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCurveChoice& choice,
                       ImportProgress& progress);
 

@@ -68,7 +68,8 @@ std::string RefreshLasViewer(const LasFile& file, const LasHeader& header, int s
     std::string lines;
     int shown = 0;
     for (int i = 0; i < 11; ++i) {
-        const std::string text = ViewerLine(ReadTextLine(bytes, at), column);
+        const std::string_view line = ReadTextLine(bytes, at);
+        const std::string text = las::IsComment(line) ? std::string() : ViewerLine(line, column);
         if (!text.empty()) {
             lines += text + "\n";
             ++shown;

@@ -81,6 +81,10 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
         const std::string& message;
     } rows[] = {
         {wrap, " WRAP.   Yes : wrapped\n", test::kWrapped},
+        // A blank before the dot, as many archives write it, or none after it: the value
+        // between the dot and the colon says YES.
+        {wrap, " WRAP .   YES : Multiple lines per depth step\n", test::kWrapped},
+        {wrap, " WRAP.YES: Multiple lines per depth step\n", test::kWrapped},
         {" STEP. 0.5 :\n", "", test::kNotStandard},
         {"NULL.   -999.25:\n", "", test::kNotStandard},
         {"~C\n", "", test::kNotStandard},
@@ -95,7 +99,8 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
     }
     test::ExpectImportError([] { ReadLasHeader(test::SmallLasWithData("~A\n\n")); },
                             test::kNotStandard, "File Format Error", "no data lines");
-    for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP.  TRUE : one line\n"}) {
+    for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP.  TRUE : one line\n",
+                                   " WRAP .   NO : one line\n", " WRAP.NO: one line\n"}) {
         EXPECT_NO_THROW(ReadLasHeader(SmallLasWith(wrap, notWrapped))) << notWrapped;
     }
 }
