@@ -25,8 +25,10 @@ struct LogFileChoice {
     std::string path;
     int lasCurveIndex = 1;                        // list entry of the curve
     std::optional<std::string> lasCurveMnemonic;  // chooses the curve by its mnemonic instead
-    std::optional<double> lasStartDepth;          // the whole file when absent
-    std::optional<double> lasStopDepth;
+    // The depths to import, limits included: the whole file when absent. The dialog gives them
+    // for a LAS file; a batch run may give them for a plain file too.
+    std::optional<double> startDepth;
+    std::optional<double> stopDepth;
 };
 
 // Well items the user gives, which take precedence over those of a LAS header.
