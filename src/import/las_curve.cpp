@@ -65,8 +65,14 @@ LasWellItems ReadWellItems(std::string_view bytes) {
     return items;
 }
 
+// 1 for a blank, TAB or comma, 0 otherwise; without the short-cut of ||, so that a loop over it
+// need not branch.
+int Separator(char c) {
+    return static_cast<int>(c == ' ') | static_cast<int>(c == '\t') | static_cast<int>(c == ',');
+}
+
 bool IsSeparator(char c) {
-    return c == ' ' || c == '\t' || c == ',';
+    return Separator(c) != 0;
 }
 
 // The depth (field 0) and the chosen field of a data line, and how many fields the line has.
@@ -77,11 +83,22 @@ struct DataFields {
     int count = 0;
 };
 
+// The fields that begin in text[from..]: a field begins at a character that is no separator
+// where the one before it is a separator. Each step looks at two characters only, so that the
+// compiler can take many at once: most of a line lies after the columns wanted.
+int FieldsBeginningFrom(std::string_view text, std::size_t from) {
+    int count = 0;
+    for (std::size_t i = from; i < text.size(); ++i) {
+        count += (1 - Separator(text[i])) & Separator(text[i - 1]);
+    }
+    return count;
+}
+
 DataFields SplitDataLine(std::string_view line, int column) {
     DataFields fields;
     std::size_t i = 0;
     const std::size_t n = line.size();
-    for (;;) {
+    while (fields.count <= column) {
         while (i < n && IsSeparator(line[i])) {
             ++i;
         }
@@ -100,6 +117,9 @@ DataFields SplitDataLine(std::string_view line, int column) {
         }
         ++fields.count;
     }
+    // Past the chosen field, the others are only counted; `i` follows a field here.
+    fields.count += FieldsBeginningFrom(line, i);
+    return fields;
 }
 
 double DataNumber(std::string_view field) {
@@ -114,23 +134,28 @@ std::string ValuesText(int count) {
     return std::to_string(count) + (count == 1 ? " value" : " values");
 }
 
-DepthLog ReadPairs(std::string_view bytes, const LasHeader& header, const LasCurveChoice& choice,
+DepthLog ReadPairs(const LasFile& file, const LasHeader& header, const LasCurveChoice& choice,
                    ImportProgress& progress) {
     const int column = header.curveColumns.at(static_cast<std::size_t>(choice.curveIndex));
     if (column < 0) {
         throw CurveFault{};
     }
     const int columns = header.ColumnCount();
-    std::size_t position = 0;
-    while (position < bytes.size() && !ReadTextLine(bytes, position).starts_with("~A")) {
+    if (!file.HasDataSection()) {
+        throw CurveFault{};
     }
+    LasLineReader lines(file, file.Header().size());
     DepthLog log;
     log.depth.reserve(static_cast<std::size_t>(header.dataLineCount));
     log.value.reserve(static_cast<std::size_t>(header.dataLineCount));
     int row = 0;
     int lineNumber = 0;  // counted from the line after "~A", as an editor shows the data
-    while (position < bytes.size() && row < header.dataLineCount) {
-        const std::string_view line = ReadTextLine(bytes, position);
+    while (row < header.dataLineCount) {
+        const auto next = lines.Next();
+        if (!next) {
+            break;
+        }
+        const std::string_view line = *next;
         ++lineNumber;
         if (line.size() <= 2 || las::Strip(line).empty() || las::IsComment(line)) {
             continue;
@@ -163,14 +188,16 @@ LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCur
             throw CurveFault{};
         }
         LasCurve curve;
-        curve.wellItems = ReadWellItems(file.bytes);
-        curve.log = ReadPairs(file.bytes, header, choice, progress);
+        curve.wellItems = ReadWellItems(file.Header());
+        curve.log = ReadPairs(file, header, choice, progress);
         return curve;
     } catch (const ImportError&) {
         throw;
     } catch (const CurveFault&) {
         throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
     } catch (const las::LongLine&) {
+        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+    } catch (const LasReadFault&) {
         throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
     }
 #ifndef TESSARIN_FUZZING

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "import/file_bytes.h"
 #include "import/import_error.h"
 #include "import/las_reader.h"
 #include "import/las_text.h"
@@ -93,26 +92,19 @@ void ListCurves(std::string_view bytes, LasHeader& header) {
 
 // The data section: where it starts, how long its first data line is, how many data lines it
 // has. Comment lines are no data lines.
-void MeasureData(std::string_view bytes, LasHeader& header) {
-    std::size_t position = 0;
-    bool found = false;
-    while (position < bytes.size() && !found) {
-        found = ReadTextLine(bytes, position).starts_with("~A");
-    }
-    if (!found) {
+void MeasureData(const LasFile& file, LasHeader& header) {
+    if (!file.HasDataSection()) {
         throw HeaderFault{};
     }
-    header.dataOffset = position;
-    std::size_t lineStart = position;
-    while (position < bytes.size()) {
-        const std::string_view line = ReadTextLine(bytes, position);
-        if (line.size() > 2 && !las::IsComment(line)) {
+    header.dataOffset = file.Header().size();
+    LasLineReader lines(file, header.dataOffset);
+    while (const auto line = lines.Next()) {
+        if (line->size() > 2 && !las::IsComment(*line)) {
             if (header.dataLineCount == 0) {
-                header.recordLength = position - lineStart;
+                header.recordLength = lines.LastLineBytes();
             }
             ++header.dataLineCount;
         }
-        lineStart = position;
     }
     if (header.dataLineCount == 0) {
         throw HeaderFault{};
@@ -141,9 +133,9 @@ LasScrollRange ScrollRangeFor(int lines) {
 }
 
 LasHeader ReadHeaderItems(const LasFile& file) {
-    const std::string_view bytes = file.bytes;
+    const std::string_view bytes = file.Header();
     LasHeader header;
-    header.caption = "Import LAS File " + file.path;
+    header.caption = "Import LAS File " + file.Path();
     RefuseWrappedFile(bytes);
     header.startDepth = LastTokenNumber(bytes, "STRT");
     header.stopDepth = LastTokenNumber(bytes, "STOP");
@@ -153,7 +145,7 @@ LasHeader ReadHeaderItems(const LasFile& file) {
     header.startDepthText = DepthBoxText(increasing ? header.startDepth : header.stopDepth);
     header.stopDepthText = DepthBoxText(increasing ? header.stopDepth : header.startDepth);
     ListCurves(bytes, header);
-    MeasureData(bytes, header);
+    MeasureData(file, header);
     header.scroll = ScrollRangeFor(header.dataLineCount);
     header.selectedCurve = 1;
     return header;
@@ -162,7 +154,7 @@ LasHeader ReadHeaderItems(const LasFile& file) {
 }  // namespace
 
 LasFile LoadLasFile(const std::string& path) {
-    return LasFile{path, ReadFileBytes(path)};
+    return LasFile::Load(path);
 }
 
 bool IsLasPath(std::string_view path) {
@@ -199,6 +191,8 @@ LasHeader ReadLasHeader(const LasFile& file) {
     } catch (const las::LongLine&) {
         throw ImportError(import_message::kNotStandardLongLine, import_message::kFormatErrorTitle);
     } catch (const HeaderFault&) {
+        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+    } catch (const LasReadFault&) {
         throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
     }
 #ifndef TESSARIN_FUZZING

@@ -7,7 +7,7 @@
 //   2. the user picks a curve and a depth range (RefreshLasViewer shows the data around a scroll
 //      position);
 //   3. ReadLasCurve: the version and well items, and the depth-value pairs of the chosen curve.
-// The file is held as raw bytes. Lines may end in CR LF or LF; positions are real byte offsets.
+// Lines may end in CR LF or LF; positions are real byte offsets.
 
 #include <cstddef>
 #include <optional>
@@ -17,16 +17,12 @@
 
 #include "import/depth_log.h"
 #include "import/import_progress.h"
+#include "import/las_file.h"
 #include "model/project.h"
 
 namespace tessarin {
 
-struct LasFile {
-    std::string path;
-    std::string bytes;
-};
-
-// Reads the whole file. Throws ImportError when it cannot be read.
+// Reads the header of the file (LasFile::Load). Throws ImportError when it cannot be read.
 LasFile LoadLasFile(const std::string& path);
 
 // True when the path names a LAS file: its last three characters are "las" in any case.

@@ -56,7 +56,7 @@ private:
 // A LAS 2.0 file of a constant sonic (300 us/m) and density (2.4 g/cc), every 0.5 m from 1000 to
 // 1100 m, then `repeats` more lines at 1100 m.
 std::string EvenLog(int repeats) {
-    std::string text = test::SmallLasWith("STOP .m  1002", "STOP .m  1100").bytes;
+    std::string text(*test::SmallLasWith("STOP .m  1002", "STOP .m  1100").InMemory());
     text = text.substr(0, text.find("~A")) + "~A\n";
     for (int i = 0; i <= 200; ++i) {
         text += std::to_string(1000 + 0.5 * i) + " 300 2.4\n";
@@ -188,6 +188,27 @@ TEST(ImportLogs, PlainFileListedBottomUpInMicrosecondsPerFoot) {
         EXPECT_NEAR(p.timeSonic[j], 100, 1e-9) << j;
     }
     EXPECT_EQ(p.projectFileName, (path.parent_path() / "tessarin-bottom-up.tsp").string());
+}
+
+// The same pairs in plain files and in the LAS file they were taken from give the same time logs.
+TEST(ImportLogs, PlainFilesAndTheirLasFileAgree) {
+    ImportOptions plain = Metric("P-135_sonic.dt", "");
+    plain.information.sonicInMicrosecondsPerFoot = true;
+    plain.information.impedanceType = kSonicDensity;
+    plain.density.path = DataPath("P-135_density.den");
+    ImportOptions las = plain;
+    las.sonic.path = las.density.path = DataPath("P-135_time.LAS");
+    las.sonic.lasCurveMnemonic = "Sonic_despiked";
+    las.density.lasCurveMnemonic = "RHOB_despiked";
+    las.sonic.startDepth = las.density.startDepth = 262.2804;
+    las.sonic.stopDepth = las.density.stopDepth = 323.088;
+    const Project a = Imported(plain);
+    const Project b = Imported(las);
+    ASSERT_EQ(a.lastSampleIndex, 14);  // 60.8 m at about 230 us/m
+    EXPECT_EQ(a.lastSampleIndex, b.lastSampleIndex);
+    EXPECT_EQ(a.timeDepth, b.timeDepth);
+    EXPECT_EQ(a.timeSonic, b.timeSonic);
+    EXPECT_EQ(a.timeDensity, b.timeDensity);
 }
 
 TEST(ImportLogs, CalibratesToARealSurvey) {
