@@ -32,6 +32,12 @@ void ApplyStartOfLogDatum(Project& project) {
 }
 
 double FirstSampleTime(const Project& project) {
+    // The datum lies at the first sample by definition. Working the gap out again from the
+    // elevations would leave binary noise of either sign: a plot starting at a -0.1 s line, a
+    // SEG-Y trace one sample short, or a datum velocity the user never needed to give.
+    if (project.datumType == kStartOfLog) {
+        return 0.0;
+    }
     const int n = project.lastSampleIndex;
     const std::vector<double>& depth = project.timeDepth;
     const double kb = NumberOf(project.kbElevation, "KB elevation");

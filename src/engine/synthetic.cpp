@@ -197,9 +197,12 @@ void ApplyAgc(Project& p) {
         return;  // the window covers the whole trace
     }
     if (m == 0) {
-        // Every gain would be 0 / sum = 0, and so would their mean.
+        // A window of two samples or less: every gain would be 0 / sum = 0, and so would their
+        // mean.
+        const double twoSamples = 4.0 * p.sampleIntervalUs / 1000000.0;
         throw Error("AGC cannot be applied: the AGC window " + p.agcWindow +
-                    " s is shorter than two samples.");
+                    " s must be longer than two samples (" + FormatPattern(twoSamples, "0.0##") +
+                    " s).");
     }
 
     // The window at sample i is i - m .. i + m clipped to 0 .. n; `count` is one less than the

@@ -21,8 +21,9 @@ void WriteProjectFile(const Project& project, std::ostream& out);
 
 // Writes the record to `path`, creating or replacing the file, and clears projectChanged. The
 // previous file is replaced only once the new one is complete: the text goes to a temporary file
-// beside it, which is then renamed over it. On failure the previous file stays as it was,
-// projectChanged is left alone, and Error tells the reason.
+// beside it, which is read back and compared with the record (CheckProjectFileReadsBack) before
+// it is renamed over it. On failure the previous file stays as it was, projectChanged is left
+// alone, and Error tells the reason.
 void WriteProjectFile(Project& project, const std::filesystem::path& path);
 
 // Reads a project file into the record, which the caller has reset. Sets the fields the file

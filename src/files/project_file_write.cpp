@@ -1,6 +1,7 @@
 #include <sstream>
 
 #include "files/project_file.h"
+#include "files/project_file_check.h"
 #include "files/replace_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -120,7 +121,10 @@ void WriteProjectFile(const Project& project, std::ostream& out) {
 void WriteProjectFile(Project& project, const std::filesystem::path& path) {
     std::ostringstream text;
     WriteProjectFile(project, text);
-    ReplaceFileContent(path, text.str());
+    // A file that would not open again as this record must not replace the previous one.
+    ReplaceFileContent(path, text.str(), [&project](const std::filesystem::path& written) {
+        CheckProjectFileReadsBack(project, written);
+    });
     project.projectChanged = false;
 }
 

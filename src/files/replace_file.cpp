@@ -74,6 +74,11 @@ std::string WriteAndClose(std::FILE* file, std::string_view content) {
 }  // namespace
 
 void ReplaceFileContent(const fs::path& path, std::string_view content) {
+    ReplaceFileContent(path, content, [](const fs::path&) {});
+}
+
+void ReplaceFileContent(const fs::path& path, std::string_view content,
+                        const std::function<void(const fs::path& written)>& check) {
     const fs::path target = FileToReplace(path);
     fs::path temporary;
     std::FILE* file = CreateTemporaryBeside(path, target, temporary);
@@ -82,6 +87,12 @@ void ReplaceFileContent(const fs::path& path, std::string_view content) {
     if (!reason.empty()) {
         fs::remove(temporary, ec);
         Fail(path, reason);
+    }
+    try {
+        check(temporary);
+    } catch (...) {
+        fs::remove(temporary, ec);
+        throw;
     }
     // The new file keeps the permissions the old one had.
     const fs::file_status old = fs::status(target, ec);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 namespace tessarin {
@@ -11,5 +12,11 @@ namespace tessarin {
 // replaced. Throws Error naming the file and the reason when anything fails; the old file is then
 // untouched and no temporary file is left behind.
 void ReplaceFileContent(const std::filesystem::path& path, std::string_view content);
+
+// ReplaceFileContent that first hands the complete temporary file to `check`, which reads it back
+// and throws when it is not what was meant to be saved. Then the temporary file is removed, the
+// old file stays as it was, and the exception goes on to the caller.
+void ReplaceFileContent(const std::filesystem::path& path, std::string_view content,
+                        const std::function<void(const std::filesystem::path& written)>& check);
 
 }  // namespace tessarin

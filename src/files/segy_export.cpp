@@ -137,18 +137,20 @@ std::vector<double> SegyTraceValues(const Project& project, const SegyTraceLayou
                                     Polarity polarity) {
     const double sign = polarity == Polarity::kNormal ? 1.0 : -1.0;
     const auto s = [&](int j) { return sign * project.syntheticTrace[j]; };
-    const int n = project.lastSampleIndex;
-    std::vector<double> values;
-    values.reserve(static_cast<std::size_t>(layout.sampleCount));
-    if (layout.datumOffset > 0) {
-        // The log starts below the datum: zero samples fill the gap.
-        values.assign(static_cast<std::size_t>(layout.pad) + 1, 0.0);
-        for (int j = 0; j < n; ++j) {
-            values.push_back(s(j) + layout.fraction * (s(j + 1) - s(j)));
-        }
-    } else {
-        for (int j = 0; j < layout.sampleCount; ++j) {
-            values.push_back(s(j));
+    // Slot i lies at i x dt below the datum, where the synthetic's fractional sample index is
+    // i - t = (i - pad) - fraction. Slots before the first sample hold 0; samples above the
+    // datum have no slot.
+    std::vector<double> values(static_cast<std::size_t>(layout.sampleCount), 0.0);
+    const double weight = 1.0 - layout.fraction;  // of the later of the two neighbours
+    for (int i = 0; i < layout.sampleCount; ++i) {
+        const int k = i - layout.pad;
+        double& value = values[static_cast<std::size_t>(i)];
+        if (layout.fraction == 0.0) {
+            if (k >= 0) {
+                value = s(k);
+            }
+        } else if (k > 0) {
+            value = s(k - 1) + weight * (s(k) - s(k - 1));
         }
     }
     return values;

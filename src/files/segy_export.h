@@ -35,8 +35,10 @@ SegyTraceLayout PlanSegyTrace(const Project& project);
 // The 40 cards of the text header as ASCII, 3200 characters, before translation to EBCDIC.
 std::string SegyTextCards(const Project& project, Polarity polarity);
 
-// The values of one trace: blanks (zero samples) down to the log when it starts below the datum,
-// then the synthetic, shifted by the layout's fraction of a sample.
+// The values of one trace, whose time zero is the seismic datum: slot i holds the synthetic at
+// two-way time i x dt below the datum, interpolated linearly between its two neighbouring samples
+// (the datum offset being cut to hundredths of a sample). Slots earlier than the first sample hold
+// 0; samples above the datum are left out.
 std::vector<double> SegyTraceValues(const Project& project, const SegyTraceLayout& layout,
                                     Polarity polarity);
 

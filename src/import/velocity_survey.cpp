@@ -1,18 +1,23 @@
 #include "import/velocity_survey.h"
 
-#include <fstream>
 #include <sstream>
 
+#include "files/replace_file.h"
 #include "import/file_bytes.h"
 #include "import/import_error.h"
 #include "model/numeric.h"
 #include "model/pair_sort.h"
+#include "model/saved_value.h"
 #include "model/text_io.h"
 
 namespace tessarin {
 
 // The most points a file may hold: entries 1 to 21 of the tables.
 static constexpr int kMostSurveyPoints = kTableSize - 1;
+
+// How a file writes each point.
+static constexpr const char* kDepthPattern = "####0";
+static constexpr const char* kTimePattern = "0.##0";
 
 VelocitySurvey VelocitySurveyOf(const Project& project) {
     VelocitySurvey survey;
@@ -111,21 +116,83 @@ std::string VelocitySurveyFileText(const VelocitySurvey& survey) {
     print.Item(survey.datumElevation).EndLine();
     for (int i = 1; i <= survey.count; ++i) {
         const auto entry = static_cast<std::size_t>(i);
-        print.Text(FormatPattern(survey.depths[entry], "####0"))
+        print.Text(FormatPattern(survey.depths[entry], kDepthPattern))
             .NextZone()
-            .Text(FormatPattern(survey.times[entry], "0.##0"))
+            .Text(FormatPattern(survey.times[entry], kTimePattern))
             .EndLine();
     }
     return out.str();
 }
 
-void WriteVelocitySurveyFile(const std::string& path, const VelocitySurvey& survey) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << VelocitySurveyFileText(survey);
-    out.close();
-    if (!out) {
-        throw Error("The velocity survey file \"" + path + "\" could not be written.");
+namespace {
+
+constexpr const char* kSurveyDocument = "velocity survey";
+
+[[noreturn]] void RefuseSurvey(const std::string& field, const std::string& shown,
+                               const std::string& reason) {
+    throw Error(NotSavedMessage(kSurveyDocument, field, shown, reason));
+}
+
+std::string PointField(const char* what, int point) {
+    return std::string(what) + " of point " + std::to_string(point);
+}
+
+// The points whose written depth or time would not read back; only looked for when the file
+// did not open again.
+void CheckPointsCanBeWritten(const VelocitySurvey& survey) {
+    for (int i = 1; i <= survey.count; ++i) {
+        const auto entry = static_cast<std::size_t>(i);
+        if (auto problem = PatternedNumberProblem(survey.depths[entry], kDepthPattern)) {
+            RefuseSurvey(PointField("depth", i), ShownValue(Value(survey.depths[entry])), *problem);
+        }
+        if (auto problem = PatternedNumberProblem(survey.times[entry], kTimePattern)) {
+            RefuseSurvey(PointField("time", i), ShownValue(Value(survey.times[entry])), *problem);
+        }
     }
+}
+
+// The file just written must open again as `survey`, each point within the rounding of its
+// pattern.
+void CheckSurveyFileReadsBack(const VelocitySurvey& survey, const std::string& written) {
+    const char* const datumName = "survey datum elevation";
+    if (auto problem = SavedNumberProblem(survey.datumElevation)) {
+        RefuseSurvey(datumName, ShownValue(survey.datumElevation), *problem);
+    }
+    VelocitySurvey back;
+    try {
+        back = ReadVelocitySurveyFile(written);
+    } catch (const Error&) {
+        CheckPointsCanBeWritten(survey);
+        throw Error("The velocity survey was not saved: the file written would not open again.");
+    }
+    if (!SameSavedValue(survey.datumElevation, back.datumElevation)) {
+        RefuseSurvey(datumName, ShownValue(survey.datumElevation),
+                     "it would read back as " + ShownValue(back.datumElevation));
+    }
+    if (back.count != survey.count) {
+        RefuseSurvey("number of points", std::to_string(survey.count),
+                     "it would read back as " + std::to_string(back.count));
+    }
+    for (int i = 1; i <= survey.count; ++i) {
+        const auto entry = static_cast<std::size_t>(i);
+        if (!SamePatternedNumber(survey.depths[entry], back.depths[entry], kDepthPattern)) {
+            RefuseSurvey(PointField("depth", i), ShownValue(Value(survey.depths[entry])),
+                         "it would read back as " + ShownValue(Value(back.depths[entry])));
+        }
+        if (!SamePatternedNumber(survey.times[entry], back.times[entry], kTimePattern)) {
+            RefuseSurvey(PointField("time", i), ShownValue(Value(survey.times[entry])),
+                         "it would read back as " + ShownValue(Value(back.times[entry])));
+        }
+    }
+}
+
+}  // namespace
+
+void WriteVelocitySurveyFile(const std::string& path, const VelocitySurvey& survey) {
+    ReplaceFileContent(path, VelocitySurveyFileText(survey),
+                       [&survey](const std::filesystem::path& written) {
+                           CheckSurveyFileReadsBack(survey, written.string());
+                       });
 }
 
 }  // namespace tessarin

@@ -58,6 +58,10 @@ bool AcceptVelocitySurvey(Project& project, const VelocitySurveyRows& rows,
 VelocitySurvey ReadVelocitySurveyFile(const std::string& path);
 VelocitySurvey ReadVelocitySurveyText(const std::string& text);
 std::string VelocitySurveyFileText(const VelocitySurvey& survey);
+
+// Writes the file, replacing an older one only when the new file is complete and reads back as
+// `survey` (each point within the rounding of its pattern). Otherwise throws Error naming the
+// file, or the field that would not come back and why, and the older file stays as it was.
 void WriteVelocitySurveyFile(const std::string& path, const VelocitySurvey& survey);
 
 }  // namespace tessarin

@@ -21,8 +21,8 @@ void MemorySettingsStore::Write(const std::string& key, const std::string& value
 }
 
 std::string SettingsProblem::Message() const {
-    return "The saved setting \"" + key + "\" holds \"" + storedText +
-           "\", which is not a valid number; its default is used instead.";
+    return "The saved setting \"" + key + "\" holds \"" + storedText + "\", which " + reason +
+           "; its default is used instead.";
 }
 
 namespace {
@@ -42,35 +42,60 @@ public:
     }
 
     std::int16_t Integer(const char* key, std::int16_t fallback) const {
-        const auto stored = store_.Read(key);
-        if (!stored) {
+        const auto number = StoredNumber(key);
+        if (!number) {
             return fallback;
         }
         try {
-            return TextToInt16(*stored);
-        } catch (const Error&) {
-            Report(key, *stored);
+            return ToInt16(*number);
+        } catch (const OverflowError&) {
+            Report(key, "is outside -32768 to 32767");
             return fallback;
         }
     }
 
     // A choice among `count` options stored as its index.
     int Choice(const char* key, int count, int fallback) const {
-        const auto stored = store_.Read(key);
-        const int value = Integer(key, static_cast<std::int16_t>(fallback));
-        if (value < 0 || value >= count) {
-            Report(key, stored.value_or(""));
+        const auto number = StoredNumber(key);
+        if (!number) {
             return fallback;
         }
-        return value;
+        const double index = RoundHalfEven(*number);
+        if (!(index >= 0 && index < count)) {
+            Report(key, "is not one of its choices " + ChoiceList(count));
+            return fallback;
+        }
+        return static_cast<int>(index);
     }
 
     bool Truth(const char* key) const { return Integer(key, 0) != 0; }
 
 private:
-    void Report(const char* key, const std::string& stored) const {
+    // The number a key holds; nothing when it is missing or, reported, not a number.
+    std::optional<double> StoredNumber(const char* key) const {
+        const auto stored = store_.Read(key);
+        if (!stored) {
+            return std::nullopt;
+        }
+        const std::optional<double> number = ParseNumber(*stored);
+        if (!number) {
+            Report(key, "is not a valid number");
+        }
+        return number;
+    }
+
+    // "0 or 1", "0, 1 or 2".
+    static std::string ChoiceList(int count) {
+        std::string list;
+        for (int i = 0; i < count; ++i) {
+            list += (i == 0 ? "" : i == count - 1 ? " or " : ", ") + std::to_string(i);
+        }
+        return list;
+    }
+
+    void Report(const char* key, const std::string& reason) const {
         if (problems_) {
-            problems_->push_back({key, stored});
+            problems_->push_back({key, store_.Read(key).value_or(""), reason});
         }
     }
 

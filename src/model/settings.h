@@ -71,6 +71,7 @@ inline constexpr const char* kDepthTicks = "Depth Ticks";
 struct SettingsProblem {
     std::string key;
     std::string storedText;
+    std::string reason = "is not a valid number";  // what is wrong with the text
     std::string Message() const;
 };
 

@@ -39,12 +39,17 @@ void FieldReader::Fail() const {
     throw Error(failureMessage_);
 }
 
+// Straight from the stream's buffer: files are read a character at a time, and the stream's own
+// peek and get set up and check its state on every call, a quarter of the time of reading a
+// project back.
 int FieldReader::Peek() {
-    return in_.peek();
+    std::streambuf* buffer = in_.rdbuf();
+    return buffer ? buffer->sgetc() : EOF;
 }
 
 int FieldReader::Get() {
-    return in_.get();
+    std::streambuf* buffer = in_.rdbuf();
+    return buffer ? buffer->sbumpc() : EOF;
 }
 
 static bool IsBlank(int c) {

@@ -69,19 +69,20 @@ TEST_F(ExportCommand, WritesBothSegyFilesWithTheDatumGap) {
     const CliResult r = Export("--segy " + Quoted(Path("step")) + " --traces 3");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    const int samples = 10 + 1 + 40;  // 11 zero samples, then samples 0 to 39
+    const int samples = 10 + 1 + 40;  // 10 zero samples, then samples 0 to 40
     for (const char* name : {"stepnormal.sgy", "stepreverse.sgy"}) {
         const std::string file = ReadFile(Path(name));
         ASSERT_EQ(file.size(), 3600u + 3 * (240 + 4 * samples)) << name;
         EXPECT_EQ(file.substr(3220, 2), std::string("\0\x33", 2));  // 51 samples
-        // Sample 20 of the synthetic, 1/3, in slot 31 of the third trace: N = 333333 = 0x051615
-        // normal, and -333334 = -0x051616 reversed (the cut comes before the sign).
-        const std::size_t slot = 3600 + 2 * (240 + 4 * samples) + 240 + 4 * 31;
+        // Sample 20 of the synthetic, 1/3, at 0.06 s below the datum as in the text export: in
+        // slot 30 of the third trace, N = 333333 = 0x051615 normal, and -333334 = -0x051616
+        // reversed (the cut comes before the sign).
+        const std::size_t slot = 3600 + 2 * (240 + 4 * samples) + 240 + 4 * 30;
         const std::string expected = std::string(name) == "stepnormal.sgy"
                                          ? std::string("\x43\x51\x61\x50")
                                          : std::string("\xC3\x51\x61\x60");
         EXPECT_EQ(file.substr(slot, 4), expected) << name;
-        EXPECT_EQ(file.substr(3600 + 240, 44), std::string(44, '\0')) << name;
+        EXPECT_EQ(file.substr(3600 + 240, 40), std::string(40, '\0')) << name;
     }
 }
 

@@ -44,6 +44,18 @@ TEST(Agc, RefusesWindowsItCannotUseAndKeepsTheTrace) {
         EXPECT_THROW(ApplyAgc(p), Error) << window;
         EXPECT_EQ(p.syntheticTrace, samples) << window;
     }
+    // Two samples of 2 ms is the longest window refused, and the message says so.
+    Project two = Trace(samples, "0.004");
+    EXPECT_EQ(ErrorOf([&] { ApplyAgc(two); }),
+              "AGC cannot be applied: the AGC window 0.004 s must be longer than two samples "
+              "(0.004 s).");
+    two.sampleIntervalUs = 250;  // two samples of 0.5 ms
+    two.agcWindow = "0.001";
+    EXPECT_EQ(ErrorOf([&] { ApplyAgc(two); }),
+              "AGC cannot be applied: the AGC window 0.001 s must be longer than two samples "
+              "(0.001 s).");
+    Project longer = Trace(samples, "0.0041");
+    EXPECT_NO_THROW(ApplyAgc(longer));
     // Adding 0.1, 0.2 and 0.3 and taking them away again leaves about 6e-17, not 0: the
     // window around sample 4 holds only zeros all the same.
     const std::vector<double> zeros = {0.1, 0.2, 0.3, 0, 0, 0, 0, 0.7};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "model/error.h"
 
 namespace tessarin {
@@ -15,7 +17,17 @@ TEST(StartOfLogDatum, LiesAtTheFirstSampleWithoutBinaryNoise) {
     ApplyStartOfLogDatum(p);
     EXPECT_EQ(p.datumElevation, Value(-0.15));
     EXPECT_EQ(p.datumElevation.ToText(), "-.15");
-    EXPECT_EQ(FirstSampleTime(p), 0.0);  // whatever the datum velocity
+    EXPECT_EQ(FirstSampleTime(p), 0.0);
+
+    // KB and first depths whose elevation difference leaves binary noise of either sign, and a
+    // datum velocity that is not used.
+    for (const auto& [kb, depth] : {std::pair{30.2, 812.4}, std::pair{25.3, 1000.7}}) {
+        p.kbElevation = Value(kb);
+        p.timeDepth = {depth, depth + 10};
+        p.datumVelocity = Value::Text("abc");
+        ApplyStartOfLogDatum(p);
+        EXPECT_EQ(FirstSampleTime(p), 0.0) << kb << " " << depth;
+    }
 
     p.datumType = kSpecifiedDatum;
     p.datumElevation = Value(12);

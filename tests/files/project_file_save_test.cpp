@@ -5,10 +5,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <csignal>
+#include <functional>
+#include <limits>
 
 #include "files/export_fixture.h"
 #include "files/project_file.h"
+#include "files/project_file_check.h"
 #include "model/error.h"
 #include "model/reset.h"
 
@@ -135,6 +139,101 @@ TEST_F(ProjectFileSave, ARecordThatCannotBeWrittenLeavesTheOldFileIntact) {
     EXPECT_EQ(ReadWholeFile(path), "old\r\n");
     EXPECT_EQ(Names(), std::vector<std::string>{"kept.tsp"});
     EXPECT_TRUE(project_.projectChanged);
+}
+
+// Values written bare, or rounded past the largest number, would make the file open as something
+// else or not at all: the save is refused, naming the field, and the previous file stays.
+TEST_F(ProjectFileSave, AFileThatWouldNotOpenAgainIsRefusedAndTheOldFileKept) {
+    const std::string refused = "The project was not saved: the ";
+    const std::string sameFromFile = " would not read back the same from the file (";
+    const struct {
+        std::function<void(Project&)> change;
+        std::string message;
+    } rows[] = {
+        {[](Project& p) { p.kbElevation = Value::Text(""); },
+         "KB elevation \"\"" + sameFromFile + "it is empty)."},
+        {[](Project& p) { p.kbElevation = Value::Text("1 10"); },
+         "KB elevation \"1 10\"" + sameFromFile + "it holds a blank or a comma)."},
+        {[](Project& p) { p.datumVelocity = Value(std::numeric_limits<double>::max()); },
+         "seismic datum velocity 1.7976931348623157e+308" + sameFromFile +
+             "it would be written rounded to 1.79769313486232E+308, beyond the largest number a "
+             "file can hold)."},
+        {[](Project& p) { p.agcWindow = ""; },
+         "AGC window length \"\"" + sameFromFile + "it is empty)."},
+        {[](Project& p) { p.wellLocation[5] = "42-201\r\n00000"; },
+         "UWI \"42-201\r\n00000\"" + sameFromFile + "it holds a line break)."},
+        {[](Project& p) {
+             p.horizonCount = 1;
+             p.horizonNames[1] = "Top Chalk";
+             p.horizonDepths[1] = Value::Text("deep");
+         },
+         "depth of horizon 1 \"deep\"" + sameFromFile + "it is not a number)."},
+        {[](Project& p) {
+             p.applyVelocitySurvey = true;
+             p.velocitySurveyCount = 2;
+             p.velocitySurveyDepths[2] = std::numeric_limits<double>::max();
+         },
+         "depth of velocity survey point 2 1.7976931348623157e+308" + sameFromFile +
+             "it is too large to be written and read back)."},
+        {[](Project& p) { p.timeSonic[0] = std::nan(""); },
+         "sonic of log sample 0 NaN" + sameFromFile + "it is not a finite number)."},
+    };
+    const fs::path path = folder_ / "kept.tsp";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        SetUp();
+        WriteWholeFile(path, "old\r\n");
+        row.change(project_);
+        EXPECT_EQ(SaveFailure(path), refused + row.message);
+        EXPECT_EQ(ReadWholeFile(path), "old\r\n");
+        EXPECT_EQ(Names(), std::vector<std::string>{"kept.tsp"});
+        EXPECT_TRUE(project_.projectChanged);
+    }
+}
+
+TEST_F(ProjectFileSave, AwkwardButFaithfulValuesAreSavedAndOpenAgain) {
+    project_.kbElevation = Value::Text(" 30.50 ");
+    project_.datumVelocity = Value::Text("abc");
+    project_.glElevation = Value(0.1 + 0.2);
+    project_.agcWindow = "0 .5";
+    project_.wellName = "Ross 7, \"upper\"";
+    project_.horizonCount = 1;
+    project_.horizonNames[1] = "Top Chalk, upper";
+    project_.horizonDepths[1] = Value::Text("1500.0");
+    const fs::path path = folder_ / "awkward.tsp";
+    ASSERT_EQ(SaveFailure(path), "");
+    Project back = project_;
+    ReadProjectFile(back, path);
+    EXPECT_EQ(back.kbElevation, Value(30.5));
+    EXPECT_EQ(back.datumVelocity, Value::Text("abc"));
+    EXPECT_EQ(back.agcWindow, "0 .5");
+    EXPECT_EQ(back.wellName, "Ross 7, \"upper\"");
+    EXPECT_EQ(back.horizonNames[1], "Top Chalk, upper");
+}
+
+// The comparison itself: a file that differs from the record is caught at its first field.
+TEST_F(ProjectFileSave, TheReadBackNamesTheFirstFieldThatDiffers) {
+    const fs::path path = folder_ / "other.tsp";
+    project_.glElevation = Value(90);
+    project_.timeScale = Value::Text("7");
+    WriteWholeFile(path, Expected());
+    Project record = project_;
+    record.glElevation = Value(1090);
+    record.timeScale = Value::Text("5");
+    try {
+        CheckProjectFileReadsBack(record, path);
+        FAIL() << "a file that differs from the record passed";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(),
+                     "The project was not saved: the GL elevation 1090 would not read back the "
+                     "same from the file (it would read back as 90).");
+    }
+    record.glElevation = Value(90);
+    record.timeScale = Value::Text("7");
+    EXPECT_NO_THROW(CheckProjectFileReadsBack(record, path));
+
+    WriteWholeFile(path, "no project at all");
+    EXPECT_THROW(CheckProjectFileReadsBack(record, path), Error);
 }
 
 }  // namespace

@@ -69,14 +69,15 @@ std::string WrittenSegy(const Project& project, Polarity polarity, int traces) {
     return out.str();
 }
 
-// Five samples, the log 12.5 ms (6.25 samples) below the datum: 7 zero samples, then four
-// values a quarter of the way from each sample to the next.
-//   0.75 x 0.5 + 0.25 x -0.25           =  0.3125       N =  312500 = 0x04C4B4
-//   0.75 x -0.25 + 0.25 x 0             = -0.1875       N = -187500 = -0x02DC6C
-//   0.25 x 2^-16 = 2^-18                = 3.81e-06      N =  3
-//   0.75 x 2^-16 + 0.25 x -0.375        = -0.0937385..  N = -93739 = -0x016E2B
+// Five samples, the log 12.5 ms (6.25 samples) below the datum: slots 0 to 6 lie above the first
+// sample and hold 0; slot 7 lies 0.75 samples after sample 0, and so on, three quarters of the way
+// from each sample to the next.
+//   0.25 x 1.5 + 0.75 x -0.25           =  0.1875       N =  187500 = 0x02DC6C
+//   0.25 x -0.25 + 0.75 x 0             = -0.0625       N = -62500  = -0x00F424
+//   0.75 x 2^-16                        = 1.14e-05      N =  11
+//   0.25 x 2^-16 + 0.75 x -0.375        = -0.2812461..  N = -281247 = -0x044A9F
 Project PinnedProject() {
-    Project p = ComputedProject({0.5, -0.25, 0.0, std::ldexp(1.0, -16), -0.375});
+    Project p = ComputedProject({1.5, -0.25, 0.0, std::ldexp(1.0, -16), -0.375});
     p.firstSampleTime = 0.0125;
     return p;
 }
@@ -116,8 +117,8 @@ std::string ExpectedTrace(int number, const std::string& samples) {
 }
 
 TEST(SegyExport, WritesEveryByteOfASmallNormalPolarityFile) {
-    const std::string samples = Bytes({0x43, 0x4C, 0x4B, 0x40, 0xC3, 0x2D, 0xC6, 0xC0,  //
-                                       0x3F, 0x30, 0x00, 0x00, 0xC3, 0x16, 0xE2, 0xB0});
+    const std::string samples = Bytes({0x43, 0x2D, 0xC6, 0xC0, 0xC2, 0xF4, 0x24, 0x00,  //
+                                       0x3F, 0xB0, 0x00, 0x00, 0xC3, 0x44, 0xA9, 0xF0});
     const std::string expected = ExpectedTextHeader("C9  Normal Polarity") +
                                  ExpectedBinaryHeader() + ExpectedTrace(1, samples) +
                                  ExpectedTrace(2, samples);
@@ -126,10 +127,10 @@ TEST(SegyExport, WritesEveryByteOfASmallNormalPolarityFile) {
 }
 
 TEST(SegyExport, ReversePolarityDiffersInCardNineAndTheSamples) {
-    // The cut toward minus infinity comes before the sign: 3.81 becomes -4 and 93738.56 becomes
-    // 93738, one unit less in magnitude than in the normal file.
-    const std::string samples = Bytes({0xC3, 0x4C, 0x4B, 0x40, 0x43, 0x2D, 0xC6, 0xC0,  //
-                                       0xBF, 0x40, 0x00, 0x00, 0x43, 0x16, 0xE2, 0xA0});
+    // The cut toward minus infinity comes before the sign: -11.44 becomes -12 and 281246.19
+    // becomes 281246, one unit less in magnitude than in the normal file.
+    const std::string samples = Bytes({0xC3, 0x2D, 0xC6, 0xC0, 0x42, 0xF4, 0x24, 0x00,  //
+                                       0xBF, 0xC0, 0x00, 0x00, 0x43, 0x44, 0xA9, 0xE0});
     const std::string expected = ExpectedTextHeader("C9  Reverse Polarity") +
                                  ExpectedBinaryHeader() + ExpectedTrace(1, samples);
     ExpectSameBytes(WrittenSegy(PinnedProject(), Polarity::kReverse, 1), expected);
@@ -190,7 +191,8 @@ TEST(SegyLayout, SampleIntervalIsTwiceTheOneWayInterval) {
 }
 
 TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
-    // Synthetics 0.1, 0.2, ... of n + 1 samples.
+    // Synthetics 0.1, 0.2, ... of n + 1 samples: sample j holds (j + 1) / 10, so a slot's value
+    // tells at which sample position of the log it lies.
     const struct {
         const char* where;
         int n;
@@ -201,13 +203,18 @@ TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
         int zeros;
         std::vector<double> values;
     } rows[] = {
-        // Half a second below: t = 250 exactly, 251 zeros, then all but the last sample.
-        {"below", 3, 0.5, Polarity::kNormal, 250, 0.0, 251, {0.1, 0.2, 0.3}},
+        // Half a second below: t = 250 exactly, 250 zeros, then every sample.
+        {"below", 3, 0.5, Polarity::kNormal, 250, 0.0, 250, {0.1, 0.2, 0.3, 0.4}},
+        // t = 6.25: slots 0 to 6 lie above sample 0; slot 7 lies at sample position 0.75.
+        {"below, a fraction", 3, 0.0125, Polarity::kNormal, 6, 0.25, 7, {0.175, 0.275, 0.375}},
         {"at", 2, 0.0, Polarity::kReverse, 0, 0.0, 0, {-0.1, -0.2, -0.3}},
-        // Above: t = -6.25, Int(t) = -7, fraction 0.75: the log loses its last seven samples.
-        {"above", 9, -0.0125, Polarity::kNormal, -7, 0.75, 0, {0.1, 0.2, 0.3}},
+        // t = -10: slot 0 holds sample 10; the ten samples above the datum are left out.
+        {"above", 12, -0.02, Polarity::kNormal, -10, 0.0, 0, {1.1, 1.2, 1.3}},
+        // t = -6.25, Int(t) = -7, fraction 0.75: slot 0 lies at sample position 6.25.
+        {"above, a fraction", 9, -0.0125, Polarity::kNormal, -7, 0.75, 0, {0.725, 0.825, 0.925}},
     };
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.where);
         std::vector<double> synthetic;
         for (int i = 1; i <= row.n + 1; ++i)
             synthetic.push_back(i / 10.0);
@@ -216,10 +223,13 @@ TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
         const SegyTraceLayout layout = PlanSegyTrace(p);
         std::vector<double> expected(static_cast<std::size_t>(row.zeros), 0.0);
         expected.insert(expected.end(), row.values.begin(), row.values.end());
-        EXPECT_EQ(layout.pad, row.pad) << row.where;
-        EXPECT_EQ(layout.fraction, row.fraction) << row.where;
-        EXPECT_EQ(layout.sampleCount, static_cast<int>(expected.size())) << row.where;
-        EXPECT_EQ(SegyTraceValues(p, layout, row.polarity), expected) << row.where;
+        EXPECT_EQ(layout.pad, row.pad);
+        EXPECT_EQ(layout.fraction, row.fraction);
+        EXPECT_EQ(layout.sampleCount, static_cast<int>(expected.size()));
+        const std::vector<double> values = SegyTraceValues(p, layout, row.polarity);
+        ASSERT_EQ(values.size(), expected.size());
+        for (std::size_t i = 0; i < values.size(); ++i)
+            EXPECT_NEAR(values[i], expected[i], 1e-12) << "slot " << i;
     }
 }
 
@@ -232,13 +242,13 @@ TEST(SegyLayout, TracesLongerThan8131SamplesUpTo32767AreWritten) {
     EXPECT_EQ(file.substr(3600 + 240 + 40000 + 114, 2), Bytes({0x27, 0x10}));
 
     Project longest = ComputedProject(std::vector<double>(32017, 0.0));
-    longest.firstSampleTime = 1.5;  // 750 samples below the datum: 751 zeros
-    EXPECT_EQ(PlanSegyTrace(longest).sampleCount, 751 + 32016);
+    longest.firstSampleTime = 1.5;  // 750 samples below the datum: 750 zeros
+    EXPECT_EQ(PlanSegyTrace(longest).sampleCount, 750 + 32017);
 }
 
 TEST(SegyLayout, RefusesTracesBeyond32767Samples) {
     Project p = ComputedProject(std::vector<double>(32018, 0.0));
-    p.firstSampleTime = 1.5;  // 751 + 32017 samples
+    p.firstSampleTime = 1.5;  // 750 zeros and 32018 samples
     try {
         PlanSegyTrace(p);
         FAIL() << "a trace of 32768 samples was accepted";

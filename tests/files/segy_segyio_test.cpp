@@ -71,7 +71,7 @@ std::vector<double> Synthetic() {
 void CheckFile(const Project& p, const std::string& path, double sign, const TempDir& dir) {
     auto report = ReadWithSegyio(dir, path);
     EXPECT_EQ(report["traces"], "4");
-    EXPECT_EQ(report["samples"], "310");  // 299 + 10 + 1: the log is 20 ms below the datum
+    EXPECT_EQ(report["samples"], "310");  // 10 zeros, then all 300 samples: 20 ms below
     EXPECT_EQ(report["interval"], "2000");
     EXPECT_EQ(report["format"], "1");
     EXPECT_EQ(report["trace_samples"], "310");
@@ -80,13 +80,13 @@ void CheckFile(const Project& p, const std::string& path, double sign, const Tem
     for (int k = 0; k < 4; ++k) {
         const std::vector<double> values = HexValues(report["trace" + std::to_string(k)]);
         ASSERT_EQ(values.size(), 310u);
-        for (int slot = 0; slot <= 10; ++slot)
+        for (int slot = 0; slot < 10; ++slot)
             EXPECT_EQ(values[slot], 0.0);
-        for (int j = 0; j < 299; ++j) {
+        for (int j = 0; j < 300; ++j) {
             const double v = sign * p.syntheticTrace[static_cast<std::size_t>(j)];
             const double n = std::floor(v * 1000000.0);
-            ASSERT_EQ(values[11 + j], n / 256) << "trace " << k << " sample " << j;
-            ASSERT_NEAR(values[11 + j], v * 3906.25, 1.0 / 256);
+            ASSERT_EQ(values[10 + j], n / 256) << "trace " << k << " sample " << j;
+            ASSERT_NEAR(values[10 + j], v * 3906.25, 1.0 / 256);
         }
     }
 }

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <sstream>
 
 #include "import/import_test_support.h"
 #include "model/error.h"
@@ -85,6 +89,52 @@ TEST(VelocitySurveyFile, RefusesFilesThatAreNotSurveys) {
     EXPECT_THROW(ReadVelocitySurveyFile("/no/such/survey.vs"), ImportError);
     twentyTwo.resize(twentyTwo.rfind("2200"));
     EXPECT_EQ(ReadVelocitySurveyText(twentyTwo).count, 21);
+}
+
+// The survey datum is the text of its box, written bare: an empty box or one holding a blank
+// would make the file open as other points, or not at all. The depths are numbers, but the
+// largest of them is rounded past the largest number when written.
+TEST(VelocitySurveyFile, ASaveThatWouldNotOpenAgainIsRefusedAndTheOldFileKept) {
+    const std::string same = " would not read back the same from the file (";
+    const double largest = std::numeric_limits<double>::max();
+    const struct {
+        Value datum;
+        double secondDepth;
+        std::string message;
+    } rows[] = {
+        {Value::Text(""), 1500, "survey datum elevation \"\"" + same + "it is empty)."},
+        {Value::Text("1 10"), 1500,
+         "survey datum elevation \"1 10\"" + same + "it holds a blank or a comma)."},
+        {Value::Text("KB"), 1500, "survey datum elevation \"KB\"" + same + "it is not a number)."},
+        {Value(largest), 1500,
+         "survey datum elevation 1.7976931348623157e+308" + same +
+             "it would be written rounded to 1.79769313486232E+308, beyond the largest number a "
+             "file can hold)."},
+        {Value::Text("25"), largest,
+         "depth of point 2 1.7976931348623157e+308" + same +
+             "it is too large to be written and read back)."},
+    };
+    const auto folder = std::filesystem::temp_directory_path() / "tessarin-survey-save-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "well.vs").string();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        std::ofstream(path, std::ios::binary) << "10\r\n100           0.100\r\n";
+        VelocitySurvey survey =
+            CollectVelocitySurveyRows(Rows({{"500", "0.5"}, {"1500", "1.2"}}), "");
+        survey.datumElevation = row.datum;
+        survey.depths[2] = row.secondDepth;
+        try {
+            WriteVelocitySurveyFile(path, survey);
+            ADD_FAILURE() << "saved";
+        } catch (const Error& e) {
+            EXPECT_EQ(e.what(), "The velocity survey was not saved: the " + row.message);
+        }
+        EXPECT_EQ(ReadVelocitySurveyFile(path).count, 1);  // the old file
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    }
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

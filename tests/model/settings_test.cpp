@@ -146,41 +146,65 @@ TEST(Settings, SavedSettingsReadBackIntoTheRecord) {
     EXPECT_EQ(startup.screenFactor, Value::Text("1.05"));
 }
 
-TEST(Settings, AStoredNonNumberIsReportedAndTheDefaultUsed) {
+TEST(Settings, AnUnusableStoredValueIsReportedWithWhatIsWrongAndTheDefaultUsed) {
     MemorySettingsStore store;
     store.Write("Measurement Units", "metric");
-    store.Write("Sample Rate", "1");
-    store.Write("Number of Traces", "five");
-    store.Write("Depth Ticks", "99999");  // beyond 16 bits
-    store.Write("Datum Type", "3");       // no such choice
-    store.Write("Time Scale", "fast");    // a text key: kept as typed
+    store.Write("Sample Rate", "5");           // no such rate
+    store.Write("Number of Traces", "40000");  // beyond 16 bits
+    store.Write("Depth Ticks", "five");
+    store.Write("Datum Type", "-1");
+    store.Write("Velocity Log Grid Width", "-32769");
+    store.Write("Time Scale", "fast");  // a text key: kept as typed
     store.Write("Screen Factor", "big");
     Project p;
     const std::vector<SettingsProblem> problems = ReadSettings(p, store);
 
-    ASSERT_EQ(problems.size(), 4u);  // in the order the keys are read
-    EXPECT_EQ(problems[0].key, "Datum Type");
-    EXPECT_EQ(problems[1].key, "Measurement Units");
+    const struct {
+        const char* key;
+        const char* message;
+    } expected[] = {
+        // In the order the keys are read.
+        {"Datum Type", "holds \"-1\", which is not one of its choices 0 or 1;"},
+        {"Measurement Units", "holds \"metric\", which is not a valid number;"},
+        {"Sample Rate", "holds \"5\", which is not one of its choices 0, 1 or 2;"},
+        {"Number of Traces", "holds \"40000\", which is outside -32768 to 32767;"},
+        {"Velocity Log Grid Width", "holds \"-32769\", which is outside -32768 to 32767;"},
+        {"Depth Ticks", "holds \"five\", which is not a valid number;"},
+    };
+    ASSERT_EQ(problems.size(), std::size(expected));
+    for (std::size_t i = 0; i < problems.size(); ++i) {
+        EXPECT_EQ(problems[i].key, expected[i].key);
+        EXPECT_EQ(problems[i].Message(), "The saved setting \"" + std::string(expected[i].key) +
+                                             "\" " + expected[i].message +
+                                             " its default is used instead.");
+    }
     EXPECT_EQ(problems[1].storedText, "metric");
-    EXPECT_EQ(problems[2].key, "Number of Traces");
-    EXPECT_EQ(problems[3].key, "Depth Ticks");
-    EXPECT_EQ(problems[1].Message(),
-              "The saved setting \"Measurement Units\" holds \"metric\", which is not a valid "
-              "number; its default is used instead.");
 
     EXPECT_EQ(p.datumType, kStartOfLog);
     EXPECT_EQ(p.measurementUnits, kEnglish);
+    EXPECT_EQ(p.sampleRateIndex, 0);
+    EXPECT_EQ(p.sampleIntervalUs, 1000);
     EXPECT_EQ(p.traceCount, 5);
+    EXPECT_EQ(p.velocityLogWidth, 1440);
     EXPECT_EQ(p.depthTickInterval, 100);
-    EXPECT_EQ(p.sampleRateIndex, 1);  // the keys that could be read still are
-    EXPECT_EQ(p.sampleIntervalUs, 500);
     EXPECT_EQ(p.timeScale, Value::Text("fast"));
 
     std::vector<SettingsProblem> startupProblems;
     const StartupSettings startup = ReadStartupSettings(store, &startupProblems);
     ASSERT_EQ(startupProblems.size(), 1u);
     EXPECT_EQ(startupProblems[0].key, "Screen Factor");
+    EXPECT_EQ(startupProblems[0].reason, "is not a valid number");
     EXPECT_EQ(startup.screenFactor.Number(), 1);
+}
+
+TEST(Settings, TheKeysThatCanBeReadStillAreAndChoicesRoundLikeIntegers) {
+    MemorySettingsStore store;
+    store.Write("Sample Rate", "1.4");
+    store.Write("Wavelet Type", "x");
+    Project p;
+    EXPECT_EQ(ReadSettings(p, store).size(), 1u);
+    EXPECT_EQ(p.sampleRateIndex, 1);
+    EXPECT_EQ(p.sampleIntervalUs, 500);
 }
 
 TEST(Settings, IntegerKeysRoundHalvesToEvenAndTruthValuesAcceptMinusOneAndOne) {

@@ -1,0 +1,95 @@
+#include "ui/file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStringList>
+
+namespace tessarin {
+namespace {
+
+const QString kFolderGroup = QStringLiteral("Folders");
+
+// The name the dialog starts with: a proposed name without a folder of its own opens in the
+// folder remembered for its kind.
+QString StartingPath(const FileDialogRequest& request) {
+    const QFileInfo proposed(request.proposedName);
+    const QString folder = RememberedFolder(request.kind);
+    if (request.proposedName.contains(QLatin1Char('/')) || folder.isEmpty()) {
+        return request.proposedName;
+    }
+    return QDir(folder).filePath(request.proposedName);
+}
+
+QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request) {
+    auto* dialog = new QFileDialog(parent, request.title);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    const QStringList filters = QtFileFilter(request.filter).split(QStringLiteral(";;"));
+    dialog->setNameFilters(filters);
+    const int index = request.filterIndex - 1;
+    if (index >= 0 && index < filters.size()) {
+        dialog->selectNameFilter(filters[index]);
+    }
+    const QFileInfo start(StartingPath(request));
+    if (!start.path().isEmpty() && start.path() != QStringLiteral(".")) {
+        dialog->setDirectory(start.path());
+    }
+    // A wildcard name such as "*.tsp" is the filter's business, not a file to propose.
+    if (!start.fileName().contains(QLatin1Char('*'))) {
+        dialog->selectFile(start.fileName());
+    }
+    return dialog;
+}
+
+QString Run(QFileDialog* dialog, const FileDialogRequest& request) {
+    QString chosen;
+    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
+        chosen = dialog->selectedFiles().constFirst();
+        RememberFolder(request.kind, chosen);
+    }
+    delete dialog;
+    return chosen;
+}
+
+}  // namespace
+
+QString QtFileFilter(const QString& windowsFilter) {
+    const QStringList parts = windowsFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i];
+        label.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        filters << label;
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog* dialog = MakeDialog(parent, request);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return Run(dialog, request);
+}
+
+QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog* dialog = MakeDialog(parent, request);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(request.defaultSuffix);
+    return Run(dialog, request);
+}
+
+QString RememberedFolder(const QString& kind) {
+    QSettings settings;
+    settings.beginGroup(kFolderGroup);
+    return settings.value(kind).toString();
+}
+
+void RememberFolder(const QString& kind, const QString& chosenPath) {
+    QSettings settings;
+    settings.beginGroup(kFolderGroup);
+    settings.setValue(kind, QFileInfo(chosenPath).absolutePath());
+}
+
+}  // namespace tessarin
