@@ -33,7 +33,8 @@ bool IsIncreasing(const DepthLog& log) {
 
 namespace {
 
-// Keeps the pairs for which `keep(i)` holds, in order.
+// Keeps, in order, the pairs i for which `keep(i, kept)` holds, `kept` pairs having been kept
+// before.
 template <class Keep>
 void KeepPairs(DepthLog& log, Keep keep) {
     std::size_t kept = 0;
