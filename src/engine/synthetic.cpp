@@ -265,10 +265,12 @@ void ComputeHorizonTimes(Project& p) {
                     std::to_string(kTableSize - 1) + " fit.");
     }
     const auto D = [&](int j) { return At(p.timeDepth, j); };
-    if (count >= 1) {
-        p.horizonNames[1] = "start of log";
+    // The log-end entries follow the log. A user's horizon in the first or last place (a top at
+    // the very start of the log, or a table without the log ends) keeps its name and depth.
+    if (count >= 1 && p.horizonNames[1] == kStartOfLogName) {
         p.horizonDepths[1] = Value(D(0));
-        p.horizonNames[static_cast<std::size_t>(count)] = "end of log";
+    }
+    if (count >= 1 && p.horizonNames[static_cast<std::size_t>(count)] == kEndOfLogName) {
         p.horizonDepths[static_cast<std::size_t>(count)] = Value(D(n));
     }
 

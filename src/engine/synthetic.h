@@ -23,7 +23,8 @@ void ComputeReflectivity(Project& project);
 // Also applies AGC unless agcWindow is "None"; when AGC fails the trace keeps the convolution.
 void ConvolveWavelet(Project& project);
 void ApplyAgc(Project& project);
-// Refreshes the "start of log" and "end of log" entries before the times.
+// Refreshes the depths of the "start of log" entry (when it is the first) and the "end of log"
+// entry (when it is the last) from the log before the times; no other entry is changed.
 void ComputeHorizonTimes(Project& project);
 
 // The computing steps of a recompute: synthDisplayed := true, then reflectivity, convolution with

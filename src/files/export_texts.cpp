@@ -1,5 +1,7 @@
 #include "files/export_texts.h"
 
+#include <initializer_list>
+
 #include "model/numeric.h"
 
 namespace tessarin {
@@ -11,14 +13,37 @@ std::string FormatValue(const Value& value, std::string_view pattern) {
     return FormatPattern(value.Number(), pattern);
 }
 
+namespace {
+
+// Joins the parts that are not empty with `separator`.
+std::string JoinFilled(std::initializer_list<std::string> parts, const std::string& separator) {
+    std::string joined;
+    for (const std::string& part : parts) {
+        if (!part.empty()) {
+            joined += (joined.empty() ? "" : separator) + part;
+        }
+    }
+    return joined;
+}
+
+}  // namespace
+
 std::string LocationText(const Project& project) {
     const auto& location = project.wellLocation;
     switch (project.locationType) {
-        case kTownshipRange:
-            return location[0] + " County, " + location[1] + "   Section " + location[2] + "-" +
-                   location[3] + "-" + location[4];
+        case kTownshipRange: {
+            // A part whose fields are all empty is left out, not written as its bare words.
+            const std::string county = location[0].empty() && location[1].empty()
+                                           ? ""
+                                           : location[0] + " County, " + location[1];
+            const std::string section =
+                location[2].empty() && location[3].empty() && location[4].empty()
+                    ? ""
+                    : "Section " + location[2] + "-" + location[3] + "-" + location[4];
+            return JoinFilled({county, section}, "   ");
+        }
         case kGeneralLocation:
-            return location[0] + " " + location[1];
+            return JoinFilled({location[0], location[1]}, " ");
         default:
             return {};
     }

@@ -16,7 +16,8 @@ namespace tessarin {
 std::string FormatValue(const Value& value, std::string_view pattern);
 
 // Township and Range: "County County, State   Section s-t-r"; General: the two location lines
-// joined by a blank; empty while no location format is chosen.
+// joined by a blank; empty while no location format is chosen. A part whose fields are all empty
+// (county and state, section-township-range, a General line) is left out.
 std::string LocationText(const Project& project);
 
 // "KB = 1234.0  GL = 1200.0"

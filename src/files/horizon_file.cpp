@@ -50,7 +50,10 @@ HorizonLine ParseHorizonLine(const std::string& line) {
     return {*depth, line.substr(i)};
 }
 
-void ReadHorizonLines(Project& project, std::istream& in) {
+// The horizons of the file go after the log ends; those outside the log are left out and
+// returned. More than the dialog can show is a bad file.
+std::vector<HorizonEntry> ReadHorizonLines(Project& project, std::istream& in) {
+    std::vector<HorizonEntry> left;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') {
@@ -59,10 +62,14 @@ void ReadHorizonLines(Project& project, std::istream& in) {
         if (line.find_first_not_of(" \t") == std::string::npos) {
             continue;
         }
+        const HorizonLine horizon = ParseHorizonLine(line);
+        if (LiesOutsideLog(project, horizon.depth)) {
+            left.push_back({horizon.name, Value(horizon.depth)});
+            continue;
+        }
         if (project.horizonCount - 2 >= kMaxFileHorizons) {
             throw Error(kBadHorizonFileMessage);
         }
-        const HorizonLine horizon = ParseHorizonLine(line);
         const int k = ++project.horizonCount;
         project.horizonDepths[k] = Value(horizon.depth);
         project.horizonNames[k] = horizon.name;
@@ -70,6 +77,7 @@ void ReadHorizonLines(Project& project, std::istream& in) {
     if (in.bad()) {
         throw Error(kBadHorizonFileMessage);
     }
+    return left;
 }
 
 }  // namespace
@@ -90,29 +98,30 @@ void SaveHorizonFile(const Project& project, const std::string& path) {
     ReplaceFileContent(path, content.str());
 }
 
-void ReadHorizonFile(Project& project, std::istream& in) {
+std::vector<HorizonEntry> ReadHorizonFile(Project& project, std::istream& in) {
     StartTableWithLogEnds(project);
     try {
-        ReadHorizonLines(project, in);
+        return ReadHorizonLines(project, in);
     } catch (const Error&) {
         ClearHorizonTable(project);
         throw;
     }
 }
 
-void OpenHorizonFile(Project& project, const std::string& path) {
+std::vector<HorizonEntry> OpenHorizonFile(Project& project, const std::string& path) {
     project.horizonFileName = path;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         ClearHorizonTable(project);
         throw Error(kBadHorizonFileMessage);
     }
-    ReadHorizonFile(project, in);
+    return ReadHorizonFile(project, in);
 }
 
-void LoadHorizonFile(Project& project, const std::string& path) {
-    OpenHorizonFile(project, path);
+std::vector<HorizonEntry> LoadHorizonFile(Project& project, const std::string& path) {
+    std::vector<HorizonEntry> left = OpenHorizonFile(project, path);
     SortHorizonsByDepth(project);
+    return left;
 }
 
 std::string ProposedHorizonFileName(const Project& project) {

@@ -7,7 +7,9 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "files/horizon_table.h"
 #include "model/project.h"
 
 namespace tessarin {
@@ -23,15 +25,17 @@ void SaveHorizonFile(const Project& project, const std::string& path);
 
 // Replaces the table by "start of log" at timeDepth(0), "end of log" at timeDepth(n) and the
 // horizons of the file after them, in the file's order (sorting is left to the caller, as the
-// dialog sorts on OK). A file that cannot be read, a line that does not begin with a number, or
-// more than 18 horizons leave an empty table and throw Error with kBadHorizonFileMessage.
-void ReadHorizonFile(Project& project, std::istream& in);
+// dialog sorts on OK). Horizons above or below the log are left out and returned in the file's
+// order, so that the user can be told (HorizonsLeftOutMessage). A file that cannot be read, a
+// line that does not begin with a number, or more than 18 horizons inside the log leave an empty
+// table and throw Error with kBadHorizonFileMessage.
+std::vector<HorizonEntry> ReadHorizonFile(Project& project, std::istream& in);
 
 // Sets horizonFileName, then ReadHorizonFile from that file.
-void OpenHorizonFile(Project& project, const std::string& path);
+std::vector<HorizonEntry> OpenHorizonFile(Project& project, const std::string& path);
 
 // Open File followed by OK: OpenHorizonFile, then the entries sorted by depth.
-void LoadHorizonFile(Project& project, const std::string& path);
+std::vector<HorizonEntry> LoadHorizonFile(Project& project, const std::string& path);
 
 // The name the save dialog proposes: the project file's name with "hor" in place of its last
 // three characters.

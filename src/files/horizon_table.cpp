@@ -1,5 +1,8 @@
 #include "files/horizon_table.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "files/open_project.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -24,6 +27,16 @@ HorizonRows RowsFromHorizonTable(const Project& project) {
     return rows;
 }
 
+bool LiesOutsideLog(const Project& project, double depth) {
+    if (project.lastSampleIndex < 1) {
+        return false;
+    }
+    const auto d = static_cast<float>(depth);
+    const auto top = static_cast<float>(LogDepth(project, 0));
+    const auto bottom = static_cast<float>(LogDepth(project, project.lastSampleIndex));
+    return d < top || d > bottom;
+}
+
 DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthText) {
     if (depthText.empty()) {
         return DepthCheck::kAccepted;
@@ -32,13 +45,55 @@ DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthTex
     if (!depth) {
         return DepthCheck::kNotANumber;
     }
-    if (project.lastSampleIndex < 1) {
-        return DepthCheck::kAccepted;
+    return LiesOutsideLog(project, *depth) ? DepthCheck::kOutsideLog : DepthCheck::kAccepted;
+}
+
+std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project) {
+    std::vector<HorizonEntry> left;
+    std::array<std::string, kTableSize> names;
+    std::array<Value, kTableSize> depths;
+    int kept = 0;
+    const int count = std::clamp(project.horizonCount, 0, kTableSize - 1);
+    for (int k = 1; k <= count; ++k) {
+        const std::string& name = project.horizonNames[k];
+        const Value& depth = project.horizonDepths[k];
+        // A depth that is no number is not judged here: the recompute names it.
+        const std::optional<double> number =
+            depth.IsText() ? ParseNumber(depth.ToText()) : std::optional(depth.Number());
+        const bool logEnd = name == kStartOfLogName || name == kEndOfLogName;
+        if (!logEnd && number && LiesOutsideLog(project, *number)) {
+            left.push_back({name, depth});
+            continue;
+        }
+        ++kept;
+        names[kept] = name;
+        depths[kept] = depth;
     }
-    const auto d = static_cast<float>(*depth);
-    const auto top = static_cast<float>(LogDepth(project, 0));
-    const auto bottom = static_cast<float>(LogDepth(project, project.lastSampleIndex));
-    return d < top || d > bottom ? DepthCheck::kOutsideLog : DepthCheck::kAccepted;
+    if (!left.empty()) {
+        project.horizonNames = names;
+        project.horizonDepths = depths;
+        project.horizonCount = kept;
+    }
+    return left;
+}
+
+std::string HorizonsLeftOutMessage(const Project& project, const std::vector<HorizonEntry>& left) {
+    if (left.empty()) {
+        return {};
+    }
+    const std::string unit = project.measurementUnits == kMetric ? " m" : " ft";
+    const auto depthText = [&](const Value& depth) { return depth.ToText() + unit; };
+    std::string named;
+    for (const HorizonEntry& entry : left) {
+        named += (named.empty() ? "\"" : ", \"") + entry.name + "\" at " + depthText(entry.depth);
+    }
+    const std::string range = "(" + PlainNumber(LogDepth(project, 0)) + " to " +
+                              PlainNumber(LogDepth(project, project.lastSampleIndex)) + unit + ")";
+    if (left.size() == 1) {
+        return "The horizon " + named + " lies outside the log " + range + " and was left out.";
+    }
+    return std::to_string(left.size()) + " horizons lie outside the log " + range +
+           " and were left out: " + named + ".";
 }
 
 void BuildHorizonTable(Project& project, const HorizonRows& rows) {

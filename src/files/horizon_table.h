@@ -6,14 +6,13 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/project.h"
 
 namespace tessarin {
 
 inline constexpr int kHorizonRows = 20;
-inline constexpr const char* kStartOfLogName = "start of log";
-inline constexpr const char* kEndOfLogName = "end of log";
 
 // The texts of one dialog row.
 struct HorizonRow {
@@ -43,6 +42,28 @@ DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthTex
 // and the entries are sorted by depth. Throws Error naming the row when a depth is not a number;
 // the table is then left as it was.
 void BuildHorizonTable(Project& project, const HorizonRows& rows);
+
+// A horizon as a name and a depth, as a loaded table reports the ones it left out.
+struct HorizonEntry {
+    std::string name;
+    Value depth;
+
+    bool operator==(const HorizonEntry&) const = default;
+};
+
+// Whether a depth lies above the first or below the last sample of the log, compared in single
+// precision as the depth check does. Before a log is loaded nothing lies outside.
+bool LiesOutsideLog(const Project& project, double depth);
+
+// Leaves out of the table the user's horizons that lie outside the log, keeping the order of the
+// others, and returns them in table order. The "start of log" and "end of log" entries stay:
+// their depths follow the log. Used when a table is loaded from a file, where a tops list
+// usually reaches above and below the logged interval.
+std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project);
+
+// What to tell the user about horizons left out: their names and depths, and the log's depth
+// range. Empty when none were left out.
+std::string HorizonsLeftOutMessage(const Project& project, const std::vector<HorizonEntry>& left);
 
 // A table of the log's two ends only: "start of log" at timeDepth(0) and "end of log" at
 // timeDepth(lastSampleIndex), horizonCount 2, every other entry empty.

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/wavelet.h"
 #include "files/project_file.h"
@@ -16,11 +17,15 @@ void SortHorizonsByDepth(Project& project) {
     if (count < 2) {
         return;
     }
-    // Sort the depths carrying each entry's number, then move names and depths together.
-    std::array<double, kTableSize> depths{};
+    // Sort the depths carrying each entry's number, then move names and depths together. At
+    // equal depths "start of log" goes first and "end of log" last, so that a top at the very
+    // start or end of the log stays inside the log ends.
+    std::array<std::pair<double, int>, kTableSize> depths{};
     std::array<int, kTableSize> entry{};
     for (int k = 1; k <= count; ++k) {
-        depths[k] = project.horizonDepths[k].Number();
+        const std::string& name = project.horizonNames[k];
+        const int place = name == kStartOfLogName ? 0 : name == kEndOfLogName ? 2 : 1;
+        depths[k] = {project.horizonDepths[k].Number(), place};
         entry[k] = k;
     }
     SortPairsByKey(count, depths, entry);
@@ -53,6 +58,7 @@ OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
             report.waveletProblem = e.what();
         }
     }
+    report.horizonsLeftOut = LeaveOutHorizonsOutsideLog(project);
     SortHorizonsByDepth(project);
     project.projectChanged = false;
     return report;

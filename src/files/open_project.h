@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/horizon_table.h"
 #include "model/project.h"
 #include "model/settings.h"
 
@@ -13,11 +14,14 @@ namespace tessarin {
 struct OpenProjectReport {
     std::vector<SettingsProblem> settingsProblems;  // saved settings that fell back to defaults
     std::string waveletProblem;  // why the wavelet could not be built; empty when it was
+    // Horizons of the file that lie outside its log, left out of the table
+    // (HorizonsLeftOutMessage tells the user).
+    std::vector<HorizonEntry> horizonsLeftOut;
 };
 
 // The record steps of Open Project: resets the project with the saved settings, takes `path` as
-// projectFileName, reads the file, builds the wavelet of the selected type, sorts the horizons by
-// depth and clears projectChanged.
+// projectFileName, reads the file, builds the wavelet of the selected type, leaves out the
+// horizons outside the log, sorts the others by depth and clears projectChanged.
 //
 // A file that cannot be read throws Error(kInvalidProjectFileMessage); the record is then left
 // reset, with projectFileName set, and nothing of the file in it.

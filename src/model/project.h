@@ -23,6 +23,11 @@ enum ImpedanceType : int { kSonicOnly = 0, kSonicDensity = 1 };
 enum WaveletType : int { kBandpassWavelet = 0, kRickerWavelet = 1 };
 enum PlotDepthType : int { kMeasuredDepth = 0, kSeismicDepth = 1, kSubseaDepth = 2 };
 
+// The names of the two horizon entries that mark the ends of the log. The program keeps their
+// depths at the first and last log depth; every other entry is the user's.
+inline constexpr const char* kStartOfLogName = "start of log";
+inline constexpr const char* kEndOfLogName = "end of log";
+
 // Density value meaning "no density at this sample".
 inline constexpr double kNoDensity = -1.0;
 

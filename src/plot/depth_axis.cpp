@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "model/numeric.h"
 #include "plot/layout.h"
@@ -90,8 +91,11 @@ void PaintDepthAxis(const Project& project, PlotState& state, DrawingSurface& su
     const double x = state.plotX;
     surface.SetPenStyle(PenStyle::kSolid);
 
-    surface.MoveTo(x - surface.TextWidth("Depth"), state.Top() - 2.0 * surface.TextHeight("0.2"));
-    surface.PrintText(DepthTitle(project.plotDepthType));
+    const std::string title = DepthTitle(project.plotDepthType);
+    const double titleLeft = x - surface.TextWidth("Depth");
+    surface.MoveTo(titleLeft, state.Top() - 2.0 * surface.TextHeight("0.2"));
+    surface.PrintText(title);
+    state.panelTitlesRight = titleLeft + surface.TextWidth(title);
 
     const double kb = NumberOf(project.kbElevation, "KB elevation");
     const double datum = NumberOf(project.datumElevation, "seismic datum elevation");
@@ -100,6 +104,9 @@ void PaintDepthAxis(const Project& project, PlotState& state, DrawingSurface& su
     const double halfLabel = surface.TextHeight("0.0") / 2.0;
     const double labelGap = 1.5 * surface.TextWidth("0");
 
+    // Where dense ticks bring labels closer than a text line, a label that would touch the one
+    // above it is left out; its tick stays.
+    double labelAboveBottom = -std::numeric_limits<double>::infinity();
     surface.MoveTo(x, state.SampleY(state.firstPlotSample));
     if (interval > 0.0) {
         double d2 = AxisDepth(project, project.plotDepthType, kb, datum, state.firstPlotSample);
@@ -113,10 +120,11 @@ void PaintDepthAxis(const Project& project, PlotState& state, DrawingSurface& su
             const double y = state.SampleY(i + tick->sampleOffset);
             surface.LineTo(x, y);
             surface.LineTo(x + (tick->isLong ? 100.0 : 50.0) * sc, y);
-            if (tick->label) {
+            if (tick->label && y - halfLabel > labelAboveBottom) {
                 const std::string text = PlainNumber(*tick->label);
                 surface.MoveTo(x - surface.TextWidth(text) - labelGap, y - halfLabel);
                 surface.PrintText(text);
+                labelAboveBottom = y + halfLabel;
             }
             surface.MoveTo(x, y);
         }

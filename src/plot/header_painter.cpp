@@ -1,4 +1,5 @@
 #include <ctime>
+#include <initializer_list>
 
 #include "model/numeric.h"
 #include "plot/header_lines.h"
@@ -56,15 +57,26 @@ std::vector<std::string> HeaderLines(const Project& project, const std::string& 
     const std::string traceUnit = metric ? "cm" : "inch";
     const auto& location = project.wellLocation;
 
+    // A location line whose fields are all empty is left out rather than printed as its bare
+    // words ("County,", "Section - -").
     std::vector<std::string> lines;
+    const auto addLocation = [&](std::initializer_list<int> fields, const std::string& line) {
+        for (const int field : fields) {
+            if (!location[static_cast<std::size_t>(field)].empty()) {
+                lines.push_back(line);
+                return;
+            }
+        }
+    };
     if (project.locationType == kGeneralLocation) {
-        lines.push_back(location[0]);
-        lines.push_back(location[1]);
+        addLocation({0}, location[0]);
+        addLocation({1}, location[1]);
     } else {
-        lines.push_back(location[0] + " County, " + location[1]);
-        lines.push_back("Section " + location[2] + " - " + location[3] + " - " + location[4]);
+        addLocation({0, 1}, location[0] + " County, " + location[1]);
+        addLocation({2, 3, 4},
+                    "Section " + location[2] + " - " + location[3] + " - " + location[4]);
     }
-    lines.push_back(location[5]);
+    addLocation({5}, location[5]);
     lines.push_back(ElevationLine(project, lengthUnit));
     lines.push_back("Time scale = " + project.timeScale.ToText() + scaleUnit + "/second" + kGap +
                     "Traces/" + traceUnit + " = " + project.tracesPerUnit.ToText() + kGap +

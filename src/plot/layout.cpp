@@ -42,6 +42,20 @@ double TraceSpacingInches(const Project& project) {
     return project.measurementUnits == kMetric ? spacing / 2.54 : spacing;
 }
 
+TracePanels PlaceTracePanels(const Project& project, DrawingSurface& surface, double start,
+                             double correction) {
+    TracePanels panels;
+    panels.panelWidth = project.traceCount * 1440.0 * TraceSpacingInches(project);
+    panels.normalCentre = start + panels.panelWidth / 2.0;
+    const double normalTitleClear =
+        (surface.TextWidth("Normal") / 2.0 + surface.TextWidth("Reverse")) / correction;
+    panels.reverseCentre =
+        panels.normalCentre + std::max(360.0 + panels.panelWidth, normalTitleClear);
+    panels.end = panels.reverseCentre +
+                 std::max(panels.panelWidth, surface.TextWidth("Reverse") / correction) / 2.0;
+    return panels;
+}
+
 double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
     // Text widths are measured on the device and enter the layout divided by the correction.
     const double correction = ScreenCorrectionFactor(project);
@@ -51,17 +65,12 @@ double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
     double width = 1440.0 * project.leftMarginInches + surface.TextWidth("00000") / correction +
                    1120.0 + 750.0;
 
-    // Normal and reverse trace panels, 360 twips apart.
+    // Normal and reverse trace panels, placed as the trace painter places them.
     if (project.traceCount < 0) {
         throw Error("The number of traces cannot be negative.");
     }
     project.traceSpacingInches = TraceSpacingInches(project);
-    const double panel = project.traceCount * 1440.0 * project.traceSpacingInches;
-    width += panel / 2.0;
-    width += 360.0 + panel;
-    const double reverseTitleEnd = width + surface.TextWidth("Reverse") / 2.0 / correction;
-    width += panel / 2.0;
-    width = std::max(width, reverseTitleEnd);
+    width = PlaceTracePanels(project, surface, width, correction).end;
 
     // Velocity track.
     if (project.measurementUnits == kMetric) {
@@ -98,8 +107,6 @@ double TwipsPerSample(const Project& project) {
     return inchesPerSecond * 1440.0 * project.sampleIntervalUs / 500000.0;
 }
 
-namespace {
-
 // Time panels: the time axis runs to the next whole 100 ms after the last sample.
 double TimePanelsBottom(const PlotState& state, int n) {
     const double spm = state.samplesPer100ms;
@@ -108,6 +115,8 @@ double TimePanelsBottom(const PlotState& state, int n) {
                std::floor((n + spm - 1 + state.firstLabelSampleOffset) / spm) +
            state.textHeight / 2.0;
 }
+
+namespace {
 
 double TablesBottom(const Project& project, double timeBottom, double th) {
     double bottom = timeBottom + 450.0 + (HorizonsInTable(project) + 1) * 1.2 * th;

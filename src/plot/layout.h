@@ -32,6 +32,19 @@ double ComputeHeaderHeight(Project& project, DrawingSurface& surface,
 // Trace spacing in inches from the traces per inch (or per centimetre in metric units).
 double TraceSpacingInches(const Project& project);
 
+// The normal and reverse polarity panels placed from `start` (layout twips, just past the
+// reflection coefficients) for text measured on `surface` and x scaled by `correction`: the
+// reverse panel keeps clear of the "Normal" title, and the pair ends past the wider of the
+// reverse panel and its title, so that the next panel's title cannot run into it.
+struct TracePanels {
+    double panelWidth = 0.0;
+    double normalCentre = 0.0;
+    double reverseCentre = 0.0;
+    double end = 0.0;
+};
+TracePanels PlaceTracePanels(const Project& project, DrawingSurface& surface, double start,
+                             double correction);
+
 // The horizontal layout: sets traceSpacingInches and plotWidth, the picture width in layout twips
 // (before the screen correction), and returns it. Throws Error for scales that give no layout.
 double ComputeHorizontalLayout(Project& project, DrawingSurface& surface);
@@ -46,6 +59,10 @@ double TwipsPerSample(const Project& project);
 // plot cannot be laid out.
 double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
                          double correction, double points);
+
+// The end of the time panels (Y1) of a layout from sample 0 to `n`: the time axis runs on to the
+// next whole 100 ms after the last sample, and half a line for its label.
+double TimePanelsBottom(const PlotState& state, int n);
 
 // The vertical layout of the screen plot: header height, scales, start time and the three
 // candidate bottoms. Fills `state`, sets project.firstSampleTime (and, for a datum at the start

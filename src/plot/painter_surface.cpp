@@ -1,6 +1,7 @@
 #include "plot/painter_surface.h"
 
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
 #include "model/error.h"
@@ -42,7 +43,8 @@ QPen PainterSurface::MakePen(Rgb colour) const {
     // A cosmetic pen keeps its width in device pixels whatever the twips scale.
     QPen pen(ToQColor(colour));
     pen.setCosmetic(true);
-    pen.setWidth(PenWidth());
+    pen.setWidth(PenWidth() > 0 ? std::max(1, static_cast<int>(std::lround(PenWidth() * penScale_)))
+                                : PenWidth());
     pen.setStyle(Style() == PenStyle::kDotted ? Qt::DotLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     return pen;
@@ -112,6 +114,10 @@ void PainterSurface::DrawBox(double x1, double y1, double x2, double y2) {
     painter_->drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
 }
 
+void PainterSurface::EraseBox(double x1, double y1, double x2, double y2) {
+    painter_->fillRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized(), Qt::white);
+}
+
 void PainterSurface::DrawPoint(double x, double y) {
     painter_->drawPoint(QPointF(x, y));
 }
@@ -134,7 +140,8 @@ void PainterSurface::FillPolygon(const std::vector<TwipPoint>& points) {
     painter_->setBrush(Qt::NoBrush);
 }
 
-PlotPicture::PlotPicture(double twipsPerPixel) : PainterSurface(twipsPerPixel) {
+PlotPicture::PlotPicture(double twipsPerPixel, double pixelRatio) : PainterSurface(twipsPerPixel) {
+    SetPenScale(pixelRatio);
     image_ = QImage(1, 1, QImage::Format_RGB32);
     Begin();
     Clear();

@@ -26,6 +26,9 @@ public:
 
 protected:
     PainterSurface(double twipsPerPixel) : twipsPerPixel_(twipsPerPixel) {}
+    // Device pixels per pen pixel: on a screen with two device pixels to each of its pixels, a
+    // pen keeps the weight it has on an ordinary screen.
+    void SetPenScale(double devicePixelsPerPixel) { penScale_ = devicePixelsPerPixel; }
     // Starts drawing with `painter` (active), applying the twips scale, pen and font.
     void Attach(QPainter* painter);
 
@@ -33,6 +36,7 @@ protected:
     void DrawLine(double x1, double y1, double x2, double y2, Rgb colour) override;
     void DrawPolyline(const std::vector<TwipPoint>& points) override;
     void DrawBox(double x1, double y1, double x2, double y2) override;
+    void EraseBox(double x1, double y1, double x2, double y2) override;
     void DrawPoint(double x, double y) override;
     void DrawText(double x, double y, const std::string& text) override;
     void PenChanged() override;
@@ -44,15 +48,18 @@ private:
 
     QPainter* painter_ = nullptr;
     double twipsPerPixel_;
+    double penScale_ = 1.0;
     QFont qfont_;
     std::optional<QFontMetricsF> metrics_;
 };
 
 // The screen picture: the retained image of the whole display, at the screen's twips per pixel
-// (15 at 96 dots per inch).
+// (15 at 96 dots per inch). On a high-resolution screen the picture holds `pixelRatio` device
+// pixels to each screen pixel, with `twipsPerPixel` counted per device pixel, so that text and
+// lines are drawn at the screen's full resolution in the same layout.
 class PlotPicture : public PainterSurface {
 public:
-    explicit PlotPicture(double twipsPerPixel = 15.0);
+    explicit PlotPicture(double twipsPerPixel = 15.0, double pixelRatio = 1.0);
     ~PlotPicture() override;
 
     // Gives the picture a new size in twips; the content is lost (Clear() paints it white).

@@ -24,8 +24,9 @@ void PaintTimingLines(const Project& project, PlotState& state, DrawingSurface& 
 void PaintTables(const Project& project, PlotState& state, DrawingSurface& surface);
 void PaintWavelet(const Project& project, PlotState& state, DrawingSurface& surface);
 
-// Prints a panel title centred on x, two text lines above the top of the time panels.
-void PrintPanelTitle(const PlotState& state, DrawingSurface& surface, double centreX,
+// Prints a panel title centred on x, two text lines above the top of the time panels, clear of
+// the title before it (state.panelTitlesRight, which it advances).
+void PrintPanelTitle(PlotState& state, DrawingSurface& surface, double centreX,
                      const std::string& title);
 
 }  // namespace tessarin

@@ -1,6 +1,9 @@
 #include "plot/plot_driver.h"
 
+#include <algorithm>
+
 #include "model/error.h"
+#include "plot/extent_surface.h"
 #include "plot/layout.h"
 #include "plot/painters.h"
 #include "plot/plot_values.h"
@@ -22,6 +25,15 @@ void PaintDisplay(Project& project, PlotState& state, DrawingSurface& surface) {
     PaintWavelet(project, state, surface);
 }
 
+double PictureWidth(Project& project, const PlotState& layout, DrawingSurface& metrics) {
+    ExtentSurface extent(metrics);
+    PlotState trial = layout;
+    extent.SetFont(PlotTextFont(project, trial.textPoints));
+    PaintDisplay(project, trial, extent);
+    return std::max(project.plotWidth,
+                    extent.Right() + kPictureRightMargin * layout.screenCorrection);
+}
+
 void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture) {
     // Laid out apart, so that a plot that cannot be drawn leaves the picture and what the readout
     // knows about it as they were.
@@ -29,7 +41,7 @@ void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture) {
     layout.dateText = state.dateText;
     const double height = ComputeVerticalLayout(project, layout, picture);
     CheckSynthetic(project);
-    layout.pictureWidth = project.plotWidth;
+    layout.pictureWidth = PictureWidth(project, layout, picture);
     layout.pictureHeight = height;
     picture.Resize(layout.pictureWidth, layout.pictureHeight);
     state = layout;

@@ -14,10 +14,18 @@ namespace tessarin {
 // Every panel painter in the fixed order, on a cleared surface laid out in `state`.
 void PaintDisplay(Project& project, PlotState& state, DrawingSurface& surface);
 
+// The width of the picture for a display laid out in `layout` (text measured on `metrics`): the
+// width of the horizontal layout, or, where the drawing reaches further, its right end and a
+// margin of kPictureRightMargin (scaled by the screen correction). A screen factor above 1
+// spreads the panels past the layout width, and a long well name or horizon table can reach past
+// the panels at any factor.
+inline constexpr double kPictureRightMargin = 360.0;
+double PictureWidth(Project& project, const PlotState& layout, DrawingSurface& metrics);
+
 // The screen plot driver: lays the display out vertically, sizes and clears the picture and calls
 // every panel painter in order. The horizontal layout (project.plotWidth) must be computed first.
-// Throws Error with the reason when the plot cannot be drawn: a failure in the layout leaves the
-// picture as it was; a failure while painting leaves what was drawn so far.
+// Throws Error with the reason when the plot cannot be drawn: a failure in the layout, or in
+// painting (met first while the picture's width is measured), leaves the picture as it was.
 void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture);
 
 // The display steps of a recompute, for a synthetic already computed: the horizontal layout, then

@@ -53,7 +53,8 @@ struct PlotState {
 
     double pictureWidth = 0.0;
     double pictureHeight = 0.0;
-    double timeAxisEndY = 0.0;  // pen y after the last time label; the tables start below it
+    double panelTitlesRight = 0.0;  // device x where the last panel title ends
+    double timeAxisEndY = 0.0;      // pen y after the last time label; the tables start below it
     double horizonTableRight = 0.0;
 
     ReadoutPositions readout;

@@ -11,11 +11,16 @@
 
 namespace tessarin {
 
-void PrintPanelTitle(const PlotState& state, DrawingSurface& surface, double centreX,
+void PrintPanelTitle(PlotState& state, DrawingSurface& surface, double centreX,
                      const std::string& title) {
-    surface.MoveTo(centreX - surface.TextWidth(title) / 2.0,
-                   state.Top() - 2.0 * surface.TextHeight("0.2"));
+    // Centred on its panel, but never into the title before it (panels closed up by a small
+    // screen factor): then it starts a blank after that one.
+    const double width = surface.TextWidth(title);
+    const double left =
+        std::max(centreX - width / 2.0, state.panelTitlesRight + surface.TextWidth(" "));
+    surface.MoveTo(left, state.Top() - 2.0 * surface.TextHeight("0.2"));
     surface.PrintText(title);
+    state.panelTitlesRight = left + width;
 }
 
 void PaintReflectionCoefficients(const Project& project, PlotState& state,
@@ -68,24 +73,21 @@ void PaintTraces(Project& project, PlotState& state, DrawingSurface& surface) {
     project.traceSpacingInches = TraceSpacingInches(project);
     const double spacing = project.traceSpacingInches;
     const double halfSpan = (project.traceCount - 1) * spacing / 2.0;
-    const double panel = project.traceCount * 1440.0 * spacing;
+    const TracePanels panels = PlaceTracePanels(project, surface, state.plotWidth, sc);
     surface.SetPenStyle(PenStyle::kSolid);
 
-    state.plotWidth += panel / 2.0;
-    const double normalCentre = state.plotWidth;
+    state.plotWidth = panels.normalCentre;
     state.plotXScale = 1440.0 * sc;
-    state.plotX = normalCentre * sc;
+    state.plotX = panels.normalCentre * sc;
     PrintPanelTitle(state, surface, state.plotX, "Normal");
     DrawPanel(project, state, surface, halfSpan, -spacing, 1.0);
 
-    const double reverseCentre = std::max(
-        normalCentre + 360.0 + panel,
-        normalCentre + (surface.TextWidth("Normal") / 2.0 + surface.TextWidth("Reverse")) / sc);
-    state.plotWidth = reverseCentre;
-    state.plotX = reverseCentre * sc;
+    state.plotWidth = panels.reverseCentre;
+    state.plotX = panels.reverseCentre * sc;
     PrintPanelTitle(state, surface, state.plotX, "Reverse");
     DrawPanel(project, state, surface, -halfSpan, spacing, -1.0);
-    state.plotWidth = reverseCentre + panel / 2.0;
+    // Past the "Reverse" title too, which is wider than a panel of few or no traces.
+    state.plotWidth = panels.end;
 }
 
 }  // namespace tessarin

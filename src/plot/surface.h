@@ -62,6 +62,9 @@ public:
     // at the last point.
     void Polyline(const std::vector<TwipPoint>& points);
     void Box(double x1, double y1, double x2, double y2);
+    // Paints the box white, covering what was drawn there, so that text printed on it reads
+    // clear of the lines that cross its place. The current position does not move.
+    void ClearBox(double x1, double y1, double x2, double y2) { EraseBox(x1, y1, x2, y2); }
     void Point(double x, double y);
 
     // Prints at the current position and moves to the start of the next line (x back to 0).
@@ -98,6 +101,7 @@ protected:
     virtual void DrawLine(double x1, double y1, double x2, double y2, Rgb colour) = 0;
     virtual void DrawPolyline(const std::vector<TwipPoint>& points) = 0;
     virtual void DrawBox(double x1, double y1, double x2, double y2) = 0;
+    virtual void EraseBox(double x1, double y1, double x2, double y2) = 0;
     virtual void DrawPoint(double x, double y) = 0;
     virtual void DrawText(double x, double y, const std::string& text) = 0;
     virtual void PenChanged() = 0;

@@ -61,9 +61,10 @@ void DrawWiggle(DrawingSurface& surface, std::span<const double> values,
         return;
     }
     const Wiggle wiggle(values, geometry);
-    surface.Line(geometry.zeroX, wiggle.Y(0.0), wiggle.X(0), wiggle.Y(0.0));
+    // From the zero line out to the first sample, then through every sample: one curve.
     std::vector<TwipPoint> line;
-    line.reserve(values.size());
+    line.reserve(values.size() + 1);
+    line.push_back(wiggle.OnZeroLine(0.0));
     for (std::size_t k = 0; k < values.size(); ++k) {
         line.push_back(wiggle.At(k));
     }

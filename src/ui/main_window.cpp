@@ -1,168 +1,347 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
-#include <vector>
+#include <QMessageBox>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "model/reset.h"
+#include "plot/layout.h"
+#include "plot/plot_driver.h"
+#include "ui/app_icon.h"
+#include "ui/main_menus.h"
+#include "ui/panel_strip.h"
+#include "ui/plot_view.h"
+#include "ui/readout_panel.h"
 
 namespace tessarin {
 namespace {
 
-// One menu item by its name and caption; a null name is a separator line.
-struct ItemSpec {
-    const char* name;
-    const char* caption;
-};
+const QString kTitle = QStringLiteral("Tessarin Synthetic Seismogram");
 
-// A submenu of exclusive choices; the item whose value equals the record's field is checked.
-struct ChoiceSpec {
-    const char* name;
-    const char* caption;
-    std::vector<ItemSpec> items;
-    std::vector<int> values;
-};
+// The toolbar strip is as high as the toolbar's pictures need, whatever the font.
+constexpr int kToolbarStripHeight = 29;
 
-const std::vector<ItemSpec> kFileItems = {
-    {"mnunewproj", "&New Project"},
-    {"mnuopenproj", "&Open Project..."},
-    {"mnusaveproj", "&Save Project As..."},
-    {nullptr, nullptr},
-    {"mnusavetrace", "&Export Data"},
-    {"mnusgyibm", "Export SG&Y (IBM 32 bit float)"},
-    {"mnubitmap", "Save &Bitmap"},
-    {nullptr, nullptr},
-    {"mnuprintset", "Printer Set&up"},
-    {"mnucalc", "&Display Synthetic"},
-    {"mnuprint", "&Print Synthetic"},
-    {nullptr, nullptr},
-    {"mnuexit", "E&xit"},
-};
+// The smallest window that still shows the menus, a piece of the display and the readout.
+constexpr int kMinimumWidth = 308;
+constexpr int kMinimumHeight = 180;
 
-const std::vector<ItemSpec> kDataItems = {
-    {"mnuwellinfo", "Well and Datum &Information"},
-    {"mnusonic", "Import Sonic/Density &Logs"},
-    {"mnutopedit", "Define &Horizons"},
-    {"mnuselwave", "Select &Wavelet"},
-    {"mnuscales", "Set &Scales and AGC"},
-};
-
-const std::vector<ItemSpec> kPreferenceItems = {
-    {"mnutoolhelp", "&Toolbar Help"},
-    {"mnufont", "&Font"},
-    {"mnusaveini", "&Save Settings"},
-    {"mnuscrcor", "S&creen Scale Correction"},
-};
-
-const std::vector<ItemSpec> kHelpItems = {
-    {"mnucontents", "&Contents"},
-    {"mnuhoh", "&Help on Help"},
-    {nullptr, nullptr},
-    {"mnuabout", "&About"},
-};
+void CheckChoice(const MainWindow& window, const ChoiceMenu& menu, int value) {
+    for (std::size_t i = 0; i < menu.itemNames.size(); ++i) {
+        window.MenuAction(QString::fromUtf8(menu.itemNames[i]))
+            ->setChecked(menu.values[i] == value);
+    }
+}
 
 }  // namespace
 
-MainWindow::MainWindow(Project& project, QWidget* parent) : QMainWindow(parent), project_(project) {
+MainWindow::MainWindow(Project& project, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), project_(project), settings_(settings) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tessarin Synthetic Seismogram"));
-    BuildMenus();
+    setWindowIcon(ProgramIcon());
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    BuildMainMenus(menuBar());
+    BuildWindow();
+    ConnectCommands();
+    NewPicture();
+    title_ = kTitle;
+    UpdateActions();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildWindow() {
+    auto* central = new QWidget(this);
+    toolbarStrip_ = new PanelStrip(QStringLiteral("Picture2"), central);
+    toolbarStrip_->setFixedHeight(kToolbarStripHeight);
+    view_ = new PlotView(central);
+    readout_ = new ReadoutPanel(central);
+    // On a narrow window the readout gives up its right end before the window its width.
+    readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    helpStrip_ = new PanelStrip(QStringLiteral("Picture5"), central);
+    helpStrip_->setFixedHeight(fontMetrics().height() + 10);
+    helpStrip_->setVisible(false);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolbarStrip_);
+    layout->addWidget(view_, 1);
+    layout->addWidget(readout_);
+    layout->addWidget(helpStrip_);
+    setCentralWidget(central);
+
+    for (QWidget* strip : {static_cast<QWidget*>(toolbarStrip_), static_cast<QWidget*>(helpStrip_),
+                           static_cast<QWidget*>(readout_)}) {
+        strip->installEventFilter(this);
+    }
+    view_->installEventFilter(this);
+    connect(view_, &PlotView::PointerMoved, this, &MainWindow::PointerOverPlot);
+    connect(view_, &PlotView::ContextMenuRequested, this, [this](QPoint at) {
+        menuBar()->findChild<QMenu*>(QStringLiteral("mnuoptions"))->popup(at);
+    });
+    connect(view_, &PlotView::PlotLengthLimitReached, this, [this]() {
+        QMessageBox::warning(this, QString::fromUtf8(kPlotLengthLimitTitle),
+                             QString::fromUtf8(kPlotLengthLimitMessage));
+    });
+    for (QMenu* menu : MenusHidingHoverHelp(menuBar())) {
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::HoverHelpDismissed);
+    }
 }
 
 QAction* MainWindow::MenuAction(const QString& name) const {
-    return findChild<QAction*>(name);
+    return menuBar()->findChild<QAction*>(name);
 }
 
-QMenu* MainWindow::AddMenu(const QString& name, const QString& caption) {
-    QMenu* menu = menuBar()->addMenu(caption);
-    menu->setObjectName(name);
-    menu->menuAction()->setObjectName(name);
-    return menu;
+QWidget* MainWindow::ToolbarStrip() const {
+    return toolbarStrip_;
 }
 
-static void AddItems(QMenu* menu, const std::vector<ItemSpec>& items,
-                     QAction* (*add)(QMenu*, const ItemSpec&)) {
-    for (const ItemSpec& item : items) {
-        if (item.name == nullptr) {
-            menu->addSeparator();
-        } else {
-            add(menu, item);
+QWidget* MainWindow::HelpStrip() const {
+    return helpStrip_;
+}
+
+double MainWindow::TwipsPerPixel() const {
+    const QScreen* current = screen();
+    const double dpi = current ? current->logicalDotsPerInchY() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+void MainWindow::SetToolbarHelp(bool on) {
+    toolbarHelp_ = on;
+    MenuAction(QStringLiteral("mnutoolhelp"))->setChecked(on);
+    helpStrip_->setVisible(on);
+}
+
+void MainWindow::UpdateActions() {
+    const auto set = [this](const char* name, bool enabled) {
+        MenuAction(QString::fromUtf8(name))->setEnabled(enabled);
+    };
+    set("mnucalc", progress_.logsLoaded);
+    for (const char* needsSynthetic : {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"}) {
+        set(needsSynthetic, progress_.synthesisShown);
+    }
+    const auto check = [this](const char* name, bool done) {
+        QAction* action = MenuAction(QString::fromUtf8(name));
+        action->setCheckable(true);
+        action->setChecked(done);
+    };
+    check("mnuwellinfo", progress_.wellInformation);
+    check("mnusonic", progress_.logsImported);
+    check("mnutopedit", progress_.horizonsDefined);
+    check("mnuselwave", progress_.waveletSelected);
+    MenuAction(QStringLiteral("mnutoolhelp"))->setChecked(toolbarHelp_);
+
+    CheckChoice(*this, LogPenWidthMenu(), project_.logPenWidth);
+    CheckChoice(*this, GridPenWidthMenu(), project_.gridPenWidth);
+    CheckChoice(*this, TimingLinesMenu(), project_.timingLinesPer100ms);
+    CheckChoice(*this, DepthTicksMenu(), project_.depthTickInterval);
+
+    setWindowTitle(title_ + QStringLiteral("[*]"));
+    setWindowModified(project_.projectChanged);
+    emit ActionsUpdated();
+}
+
+void MainWindow::CompleteStep(ProjectStep step) {
+    switch (step) {
+        case ProjectStep::kWellInformation:
+            progress_.wellInformation = true;
+            break;
+        case ProjectStep::kLogsImported:
+            // New logs make the display out of date until it is computed again.
+            progress_.logsImported = true;
+            progress_.logsLoaded = true;
+            progress_.synthesisShown = false;
+            break;
+        case ProjectStep::kHorizonsDefined:
+            progress_.horizonsDefined = true;
+            break;
+        case ProjectStep::kWaveletSelected:
+            progress_.waveletSelected = true;
+            break;
+    }
+    UpdateActions();
+}
+
+std::vector<SettingsProblem> MainWindow::ResetProjectWindow() {
+    auto problems = ResetProject(project_, settings_);
+    ResetWindowState();
+    return problems;
+}
+
+void MainWindow::ResetWindowState() {
+    progress_ = {};
+    title_ = kTitle;
+    plotState_ = {};
+    // A reset project has no display: an old well's picture would only mislead.
+    NewPicture();
+    ComputeHeaderHeight(project_, *picture_);
+    readout_->HideValues();
+    UpdateActions();
+}
+
+void MainWindow::NewPicture() {
+    pictureRatio_ = devicePixelRatioF();
+    picture_ = std::make_unique<PlotPicture>(TwipsPerPixel() / pictureRatio_, pictureRatio_);
+    ShowPicture();
+}
+
+void MainWindow::ShowPicture() {
+    const QImage& image = picture_->Image();
+    const bool drawn = image.width() > 1 && image.height() > 1;
+    view_->SetPicture(drawn ? &image : nullptr, TwipsPerPixel(), pictureRatio_);
+    UpdateScrollRanges();
+}
+
+std::optional<std::string> MainWindow::Recompute() {
+    if (!progress_.logsLoaded) {
+        return std::string("There are no logs to display yet.");
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (pictureRatio_ != devicePixelRatioF()) {
+        NewPicture();
+    }
+    auto failure = RecomputeAndDisplay(project_, plotState_, *picture_);
+    ++displayCount_;
+    if (!failure) {
+        progress_.synthesisShown = true;
+    }
+    ShowPicture();
+    readout_->HideValues();
+    UpdateActions();
+    QApplication::restoreOverrideCursor();
+    return failure;
+}
+
+void MainWindow::RedrawForScreen() {
+    // Another screen, another pixel ratio: the same display drawn again at the new resolution,
+    // without computing the synthetic again.
+    if (pictureRatio_ == devicePixelRatioF()) {
+        return;
+    }
+    NewPicture();
+    if (progress_.synthesisShown) {
+        DrawDisplay(project_, plotState_, *picture_);
+        ++displayCount_;
+    }
+    ShowPicture();
+}
+
+void MainWindow::UpdateScrollRanges() {
+    const double twips = TwipsPerPixel();
+    // No display, no scrolling: the layout of the last drawing is what the picture shows.
+    const double pictureHeight = view_->HasPicture() ? plotState_.pictureHeight : 0.0;
+    const double pictureWidth = view_->HasPicture() ? plotState_.pictureWidth : 0.0;
+    // The window's inner height is what lies under the menu bar, the help strip aside: the
+    // strip takes its height from the display, as the readout does.
+    const int helpHeight = helpStrip_->isHidden() ? 0 : helpStrip_->minimumHeight();
+    const double innerHeight = (centralWidget()->height() - helpHeight) * twips;
+    const double innerWidth = centralWidget()->width() * twips;
+    VerticalScrollRange vertical;
+    if (pictureHeight > 0) {
+        vertical = ComputeVerticalScrollRange(pictureHeight, innerHeight, twips,
+                                              readout_->minimumHeight() * twips,
+                                              view_->HorizontalBar()->sizeHint().height() * twips);
+    }
+    const double horizontal = pictureWidth - innerWidth;
+    view_->SetScrollRanges(vertical, horizontal > 0 ? static_cast<int>(horizontal) : 0);
+}
+
+void MainWindow::PlaceDialog(QWidget* dialog) const {
+    dialog->ensurePolished();
+    if (!dialog->testAttribute(Qt::WA_Resized)) {
+        dialog->adjustSize();
+    }
+    const QRect frame = frameGeometry();
+    const QPoint centre(frame.left() + frame.width() / 2, frame.top() + frame.height() / 2);
+    QRect placed(QPoint(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2),
+                 dialog->size());
+    // Never off the screen, where its buttons could not be reached.
+    if (const QScreen* current = screen()) {
+        const QRect area = current->availableGeometry();
+        placed.moveLeft(std::clamp(placed.left(), area.left(),
+                                   std::max(area.left(), area.right() - placed.width())));
+        placed.moveTop(std::clamp(placed.top(), area.top(),
+                                  std::max(area.top(), area.bottom() - placed.height())));
+    }
+    dialog->move(placed.topLeft());
+}
+
+void MainWindow::PointerOverPlot(QPointF twips) {
+    emit HoverHelpDismissed();
+    QWidget* surface = view_->Surface();
+    if (!progress_.synthesisShown) {
+        surface->setCursor(Qt::ArrowCursor);
+        return;
+    }
+    const ReadoutText readout = ReadoutAt(project_, plotState_.readout, twips.x(), twips.y());
+    surface->setCursor(readout.inTimeRange ? Qt::CrossCursor : Qt::ArrowCursor);
+    readout_->Show(readout);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::Resize) {
+        UpdateScrollRanges();
+    } else if (event->type() == QEvent::MouseMove) {
+        emit HoverHelpDismissed();
+        if (watched == toolbarStrip_ || watched == helpStrip_) {
+            readout_->HideValues();
         }
     }
+    return QMainWindow::eventFilter(watched, event);
 }
 
-static QAction* AddDisabledItem(QMenu* menu, const ItemSpec& item) {
-    QAction* action = menu->addAction(QString::fromUtf8(item.caption));
-    action->setObjectName(QString::fromUtf8(item.name));
-    // Commands come alive as their dialogs and computations are wired to them.
-    action->setEnabled(false);
-    return action;
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, &MainWindow::RedrawForScreen,
+                Qt::UniqueConnection);
+    }
+    RedrawForScreen();
 }
 
-static void AddChoiceMenu(QMenu* parent, const ChoiceSpec& choice, int current) {
-    QMenu* sub = parent->addMenu(QString::fromUtf8(choice.caption));
-    sub->setObjectName(QString::fromUtf8(choice.name));
-    sub->menuAction()->setObjectName(QString::fromUtf8(choice.name));
-    auto* group = new QActionGroup(sub);
-    for (std::size_t i = 0; i < choice.items.size(); ++i) {
-        QAction* action = AddDisabledItem(sub, choice.items[i]);
-        action->setCheckable(true);
-        action->setChecked(choice.values[i] == current);
-        group->addAction(action);
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (MayDiscardChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
     }
 }
 
-void MainWindow::BuildMenus() {
-    AddItems(AddMenu(QStringLiteral("mnufile"), QStringLiteral("&File")), kFileItems,
-             AddDisabledItem);
-    QAction* exit = MenuAction(QStringLiteral("mnuexit"));
-    exit->setEnabled(true);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+bool MainWindow::MayDiscardChanges() {
+    if (!project_.projectChanged) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
+                    QStringLiteral("Project information has changed.\nSave changes?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::No);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Cancel) {
+        return false;
+    }
+    if (answer == QMessageBox::Yes) {
+        SaveProjectAs();
+        // A save that did not happen must not let the changes go.
+        return !project_.projectChanged;
+    }
+    return true;
+}
 
-    AddItems(AddMenu(QStringLiteral("mnuoptions"), QStringLiteral("&Data")), kDataItems,
-             AddDisabledItem);
-    AddItems(AddMenu(QStringLiteral("mnuprefs"), QStringLiteral("&Preferences")), kPreferenceItems,
-             AddDisabledItem);
-    MenuAction(QStringLiteral("mnutoolhelp"))->setCheckable(true);
-
-    QMenu* plot = AddMenu(QStringLiteral("mnuPlotParameters"), QStringLiteral("Plot Parameters"));
-    AddItems(plot, {{"mnuVLGW", "Velocity Log Grid Width"}, {"mnuDLGW", "Density Log Grid Width"}},
-             AddDisabledItem);
-    AddChoiceMenu(
-        plot,
-        {"mnuCPW",
-         "Log Curve Pen Size",
-         {{"mnuPW1", "Pen Width 1"}, {"mnuPW2", "Pen Width 2"}, {"mnuPW3", "Pen Width 3"}},
-         {1, 2, 3}},
-        project_.logPenWidth);
-    AddChoiceMenu(plot,
-                  {"mnuLGPW",
-                   "Log Grid Pen Size",
-                   {{"mnuGPW1", "Grid Pen Width 1"},
-                    {"mnuGPW2", "Grid Pen Width 2"},
-                    {"mnuGPW3", "Grid Pen Width 3"}},
-                   {1, 2, 3}},
-                  project_.gridPenWidth);
-    AddChoiceMenu(plot,
-                  {"mnuTL",
-                   "Timing Lines",
-                   {{"mnuTL10", "10 msec"},
-                    {"mnuTL20", "20 msec"},
-                    {"mnuTL50", "50 msec"},
-                    {"mnuTL100", "100 msec"}},
-                   {10, 5, 2, 1}},
-                  project_.timingLinesPer100ms);
-    AddChoiceMenu(plot,
-                  {"mnuDPTICK",
-                   "Depth Ticks",
-                   {{"mnuDP10", "10 units"},
-                    {"mnuDP20", "20 units"},
-                    {"mnuDP50", "50 units"},
-                    {"mnuDP100", "100 units"}},
-                   {10, 20, 50, 100}},
-                  project_.depthTickInterval);
-
-    AddItems(AddMenu(QStringLiteral("mnuhelp"), QStringLiteral("&Help")), kHelpItems,
-             AddDisabledItem);
+void ShowSettingsProblems(QWidget* parent, const std::vector<SettingsProblem>& problems) {
+    if (problems.empty()) {
+        return;
+    }
+    QStringList lines;
+    for (const SettingsProblem& problem : problems) {
+        lines << QString::fromStdString(problem.Message());
+    }
+    QMessageBox::warning(parent, QStringLiteral("Tessarin"), lines.join(QLatin1Char('\n')));
 }
 
 }  // namespace tessarin

@@ -1,29 +1,172 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointF>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "model/project.h"
+#include "model/settings.h"
+#include "plot/painter_surface.h"
+#include "plot/plot_state.h"
 
 class QAction;
-class QMenu;
 
 namespace tessarin {
 
-// The program's only top-level window: menu bar, and later the toolbar and the plot picture.
+struct ChoiceMenu;
+class HelpViewer;
+class PanelStrip;
+class PlotView;
+class ReadoutPanel;
+
+// How far the user has come with the open project. With the project record it decides every
+// enabled state and check mark of the menus (and the toolbar's greyed buttons).
+struct ProjectProgress {
+    bool logsLoaded = false;      // time logs are in the record: Display Synthetic can run
+    bool synthesisShown = false;  // a synthetic was drawn since then: printing and exports
+    // Steps of a new project that are done; their menu items carry a check mark.
+    bool wellInformation = false;
+    bool logsImported = false;
+    bool horizonsDefined = false;
+    bool waveletSelected = false;
+};
+
+enum class ProjectStep { kWellInformation, kLogsImported, kHorizonsDefined, kWaveletSelected };
+
+// The program's only top-level window: the menu bar, the toolbar strip, the synthetic display
+// with its scroll bars, the pointer readout and the toolbar help strip. Every command is a public
+// slot, so that the toolbar runs exactly what the menu runs.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Project& project, QWidget* parent = nullptr);
+    MainWindow(Project& project, SettingsStore& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Project& CurrentProject() { return project_; }
+    const PlotState& Plot() const { return plotState_; }
+    PlotPicture& Picture() { return *picture_; }
+    const ProjectProgress& Progress() const { return progress_; }
+    // How many times the display has been drawn: scrolling never adds to it.
+    int DisplayCount() const { return displayCount_; }
 
     // The action of a menu item by its name ("mnucalc"), or nullptr.
     QAction* MenuAction(const QString& name) const;
+    QWidget* ToolbarStrip() const;  // `Picture2`, 29 pixels under the menu bar
+    QWidget* HelpStrip() const;     // `Picture5`, shown while "Toolbar Help" is checked
+    PlotView* View() const { return view_; }
+    ReadoutPanel* Readout() const { return readout_; }
+
+    // Twips per logical pixel of the screen the window is on (15 at 96 dots per inch).
+    double TwipsPerPixel() const;
+
+    bool ToolbarHelp() const { return toolbarHelp_; }
+    void SetToolbarHelp(bool on);
+    QString HelpFilePath() const { return helpFilePath_; }
+    void SetHelpFilePath(const QString& path) { helpFilePath_ = path; }
+
+    // ResetProject with the window's part: title, menus, no display. Returns the saved settings
+    // that could not be used.
+    std::vector<SettingsProblem> ResetProjectWindow();
+    // Opens a project file and displays it; failures are told in message boxes. Returns whether
+    // the file was read.
+    bool OpenProject(const QString& path);
+    // A step of the project is done (a dialog confirmed, logs imported).
+    void CompleteStep(ProjectStep step);
+
+    // The display side of a recompute: the synthetic, the layout and the picture, then the
+    // window (scroll ranges, commands). Returns why nothing could be drawn, if so.
+    std::optional<std::string> Recompute();
+    // Every enabled state and check mark, from the project and its progress.
+    void UpdateActions();
+    // Centres a dialog over the main window, on the screen.
+    void PlaceDialog(QWidget* dialog) const;
+
+public slots:
+    void NewProject();
+    void OpenProjectCommand();
+    void SaveProjectAs();
+    void ExportData();
+    void ExportSegy();
+    void SaveBitmapCommand();
+    void PrinterSetup();
+    void DisplaySynthetic();
+    void PrintSynthetic();
+    void ExitProgram();
+
+    void WellInformation();
+    void ImportLogs();
+    void DefineHorizons();
+    void SelectWavelet();
+    void SetScales();
+
+    void ToggleToolbarHelp();
+    void ChooseFont();
+    void SaveSettings();
+    void ScreenScaleCorrection();
+
+    void VelocityLogGridWidth();
+    void DensityLogGridWidth();
+    void SetLogPenWidth(int width);
+    void SetGridPenWidth(int width);
+    void SetTimingLines(int perHundredMs);
+    void SetDepthTicks(int interval);
+
+    void HelpContents();
+    void HelpOnHelp();
+    void About();
+
+signals:
+    // The pointer left the toolbar's buttons for another part of the window, or a menu opened:
+    // the toolbar's hover help goes away.
+    void HoverHelpDismissed();
+    // Enabled states and check marks were set again.
+    void ActionsUpdated();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void BuildMenus();
-    QMenu* AddMenu(const QString& name, const QString& caption);
+    void BuildWindow();
+    void ConnectCommands();
+    void ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply)(int));
+    void ResetWindowState();
+    void NewPicture();
+    void ShowPicture();
+    void RedrawForScreen();
+    void UpdateScrollRanges();
+    void PointerOverPlot(QPointF twips);
+    void ShowPlaceholder(const QString& command);
+    bool MayDiscardChanges();
+    std::optional<QString> AskText(const QString& title, const QString& prompt,
+                                   const QString& proposed);
+    HelpViewer* Help();
 
     Project& project_;
+    SettingsStore& settings_;
+    PlotState plotState_;
+    std::unique_ptr<PlotPicture> picture_;
+    double pictureRatio_ = 1.0;
+    ProjectProgress progress_;
+    int displayCount_ = 0;
+    bool toolbarHelp_ = false;
+    QString title_;
+    QString helpFilePath_;
+
+    PanelStrip* toolbarStrip_ = nullptr;
+    PanelStrip* helpStrip_ = nullptr;
+    PlotView* view_ = nullptr;
+    ReadoutPanel* readout_ = nullptr;
+    HelpViewer* help_ = nullptr;
 };
+
+// Tells the user, in one message box, which saved settings could not be used and fell back to
+// their defaults. Shows nothing when there are none.
+void ShowSettingsProblems(QWidget* parent, const std::vector<SettingsProblem>& problems);
 
 }  // namespace tessarin

@@ -94,8 +94,8 @@ TEST_F(ExportPicture, UnwritableFileAndRefusedOptions) {
     const CliResult nothing = Export("");
     EXPECT_EQ(nothing.status, 2);
     EXPECT_EQ(nothing.err,
-              "tessarin-cli export: say what to write: --bmp FILE, --png FILE, --dat FILE or "
-              "--segy PREFIX --traces N\n");
+              "tessarin-cli export: say what to write: --bmp FILE, --png FILE, --pdf FILE, --dat "
+              "FILE or --segy PREFIX --traces N\n");
 
     const CliResult factor = Export("--png x.png --screen-factor none");
     EXPECT_EQ(factor.status, 2);

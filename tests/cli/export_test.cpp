@@ -91,6 +91,31 @@ TEST_F(ExportCommand, LoadsAHorizonFileBeforeComputing) {
     const CliResult r =
         Export("--horizons " + Quoted(Path("step.hor")) + " --dat " + Quoted(Path("step.dat")));
     EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+
+    // Tops above and below the log (1000 to 1600 ft) are left out with a warning.
+    std::ofstream(Path("wide.hor"), std::ios::binary)
+        << "900           Above\r\n1100          Top Fast\r\n1700          Below\r\n";
+    const CliResult wide =
+        Export("--horizons " + Quoted(Path("wide.hor")) + " --dat " + Quoted(Path("wide.dat")));
+    EXPECT_EQ(wide.status, 0) << wide.err;
+    EXPECT_EQ(wide.err, "tessarin-cli export: warning: " + Path("wide.hor").string() +
+                            ": 2 horizons lie outside the log (1000 to 1600 ft) and were left "
+                            "out: \"Above\" at 900 ft, \"Below\" at 1700 ft.\n");
+    EXPECT_TRUE(fs::exists(Path("wide.dat")));
+
+    // So are the project's own.
+    std::string project = TwoLayerProject();
+    const std::string ends = " 2 \r\nstart of log\r\n 1000 \r\nend of log\r\n 1600 \r\n";
+    project.replace(project.find(ends), ends.size(),
+                    " 3 \r\nstart of log\r\n 1000 \r\nend of log\r\n 1600 \r\nBase\r\n 2000 \r\n");
+    std::ofstream(Path("base.tsp"), std::ios::binary) << project;
+    const CliResult own =
+        RunCli("export " + Quoted(Path("base.tsp")) + " --dat " + Quoted(Path("base.dat")));
+    EXPECT_EQ(own.status, 0) << own.err;
+    EXPECT_EQ(own.err, "tessarin-cli export: warning: " + Path("base.tsp").string() +
+                           ": The horizon \"Base\" at 2000 ft lies outside the log (1000 to 1600 "
+                           "ft) and was left out.\n");
 
     std::ofstream(Path("bad.hor"), std::ios::binary) << "Top Fast      1100\r\n";
     const CliResult bad =

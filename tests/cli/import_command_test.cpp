@@ -96,6 +96,22 @@ TEST_F(ImportCommand, TakesTheFormationTopsOfAHorizonFile) {
     }
 }
 
+TEST_F(ImportCommand, LeavesOutTopsOutsideTheLogWithAWarning) {
+    // 34 tops: one just above the first log depth, 18 inside the log, 15 below it.
+    const CliResult r = ImportF03("--units metric --horizons " + DataFile("F03-4_all_tops.hor"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("tessarin-cli import: warning: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("16 horizons lie outside the log (30.15 to "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("\"Seasurface\" at 30 m, \"CKGR\" at 1970 m"), std::string::npos);
+    EXPECT_NE(r.err.find("\"RNKPR\" at 3130 m."), std::string::npos);
+    const Project p = ReadBack();
+    ASSERT_EQ(p.horizonCount, 20);
+    EXPECT_EQ(p.horizonNames[1], "start of log");
+    EXPECT_EQ(p.horizonNames[2], "MFS11");
+    EXPECT_EQ(p.horizonNames[19], "CKEK");
+    EXPECT_EQ(p.horizonNames[20], "end of log");
+}
+
 TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
     const std::string sample = DataFile("sample.las");
     const std::pair<std::string, std::string> failures[] = {

@@ -88,12 +88,22 @@ Project Depths(const std::vector<double>& depths, int horizonCount) {
     return p;
 }
 
+// Entries 1 to names.size(), named and placed as given.
+void SetTable(Project& p, const std::vector<std::pair<std::string, Value>>& entries) {
+    p.horizonCount = static_cast<int>(entries.size());
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        p.horizonNames[k + 1] = entries[k].first;
+        p.horizonDepths[k + 1] = entries[k].second;
+    }
+}
+
 TEST(HorizonTimes, InterpolateBetweenDepthSamples) {
     Project p = Depths({1000, 1004, 1012, 1024, 1040}, 4);
-    p.horizonNames[2] = "Top A";
-    p.horizonDepths[2] = Value(1010);
-    p.horizonNames[3] = "Top B";
-    p.horizonDepths[3] = Value::Text("1030");
+    // Log ends saved with a log that has since changed follow the log.
+    SetTable(p, {{"start of log", Value(990)},
+                 {"Top A", Value(1010)},
+                 {"Top B", Value::Text("1030")},
+                 {"end of log", Value(1050)}});
     ComputeHorizonTimes(p);
     EXPECT_EQ(p.horizonNames[1], "start of log");
     EXPECT_EQ(p.horizonDepths[1], Value(1000));
@@ -106,8 +116,37 @@ TEST(HorizonTimes, InterpolateBetweenDepthSamples) {
     EXPECT_DOUBLE_EQ(p.horizonTimes[2], 0.000875);
 }
 
+TEST(HorizonTimes, TheUsersHorizonsAreNeverRenamedOrMoved) {
+    using Table = std::vector<std::pair<std::string, Value>>;
+    const struct {
+        const char* what;
+        Table table;
+    } cases[] = {
+        {"tops in the first and last place, no log ends",
+         {{"Seabed", Value(1000)}, {"Top A", Value(1010)}, {"Chalk", Value(1040)}}},
+        {"a top at the start of the log before its entry, one at the end after it",
+         {{"Seabed", Value(1000)},
+          {"start of log", Value(1000)},
+          {"end of log", Value(1040)},
+          {"Base", Value(1040)}}},
+        {"a lone top", {{"Top A", Value(1010)}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Project p = Depths({1000, 1004, 1012, 1024, 1040}, 0);
+        SetTable(p, c.table);
+        ComputeHorizonTimes(p);
+        Table after;
+        for (int k = 1; k <= p.horizonCount; ++k) {
+            after.emplace_back(p.horizonNames[k], p.horizonDepths[k]);
+        }
+        EXPECT_EQ(after, c.table);
+    }
+}
+
 TEST(HorizonTimes, FailsWithoutADepthIntervalAndKeepsTheTimes) {
     Project p = Depths({1000, 1010, 1020, 1020}, 2);
+    p.horizonNames[2] = "end of log";
     p.horizonTimes[2] = 5;
     EXPECT_EQ(ErrorOf([&] { ComputeHorizonTimes(p); }),
               "The time of horizon \"end of log\" cannot be found: samples 2 and 3 of the log lie "

@@ -128,6 +128,7 @@ TEST(Convolution, FailsWithoutAWaveletOfTheCurrentLength) {
 TEST(Recompute, RunsEveryStepAndReportsSuccess) {
     Project p = SmallLog({100, 50, 50, 200, 200});
     p.horizonCount = 2;
+    p.horizonNames[2] = "end of log";
     EXPECT_EQ(RecomputeSynthetic(p), std::nullopt);
     EXPECT_TRUE(p.synthDisplayed);
     EXPECT_DOUBLE_EQ(p.syntheticTrace[3], -0.3);

@@ -44,9 +44,9 @@ std::string WrittenHorizonFile(const Project& p) {
     return out.str();
 }
 
-void ReadHorizons(Project& p, const std::string& text) {
+std::vector<HorizonEntry> ReadHorizons(Project& p, const std::string& text) {
     std::istringstream in(text);
-    ReadHorizonFile(p, in);
+    return ReadHorizonFile(p, in);
 }
 
 TEST(HorizonTable, OkBuildsSortedEntriesFromTheRowsWithADepth) {
@@ -170,12 +170,49 @@ TEST(HorizonFile, RoundTripKeepsNamesAndWholeDepths) {
                                         {"end of log", 2000}}));
 }
 
+TEST(HorizonFile, TopsOutsideTheLogAreLeftOutAndNamed) {
+    // A tops list reaching above and below the logged 1000 to 2000 ft, out of order.
+    Project p = LogProject();
+    p.measurementUnits = kEnglish;
+    const std::vector<HorizonEntry> left = ReadHorizons(p,
+                                                        "2500          Basement\r\n"
+                                                        "1500          Middle\r\n"
+                                                        "0             Kelly, bushing\r\n"
+                                                        "2000          At the base\r\n"
+                                                        "999.99        Just above\r\n"
+                                                        "1000          At the top\r\n");
+    EXPECT_EQ(left, (std::vector<HorizonEntry>{{"Basement", Value(2500)},
+                                               {"Kelly, bushing", Value(0)},
+                                               {"Just above", Value(999.99)}}));
+    EXPECT_EQ(HorizonsLeftOutMessage(p, left),
+              "3 horizons lie outside the log (1000 to 2000 ft) and were left out: \"Basement\" "
+              "at 2500 ft, \"Kelly, bushing\" at 0 ft, \"Just above\" at 999.99 ft.");
+    EXPECT_EQ(HorizonsLeftOutMessage(p, {left[0]}),
+              "The horizon \"Basement\" at 2500 ft lies outside the log (1000 to 2000 ft) and was "
+              "left out.");
+
+    // Tops at the log's very ends stay, inside the log-end entries once sorted.
+    SortHorizonsByDepth(p);
+    EXPECT_EQ(TableOf(p), (Entries{{"start of log", 1000},
+                                   {"At the top", 1000},
+                                   {"Middle", 1500},
+                                   {"At the base", 2000},
+                                   {"end of log", 2000}}));
+
+    // Before a log is loaded there is nothing to compare with: everything is kept.
+    Project reset;
+    EXPECT_TRUE(ReadHorizons(reset, "2500          Basement\r\n").empty());
+    EXPECT_EQ(reset.horizonNames[3], "Basement");
+}
+
 TEST(HorizonFile, EighteenHorizonsLoadAndNineteenAreRefused) {
-    std::string text;
+    // Tops outside the log do not count against the eighteen.
+    std::string text = "100           Above\r\n";
     for (int i = 1; i <= 18; ++i)
         text += std::to_string(1000 + 50 * i) + "          H\r\n";
+    text += "2100          Below\r\n2200          Further below\r\n";
     Project p = LogProject();
-    ReadHorizons(p, text);
+    EXPECT_EQ(ReadHorizons(p, text).size(), 3u);
     EXPECT_EQ(p.horizonCount, 20);
 
     text += "1990          One too many\r\n";

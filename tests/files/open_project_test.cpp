@@ -88,6 +88,26 @@ TEST(OpenProject, SortsTheHorizonsByDepthWithTheirNames) {
     EXPECT_EQ(p.horizonNames[4], "end of log");
 }
 
+TEST(OpenProject, LeavesOutAndReportsTheHorizonsOutsideTheLog) {
+    // The log runs from .5 to 11.5 ft; a kelly bushing top above it and a basement below.
+    TempDir dir;
+    Project p;
+    const OpenProjectReport report = OpenProjectFile(
+        p, MemorySettingsStore(),
+        EditedRanch(dir, " 4 \r\nstart of log\r\n .5 \r\n",
+                    " 6 \r\nBasement\r\n 12 \r\nKelly\r\n 0 \r\nstart of log\r\n .5 \r\n"));
+    EXPECT_EQ(report.horizonsLeftOut,
+              (std::vector<HorizonEntry>{{"Basement", Value(12)}, {"Kelly", Value(0)}}));
+    ASSERT_EQ(p.horizonCount, 4);
+    EXPECT_EQ(p.horizonNames[1], "start of log");
+    EXPECT_EQ(p.horizonNames[2], "Top Reef, upper");
+    EXPECT_EQ(p.horizonNames[4], "end of log");
+    EXPECT_EQ(p.horizonNames[5], "");
+
+    // A table inside the log reports nothing.
+    EXPECT_TRUE(OpenProjectFile(p, MemorySettingsStore(), kRanch).horizonsLeftOut.empty());
+}
+
 TEST(OpenProject, ParametersThatGiveNoWaveletStillOpenTheProject) {
     TempDir dir;
     // The corners 5, 15, 40, 60 become 5, 50, 40, 60: out of order.

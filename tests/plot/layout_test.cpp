@@ -37,23 +37,29 @@ TEST_F(PlotLayout, PictureWidthOfTheKnownWell) {
 }
 
 TEST_F(PlotLayout, WidthReservesTheWiderVelocityRuleAndTheReverseTitle) {
-    // One trace: the reverse title (700 wide) reaches past the panel's half width of 72.
+    // One trace: the reverse panel keeps clear of the normal title (half of "Normal", 300, and
+    // "Reverse", 700, past the normal centre), and the reverse title (700 wide) reaches past the
+    // panel's half width of 72.
     p.traceCount = 1;
     // Metric, a narrow grid: 150 + 9000 s / 2 exceeds 7500 s for no positive s, so 7500 s.
     p.measurementUnits = kMetric;
     p.tracesPerUnit = Value::Text("4");  // 1/4 cm = 0.0984 inch
     const double panel = 1440.0 / 4 / 2.54;
-    const double reverseCentre = 3090 + panel / 2 + 360 + panel;
+    const double reverseCentre = 3090 + panel / 2 + 300 + 700;
     EXPECT_NEAR(Width(), reverseCentre + 350 + 7500 * 1440.0 / 6000 + 2520 + 141 + 2200, 1e-9);
 }
 
 TEST_F(PlotLayout, ScreenCorrectionShrinksDrawingButNotThePictureWidth) {
     p.screenCorrection = Value(0.8);
     // Text widths measured on the picture enter the layout divided by the factor: the depth
-    // column's "00000", the reverse title (whose half, 437.5, now passes the panel's 360) and the
+    // column's "00000", the normal and reverse titles (which now put the reverse centre 1250 past
+    // the normal one, not 1080), the reverse title's half (437.5, past the panel's 360) and the
     // widest horizon name.
     const double f = 0.8f;
-    EXPECT_NEAR(Width(), 11387.3636 + (500 / f - 500) + (350 / f - 360) + (1200 / f - 1200), 1e-3);
+    EXPECT_NEAR(
+        Width(),
+        11387.3636 + (500 / f - 500) + (1000 / f - 1080) + (350 / f - 360) + (1200 / f - 1200),
+        1e-3);
     Height();
     EXPECT_NEAR(state.screenTwipsPerSample, 14.4 * 0.8, 1e-6);
 }

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
 #include "plot/depth_axis.h"
 #include "plot/header_lines.h"
 #include "plot/horizon_table.h"
@@ -117,6 +120,33 @@ TEST(HeaderText, GeneralLocationMetricStartOfLogAndSurvey) {
         "Velocity survey applied",
         "Date plotted: today   Measurement Units: Metric"};
     EXPECT_EQ(HeaderLines(p, "today"), expected);
+}
+
+TEST(HeaderText, LocationLinesWithEveryFieldEmptyAreLeftOut) {
+    using Fields = std::array<std::string, 6>;
+    const struct {
+        int format;
+        Fields location;
+        std::vector<std::string> lines;  // the location lines, before the elevations
+    } cases[] = {
+        {kTownshipRange, {"", "", "", "", "", ""}, {}},
+        {kTownshipRange, {"", "", "", "", "", "42-201-00000"}, {"42-201-00000"}},
+        {kTownshipRange, {"", "Texas", "", "", "", ""}, {" County, Texas"}},
+        {kTownshipRange, {"", "", "", "", "4W", ""}, {"Section  -  - 4W"}},
+        {kGeneralLocation, {"", "Block F03", "x", "y", "z", ""}, {"Block F03"}},
+        {kGeneralLocation, {"North Sea", "", "", "", "", "F03-4"}, {"North Sea", "F03-4"}},
+    };
+    for (const auto& c : cases) {
+        Project p = MakeKnownWell();
+        p.locationType = c.format;
+        p.wellLocation = c.location;
+        const std::vector<std::string> lines = HeaderLines(p, "today");
+        SCOPED_TRACE(testing::Message() << c.location[0] << "|" << c.location[1] << "|"
+                                        << c.location[4] << "|" << c.location[5]);
+        ASSERT_EQ(lines.size(), c.lines.size() + 4);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + c.lines.size()), c.lines);
+        EXPECT_EQ(lines[c.lines.size()].substr(0, 4), "KB =");
+    }
 }
 
 TEST(HorizonTable, DepthsTimesAndVelocities) {

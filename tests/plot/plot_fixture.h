@@ -58,6 +58,7 @@ public:
     std::vector<RecordedLine> lines;  // polylines are recorded segment by segment
     std::vector<RecordedText> texts;
     std::vector<std::vector<TwipPoint>> polygons;
+    std::vector<RecordedLine> cleared;  // boxes painted white, corner to corner
 
 protected:
     void EraseAll() override {}
@@ -70,6 +71,9 @@ protected:
         }
     }
     void DrawBox(double, double, double, double) override {}
+    void EraseBox(double x1, double y1, double x2, double y2) override {
+        cleared.push_back({{x1, y1}, {x2, y2}, kWhite, Style()});
+    }
     void DrawPoint(double, double) override {}
     void DrawText(double x, double y, const std::string& text) override {
         texts.push_back({x, y, text, Font(), Color()});

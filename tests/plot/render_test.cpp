@@ -183,5 +183,48 @@ TEST(RealWell, F03_4DrawsWithItsOwnRanges) {
     EXPECT_EQ(picture.Image().width(), static_cast<int>(std::ceil(project.plotWidth / 15.0)));
 }
 
+// Whether the last `columns` columns of pixels are all white: nothing was cut at the right edge.
+bool RightEdgeIsBlank(const QImage& image, int columns) {
+    for (int x = image.width() - columns; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixelColor(x, y) != QColor(Qt::white)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST(RealWell, NothingIsCutOffAtTheRightAtAnyScreenFactor) {
+    const std::string longName =
+        "F03-4, Dutch North Sea block F3, re-logged and tied for the coloured inversion study";
+    const struct {
+        double factor;
+        int traces;
+        const char* wellName;
+    } cases[] = {
+        {1.0, 5, "F03-4"},          {1.15, 5, "F03-4"}, {2.0, 5, "F03-4"},
+        {0.8, 0, "F03-4"},          {1.0, 0, "F03-4"},  {1.0, 5, longName.c_str()},
+        {2.0, 0, longName.c_str()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "factor " << c.factor << ", " << c.traces << " traces, " << c.wellName);
+        Project project;
+        OpenProjectFile(project, MemorySettingsStore(),
+                        std::string(TESSARIN_TEST_DATA_DIR) + "/f03_4_display.tsp");
+        project.screenCorrection = Value(c.factor);
+        project.traceCount = static_cast<std::int16_t>(c.traces);
+        project.wellName = c.wellName;
+        PlotState state;
+        PlotPicture picture;
+        const auto failure = RecomputeAndDisplay(project, state, picture);
+        ASSERT_FALSE(failure.has_value()) << *failure;
+        EXPECT_TRUE(RightEdgeIsBlank(picture.Image(), 10));
+        // Never narrower than the layout; as wide as the drawing, with its margin, beyond it.
+        EXPECT_GE(picture.WidthTwips(), project.plotWidth);
+    }
+}
+
 }  // namespace
 }  // namespace tessarin::test

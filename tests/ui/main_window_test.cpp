@@ -1,33 +1,364 @@
-#include "ui/main_window.h"
+// The main window worked through its menus: the enabled states and check marks through the
+// project's stages, the display of an opened project, scrolling, and the window's own commands.
 
-#include <gtest/gtest.h>
-
-#include <QAction>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <array>
 
-namespace tessarin {
+#include "files/open_project.h"
+#include "modal_helper.h"
+#include "plot/plot_driver.h"
+#include "ui/plot_view.h"
+#include "window_fixture.h"
+
+namespace tessarin::test {
 namespace {
 
-TEST(MainWindow, HasTheTitleAndTheMenuBarInOrder) {
-    Project project;
-    MainWindow window(project);
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tessarin Synthetic Seismogram"));
+using MainWindowTest = WindowTest;
 
+// The commands that depend on the project's stage, and the steps that carry a check mark.
+const char* const kNeedsLogs = "mnucalc";
+const char* const kNeedsSynthetic[] = {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"};
+const char* const kStepItems[] = {"mnuwellinfo", "mnusonic", "mnutopedit", "mnuselwave"};
+
+struct Stage {
+    bool logs;
+    bool synthetic;
+    std::array<bool, 4> stepsChecked;  // in the order of kStepItems
+};
+
+void ExpectStage(MainWindow& window, const Stage& stage, const char* what) {
+    SCOPED_TRACE(what);
+    EXPECT_EQ(window.MenuAction(kNeedsLogs)->isEnabled(), stage.logs);
+    for (const char* name : kNeedsSynthetic) {
+        EXPECT_EQ(window.MenuAction(name)->isEnabled(), stage.synthetic) << name;
+    }
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(window.MenuAction(kStepItems[i])->isChecked(), stage.stepsChecked[i])
+            << kStepItems[i];
+    }
+    // Everything else can always be chosen.
+    for (QAction* action : window.menuBar()->findChildren<QAction*>()) {
+        const QString name = action->objectName();
+        if (name.isEmpty() || name == kNeedsLogs ||
+            std::ranges::any_of(kNeedsSynthetic, [&](const char* n) { return name == n; })) {
+            continue;
+        }
+        EXPECT_TRUE(action->isEnabled()) << name.toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, MenusFollowTheProjectThroughItsStages) {
     QStringList menus;
-    for (QAction* action : window.menuBar()->actions()) {
+    for (QAction* action : window->menuBar()->actions()) {
         menus << action->text();
     }
     EXPECT_EQ(menus, (QStringList{"&File", "&Data", "&Preferences", "Plot Parameters", "&Help"}));
+    const std::array<bool, 4> none{}, all{true, true, true, true}, logs{false, true, false, false};
+    ExpectStage(*window, {false, false, none}, "empty");
+    EXPECT_EQ(window->windowTitle(), "Tessarin Synthetic Seismogram[*]");
 
-    ASSERT_NE(window.MenuAction("mnusgyibm"), nullptr);
-    EXPECT_EQ(window.MenuAction("mnusgyibm")->text(), "Export SG&Y (IBM 32 bit float)");
-    EXPECT_EQ(window.MenuAction("mnuselwave")->text(), "Select &Wavelet");
-    EXPECT_TRUE(window.MenuAction("mnuPW1")->isChecked());
-    EXPECT_TRUE(window.MenuAction("mnuTL100")->isChecked());
-    EXPECT_TRUE(window.MenuAction("mnuDP100")->isChecked());
-    EXPECT_FALSE(window.MenuAction("mnuDP10")->isChecked());
+    LoadKnownWellLogs();
+    ExpectStage(*window, {true, false, logs}, "logs loaded");
+
+    OpenDisplayProject();
+    ExpectStage(*window, {true, true, all}, "displayed");
+    EXPECT_TRUE(window->View()->HasPicture());
+    EXPECT_EQ(window->windowTitle(), "Tessarin Synthetic Seismogram : F03-4[*]");
+    EXPECT_FALSE(window->isWindowModified());
+
+    window->ResetProjectWindow();
+    ExpectStage(*window, {false, false, none}, "reset");
+    EXPECT_FALSE(window->View()->HasPicture());
+}
+
+TEST_F(MainWindowTest, ADisplayThatCannotBeDrawnLeavesPrintingOff) {
+    LoadKnownWellLogs();
+    project.wavelet = OffsetArray();  // an import erases the wavelet
+    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Display Synthetic");
+        box->accept();
+    });
+    Choose("mnucalc");
+    EXPECT_TRUE(told->answered);
+    EXPECT_FALSE(Action("mnuprint")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ShowsTheSamePictureAsTheBatchExport) {
+    OpenDisplayProject();
+    Project separate;
+    MemorySettingsStore store;
+    OpenProjectFile(separate, store, DisplayProjectPath().toStdString());
+    PlotState state;
+    PlotPicture picture(window->TwipsPerPixel());
+    ASSERT_FALSE(RecomputeAndDisplay(separate, state, picture));
+    EXPECT_EQ(window->Picture().Image(), picture.Image());
+}
+
+TEST_F(MainWindowTest, ScrollingMovesThePictureWithoutDrawingItAgain) {
+    OpenDisplayProject();
+    const int drawn = window->DisplayCount();
+    QScrollBar* vertical = window->View()->VerticalBar();
+    QScrollBar* horizontal = window->View()->HorizontalBar();
+    ASSERT_GT(vertical->maximum(), 0);
+    window->resize(500, 400);  // narrower than the picture
+    ASSERT_TRUE(QTest::qWaitFor([&] { return horizontal->maximum() > 0; }));
+
+    vertical->setValue(150);  // 1500 twips: 100 pixels
+    horizontal->setValue(1500);
+    EXPECT_EQ(window->View()->PictureOffsetPixels(), QPoint(100, 100));
+    vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(vertical->value(), 150 + vertical->pageStep());
+    EXPECT_EQ(window->DisplayCount(), drawn);
+}
+
+TEST_F(MainWindowTest, ScrollRangesFollowTheWindowSize) {
+    OpenDisplayProject();
+    QScrollBar* horizontal = window->View()->HorizontalBar();
+    const int wideMax = horizontal->maximum();
+    window->resize(600, 400);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return horizontal->maximum() > wideMax; }));
+    const double twips = window->TwipsPerPixel();
+    // The horizontal bar scrolls by the part of the picture the window cannot show.
+    EXPECT_NEAR(horizontal->maximum(),
+                window->Plot().pictureWidth - window->centralWidget()->width() * twips, 1.0);
+    EXPECT_EQ(horizontal->pageStep(), qRound(horizontal->maximum() / 5.0));
+    // And a window never becomes smaller than a usable size.
+    window->resize(100, 100);
+    EXPECT_GE(window->width(), 308);
+    EXPECT_GE(window->height(), 180);
+}
+
+TEST_F(MainWindowTest, ScrollingPastThePlotLengthLimitIsRefusedWithAMessage) {
+    LoadKnownWellLogs();
+    project.timeScale = Value::Text("60");  // 30 inches for the half second of the log
+    ASSERT_FALSE(window->Recompute());
+    QScrollBar* vertical = window->View()->VerticalBar();
+    ASSERT_GT(vertical->maximum(), 3300);
+    vertical->setValue(3000);
+    const QPoint before = window->View()->PictureOffsetPixels();
+
+    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Plot Length Limit");
+        EXPECT_EQ(box->text(),
+                  "You have reached the limit of screen plot length.\nPlease choose a smaller "
+                  "time scale.");
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        box->accept();
+    });
+    vertical->setValue(3300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return told->answered; }));
+    EXPECT_EQ(window->View()->PictureOffsetPixels(), before);
+    EXPECT_EQ(vertical->value(), 3000);
+}
+
+struct ChoiceCase {
+    const char* item;
+    const char* group[4];
+    std::int16_t Project::*field;
+    int value;
+};
+
+TEST_F(MainWindowTest, PlotParameterChoicesStoreCheckAndRedraw) {
+    OpenDisplayProject();
+    const ChoiceCase cases[] = {
+        {"mnuTL20",
+         {"mnuTL10", "mnuTL20", "mnuTL50", "mnuTL100"},
+         &Project::timingLinesPer100ms,
+         5},
+        {"mnuDP50", {"mnuDP10", "mnuDP20", "mnuDP50", "mnuDP100"}, &Project::depthTickInterval, 50},
+        {"mnuPW3", {"mnuPW1", "mnuPW2", "mnuPW3", nullptr}, &Project::logPenWidth, 3},
+        {"mnuGPW2", {"mnuGPW1", "mnuGPW2", "mnuGPW3", nullptr}, &Project::gridPenWidth, 2},
+    };
+    for (const ChoiceCase& c : cases) {
+        SCOPED_TRACE(c.item);
+        const int drawn = window->DisplayCount();
+        Choose(c.item);
+        EXPECT_EQ(project.*c.field, c.value);
+        EXPECT_EQ(window->DisplayCount(), drawn + 1);
+        for (const char* other : c.group) {
+            if (other) {
+                EXPECT_EQ(Action(other)->isChecked(), std::string(other) == c.item) << other;
+            }
+        }
+    }
+    // 20 ms lines at 2 ms sampling: a line every 10 samples.
+    EXPECT_EQ(window->Plot().samplesPerTimingLine, 10);
+    EXPECT_FALSE(project.projectChanged);
+}
+
+TEST_F(MainWindowTest, LogGridWidthsTakeInchesAndRefuseWhatIsNoWidth) {
+    OpenDisplayProject();
+    struct Case {
+        const char* answer;
+        std::int16_t velocity;
+        bool redrawn;
+    };
+    const Case cases[] = {
+        {"1.5", 2160, true}, {"abc", 2160, false}, {"23", 2160, false},
+        {"0", 2160, false},  {"0.25", 360, true},  {"", 360, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        const int drawn = window->DisplayCount();
+        AnswerInputBox(c.answer, "mnuVLGW");
+        EXPECT_EQ(project.velocityLogWidth, c.velocity);
+        EXPECT_EQ(window->DisplayCount(), drawn + (c.redrawn ? 1 : 0));
+    }
+    AnswerInputBox("1", "mnuDLGW");
+    EXPECT_EQ(project.densityLogWidth, 1440);
+    AnswerInputBox("30", "mnuDLGW");
+    EXPECT_EQ(project.densityLogWidth, 1440);
+}
+
+TEST_F(MainWindowTest, ScreenScaleCorrectionShrinksTheDisplayAcross) {
+    OpenDisplayProject();
+    const double gridLeft = window->Plot().readout.velocityGridLeftX;
+    AnswerInputBox("0.8", "mnuscrcor");
+    EXPECT_EQ(project.screenCorrection.Number(), 0.8);
+    // Positions shrink with the factor; text widths do not.
+    const double shrunk = window->Plot().readout.velocityGridLeftX;
+    EXPECT_LT(shrunk, gridLeft * 0.85);
+    EXPECT_GT(shrunk, gridLeft * 0.75);
+    for (const char* refused : {"abc", "-1", "0"}) {
+        AnswerInputBox(refused, "mnuscrcor");
+        EXPECT_EQ(project.screenCorrection.Number(), 0.8) << refused;
+    }
+    EXPECT_EQ(window->Plot().readout.velocityGridLeftX, shrunk);
+}
+
+TEST_F(MainWindowTest, FontCommandTakesTheFaceAndStyleOnly) {
+    OpenDisplayProject();
+    // Confirmed as shown, the saved face keeps its name, whatever face it is drawn in here.
+    const auto unchanged = WhenModal<QFontDialog>([](QFontDialog* dialog) { dialog->accept(); });
+    Choose("mnufont");
+    ASSERT_TRUE(unchanged->answered);
+    EXPECT_EQ(project.plotFontName, "Arial");
+
+    const int drawn = window->DisplayCount();
+    const auto chosen = WhenModal<QFontDialog>([](QFontDialog* dialog) {
+        int visibleLists = 0;
+        for (QWidget* list : dialog->findChildren<QListView*>()) {
+            visibleLists += list->isVisible() ? 1 : 0;
+        }
+        EXPECT_EQ(visibleLists, 2) << "face and style, no size";
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setBold(true);
+        font.setPointSize(24);
+        dialog->setCurrentFont(font);
+        dialog->accept();
+    });
+    Choose("mnufont");
+    ASSERT_TRUE(chosen->answered);
+    EXPECT_EQ(project.plotFontName, "DejaVu Serif");
+    EXPECT_TRUE(project.plotFontBold);
+    EXPECT_FALSE(project.plotFontItalic);
+    EXPECT_EQ(window->DisplayCount(), drawn + 1);
+}
+
+TEST_F(MainWindowTest, ToolbarHelpShowsTheHelpStrip) {
+    QWidget* strip = window->HelpStrip();
+    EXPECT_FALSE(strip->isVisible());
+    Choose("mnutoolhelp");
+    EXPECT_TRUE(strip->isVisible());
+    EXPECT_TRUE(Action("mnutoolhelp")->isChecked());
+    EXPECT_TRUE(window->ToolbarHelp());
+    Choose("mnutoolhelp");
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_EQ(window->ToolbarStrip()->height(), 29);
+}
+
+TEST_F(MainWindowTest, SaveBitmapWritesTheWholePictureUnderTheProjectsName) {
+    OpenDisplayProject();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("display.bmp");
+    const auto saved = WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Save Synthetic Seismogram as Bitmap");
+        EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith("f03_4_display.bmp"));
+        // Typed into the name box, as a user does.
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Choose("mnubitmap");
+    ASSERT_TRUE(saved->answered);
+    const QImage written(path, "BMP");
+    EXPECT_EQ(written.size(), window->Picture().Image().size());
+}
+
+TEST_F(MainWindowTest, RightButtonOnTheDisplayOpensTheDataMenu) {
+    OpenDisplayProject();
+    auto* data = window->menuBar()->findChild<QMenu*>("mnuoptions");
+    QTest::mouseClick(window->View()->Surface(), Qt::RightButton, {}, QPoint(200, 200));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return data->isVisible(); }));
+    data->close();
+}
+
+TEST_F(MainWindowTest, OpeningABadFileSaysSoAndLeavesAResetProject) {
+    OpenDisplayProject();
+    QTemporaryDir folder;
+    QFile bad(folder.filePath("bad.tsp"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a project\n");
+    bad.close();
+    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Open Project");
+        EXPECT_EQ(box->text(), "This is not a valid Tessarin project file.");
+        box->accept();
+    });
+    EXPECT_FALSE(window->OpenProject(bad.fileName()));
+    EXPECT_TRUE(told->answered);
+    ExpectStage(*window, {false, false, {}}, "after a bad file");
+}
+
+TEST_F(MainWindowTest, CancellingTheOpenDialogKeepsTheProjectOnDisplay) {
+    OpenDisplayProject();
+    const auto cancelled = WhenModal<QFileDialog>([](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Open Tessarin Project File");
+        dialog->reject();
+    });
+    Choose("mnuopenproj");
+    EXPECT_TRUE(cancelled->answered);
+    EXPECT_TRUE(window->Progress().synthesisShown);
+    EXPECT_EQ(project.wellName, "F03-4");
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreNeverLeftBehindUnasked) {
+    OpenDisplayProject();
+    project.projectChanged = true;
+    const auto answer = [](QMessageBox::StandardButton button) {
+        return WhenModal<QMessageBox>([button](QMessageBox* box) {
+            EXPECT_EQ(box->text(), "Project information has changed.\nSave changes?");
+            EXPECT_EQ(box->defaultButton(),
+                      static_cast<QPushButton*>(box->button(QMessageBox::No)));
+            box->button(button)->click();
+        });
+    };
+    auto asked = answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(asked->answered);
+
+    // Yes, but the project did not get saved: the window stays.
+    std::shared_ptr<ModalAnswer> saveShown;
+    asked = WhenModal<QMessageBox>([&saveShown](QMessageBox* box) {
+        saveShown = WhenModal<QMessageBox>([](QMessageBox* next) { next->accept(); });
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(saveShown && saveShown->answered);
+    EXPECT_TRUE(window->isVisible());
+
+    asked = answer(QMessageBox::No);
+    EXPECT_TRUE(window->close());
 }
 
 }  // namespace
-}  // namespace tessarin
+}  // namespace tessarin::test

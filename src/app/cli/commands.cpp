@@ -33,8 +33,10 @@ const std::vector<Command>& Commands() {
          "FILE.hor] -o PROJECT.tsp",
          RunImport},
         {"export",
-         "export PROJECT.tsp [--bmp FILE] [--png FILE] [--screen-factor X] [--dat FILE]"
+         "export PROJECT.tsp [--bmp FILE] [--png FILE] [--screen-factor X]"
+         " [--pdf FILE [--paper letter|a4] [--landscape]] [--dat FILE]"
          " [--segy PREFIX --traces N] [--horizons FILE.hor]     save the display as a picture,"
+         " print it into a PDF file (--pdf; letter paper and portrait unless chosen), write"
          " the synthetic as text (--dat) or as SEG-Y files PREFIXnormal.sgy and PREFIXreverse.sgy",
          RunExport},
     };

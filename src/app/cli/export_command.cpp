@@ -1,6 +1,7 @@
 // tessarin-cli export PROJECT.tsp: opens a project as Open Project does, recomputes the synthetic
 // and writes what was asked for. Pictures of the display: --bmp FILE, --png FILE, with
-// --screen-factor X (default: the user's saved "Screen Factor"). The synthetic as data: --dat FILE
+// --screen-factor X (default: the user's saved "Screen Factor"). The display printed into a PDF
+// file: --pdf FILE [--paper letter|a4] [--landscape]. The synthetic as data: --dat FILE
 // (the text export), --segy PREFIX --traces N (PREFIXnormal.sgy and PREFIXreverse.sgy of N traces
 // each). --horizons FILE.hor loads a horizon file into the project before anything is computed.
 
@@ -12,6 +13,7 @@
 
 #include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/print_command.h"
 #include "cli/render_command.h"
 #include "engine/datum.h"
 #include "engine/synthetic.h"
@@ -40,6 +42,7 @@ struct DataExports {
 std::set<std::string> ValueOptions() {
     std::set<std::string> options = RenderOptions();
     options.insert({"--dat", "--segy", "--traces", "--horizons"});
+    options.insert(PdfValueOptions().begin(), PdfValueOptions().end());
     return options;
 }
 
@@ -62,11 +65,20 @@ DataExports ReadDataOptions(const Args& args) {
     return exports;
 }
 
+// Horizons outside the log were left out of what was loaded: a warning, not a failure.
+void WarnOfHorizonsLeftOut(const Project& project, const std::vector<HorizonEntry>& left,
+                           const std::string& source) {
+    if (!left.empty()) {
+        std::cerr << kPrefix << "warning: " << source << ": "
+                  << OneLine(HorizonsLeftOutMessage(project, left)) << "\n";
+    }
+}
+
 // The horizon file replaces the project's horizons and is sorted by depth, as the Define
 // Horizons dialog's OK sorts what Open File loaded.
 void LoadHorizons(Project& project, const std::string& path) {
     try {
-        LoadHorizonFile(project, path);
+        WarnOfHorizonsLeftOut(project, LoadHorizonFile(project, path), path);
     } catch (const Error& e) {
         throw Error(path + ": " + e.what());
     }
@@ -107,15 +119,16 @@ void WriteDataExports(Project& project, const DataExports& exports) {
 int RunExport(const std::vector<std::string>& arguments) {
     Project project;
     try {
-        const Args args(arguments, ValueOptions(), {});
+        const Args args(arguments, ValueOptions(), PdfFlagOptions());
         if (args.Positional().size() != 1) {
             throw UsageError{"give one project file: tessarin-cli export PROJECT.tsp --dat FILE"};
         }
         const DataExports exports = ReadDataOptions(args);
-        if (!WantsPicture(args) && !exports.Any()) {
+        const bool pdf = WantsPdf(args);
+        if (!WantsPicture(args) && !pdf && !exports.Any()) {
             throw UsageError{
-                "say what to write: --bmp FILE, --png FILE, --dat FILE or --segy PREFIX "
-                "--traces N"};
+                "say what to write: --bmp FILE, --png FILE, --pdf FILE, --dat FILE or --segy "
+                "PREFIX --traces N"};
         }
         // The display as the program's screen shows it: the user's saved plot preferences.
         const QtSettingsStore store;
@@ -123,6 +136,7 @@ int RunExport(const std::vector<std::string>& arguments) {
         try {
             const OpenProjectReport report =
                 OpenProjectFile(project, store, args.Positional().front());
+            WarnOfHorizonsLeftOut(project, report.horizonsLeftOut, args.Positional().front());
             if (!report.waveletProblem.empty()) {
                 std::cerr << kPrefix << "the wavelet cannot be built: " << report.waveletProblem
                           << "\n";
@@ -149,6 +163,11 @@ int RunExport(const std::vector<std::string>& arguments) {
         }
         if (WantsPicture(args)) {
             if (const int status = WritePictures(project, args, std::cerr, kPrefix)) {
+                return status;
+            }
+        }
+        if (pdf) {
+            if (const int status = WritePdf(project, args, std::cerr, kPrefix)) {
                 return status;
             }
         }

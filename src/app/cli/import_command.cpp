@@ -222,11 +222,17 @@ void BuildChosenWavelet(Project& project, const std::optional<WaveletTexts>& tex
 
 // The horizons of a horizon file between the new log's "start of log" and "end of log" entries,
 // sorted by depth as the Define Horizons dialog's OK sorts what Open File loaded.
+// Horizons outside the new log are left out with a warning naming them.
 void LoadHorizons(Project& project, const std::string& path) {
+    std::vector<HorizonEntry> left;
     try {
-        LoadHorizonFile(project, path);
+        left = LoadHorizonFile(project, path);
     } catch (const Error& e) {
         throw Error(path + ": " + e.what());
+    }
+    if (!left.empty()) {
+        std::cerr << kPrefix << "warning: " << path << ": "
+                  << OneLine(HorizonsLeftOutMessage(project, left)) << "\n";
     }
 }
 

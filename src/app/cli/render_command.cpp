@@ -47,12 +47,16 @@ void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 
 }  // namespace
 
-int WritePictures(Project& project, const Args& args, std::ostream& err,
-                  const std::string& prefix) {
+void StartQuietGuiApplication() {
     if (!QGuiApplication::instance()) {
         qInstallMessageHandler(QuietMessages);
         EnsureGuiApplication("tessarin-cli");
     }
+}
+
+int WritePictures(Project& project, const Args& args, std::ostream& err,
+                  const std::string& prefix) {
+    StartQuietGuiApplication();
     PlotState state;
     PlotPicture picture;
     if (const auto failure = RecomputeAndDisplay(project, state, picture)) {

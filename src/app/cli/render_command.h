@@ -22,6 +22,10 @@ bool WantsPicture(const Args& args);
 // when none was given. Throws UsageError for a factor that is not a positive number.
 Value ScreenFactorOption(const Args& args, const Value& saved);
 
+// Starts the offscreen GUI application that fonts, pictures and printers need, once, with Qt's
+// notes about the environment kept from the tool's users.
+void StartQuietGuiApplication();
+
 // Recomputes the synthetic of an opened project and draws the display exactly as the program's
 // screen does (same painters, same picture size), then writes the files asked for. Failures are
 // printed to `err` with `prefix`; returns the exit status.

@@ -1,0 +1,285 @@
+#include "plot/print_display.h"
+
+#include <algorithm>
+#include <ctime>
+#include <limits>
+#include <vector>
+
+#include "model/error.h"
+#include "plot/layout.h"
+#include "plot/pagination.h"
+#include "plot/painters.h"
+#include "plot/plot_values.h"
+#include "plot/printer_surface.h"
+
+namespace tessarin {
+
+namespace {
+
+// Plot text on paper is 10 points (8.25 on the screen).
+constexpr double kPrinterTextPoints = 10.0;
+
+// The join marks: a tick this long at each edge of the page.
+constexpr double kJoinTickLength = 360.0;
+constexpr double kJoinGap = 60.0;
+// Half the widest pen: lines along a join line are kept off it.
+constexpr double kJoinLineClearance = 8.0;
+
+std::string NowText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%m-%d-%Y %H:%M", &local);
+    return text;
+}
+
+// One sheet of paper: a page of the time panels (with the header on the first), and the tables
+// and wavelet below the last one or on a sheet of their own.
+struct Sheet {
+    int panelPage = -1;
+    bool tables = false;
+};
+
+class DisplayPrinter {
+public:
+    DisplayPrinter(const Project& project, PrinterSurface& surface, const PrintOptions& options)
+        : project_(project), surface_(surface), options_(options) {
+        label_ = JoinLabel(project_,
+                           options_.printedAtText.empty() ? NowText() : options_.printedAtText);
+    }
+
+    // Lays the display out on the printer's pages and decides where the tables go.
+    std::vector<Sheet> Plan();
+    void DrawSheet(const Sheet& sheet);
+
+private:
+    bool IsLastPage(int page) const { return page + 1 == static_cast<int>(pages_.size()); }
+    void DrawPanels(int page);
+    void MarkJoins(int page);
+    void MarkJoin(double y, const char* letter, bool letterAbove);
+    void DrawTables();
+    void PaintTablesAndWavelet();
+
+    Project project_;  // a copy: printing lays out and paints its own
+    PrinterSurface& surface_;
+    PrintOptions options_;
+    std::string label_;
+    PlotState state_;
+    std::vector<PageRange> pages_;
+    double tablesHeight_ = 0.0;
+};
+
+std::vector<Sheet> DisplayPrinter::Plan() {
+    state_ = PlotState{};
+    state_.dateText = options_.dateText;
+    const double bottom = ComputeTimeLayout(project_, state_, surface_, 1.0, kPrinterTextPoints);
+    CheckSynthetic(project_);
+    // What the tables and wavelet need below the time panels, with the picture's bottom margin.
+    tablesHeight_ = bottom + 720.0 - TimePanelsBottom(state_, project_.lastSampleIndex);
+    pages_ = PaginateTimePanels(state_, project_.lastSampleIndex, surface_.PageHeight());
+
+    std::vector<Sheet> sheets;
+    for (int p = 0; p < static_cast<int>(pages_.size()); ++p) {
+        sheets.push_back({p, false});
+    }
+    // The end of the time axis on the last page decides whether the tables fit below it.
+    surface_.SetHidden(true);
+    DrawPanels(static_cast<int>(pages_.size()) - 1);
+    surface_.SetHidden(false);
+    if (surface_.PageHeight() - state_.timeAxisEndY < tablesHeight_) {
+        sheets.push_back({-1, true});
+    } else {
+        sheets.back().tables = true;
+    }
+    return sheets;
+}
+
+void DisplayPrinter::DrawSheet(const Sheet& sheet) {
+    surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
+    surface_.SetPenWidth(1);
+    surface_.SetPenStyle(PenStyle::kSolid);
+    surface_.SetColor(kBlack);
+    if (sheet.panelPage == 0) {
+        PaintHeader(project_, state_, surface_);
+    }
+    if (sheet.panelPage >= 0) {
+        DrawPanels(sheet.panelPage);
+        MarkJoins(sheet.panelPage);
+    } else {
+        // On a sheet of their own the tables start 950 twips below the top.
+        state_.timeAxisEndY = kContinuationPageTop;
+    }
+    if (sheet.tables) {
+        DrawTables();
+    }
+}
+
+// The time panels of one page. Panels stop at the page's joins: above its first sample (the
+// page before shows that time) and below its last sample (the page after shows it).
+void DisplayPrinter::DrawPanels(int page) {
+    ShowPage(state_, pages_[static_cast<std::size_t>(page)]);
+    if (page > 0) {
+        // The pieces that lead into the first sample on the screen (from the datum down to the
+        // log, the start of each trace) would stand on the join line here.
+        surface_.KeepOut(state_.Top(), state_.SampleY(state_.firstPlotSample) + kJoinLineClearance);
+    }
+    if (!IsLastPage(page)) {
+        surface_.KeepOut(state_.SampleY(state_.lastPlotSample),
+                         std::numeric_limits<double>::infinity());
+    }
+    PaintDepthAxis(project_, state_, surface_);
+    PaintReflectionCoefficients(project_, state_, surface_);
+    PaintTraces(project_, state_, surface_);
+    PaintVelocityTrack(project_, state_, surface_);
+    if (project_.impedanceType == kSonicDensity) {
+        PaintDensityTrack(project_, state_, surface_);
+    }
+    PaintHorizonMarkers(project_, state_, surface_);
+    PaintTimingLines(project_, state_, surface_);
+    surface_.ClearKeepOuts();
+}
+
+// "A" marks where a page takes up the time axis from the page before, "B" where a page leaves
+// it to the page after; both carry the same label, so that the pages of one print can be laid
+// one over the other and taped.
+void DisplayPrinter::MarkJoins(int page) {
+    if (page > 0) {
+        MarkJoin(state_.SampleY(state_.firstPlotSample), "A", false);
+    }
+    if (!IsLastPage(page)) {
+        MarkJoin(state_.SampleY(state_.lastPlotSample), "B", true);
+    }
+}
+
+// Ticks at both edges of the page, the letter beside each on the side of the page's own panels,
+// and the label reading upwards along the left edge, away from the join.
+void DisplayPrinter::MarkJoin(double y, const char* letter, bool letterAbove) {
+    const double width = surface_.PageWidth();
+    surface_.SetPenStyle(PenStyle::kSolid);
+    surface_.SetPenWidth(1);
+    surface_.Line(0.0, y, kJoinTickLength, y);
+    surface_.Line(width - kJoinTickLength, y, width, y);
+
+    surface_.SetFontSize(kTitlePoints);
+    surface_.SetBold(true);
+    const double letterHeight = surface_.TextHeight(letter);
+    const double letterTop = letterAbove ? y - kJoinGap - letterHeight : y + kJoinGap;
+    for (const double centre : {kJoinTickLength / 2.0, width - kJoinTickLength / 2.0}) {
+        surface_.MoveTo(centre - surface_.TextWidth(letter) / 2.0, letterTop);
+        surface_.PrintText(letter);
+    }
+    surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
+    const double length = surface_.TextWidth(label_);
+    const double x = kJoinTickLength / 2.0 - surface_.TextHeight(label_) / 2.0;
+    const double bottom =
+        letterAbove ? letterTop - kJoinGap : letterTop + letterHeight + kJoinGap + length;
+    surface_.PrintUpwards(x, bottom, label_);
+}
+
+void DisplayPrinter::PaintTablesAndWavelet() {
+    surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
+    PaintTables(project_, state_, surface_);
+    PaintWavelet(project_, state_, surface_);
+}
+
+// On narrow paper (A4 upright) the wavelet beside the horizon table may reach past the edge: the
+// two then move left into the plot's left margin, short of the join marks, rather than be cut.
+void DisplayPrinter::DrawTables() {
+    const PlotState before = state_;
+    surface_.StartMeasuring();
+    surface_.SetHidden(true);
+    PaintTablesAndWavelet();
+    surface_.SetHidden(false);
+    state_ = before;
+    const double room = 1440.0 * project_.leftMarginInches - kJoinTickLength;
+    const double shift =
+        std::clamp(surface_.MeasuredRight() - surface_.PageWidth(), 0.0, std::max(room, 0.0));
+    surface_.ShiftX(-shift);
+    PaintTablesAndWavelet();
+    surface_.ShiftX(0.0);
+}
+
+PrintedDocument Summarise(const std::vector<Sheet>& sheets) {
+    PrintedDocument document;
+    for (const Sheet& sheet : sheets) {
+        document.panelPages += sheet.panelPage >= 0 ? 1 : 0;
+        document.tablesOnOwnPage = document.tablesOnOwnPage || sheet.panelPage < 0;
+    }
+    return document;
+}
+
+bool PageChosen(const QPrinter& printer, int pageNumber) {
+    if (printer.printRange() != QPrinter::PageRange) {
+        return true;
+    }
+    const QPageRanges ranges = printer.pageRanges();
+    if (!ranges.isEmpty()) {
+        return ranges.contains(pageNumber);
+    }
+    return (printer.fromPage() == 0 || pageNumber >= printer.fromPage()) &&
+           (printer.toPage() == 0 || pageNumber <= printer.toPage());
+}
+
+// The sheets to print, in the order the printer asks for: the chosen page range, first page
+// first or last page first.
+std::vector<std::size_t> ChosenSheets(const QPrinter& printer, std::size_t count) {
+    std::vector<std::size_t> chosen;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (PageChosen(printer, static_cast<int>(i) + 1)) {
+            chosen.push_back(i);
+        }
+    }
+    if (printer.pageOrder() == QPrinter::LastPageFirst) {
+        std::reverse(chosen.begin(), chosen.end());
+    }
+    return chosen;
+}
+
+}  // namespace
+
+std::string JoinLabel(const Project& project, const std::string& printedAt) {
+    return project.wellName + "   " + printedAt;
+}
+
+PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
+                             const PrintOptions& options) {
+    PrinterSurface surface(printer);
+    DisplayPrinter display(project, surface, options);
+    // Laid out once before the printer is opened, so that a display that cannot be printed
+    // leaves no empty document behind.
+    std::vector<Sheet> sheets = display.Plan();
+    if (ChosenSheets(printer, sheets.size()).empty()) {
+        throw Error("The print has " + std::to_string(sheets.size()) +
+                    " pages; none of them was chosen.");
+    }
+
+    surface.Begin();
+    sheets = display.Plan();  // with the printer's own text measures
+    // Copies the printer does not make itself are printed here, whole documents when collated.
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    const int documentCopies = printer.collateCopies() ? copies : 1;
+    const int pageCopies = printer.collateCopies() ? 1 : copies;
+    bool started = false;
+    for (int d = 0; d < documentCopies; ++d) {
+        for (const std::size_t i : ChosenSheets(printer, sheets.size())) {
+            for (int c = 0; c < pageCopies; ++c) {
+                if (started) {
+                    surface.NewSheet();
+                }
+                display.DrawSheet(sheets[i]);
+                started = true;
+            }
+        }
+    }
+    surface.Finish();
+    return Summarise(sheets);
+}
+
+PrintedDocument PlanPrint(QPrinter& printer, const Project& project) {
+    PrinterSurface surface(printer);
+    DisplayPrinter display(project, surface, {});
+    return Summarise(display.Plan());
+}
+
+}  // namespace tessarin

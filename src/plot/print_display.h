@@ -1,0 +1,41 @@
+#pragma once
+
+// Printing the display on paper (or into a PDF file), page by page along the time axis, with the
+// same painters as the screen. No dialog is shown here: the window runs its print dialog first,
+// and the batch tool and the tests hand over a printer set up for a PDF file.
+
+#include <QPrinter>
+#include <string>
+
+#include "model/project.h"
+
+namespace tessarin {
+
+struct PrintOptions {
+    std::string dateText;       // "Date plotted" in the header; empty for today
+    std::string printedAtText;  // date and time on the join labels; empty for now
+};
+
+struct PrintedDocument {
+    int panelPages = 0;            // pages of the time panels
+    bool tablesOnOwnPage = false;  // the tables and wavelet did not fit below the last panels
+    int Pages() const { return panelPages + (tablesOnOwnPage ? 1 : 0); }
+};
+
+// Prints the display of a project whose synthetic has been computed, with the printer's paper,
+// orientation, margins, copies and page range. The header is on page 1; each page shows the
+// time panels from its first to its last sample, and consecutive pages share about half an inch
+// of time between their join marks; the horizon table and the wavelet follow the last page, on a
+// page of their own when they do not fit below it. The project is not changed. Throws Error with
+// the reason when the display cannot be printed.
+PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
+                             const PrintOptions& options = {});
+
+// The pages PrintDisplay would print on this printer's paper, without printing (to offer a page
+// range in the print dialog). Throws Error as PrintDisplay does.
+PrintedDocument PlanPrint(QPrinter& printer, const Project& project);
+
+// The text of a join label: the well name, the date and the time of printing.
+std::string JoinLabel(const Project& project, const std::string& printedAt);
+
+}  // namespace tessarin

@@ -1,0 +1,252 @@
+// The commands of the File, Data and Help menus.
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QTextBrowser>
+
+#include "files/open_project.h"
+#include "files/project_file.h"
+#include "model/error.h"
+#include "plot/bitmap_export.h"
+#include "ui/about_dialog.h"
+#include "ui/file_dialogs.h"
+#include "ui/help_viewer.h"
+#include "ui/main_menus.h"
+#include "ui/main_window.h"
+#include "ui/readout_panel.h"
+#include "ui/startup.h"
+
+namespace tessarin {
+namespace {
+
+const char* const kProjectFilter = "Project Files (*.tsp)|*.tsp|All Files (*.*)|*.*";
+const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
+
+// The wait cursor for as long as a command works.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+void MainWindow::ConnectCommands() {
+    const std::vector<std::pair<const char*, void (MainWindow::*)()>> commands = {
+        {"mnunewproj", &MainWindow::NewProject},
+        {"mnuopenproj", &MainWindow::OpenProjectCommand},
+        {"mnusaveproj", &MainWindow::SaveProjectAs},
+        {"mnusavetrace", &MainWindow::ExportData},
+        {"mnusgyibm", &MainWindow::ExportSegy},
+        {"mnubitmap", &MainWindow::SaveBitmapCommand},
+        {"mnuprintset", &MainWindow::PrinterSetup},
+        {"mnucalc", &MainWindow::DisplaySynthetic},
+        {"mnuprint", &MainWindow::PrintSynthetic},
+        {"mnuexit", &MainWindow::ExitProgram},
+        {"mnuwellinfo", &MainWindow::WellInformation},
+        {"mnusonic", &MainWindow::ImportLogs},
+        {"mnutopedit", &MainWindow::DefineHorizons},
+        {"mnuselwave", &MainWindow::SelectWavelet},
+        {"mnuscales", &MainWindow::SetScales},
+        {"mnutoolhelp", &MainWindow::ToggleToolbarHelp},
+        {"mnufont", &MainWindow::ChooseFont},
+        {"mnusaveini", &MainWindow::SaveSettings},
+        {"mnuscrcor", &MainWindow::ScreenScaleCorrection},
+        {"mnuVLGW", &MainWindow::VelocityLogGridWidth},
+        {"mnuDLGW", &MainWindow::DensityLogGridWidth},
+        {"mnucontents", &MainWindow::HelpContents},
+        {"mnuhoh", &MainWindow::HelpOnHelp},
+        {"mnuabout", &MainWindow::About},
+    };
+    for (const auto& [name, slot] : commands) {
+        connect(MenuAction(QString::fromUtf8(name)), &QAction::triggered, this, slot);
+    }
+    ConnectChoices(LogPenWidthMenu(), &MainWindow::SetLogPenWidth);
+    ConnectChoices(GridPenWidthMenu(), &MainWindow::SetGridPenWidth);
+    ConnectChoices(TimingLinesMenu(), &MainWindow::SetTimingLines);
+    ConnectChoices(DepthTicksMenu(), &MainWindow::SetDepthTicks);
+}
+
+void MainWindow::ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply)(int)) {
+    for (std::size_t i = 0; i < menu.itemNames.size(); ++i) {
+        const int value = menu.values[i];
+        connect(MenuAction(QString::fromUtf8(menu.itemNames[i])), &QAction::triggered, this,
+                [this, apply, value]() { (this->*apply)(value); });
+    }
+}
+
+void MainWindow::ShowPlaceholder(const QString& command) {
+    QMessageBox::information(this, command,
+                             command + QStringLiteral(" is not available in this version yet."));
+}
+
+void MainWindow::NewProject() {
+    ShowPlaceholder(QStringLiteral("New Project"));
+}
+
+void MainWindow::OpenProjectCommand() {
+    if (!MayDiscardChanges()) {
+        return;
+    }
+    // The file is chosen before anything is reset: a user who cancels keeps the project shown.
+    const QString path = AskOpenFileName(
+        this, {QStringLiteral("project"), QStringLiteral("Open Tessarin Project File"),
+               QStringLiteral("*.tsp"), QString::fromUtf8(kProjectFilter), 1, QString()});
+    if (!path.isEmpty()) {
+        OpenProject(path);
+    }
+}
+
+bool MainWindow::OpenProject(const QString& path) {
+    OpenProjectReport report;
+    bool read = false;
+    QString failure;
+    {
+        WaitCursor wait;
+        try {
+            report = OpenProjectFile(project_, settings_,
+                                     std::filesystem::path(QFile::encodeName(path).toStdString()));
+            read = true;
+        } catch (const Error& e) {
+            failure = QString::fromStdString(e.what());
+        } catch (const std::exception&) {
+            failure = QString::fromUtf8(kInvalidProjectFileMessage);
+        }
+        ResetWindowState();
+    }
+    ShowSettingsProblems(this, report.settingsProblems);
+    if (!read) {
+        QMessageBox::warning(this, QStringLiteral("Open Project"), failure);
+        return false;
+    }
+    progress_.logsLoaded = true;
+    progress_.wellInformation = progress_.logsImported = true;
+    progress_.horizonsDefined = progress_.waveletSelected = true;
+    title_ = QStringLiteral("Tessarin Synthetic Seismogram : ") +
+             QString::fromStdString(project_.wellName);
+    UpdateActions();
+    if (!report.waveletProblem.empty()) {
+        QMessageBox::warning(this, QStringLiteral("Open Project"),
+                             QString::fromStdString(report.waveletProblem));
+    }
+    const auto drawFailure = Recompute();
+    if (drawFailure && report.waveletProblem.empty()) {
+        QMessageBox::warning(this, QStringLiteral("Display Synthetic"),
+                             QString::fromStdString(*drawFailure));
+    }
+    return true;
+}
+
+void MainWindow::SaveProjectAs() {
+    ShowPlaceholder(QStringLiteral("Save Project As"));
+}
+
+void MainWindow::ExportData() {
+    ShowPlaceholder(QStringLiteral("Export Data"));
+}
+
+void MainWindow::ExportSegy() {
+    ShowPlaceholder(QStringLiteral("Export SGY"));
+}
+
+void MainWindow::SaveBitmapCommand() {
+    if (!progress_.synthesisShown) {
+        return;
+    }
+    const QString path = AskSaveFileName(
+        this, {QStringLiteral("bitmap"), QStringLiteral("Save Synthetic Seismogram as Bitmap"),
+               QString::fromStdString(ProposedBitmapName(project_.projectFileName)),
+               QString::fromUtf8(kBitmapFilter), 1, QStringLiteral("bmp")});
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        WaitCursor wait;
+        SaveBitmap(picture_->Image(), path.toStdString());
+    } catch (const Error& e) {
+        // A bitmap that was not written is said so: the user would otherwise look for it.
+        QMessageBox::warning(this, QStringLiteral("Save Bitmap"), QString::fromStdString(e.what()));
+    }
+}
+
+void MainWindow::PrinterSetup() {
+    ShowPlaceholder(QStringLiteral("Printer Setup"));
+}
+
+void MainWindow::DisplaySynthetic() {
+    if (!progress_.logsLoaded) {
+        return;
+    }
+    if (const auto failure = Recompute()) {
+        // Asked for by the user, so a display that cannot be drawn says why.
+        QMessageBox::warning(this, QStringLiteral("Display Synthetic"),
+                             QString::fromStdString(*failure));
+    }
+}
+
+void MainWindow::PrintSynthetic() {
+    ShowPlaceholder(QStringLiteral("Print Synthetic"));
+}
+
+void MainWindow::ExitProgram() {
+    close();
+}
+
+void MainWindow::WellInformation() {
+    ShowPlaceholder(QStringLiteral("Well and Datum Information"));
+}
+
+void MainWindow::ImportLogs() {
+    ShowPlaceholder(QStringLiteral("Import Sonic/Density Logs"));
+}
+
+void MainWindow::DefineHorizons() {
+    ShowPlaceholder(QStringLiteral("Define Horizons"));
+}
+
+void MainWindow::SelectWavelet() {
+    ShowPlaceholder(QStringLiteral("Select Wavelet"));
+}
+
+void MainWindow::SetScales() {
+    ShowPlaceholder(QStringLiteral("Set Scales and AGC"));
+}
+
+HelpViewer* MainWindow::Help() {
+    if (!help_) {
+        help_ = new HelpViewer(this);
+        PlaceDialog(help_);
+    }
+    return help_;
+}
+
+void MainWindow::HelpContents() {
+    if (helpFilePath_.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Tessarin help not available"),
+                             HelpMissingMessage());
+        return;
+    }
+    Help()->ShowContents(helpFilePath_);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindow::HelpOnHelp() {
+    Help()->ShowHelpOnHelp();
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWindow::About() {
+    AboutDialog about(this);
+    PlaceDialog(&about);
+    about.exec();
+}
+
+}  // namespace tessarin

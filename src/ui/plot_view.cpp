@@ -1,0 +1,208 @@
+#include "ui/plot_view.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "model/numeric.h"
+
+namespace tessarin {
+
+// The plot surface: paints the part of the picture that is in view, at whole device pixels so
+// that lines and text stay exactly as drawn.
+class PlotCanvas : public QWidget {
+public:
+    explicit PlotCanvas(PlotView* view) : QWidget(view), view_(view) {
+        setObjectName(QStringLiteral("Picture1"));
+        setMouseTracking(true);
+        setFocusPolicy(Qt::WheelFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    const QImage* picture = nullptr;
+    double twipsPerPixel = 15.0;
+    double pictureRatio = 1.0;
+    double leftTwips = 0.0;
+    double topTwips = 0.0;
+
+    // Device pixels of the picture per logical pixel of the screen.
+    double PictureRatio() const { return pictureRatio; }
+    QPoint OffsetPixels() const {
+        const double devicePixel = twipsPerPixel / PictureRatio();
+        return {static_cast<int>(std::lround(leftTwips / devicePixel)),
+                static_cast<int>(std::lround(topTwips / devicePixel))};
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override {
+        emit view_->PointerMoved(view_->PictureTwips(event->position()));
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::RightButton) {
+            emit view_->ContextMenuRequested(event->globalPosition().toPoint());
+        }
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        const bool sideways = event->modifiers().testFlag(Qt::ShiftModifier) ||
+                              std::abs(event->angleDelta().x()) > std::abs(event->angleDelta().y());
+        QApplication::sendEvent(sideways ? view_->HorizontalBar() : view_->VerticalBar(), event);
+    }
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void PaintHint(QPainter& painter);
+
+    PlotView* view_;
+};
+
+void PlotCanvas::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, palette().color(QPalette::Dark));
+    if (!picture || picture->isNull()) {
+        PaintHint(painter);
+        return;
+    }
+    // One device pixel of the picture to one device pixel of the screen: no scaling, no blur.
+    const double ratio = PictureRatio();
+    const QPoint offset = OffsetPixels();
+    const QRectF source(area.x() * ratio + offset.x(), area.y() * ratio + offset.y(),
+                        area.width() * ratio, area.height() * ratio);
+    const QRectF inPicture = source.intersected(QRectF(0, 0, picture->width(), picture->height()));
+    if (inPicture.isEmpty()) {
+        return;
+    }
+    const QRectF target((inPicture.x() - offset.x()) / ratio, (inPicture.y() - offset.y()) / ratio,
+                        inPicture.width() / ratio, inPicture.height() / ratio);
+    painter.drawImage(target, *picture, inPicture);
+}
+
+void PlotCanvas::PaintHint(QPainter& painter) {
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawText(rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("Open a project with File > Open Project..., or start a new "
+                                    "one with File > New Project."));
+}
+
+void PlotCanvas::keyPressEvent(QKeyEvent* event) {
+    QScrollBar* vertical = view_->VerticalBar();
+    QScrollBar* horizontal = view_->HorizontalBar();
+    switch (event->key()) {
+        case Qt::Key_Down:
+            vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            break;
+        case Qt::Key_Up:
+            vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            break;
+        case Qt::Key_PageDown:
+            vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            break;
+        case Qt::Key_PageUp:
+            vertical->triggerAction(QAbstractSlider::SliderPageStepSub);
+            break;
+        case Qt::Key_Home:
+            vertical->triggerAction(QAbstractSlider::SliderToMinimum);
+            break;
+        case Qt::Key_End:
+            vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+            break;
+        case Qt::Key_Right:
+            horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            break;
+        case Qt::Key_Left:
+            horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+PlotView::PlotView(QWidget* parent) : QWidget(parent) {
+    canvas_ = new PlotCanvas(this);
+    vertical_ = new QScrollBar(Qt::Vertical, this);
+    vertical_->setObjectName(QStringLiteral("VScroll1"));
+    horizontal_ = new QScrollBar(Qt::Horizontal, this);
+    horizontal_->setObjectName(QStringLiteral("HScroll1"));
+    SetScrollRanges({}, 0);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(canvas_, 0, 0);
+    layout->addWidget(vertical_, 0, 1);
+    layout->addWidget(horizontal_, 1, 0, 1, 2);
+
+    connect(vertical_, &QScrollBar::valueChanged, this, &PlotView::VerticalScrolled);
+    connect(horizontal_, &QScrollBar::valueChanged, this, &PlotView::HorizontalScrolled);
+}
+
+QWidget* PlotView::Surface() const {
+    return canvas_;
+}
+
+bool PlotView::HasPicture() const {
+    return canvas_->picture != nullptr;
+}
+
+void PlotView::SetPicture(const QImage* picture, double twipsPerPixel, double pictureRatio) {
+    canvas_->picture = picture;
+    canvas_->twipsPerPixel = twipsPerPixel;
+    canvas_->pictureRatio = pictureRatio;
+    canvas_->update();
+}
+
+void PlotView::SetScrollRanges(const VerticalScrollRange& vertical, int horizontalMax) {
+    vertical_->setRange(0, std::max(0, vertical.max));
+    vertical_->setPageStep(std::max(1, vertical.largeChange));
+    vertical_->setSingleStep(std::max(1, vertical.smallChange));
+    // A window wider than the picture needs no horizontal scrolling.
+    const int hMax = std::max(0, horizontalMax);
+    horizontal_->setRange(0, hMax);
+    horizontal_->setPageStep(std::max(1, static_cast<int>(RoundHalfEven(hMax / 5.0))));
+    horizontal_->setSingleStep(std::max(1, static_cast<int>(RoundHalfEven(hMax / 25.0))));
+}
+
+QPointF PlotView::PictureTwips(const QPointF& surfacePoint) const {
+    const double devicePixel = canvas_->twipsPerPixel / canvas_->PictureRatio();
+    const QPoint offset = canvas_->OffsetPixels();
+    return {surfacePoint.x() * canvas_->twipsPerPixel + offset.x() * devicePixel,
+            surfacePoint.y() * canvas_->twipsPerPixel + offset.y() * devicePixel};
+}
+
+QPoint PlotView::PictureOffsetPixels() const {
+    return canvas_->OffsetPixels();
+}
+
+void PlotView::VerticalScrolled(int value) {
+    if (!PictureTopForScroll(value, canvas_->twipsPerPixel)) {
+        // The picture stays where it was, and so does the scroll box.
+        const QSignalBlocker block(vertical_);
+        vertical_->setValue(acceptedVertical_);
+        if (!limitMessagePending_) {
+            // Told once the scroll bar has finished handling the user's action.
+            limitMessagePending_ = true;
+            QTimer::singleShot(0, this, [this]() {
+                limitMessagePending_ = false;
+                emit PlotLengthLimitReached();
+            });
+        }
+        return;
+    }
+    acceptedVertical_ = value;
+    canvas_->topTwips = value * 10.0;
+    canvas_->update();
+}
+
+void PlotView::HorizontalScrolled(int value) {
+    canvas_->leftTwips = value;
+    canvas_->update();
+}
+
+}  // namespace tessarin

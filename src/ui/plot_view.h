@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QPointF>
+#include <QScrollBar>
+#include <QWidget>
+
+#include "plot/layout.h"
+
+class QImage;
+
+namespace tessarin {
+
+class PlotCanvas;
+
+// The synthetic display in the main window: the plot surface `Picture1`, which shows the
+// retained picture of the display, moved by the scroll bars `VScroll1` (units of 10 twips) and
+// `HScroll1` (twips). Scrolling only moves the picture: nothing is recomputed or redrawn on it.
+class PlotView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PlotView(QWidget* parent);
+
+    // The picture to show, or nullptr for none; `picture` stays owned by the caller and must be
+    // set again after it changes. `twipsPerPixel` is the screen's (logical pixels); the picture
+    // holds `pictureRatio` of its pixels to each of them (2 on a screen scaled by 200 %).
+    void SetPicture(const QImage* picture, double twipsPerPixel, double pictureRatio);
+    // The scroll ranges the window works out from its own size and the picture's.
+    void SetScrollRanges(const VerticalScrollRange& vertical, int horizontalMax);
+
+    QScrollBar* VerticalBar() const { return vertical_; }
+    QScrollBar* HorizontalBar() const { return horizontal_; }
+    QWidget* Surface() const;
+    bool HasPicture() const;
+
+    // The picture position, in twips, of a point of the plot surface.
+    QPointF PictureTwips(const QPointF& surfacePoint) const;
+    // Where the picture's top left corner stands on the plot surface, in device pixels.
+    QPoint PictureOffsetPixels() const;
+
+signals:
+    // The pointer moved over the plot surface; `twips` is its position on the picture.
+    void PointerMoved(QPointF twips);
+    // The right mouse button was pressed on the plot surface at `globalPosition`.
+    void ContextMenuRequested(QPoint globalPosition);
+    // The user scrolled past the longest plot the screen can show; the picture was not moved.
+    void PlotLengthLimitReached();
+
+private:
+    friend class PlotCanvas;
+    void VerticalScrolled(int value);
+    void HorizontalScrolled(int value);
+
+    PlotCanvas* canvas_;
+    QScrollBar* vertical_;
+    QScrollBar* horizontal_;
+    int acceptedVertical_ = 0;
+    bool limitMessagePending_ = false;
+};
+
+}  // namespace tessarin

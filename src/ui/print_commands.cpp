@@ -1,0 +1,73 @@
+#include "ui/print_commands.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPageRanges>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "model/error.h"
+#include "model/project.h"
+#include "plot/print_display.h"
+
+namespace tessarin {
+
+namespace {
+
+constexpr const char* kPrintTitle = "Print Synthetic";
+
+// The hourglass while the pages are drawn, back to the normal pointer however printing ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+bool RunPrinterSetup(QPrinter& printer, QWidget* parent) {
+    QPageSetupDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+namespace {
+
+PrintOutcome ReportFailure(QWidget* parent, const Error& failure) {
+    QMessageBox::warning(parent, kPrintTitle,
+                         QString("The synthetic could not be printed.\n%1").arg(failure.what()));
+    return PrintOutcome::kFailed;
+}
+
+}  // namespace
+
+PrintOutcome RunPrintSynthetic(QPrinter& printer, const Project& project, QWidget* parent) {
+    // A display that cannot be printed is reported before the user chooses anything.
+    int pages = 0;
+    try {
+        pages = PlanPrint(printer, project).Pages();
+    } catch (const Error& failure) {
+        return ReportFailure(parent, failure);
+    }
+    // Every print starts from all pages; a range chosen for the last one no longer applies.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setMinMax(1, pages);
+    if (dialog.exec() != QDialog::Accepted) {
+        return PrintOutcome::kCancelled;
+    }
+    try {
+        const WaitCursor wait;
+        PrintDisplay(printer, project);
+    } catch (const Error& failure) {
+        return ReportFailure(parent, failure);
+    }
+    return PrintOutcome::kPrinted;
+}
+
+}  // namespace tessarin

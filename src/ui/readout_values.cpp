@@ -1,0 +1,74 @@
+#include "ui/readout_values.h"
+
+#include <cmath>
+
+#include "model/error.h"
+#include "model/numeric.h"
+
+namespace tessarin {
+namespace {
+
+// The depth of the log sample at two-way time t, in the plot depth type the user chose.
+void FillDepth(const Project& project, double t, ReadoutText& out) {
+    out.depthCaption = project.plotDepthType == kSubseaDepth ? kSubseaCaption : kDepthCaption;
+    out.depth = kOutsideLog;
+    const double k = RoundHalfEven((t - project.firstSampleTime) * 500000.0 /
+                                   static_cast<double>(project.sampleIntervalUs));
+    if (!(k >= 0 && k <= project.lastSampleIndex) ||
+        static_cast<std::size_t>(k) >= project.timeDepth.size()) {
+        return;
+    }
+    const double md = project.timeDepth[static_cast<std::size_t>(k)];
+    try {
+        double depth = md;
+        if (project.plotDepthType == kSeismicDepth) {
+            depth = md + project.datumElevation.Number() - project.kbElevation.Number();
+        } else if (project.plotDepthType == kSubseaDepth) {
+            depth = project.kbElevation.Number() - md;
+        }
+        out.depth = FormatPattern(depth, "####0");
+    } catch (const Error&) {
+        // An elevation typed as text that is no number: no depth can be given.
+    }
+}
+
+// Linear interpolation across a grid from its left edge (minimum) to its right edge (maximum).
+double GridValue(double x, double left, double right, double min, double max) {
+    return min + (x - left) * (max - min) / (right - left);
+}
+
+void FillLogValue(const ReadoutPositions& p, double x, ReadoutText& out) {
+    if (p.velocityGridRightX > p.velocityGridLeftX && x >= p.velocityGridLeftX &&
+        x <= p.velocityGridRightX) {
+        out.logCaption = kVelocityCaption;
+        out.logValue = FormatPattern(GridValue(x, p.velocityGridLeftX, p.velocityGridRightX,
+                                               p.velocityGridMin, p.velocityGridMax),
+                                     "####0");
+    } else if (p.densityGridDrawn && p.densityGridRightX > p.densityGridLeftX &&
+               x >= p.densityGridLeftX && x <= p.densityGridRightX) {
+        out.logCaption = kDensityCaption;
+        out.logValue = FormatPattern(GridValue(x, p.densityGridLeftX, p.densityGridRightX,
+                                               p.densityGridMin, p.densityGridMax),
+                                     "#.#0");
+    }
+}
+
+}  // namespace
+
+ReadoutText ReadoutAt(const Project& project, const ReadoutPositions& p, double x, double y) {
+    ReadoutText out;
+    if (!p.valid || !(y >= p.plotOriginY && y <= p.lastTimingLineY) ||
+        p.lastTimingLineY <= p.plotOriginY) {
+        return out;
+    }
+    out.inTimeRange = true;
+    const double t = p.firstLabelTime + (y - p.plotOriginY) *
+                                            (p.lastTimingLineTime - p.firstLabelTime) /
+                                            (p.lastTimingLineY - p.plotOriginY);
+    out.time = FormatPattern(t, "0.##0");
+    FillDepth(project, t, out);
+    FillLogValue(p, x, out);
+    return out;
+}
+
+}  // namespace tessarin

@@ -1,0 +1,118 @@
+// Help, About and Save Settings, through the window's menus.
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "modal_helper.h"
+#include "model/reset.h"
+#include "qt_settings_store.h"
+#include "ui/about_dialog.h"
+#include "ui/help_viewer.h"
+#include "ui/program_info.h"
+#include "window_fixture.h"
+
+namespace tessarin::test {
+namespace {
+
+using HelpTest = WindowTest;
+
+const QString kShippedHelp = QStringLiteral(TESSARIN_SOURCE_HELP_DIR "/tessarin.html");
+
+HelpViewer* Viewer(MainWindow& window) {
+    return window.findChild<HelpViewer*>("HelpViewer");
+}
+
+TEST_F(HelpTest, ContentsOpensTheShippedDocumentAndItsLinksWork) {
+    window->SetHelpFilePath(kShippedHelp);
+    Choose("mnucontents");
+    HelpViewer* viewer = Viewer(*window);
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    QTextBrowser* text = viewer->Browser();
+    EXPECT_EQ(text->documentTitle(), "Tessarin Help");
+    EXPECT_TRUE(text->toPlainText().contains("Tying a well, step by step"));
+
+    // Every command of the menus is explained.
+    for (QAction* action : window->menuBar()->findChildren<QAction*>()) {
+        const QString caption = action->text().remove('&').remove("...");
+        // The choices of a submenu are explained with their submenu.
+        if (caption.size() > 4 && !action->data().isValid()) {
+            EXPECT_TRUE(text->toPlainText().contains(caption, Qt::CaseInsensitive))
+                << caption.toStdString();
+        }
+    }
+
+    text->setSource(QUrl::fromLocalFile(kShippedHelp).resolved(QUrl("#file")));
+    auto* back = viewer->findChild<QToolButton*>("helpBack");
+    EXPECT_TRUE(back->isEnabled());
+    QTest::mouseClick(back, Qt::LeftButton);
+    EXPECT_FALSE(back->isEnabled());
+
+    Choose("mnuhoh");
+    EXPECT_TRUE(text->toPlainText().contains("Using Tessarin Help"));
+    Choose("mnucontents");
+    EXPECT_TRUE(text->toPlainText().contains("Tying a well, step by step"));
+}
+
+TEST_F(HelpTest, ContentsWithoutAHelpDocumentSaysWhere) {
+    window->SetHelpFilePath(QString());
+    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), "Tessarin help not available");
+        box->accept();
+    });
+    Choose("mnucontents");
+    EXPECT_TRUE(told->answered);
+    EXPECT_EQ(Viewer(*window), nullptr);
+}
+
+TEST_F(HelpTest, AboutShowsTheVersionAndClosesWithOk) {
+    const auto shown = WhenModal<AboutDialog>([](AboutDialog* about) {
+        EXPECT_EQ(about->windowTitle(), "About Tessarin");
+        EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(),
+                  "Version " TESSARIN_VERSION_SHORT);
+        EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+        QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    Choose("mnuabout");
+    EXPECT_TRUE(shown->answered);
+}
+
+TEST_F(HelpTest, SaveSettingsThenAResetReadsTheSameValuesBack) {
+    // The real store, which the tests keep in a temporary folder.
+    QtSettingsStore saved;
+    Project worked;
+    MainWindow own(worked, saved);
+    own.ResetProjectWindow();
+    ASSERT_TRUE(own.OpenProject(DisplayProjectPath()));
+    for (const char* item : {"mnuTL50", "mnuDP20", "mnuGPW3", "mnutoolhelp", "mnusaveini"}) {
+        own.MenuAction(item)->trigger();
+    }
+
+    Project fresh;
+    QtSettingsStore reread;
+    EXPECT_TRUE(ResetProject(fresh, reread).empty());
+    EXPECT_EQ(fresh.timingLinesPer100ms, 2);
+    EXPECT_EQ(fresh.depthTickInterval, 20);
+    EXPECT_EQ(fresh.gridPenWidth, 3);
+    // The opened project's own values became the defaults.
+    EXPECT_EQ(fresh.measurementUnits, kMetric);
+    EXPECT_EQ(fresh.timeScale.Number(), worked.timeScale.Number());
+    EXPECT_EQ(fresh.lowPass.Number(), 10);
+    EXPECT_TRUE(ReadStartupSettings(reread).toolbarHelp);
+}
+
+TEST_F(HelpTest, SaveSettingsWritesEveryKeyOnce) {
+    Choose("mnusaveini");
+    EXPECT_EQ(settings.WriteOrder().size(), 30u);
+    EXPECT_EQ(settings.WriteOrder().front(), "Datum Type");
+    EXPECT_EQ(settings.Values().at("Toolbar Help"), "0");
+    EXPECT_EQ(settings.Values().at("Screen Factor"), "1");
+}
+
+}  // namespace
+}  // namespace tessarin::test

@@ -1,0 +1,92 @@
+// The window's Printer Setup and Print Synthetic commands, driven through Qt's own dialogs.
+
+#include "ui/print_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "plot/pdf_reader.h"
+#include "plot/plot_fixture.h"
+#include "ui/modal_helper.h"
+
+namespace tessarin {
+namespace {
+
+using test::WhenModal;
+
+class PrintCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        printer_.setOutputFormat(QPrinter::PdfFormat);
+        printer_.setOutputFileName(Path());
+        printer_.setPageSize(QPageSize(QPageSize::Letter));
+    }
+    QString Path() const { return dir_.filePath("synthetic.pdf"); }
+
+    QTemporaryDir dir_;
+    QPrinter printer_{QPrinter::HighResolution};
+    Project project_ = test::MakeKnownWell();
+};
+
+TEST_F(PrintCommands, PrinterSetupChoicesAreUsedByPrintAndCancelChangesNothing) {
+    auto cancelled = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
+        dialog->findChild<QRadioButton*>("landscape")->click();
+        dialog->reject();
+    });
+    EXPECT_FALSE(RunPrinterSetup(printer_, nullptr));
+    EXPECT_TRUE(cancelled->answered);
+    EXPECT_EQ(printer_.pageLayout().orientation(), QPageLayout::Portrait);
+    auto notPrinted = WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kCancelled);
+    EXPECT_TRUE(notPrinted->answered);
+    EXPECT_FALSE(QFile::exists(Path()));
+
+    auto setup = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
+        auto* landscape = dialog->findChild<QRadioButton*>("landscape");
+        ASSERT_NE(landscape, nullptr);
+        landscape->click();
+        dialog->accept();
+    });
+    EXPECT_TRUE(RunPrinterSetup(printer_, nullptr));
+    EXPECT_TRUE(setup->answered);
+    EXPECT_EQ(printer_.pageLayout().orientation(), QPageLayout::Landscape);
+
+    int maxPage = 0;
+    auto print = WhenModal<QPrintDialog>([&](QPrintDialog* dialog) {
+        maxPage = dialog->maxPage();
+        dialog->accept();
+    });
+    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kPrinted);
+    EXPECT_TRUE(print->answered);
+    ASSERT_TRUE(QFile::exists(Path()));
+    EXPECT_EQ(test::PdfPageSize(Path()), QSizeF(792, 612));
+    EXPECT_EQ(test::PdfPageCount(Path()), maxPage);
+    EXPECT_TRUE(test::Holds(test::PdfPageText(Path(), 1), "Known Well 1"));
+}
+
+TEST_F(PrintCommands, ADisplayThatCannotBePrintedIsReportedBeforeTheDialog) {
+    project_.syntheticTrace.clear();
+    QString message;
+    auto answer = WhenModal<QMessageBox>([&](QMessageBox* box) {
+        message = box->windowTitle() + ": " + box->text();
+        box->accept();
+    });
+    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kFailed);
+    EXPECT_TRUE(answer->answered);
+    EXPECT_EQ(message,
+              "Print Synthetic: The synthetic could not be printed.\nThe synthetic has not been "
+              "computed for every sample of the log.");
+    EXPECT_FALSE(QFile::exists(Path()));
+}
+
+}  // namespace
+}  // namespace tessarin

@@ -1,0 +1,42 @@
+#include "window_fixture.h"
+
+#include <QInputDialog>
+#include <QTest>
+
+#include "modal_helper.h"
+#include "plot/plot_fixture.h"
+
+namespace tessarin::test {
+
+QString DisplayProjectPath() {
+    return QStringLiteral(TESSARIN_TEST_DATA_DIR "/f03_4_display.tsp");
+}
+
+void WindowTest::SetUp() {
+    window = std::make_unique<MainWindow>(project, settings);
+    window->ResetProjectWindow();
+    window->resize(1000, 700);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void WindowTest::OpenDisplayProject() {
+    ASSERT_TRUE(window->OpenProject(DisplayProjectPath()));
+    ASSERT_TRUE(window->Progress().synthesisShown);
+}
+
+void WindowTest::LoadKnownWellLogs() {
+    project = MakeKnownWell();
+    window->CompleteStep(ProjectStep::kLogsImported);
+}
+
+void WindowTest::AnswerInputBox(const QString& text, const char* action) {
+    const auto answer = WhenModal<QInputDialog>([text](QInputDialog* box) {
+        box->setTextValue(text);
+        box->accept();
+    });
+    Choose(action);
+    EXPECT_TRUE(answer->answered) << action;
+}
+
+}  // namespace tessarin::test
