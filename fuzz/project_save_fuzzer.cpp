@@ -1,7 +1,8 @@
 // Save and reopen: a record read from any bytes is saved over an older file and opened again.
 // The save either refuses with its error and keeps the older file, or writes a file that opens
-// again to the same record, to the digits the file keeps: log rows and survey points to their
-// digit patterns, other numbers to the 15 significant digits of plain printed numbers.
+// again to the same record, to what the file keeps: log rows and survey points to their digit
+// patterns, other numbers to the 15 significant digits of plain printed numbers, texts of one
+// field without the blanks around them.
 
 #include <algorithm>
 #include <cmath>
@@ -33,8 +34,30 @@ std::string Contents(const std::filesystem::path& path) {
     return text.str();
 }
 
-// Takes the number read back when it is the one written, to the digits the file keeps.
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Takes the text read back when it is the one written: field input drops the blanks around a
+// field, and so does a save.
+void Agree(std::string& written, const std::string& read) {
+    if (Trimmed(written) == read) {
+        written = read;
+    }
+}
+
+// Takes the value read back when it is the one written: a number to the digits the file keeps,
+// a text without the blanks around it.
 void Agree(Value& written, const Value& read) {
+    if (written.IsText() && read.IsText()) {
+        std::string text = written.ToText();
+        Agree(text, read.ToText());
+        written = Value::Text(text);
+    }
     if (written.IsNumber() && read.IsNumber()) {
         const double a = written.Number();
         const double b = read.Number();
@@ -61,6 +84,7 @@ Project AsKept(Project written, const Project& read) {
           &Project::velocitySurveyDatumElevation}) {
         Agree(written.*field, read.*field);
     }
+    Agree(written.agcWindow, read.agcWindow);
     for (std::size_t k = 0; k < written.horizonDepths.size(); ++k) {
         Agree(written.horizonDepths[k], read.horizonDepths[k]);
     }
