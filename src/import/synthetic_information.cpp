@@ -18,6 +18,15 @@ std::string Divide(const std::string& shown, double divisor, const char* pattern
     return value ? FormatPattern(*value / divisor, pattern) : shown;
 }
 
+// A value that is not a number keeps what it holds; a converted one keeps its formatted text.
+void Convert(Value& field, std::string (*conversion)(const std::string&, int), int units) {
+    const std::string shown = field.ToText();
+    const std::string converted = conversion(shown, units);
+    if (converted != shown) {
+        field = Value::Text(converted);
+    }
+}
+
 }  // namespace
 
 SyntheticInformation SyntheticInformationOf(const Project& p) {
@@ -95,6 +104,18 @@ std::string ConvertTimeScale(const std::string& shown, int units) {
 std::string ConvertTracesPerUnit(const std::string& shown, int units) {
     return units == kMetric ? Divide(shown, kCentimetresPerInch, "####0.00")
                             : Multiply(shown, kCentimetresPerInch, "####0.0");
+}
+
+void ChangeMeasurementUnits(Project& p, int units) {
+    if (p.measurementUnits == units) {
+        return;
+    }
+    for (Value* field : {&p.kbElevation, &p.glElevation, &p.datumElevation, &p.datumVelocity}) {
+        Convert(*field, ConvertWellDatumValue, units);
+    }
+    Convert(p.timeScale, ConvertTimeScale, units);
+    Convert(p.tracesPerUnit, ConvertTracesPerUnit, units);
+    p.measurementUnits = units;
 }
 
 }  // namespace tessarin

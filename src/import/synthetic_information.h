@@ -57,4 +57,10 @@ std::string ConvertTimeScale(const std::string& shown, int measurementUnits);
 // Traces per unit: / 2.54 as "####0.00" to metric, x 2.54 as "####0.0" to English.
 std::string ConvertTracesPerUnit(const std::string& shown, int measurementUnits);
 
+// A change of measurement units confirmed in the Synthetic Information dialog: the KB, GL, datum
+// elevation and datum velocity and the time scale and traces per unit are converted as above and
+// kept as the converted texts, and measurementUnits is set. Nothing happens when the units stay
+// the same. The velocity survey, the logs and the other choices are left alone.
+void ChangeMeasurementUnits(Project& project, int measurementUnits);
+
 }  // namespace tessarin

@@ -181,6 +181,12 @@ void PrinterSurface::DrawBox(double x1, double y1, double x2, double y2) {
     }
 }
 
+void PrinterSurface::EraseBox(double x1, double y1, double x2, double y2) {
+    if (Drawing()) {
+        PainterSurface::EraseBox(x1, y1, x2, y2);
+    }
+}
+
 void PrinterSurface::DrawPoint(double x, double y) {
     Reach(x);
     if (Drawing()) {

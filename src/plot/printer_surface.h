@@ -61,6 +61,7 @@ protected:
     void DrawLine(double x1, double y1, double x2, double y2, Rgb colour) override;
     void DrawPolyline(const std::vector<TwipPoint>& points) override;
     void DrawBox(double x1, double y1, double x2, double y2) override;
+    void EraseBox(double x1, double y1, double x2, double y2) override;
     void DrawPoint(double x, double y) override;
     void DrawText(double x, double y, const std::string& text) override;
 

@@ -42,6 +42,35 @@ TEST(SyntheticInformation, UnitChangesConvertTheWellAndDatumValuesAndTheScales) 
     EXPECT_EQ(ConvertTracesPerUnit("3.94", kEnglish), "10.0");
 }
 
+TEST(SyntheticInformation, ConfirmedUnitChangeConvertsTheRecordOnce) {
+    Project p;
+    p.measurementUnits = kEnglish;
+    p.kbElevation = Value(100);
+    p.glElevation = Value::Text("ground");
+    p.datumElevation = Value();
+    p.datumVelocity = Value(10000);
+    p.timeScale = Value(5);
+    p.tracesPerUnit = Value::Text("10");
+    p.velocitySurveyDatumElevation = Value(100);
+    Project same = p;
+    ChangeMeasurementUnits(same, kEnglish);
+    EXPECT_EQ(same, p);
+
+    ChangeMeasurementUnits(p, kMetric);
+    EXPECT_EQ(p.measurementUnits, kMetric);
+    EXPECT_EQ(p.kbElevation, Value::Text("30.5"));
+    EXPECT_EQ(p.glElevation, Value::Text("ground"));
+    EXPECT_EQ(p.datumElevation, Value());
+    EXPECT_EQ(p.datumVelocity, Value::Text("3048.0"));
+    EXPECT_EQ(p.timeScale, Value::Text("12.70"));
+    EXPECT_EQ(p.tracesPerUnit, Value::Text("3.94"));
+    EXPECT_EQ(p.velocitySurveyDatumElevation, Value(100));
+    ChangeMeasurementUnits(p, kEnglish);
+    EXPECT_EQ(p.kbElevation, Value::Text("100"));
+    EXPECT_EQ(p.datumVelocity, Value::Text("10000"));
+    EXPECT_EQ(p.timeScale, Value::Text("5.0"));
+}
+
 TEST(SyntheticInformation, CaptionsFollowTheUnits) {
     EXPECT_EQ(WellDatumCaptionsFor(kMetric).datumVelocity, "Seismic Datum Velocity (m/s):");
     EXPECT_EQ(WellDatumCaptionsFor(kEnglish).kb, "KB (feet):");

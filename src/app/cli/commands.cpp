@@ -29,8 +29,9 @@ const std::vector<Command>& Commands() {
          " [--density-curve MNEMONIC] [--gardner] [--units english|metric] [--sonic-per-ft]"
          " [--rate 2|1|0.5] [--survey FILE.vs] [--depth-range TOP:BASE]"
          " [--ricker F | --bandpass LC,LP,HP,HC] [--phase P] [--length L] [--agc SECONDS|None]"
-         " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT] [--horizons "
-         "FILE.hor] -o PROJECT.tsp",
+         " [--time-scale X] [--traces-per-unit X] [--amplitude X] [--panel-traces N]"
+         " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT]"
+         " [--location TEXT] [--location-2 TEXT] [--horizons FILE.hor] -o PROJECT.tsp",
          RunImport},
         {"export",
          "export PROJECT.tsp [--bmp FILE] [--png FILE] [--screen-factor X]"

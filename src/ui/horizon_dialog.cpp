@@ -1,0 +1,228 @@
+#include "ui/horizon_dialog.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "files/horizon_file.h"
+#include "model/error.h"
+#include "model/numeric.h"
+#include "ui/file_dialogs.h"
+#include "ui/numbered_rows.h"
+
+namespace tessarin {
+namespace {
+
+const QString kTitle = QStringLiteral("Define Horizons and Formation Tops");
+const QString kFileFilter = QStringLiteral("Project Files (*.hor)|*.hor|All Files (*.*)|*.*");
+const QString kFileKind = QStringLiteral("horizon");
+const QString kOpenTitle = QStringLiteral("Open Horizon File");
+
+QPushButton* Button(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    return button;
+}
+
+}  // namespace
+
+void HorizonEdit::ApplyTo(Project& project) const {
+    project.horizonCount = count;
+    project.horizonNames = names;
+    project.horizonDepths = depths;
+    project.horizonFileName = fileName;
+}
+
+std::optional<HorizonEdit> HorizonDialog::Edit(QWidget* parent, const Project& project) {
+    HorizonDialog dialog(project, parent);
+    dialog.exec();
+    return dialog.Result();
+}
+
+HorizonDialog::HorizonDialog(const Project& project, QWidget* parent)
+    : QDialog(parent), working_(project) {
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(kTitle);
+    setModal(true);
+
+    rows_ = new NumberedRows(
+        kHorizonRows,
+        {QStringLiteral("Horizon"), QStringLiteral("Label1"), QStringLiteral("Text1"), 24},
+        {QStringLiteral("Depth"), QStringLiteral("Label2"), QStringLiteral("Text2"), 8});
+    for (int row = 0; row < kHorizonRows; ++row) {
+        rows_->Second(row)->installEventFilter(this);
+    }
+
+    auto* ok = Button(QStringLiteral("Command1"), QStringLiteral("OK"));
+    auto* cancel = Button(QStringLiteral("Command2"), QStringLiteral("Cancel"));
+    auto* open = Button(QStringLiteral("Command3"), QStringLiteral("Open File"));
+    auto* save = Button(QStringLiteral("Command4"), QStringLiteral("Save File"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &HorizonDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &HorizonDialog::reject);
+    connect(open, &QPushButton::clicked, this, &HorizonDialog::OpenFile);
+    connect(save, &QPushButton::clicked, this, &HorizonDialog::SaveFile);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(open);
+    buttons->addWidget(save);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rows_);
+    layout->addSpacing(fontMetrics().height() / 2);
+    layout->addLayout(buttons);
+
+    QWidget::setTabOrder(rows_->Second(kHorizonRows - 1), open);
+    QWidget::setTabOrder(open, save);
+    QWidget::setTabOrder(save, ok);
+    QWidget::setTabOrder(ok, cancel);
+
+    ShowTable();
+}
+
+void HorizonDialog::ShowTable() {
+    const HorizonRows rows = RowsFromHorizonTable(working_);
+    for (int i = 0; i < kHorizonRows; ++i) {
+        rows_->First(i)->setText(QString::fromStdString(rows[i].name));
+        rows_->Second(i)->setText(QString::fromStdString(rows[i].depth));
+    }
+    rows_->First(0)->setFocus();
+    rows_->First(0)->selectAll();
+}
+
+HorizonRows HorizonDialog::Rows() const {
+    HorizonRows rows;
+    for (int i = 0; i < kHorizonRows; ++i) {
+        rows[i] = {rows_->First(i)->text().toStdString(), rows_->Second(i)->text().toStdString()};
+    }
+    return rows;
+}
+
+bool HorizonDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        // Switching to another window is not leaving the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const int row = rows_->RowOfSecond(watched);
+        if (row >= 0 && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            CheckDepth(row);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void HorizonDialog::CheckDepth(int row) {
+    QLineEdit* depth = rows_->Second(row);
+    switch (CheckHorizonDepth(working_, depth->text().toStdString())) {
+        case DepthCheck::kAccepted:
+            break;
+        case DepthCheck::kOutsideLog: {
+            depth->clear();
+            QLineEdit* name = rows_->First(row);
+            name->clear();
+            // The focus is on its way elsewhere; it comes back to the name once it has arrived.
+            QTimer::singleShot(0, name, [name]() { name->setFocus(); });
+            break;
+        }
+        case DepthCheck::kNotANumber:
+            // Refused with a message when the table is built; the beep tells it at once.
+            QApplication::beep();
+            break;
+    }
+}
+
+bool HorizonDialog::BuildTable() {
+    try {
+        BuildHorizonTable(working_, Rows());
+        return true;
+    } catch (const Error& error) {
+        QMessageBox::warning(this, kTitle, QString::fromStdString(error.what()));
+        for (int row = 0; row < kHorizonRows; ++row) {
+            QLineEdit* depth = rows_->Second(row);
+            if (CheckHorizonDepth(working_, depth->text().toStdString()) ==
+                DepthCheck::kNotANumber) {
+                depth->setFocus();
+                depth->selectAll();
+                break;
+            }
+        }
+        return false;
+    }
+}
+
+void HorizonDialog::accept() {
+    // Enter confirms without leaving the depth box, so the box is checked as if it were left.
+    const int focusedRow = rows_->RowOfSecond(focusWidget());
+    if (focusedRow >= 0) {
+        CheckDepth(focusedRow);
+    }
+    if (!BuildTable()) {
+        return;
+    }
+    result_ = HorizonEdit{working_.horizonCount, working_.horizonNames, working_.horizonDepths,
+                          working_.horizonFileName};
+    QDialog::accept();
+}
+
+void HorizonDialog::reject() {
+    result_.reset();
+    QDialog::reject();
+}
+
+void HorizonDialog::OpenFile() {
+    const QString path =
+        AskOpenFileName(this, {kFileKind, kOpenTitle, QStringLiteral("*.hor"), kFileFilter, 1, {}});
+    if (path.isEmpty()) {
+        return;
+    }
+    // Read into a copy: a file that is refused leaves the rows as they were.
+    Project opened = working_;
+    std::vector<HorizonEntry> leftOut;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        // Tops outside the log cannot be tied; the reader leaves them out and names them.
+        leftOut = OpenHorizonFile(opened, path.toStdString());
+    } catch (const Error& error) {
+        QApplication::restoreOverrideCursor();
+        QMessageBox::warning(this, kOpenTitle, QString::fromStdString(error.what()));
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+    working_ = std::move(opened);
+    ShowTable();
+    if (!leftOut.empty()) {
+        QMessageBox::information(this, kOpenTitle,
+                                 QString::fromStdString(HorizonsLeftOutMessage(working_, leftOut)));
+    }
+}
+
+void HorizonDialog::SaveFile() {
+    if (!BuildTable()) {
+        return;
+    }
+    const QString title = QStringLiteral("Save Horizon File");
+    const QString path = AskSaveFileName(
+        this, {kFileKind, title, QString::fromStdString(ProposedHorizonFileName(working_)),
+               kFileFilter, 1, QStringLiteral("hor")});
+    if (path.isEmpty()) {
+        return;
+    }
+    working_.horizonFileName = path.toStdString();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        SaveHorizonFile(working_, path.toStdString());
+    } catch (const Error& error) {
+        QApplication::restoreOverrideCursor();
+        QMessageBox::warning(this, title, QString::fromStdString(error.what()));
+        return;
+    }
+    QApplication::restoreOverrideCursor();
+}
+
+}  // namespace tessarin

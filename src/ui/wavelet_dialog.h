@@ -1,0 +1,90 @@
+#pragma once
+
+// "Select Wavelet": a Ricker wavelet of one peak frequency or a bandpass wavelet of four corners,
+// a phase and a length, with previews of the wavelet and the bandpass spectrum.
+//
+// The dialog works on a copy of the record. "Calculate" stores what it accepts in that copy (or
+// beeps and shows the stored values again); "Done" calculates and closes. The window applies the
+// result:
+//     if (auto result = WaveletDialog::Run(this, project)) {
+//         project = result->project;  // wavelet fields and projectChanged set by Calculate
+//         // check mnuselwave; enable mnucalc when mnusonic is checked too;
+//         // recompute when result->done and synthDisplayed
+//     }
+// Closing with Escape keeps what Calculate accepted before, but does not recompute.
+
+#include <QDialog>
+#include <optional>
+
+#include "engine/wavelet_calculate.h"
+#include "model/project.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLayout;
+class QLineEdit;
+
+namespace tessarin {
+
+class SpectrumPicture;
+class WaveletPicture;
+
+struct WaveletDialogResult {
+    Project project;    // the record after the last accepted Calculate
+    bool done = false;  // closed with Done, which asks for the synthetic to be recomputed
+};
+
+class WaveletDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit WaveletDialog(const Project& project, QWidget* parent = nullptr);
+
+    // Modal over `parent`: the record as the last accepted Calculate left it, or nothing when no
+    // Calculate was accepted.
+    static std::optional<WaveletDialogResult> Run(QWidget* parent, const Project& project);
+
+    std::optional<WaveletDialogResult> Result() const;
+
+    // The boxes as they stand.
+    WaveletTexts Texts() const;
+
+    // Calculate: true when the wavelet was built; refused input beeps and the boxes show the
+    // stored values again.
+    bool Calculate();
+
+    void accept() override;  // Done: Calculate, and close when it was accepted
+
+signals:
+    // Input was refused with a beep; the dialog stays open.
+    void inputRefused(const QString& reason);
+
+private:
+    QWidget* BuildTypeFrame();
+    QWidget* BuildParameterBoxes();
+    QLayout* BuildButtons();
+    void ShowStoredWavelet();
+    void ChooseType(int waveletType);
+    void ShowOutcome(const CalculateOutcome& outcome);
+    void ShowTexts(const WaveletTexts& texts);
+    void ShowLayout(int waveletType);
+    void ShowPreview();
+
+    Project working_;
+    std::optional<Project> accepted_;
+    bool done_ = false;
+
+    QButtonGroup* type_ = nullptr;      // Option1
+    QLineEdit* boxes_[5] = {};          // Text1 to Text5
+    QComboBox* length_ = nullptr;       // Combo1
+    QLabel* lowCutLabel_ = nullptr;     // Label1
+    QLabel* frequencyLabel_ = nullptr;  // Label11
+    QLabel* cornerLabels_[3] = {};      // Label2 to Label4
+    QLabel* zeroPhase_ = nullptr;       // Label12
+    QLabel* refusal_ = nullptr;
+    WaveletPicture* wavelet_ = nullptr;    // Picture2
+    SpectrumPicture* spectrum_ = nullptr;  // Picture1
+};
+
+}  // namespace tessarin
