@@ -17,6 +17,8 @@ namespace tessarin {
 
 class LasFile {
 public:
+    // An empty file, with no name and no header.
+    LasFile() = default;
     // A file held in memory.
     LasFile(std::string path, std::string text);
 
@@ -37,8 +39,6 @@ public:
     std::optional<std::string_view> InMemory() const;
 
 private:
-    LasFile() = default;
-
     std::string path_;
     std::string text_;  // the header, or the whole text of a file held in memory
     std::size_t headerSize_ = 0;

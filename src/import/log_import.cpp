@@ -110,17 +110,19 @@ DepthLog LogImport::ReadInOrder(const LogFileChoice& file, ImportProgress& progr
         const LasHeader header = ReadLasHeader(las);
         LasCurveChoice choice;
         choice.curveIndex = ChosenCurve(header, file);
-        choice.startDepth = file.startDepth.value_or(std::min(header.startDepth, header.stopDepth));
-        choice.stopDepth = file.stopDepth.value_or(std::max(header.startDepth, header.stopDepth));
+        choice.startDepth =
+            file.lasStartDepth.value_or(std::min(header.startDepth, header.stopDepth));
+        choice.stopDepth =
+            file.lasStopDepth.value_or(std::max(header.startDepth, header.stopDepth));
         LasCurve curve = ReadLasCurve(las, header, choice, progress);
         ApplyLasWellItems(curve.wellItems, working_);
         ApplyOverrides();
         log = std::move(curve.log);
     } else {
         log = ReadPlainLog(file.path, progress);
-        if (file.startDepth || file.stopDepth) {
-            KeepDepthRange(log, file.startDepth.value_or(-HUGE_VAL),
-                           file.stopDepth.value_or(HUGE_VAL));
+        if (file.lasStartDepth || file.lasStopDepth) {
+            KeepDepthRange(log, file.lasStartDepth.value_or(-HUGE_VAL),
+                           file.lasStopDepth.value_or(HUGE_VAL));
         }
     }
     BringIntoDepthOrder(log, lasFile, progress);

@@ -27,8 +27,8 @@ struct LogFileChoice {
     std::optional<std::string> lasCurveMnemonic;  // chooses the curve by its mnemonic instead
     // The depths to import, limits included: the whole file when absent. The dialog gives them
     // for a LAS file; a batch run may give them for a plain file too.
-    std::optional<double> startDepth;
-    std::optional<double> stopDepth;
+    std::optional<double> lasStartDepth;
+    std::optional<double> lasStopDepth;
 };
 
 // Well items the user gives, which take precedence over those of a LAS header.

@@ -200,8 +200,8 @@ TEST(ImportLogs, PlainFilesAndTheirLasFileAgree) {
     las.sonic.path = las.density.path = DataPath("P-135_time.LAS");
     las.sonic.lasCurveMnemonic = "Sonic_despiked";
     las.density.lasCurveMnemonic = "RHOB_despiked";
-    las.sonic.startDepth = las.density.startDepth = 262.2804;
-    las.sonic.stopDepth = las.density.stopDepth = 323.088;
+    las.sonic.lasStartDepth = las.density.lasStartDepth = 262.2804;
+    las.sonic.lasStopDepth = las.density.lasStopDepth = 323.088;
     const Project a = Imported(plain);
     const Project b = Imported(las);
     ASSERT_EQ(a.lastSampleIndex, 14);  // 60.8 m at about 230 us/m

@@ -71,10 +71,10 @@ void ReadDepthRange(const std::string& text, ImportOptions& options) {
         throw UsageError{"--depth-range needs TOP:BASE with TOP not below BASE, not \"" + text +
                          "\""};
     }
-    options.sonic.startDepth = top;
-    options.sonic.stopDepth = base;
-    options.density.startDepth = top;
-    options.density.stopDepth = base;
+    options.sonic.lasStartDepth = top;
+    options.sonic.lasStopDepth = base;
+    options.density.lasStartDepth = top;
+    options.density.lasStopDepth = base;
 }
 
 // The logs and the Synthetic Information choices, over the saved ones.
