@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -21,6 +22,39 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+QPushButton* NamedButton(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    return button;
+}
+
+QHBoxLayout* MakeFileTableButtons(QDialog* dialog, QWidget* previous,
+                                  const std::function<void()>& open,
+                                  const std::function<void()>& save) {
+    auto* ok = NamedButton(QStringLiteral("Command1"), QStringLiteral("OK"));
+    auto* cancel = NamedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
+    auto* openButton = NamedButton(QStringLiteral("Command3"), QStringLiteral("Open File"));
+    auto* saveButton = NamedButton(QStringLiteral("Command4"), QStringLiteral("Save File"));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    QObject::connect(openButton, &QPushButton::clicked, dialog, open);
+    QObject::connect(saveButton, &QPushButton::clicked, dialog, save);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(openButton);
+    row->addWidget(saveButton);
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+
+    QWidget::setTabOrder(previous, openButton);
+    QWidget::setTabOrder(openButton, saveButton);
+    QWidget::setTabOrder(saveButton, ok);
+    QWidget::setTabOrder(ok, cancel);
+    return row;
 }
 
 QLabel* MakeRefusalLabel(QWidget* parent) {

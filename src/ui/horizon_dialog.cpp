@@ -12,6 +12,7 @@
 #include "files/horizon_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
+#include "ui/dialog_support.h"
 #include "ui/file_dialogs.h"
 #include "ui/numbered_rows.h"
 
@@ -22,12 +23,6 @@ const QString kTitle = QStringLiteral("Define Horizons and Formation Tops");
 const QString kFileFilter = QStringLiteral("Project Files (*.hor)|*.hor|All Files (*.*)|*.*");
 const QString kFileKind = QStringLiteral("horizon");
 const QString kOpenTitle = QStringLiteral("Open Horizon File");
-
-QPushButton* Button(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
 
 }  // namespace
 
@@ -58,31 +53,13 @@ HorizonDialog::HorizonDialog(const Project& project, QWidget* parent)
         rows_->Second(row)->installEventFilter(this);
     }
 
-    auto* ok = Button(QStringLiteral("Command1"), QStringLiteral("OK"));
-    auto* cancel = Button(QStringLiteral("Command2"), QStringLiteral("Cancel"));
-    auto* open = Button(QStringLiteral("Command3"), QStringLiteral("Open File"));
-    auto* save = Button(QStringLiteral("Command4"), QStringLiteral("Save File"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &HorizonDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &HorizonDialog::reject);
-    connect(open, &QPushButton::clicked, this, &HorizonDialog::OpenFile);
-    connect(save, &QPushButton::clicked, this, &HorizonDialog::SaveFile);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(open);
-    buttons->addWidget(save);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    auto* buttons = MakeFileTableButtons(
+        this, rows_->Second(kHorizonRows - 1), [this] { OpenFile(); }, [this] { SaveFile(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rows_);
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addLayout(buttons);
-
-    QWidget::setTabOrder(rows_->Second(kHorizonRows - 1), open);
-    QWidget::setTabOrder(open, save);
-    QWidget::setTabOrder(save, ok);
-    QWidget::setTabOrder(ok, cancel);
 
     ShowTable();
 }

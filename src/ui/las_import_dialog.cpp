@@ -17,6 +17,7 @@
 
 #include "import/import_error.h"
 #include "model/numeric.h"
+#include "ui/dialog_support.h"
 
 namespace tessarin {
 namespace {
@@ -36,12 +37,6 @@ QString ExpandTabs(const std::string& line) {
         }
     }
     return shown;
-}
-
-QPushButton* Button(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
 }
 
 }  // namespace
@@ -82,8 +77,8 @@ LasImportDialog::LasImportDialog(LasFile file, LasHeader header, const QString& 
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(0, 1);
 
-    auto* ok = Button(QStringLiteral("Command1"), QStringLiteral("OK"));
-    auto* cancel = Button(QStringLiteral("Command2"), QStringLiteral("Cancel"));
+    auto* ok = NamedButton(QStringLiteral("Command1"), QStringLiteral("OK"));
+    auto* cancel = NamedButton(QStringLiteral("Command2"), QStringLiteral("Cancel"));
     ok->setDefault(true);
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);

@@ -143,6 +143,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Asks for a log track width in inches; a refused answer beeps and keeps the old width.
+    void AskLogGridWidth(const QString& title, const QString& prompt, std::int16_t& widthTwips);
     void BuildWindow();
     void ConnectCommands();
     void ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply)(int));

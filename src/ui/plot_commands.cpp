@@ -136,25 +136,19 @@ void MainWindow::ScreenScaleCorrection() {
 }
 
 void MainWindow::VelocityLogGridWidth() {
-    const auto answer = AskText(QStringLiteral("Velocity Log Width"),
-                                QStringLiteral("Input Velocity Log Width in inches"),
-                                Proposed(project_.velocityLogWidth / 1440.0));
-    if (!answer) {
-        return;
-    }
-    const auto twips = LogGridWidthTwips(answer->toStdString());
-    if (!twips) {
-        QApplication::beep();
-        return;
-    }
-    project_.velocityLogWidth = *twips;
-    Recompute();
+    AskLogGridWidth(QStringLiteral("Velocity Log Width"),
+                    QStringLiteral("Input Velocity Log Width in inches"),
+                    project_.velocityLogWidth);
 }
 
 void MainWindow::DensityLogGridWidth() {
-    const auto answer = AskText(QStringLiteral("Density Log Width"),
-                                QStringLiteral("Input Density Log Width in inches"),
-                                Proposed(project_.densityLogWidth / 1440.0));
+    AskLogGridWidth(QStringLiteral("Density Log Width"),
+                    QStringLiteral("Input Density Log Width in inches"), project_.densityLogWidth);
+}
+
+void MainWindow::AskLogGridWidth(const QString& title, const QString& prompt,
+                                 std::int16_t& widthTwips) {
+    const auto answer = AskText(title, prompt, Proposed(widthTwips / 1440.0));
     if (!answer) {
         return;
     }
@@ -163,7 +157,7 @@ void MainWindow::DensityLogGridWidth() {
         QApplication::beep();
         return;
     }
-    project_.densityLogWidth = *twips;
+    widthTwips = *twips;
     Recompute();
 }
 

@@ -11,6 +11,7 @@
 
 #include "import/import_error.h"
 #include "model/numeric.h"
+#include "ui/dialog_support.h"
 #include "ui/file_dialogs.h"
 #include "ui/numbered_rows.h"
 
@@ -25,12 +26,6 @@ QLabel* NamedLabel(const QString& name, const QString& text) {
     auto* label = new QLabel(text);
     label->setObjectName(name);
     return label;
-}
-
-QPushButton* Button(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
 }
 
 QLineEdit* ValueBox(const QString& name, const Value& value) {
@@ -107,21 +102,10 @@ VelocitySurveyDialog::VelocitySurveyDialog(const Project& project, QWidget* pare
     elevations->addWidget(kb_, 1, 1);
     elevations->setColumnStretch(2, 1);
 
-    auto* ok = Button(QStringLiteral("Command1"), QStringLiteral("OK"));
-    auto* cancel = Button(QStringLiteral("Command2"), QStringLiteral("Cancel"));
-    auto* open = Button(QStringLiteral("Command3"), QStringLiteral("Open File"));
-    auto* save = Button(QStringLiteral("Command4"), QStringLiteral("Save File"));
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &VelocitySurveyDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &VelocitySurveyDialog::reject);
-    connect(open, &QPushButton::clicked, this, &VelocitySurveyDialog::OpenFile);
-    connect(save, &QPushButton::clicked, this, &VelocitySurveyDialog::SaveFile);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(open);
-    buttons->addWidget(save);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    QWidget::setTabOrder(rows_->Second(kVelocitySurveyRows - 1), datum_);
+    QWidget::setTabOrder(datum_, kb_);
+    auto* buttons = MakeFileTableButtons(
+        this, kb_, [this] { OpenFile(); }, [this] { SaveFile(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rows_);
@@ -130,13 +114,6 @@ VelocitySurveyDialog::VelocitySurveyDialog(const Project& project, QWidget* pare
     layout->addWidget(note);
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addLayout(buttons);
-
-    QWidget::setTabOrder(rows_->Second(kVelocitySurveyRows - 1), datum_);
-    QWidget::setTabOrder(datum_, kb_);
-    QWidget::setTabOrder(kb_, open);
-    QWidget::setTabOrder(open, save);
-    QWidget::setTabOrder(save, ok);
-    QWidget::setTabOrder(ok, cancel);
 
     ShowSurvey(VelocitySurveyOf(project));
 }
