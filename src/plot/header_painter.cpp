@@ -57,12 +57,14 @@ std::vector<std::string> HeaderLines(const Project& project, const std::string& 
     const std::string traceUnit = metric ? "cm" : "inch";
     const auto& location = project.wellLocation;
 
-    // A location line whose fields are all empty is left out rather than printed as its bare
-    // words ("County,", "Section - -").
+    // A location line whose fields are all empty or blank (Export Data pads an empty UWI to one
+    // blank) is left out rather than printed as a blank line or as its bare words ("County,",
+    // "Section - -").
     std::vector<std::string> lines;
     const auto addLocation = [&](std::initializer_list<int> fields, const std::string& line) {
         for (const int field : fields) {
-            if (!location[static_cast<std::size_t>(field)].empty()) {
+            if (location[static_cast<std::size_t>(field)].find_first_not_of(' ') !=
+                std::string::npos) {
                 lines.push_back(line);
                 return;
             }

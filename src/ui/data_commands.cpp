@@ -63,16 +63,16 @@ void MainWindow::SelectWavelet() {
     WaveletDialog dialog(project_, this);
     ExecPlaced(dialog);
     const std::optional<WaveletDialogResult> result = dialog.Result();
-    if (result) {
-        // Calculate stored the wavelet it accepted, even when the dialog was then closed
-        // without Done.
-        project_ = result->project;
-        CompleteStep(ProjectStep::kWaveletSelected);
-    }
-    if (!result || !result->done) {
+    if (!result) {
         project_.dialogCancelled = true;
         return;
     }
+    // Calculate stored the wavelet it accepted, even when the dialog was then closed without
+    // Done. A New Project sequence stops there, but a display already shown follows the record:
+    // the screen, the print and the saved project all show the same wavelet.
+    project_ = result->project;
+    CompleteStep(ProjectStep::kWaveletSelected);
+    project_.dialogCancelled = !result->done;
     RecomputeIfDisplayed();
 }
 

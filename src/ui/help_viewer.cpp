@@ -1,8 +1,10 @@
 #include "ui/help_viewer.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
@@ -97,7 +99,14 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
         find_->setFocus();
         find_->selectAll();
     });
-    resize(720, 640);
+    // Wide enough for the pictures of the document without sideways scrolling, but never larger
+    // than the screen (a small screen, or a large scale factor), where its edges could not be
+    // reached.
+    QSize size(800, 680);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    }
+    resize(size);
 }
 
 void HelpViewer::ShowContents(const QString& helpFilePath) {

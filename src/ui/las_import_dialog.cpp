@@ -139,6 +139,9 @@ QWidget* LasImportDialog::BuildDepthFrame() {
     auto* hint = new QLabel(QStringLiteral(
         "Use the LAS Curve Data Viewer to help determine the   depth range   to import  "));
     hint->setObjectName(QStringLiteral("Label7"));
+    // Shown as flowing text: the runs of blanks in it were there to break the line in a label of
+    // fixed width and would show here as gaps.
+    hint->setTextFormat(Qt::RichText);
     hint->setWordWrap(true);
 
     auto* layout = new QGridLayout(frame);

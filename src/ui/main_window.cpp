@@ -305,17 +305,31 @@ void MainWindow::PlaceDialog(QWidget* dialog) const {
     if (!dialog->testAttribute(Qt::WA_Resized)) {
         dialog->adjustSize();
     }
+    // The dialog's frame is not known before it is shown; the main window's is the same kind.
+    const QSize decoration = frameGeometry().size() - size();
+    const QScreen* current = screen();
+    if (current) {
+        // Never larger than the screen (a small screen, or a large scale factor), as far as its
+        // controls allow.
+        const QSize fitted = dialog->size()
+                                 .boundedTo(current->availableGeometry().size() - decoration)
+                                 .expandedTo(dialog->minimumSizeHint());
+        if (fitted != dialog->size()) {
+            dialog->resize(fitted);
+        }
+    }
     const QRect frame = frameGeometry();
-    const QPoint centre(frame.left() + frame.width() / 2, frame.top() + frame.height() / 2);
-    QRect placed(QPoint(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2),
-                 dialog->size());
+    const QSize placedSize = dialog->size() + decoration;
+    QRect placed(QPoint(frame.center().x() - placedSize.width() / 2,
+                        frame.center().y() - placedSize.height() / 2),
+                 placedSize);
     // Never off the screen, where its buttons could not be reached.
-    if (const QScreen* current = screen()) {
+    if (current) {
         const QRect area = current->availableGeometry();
         placed.moveLeft(std::clamp(placed.left(), area.left(),
-                                   std::max(area.left(), area.right() - placed.width())));
+                                   std::max(area.left(), area.right() + 1 - placed.width())));
         placed.moveTop(std::clamp(placed.top(), area.top(),
-                                  std::max(area.top(), area.bottom() - placed.height())));
+                                  std::max(area.top(), area.bottom() + 1 - placed.height())));
     }
     dialog->move(placed.topLeft());
 }

@@ -9,9 +9,10 @@
 //     if (auto result = WaveletDialog::Run(this, project)) {
 //         project = result->project;  // wavelet fields and projectChanged set by Calculate
 //         // check mnuselwave; enable mnucalc when mnusonic is checked too;
-//         // recompute when result->done and synthDisplayed
+//         // recompute when synthDisplayed, so that the display shows the stored wavelet
 //     }
-// Closing with Escape keeps what Calculate accepted before, but does not recompute.
+// Closing with Escape keeps what Calculate accepted before; `done` then stays false, which stops
+// a New Project sequence.
 
 #include <QDialog>
 #include <optional>

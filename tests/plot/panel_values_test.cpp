@@ -122,7 +122,7 @@ TEST(HeaderText, GeneralLocationMetricStartOfLogAndSurvey) {
     EXPECT_EQ(HeaderLines(p, "today"), expected);
 }
 
-TEST(HeaderText, LocationLinesWithEveryFieldEmptyAreLeftOut) {
+TEST(HeaderText, LocationLinesWithEveryFieldEmptyOrBlankAreLeftOut) {
     using Fields = std::array<std::string, 6>;
     const struct {
         int format;
@@ -135,6 +135,9 @@ TEST(HeaderText, LocationLinesWithEveryFieldEmptyAreLeftOut) {
         {kTownshipRange, {"", "", "", "", "4W", ""}, {"Section  -  - 4W"}},
         {kGeneralLocation, {"", "Block F03", "x", "y", "z", ""}, {"Block F03"}},
         {kGeneralLocation, {"North Sea", "", "", "", "", "F03-4"}, {"North Sea", "F03-4"}},
+        // Export Data leaves an empty UWI as one blank: no blank line in the header after it.
+        {kGeneralLocation, {"North Sea", "  ", "", "", "", " "}, {"North Sea"}},
+        {kTownshipRange, {" ", "", " ", "", "", " "}, {}},
     };
     for (const auto& c : cases) {
         Project p = MakeKnownWell();

@@ -1,9 +1,11 @@
 // Help, About and Save Settings, through the window's menus.
 
+#include <QDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
 #include <QTest>
 #include <QTextBlock>
@@ -96,6 +98,22 @@ TEST_F(HelpTest, EveryLinkLeadsToASectionAndTheContentsListEverySection) {
                 << "not in the contents: " << section.toStdString();
         }
     }
+}
+
+// On a small screen (or with a large scale factor) the help window and the dialogs stay whole on
+// the screen, where the user can reach their edges and buttons.
+TEST_F(HelpTest, HelpWindowAndDialogsFitTheScreen) {
+    const QRect area = window->screen()->availableGeometry();
+    window->SetHelpFilePath(kShippedHelp);
+    Choose("mnucontents");
+    ASSERT_NE(Viewer(*window), nullptr);
+    EXPECT_TRUE(area.contains(Viewer(*window)->frameGeometry())) << "help window too large";
+
+    QDialog large(window.get());
+    large.resize(area.width() + 300, area.height() + 200);
+    window->PlaceDialog(&large);
+    large.show();
+    EXPECT_TRUE(area.contains(large.frameGeometry()));
 }
 
 TEST_F(HelpTest, ContentsWithoutAHelpDocumentSaysWhere) {
