@@ -9,12 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace tessarin::cli {
+#include "cli/commands.h"
 
-// A usage error: the command exits with status 2 and this one-line reason.
-struct UsageError {
-    std::string message;
-};
+namespace tessarin::cli {
 
 class Args {
 public:

@@ -3,6 +3,8 @@
 // settings, as a new project gets them; the well items come from the LAS header, and options
 // override them.
 
+#include <CLI/CLI.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -261,9 +263,19 @@ int Import(const Args& args) {
     return kExitOk;
 }
 
-}  // namespace
+constexpr const char* kSynopsis =
+    "Usage: tessarin-cli import --sonic FILE [--sonic-curve MNEMONIC] [--density FILE]"
+    " [--density-curve MNEMONIC] [--gardner] [--units english|metric] [--sonic-per-ft]"
+    " [--rate 2|1|0.5] [--survey FILE.vs] [--depth-range TOP:BASE]"
+    " [--ricker F | --bandpass LC,LP,HP,HC] [--phase P] [--length L] [--agc SECONDS|None]"
+    " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT] [--horizons "
+    "FILE.hor] -o PROJECT.tsp\n";
 
 int RunImport(const std::vector<std::string>& arguments) {
+    if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {
+        std::cout << kSynopsis;
+        return kExitOk;
+    }
     try {
         return Import(Args(arguments, kValueOptions, kFlagOptions));
     } catch (const UsageError& e) {
@@ -273,6 +285,15 @@ int RunImport(const std::vector<std::string>& arguments) {
         std::cerr << kPrefix << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
+}
+
+}  // namespace
+
+CommandRun AddImportCommand(CLI::App& tool) {
+    CLI::App* command = tool.add_subcommand(
+        "import", "Build a project file from a sonic log and, optionally, a density log.");
+    command->prefix_command();
+    return [command] { return RunImport(command->remaining()); };
 }
 
 }  // namespace tessarin::cli
