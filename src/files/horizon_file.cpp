@@ -80,11 +80,21 @@ std::vector<HorizonEntry> ReadHorizonLines(Project& project, std::istream& in) {
     return left;
 }
 
+// The log's ends come back from the log itself when the file is opened; every other entry is a
+// top the user entered, wherever it stands in the table (the rows of the log ends may have been
+// emptied or renamed in the dialog).
+bool IsLogEnd(const std::string& name) {
+    return name == kStartOfLogName || name == kEndOfLogName;
+}
+
 }  // namespace
 
 void WriteHorizonFile(const Project& project, std::ostream& out) {
     PrintWriter writer(out);
-    for (int k = 2; k < project.horizonCount; ++k) {
+    for (int k = 1; k <= project.horizonCount; ++k) {
+        if (IsLogEnd(project.horizonNames[k])) {
+            continue;
+        }
         writer.Text(FormatPattern(project.horizonDepths[k].Number(), "####0"))
             .NextZone()
             .Text(project.horizonNames[k])

@@ -2,7 +2,7 @@
 
 // The horizon file (.hor): one line per horizon, CR LF, no header. A line holds the depth as a
 // whole number, blanks to the next 14-character print zone, then the name as typed to the end of
-// the line. Only the horizons between "start of log" and "end of log" are stored, by depth.
+// the line. The entries "start of log" and "end of log" are not stored: the log gives them.
 
 #include <istream>
 #include <ostream>
@@ -16,7 +16,7 @@ namespace tessarin {
 
 inline constexpr const char* kBadHorizonFileMessage = "This is not a valid Tessarin horizon file.";
 
-// Writes entries 2 to horizonCount - 1 of the (sorted) table.
+// Writes every entry of the (sorted) table except those named "start of log" and "end of log".
 void WriteHorizonFile(const Project& project, std::ostream& out);
 
 // WriteHorizonFile into the file at `path`, replaced only when the whole file has been written.

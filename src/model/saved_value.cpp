@@ -1,5 +1,7 @@
 #include "model/saved_value.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -30,6 +32,39 @@ std::string Trimmed(const std::string& text) {
         --last;
     }
     return text.substr(first, last - first);
+}
+
+// Written like a number (sign, digits with a point, exponent), whatever its size.
+bool WrittenAsNumber(std::string_view s) {
+    std::size_t i = 0;
+    const auto digitsFrom = [&s](std::size_t& at) {
+        std::size_t count = 0;
+        while (at < s.size() && std::isdigit(static_cast<unsigned char>(s[at]))) {
+            ++at, ++count;
+        }
+        return count;
+    };
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = digitsFrom(i);
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        digits += digitsFrom(i);
+    }
+    if (digits == 0) {
+        return false;
+    }
+    if (i < s.size() && std::string_view("EeDd").find(s[i]) != std::string_view::npos) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            ++i;
+        }
+        if (digitsFrom(i) == 0) {
+            return false;
+        }
+    }
+    return i == s.size();
 }
 
 bool HasLineBreak(const std::string& text) {
@@ -130,6 +165,43 @@ std::optional<std::string> SavedNumberProblem(const Value& value) {
     }
     if (!NumberIn(value)) {
         return "it is not a number";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> BoxNumberProblem(std::string_view text, std::string_view what) {
+    const std::string typed(text);
+    const std::string number = Trimmed(typed);
+    const std::string name(what);
+    if (number.empty()) {
+        return "The " + name + " is missing: please enter a number.";
+    }
+    const std::optional<std::string> unsaved = SavedNumberProblem(Value::Text(typed));
+    if (!unsaved) {
+        return std::nullopt;
+    }
+    if (ParseNumber(number)) {
+        return "The " + name + " " + number + " cannot be saved: " + *unsaved + ".";
+    }
+    if (WrittenAsNumber(number)) {
+        return "The " + name + " " + number + " is too large.";
+    }
+    if (std::any_of(number.begin(), number.end(), IsFieldBlank)) {
+        return "The " + name + " \"" + number +
+               "\" has a blank inside: please type the number without blanks.";
+    }
+    return "The " + name + " \"" + number + "\" is not a number.";
+}
+
+std::optional<std::string> BoxInt16Problem(std::string_view text, std::string_view what) {
+    if (auto problem = BoxNumberProblem(text, what)) {
+        return problem;
+    }
+    try {
+        ToInt16(TextToNumber(text));
+    } catch (const OverflowError&) {
+        return "The " + std::string(what) + " " + Trimmed(std::string(text)) +
+               " is outside -32768 to 32767.";
     }
     return std::nullopt;
 }

@@ -29,6 +29,16 @@ std::optional<std::string> SavedValueProblem(const Value& value);
 // survey datum): a text that is not a number is refused as well.
 std::optional<std::string> SavedNumberProblem(const Value& value);
 
+// Why a number typed into a dialog box cannot be taken, for the user and naming the box by `what`
+// ("The KB elevation "1 10" has a blank inside: please type the number without blanks."), or
+// nothing when it can. A box takes only what SavedNumberProblem accepts, so a value the dialogs
+// let through is never one a save refuses. Blanks around the number are allowed.
+std::optional<std::string> BoxNumberProblem(std::string_view text, std::string_view what);
+
+// BoxNumberProblem for boxes whose number must also fit a 16-bit integer once rounded (-32768 to
+// 32767; fractions allowed).
+std::optional<std::string> BoxInt16Problem(std::string_view text, std::string_view what);
+
 // Why a text written as a whole line would not read back as that line; nothing when it would.
 std::optional<std::string> SavedLineProblem(const std::string& text);
 

@@ -2,7 +2,7 @@
 
 #include "model/error.h"
 #include "model/numeric.h"
-#include "model/value_text.h"
+#include "model/saved_value.h"
 
 namespace tessarin {
 
@@ -29,13 +29,13 @@ std::optional<std::string> FindScalesProblem(const ScalesValues& v) {
                  {v.amplitude, "amplitude"},
                  {v.traceCount, "number of traces"}};
     for (const auto& box : boxes) {
-        if (auto problem = Int16TextProblem(box.text, box.what)) {
+        if (auto problem = BoxInt16Problem(box.text, box.what)) {
             return problem;
         }
     }
     const bool agcOff = v.agcWindow == kNoAgc;
     if (!agcOff) {
-        if (auto problem = Int16TextProblem(v.agcWindow, "AGC window")) {
+        if (auto problem = BoxInt16Problem(v.agcWindow, "AGC window")) {
             return *problem + " Choose \"None\" for no AGC.";
         }
     }

@@ -1,7 +1,7 @@
 #include "model/well_datum.h"
 
 #include "model/numeric.h"
-#include "model/value_text.h"
+#include "model/saved_value.h"
 
 namespace tessarin {
 namespace {
@@ -21,7 +21,7 @@ std::optional<WellDatumProblem> CheckNumber(int box, const std::string& text, co
     if (LeftEmpty(text)) {
         return std::nullopt;
     }
-    if (auto problem = NumberTextProblem(text, what)) {
+    if (auto problem = BoxNumberProblem(text, what)) {
         return WellDatumProblem{box, *problem};
     }
     return std::nullopt;

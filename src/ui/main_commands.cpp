@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QTextBrowser>
@@ -93,9 +94,14 @@ void MainWindow::OpenProjectCommand() {
         return;
     }
     // The file is chosen before anything is reset: a user who cancels keeps the project shown.
-    const QString path = AskOpenFileName(
-        this, {QStringLiteral("project"), QStringLiteral("Open Tessarin Project File"),
-               QStringLiteral("*.tsp"), QString::fromUtf8(kProjectFilter), 1, QString()});
+    // A new user, with no project folder yet, starts among the example projects.
+    const QString kind = QStringLiteral("project");
+    const QString proposed = RememberedFolder(kind).isEmpty() && !examplesFolder_.isEmpty()
+                                 ? QDir(examplesFolder_).filePath(QStringLiteral("*.tsp"))
+                                 : QStringLiteral("*.tsp");
+    const QString path =
+        AskOpenFileName(this, {kind, QStringLiteral("Open Tessarin Project File"), proposed,
+                               QString::fromUtf8(kProjectFilter), 1, QString()});
     if (!path.isEmpty()) {
         OpenProject(path);
     }
@@ -145,14 +151,6 @@ void MainWindow::SaveProjectAs() {
     ShowPlaceholder(QStringLiteral("Save Project As"));
 }
 
-void MainWindow::ExportData() {
-    ShowPlaceholder(QStringLiteral("Export Data"));
-}
-
-void MainWindow::ExportSegy() {
-    ShowPlaceholder(QStringLiteral("Export SGY"));
-}
-
 void MainWindow::SaveBitmapCommand() {
     if (!progress_.synthesisShown) {
         return;
@@ -173,10 +171,6 @@ void MainWindow::SaveBitmapCommand() {
     }
 }
 
-void MainWindow::PrinterSetup() {
-    ShowPlaceholder(QStringLiteral("Printer Setup"));
-}
-
 void MainWindow::DisplaySynthetic() {
     if (!progress_.logsLoaded) {
         return;
@@ -188,32 +182,12 @@ void MainWindow::DisplaySynthetic() {
     }
 }
 
-void MainWindow::PrintSynthetic() {
-    ShowPlaceholder(QStringLiteral("Print Synthetic"));
-}
-
 void MainWindow::ExitProgram() {
     close();
 }
 
-void MainWindow::WellInformation() {
-    ShowPlaceholder(QStringLiteral("Well and Datum Information"));
-}
-
 void MainWindow::ImportLogs() {
     ShowPlaceholder(QStringLiteral("Import Sonic/Density Logs"));
-}
-
-void MainWindow::DefineHorizons() {
-    ShowPlaceholder(QStringLiteral("Define Horizons"));
-}
-
-void MainWindow::SelectWavelet() {
-    ShowPlaceholder(QStringLiteral("Select Wavelet"));
-}
-
-void MainWindow::SetScales() {
-    ShowPlaceholder(QStringLiteral("Set Scales and AGC"));
 }
 
 HelpViewer* MainWindow::Help() {

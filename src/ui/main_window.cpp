@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -15,17 +16,15 @@
 #include "plot/plot_driver.h"
 #include "ui/app_icon.h"
 #include "ui/main_menus.h"
-#include "ui/panel_strip.h"
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
+#include "ui/startup.h"
+#include "ui/tool_bar.h"
 
 namespace tessarin {
 namespace {
 
 const QString kTitle = QStringLiteral("Tessarin Synthetic Seismogram");
-
-// The toolbar strip is as high as the toolbar's pictures need, whatever the font.
-constexpr int kToolbarStripHeight = 29;
 
 // The smallest window that still shows the menus, a piece of the display and the readout.
 constexpr int kMinimumWidth = 308;
@@ -45,9 +44,11 @@ MainWindow::MainWindow(Project& project, SettingsStore& settings, QWidget* paren
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(ProgramIcon());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
+    examplesFolder_ = FindExamplesFolder(QCoreApplication::applicationDirPath());
     BuildMainMenus(menuBar());
     BuildWindow();
     ConnectCommands();
+    ConnectToolbar();
     NewPicture();
     title_ = kTitle;
     UpdateActions();
@@ -57,29 +58,26 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildWindow() {
     auto* central = new QWidget(this);
-    toolbarStrip_ = new PanelStrip(QStringLiteral("Picture2"), central);
-    toolbarStrip_->setFixedHeight(kToolbarStripHeight);
+    toolbar_ = new ToolBarStrip(central);
     view_ = new PlotView(central);
     readout_ = new ReadoutPanel(central);
     // On a narrow window the readout gives up its right end before the window its width.
     readout_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    helpStrip_ = new PanelStrip(QStringLiteral("Picture5"), central);
-    helpStrip_->setFixedHeight(fontMetrics().height() + 10);
+    // The help line sits at the bottom, by the readout: the tip hangs below the toolbar, and
+    // there it would cover the help line.
+    helpStrip_ = toolbar_->HelpStrip();
     helpStrip_->setVisible(false);
 
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(toolbarStrip_);
+    layout->addWidget(toolbar_);
     layout->addWidget(view_, 1);
     layout->addWidget(readout_);
     layout->addWidget(helpStrip_);
     setCentralWidget(central);
 
-    for (QWidget* strip : {static_cast<QWidget*>(toolbarStrip_), static_cast<QWidget*>(helpStrip_),
-                           static_cast<QWidget*>(readout_)}) {
-        strip->installEventFilter(this);
-    }
+    readout_->installEventFilter(this);
     view_->installEventFilter(this);
     connect(view_, &PlotView::PointerMoved, this, &MainWindow::PointerOverPlot);
     connect(view_, &PlotView::ContextMenuRequested, this, [this](QPoint at) {
@@ -94,12 +92,32 @@ void MainWindow::BuildWindow() {
     }
 }
 
-QAction* MainWindow::MenuAction(const QString& name) const {
-    return menuBar()->findChild<QAction*>(name);
+void MainWindow::ConnectToolbar() {
+    // Each button runs exactly what its menu item runs.
+    const std::pair<void (ToolBarStrip::*)(), void (MainWindow::*)()> commands[] = {
+        {&ToolBarStrip::OpenProjectRequested, &MainWindow::OpenProjectCommand},
+        {&ToolBarStrip::SaveProjectAsRequested, &MainWindow::SaveProjectAs},
+        {&ToolBarStrip::DisplaySyntheticRequested, &MainWindow::DisplaySynthetic},
+        {&ToolBarStrip::PrintSyntheticRequested, &MainWindow::PrintSynthetic},
+        {&ToolBarStrip::NewProjectRequested, &MainWindow::NewProject},
+        {&ToolBarStrip::SetScalesRequested, &MainWindow::SetScales},
+        {&ToolBarStrip::WellInformationRequested, &MainWindow::WellInformation},
+        {&ToolBarStrip::ImportLogsRequested, &MainWindow::ImportLogs},
+        {&ToolBarStrip::DefineHorizonsRequested, &MainWindow::DefineHorizons},
+        {&ToolBarStrip::SelectWaveletRequested, &MainWindow::SelectWavelet},
+        {&ToolBarStrip::HelpContentsRequested, &MainWindow::HelpContents},
+    };
+    for (const auto& [request, command] : commands) {
+        connect(toolbar_, request, this, command);
+    }
+    // The help of the toolbar and the readout of the plot never show at the same time: the
+    // pointer is over the one or the other.
+    connect(toolbar_, &ToolBarStrip::PointerOverToolbar, readout_, &ReadoutPanel::HideValues);
+    connect(this, &MainWindow::HoverHelpDismissed, toolbar_, &ToolBarStrip::HideHoverLabels);
 }
 
-QWidget* MainWindow::ToolbarStrip() const {
-    return toolbarStrip_;
+QAction* MainWindow::MenuAction(const QString& name) const {
+    return menuBar()->findChild<QAction*>(name);
 }
 
 QWidget* MainWindow::HelpStrip() const {
@@ -126,6 +144,8 @@ void MainWindow::UpdateActions() {
     for (const char* needsSynthetic : {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"}) {
         set(needsSynthetic, progress_.synthesisShown);
     }
+    toolbar_->SetPlotAvailable(progress_.logsLoaded);
+    toolbar_->SetPrintAvailable(progress_.synthesisShown);
     const auto check = [this](const char* name, bool done) {
         QAction* action = MenuAction(QString::fromUtf8(name));
         action->setCheckable(true);
@@ -162,7 +182,11 @@ void MainWindow::CompleteStep(ProjectStep step) {
             progress_.horizonsDefined = true;
             break;
         case ProjectStep::kWaveletSelected:
+            // Logs and a wavelet: the synthetic can be computed.
             progress_.waveletSelected = true;
+            if (progress_.logsImported) {
+                progress_.logsLoaded = true;
+            }
             break;
     }
     UpdateActions();
@@ -289,9 +313,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         UpdateScrollRanges();
     } else if (event->type() == QEvent::MouseMove) {
         emit HoverHelpDismissed();
-        if (watched == toolbarStrip_ || watched == helpStrip_) {
-            readout_->HideValues();
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

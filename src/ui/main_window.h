@@ -13,14 +13,16 @@
 #include "plot/plot_state.h"
 
 class QAction;
+class QDialog;
+class QPrinter;
 
 namespace tessarin {
 
 struct ChoiceMenu;
 class HelpViewer;
-class PanelStrip;
 class PlotView;
 class ReadoutPanel;
+class ToolBarStrip;
 
 // How far the user has come with the open project. With the project record it decides every
 // enabled state and check mark of the menus (and the toolbar's greyed buttons).
@@ -55,8 +57,8 @@ public:
 
     // The action of a menu item by its name ("mnucalc"), or nullptr.
     QAction* MenuAction(const QString& name) const;
-    QWidget* ToolbarStrip() const;  // `Picture2`, 29 pixels under the menu bar
-    QWidget* HelpStrip() const;     // `Picture5`, shown while "Toolbar Help" is checked
+    ToolBarStrip* ToolbarStrip() const { return toolbar_; }  // `Picture2`, under the menu bar
+    QWidget* HelpStrip() const;  // `Picture5`, shown while "Toolbar Help" is checked
     PlotView* View() const { return view_; }
     ReadoutPanel* Readout() const { return readout_; }
 
@@ -67,6 +69,14 @@ public:
     void SetToolbarHelp(bool on);
     QString HelpFilePath() const { return helpFilePath_; }
     void SetHelpFilePath(const QString& path) { helpFilePath_ = path; }
+    // Where "Open Project..." starts while no folder has been remembered for projects: the
+    // example projects installed with the program, when there are any.
+    QString ExamplesFolder() const { return examplesFolder_; }
+    void SetExamplesFolder(const QString& folder) { examplesFolder_ = folder; }
+
+    // The printer of Printer Setup and Print Synthetic, kept from one command to the next so
+    // that the paper and orientation chosen once stay chosen.
+    QPrinter& Printer();
 
     // ResetProject with the window's part: title, menus, no display. Returns the saved settings
     // that could not be used.
@@ -143,6 +153,11 @@ private:
     void PointerOverPlot(QPointF twips);
     void ShowPlaceholder(const QString& command);
     bool MayDiscardChanges();
+    void ConnectToolbar();
+    // After a confirmed dialog: the display shows the change at once, when one is shown.
+    void RecomputeIfDisplayed();
+    // Shows a dialog modally, placed over the window.
+    int ExecPlaced(QDialog& dialog);
     std::optional<QString> AskText(const QString& title, const QString& prompt,
                                    const QString& proposed);
     HelpViewer* Help();
@@ -157,9 +172,11 @@ private:
     bool toolbarHelp_ = false;
     QString title_;
     QString helpFilePath_;
+    QString examplesFolder_;
+    std::unique_ptr<QPrinter> printer_;
 
-    PanelStrip* toolbarStrip_ = nullptr;
-    PanelStrip* helpStrip_ = nullptr;
+    ToolBarStrip* toolbar_ = nullptr;
+    QWidget* helpStrip_ = nullptr;
     PlotView* view_ = nullptr;
     ReadoutPanel* readout_ = nullptr;
     HelpViewer* help_ = nullptr;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <algorithm>
 
 #include "model/error.h"
 #include "ui/main_window.h"
@@ -59,7 +60,11 @@ std::optional<QString> MainWindow::AskText(const QString& title, const QString& 
     box.setTextValue(proposed);
     box.setInputMode(QInputDialog::TextInput);
     if (QLabel* label = box.findChild<QLabel*>()) {
+        // A short prompt stands on one line; a long one wraps at a width that reads easily.
         label->setWordWrap(true);
+        const QFontMetrics metrics = label->fontMetrics();
+        label->setMinimumWidth(
+            std::min(metrics.horizontalAdvance(prompt) + 2, metrics.averageCharWidth() * 60));
     }
     PlaceDialog(&box);
     if (box.exec() != QDialog::Accepted || box.textValue().trimmed().isEmpty()) {

@@ -10,21 +10,13 @@
 #include "model/error.h"
 #include "model/project.h"
 #include "plot/print_display.h"
+#include "ui/wait_cursor.h"
 
 namespace tessarin {
 
 namespace {
 
 constexpr const char* kPrintTitle = "Print Synthetic";
-
-// The hourglass while the pages are drawn, back to the normal pointer however printing ends.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 

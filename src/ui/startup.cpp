@@ -77,6 +77,11 @@ QString FindHelpFile(const QString& programDir, const QString& pathVariable) {
     return QString();
 }
 
+QString FindExamplesFolder(const QString& programDir) {
+    const QFileInfo folder(QDir(programDir).filePath(QStringLiteral("../share/tessarin/examples")));
+    return folder.isDir() ? QDir::cleanPath(folder.absoluteFilePath()) : QString();
+}
+
 QString HelpMissingMessage() {
     const QString name = QString::fromUtf8(kHelpFileName);
     return name + QStringLiteral(" not found in your path.\n\n") +

@@ -27,6 +27,10 @@ inline constexpr const char* kHelpFileName = "tessarin.html";
 // `pathVariable` is the PATH list, its folders separated by the platform's separator (":").
 QString FindHelpFile(const QString& programDir, const QString& pathVariable);
 
+// The example projects installed with the program, in share/tessarin/examples beside the
+// program's folder; an empty text when there is no such folder.
+QString FindExamplesFolder(const QString& programDir);
+
 // The warning shown at start-up when the help document cannot be found.
 QString HelpMissingMessage();
 

@@ -78,6 +78,34 @@ TEST_F(ImportCommand, TakesSavedSettingsAndLetsOptionsOverrideTheHeader) {
     EXPECT_EQ(p.datumVelocity.Number(), 1800);
 }
 
+TEST_F(ImportCommand, TakesTheScalesAndAGeneralLocation) {
+    const CliResult r = ImportF03(
+        "--units metric --time-scale 10 --traces-per-unit 4 --amplitude 2 --panel-traces 7"
+        " --agc 0.3 --location \"F3 block, Dutch North Sea\" --location-2 \"X = 623256\"");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Project p = ReadBack();
+    EXPECT_EQ(p.timeScale.ToText(), "10");
+    EXPECT_EQ(p.tracesPerUnit.ToText(), "4");
+    EXPECT_EQ(p.amplitudeScale.Number(), 2);
+    EXPECT_EQ(p.traceCount, 7);
+    EXPECT_EQ(p.agcWindow, "0.3");
+    EXPECT_EQ(p.locationType, kGeneralLocation);
+    EXPECT_EQ(p.wellLocation[0], "F3 block, Dutch North Sea");
+    EXPECT_EQ(p.wellLocation[1], "X = 623256");
+
+    // Scales the Set Scales and AGC dialog would refuse are refused with its reason.
+    const std::pair<std::string, std::string> refused[] = {
+        {"--panel-traces 0", "At least one trace must be drawn."},
+        {"--time-scale -5", "The time scale must be greater than zero."},
+        {"--traces-per-unit many", "number of traces per unit"},
+    };
+    for (const auto& [option, reason] : refused) {
+        const CliResult bad = ImportF03(option);
+        EXPECT_EQ(bad.status, 2) << option;
+        EXPECT_NE(bad.err.find(reason), std::string::npos) << bad.err;
+    }
+}
+
 TEST_F(ImportCommand, TakesTheFormationTopsOfAHorizonFile) {
     const CliResult r = ImportF03("--units metric --horizons " + DataFile("F03-4_tops.hor"));
     ASSERT_EQ(r.status, 0) << r.err;

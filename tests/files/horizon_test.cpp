@@ -118,6 +118,18 @@ TEST(HorizonFile, SavesTheHorizonsBetweenTheLogEnds) {
               "1800          \r\n");
     BuildHorizonTable(p, Rows({{"start of log", "1000"}, {"end of log", "2000"}}));
     EXPECT_EQ(WrittenHorizonFile(p), "");
+
+    // With the rows of the log ends emptied, the first and last tops are tops like the others.
+    BuildHorizonTable(p, Rows({{"Top A", "1100"}, {"Top B", "1500"}, {"Top C", "1900"}}));
+    EXPECT_EQ(WrittenHorizonFile(p),
+              "1100          Top A\r\n"
+              "1500          Top B\r\n"
+              "1900          Top C\r\n");
+    // A log end that was renamed is the user's top; only the one still so named is left out.
+    BuildHorizonTable(p, Rows({{"Base Chalk", "1000"}, {"Top B", "1500"}, {"end of log", "2000"}}));
+    EXPECT_EQ(WrittenHorizonFile(p),
+              "1000          Base Chalk\r\n"
+              "1500          Top B\r\n");
 }
 
 TEST(HorizonFile, OpenedHorizonsFollowTheLogEntriesUntilSorted) {

@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <sstream>
+
+#include "model/text_io.h"
 
 namespace tessarin {
 namespace {
@@ -47,6 +50,55 @@ TEST(SavedValue, BoxesThatWouldNotComeBackSayWhy) {
             EXPECT_EQ(problem, std::nullopt);
         }
     }
+}
+
+TEST(SavedValue, DialogBoxesTakeOnlyNumbersASaveKeeps) {
+    const struct {
+        const char* typed;
+        const char* problem;  // nullptr: the box takes it
+    } rows[] = {
+        {"100", nullptr},
+        {" -12.5 ", nullptr},
+        {"1E+3", nullptr},
+        {".5", nullptr},
+        {"32767.4", nullptr},
+        {"", "The KB elevation is missing: please enter a number."},
+        {"   ", "The KB elevation is missing: please enter a number."},
+        {"1 000",
+         "The KB elevation \"1 000\" has a blank inside: please type the number without blanks."},
+        {"1E999", "The KB elevation 1E999 is too large."},
+        {"-4D400", "The KB elevation -4D400 is too large."},
+        {"12,5", "The KB elevation \"12,5\" is not a number."},
+        {"abc", "The KB elevation \"abc\" is not a number."},
+        // A number, but one the file would write rounded past the largest number there is.
+        {"1.7976931348623157e308",
+         "The KB elevation 1.7976931348623157e308 cannot be saved: it would be written rounded to "
+         "1.79769313486232E+308, beyond the largest number a file can hold."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        const std::optional<std::string> problem = BoxNumberProblem(row.typed, "KB elevation");
+        if (row.problem) {
+            EXPECT_EQ(problem, std::string(row.problem));
+            continue;
+        }
+        EXPECT_EQ(problem, std::nullopt);
+        // What a box takes, the project file saves and gives back as the same number.
+        EXPECT_EQ(SavedValueProblem(Value::Text(row.typed)), std::nullopt);
+        std::ostringstream out;
+        PrintWriter(out).Item(Value::Text(row.typed)).NextZone().Number(7).EndLine();
+        std::istringstream in(out.str());
+        FieldReader reader(in, "bad");
+        EXPECT_EQ(reader.ValueField().Number(), std::stod(row.typed));
+        EXPECT_EQ(reader.Number(), 7);
+    }
+
+    // Boxes of 16-bit numbers round into range.
+    EXPECT_EQ(BoxInt16Problem("32767.4", "time scale"), std::nullopt);
+    EXPECT_EQ(BoxInt16Problem("-32768.5", "time scale"), std::nullopt);  // halves to even
+    EXPECT_EQ(BoxInt16Problem(" 32767.5", "time scale"),
+              "The time scale 32767.5 is outside -32768 to 32767.");
+    EXPECT_EQ(BoxInt16Problem("x", "time scale"), "The time scale \"x\" is not a number.");
 }
 
 TEST(SavedValue, NumbersLinesAndLastFieldsHaveTheirOwnRules) {

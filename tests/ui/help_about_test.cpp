@@ -4,7 +4,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>
 
@@ -57,6 +59,43 @@ TEST_F(HelpTest, ContentsOpensTheShippedDocumentAndItsLinksWork) {
     EXPECT_TRUE(text->toPlainText().contains("Using Tessarin Help"));
     Choose("mnucontents");
     EXPECT_TRUE(text->toPlainText().contains("Tying a well, step by step"));
+}
+
+// Every link of the shipped document leads somewhere, and every section can be reached from the
+// contents at its top, as Help on Help promises.
+TEST_F(HelpTest, EveryLinkLeadsToASectionAndTheContentsListEverySection) {
+    window->SetHelpFilePath(kShippedHelp);
+    Choose("mnucontents");
+    ASSERT_NE(Viewer(*window), nullptr);
+    const QTextDocument* document = Viewer(*window)->Browser()->document();
+
+    QSet<QString> anchors;
+    QSet<QString> linked;
+    QStringList sections;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            for (const QString& name : format.anchorNames()) {
+                anchors.insert(name);
+                if (block.blockFormat().headingLevel() == 2) {
+                    sections.append(name);
+                }
+            }
+            if (format.anchorHref().startsWith('#')) {
+                linked.insert(format.anchorHref().mid(1));
+            }
+        }
+    }
+    ASSERT_GT(sections.size(), 10);
+    for (const QString& target : linked) {
+        EXPECT_TRUE(anchors.contains(target)) << "a link leads nowhere: #" << target.toStdString();
+    }
+    for (const QString& section : sections) {
+        if (section != "contents") {
+            EXPECT_TRUE(linked.contains(section))
+                << "not in the contents: " << section.toStdString();
+        }
+    }
 }
 
 TEST_F(HelpTest, ContentsWithoutAHelpDocumentSaysWhere) {

@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -18,6 +19,8 @@
 #include "modal_helper.h"
 #include "plot/plot_driver.h"
 #include "ui/plot_view.h"
+#include "ui/readout_panel.h"
+#include "ui/tool_bar.h"
 #include "window_fixture.h"
 
 namespace tessarin::test {
@@ -275,6 +278,60 @@ TEST_F(MainWindowTest, ToolbarHelpShowsTheHelpStrip) {
     Choose("mnutoolhelp");
     EXPECT_FALSE(strip->isVisible());
     EXPECT_EQ(window->ToolbarStrip()->height(), 29);
+}
+
+TEST_F(MainWindowTest, ToolbarHelpMakesWayForTheReadoutAndTheMenus) {
+    OpenDisplayProject();
+    Choose("mnutoolhelp");
+    auto* status = window->findChild<QLabel*>("StatusLabel");
+    auto* tip = window->findChild<QLabel*>("TipLabel");
+    ASSERT_TRUE(status && tip);
+    QWidget* open = window->ToolbarStrip()->findChild<QWidget*>("ToolOpen");
+    // Each time at another point, so that the pointer really moves.
+    int x = 4;
+    const auto hoverOpen = [&] {
+        QTest::mouseMove(open, QPoint(++x, 10));
+        return QTest::qWaitFor([&] { return tip->isVisible() && status->isVisible(); }, 2000);
+    };
+    const auto readoutShown = [this](int label) {
+        return window->Readout()->Label(label)->isVisible();
+    };
+
+    QTest::mouseMove(window->View()->Surface(), QPoint(300, 400));
+    ASSERT_TRUE(readoutShown(4)) << "the pointer should be over the synthetic";
+    ASSERT_TRUE(hoverOpen());
+    EXPECT_EQ(status->text(), " Open an existing Tessarin project ");
+    // Over the toolbar the readout keeps only its time caption.
+    EXPECT_FALSE(readoutShown(4));
+    EXPECT_TRUE(readoutShown(1));
+    // The tip under the toolbar never covers the help line.
+    const QRect tipPlace(tip->mapTo(window.get(), QPoint(0, 0)), tip->size());
+    const QRect statusPlace(status->mapTo(window.get(), QPoint(0, 0)), status->size());
+    EXPECT_FALSE(tipPlace.intersects(statusPlace));
+
+    // A move over the plot or the readout, as it arrives when the pointer was already there
+    // (without the toolbar being left).
+    const auto moveOver = [](QWidget* widget, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    };
+    moveOver(window->View()->Surface(), QPoint(300, 400));
+    EXPECT_FALSE(tip->isVisible());
+    EXPECT_FALSE(status->isVisible());
+    EXPECT_TRUE(readoutShown(4));
+
+    ASSERT_TRUE(hoverOpen());
+    moveOver(window->Readout(), QPoint(40, 5));
+    EXPECT_FALSE(tip->isVisible());
+    EXPECT_FALSE(status->isVisible());
+
+    ASSERT_TRUE(hoverOpen());
+    auto* file = window->menuBar()->findChild<QMenu*>("mnufile");
+    file->popup(window->mapToGlobal(QPoint(10, 10)));
+    EXPECT_FALSE(tip->isVisible());
+    EXPECT_FALSE(status->isVisible());
+    file->close();
 }
 
 TEST_F(MainWindowTest, SaveBitmapWritesTheWholePictureUnderTheProjectsName) {

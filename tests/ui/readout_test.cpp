@@ -9,6 +9,7 @@
 
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
+#include "ui/tool_bar.h"
 #include "window_fixture.h"
 
 namespace tessarin::test {

@@ -23,6 +23,7 @@
 #include "model/error.h"
 #include "model/numeric.h"
 #include "model/reset.h"
+#include "model/scales.h"
 #include "qt_settings_store.h"
 
 namespace tessarin::cli {
@@ -35,7 +36,8 @@ const std::set<std::string> kValueOptions = {
     "--sonic",  "--sonic-curve", "--density", "--density-curve", "--units",          "--rate",
     "--survey", "--depth-range", "--ricker",  "--bandpass",      "--phase",          "--length",
     "--agc",    "--kb",          "--gl",      "--datum",         "--datum-velocity", "--well-name",
-    "--horizons", "-o"};
+    "--horizons", "--location",  "--location-2", "--time-scale", "--traces-per-unit",
+    "--amplitude", "--panel-traces", "-o"};
 // clang-format on
 const std::set<std::string> kFlagOptions = {"--gardner", "--sonic-per-ft"};
 
@@ -193,6 +195,46 @@ std::optional<WaveletTexts> ReadWaveletOptions(const Args& args, Project& projec
     return texts;
 }
 
+// The scales as the Set Scales and AGC dialog's OK takes them, over the saved ones; the AGC
+// window has been taken already.
+void ReadScalesOptions(const Args& args, Project& project) {
+    const struct {
+        const char* option;
+        std::string ScalesValues::*box;
+    } boxes[] = {{"--time-scale", &ScalesValues::timeScale},
+                 {"--traces-per-unit", &ScalesValues::tracesPerUnit},
+                 {"--amplitude", &ScalesValues::amplitude},
+                 {"--panel-traces", &ScalesValues::traceCount}};
+    ScalesValues values = ScalesValuesOf(project);
+    bool given = false;
+    for (const auto& box : boxes) {
+        if (const auto text = args.Value(box.option)) {
+            values.*box.box = *text;
+            given = true;
+        }
+    }
+    if (!given) {
+        return;
+    }
+    if (const auto problem = FindScalesProblem(values)) {
+        throw UsageError{OneLine(*problem)};
+    }
+    ApplyScalesValues(project, values);
+}
+
+// A location given on the command line is the General format's two free lines; it replaces
+// whatever location the LAS header gave.
+void ApplyLocationOptions(const Args& args, Project& project) {
+    const auto first = args.Value("--location");
+    const auto second = args.Value("--location-2");
+    if (!first && !second) {
+        return;
+    }
+    project.locationType = kGeneralLocation;
+    project.wellLocation[0] = first.value_or("");
+    project.wellLocation[1] = second.value_or("");
+}
+
 // Reads the survey file and accepts it as the dialog's OK does: two points at least, sorted.
 VelocitySurvey ReadSurvey(const std::string& path) {
     VelocitySurvey survey = ReadVelocitySurveyFile(path);
@@ -248,12 +290,14 @@ int Import(const Args& args) {
     ReadLogOptions(args, project, options);
     ReadDatumOptions(args, project);
     const std::optional<WaveletTexts> wavelet = ReadWaveletOptions(args, project);
+    ReadScalesOptions(args, project);
     if (const auto survey = args.Value("--survey")) {
         options.velocitySurvey = ReadSurvey(*survey);
     }
 
     NoProgress progress;
     ImportLogs(project, options, progress);
+    ApplyLocationOptions(args, project);
     if (const auto horizons = args.Value("--horizons")) {
         LoadHorizons(project, *horizons);
     }
@@ -268,8 +312,9 @@ constexpr const char* kSynopsis =
     " [--density-curve MNEMONIC] [--gardner] [--units english|metric] [--sonic-per-ft]"
     " [--rate 2|1|0.5] [--survey FILE.vs] [--depth-range TOP:BASE]"
     " [--ricker F | --bandpass LC,LP,HP,HC] [--phase P] [--length L] [--agc SECONDS|None]"
-    " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT] [--horizons "
-    "FILE.hor] -o PROJECT.tsp\n";
+    " [--time-scale X] [--traces-per-unit X] [--amplitude X] [--panel-traces N]"
+    " [--kb X] [--gl X] [--datum X] [--datum-velocity X] [--well-name TEXT]"
+    " [--location TEXT] [--location-2 TEXT] [--horizons FILE.hor] -o PROJECT.tsp\n";
 
 int RunImport(const std::vector<std::string>& arguments) {
     if (std::find(arguments.begin(), arguments.end(), "--help") != arguments.end()) {

@@ -1,0 +1,278 @@
+// The File menu's exports and printing run from the main window: files that read back, write
+// failures that are told, and the printer kept from Printer Setup to Print Synthetic.
+
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cmath>
+
+#include "files/segy_export.h"
+#include "files/text_export.h"
+#include "plot/pdf_reader.h"
+#include "ui/dialog_helpers.h"
+#include "ui/file_dialogs.h"
+#include "ui/startup.h"
+#include "ui/tool_bar.h"
+#include "ui/tool_pictures.h"
+#include "window_fixture.h"
+
+namespace tessarin::test {
+namespace {
+
+using ExportCommandsTest = WindowTest;
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+int BigEndian16(const QByteArray& bytes, int offset) {
+    return (static_cast<unsigned char>(bytes[offset]) << 8) |
+           static_cast<unsigned char>(bytes[offset + 1]);
+}
+
+// The IBM float at `offset`: sign, exponent of 16 biased by 64, 24-bit fraction.
+double IbmValue(const QByteArray& bytes, int offset) {
+    const auto byte = [&](int k) { return static_cast<unsigned char>(bytes[offset + k]); };
+    const double fraction = ((byte(1) << 16) | (byte(2) << 8) | byte(3)) / 16777216.0;
+    const double value = fraction * std::pow(16.0, (byte(0) & 0x7f) - 64);
+    return (byte(0) & 0x80) ? -value : value;
+}
+
+// Chooses `path` in a file dialog as ChooseFile does.
+void ChooseIn(QFileDialog* dialog, const QString& path) {
+    if (QWidget* focused = dialog->focusWidget()) {
+        focused->clearFocus();
+    }
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+}
+
+// Whether a toolbar button shows its greyed picture.
+bool Greyed(MainWindow& window, const char* name, Tool tool) {
+    QWidget* button = window.ToolbarStrip()->findChild<QWidget*>(name);
+    const QImage shown = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage greyed =
+        DrawToolPicture(tool, ButtonFace::Greyed, button->devicePixelRatioF(), button->palette())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    return shown == greyed;
+}
+
+void ClickButton(MainWindow& window, const char* name) {
+    QTest::mouseClick(window.ToolbarStrip()->findChild<QWidget*>(name), Qt::LeftButton, {},
+                      QPoint(8, 8));
+}
+
+TEST_F(ExportCommandsTest, ExportDataWritesOneRowPerSampleUnderTheProjectsName) {
+    OpenDisplayProject();
+    QTemporaryDir folder;
+    const QString path = folder.filePath("table.dat");
+    const auto chosen = ChooseFile(path);
+    Choose("mnusavetrace");
+    ASSERT_TRUE(chosen->answered);
+    EXPECT_EQ(chosen->title, "Save Synthetic Data as Text");
+    EXPECT_TRUE(chosen->proposed.value(0).endsWith("/f03_4_display.dat"));
+
+    const QList<QByteArray> lines = ReadAll(path).split('\n');
+    ASSERT_GT(lines.size(), 5);
+    EXPECT_TRUE(lines[0].startsWith("F03-4 "));
+    EXPECT_EQ(lines[4], QByteArray(kTextExportHeading) + "\r");
+    // Five lines of header, a row for each of samples 0 to n, and nothing after the last line end.
+    EXPECT_EQ(lines.size(), 5 + project.lastSampleIndex + 1 + 1);
+    EXPECT_TRUE(lines.last().isEmpty());
+}
+
+TEST_F(ExportCommandsTest, ExportSgyWritesTheTracesAskedForInBothPolarities) {
+    OpenDisplayProject();
+    QTemporaryDir folder;
+    const QString normal = folder.filePath("normal.sgy");
+    const QString reverse = folder.filePath("reverse.sgy");
+    const auto first = std::make_shared<FileDialogSeen>();
+    std::shared_ptr<FileDialogSeen> second;
+    const auto asked = WhenModal<QInputDialog>([&](QInputDialog* box) {
+        EXPECT_EQ(box->windowTitle(), "Number of SGY traces");
+        EXPECT_EQ(box->labelText(), "Enter the number of SGY traces to write");
+        EXPECT_EQ(box->textValue(), "");
+        box->setTextValue("3");
+        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+            *first = {true, dialog->windowTitle(), dialog->selectedFiles()};
+            second = ChooseFile(reverse);
+            ChooseIn(dialog, normal);
+        });
+        box->accept();
+    });
+    Choose("mnusgyibm");
+    ASSERT_TRUE(asked->answered);
+    ASSERT_TRUE(first->answered);
+    ASSERT_TRUE(second && second->answered);
+    EXPECT_EQ(first->title, "Save Synthetic Data as SGY File (IBM 32-bit)");
+    EXPECT_TRUE(first->proposed.value(0).endsWith("/f03_4_displaynormal.sgy"));
+    // The reverse file is proposed beside the normal one the user just wrote.
+    EXPECT_EQ(second->proposed.value(0), QDir(folder.path()).filePath("f03_4_displayreverse.sgy"));
+
+    const int samples = PlanSegyTrace(project).sampleCount;
+    for (const QString& path : {normal, reverse}) {
+        SCOPED_TRACE(path.toStdString());
+        const QByteArray bytes = ReadAll(path);
+        ASSERT_EQ(bytes.size(), 3600 + 3 * (240 + 4 * samples));
+        EXPECT_EQ(BigEndian16(bytes, 3216), 2000);  // 2 ms
+        EXPECT_EQ(BigEndian16(bytes, 3220), samples);
+        for (int trace = 0; trace < 3; ++trace) {
+            EXPECT_EQ(BigEndian16(bytes, 3600 + trace * (240 + 4 * samples) + 114), samples);
+        }
+    }
+    // The same trace, once with each sign (the cut to whole millionths may differ by one).
+    const QByteArray a = ReadAll(normal);
+    const QByteArray b = ReadAll(reverse);
+    int opposite = 0;
+    for (int i = 3840; i + 4 <= 3840 + 4 * samples; i += 4) {
+        const double normalValue = IbmValue(a, i);
+        EXPECT_NEAR(normalValue, -IbmValue(b, i), 1.01 / 256) << "sample at byte " << i;
+        opposite += normalValue != 0 ? 1 : 0;
+    }
+    EXPECT_GT(opposite, samples / 2);
+}
+
+TEST_F(ExportCommandsTest, AnExportThatCannotBeWrittenIsToldAndACancelledOneIsNot) {
+    OpenDisplayProject();
+    auto folder = std::make_unique<QTemporaryDir>();
+    const QString path = folder->filePath("table.dat");
+    // The folder goes away between the choice and the writing.
+    const auto chosen = WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        folder.reset();
+        ChooseIn(dialog, path);
+    });
+    const auto told = CloseNextMessage();
+    Choose("mnusavetrace");
+    ASSERT_TRUE(chosen->answered);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return told->answered; }));
+    EXPECT_EQ(told->title, "Export Data");
+    EXPECT_TRUE(told->text.contains("table.dat")) << told->text.toStdString();
+    EXPECT_EQ(told->icon, QMessageBox::Warning);
+
+    // Cancelling the trace count, or the save dialog, ends the command without a word.
+    for (const bool atTheFileDialog : {false, true}) {
+        std::shared_ptr<ModalAnswer> fileDialog;
+        const auto box = WhenModal<QInputDialog>([&](QInputDialog* input) {
+            if (!atTheFileDialog) {
+                input->reject();
+                return;
+            }
+            fileDialog = WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+            input->setTextValue("2");
+            input->accept();
+        });
+        const auto message = WhenModal<QMessageBox>([](QMessageBox* m) { m->accept(); }, 500);
+        Choose("mnusgyibm");
+        EXPECT_TRUE(box->answered);
+        EXPECT_TRUE(!atTheFileDialog || (fileDialog && fileDialog->answered));
+        QTest::qWait(600);
+        EXPECT_FALSE(message->answered) << "a message after a cancel";
+    }
+}
+
+TEST_F(ExportCommandsTest, PrintersChoicesStayFromSetupToPrintAndPrintingMakesAPdf) {
+    OpenDisplayProject();
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("synthetic.pdf");
+    window->Printer().setOutputFormat(QPrinter::PdfFormat);
+    window->Printer().setOutputFileName(pdf);
+    window->Printer().setPageSize(QPageSize(QPageSize::Letter));
+
+    const auto setup = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
+        dialog->findChild<QRadioButton*>("landscape")->click();
+        dialog->accept();
+    });
+    Choose("mnuprintset");
+    ASSERT_TRUE(setup->answered);
+
+    // Cancelled from the toolbar: nothing printed.
+    auto print = WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+    ClickButton(*window, "ToolPrint");
+    ASSERT_TRUE(print->answered);
+    EXPECT_FALSE(QFile::exists(pdf));
+
+    int pages = 0;
+    print = WhenModal<QPrintDialog>([&pages](QPrintDialog* dialog) {
+        pages = dialog->maxPage();
+        dialog->accept();
+    });
+    Choose("mnuprint");
+    ASSERT_TRUE(print->answered);
+    ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(PdfPageSize(pdf), QSizeF(792, 612));  // landscape letter, as set up
+    EXPECT_EQ(PdfPageCount(pdf), pages);
+    EXPECT_GT(pages, 1);
+    EXPECT_TRUE(Holds(PdfPageText(pdf, 1), "F03-4"));
+}
+
+TEST_F(ExportCommandsTest, ToolbarPlotAndPrintStayGreyedUntilTheyCanRun) {
+    const auto expectGreyed = [this](bool plot, bool print) {
+        EXPECT_EQ(Greyed(*window, "ToolPlot", Tool::Plot), plot);
+        EXPECT_EQ(Greyed(*window, "ToolPrint", Tool::Print), print);
+        EXPECT_EQ(Action("mnucalc")->isEnabled(), !plot);
+        EXPECT_EQ(Action("mnuprint")->isEnabled(), !print);
+    };
+    expectGreyed(true, true);
+    const int drawn = window->DisplayCount();
+    const auto noPrint = WhenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); }, 300);
+    ClickButton(*window, "ToolPlot");
+    ClickButton(*window, "ToolPrint");
+    QTest::qWait(400);
+    EXPECT_EQ(window->DisplayCount(), drawn);
+    EXPECT_FALSE(noPrint->answered);
+
+    LoadKnownWellLogs();
+    expectGreyed(false, true);
+    const auto stillNoPrint = WhenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); }, 300);
+    ClickButton(*window, "ToolPrint");
+    QTest::qWait(400);
+    EXPECT_FALSE(stillNoPrint->answered);
+    ClickButton(*window, "ToolPlot");
+    EXPECT_EQ(window->DisplayCount(), drawn + 1);
+    ASSERT_TRUE(window->Progress().synthesisShown);
+    expectGreyed(false, false);
+
+    const auto printAsked = WhenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
+    ClickButton(*window, "ToolPrint");
+    EXPECT_TRUE(printAsked->answered);
+}
+
+TEST_F(ExportCommandsTest, OpenProjectStartsAmongTheExamplesUntilAProjectFolderIsKnown) {
+    QTemporaryDir install;
+    ASSERT_TRUE(QDir(install.path()).mkpath("bin"));
+    EXPECT_EQ(FindExamplesFolder(install.filePath("bin")), "");
+    ASSERT_TRUE(QDir(install.path()).mkpath("share/tessarin/examples"));
+    const QString examples = FindExamplesFolder(install.filePath("bin"));
+    EXPECT_EQ(examples, QDir(install.path()).filePath("share/tessarin/examples"));
+
+    window->SetExamplesFolder(examples);
+    QSettings().remove("Folders/project");
+    const auto startsIn = [this]() {
+        QString folder;
+        const auto shown = WhenModal<QFileDialog>([&folder](QFileDialog* dialog) {
+            folder = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        Choose("mnuopenproj");
+        EXPECT_TRUE(shown->answered);
+        return folder;
+    };
+    EXPECT_EQ(startsIn(), examples);
+
+    QTemporaryDir projects;
+    RememberFolder("project", projects.filePath("well.tsp"));
+    EXPECT_EQ(startsIn(), QDir(projects.path()).absolutePath());
+}
+
+}  // namespace
+}  // namespace tessarin::test
