@@ -1,6 +1,8 @@
 // The installed SVG icon shows the same picture as the icon the window draws for itself: the SVG
 // is rendered by librsvg, as desktops render it, and compared pixel by pixel.
 
+#include "ui/app_icon.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -10,8 +12,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstdlib>
-
-#include "ui/app_icon.h"
 
 namespace tessarin::test {
 namespace {
@@ -33,8 +33,8 @@ QImage RenderedSvg(const QString& svg, int size) {
     file.write(svg.toUtf8());
     file.close();
     QProcess rsvg;
-    rsvg.start("rsvg-convert", {"-w", QString::number(size), "-h", QString::number(size), in,
-                                "-o", out});
+    rsvg.start("rsvg-convert",
+               {"-w", QString::number(size), "-h", QString::number(size), in, "-o", out});
     EXPECT_TRUE(rsvg.waitForFinished(20000)) << "rsvg-convert did not run";
     EXPECT_EQ(rsvg.exitCode(), 0) << rsvg.readAllStandardError().toStdString();
     return QImage(out);
