@@ -55,6 +55,8 @@ public:
     virtual void Count(const FieldName& name, int record, int back) = 0;
     virtual void Patterned(const FieldName& name, double record, double back,
                            std::string_view pattern) = 0;
+    // A value the file holds but reading skips: it needs only to be writable.
+    virtual void WrittenOnly(const FieldName& name, const Value& record) = 0;
 };
 
 // Before reading: the fields whose own text would not come back, with the reason. Numbers written
@@ -81,6 +83,9 @@ public:
         if (patternedNumbers_) {
             Check(name, ShownValue(Value(record)), PatternedNumberProblem(record, pattern));
         }
+    }
+    void WrittenOnly(const FieldName& name, const Value& record) override {
+        ValueField(name, record, record);
     }
 
 private:
@@ -126,6 +131,7 @@ public:
             Differs(name, ShownValue(Value(record)), ShownValue(Value(back)));
         }
     }
+    void WrittenOnly(const FieldName&, const Value&) override {}
 
 private:
     [[noreturn]] static void Differs(const FieldName& name, const std::string& shown,
@@ -155,7 +161,7 @@ void CheckWell(const Project& r, const Project& b, FieldCheck& check) {
 
 void CheckScalesAndWavelet(const Project& r, const Project& b, FieldCheck& check) {
     // Written but never read back: the user's own screen factor stays in force.
-    check.ValueField("screen scale correction", r.screenCorrection, r.screenCorrection);
+    check.WrittenOnly("screen scale correction", r.screenCorrection);
     check.ValueField("time scale", r.timeScale, b.timeScale);
     check.ValueField(r.measurementUnits == kMetric ? "traces per centimetre" : "traces per inch",
                      r.tracesPerUnit, b.tracesPerUnit);

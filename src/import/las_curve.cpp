@@ -153,7 +153,9 @@ void ApplyLasWellItems(const LasWellItems& items, Project& project) {
         project.wellName = *items.company;
     }
     if (items.well) {
-        project.wellName = items.company ? project.wellName + " " + *items.well : *items.well;
+        // An empty company line adds no blank in front of the well's name.
+        const bool company = items.company && !items.company->empty();
+        project.wellName = company ? project.wellName + " " + *items.well : *items.well;
     }
     auto& location = project.wellLocation;
     if (items.uwi) {

@@ -92,6 +92,8 @@ void HorizonDialog::ShowTable() {
     for (int i = 0; i < kHorizonRows; ++i) {
         rows_->First(i)->setText(QString::fromStdString(rows[i].name));
         rows_->Second(i)->setText(QString::fromStdString(rows[i].depth));
+        // A long depth, such as the end of a log, shows its whole metres rather than its tail.
+        rows_->Second(i)->setCursorPosition(0);
     }
     rows_->First(0)->setFocus();
     rows_->First(0)->selectAll();

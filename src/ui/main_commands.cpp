@@ -2,13 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QTextBrowser>
 
-#include "files/open_project.h"
-#include "files/project_file.h"
 #include "model/error.h"
 #include "plot/bitmap_export.h"
 #include "ui/about_dialog.h"
@@ -18,21 +14,12 @@
 #include "ui/main_window.h"
 #include "ui/readout_panel.h"
 #include "ui/startup.h"
+#include "ui/wait_cursor.h"
 
 namespace tessarin {
 namespace {
 
-const char* const kProjectFilter = "Project Files (*.tsp)|*.tsp|All Files (*.*)|*.*";
 const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
-
-// The wait cursor for as long as a command works.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -80,77 +67,6 @@ void MainWindow::ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply
     }
 }
 
-void MainWindow::ShowPlaceholder(const QString& command) {
-    QMessageBox::information(this, command,
-                             command + QStringLiteral(" is not available in this version yet."));
-}
-
-void MainWindow::NewProject() {
-    ShowPlaceholder(QStringLiteral("New Project"));
-}
-
-void MainWindow::OpenProjectCommand() {
-    if (!MayDiscardChanges()) {
-        return;
-    }
-    // The file is chosen before anything is reset: a user who cancels keeps the project shown.
-    // A new user, with no project folder yet, starts among the example projects.
-    const QString kind = QStringLiteral("project");
-    const QString proposed = RememberedFolder(kind).isEmpty() && !examplesFolder_.isEmpty()
-                                 ? QDir(examplesFolder_).filePath(QStringLiteral("*.tsp"))
-                                 : QStringLiteral("*.tsp");
-    const QString path =
-        AskOpenFileName(this, {kind, QStringLiteral("Open Tessarin Project File"), proposed,
-                               QString::fromUtf8(kProjectFilter), 1, QString()});
-    if (!path.isEmpty()) {
-        OpenProject(path);
-    }
-}
-
-bool MainWindow::OpenProject(const QString& path) {
-    OpenProjectReport report;
-    bool read = false;
-    QString failure;
-    {
-        WaitCursor wait;
-        try {
-            report = OpenProjectFile(project_, settings_,
-                                     std::filesystem::path(QFile::encodeName(path).toStdString()));
-            read = true;
-        } catch (const Error& e) {
-            failure = QString::fromStdString(e.what());
-        } catch (const std::exception&) {
-            failure = QString::fromUtf8(kInvalidProjectFileMessage);
-        }
-        ResetWindowState();
-    }
-    ShowSettingsProblems(this, report.settingsProblems);
-    if (!read) {
-        QMessageBox::warning(this, QStringLiteral("Open Project"), failure);
-        return false;
-    }
-    progress_.logsLoaded = true;
-    progress_.wellInformation = progress_.logsImported = true;
-    progress_.horizonsDefined = progress_.waveletSelected = true;
-    title_ = QStringLiteral("Tessarin Synthetic Seismogram : ") +
-             QString::fromStdString(project_.wellName);
-    UpdateActions();
-    if (!report.waveletProblem.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Open Project"),
-                             QString::fromStdString(report.waveletProblem));
-    }
-    const auto drawFailure = Recompute();
-    if (drawFailure && report.waveletProblem.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Display Synthetic"),
-                             QString::fromStdString(*drawFailure));
-    }
-    return true;
-}
-
-void MainWindow::SaveProjectAs() {
-    ShowPlaceholder(QStringLiteral("Save Project As"));
-}
-
 void MainWindow::SaveBitmapCommand() {
     if (!progress_.synthesisShown) {
         return;
@@ -172,7 +88,7 @@ void MainWindow::SaveBitmapCommand() {
 }
 
 void MainWindow::DisplaySynthetic() {
-    if (!progress_.logsLoaded) {
+    if (!progress_.logsLoaded || !progress_.waveletSelected) {
         return;
     }
     if (const auto failure = Recompute()) {
@@ -180,14 +96,6 @@ void MainWindow::DisplaySynthetic() {
         QMessageBox::warning(this, QStringLiteral("Display Synthetic"),
                              QString::fromStdString(*failure));
     }
-}
-
-void MainWindow::ExitProgram() {
-    close();
-}
-
-void MainWindow::ImportLogs() {
-    ShowPlaceholder(QStringLiteral("Import Sonic/Density Logs"));
 }
 
 HelpViewer* MainWindow::Help() {

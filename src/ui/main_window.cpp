@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -29,6 +28,21 @@ const QString kTitle = QStringLiteral("Tessarin Synthetic Seismogram");
 // The smallest window that still shows the menus, a piece of the display and the readout.
 constexpr int kMinimumWidth = 308;
 constexpr int kMinimumHeight = 180;
+
+// What the empty display tells the user to do next, by how far the project has come.
+QString NextStepHint(const ProjectProgress& progress) {
+    if (!progress.logsLoaded) {
+        return QStringLiteral(
+            "Open a project with File > Open Project..., or start a new one with File > New "
+            "Project.");
+    }
+    if (!progress.waveletSelected) {
+        return QStringLiteral(
+            "The logs are imported. Choose a wavelet with Data > Select Wavelet, then show the "
+            "synthetic with File > Display Synthetic.");
+    }
+    return QStringLiteral("Show the synthetic with File > Display Synthetic.");
+}
 
 void CheckChoice(const MainWindow& window, const ChoiceMenu& menu, int value) {
     for (std::size_t i = 0; i < menu.itemNames.size(); ++i) {
@@ -140,11 +154,13 @@ void MainWindow::UpdateActions() {
     const auto set = [this](const char* name, bool enabled) {
         MenuAction(QString::fromUtf8(name))->setEnabled(enabled);
     };
-    set("mnucalc", progress_.logsLoaded);
+    // The synthetic needs logs and a wavelet built for them; an import erases the wavelet.
+    const bool displayable = progress_.logsLoaded && progress_.waveletSelected;
+    set("mnucalc", displayable);
     for (const char* needsSynthetic : {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"}) {
         set(needsSynthetic, progress_.synthesisShown);
     }
-    toolbar_->SetPlotAvailable(progress_.logsLoaded);
+    toolbar_->SetPlotAvailable(displayable);
     toolbar_->SetPrintAvailable(progress_.synthesisShown);
     const auto check = [this](const char* name, bool done) {
         QAction* action = MenuAction(QString::fromUtf8(name));
@@ -162,6 +178,7 @@ void MainWindow::UpdateActions() {
     CheckChoice(*this, TimingLinesMenu(), project_.timingLinesPer100ms);
     CheckChoice(*this, DepthTicksMenu(), project_.depthTickInterval);
 
+    view_->SetHint(NextStepHint(progress_));
     setWindowTitle(title_ + QStringLiteral("[*]"));
     setWindowModified(project_.projectChanged);
     emit ActionsUpdated();
@@ -173,10 +190,12 @@ void MainWindow::CompleteStep(ProjectStep step) {
             progress_.wellInformation = true;
             break;
         case ProjectStep::kLogsImported:
-            // New logs make the display out of date until it is computed again.
+            // New logs make the display out of date until it is computed again, with a wavelet
+            // chosen again for them.
             progress_.logsImported = true;
             progress_.logsLoaded = true;
             progress_.synthesisShown = false;
+            progress_.waveletSelected = false;
             break;
         case ProjectStep::kHorizonsDefined:
             progress_.horizonsDefined = true;
@@ -189,6 +208,11 @@ void MainWindow::CompleteStep(ProjectStep step) {
             }
             break;
     }
+    UpdateActions();
+}
+
+void MainWindow::ShowWellInTitle() {
+    title_ = kTitle + QStringLiteral(" : ") + QString::fromStdString(project_.wellName);
     UpdateActions();
 }
 
@@ -324,34 +348,6 @@ void MainWindow::showEvent(QShowEvent* event) {
                 Qt::UniqueConnection);
     }
     RedrawForScreen();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (MayDiscardChanges()) {
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-bool MainWindow::MayDiscardChanges() {
-    if (!project_.projectChanged) {
-        return true;
-    }
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Warning"),
-                    QStringLiteral("Project information has changed.\nSave changes?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.setDefaultButton(QMessageBox::No);
-    const int answer = box.exec();
-    if (answer == QMessageBox::Cancel) {
-        return false;
-    }
-    if (answer == QMessageBox::Yes) {
-        SaveProjectAs();
-        // A save that did not happen must not let the changes go.
-        return !project_.projectChanged;
-    }
-    return true;
 }
 
 void ShowSettingsProblems(QWidget* parent, const std::vector<SettingsProblem>& problems) {

@@ -20,6 +20,7 @@ namespace tessarin {
 
 struct ChoiceMenu;
 class HelpViewer;
+class LogImport;
 class PlotView;
 class ReadoutPanel;
 class ToolBarStrip;
@@ -27,7 +28,7 @@ class ToolBarStrip;
 // How far the user has come with the open project. With the project record it decides every
 // enabled state and check mark of the menus (and the toolbar's greyed buttons).
 struct ProjectProgress {
-    bool logsLoaded = false;      // time logs are in the record: Display Synthetic can run
+    bool logsLoaded = false;      // time logs are in the record
     bool synthesisShown = false;  // a synthetic was drawn since then: printing and exports
     // Steps of a new project that are done; their menu items carry a check mark.
     bool wellInformation = false;
@@ -151,7 +152,22 @@ private:
     void RedrawForScreen();
     void UpdateScrollRanges();
     void PointerOverPlot(QPointF twips);
-    void ShowPlaceholder(const QString& command);
+    void ShowWellInTitle();
+
+    // The steps of Import Sonic/Density Logs that ask the user, on the import's copy.
+    void AskSyntheticInformation(LogImport& import);
+    void AskVelocitySurvey(Project& working);
+    void ShowImportedLogs();
+
+    // How Save Project As ended, for the commands that save before they go on.
+    enum class SaveOutcome {
+        kSaved,
+        kNotSaved,     // the save dialog was cancelled, or the file could not be written
+        kRefused,      // the project cannot be saved yet, and the user chose not to go on
+        kGoOnUnsaved,  // the project cannot be saved yet, and the user chose to go on anyway
+    };
+    SaveOutcome SaveProject();
+    // The unsaved-changes question of New, Open and leaving: whether the command may go on.
     bool MayDiscardChanges();
     void ConnectToolbar();
     // After a confirmed dialog: the display shows the change at once, when one is shown.

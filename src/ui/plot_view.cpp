@@ -30,6 +30,7 @@ public:
     double pictureRatio = 1.0;
     double leftTwips = 0.0;
     double topTwips = 0.0;
+    QString hint;
 
     // Device pixels of the picture per logical pixel of the screen.
     double PictureRatio() const { return pictureRatio; }
@@ -86,9 +87,7 @@ void PlotCanvas::paintEvent(QPaintEvent* event) {
 
 void PlotCanvas::PaintHint(QPainter& painter) {
     painter.setPen(palette().color(QPalette::Light));
-    painter.drawText(rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("Open a project with File > Open Project..., or start a new "
-                                    "one with File > New Project."));
+    painter.drawText(rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap, hint);
 }
 
 void PlotCanvas::keyPressEvent(QKeyEvent* event) {
@@ -149,6 +148,17 @@ QWidget* PlotView::Surface() const {
 
 bool PlotView::HasPicture() const {
     return canvas_->picture != nullptr;
+}
+
+void PlotView::SetHint(const QString& hint) {
+    if (canvas_->hint != hint) {
+        canvas_->hint = hint;
+        canvas_->update();
+    }
+}
+
+QString PlotView::Hint() const {
+    return canvas_->hint;
 }
 
 void PlotView::SetPicture(const QImage* picture, double twipsPerPixel, double pictureRatio) {

@@ -25,6 +25,9 @@ public:
     // set again after it changes. `twipsPerPixel` is the screen's (logical pixels); the picture
     // holds `pictureRatio` of its pixels to each of them (2 on a screen scaled by 200 %).
     void SetPicture(const QImage* picture, double twipsPerPixel, double pictureRatio);
+    // What the empty plot surface tells the user to do next.
+    void SetHint(const QString& hint);
+    QString Hint() const;
     // The scroll ranges the window works out from its own size and the picture's.
     void SetScrollRanges(const VerticalScrollRange& vertical, int horizontalMax);
 

@@ -200,6 +200,7 @@ TEST_F(ProjectFileSave, AwkwardButFaithfulValuesAreSavedAndOpenAgain) {
     project_.horizonCount = 1;
     project_.horizonNames[1] = "Top Chalk, upper";
     project_.horizonDepths[1] = Value::Text("1500.0");
+    project_.screenCorrection = Value::Text("1");  // as the saved settings give it
     const fs::path path = folder_ / "awkward.tsp";
     ASSERT_EQ(SaveFailure(path), "");
     Project back = project_;

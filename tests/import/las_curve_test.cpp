@@ -50,6 +50,7 @@ TEST(ReadLasCurve, TakesTheWellNameAndLocationOfRealHeaders) {
 
 TEST(ReadLasCurve, TakesElevationsAndTheWellAloneWithoutACompany) {
     const Project f = ReadCurve(LoadLasFile(DataPath("F03-4_logs.las")), 2).project;
+    EXPECT_EQ(f.wellName, "F03-4");  // an empty company line
     EXPECT_EQ(f.kbElevation, Value(30.0));
     EXPECT_EQ(f.glElevation, Value(0.0));
 

@@ -72,7 +72,7 @@ TEST(ImportLogs, SonicOnlyFromAPetrelExport) {
         EXPECT_NEAR(twoWayMs, 2.0 * static_cast<double>(j), 1.5) << j;
     }
 
-    EXPECT_EQ(p.wellName, " P-135");
+    EXPECT_EQ(p.wellName, "P-135");  // its company line is empty
     EXPECT_EQ(p.projectFileName, DataPath("P-135_time.tsp"));
     EXPECT_EQ(p.datumType, kStartOfLog);
     EXPECT_NEAR(p.datumElevation.Number(), -262.2804, 1e-9);  // KB 0 minus the top of the log

@@ -18,6 +18,7 @@
 #include "files/open_project.h"
 #include "modal_helper.h"
 #include "plot/plot_driver.h"
+#include "plot/plot_fixture.h"
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
 #include "ui/tool_bar.h"
@@ -29,7 +30,7 @@ namespace {
 using MainWindowTest = WindowTest;
 
 // The commands that depend on the project's stage, and the steps that carry a check mark.
-const char* const kNeedsLogs = "mnucalc";
+const char* const kNeedsLogs = "mnucalc";  // and a wavelet
 const char* const kNeedsSynthetic[] = {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"};
 const char* const kStepItems[] = {"mnuwellinfo", "mnusonic", "mnutopedit", "mnuselwave"};
 
@@ -66,12 +67,17 @@ TEST_F(MainWindowTest, MenusFollowTheProjectThroughItsStages) {
         menus << action->text();
     }
     EXPECT_EQ(menus, (QStringList{"&File", "&Data", "&Preferences", "Plot Parameters", "&Help"}));
-    const std::array<bool, 4> none{}, all{true, true, true, true}, logs{false, true, false, false};
+    const std::array<bool, 4> none{}, all{true, true, true, true}, logs{false, true, false, false},
+        logsAndWavelet{false, true, false, true};
     ExpectStage(*window, {false, false, none}, "empty");
     EXPECT_EQ(window->windowTitle(), "Tessarin Synthetic Seismogram[*]");
 
-    LoadKnownWellLogs();
-    ExpectStage(*window, {true, false, logs}, "logs loaded");
+    // An import erases the wavelet: the synthetic waits until one is chosen for the new logs.
+    project = MakeKnownWell();
+    window->CompleteStep(ProjectStep::kLogsImported);
+    ExpectStage(*window, {false, false, logs}, "logs imported");
+    window->CompleteStep(ProjectStep::kWaveletSelected);
+    ExpectStage(*window, {true, false, logsAndWavelet}, "logs and a wavelet");
 
     OpenDisplayProject();
     ExpectStage(*window, {true, true, all}, "displayed");
@@ -386,35 +392,6 @@ TEST_F(MainWindowTest, CancellingTheOpenDialogKeepsTheProjectOnDisplay) {
     EXPECT_TRUE(cancelled->answered);
     EXPECT_TRUE(window->Progress().synthesisShown);
     EXPECT_EQ(project.wellName, "F03-4");
-}
-
-TEST_F(MainWindowTest, UnsavedChangesAreNeverLeftBehindUnasked) {
-    OpenDisplayProject();
-    project.projectChanged = true;
-    const auto answer = [](QMessageBox::StandardButton button) {
-        return WhenModal<QMessageBox>([button](QMessageBox* box) {
-            EXPECT_EQ(box->text(), "Project information has changed.\nSave changes?");
-            EXPECT_EQ(box->defaultButton(),
-                      static_cast<QPushButton*>(box->button(QMessageBox::No)));
-            box->button(button)->click();
-        });
-    };
-    auto asked = answer(QMessageBox::Cancel);
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(asked->answered);
-
-    // Yes, but the project did not get saved: the window stays.
-    std::shared_ptr<ModalAnswer> saveShown;
-    asked = WhenModal<QMessageBox>([&saveShown](QMessageBox* box) {
-        saveShown = WhenModal<QMessageBox>([](QMessageBox* next) { next->accept(); });
-        box->button(QMessageBox::Yes)->click();
-    });
-    EXPECT_FALSE(window->close());
-    EXPECT_TRUE(saveShown && saveShown->answered);
-    EXPECT_TRUE(window->isVisible());
-
-    asked = answer(QMessageBox::No);
-    EXPECT_TRUE(window->close());
 }
 
 }  // namespace

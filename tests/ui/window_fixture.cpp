@@ -28,6 +28,7 @@ void WindowTest::OpenDisplayProject() {
 void WindowTest::LoadKnownWellLogs() {
     project = MakeKnownWell();
     window->CompleteStep(ProjectStep::kLogsImported);
+    window->CompleteStep(ProjectStep::kWaveletSelected);
 }
 
 void WindowTest::AnswerInputBox(const QString& text, const char* action) {

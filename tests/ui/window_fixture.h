@@ -24,7 +24,8 @@ protected:
 
     // Opens the real well's project: logs loaded and displayed.
     void OpenDisplayProject();
-    // The small well of the plot tests, as after an import: logs loaded, not yet displayed.
+    // The small well of the plot tests, as after an import and a wavelet chosen: ready to be
+    // displayed, not displayed yet.
     void LoadKnownWellLogs();
 
     QAction* Action(const char* name) const { return window->MenuAction(QString::fromUtf8(name)); }

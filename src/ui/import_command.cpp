@@ -1,0 +1,170 @@
+// Import Sonic/Density Logs: the Synthetic Information choices, the velocity survey when it is to
+// be applied, then the sonic and density files. Every step works on the import's copy of the
+// project, so a step the user cancels, or a file that cannot be imported, leaves the open project
+// exactly as it was; only a completed import replaces it.
+
+#include <QFile>
+#include <QMessageBox>
+#include <new>
+#include <optional>
+
+#include "import/import_error.h"
+#include "import/las_reader.h"
+#include "import/log_import.h"
+#include "model/error.h"
+#include "ui/file_dialogs.h"
+#include "ui/import_progress_dialog.h"
+#include "ui/las_import_dialog.h"
+#include "ui/main_window.h"
+#include "ui/readout_panel.h"
+#include "ui/synthetic_information_dialog.h"
+#include "ui/velocity_survey_dialog.h"
+#include "ui/wait_cursor.h"
+
+namespace tessarin {
+namespace {
+
+// What tells the sonic routine from the density routine, as the user sees them.
+struct LogRoutine {
+    const char* caption;  // of the progress window, and of a message about a failure
+    const char* fileTitle;
+    const char* fileFilter;
+    const char* curveFrameCaption;
+    void (LogImport::*run)(const LogFileChoice&, ImportProgress&);
+};
+
+const LogRoutine kSonicRoutine{
+    "Import Sonic Log", "Open Sonic File",
+    "Delta T Files (*.dt)|*.dt|LAS Files (*.las)|*.las|All Files (*.*)|*.*",
+    " Select SONIC curve and double click or click OK ", &LogImport::ImportSonic};
+
+const LogRoutine kDensityRoutine{
+    "Import Density Log", "Open Density File",
+    "Density Files (*.den)|*.den|LAS Files (*.las)|*.las|All Files (*.*)|*.*",
+    " Select DENSITY curve and double click or click OK ", &LogImport::ImportDensity};
+
+// The LAS filter is the one chosen at first: most logs come as LAS files.
+constexpr int kLasFilter = 2;
+
+// The file of one routine and, for a LAS file, its curve and depth range. Nothing when the user
+// left a dialog without choosing, or when the LAS header did not read (the LAS dialog has then
+// said why).
+std::optional<LogFileChoice> ChooseLogFile(QWidget* parent, const LogRoutine& routine) {
+    const QString path =
+        AskOpenFileName(parent, {QStringLiteral("log"), QString::fromUtf8(routine.fileTitle),
+                                 QStringLiteral("*.las"), QString::fromUtf8(routine.fileFilter),
+                                 kLasFilter, QString()});
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!IsLasPath(path.toStdString())) {
+        LogFileChoice plain;
+        plain.path = QFile::encodeName(path).toStdString();
+        return plain;
+    }
+    auto choice =
+        LasImportDialog::Choose(parent, path, QString::fromUtf8(routine.curveFrameCaption));
+    if (choice) {
+        choice->path = QFile::encodeName(path).toStdString();
+    }
+    return choice;
+}
+
+void TellImportFailure(QWidget* parent, const std::string& title, const std::string& reason) {
+    QMessageBox::warning(parent, QString::fromStdString(title), QString::fromStdString(reason));
+}
+
+// Runs one routine on the import's copy. A file that cannot be imported is told with its reason:
+// the user has to know why the logs did not come in.
+bool RunRoutine(QWidget* parent, LogImport& import, const LogRoutine& routine,
+                ImportProgress& progress) {
+    const auto file = ChooseLogFile(parent, routine);
+    if (!file) {
+        return false;
+    }
+    try {
+        WaitCursor wait;
+        (import.*routine.run)(*file, progress);
+        return true;
+    } catch (const ImportError& e) {
+        TellImportFailure(parent, e.Title().empty() ? routine.caption : e.Title(), e.what());
+    } catch (const Error& e) {
+        TellImportFailure(parent, routine.caption, e.what());
+    } catch (const std::bad_alloc&) {
+        TellImportFailure(parent, routine.caption, "There is not enough memory to import the log.");
+    }
+    return false;
+}
+
+}  // namespace
+
+void MainWindow::ImportLogs() {
+    project_.dialogCancelled = false;
+    LogImport import(project_);
+    Project& working = import.Working();
+    AskSyntheticInformation(import);
+    if (working.applyVelocitySurvey && !working.dialogCancelled) {
+        AskVelocitySurvey(working);
+    }
+    ImportProgressDialog progress(this);
+    const auto run = [&](const LogRoutine& routine) {
+        if (!working.dialogCancelled && !RunRoutine(this, import, routine, progress)) {
+            working.dialogCancelled = true;
+        }
+    };
+    if (!working.gardnerFromDensity) {
+        run(kSonicRoutine);
+        if (working.impedanceType == kSonicDensity) {
+            run(kDensityRoutine);
+        }
+    } else {
+        run(kDensityRoutine);  // the sonic is made from the density
+    }
+    if (working.dialogCancelled) {
+        project_.dialogCancelled = true;  // a New Project in progress stops here
+        return;
+    }
+    try {
+        import.Commit(project_);
+    } catch (const Error& e) {
+        TellImportFailure(this, "Import Sonic/Density Logs", e.what());
+        project_.dialogCancelled = true;
+        return;
+    }
+    ShowImportedLogs();
+}
+
+void MainWindow::AskSyntheticInformation(LogImport& import) {
+    Project& working = import.Working();
+    SyntheticInformationDialog dialog(working, this);
+    if (ExecPlaced(dialog) != QDialog::Accepted) {
+        working.dialogCancelled = true;
+        return;
+    }
+    const SyntheticInformation choices = dialog.Choices();
+    // The values in the other dialogs follow the units before the choices are taken.
+    ChangeMeasurementUnits(working, choices.measurementUnits);
+    import.SetSyntheticInformation(choices);
+}
+
+void MainWindow::AskVelocitySurvey(Project& working) {
+    VelocitySurveyDialog dialog(working, this);
+    ExecPlaced(dialog);
+    if (!dialog.Result()) {
+        working.dialogCancelled = true;
+        return;
+    }
+    dialog.Result()->ApplyTo(working);
+    working.projectChanged = true;
+}
+
+void MainWindow::ShowImportedLogs() {
+    // The old display belongs to the old logs, and the wavelet has to be chosen again.
+    plotState_ = {};
+    NewPicture();
+    readout_->HideValues();
+    ShowWellInTitle();
+    CompleteStep(ProjectStep::kLogsImported);
+}
+
+}  // namespace tessarin
