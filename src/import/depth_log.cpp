@@ -1,5 +1,7 @@
 #include "import/depth_log.h"
 
+#include <cstddef>
+
 #include "model/pair_sort.h"
 
 namespace tessarin {
@@ -27,6 +29,39 @@ bool IsIncreasing(const DepthLog& log) {
         }
     }
     return true;
+}
+
+namespace {
+
+// Keeps, in order, the pairs i for which `keep(i, kept)` holds, `kept` pairs having been kept
+// before.
+template <class Keep>
+void KeepPairs(DepthLog& log, Keep keep) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < log.depth.size(); ++i) {
+        if (keep(i, kept)) {
+            log.depth[kept] = log.depth[i];
+            log.value[kept] = log.value[i];
+            ++kept;
+        }
+    }
+    log.depth.resize(kept);
+    log.value.resize(kept);
+}
+
+}  // namespace
+
+void DropRepeatedDepths(DepthLog& log) {
+    KeepPairs(log, [&](std::size_t i, std::size_t kept) {
+        return kept == 0 || log.depth[i] != log.depth[kept - 1];
+    });
+}
+
+void KeepDepthRange(DepthLog& log, double top, double base) {
+    KeepPairs(log, [&](std::size_t i, std::size_t) {
+        return log.depth[i] >= top && log.depth[i] <= base;
+    });
+    log.decreasing = !IsIncreasing(log);
 }
 
 }  // namespace tessarin

@@ -44,4 +44,12 @@ void ReverseDepthLog(DepthLog& log, ImportProgress& progress);
 // True when no depth is smaller than the one before it.
 bool IsIncreasing(const DepthLog& log);
 
+// Keeps the first of the pairs that repeat a depth exactly, in a log ordered by depth: an
+// interval of no length has no time and no average density (a log often ends on one depth
+// written several times).
+void DropRepeatedDepths(DepthLog& log);
+
+// Keeps the pairs whose depth lies from `top` to `base`, both included.
+void KeepDepthRange(DepthLog& log, double top, double base);
+
 }  // namespace tessarin

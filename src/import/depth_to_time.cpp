@@ -14,6 +14,13 @@ bool AllFinite(const std::vector<double>& values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
+// A depth in a message: two decimals, as the project file and the text export write depths.
+std::string DepthText(double depth) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f", depth);
+    return text;
+}
+
 // Any failure of the survey calibration.
 struct SurveyFault {};
 
@@ -133,10 +140,18 @@ void CalibrateToVelocitySurvey(const DepthLog& sonic, std::vector<double>& time,
                                ImportProgress& progress) {
     try {
         Calibrate(sonic, time, project, progress);
-    } catch (...) {
+    } catch (const SurveyFault&) {
         throw ImportError(import_message::kSurveyNotApplicable,
                           import_message::kSurveyWarningTitle);
     }
+#ifndef TESSARIN_FUZZING
+    // Whatever else goes wrong is a survey that cannot be applied, for the user. A fuzzing build
+    // lets it through: it would be a fault of the calibration's own.
+    catch (...) {
+        throw ImportError(import_message::kSurveyNotApplicable,
+                          import_message::kSurveyWarningTitle);
+    }
+#endif
 }
 
 void ResampleSonic(const DepthLog& sonic, const std::vector<double>& time, Project& p,
@@ -236,8 +251,13 @@ void ResampleDensity(const DepthLog& density, Project& p, ImportProgress& progre
             j1 = j;
         }
     }
-    if (j0 > j1) {
-        return;
+    if (j0 >= j1) {
+        // No sample interval of the sonic lies inside the density log: a synthetic made from it
+        // would be a sonic-only one under the name of Sonic - Density.
+        throw ImportError("The density log (from " + DepthText(dd.front()) + " to " +
+                              DepthText(dd.back()) + ") does not overlap the sonic log (from " +
+                              DepthText(td[0]) + " to " + DepthText(td[last]) + ").",
+                          "Import Density Log");
     }
     // The density integral at each sample depth, then its average over each sample interval.
     std::vector<double> atSample(last + 1, 0.0);
@@ -259,7 +279,7 @@ void ResampleDensity(const DepthLog& density, Project& p, ImportProgress& progre
     }
     // The last sample inside the log has no interval below it inside the log: it keeps the
     // density of the interval above it, as the last sonic sample does.
-    p.timeDensity[j1] = j1 > j0 ? p.timeDensity[j1 - 1] : kNoDensity;
+    p.timeDensity[j1] = p.timeDensity[j1 - 1];
     if (!AllFinite(p.timeDensity)) {
         throw ImportError("The density log cannot be resampled: it repeats a depth.", "");
     }

@@ -34,7 +34,8 @@ void ResampleSonic(const DepthLog& sonic, const std::vector<double>& time, Proje
 void ConvertSonicToTime(const DepthLog& sonic, Project& project, ImportProgress& progress);
 
 // Fills timeDensity: the average density of each sample interval, -1 outside the density log,
-// kilograms per cubic metre (values above 100) turned into g/cc.
+// kilograms per cubic metre (values above 100) turned into g/cc. Throws ImportError (title
+// "Import Density Log") when no sample interval of the sonic lies inside the density log.
 void ResampleDensity(const DepthLog& density, Project& project, ImportProgress& progress);
 
 // The sonic made from a density log by Gardner's relation: 1000000 / (coefficient x density^4),

@@ -1,19 +1,23 @@
 #include "import/file_bytes.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "import/import_error.h"
 
 namespace tessarin {
 
-std::string ReadFileBytes(const std::string& path) {
+std::ifstream OpenFileBytes(const std::string& path) {
     std::error_code error;
     const bool regular = std::filesystem::is_regular_file(path, error);
     std::ifstream in(path, std::ios::binary);
     if (!regular || !in) {
         throw ImportError("The file \"" + path + "\" cannot be opened.", "");
     }
+    return in;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::ifstream in = OpenFileBytes(path);
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     in.seekg(0, std::ios::beg);

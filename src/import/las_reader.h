@@ -7,7 +7,7 @@
 //   2. the user picks a curve and a depth range (RefreshLasViewer shows the data around a scroll
 //      position);
 //   3. ReadLasCurve: the version and well items, and the depth-value pairs of the chosen curve.
-// The file is held as raw bytes. Lines may end in CR LF or LF; positions are real byte offsets.
+// Lines may end in CR LF or LF; positions are real byte offsets.
 
 #include <cstddef>
 #include <optional>
@@ -17,16 +17,12 @@
 
 #include "import/depth_log.h"
 #include "import/import_progress.h"
+#include "import/las_file.h"
 #include "model/project.h"
 
 namespace tessarin {
 
-struct LasFile {
-    std::string path;
-    std::string bytes;
-};
-
-// Reads the whole file. Throws ImportError when it cannot be read.
+// Reads the header of the file (LasFile::Load). Throws ImportError when it cannot be read.
 LasFile LoadLasFile(const std::string& path);
 
 // True when the path names a LAS file: its last three characters are "las" in any case.
@@ -68,6 +64,8 @@ struct LasHeader {
     int selectedCurve = 1;  // the first curve after the depth
 
     int LastCurveIndex() const { return static_cast<int>(curveEntries.size()) - 1; }
+    // The number of data columns: the curve entries that are not empty lines.
+    int ColumnCount() const;
 };
 
 // Reads the header. Throws ImportError with the "File Format Error" title for a wrapped file and
@@ -113,7 +111,9 @@ struct LasCurve {
 
 // Reads the well items and the depth-value pairs of the chosen curve. A pair is kept when its
 // depth lies in the chosen range (limits included) and is not negative, and its value is neither
-// NULL nor zero nor negative. Throws ImportError "Error reading LAS file." on any failure.
+// NULL nor zero nor negative. Comment lines ("#") in the data are skipped. Throws ImportError
+// (title "File Format Error") naming the line for a data line whose number of values differs from
+// the number of curves, and "Error reading LAS file." on any other failure.
 LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCurveChoice& choice,
                       ImportProgress& progress);
 

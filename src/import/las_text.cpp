@@ -8,6 +8,11 @@
 
 namespace tessarin::las {
 
+bool IsComment(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    return first != std::string_view::npos && line[first] == '#';
+}
+
 std::string_view Strip(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
         text.remove_prefix(1);
@@ -80,24 +85,30 @@ std::optional<std::string> LastTokenValue(std::string_view line) {
     return std::string(line.substr(i, colon - i));
 }
 
-std::optional<std::string> VersionRuleValue(std::string_view line, bool version2) {
+std::optional<std::string> DotValue(std::string_view line) {
     line = Strip(line);
     const std::size_t colon = line.find(':');
-    if (colon == std::string_view::npos) {
-        return std::nullopt;
-    }
-    if (!version2) {
-        return std::string(Strip(line.substr(colon + 1)));
-    }
     const std::size_t dot = line.find('.');
-    if (dot == std::string_view::npos || dot > colon) {
+    if (colon == std::string_view::npos || dot == std::string_view::npos || dot > colon) {
         return std::nullopt;
     }
     return std::string(Strip(line.substr(dot + 1, colon - dot - 1)));
 }
 
+std::optional<std::string> VersionRuleValue(std::string_view line, bool version2) {
+    if (version2) {
+        return DotValue(line);
+    }
+    line = Strip(line);
+    const std::size_t colon = line.find(':');
+    if (colon == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(Strip(line.substr(colon + 1)));
+}
+
 std::optional<std::string> VersionNumberText(std::string_view line) {
-    return VersionRuleValue(line, true);
+    return DotValue(line);
 }
 
 std::optional<double> DataNumber(std::string_view field) {

@@ -19,6 +19,9 @@ inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// A comment line: its first character that is not a blank is "#".
+bool IsComment(std::string_view line);
+
 // The text without blanks (and TABs) at either end.
 std::string_view Strip(std::string_view text);
 
@@ -35,6 +38,7 @@ std::optional<std::string_view> FindLine(std::string_view bytes,
 
 // The four value rules. Nothing when the line lacks the colon (or dot) the rule needs.
 std::optional<std::string> AfterBlankValue(std::string_view line);  // WRAP
+std::optional<std::string> DotValue(std::string_view line);         // between the first "." and ":"
 std::optional<std::string> LastTokenValue(std::string_view line);   // STRT, STOP, NULL, EKB
 std::optional<std::string> VersionRuleValue(std::string_view line, bool version2);  // well items
 std::optional<std::string> VersionNumberText(std::string_view line);                // VERS

@@ -51,7 +51,6 @@ std::string ViewerLine(std::string_view line, int column) {
 
 std::string RefreshLasViewer(const LasFile& file, const LasHeader& header, int scrollValue,
                              int curveIndex) {
-    const std::string_view bytes = file.bytes;
     const auto record = static_cast<long long>(header.recordLength);
     // Ten lines per scroll step, counted from the byte before the end of the "~A" line: the first
     // line read finishes the line before the wanted one.
@@ -63,16 +62,22 @@ std::string RefreshLasViewer(const LasFile& file, const LasHeader& header, int s
                            ? header.curveColumns[static_cast<std::size_t>(curveIndex)]
                            : -1;
 
-    auto at = static_cast<std::size_t>(position);
-    ReadTextLine(bytes, at);
     std::string lines;
     int shown = 0;
-    for (int i = 0; i < 11; ++i) {
-        const std::string text = ViewerLine(ReadTextLine(bytes, at), column);
-        if (!text.empty()) {
-            lines += text + "\n";
-            ++shown;
+    try {
+        LasLineReader reader(file, static_cast<std::size_t>(position));
+        reader.Next();
+        for (int i = 0; i < 11; ++i) {
+            const std::string_view line = reader.Next().value_or("");
+            const std::string text =
+                las::IsComment(line) ? std::string() : ViewerLine(line, column);
+            if (!text.empty()) {
+                lines += text + "\n";
+                ++shown;
+            }
         }
+    } catch (const LasReadFault&) {
+        // The file can no longer be read: the viewer shows what it has.
     }
     // The label starts with an empty line, as it always has.
     return std::string(static_cast<std::size_t>(shown), ' ') + "\n" + lines;

@@ -1,6 +1,7 @@
 #include "import/log_import.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "engine/datum.h"
@@ -119,8 +120,13 @@ DepthLog LogImport::ReadInOrder(const LogFileChoice& file, ImportProgress& progr
         log = std::move(curve.log);
     } else {
         log = ReadPlainLog(file.path, progress);
+        if (file.lasStartDepth || file.lasStopDepth) {
+            KeepDepthRange(log, file.lasStartDepth.value_or(-HUGE_VAL),
+                           file.lasStopDepth.value_or(HUGE_VAL));
+        }
     }
     BringIntoDepthOrder(log, lasFile, progress);
+    DropRepeatedDepths(log);
     return log;
 }
 

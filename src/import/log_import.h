@@ -25,7 +25,9 @@ struct LogFileChoice {
     std::string path;
     int lasCurveIndex = 1;                        // list entry of the curve
     std::optional<std::string> lasCurveMnemonic;  // chooses the curve by its mnemonic instead
-    std::optional<double> lasStartDepth;          // the whole file when absent
+    // The depths to import, limits included: the whole file when absent. The dialog gives them
+    // for a LAS file; a batch run may give them for a plain file too.
+    std::optional<double> lasStartDepth;
     std::optional<double> lasStopDepth;
 };
 

@@ -238,7 +238,7 @@ void LasImportDialog::accept() {
         return;
     }
     LogFileChoice choice;
-    choice.path = file_.path;
+    choice.path = file_.Path();
     choice.lasCurveIndex = curves_->currentRow();
     choice.lasStartDepth = *start;
     choice.lasStopDepth = *stop;

@@ -168,7 +168,51 @@ TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
     EXPECT_FALSE(fs::exists(Out()));
 }
 
+// A plain log of 100 us/m every 2 m from 1000 to 1200 m: one 2 ms sample every 10 m.
+void WritePlainSonic(const fs::path& path) {
+    std::ofstream out(path, std::ios::binary);
+    out << "Depth Sonic\r\n";
+    for (int d = 1000; d <= 1200; d += 2) {
+        out << d << " 100\r\n";
+    }
+}
+
+TEST_F(ImportCommand, TakesTheDepthRangeOfAPlainLog) {
+    WritePlainSonic(Path("well.dt"));
+    const CliResult r =
+        Import("--sonic " + Quoted(Path("well.dt")) + " --units metric --depth-range 1050:1150");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const Project p = ReadBack();
+    EXPECT_EQ(p.timeDepth[0], 1050);
+    ASSERT_EQ(p.lastSampleIndex, 10);
+    EXPECT_NEAR(p.timeDepth[10], 1150, 1e-9);
+}
+
+// The project must never take the place of a file it is made from, however the path is spelt.
+TEST_F(ImportCommand, RefusesToWriteOverAnInputFile) {
+    WritePlainSonic(Path("well.dt"));
+    fs::copy_file(fs::path(TESSARIN_TEST_DATA_DIR) / "F03-4_survey.vs", Path("survey.vs"));
+    fs::copy_file(fs::path(TESSARIN_TEST_DATA_DIR) / "F03-4_tops.hor", Path("tops.hor"));
+    fs::copy_file(Path("well.dt"), Path("density.den"));
+    const std::string sonic = " --units metric --sonic " + Quoted(Path("well.dt"));
+    const std::pair<std::string, fs::path> cases[] = {
+        {sonic, Path("well.dt")},
+        {sonic, dir_ / "." / "well.dt"},
+        {sonic + " --density " + Quoted(Path("density.den")), Path("density.den")},
+        {sonic + " --survey " + Quoted(Path("survey.vs")), Path("survey.vs")},
+        {sonic + " --horizons " + Quoted(Path("tops.hor")), Path("tops.hor")},
+    };
+    for (const auto& [options, output] : cases) {
+        const std::string before = ReadFile(output);
+        const CliResult r = RunCli("import" + options + " -o " + Quoted(output));
+        EXPECT_EQ(r.status, 2) << options << " -o " << output;
+        EXPECT_NE(r.err.find("-o would overwrite the input file"), std::string::npos) << r.err;
+        EXPECT_EQ(ReadFile(output), before) << output;
+    }
+}
+
 TEST_F(ImportCommand, RefusesOptionsThatDoNotGoTogether) {
+    WritePlainSonic(Path("well.dt"));
     for (const std::string& options :
          {std::string("--units metric"),  // no sonic
           "--gardner --sonic " + DataFile("sample.las"),
@@ -176,7 +220,11 @@ TEST_F(ImportCommand, RefusesOptionsThatDoNotGoTogether) {
           "--sonic " + DataFile("sample.las") + " --rate 4",
           "--sonic " + DataFile("sample.las") + " --ricker 30 --phase 90",
           "--sonic " + DataFile("sample.las") + " --depth-range 900:100",
-          "--sonic " + DataFile("sample.las") + " --survey x.vs --datum 10"}) {
+          "--sonic " + DataFile("sample.las") + " --survey x.vs --datum 10",
+          // Curves are chosen in LAS files only.
+          "--sonic " + Quoted(Path("well.dt")) + " --sonic-curve DT",
+          "--sonic " + DataFile("F03-4_logs.las") + " --sonic-curve DT --density " +
+              Quoted(Path("well.dt")) + " --density-curve RHOB"}) {
         const CliResult r = Import(options);
         EXPECT_EQ(r.status, 2) << options;
         EXPECT_EQ(r.err.rfind("tessarin-cli import: ", 0), 0u) << r.err;

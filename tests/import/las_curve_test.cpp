@@ -110,18 +110,47 @@ TEST(ReadLasCurve, ReadsRealLogsAndFlagsFallingDepths) {
     }
 }
 
-TEST(ReadLasCurve, FailsWithItsMessageOnABadDataLine) {
-    for (const char* data : {"~A\n1000.0 300 2.4\n1000.5 310\n",       // a value missing
-                             "~A\n1000.0 300 2.4\n1000.5 310 x\n"}) {  // not a number
-        const LasFile file = test::SmallLasWithData(data);
+// A data line must hold one value per curve: a comma decimal mark, or two values run together,
+// would shift the columns and give the next curve's numbers. Lines are counted from the one after
+// "~A", blank and comment lines included, so that the user finds the line in an editor.
+TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
+    const struct {
+        const char* data;
+        std::string message;
+    } rows[] = {
+        {"~A\n1000.0 300 2.4\n1000.5 310\n",
+         "Line 2 of the data has 2 values where the curves list 3."},
+        {"~A\n1000.0 300 2,40\n", "Line 1 of the data has 4 values where the curves list 3."},
+        {"~A\n1000.0 300 2.4\n\n# remark\n1000.5 310.0-999.25\n",
+         "Line 4 of the data has 2 values where the curves list 3."},
+        {"~A\n1000.0 300 2.4\n1000.5 x y\n", "Error reading LAS file."},  // not numbers
+    };
+    for (const auto& row : rows) {
+        const LasFile file = test::SmallLasWithData(row.data);
         const LasHeader header = ReadLasHeader(file);
         NoProgress progress;
-        test::ExpectImportError(
-            [&] {
-                ReadLasCurve(file, header, {2, 0, 5000}, progress);
-            },
-            "Error reading LAS file.", "File Format Error", data);
+        for (int curve : {1, 2}) {  // whichever curve is chosen
+            test::ExpectImportError(
+                [&] {
+                    ReadLasCurve(file, header, {curve, 0, 5000}, progress);
+                },
+                row.message, "File Format Error", row.data);
+        }
     }
+    // An empty line in the curve section lists no column.
+    const LasFile blankEntry = test::SmallLasWith(" RHOB.G/C3", "\n RHOB.G/C3");
+    EXPECT_EQ(ReadCurve(blankEntry, 3).curve.log.Count(), 5);
+}
+
+TEST(ReadLasCurve, SkipsCommentLinesInTheData) {
+    const LasFile file = test::SmallLasWithData(
+        "~A\n# DEPTH DT RHOB\n1000.0 300 2.4\n  # a remark, 1 2 3\n1000.5 310 2.45\n");
+    const LasHeader header = ReadLasHeader(file);
+    EXPECT_EQ(header.dataLineCount, 2);
+    EXPECT_EQ(header.recordLength, std::string("1000.0 300 2.4\n").size());
+    const DepthLog log = ReadCurve(file, 2).curve.log;
+    EXPECT_EQ(log.depth, (std::vector<double>{1000.0, 1000.5}));
+    EXPECT_EQ(log.value, (std::vector<double>{2.4, 2.45}));
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "import/file_bytes.h"
 #include "import/import_test_support.h"
 
 namespace tessarin {
@@ -21,6 +25,51 @@ TEST(ReadTextLine, DropsLineFeedAndCarriageReturnAndKeepsRealPositions) {
     EXPECT_EQ(ReadTextLine(bytes, position), "last");
     EXPECT_EQ(ReadTextLine(bytes, position), "");  // at the end the line comes back empty
     EXPECT_EQ(position, bytes.size());
+}
+
+// A file read from the disk keeps only its header in memory and reads its data a block at a time;
+// every result must be that of the same bytes held in memory, across block boundaries.
+TEST(LasFile, ReadFromTheDiskGivesWhatTheSameBytesInMemoryGive) {
+    for (const char* name : {"F03-4_logs.las", "P-135_time.LAS", "example_1.las", "sample.las"}) {
+        const LasFile disk = LoadLasFile(DataPath(name));
+        const LasFile memory(DataPath(name), ReadFileBytes(DataPath(name)));
+        EXPECT_FALSE(disk.InMemory()) << name;
+        EXPECT_EQ(disk.Header(), memory.Header()) << name;
+        const LasHeader h = ReadLasHeader(disk);
+        const LasHeader m = ReadLasHeader(memory);
+        EXPECT_EQ(h.dataLineCount, m.dataLineCount) << name;
+        EXPECT_EQ(h.recordLength, m.recordLength) << name;
+        NoProgress progress;
+        const LasCurveChoice all{2, -1e9, 1e9};
+        EXPECT_EQ(ReadLasCurve(disk, h, all, progress).log.depth,
+                  ReadLasCurve(memory, m, all, progress).log.depth)
+            << name;
+        EXPECT_EQ(ReadLasCurve(disk, h, all, progress).log.value,
+                  ReadLasCurve(memory, m, all, progress).log.value)
+            << name;
+        for (int scroll : {0, 7, h.scroll.maximum / 2, h.scroll.maximum}) {
+            EXPECT_EQ(RefreshLasViewer(disk, h, scroll, 1), RefreshLasViewer(memory, m, scroll, 1))
+                << name << " " << scroll;
+        }
+    }
+}
+
+TEST(LasFile, ReadsADataLineLongerThanABlock) {
+    const auto path = std::filesystem::temp_directory_path() / "tessarin-long-line.las";
+    std::string longLine = "1001.0";
+    for (int i = 0; i < 60000; ++i) {
+        longLine += " 300.0";  // 360 kB of values on one line
+    }
+    std::ofstream(path, std::ios::binary)
+        << *test::SmallLasWithData("~A\n1000.0 300 2.4\n" + longLine + "\n").InMemory();
+    const LasFile file = LoadLasFile(path.string());
+    NoProgress progress;
+    test::ExpectImportError(
+        [&] {
+            ReadLasCurve(file, ReadLasHeader(file), {1, 0, 5000}, progress);
+        },
+        "Line 2 of the data has 60001 values where the curves list 3.", "File Format Error");
+    std::filesystem::remove(path);
 }
 
 TEST(ReadLasHeader, ReadsTheCanonicalLas12Example) {
@@ -54,9 +103,9 @@ TEST(ReadLasHeader, MeasuresTheDataSectionInRealBytesWhateverTheLineEnds) {
     for (const Case& c :
          {Case{"P-135_time.LAS", 4951, 54, 495, 25}, Case{"F03-4_logs.las", 12467, 135, 1247, 100},
           Case{"example_1.las", 2096, 182, 210, 25}}) {
-        const LasFile file = LoadLasFile(DataPath(c.file));
-        const LasHeader h = ReadLasHeader(file);
-        EXPECT_EQ(h.dataOffset, file.bytes.find('\n', file.bytes.find("\n~A") + 1) + 1) << c.file;
+        const std::string bytes = ReadFileBytes(DataPath(c.file));
+        const LasHeader h = ReadLasHeader(LoadLasFile(DataPath(c.file)));
+        EXPECT_EQ(h.dataOffset, bytes.find('\n', bytes.find("\n~A") + 1) + 1) << c.file;
         EXPECT_EQ(h.recordLength, c.recordLength) << c.file;
         EXPECT_EQ(h.dataLineCount, c.lines) << c.file;
         EXPECT_EQ(h.scroll.maximum, c.scrollMaximum) << c.file;
@@ -81,6 +130,10 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
         const std::string& message;
     } rows[] = {
         {wrap, " WRAP.   Yes : wrapped\n", test::kWrapped},
+        // A blank before the dot, as many archives write it, or none after it: the value
+        // between the dot and the colon says YES.
+        {wrap, " WRAP .   YES : Multiple lines per depth step\n", test::kWrapped},
+        {wrap, " WRAP.YES: Multiple lines per depth step\n", test::kWrapped},
         {" STEP. 0.5 :\n", "", test::kNotStandard},
         {"NULL.   -999.25:\n", "", test::kNotStandard},
         {"~C\n", "", test::kNotStandard},
@@ -95,7 +148,8 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
     }
     test::ExpectImportError([] { ReadLasHeader(test::SmallLasWithData("~A\n\n")); },
                             test::kNotStandard, "File Format Error", "no data lines");
-    for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP.  TRUE : one line\n"}) {
+    for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP.  TRUE : one line\n",
+                                   " WRAP .   NO : one line\n", " WRAP.NO: one line\n"}) {
         EXPECT_NO_THROW(ReadLasHeader(SmallLasWith(wrap, notWrapped))) << notWrapped;
     }
 }

@@ -39,6 +39,34 @@ Project Imported(const ImportOptions& options, Project p = NewProject()) {
     return p;
 }
 
+// A file of the test's own in the temporary folder, removed when the test ends.
+class TempFile {
+public:
+    TempFile(const std::string& name, const std::string& text)
+        : path_(std::filesystem::temp_directory_path() / name) {
+        std::ofstream(path_, std::ios::binary) << text;
+    }
+    ~TempFile() { std::filesystem::remove(path_); }
+    std::string Path() const { return path_.string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A LAS 2.0 file of a constant sonic (300 us/m) and density (2.4 g/cc), every 0.5 m from 1000 to
+// 1100 m, then `repeats` more lines at 1100 m.
+std::string EvenLog(int repeats) {
+    std::string text(*test::SmallLasWith("STOP .m  1002", "STOP .m  1100").InMemory());
+    text = text.substr(0, text.find("~A")) + "~A\n";
+    for (int i = 0; i <= 200; ++i) {
+        text += std::to_string(1000 + 0.5 * i) + " 300 2.4\n";
+    }
+    for (int i = 0; i < repeats; ++i) {
+        text += "1100.0 300 2.4\n";
+    }
+    return text;
+}
+
 // The value of a log at a depth, linearly interpolated.
 double At(const DepthLog& log, double depth) {
     for (std::size_t i = 1; i < log.depth.size(); ++i) {
@@ -162,6 +190,27 @@ TEST(ImportLogs, PlainFileListedBottomUpInMicrosecondsPerFoot) {
     EXPECT_EQ(p.projectFileName, (path.parent_path() / "tessarin-bottom-up.tsp").string());
 }
 
+// The same pairs in plain files and in the LAS file they were taken from give the same time logs.
+TEST(ImportLogs, PlainFilesAndTheirLasFileAgree) {
+    ImportOptions plain = Metric("P-135_sonic.dt", "");
+    plain.information.sonicInMicrosecondsPerFoot = true;
+    plain.information.impedanceType = kSonicDensity;
+    plain.density.path = DataPath("P-135_density.den");
+    ImportOptions las = plain;
+    las.sonic.path = las.density.path = DataPath("P-135_time.LAS");
+    las.sonic.lasCurveMnemonic = "Sonic_despiked";
+    las.density.lasCurveMnemonic = "RHOB_despiked";
+    las.sonic.lasStartDepth = las.density.lasStartDepth = 262.2804;
+    las.sonic.lasStopDepth = las.density.lasStopDepth = 323.088;
+    const Project a = Imported(plain);
+    const Project b = Imported(las);
+    ASSERT_EQ(a.lastSampleIndex, 14);  // 60.8 m at about 230 us/m
+    EXPECT_EQ(a.lastSampleIndex, b.lastSampleIndex);
+    EXPECT_EQ(a.timeDepth, b.timeDepth);
+    EXPECT_EQ(a.timeSonic, b.timeSonic);
+    EXPECT_EQ(a.timeDensity, b.timeDensity);
+}
+
 TEST(ImportLogs, CalibratesToARealSurvey) {
     // F03-4's time picks below sea level (the survey datum, elevation 0; KB 30 from the header).
     const VelocitySurvey survey = ReadVelocitySurveyFile(DataPath("F03-4_survey.vs"));
@@ -196,6 +245,36 @@ TEST(ImportLogs, CalibratesToARealSurvey) {
     EXPECT_EQ(p.lastSampleIndex - Imported(Metric("F03-4_logs.las", "DT")).lastSampleIndex, 4);
 }
 
+// A log that ends on the same depth six times has intervals of no length; without them the
+// survey calibration divided by zero and blamed the survey. The repeats are dropped: the import
+// is that of the log written once.
+TEST(ImportLogs, DropsRepeatedDepthsBeforeIntegrating) {
+    const TempFile repeated("tessarin-repeated-depths.las", EvenLog(5));
+    const TempFile once("tessarin-depths-once.las", EvenLog(0));
+    ImportOptions o = Metric("", "DT");
+    o.information.impedanceType = kSonicDensity;
+    o.density.lasCurveMnemonic = "RHOB";
+    o.information.applyVelocitySurvey = true;
+    VelocitySurvey survey;
+    survey.datumElevation = Value(0.0);
+    survey.count = 4;
+    const double depths[] = {900, 1000, 1050, 1200}, times[] = {0.54, 0.6, 0.631, 0.72};
+    std::copy(depths, depths + 4, survey.depths.begin() + 1);
+    std::copy(times, times + 4, survey.times.begin() + 1);
+    o.velocitySurvey = survey;
+
+    o.sonic.path = o.density.path = repeated.Path();
+    const Project a = Imported(o);
+    o.sonic.path = o.density.path = once.Path();
+    const Project b = Imported(o);
+    ASSERT_GE(b.lastSampleIndex, 30);  // 100 m at 300 us/m, calibrated slower
+    EXPECT_EQ(a.lastSampleIndex, b.lastSampleIndex);
+    EXPECT_EQ(a.timeDepth, b.timeDepth);
+    EXPECT_EQ(a.timeSonic, b.timeSonic);
+    EXPECT_EQ(a.timeDensity, b.timeDensity);
+    EXPECT_EQ(a.datumVelocity, b.datumVelocity);
+}
+
 // Malformed files, and failures after the sonic was read: the import fails with the program's
 // message and leaves the record exactly as it was.
 TEST(ImportLogs, FailuresLeaveTheProjectUnchanged) {
@@ -205,6 +284,11 @@ TEST(ImportLogs, FailuresLeaveTheProjectUnchanged) {
     ImportOptions emptySurvey = Metric("F03-4_logs.las", "DT");
     emptySurvey.information.applyVelocitySurvey = true;
     emptySurvey.velocitySurvey.emplace();  // no points
+    // A density log entirely below the sonic log (30.15 to 1858.92 m once resampled).
+    const TempFile deep("tessarin-deep.den", "Depth Density\n3000 2.4\n3050.5 2.5\n3100.25 2.6\n");
+    ImportOptions besideSonic = Metric("F03-4_logs.las", "DT");
+    besideSonic.information.impedanceType = kSonicDensity;
+    besideSonic.density.path = deep.Path();
     const struct {
         ImportOptions options;
         std::string message, title;
@@ -212,6 +296,8 @@ TEST(ImportLogs, FailuresLeaveTheProjectUnchanged) {
         {Metric("sample_wrapped.las", "DT"), test::kWrapped, "File Format Error"},
         // WRAP says YES although the data is one line per depth: the flag decides.
         {Metric("2.las", "DT"), test::kWrapped, "File Format Error"},
+        // A blank before the dot of the WRAP line.
+        {Metric("wrapped_blank_before_dot.las", "DT"), test::kWrapped, "File Format Error"},
         {Metric("missing_wrap.las", "DT"), test::kNotStandard, "File Format Error"},
         {Metric("missing_a_section.las", "DT"), test::kNotStandard, "File Format Error"},
         // Three depths a quarter metre apart give no 2 ms sample.
@@ -220,6 +306,10 @@ TEST(ImportLogs, FailuresLeaveTheProjectUnchanged) {
          "The LAS file \"" + DataPath("sample.las") + "\" has no curve \"GR\".", ""},
         {badDensity, test::kNotStandard, "File Format Error"},
         {emptySurvey, test::kSurveyWarning, "Warning"},
+        {besideSonic,
+         "The density log (from 3000.00 to 3100.25) does not overlap the sonic log (from 30.15 "
+         "to 1858.92).",
+         "Import Density Log"},
     };
     for (const auto& row : rows) {
         Project p = NewProject();

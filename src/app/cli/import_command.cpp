@@ -18,6 +18,7 @@
 #include "engine/wavelet_calculate.h"
 #include "files/horizon_file.h"
 #include "files/project_file.h"
+#include "import/las_reader.h"
 #include "import/log_import.h"
 #include "import/velocity_survey.h"
 #include "model/error.h"
@@ -89,6 +90,13 @@ void ReadLogOptions(const Args& args, const Project& saved, ImportOptions& optio
     if ((args.Has("--sonic-curve") && !args.Has("--sonic")) ||
         (args.Has("--density-curve") && !density)) {
         throw UsageError{"a curve option needs its log file"};
+    }
+    for (const auto& [file, curve] :
+         {std::pair{"--sonic", "--sonic-curve"}, std::pair{"--density", "--density-curve"}}) {
+        if (args.Has(curve) && !IsLasPath(*args.Value(file))) {
+            throw UsageError{std::string(curve) + " chooses a curve of a LAS file; \"" +
+                             *args.Value(file) + "\" is a plain log file"};
+        }
     }
     SyntheticInformation& info = options.information;
     info = SyntheticInformationOf(saved);
@@ -272,6 +280,18 @@ void LoadHorizons(Project& project, const std::string& path) {
     }
 }
 
+// The project must not take the place of a file it is made from, however the path is spelt.
+void RefuseOutputOverInput(const Args& args, const std::string& output) {
+    for (const char* option : {"--sonic", "--density", "--survey", "--horizons"}) {
+        const auto input = args.Value(option);
+        std::error_code error;
+        if (input && std::filesystem::equivalent(output, *input, error)) {
+            throw UsageError{"-o would overwrite the input file \"" + *input + "\" (" + option +
+                             ")"};
+        }
+    }
+}
+
 // Messages break lines with CR LF for the message box; the terminal takes LF.
 int Import(const Args& args) {
     if (!args.Positional().empty()) {
@@ -281,6 +301,7 @@ int Import(const Args& args) {
     if (!output) {
         throw UsageError{"-o PROJECT.tsp is needed"};
     }
+    RefuseOutputOverInput(args, *output);
     Project project;
     QtSettingsStore store;
     for (const SettingsProblem& problem : ResetProject(project, store)) {

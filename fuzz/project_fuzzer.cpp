@@ -1,0 +1,31 @@
+// Open Project on any bytes: the record is read, the wavelet built and the horizons sorted, or
+// the project file's own error is given, never a crash, a sanitizer report or a hang.
+
+#include <cstdint>
+
+#include "files/open_project.h"
+#include "files/project_file.h"
+#include "fuzz_support.h"
+#include "model/error.h"
+#include "model/settings.h"
+
+using namespace tessarin;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const auto path = fuzz::TempPath("open.tsp");
+    fuzz::WriteFile(path, fuzz::Text(data, size));
+    Project project;
+    MemorySettingsStore store;
+    try {
+        OpenProjectFile(project, store, path);
+    } catch (const Error& e) {
+        fuzz::Require(std::string(e.what()) == kInvalidProjectFileMessage,
+                      "a file that cannot be read gives the project file's message");
+        return 0;
+    }
+    const auto n = static_cast<std::size_t>(project.lastSampleIndex);
+    fuzz::Require(project.lastSampleIndex >= 0 && project.timeDepth.size() > n &&
+                      project.timeSonic.size() > n && project.timeDensity.size() > n,
+                  "the logs hold their samples");
+    return 0;
+}
