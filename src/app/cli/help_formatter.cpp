@@ -1,5 +1,6 @@
 #include "cli/help_formatter.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace tessarin::cli {
@@ -69,7 +70,8 @@ std::string OptionMeaning(const CLI::Option* option) {
     return text;
 }
 
-// The words of a synopsis, a bracketed group counting as one word.
+// The words of a synopsis, a bracketed group counting as one word, and an option with its value
+// ("-o PROJECT.tsp") too.
 std::vector<std::string> UsageWords(const std::string& usage) {
     std::vector<std::string> words(1);
     int depth = 0;
@@ -81,7 +83,54 @@ std::vector<std::string> UsageWords(const std::string& usage) {
         depth += c == '[' ? 1 : c == ']' ? -1 : 0;
         words.back() += c;
     }
-    return words;
+    std::vector<std::string> joined;
+    for (const std::string& word : words) {
+        const bool isValue = !word.empty() && word[0] != '-' && word[0] != '[';
+        if (isValue && !joined.empty() && joined.back()[0] == '-' &&
+            joined.back().find(' ') == std::string::npos) {
+            joined.back() += " " + word;
+        } else {
+            joined.push_back(word);
+        }
+    }
+    return joined;
+}
+
+// The options under their headings, in the order their groups first appear. A command with one
+// group of options lists them under `single`.
+std::vector<std::pair<std::string, std::vector<const CLI::Option*>>> OptionGroups(
+    const std::vector<const CLI::Option*>& options, const std::string& single) {
+    std::vector<std::pair<std::string, std::vector<const CLI::Option*>>> groups;
+    for (const CLI::Option* option : options) {
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const auto& g) { return g.first == option->get_group(); });
+        if (group == groups.end()) {
+            groups.emplace_back(option->get_group(), std::vector<const CLI::Option*>{});
+            group = groups.end() - 1;
+        }
+        group->second.push_back(option);
+    }
+    if (groups.size() == 1) {
+        groups.front().first = single;
+    }
+    return groups;
+}
+
+// Example command lines, each led by "$ "; a line that starts with blanks continues the command
+// above it (which ends with a backslash), as a shell takes it. help2man sets in constant width
+// only lines led by "$ " or "> ", so in the manual's text a continuation is led by "> ", the
+// shell's own prompt for one.
+std::string ExampleLines(const std::string& examples, bool inManual) {
+    std::string out;
+    std::istringstream lines(examples);
+    for (std::string line; std::getline(lines, line);) {
+        const bool continues = line.rfind(' ', 0) == 0;
+        if (continues && inManual) {
+            line.erase(0, line.find_first_not_of(' '));
+        }
+        out += (!continues ? "  $ " : inManual ? "  > " : "    ") + line + "\n";
+    }
+    return out;
 }
 
 // A synopsis that starts at `column`, broken between its words so that each line fits, the
@@ -189,10 +238,11 @@ std::string HelpFormatter::CommandHelp(const CLI::App* app, bool inManual) const
         return option->nonpositional() && !option->get_group().empty() &&
                !(inManual && !isTool && option == app->get_help_ptr());
     });
-    if (!options.empty()) {
-        // Only the tool's options make the page's OPTIONS section; a command's stay in its own.
-        out += "\n" + Heading(inManual && !isTool ? "Command options" : "Options", false);
-        for (const CLI::Option* option : options) {
+    // Only the tool's options make the page's OPTIONS section; a command's stay in its own.
+    for (const auto& [heading, members] :
+         OptionGroups(options, inManual && !isTool ? "Command options" : "Options")) {
+        out += "\n" + Heading(heading, false);
+        for (const CLI::Option* option : members) {
             out += make_option(option, false);
         }
     }
@@ -202,17 +252,14 @@ std::string HelpFormatter::CommandHelp(const CLI::App* app, bool inManual) const
             out += TermAndMeaning(term, meaning, 6);
         }
         if (!list.closing.empty()) {
-            out += Paragraphs(list.closing);
+            out += "\n" + Paragraphs(list.closing);
         }
     }
     if (!text.examples.empty()) {
         // help2man sets lines led by "$ " as commands when they start a paragraph of their own.
         out += "\n" + Heading(inManual && !isTool ? "For example" : "Examples", false) +
                (inManual && !isTool ? "\n" : "");
-        std::istringstream lines(text.examples);
-        for (std::string line; std::getline(lines, line);) {
-            out += "  $ " + line + "\n";
-        }
+        out += ExampleLines(text.examples, inManual);
     }
     return out;
 }
