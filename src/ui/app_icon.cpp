@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextStream>
 #include <cmath>
 #include <numbers>
 
@@ -18,51 +19,87 @@ double TraceAmplitude(double t) {
                     0.2 * std::sin(t * 2.0 * pi * 5.0) * (1.0 - envelope));
 }
 
-void PaintIcon(QPainter& p, double s) {
-    p.setRenderHint(QPainter::Antialiasing);
-    // Card.
-    const QRectF card(s * 0.06, s * 0.04, s * 0.88, s * 0.92);
-    p.setPen(QPen(QColor(40, 60, 90), std::max(1.0, s / 48.0)));
-    p.setBrush(QColor(250, 250, 246));
-    p.drawRoundedRect(card, s * 0.1, s * 0.1);
+// Square ends and bevelled joins, as both the painter and the SVG draw them.
+QPen Pen(const QColor& colour, double width) {
+    QPen pen(colour, width);
+    pen.setJoinStyle(Qt::BevelJoin);
+    pen.setCapStyle(Qt::SquareCap);
+    return pen;
+}
 
-    // The well log: a blue sonic curve down the left.
-    QPainterPath log;
+// SVG numbers: three decimals are far finer than any screen needs.
+QString Number(double x) {
+    return QString::number(x, 'f', 3);
+}
+
+QString Points(const QPolygonF& polygon) {
+    QStringList points;
+    for (const QPointF& p : polygon) {
+        points << Number(p.x()) + QLatin1Char(',') + Number(p.y());
+    }
+    return points.join(QLatin1Char(' '));
+}
+
+// A line drawn as the painter draws it.
+QString Stroke(const QColor& colour, double width) {
+    return QStringLiteral(
+               "fill=\"none\" stroke=\"%1\" stroke-width=\"%2\" "
+               "stroke-linejoin=\"bevel\" stroke-linecap=\"square\"")
+        .arg(colour.name(), Number(width));
+}
+
+}  // namespace
+
+ProgramIconShapes ProgramIconShapesAt(double s) {
+    ProgramIconShapes shapes;
+    shapes.card = QRectF(s * 0.06, s * 0.04, s * 0.88, s * 0.92);
+    shapes.cardCornerRadius = s * 0.1;
+    shapes.cardEdgeWidth = std::max(1.0, s / 48.0);
+    shapes.cardEdge = QColor(40, 60, 90);
+    shapes.cardFill = QColor(250, 250, 246);
+
     const int steps = 40;
     for (int i = 0; i <= steps; ++i) {
         const double t = i / static_cast<double>(steps);
-        const double x = s * (0.28 + 0.09 * std::sin(t * 17.0) * std::cos(t * 5.0));
-        const double y = s * (0.12 + 0.76 * t);
-        i == 0 ? log.moveTo(x, y) : log.lineTo(x, y);
+        shapes.log << QPointF(s * (0.28 + 0.09 * std::sin(t * 17.0) * std::cos(t * 5.0)),
+                              s * (0.12 + 0.76 * t));
     }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(30, 90, 200), std::max(1.0, s / 28.0)));
-    p.drawPath(log);
+    shapes.logWidth = std::max(1.0, s / 28.0);
+    shapes.logColour = QColor(30, 90, 200);
 
-    // The wiggle trace, positive lobes filled black.
     const double axis = s * 0.66;
     const double swing = s * 0.2;
-    QPainterPath trace;
-    QPainterPath fill;
-    fill.moveTo(axis, s * 0.12);
+    shapes.positiveLobes << QPointF(axis, s * 0.12);
     for (int i = 0; i <= steps * 2; ++i) {
         const double t = i / static_cast<double>(steps * 2);
         const double y = s * (0.12 + 0.76 * t);
         const double x = axis + swing * TraceAmplitude(t);
-        i == 0 ? trace.moveTo(x, y) : trace.lineTo(x, y);
-        fill.lineTo(std::max(axis, x), y);
+        shapes.trace << QPointF(x, y);
+        shapes.positiveLobes << QPointF(std::max(axis, x), y);
     }
-    fill.lineTo(axis, s * 0.88);
-    fill.closeSubpath();
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawPath(fill);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::black, std::max(1.0, s / 40.0)));
-    p.drawPath(trace);
+    shapes.positiveLobes << QPointF(axis, s * 0.88);
+    shapes.traceWidth = std::max(1.0, s / 40.0);
+    return shapes;
 }
 
-}  // namespace
+void PaintProgramIcon(QPainter& p, double size) {
+    const ProgramIconShapes shapes = ProgramIconShapesAt(size);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Pen(shapes.cardEdge, shapes.cardEdgeWidth));
+    p.setBrush(shapes.cardFill);
+    p.drawRoundedRect(shapes.card, shapes.cardCornerRadius, shapes.cardCornerRadius);
+
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pen(shapes.logColour, shapes.logWidth));
+    p.drawPolyline(shapes.log);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPolygon(shapes.positiveLobes);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(Pen(Qt::black, shapes.traceWidth));
+    p.drawPolyline(shapes.trace);
+}
 
 QPixmap ProgramPixmap(int logicalSize, double devicePixelRatio) {
     const int pixels = static_cast<int>(std::lround(logicalSize * devicePixelRatio));
@@ -70,7 +107,7 @@ QPixmap ProgramPixmap(int logicalSize, double devicePixelRatio) {
     pixmap.fill(Qt::transparent);
     {
         QPainter painter(&pixmap);
-        PaintIcon(painter, pixels);
+        PaintProgramIcon(painter, pixels);
     }
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
@@ -82,6 +119,29 @@ QIcon ProgramIcon() {
         icon.addPixmap(ProgramPixmap(size, 1.0));
     }
     return icon;
+}
+
+QString ProgramIconSvg() {
+    const double size = 48.0;
+    const ProgramIconShapes shapes = ProgramIconShapesAt(size);
+    QString svg;
+    QTextStream out(&svg);
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"48\" height=\"48\" "
+           "viewBox=\"0 0 48 48\">\n"
+        << "  <title>Tessarin</title>\n"
+        << "  <rect x=\"" << Number(shapes.card.x()) << "\" y=\"" << Number(shapes.card.y())
+        << "\" width=\"" << Number(shapes.card.width()) << "\" height=\""
+        << Number(shapes.card.height()) << "\" rx=\"" << Number(shapes.cardCornerRadius)
+        << "\" fill=\"" << shapes.cardFill.name() << "\" stroke=\"" << shapes.cardEdge.name()
+        << "\" stroke-width=\"" << Number(shapes.cardEdgeWidth) << "\"/>\n"
+        << "  <polyline " << Stroke(shapes.logColour, shapes.logWidth) << "\n            points=\""
+        << Points(shapes.log) << "\"/>\n"
+        << "  <polygon fill=\"#000000\" points=\"" << Points(shapes.positiveLobes) << "\"/>\n"
+        << "  <polyline " << Stroke(Qt::black, shapes.traceWidth) << "\n            points=\""
+        << Points(shapes.trace) << "\"/>\n"
+        << "</svg>\n";
+    return svg;
 }
 
 }  // namespace tessarin

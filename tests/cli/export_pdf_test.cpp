@@ -78,12 +78,12 @@ TEST_F(ExportPdf, PaperAndOrientation) {
 TEST_F(ExportPdf, RefusedOptionsAndFailures) {
     const CliResult paper = Export(DataFile("f03_4_display.tsp"), " --paper b5");
     EXPECT_EQ(paper.status, 2);
-    EXPECT_EQ(paper.err, "tessarin-cli export: --paper must be letter or a4, not \"b5\"\n");
+    EXPECT_EQ(paper.err, "tessarin-cli export: --paper: must be letter or a4, not \"b5\"\n");
 
     const CliResult alone =
         RunCli("export " + DataFile("f03_4_display.tsp") + " --png x.png --landscape");
     EXPECT_EQ(alone.status, 2);
-    EXPECT_EQ(alone.err, "tessarin-cli export: --paper and --landscape go with --pdf FILE\n");
+    EXPECT_EQ(alone.err, "tessarin-cli export: --landscape requires --pdf\n");
 
     const CliResult unwritable = RunCli("export " + DataFile("f03_4_display.tsp") + " --pdf " +
                                         Quoted(Path("no/such/folder/x.pdf")));

@@ -100,7 +100,7 @@ TEST_F(ExportPicture, UnwritableFileAndRefusedOptions) {
     const CliResult factor = Export("--png x.png --screen-factor none");
     EXPECT_EQ(factor.status, 2);
     EXPECT_EQ(factor.err,
-              "tessarin-cli export: --screen-factor must be a number greater than zero, not "
+              "tessarin-cli export: --screen-factor: must be a number greater than zero, not "
               "\"none\"\n");
 }
 

@@ -232,5 +232,83 @@ TEST_F(ImportCommand, RefusesOptionsThatDoNotGoTogether) {
     EXPECT_FALSE(fs::exists(Out()));
 }
 
+// A value that cannot be right is refused before any file is read, naming the option and what it
+// takes; the files named need not exist.
+TEST_F(ImportCommand, RefusesAWrongValueWithTheOptionAndWhatItTakes) {
+    const std::pair<std::string, std::string> refused[] = {
+        {"--rate 4", "--rate: must be 2, 1 or 0.5 (milliseconds), not \"4\""},
+        {"--units si", "--units: must be english or metric, not \"si\""},
+        {"--kb high", "--kb: needs a number, not \"high\""},
+        {"--datum-velocity -1500", "--datum-velocity: must be above 0"},
+        {"--agc long", "--agc: must be a window in seconds or None, not \"long\""},
+        {"--depth-range 1200",
+         "--depth-range: needs TOP:BASE with TOP not below BASE, not \"1200\""},
+        {"--bandpass 5,10,40",
+         "--bandpass: needs four corner frequencies LC,LP,HP,HC, not \"5,10,40\""},
+        {"--frob", "The following argument was not expected: --frob"},
+        {"extra", "The following argument was not expected: extra"},
+    };
+    for (const auto& [option, reason] : refused) {
+        const CliResult r = Import("--sonic missing.las " + option);
+        EXPECT_EQ(r.status, 2) << option;
+        EXPECT_EQ(r.err, "tessarin-cli import: " + reason + "\n") << option;
+    }
+    const std::pair<std::string, std::string> incomplete[] = {
+        {"--units metric", "-o PROJECT.tsp is needed"},
+        {"--well-name", "--well-name: 1 required TEXT missing"},
+        {"-o", "-o: 1 required PROJECT.tsp missing"},
+    };
+    for (const auto& [options, reason] : incomplete) {
+        const CliResult r = RunCli("import --sonic missing.las " + options);
+        EXPECT_EQ(r.status, 2) << options;
+        EXPECT_EQ(r.err, "tessarin-cli import: " + reason + "\n") << options;
+    }
+    EXPECT_EQ(FileCount(), 0);
+}
+
+TEST(ImportHelp, ListsEveryOptionUnderTheImportsSteps) {
+    const CliResult r = RunCli("import --help");
+    ASSERT_EQ(r.status, 0);
+    const char* const options[] = {"--sonic FILE",
+                                   "--sonic-curve MNEMONIC",
+                                   "--density FILE",
+                                   "--density-curve MNEMONIC",
+                                   "--gardner",
+                                   "--depth-range TOP:BASE",
+                                   "--units english|metric",
+                                   "--sonic-per-ft",
+                                   "--rate MS",
+                                   "--survey FILE.vs",
+                                   "--horizons FILE.hor",
+                                   "--well-name TEXT",
+                                   "--location TEXT",
+                                   "--location-2 TEXT",
+                                   "--kb X",
+                                   "--gl X",
+                                   "--datum X",
+                                   "--datum-velocity X",
+                                   "--ricker HZ",
+                                   "--bandpass LC,LP,HP,HC",
+                                   "--phase DEGREES",
+                                   "--length SECONDS",
+                                   "--agc SECONDS|None",
+                                   "--time-scale X",
+                                   "--traces-per-unit X",
+                                   "--amplitude X",
+                                   "--panel-traces N",
+                                   "-o PROJECT.tsp"};
+    for (const std::string option : options) {
+        EXPECT_NE(r.out.find("\n  " + option + " "), std::string::npos) << option;
+    }
+    // The options stand under headings that follow the import's steps.
+    std::size_t at = 0;
+    for (const std::string heading : {"Log files:", "Synthetic Information:", "Well and datum:",
+                                      "Wavelet, AGC and scales:", "Project file:", "Examples:"}) {
+        const std::size_t found = r.out.find("\n" + heading + "\n", at);
+        EXPECT_NE(found, std::string::npos) << heading;
+        at = found == std::string::npos ? at : found;
+    }
+}
+
 }  // namespace
 }  // namespace tessarin::test

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
+
+namespace CLI {
+class App;
+}
 
 namespace tessarin::cli {
 
@@ -11,10 +16,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitRefused = 2;
 
-struct Command {
-    const char* name;
-    const char* synopsis;  // shown by --help
-    int (*run)(const std::vector<std::string>& arguments);
+// Input a command refuses once its options are read: it exits with status 2 and this reason.
+struct UsageError {
+    std::string message;
 };
 
 // A message of the program's own, which may span lines (message boxes break them), as the one
@@ -22,7 +26,16 @@ struct Command {
 // blank.
 std::string OneLine(const std::string& message);
 
-// Every command the tool knows, in the order --help lists them.
-const std::vector<Command>& Commands();
+// A command adds itself, its options and its help to the tool's parser, and returns what runs it
+// once the options are read: the exit status. It may throw UsageError.
+using CommandRun = std::function<int()>;
+
+CommandRun AddImportCommand(CLI::App& tool);
+CommandRun AddExportCommand(CLI::App& tool);
+CommandRun AddInfoCommand(CLI::App& tool);
+CommandRun AddWaveletCommand(CLI::App& tool);
+
+// The whole tool: reads the command line, runs the command, returns the exit status.
+int RunTool(const std::vector<std::string>& arguments);
 
 }  // namespace tessarin::cli

@@ -1,18 +1,17 @@
 // tessarin-cli export PROJECT.tsp: opens a project as Open Project does, recomputes the synthetic
-// and writes what was asked for. Pictures of the display: --bmp FILE, --png FILE, with
-// --screen-factor X (default: the user's saved "Screen Factor"). The display printed into a PDF
-// file: --pdf FILE [--paper letter|a4] [--landscape]. The synthetic as data: --dat FILE
-// (the text export), --segy PREFIX --traces N (PREFIXnormal.sgy and PREFIXreverse.sgy of N traces
-// each). --horizons FILE.hor loads a horizon file into the project before anything is computed.
+// and writes what was asked for: pictures of the display, the display printed into a PDF file,
+// the synthetic as a text table or as SEG-Y files.
 
+#include <CLI/CLI.hpp>
 #include <iostream>
+#include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/help_formatter.h"
+#include "cli/option_checks.h"
 #include "cli/print_command.h"
 #include "cli/render_command.h"
 #include "engine/datum.h"
@@ -30,40 +29,17 @@ namespace {
 
 constexpr const char* kPrefix = "tessarin-cli export: ";
 
-// The data files asked for.
-struct DataExports {
+struct ExportOptions {
+    std::string projectPath;
+    PictureOptions picture;
+    PdfOptions pdf;
     std::optional<std::string> textPath;
     std::optional<std::string> segyPrefix;
-    int traceCount = 0;
+    std::optional<std::string> traces;
+    std::optional<std::string> horizonsPath;
 
-    bool Any() const { return textPath || segyPrefix; }
+    bool AnyData() const { return textPath || segyPrefix; }
 };
-
-std::set<std::string> ValueOptions() {
-    std::set<std::string> options = RenderOptions();
-    options.insert({"--dat", "--segy", "--traces", "--horizons"});
-    options.insert(PdfValueOptions().begin(), PdfValueOptions().end());
-    return options;
-}
-
-DataExports ReadDataOptions(const Args& args) {
-    DataExports exports;
-    exports.textPath = args.Value("--dat");
-    exports.segyPrefix = args.Value("--segy");
-    const std::optional<std::string> traces = args.Value("--traces");
-    if (exports.segyPrefix.has_value() != traces.has_value()) {
-        throw UsageError{"--segy PREFIX and --traces N go together"};
-    }
-    if (traces) {
-        try {
-            exports.traceCount = TextToInt16(*traces);
-        } catch (const Error&) {
-            throw UsageError{"--traces needs a whole number from -32768 to 32767, not \"" +
-                             *traces + "\""};
-        }
-    }
-    return exports;
-}
 
 // Horizons outside the log were left out of what was loaded: a warning, not a failure.
 void WarnOfHorizonsLeftOut(const Project& project, const std::vector<HorizonEntry>& left,
@@ -101,87 +77,154 @@ void ComputeSynthetic(Project& project) {
     }
 }
 
-void WriteDataExports(Project& project, const DataExports& exports) {
-    if (exports.segyPrefix) {
-        ExportSegyFile(project, Polarity::kNormal, exports.traceCount,
-                       *exports.segyPrefix + "normal.sgy");
-        ExportSegyFile(project, Polarity::kReverse, exports.traceCount,
-                       *exports.segyPrefix + "reverse.sgy");
+void WriteDataExports(Project& project, const ExportOptions& options) {
+    if (options.segyPrefix) {
+        const int traces = TextToInt16(*options.traces);
+        ExportSegyFile(project, Polarity::kNormal, traces, *options.segyPrefix + "normal.sgy");
+        ExportSegyFile(project, Polarity::kReverse, traces, *options.segyPrefix + "reverse.sgy");
     }
     // Last, because an empty UWI becomes a blank in the record here.
-    if (exports.textPath) {
-        ExportTextFile(project, *exports.textPath);
+    if (options.textPath) {
+        ExportTextFile(project, *options.textPath);
     }
+}
+
+int Export(const ExportOptions& options) {
+    if (!options.picture.Any() && !options.pdf.path && !options.AnyData()) {
+        throw UsageError{
+            "say what to write: --bmp FILE, --png FILE, --pdf FILE, --dat FILE or --segy "
+            "PREFIX --traces N"};
+    }
+    // The display as the program's screen shows it: the user's saved plot preferences.
+    const QtSettingsStore store;
+    const Value factor =
+        ScreenFactorOption(options.picture, ReadStartupSettings(store).screenFactor);
+    const std::string& path = options.projectPath;
+    Project project;
+    try {
+        const OpenProjectReport report = OpenProjectFile(project, store, path);
+        WarnOfHorizonsLeftOut(project, report.horizonsLeftOut, path);
+        if (!report.waveletProblem.empty()) {
+            std::cerr << kPrefix << "the wavelet cannot be built: " << report.waveletProblem
+                      << "\n";
+            return kExitFailure;
+        }
+    } catch (const Error& e) {
+        std::cerr << kPrefix << path << ": " << OneLine(e.what()) << "\n";
+        return kExitFailure;
+    }
+    project.screenCorrection = factor;
+    try {
+        if (options.horizonsPath) {
+            LoadHorizons(project, *options.horizonsPath);
+        }
+        if (options.AnyData()) {
+            ComputeSynthetic(project);
+        }
+        if (options.segyPrefix) {
+            PlanSegyTrace(project);  // a trace that cannot be written stops every file
+        }
+    } catch (const Error& e) {
+        std::cerr << kPrefix << OneLine(e.what()) << "\n";
+        return kExitFailure;
+    }
+    if (options.picture.Any()) {
+        if (const int status = WritePictures(project, options.picture, std::cerr, kPrefix)) {
+            return status;
+        }
+    }
+    if (options.pdf.path) {
+        if (const int status = WritePdf(project, options.pdf, std::cerr, kPrefix)) {
+            return status;
+        }
+    }
+    try {
+        WriteDataExports(project, options);
+    } catch (const Error& e) {
+        std::cerr << kPrefix << OneLine(e.what()) << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+// A trace count as the program's "Number of SGY traces" box takes it.
+CLI::Validator TraceCountCheck() {
+    return CLI::Validator(
+        [](std::string& text) -> std::string {
+            try {
+                TextToInt16(text);
+                return "";
+            } catch (const Error&) {
+                return "needs a whole number up to 32767, not \"" + text + "\"";
+            }
+        },
+        "");
+}
+
+void AddDataOptions(CLI::App& command, ExportOptions& options) {
+    command
+        .add_option("--dat", options.textPath,
+                    "Write the synthetic as a text table, as the window's Export Data does: four "
+                    "header lines (well, UWI, elevations and datum, wavelet), column headings, "
+                    "then one row per time sample with the UWI, the two-way time from the first "
+                    "sample and from the seismic datum (s), depth, reflection coefficient, "
+                    "interval velocity, density (g/cc, -1 without a density log) and the "
+                    "synthetic's amplitude.")
+        ->type_name("FILE");
+    CLI::Option* segy =
+        command
+            .add_option("--segy", options.segyPrefix,
+                        "Write the synthetic as two SEG-Y files of IBM 32-bit floats, "
+                        "PREFIXnormal.sgy and PREFIXreverse.sgy (normal and reverse polarity), "
+                        "with time 0 at the seismic datum.")
+            ->type_name("PREFIX");
+    CLI::Option* traces =
+        command
+            .add_option("--traces", options.traces,
+                        "Number of traces in each SEG-Y file, every one the same synthetic; "
+                        "0 writes the file headers alone.")
+            ->type_name("N")
+            ->check(TraceCountCheck());
+    segy->needs(traces);
+    traces->needs(segy);
 }
 
 }  // namespace
 
-int RunExport(const std::vector<std::string>& arguments) {
-    Project project;
-    try {
-        const Args args(arguments, ValueOptions(), PdfFlagOptions());
-        if (args.Positional().size() != 1) {
-            throw UsageError{"give one project file: tessarin-cli export PROJECT.tsp --dat FILE"};
-        }
-        const DataExports exports = ReadDataOptions(args);
-        const bool pdf = WantsPdf(args);
-        if (!WantsPicture(args) && !pdf && !exports.Any()) {
-            throw UsageError{
-                "say what to write: --bmp FILE, --png FILE, --pdf FILE, --dat FILE or --segy "
-                "PREFIX --traces N"};
-        }
-        // The display as the program's screen shows it: the user's saved plot preferences.
-        const QtSettingsStore store;
-        const Value factor = ScreenFactorOption(args, ReadStartupSettings(store).screenFactor);
-        try {
-            const OpenProjectReport report =
-                OpenProjectFile(project, store, args.Positional().front());
-            WarnOfHorizonsLeftOut(project, report.horizonsLeftOut, args.Positional().front());
-            if (!report.waveletProblem.empty()) {
-                std::cerr << kPrefix << "the wavelet cannot be built: " << report.waveletProblem
-                          << "\n";
-                return kExitFailure;
-            }
-        } catch (const Error& e) {
-            std::cerr << kPrefix << args.Positional().front() << ": " << OneLine(e.what()) << "\n";
-            return kExitFailure;
-        }
-        project.screenCorrection = factor;
-        try {
-            if (const auto horizons = args.Value("--horizons")) {
-                LoadHorizons(project, *horizons);
-            }
-            if (exports.Any()) {
-                ComputeSynthetic(project);
-            }
-            if (exports.segyPrefix) {
-                PlanSegyTrace(project);  // a trace that cannot be written stops every file
-            }
-        } catch (const Error& e) {
-            std::cerr << kPrefix << OneLine(e.what()) << "\n";
-            return kExitFailure;
-        }
-        if (WantsPicture(args)) {
-            if (const int status = WritePictures(project, args, std::cerr, kPrefix)) {
-                return status;
-            }
-        }
-        if (pdf) {
-            if (const int status = WritePdf(project, args, std::cerr, kPrefix)) {
-                return status;
-            }
-        }
-        try {
-            WriteDataExports(project, exports);
-        } catch (const Error& e) {
-            std::cerr << kPrefix << OneLine(e.what()) << "\n";
-            return kExitFailure;
-        }
-        return kExitOk;
-    } catch (const UsageError& e) {
-        std::cerr << kPrefix << e.message << "\n";
-        return kExitRefused;
-    }
+CommandRun AddExportCommand(CLI::App& tool) {
+    auto options = std::make_shared<ExportOptions>();
+    CLI::App* command = tool.add_subcommand(
+        "export",
+        "Write a project's display as a picture or a PDF, or its synthetic as a text "
+        "table or SEG-Y files.");
+    CommandText text;
+    text.usage = {
+        "tessarin-cli export PROJECT.tsp [--bmp FILE] [--png FILE] [--screen-factor X]"
+        " [--pdf FILE [--paper letter|a4] [--landscape]] [--dat FILE]"
+        " [--segy PREFIX --traces N] [--horizons FILE.hor]"};
+    text.about =
+        "Opens the project as the window's Open Project does, computes its synthetic "
+        "and writes every file asked for, at least one. The pictures and the PDF "
+        "follow the display preferences saved in the program (fonts, pen widths, "
+        "timing lines). Horizons that lie outside the log are left out with a "
+        "warning on standard error; the files are still written.";
+    text.examples =
+        "tessarin-cli export well.tsp --png well.png\n"
+        "tessarin-cli export well.tsp --pdf well.pdf --paper a4 --landscape\n"
+        "tessarin-cli export well.tsp --horizons tops.hor --segy well_ --traces 5";
+    DescribeCommand(*command, std::move(text));
+    command->add_option("PROJECT.tsp", options->projectPath, "The project file to export.")
+        ->required();
+    AddPictureOptions(*command, options->picture);
+    AddPdfOptions(*command, options->pdf);
+    AddDataOptions(*command, *options);
+    command
+        ->add_option("--horizons", options->horizonsPath,
+                     "Replace the project's horizons by those of this horizon file, sorted by "
+                     "depth, before anything is computed; the project file itself is not "
+                     "changed.")
+        ->type_name("FILE.hor");
+    return [options] { return Export(*options); };
 }
 
 }  // namespace tessarin::cli

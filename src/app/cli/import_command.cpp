@@ -3,15 +3,18 @@
 // settings, as a new project gets them; the well items come from the LAS header, and options
 // override them.
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/help_formatter.h"
+#include "cli/import_options.h"
+#include "cli/option_checks.h"
 #include "engine/wavelet.h"
 #include "engine/wavelet_calculate.h"
 #include "files/horizon_file.h"
@@ -30,192 +33,135 @@ namespace {
 
 constexpr const char* kPrefix = "tessarin-cli import: ";
 
-// clang-format off
-const std::set<std::string> kValueOptions = {
-    "--sonic",  "--sonic-curve", "--density", "--density-curve", "--units",          "--rate",
-    "--survey", "--depth-range", "--ricker",  "--bandpass",      "--phase",          "--length",
-    "--agc",    "--kb",          "--gl",      "--datum",         "--datum-velocity", "--well-name",
-    "--horizons", "--location",  "--location-2", "--time-scale", "--traces-per-unit",
-    "--amplitude", "--panel-traces", "-o"};
-// clang-format on
-const std::set<std::string> kFlagOptions = {"--gardner", "--sonic-per-ft"};
-
-double NumberOption(const Args& args, const std::string& option) {
-    const std::string text = *args.Value(option);
-    const auto number = ParseNumber(text);
-    if (!number) {
-        throw UsageError{option + " needs a number, not \"" + text + "\""};
-    }
-    return *number;
-}
-
-int SampleRateIndex(const std::string& rate) {
-    const auto ms = ParseNumber(rate);
-    for (int index = 0; index < 3; ++index) {
-        if (ms && *ms * 1000 == 2 * SampleIntervalForRate(index)) {
-            return index;
-        }
-    }
-    throw UsageError{"--rate must be 2, 1 or 0.5 (milliseconds), not \"" + rate + "\""};
-}
-
-void ReadDepthRange(const std::string& text, ImportOptions& options) {
-    const std::size_t colon = text.find(':');
-    std::optional<double> top;
-    std::optional<double> base;
-    if (colon != std::string::npos) {
-        top = ParseNumber(std::string_view(text).substr(0, colon));
-        base = ParseNumber(std::string_view(text).substr(colon + 1));
-    }
-    if (!top || !base || *top > *base) {
-        throw UsageError{"--depth-range needs TOP:BASE with TOP not below BASE, not \"" + text +
-                         "\""};
-    }
-    options.sonic.lasStartDepth = top;
-    options.sonic.lasStopDepth = base;
-    options.density.lasStartDepth = top;
-    options.density.lasStopDepth = base;
+// A number the option's check has taken.
+Value NumberOf(const std::string& text) {
+    return Value(*ParseNumber(text));
 }
 
 // The logs and the Synthetic Information choices, over the saved ones.
-void ReadLogOptions(const Args& args, const Project& saved, ImportOptions& options) {
-    const bool gardner = args.Has("--gardner");
-    const bool density = args.Has("--density");
-    if (gardner ? args.Has("--sonic") || !density : !args.Has("--sonic")) {
-        throw UsageError{gardner ? "--gardner makes the sonic from --density FILE; give no --sonic"
-                                 : "--sonic FILE is needed (or --gardner with --density FILE)"};
+void ReadLogOptions(const ImportArguments& a, const Project& saved, ImportOptions& options) {
+    const bool density = a.density.has_value();
+    if (a.gardner ? a.sonic || !density : !a.sonic) {
+        throw UsageError{a.gardner
+                             ? "--gardner makes the sonic from --density FILE; give no --sonic"
+                             : "--sonic FILE is needed (or --gardner with --density FILE)"};
     }
-    if ((args.Has("--sonic-curve") && !args.Has("--sonic")) ||
-        (args.Has("--density-curve") && !density)) {
+    if ((a.sonicCurve && !a.sonic) || (a.densityCurve && !density)) {
         throw UsageError{"a curve option needs its log file"};
     }
-    for (const auto& [file, curve] :
-         {std::pair{"--sonic", "--sonic-curve"}, std::pair{"--density", "--density-curve"}}) {
-        if (args.Has(curve) && !IsLasPath(*args.Value(file))) {
-            throw UsageError{std::string(curve) + " chooses a curve of a LAS file; \"" +
-                             *args.Value(file) + "\" is a plain log file"};
+    const struct {
+        const std::optional<std::string>& file;
+        const std::optional<std::string>& curve;
+        const char* option;
+    } curves[] = {{a.sonic, a.sonicCurve, "--sonic-curve"},
+                  {a.density, a.densityCurve, "--density-curve"}};
+    for (const auto& [file, curve, option] : curves) {
+        if (curve && !IsLasPath(*file)) {
+            throw UsageError{std::string(option) + " chooses a curve of a LAS file; \"" + *file +
+                             "\" is a plain log file"};
         }
     }
     SyntheticInformation& info = options.information;
     info = SyntheticInformationOf(saved);
-    if (const auto units = args.Value("--units")) {
-        if (*units != "english" && *units != "metric") {
-            throw UsageError{"--units must be english or metric, not \"" + *units + "\""};
-        }
-        info.measurementUnits = *units == "metric" ? kMetric : kEnglish;
+    if (a.units) {
+        info.measurementUnits = *a.units == "metric" ? kMetric : kEnglish;
     }
-    if (const auto rate = args.Value("--rate")) {
-        info.sampleRateIndex = SampleRateIndex(*rate);
+    if (a.rate) {
+        info.sampleRateIndex = SampleRateIndex(*a.rate);
     }
     info.impedanceType = density ? kSonicDensity : kSonicOnly;
-    info.gardnerFromDensity = gardner;
-    info.applyVelocitySurvey = args.Has("--survey");
-    info.sonicInMicrosecondsPerFoot = args.Has("--sonic-per-ft");
-    if (info.sonicInMicrosecondsPerFoot && (info.measurementUnits != kMetric || gardner)) {
+    info.gardnerFromDensity = a.gardner;
+    info.applyVelocitySurvey = a.survey.has_value();
+    info.sonicInMicrosecondsPerFoot = a.sonicPerFoot;
+    if (info.sonicInMicrosecondsPerFoot && (info.measurementUnits != kMetric || a.gardner)) {
         throw UsageError{"--sonic-per-ft applies to a sonic file in metric units"};
     }
-    options.sonic.path = args.Value("--sonic").value_or("");
-    options.sonic.lasCurveMnemonic = args.Value("--sonic-curve");
-    options.density.path = args.Value("--density").value_or("");
-    options.density.lasCurveMnemonic = args.Value("--density-curve");
-    if (const auto range = args.Value("--depth-range")) {
-        ReadDepthRange(*range, options);
+    options.sonic.path = a.sonic.value_or("");
+    options.sonic.lasCurveMnemonic = a.sonicCurve;
+    options.density.path = a.density.value_or("");
+    options.density.lasCurveMnemonic = a.densityCurve;
+    if (a.depthRange) {
+        const DepthRange range = *ParseDepthRange(*a.depthRange);
+        for (LogFileChoice* log : {&options.sonic, &options.density}) {
+            log->lasStartDepth = range.top;
+            log->lasStopDepth = range.base;
+        }
     }
-    if (args.Has("--kb")) {
-        options.wellOverrides.kbElevation = Value(NumberOption(args, "--kb"));
+    if (a.kb) {
+        options.wellOverrides.kbElevation = NumberOf(*a.kb);
     }
-    if (args.Has("--gl")) {
-        options.wellOverrides.glElevation = Value(NumberOption(args, "--gl"));
+    if (a.gl) {
+        options.wellOverrides.glElevation = NumberOf(*a.gl);
     }
-    options.wellOverrides.wellName = args.Value("--well-name");
+    options.wellOverrides.wellName = a.wellName;
 }
 
 // The seismic datum as the Well and Datum Information dialog would take it.
-void ReadDatumOptions(const Args& args, Project& project) {
-    if (args.Has("--survey") && (args.Has("--datum") || args.Has("--datum-velocity"))) {
+void ReadDatumOptions(const ImportArguments& a, Project& project) {
+    if (a.survey && (a.datum || a.datumVelocity)) {
         throw UsageError{"a velocity survey sets the datum: give no --datum or --datum-velocity"};
     }
-    if (args.Has("--datum")) {
+    if (a.datum) {
         project.datumType = kSpecifiedDatum;
-        project.datumElevation = Value(NumberOption(args, "--datum"));
+        project.datumElevation = NumberOf(*a.datum);
     }
-    if (args.Has("--datum-velocity")) {
-        const double velocity = NumberOption(args, "--datum-velocity");
-        if (velocity <= 0) {
-            throw UsageError{"--datum-velocity must be above 0"};
-        }
-        project.datumVelocity = Value(velocity);
+    if (a.datumVelocity) {
+        project.datumVelocity = NumberOf(*a.datumVelocity);
     }
 }
 
 // The wavelet and AGC choices, as the Select Wavelet and Set Scales dialogs would take them.
 // Returns the texts to calculate the wavelet from, or nothing to build the saved wavelet.
-std::optional<WaveletTexts> ReadWaveletOptions(const Args& args, Project& project) {
-    if (const auto agc = args.Value("--agc")) {
-        if (*agc != "None" && !(ParseNumber(*agc) && *ParseNumber(*agc) > 0)) {
-            throw UsageError{"--agc must be a window in seconds or None, not \"" + *agc + "\""};
-        }
-        project.agcWindow = *agc;
+std::optional<WaveletTexts> ReadWaveletOptions(const ImportArguments& a, Project& project) {
+    if (a.agc) {
+        project.agcWindow = *a.agc;
     }
-    const bool ricker = args.Has("--ricker");
-    const bool bandpass = args.Has("--bandpass");
-    if (ricker && bandpass) {
+    if (a.ricker && a.bandpass) {
         throw UsageError{"give either --ricker F or --bandpass LC,LP,HP,HC"};
     }
-    if (ricker && (args.Has("--phase") || args.Has("--length"))) {
+    if (a.ricker && (a.phase || a.length)) {
         throw UsageError{"--phase and --length belong to the bandpass wavelet"};
     }
-    if (!ricker && !bandpass && !args.Has("--phase") && !args.Has("--length")) {
+    if (!a.ricker && !a.bandpass && !a.phase && !a.length) {
         return std::nullopt;
     }
     WaveletTexts texts = StoredWaveletTexts(project);
-    if (ricker) {
+    if (a.ricker) {
         project.waveletType = kRickerWavelet;
-        texts.lowCut = *args.Value("--ricker");
-    } else {
-        if (project.waveletType != kBandpassWavelet && !bandpass) {
-            throw UsageError{"--phase and --length belong to the bandpass wavelet"};
-        }
-        project.waveletType = kBandpassWavelet;
-        if (bandpass) {
-            const std::string list = *args.Value("--bandpass");
-            std::vector<std::string> parts;
-            std::size_t start = 0;
-            for (std::size_t comma; (comma = list.find(',', start)) != std::string::npos;) {
-                parts.push_back(list.substr(start, comma - start));
-                start = comma + 1;
-            }
-            parts.push_back(list.substr(start));
-            if (parts.size() != 4) {
-                throw UsageError{"--bandpass needs four corner frequencies LC,LP,HP,HC, not \"" +
-                                 list + "\""};
-            }
-            texts.lowCut = parts[0];
-            texts.lowPass = parts[1];
-            texts.highPass = parts[2];
-            texts.highCut = parts[3];
-        }
-        texts.phase = args.Value("--phase").value_or(texts.phase);
-        texts.length = args.Value("--length").value_or(texts.length);
+        texts.lowCut = *a.ricker;
+        return texts;
     }
+    if (project.waveletType != kBandpassWavelet && !a.bandpass) {
+        throw UsageError{"--phase and --length belong to the bandpass wavelet"};
+    }
+    project.waveletType = kBandpassWavelet;
+    if (a.bandpass) {
+        const std::vector<std::string> corners = CornerList(*a.bandpass);
+        texts.lowCut = corners[0];
+        texts.lowPass = corners[1];
+        texts.highPass = corners[2];
+        texts.highCut = corners[3];
+    }
+    texts.phase = a.phase.value_or(texts.phase);
+    texts.length = a.length.value_or(texts.length);
     return texts;
 }
 
 // The scales as the Set Scales and AGC dialog's OK takes them, over the saved ones; the AGC
 // window has been taken already.
-void ReadScalesOptions(const Args& args, Project& project) {
+void ReadScalesOptions(const ImportArguments& a, Project& project) {
     const struct {
-        const char* option;
+        const std::optional<std::string>& text;
         std::string ScalesValues::*box;
-    } boxes[] = {{"--time-scale", &ScalesValues::timeScale},
-                 {"--traces-per-unit", &ScalesValues::tracesPerUnit},
-                 {"--amplitude", &ScalesValues::amplitude},
-                 {"--panel-traces", &ScalesValues::traceCount}};
+    } boxes[] = {{a.timeScale, &ScalesValues::timeScale},
+                 {a.tracesPerUnit, &ScalesValues::tracesPerUnit},
+                 {a.amplitude, &ScalesValues::amplitude},
+                 {a.panelTraces, &ScalesValues::traceCount}};
     ScalesValues values = ScalesValuesOf(project);
     bool given = false;
     for (const auto& box : boxes) {
-        if (const auto text = args.Value(box.option)) {
-            values.*box.box = *text;
+        if (box.text) {
+            values.*box.box = *box.text;
             given = true;
         }
     }
@@ -230,15 +176,13 @@ void ReadScalesOptions(const Args& args, Project& project) {
 
 // A location given on the command line is the General format's two free lines; it replaces
 // whatever location the LAS header gave.
-void ApplyLocationOptions(const Args& args, Project& project) {
-    const auto first = args.Value("--location");
-    const auto second = args.Value("--location-2");
-    if (!first && !second) {
+void ApplyLocationOptions(const ImportArguments& a, Project& project) {
+    if (!a.location && !a.location2) {
         return;
     }
     project.locationType = kGeneralLocation;
-    project.wellLocation[0] = first.value_or("");
-    project.wellLocation[1] = second.value_or("");
+    project.wellLocation[0] = a.location.value_or("");
+    project.wellLocation[1] = a.location2.value_or("");
 }
 
 // Reads the survey file and accepts it as the dialog's OK does: two points at least, sorted.
@@ -279,9 +223,13 @@ void LoadHorizons(Project& project, const std::string& path) {
 }
 
 // The project must not take the place of a file it is made from, however the path is spelt.
-void RefuseOutputOverInput(const Args& args, const std::string& output) {
-    for (const char* option : {"--sonic", "--density", "--survey", "--horizons"}) {
-        const auto input = args.Value(option);
+void RefuseOutputOverInput(const ImportArguments& a, const std::string& output) {
+    const std::pair<const std::optional<std::string>&, const char*> inputs[] = {
+        {a.sonic, "--sonic"},
+        {a.density, "--density"},
+        {a.survey, "--survey"},
+        {a.horizons, "--horizons"}};
+    for (const auto& [input, option] : inputs) {
         std::error_code error;
         if (input && std::filesystem::equivalent(output, *input, error)) {
             throw UsageError{"-o would overwrite the input file \"" + *input + "\" (" + option +
@@ -290,54 +238,76 @@ void RefuseOutputOverInput(const Args& args, const std::string& output) {
     }
 }
 
-// Messages break lines with CR LF for the message box; the terminal takes LF.
-int Import(const Args& args) {
-    if (!args.Positional().empty()) {
-        throw UsageError{"unexpected argument \"" + args.Positional().front() + "\""};
-    }
-    const auto output = args.Value("-o");
-    if (!output) {
+int Import(const ImportArguments& a) {
+    if (!a.output) {
         throw UsageError{"-o PROJECT.tsp is needed"};
     }
-    RefuseOutputOverInput(args, *output);
+    RefuseOutputOverInput(a, *a.output);
     Project project;
     QtSettingsStore store;
     for (const SettingsProblem& problem : ResetProject(project, store)) {
         std::cerr << kPrefix << "warning: " << problem.Message() << "\n";
     }
     ImportOptions options;
-    ReadLogOptions(args, project, options);
-    ReadDatumOptions(args, project);
-    const std::optional<WaveletTexts> wavelet = ReadWaveletOptions(args, project);
-    ReadScalesOptions(args, project);
-    if (const auto survey = args.Value("--survey")) {
-        options.velocitySurvey = ReadSurvey(*survey);
+    ReadLogOptions(a, project, options);
+    ReadDatumOptions(a, project);
+    const std::optional<WaveletTexts> wavelet = ReadWaveletOptions(a, project);
+    ReadScalesOptions(a, project);
+    if (a.survey) {
+        options.velocitySurvey = ReadSurvey(*a.survey);
     }
 
     NoProgress progress;
     ImportLogs(project, options, progress);
-    ApplyLocationOptions(args, project);
-    if (const auto horizons = args.Value("--horizons")) {
-        LoadHorizons(project, *horizons);
+    ApplyLocationOptions(a, project);
+    if (a.horizons) {
+        LoadHorizons(project, *a.horizons);
     }
     BuildChosenWavelet(project, wavelet);
-    project.projectFileName = *output;
-    WriteProjectFile(project, std::filesystem::path(*output));
+    project.projectFileName = *a.output;
+    WriteProjectFile(project, std::filesystem::path(*a.output));
     return kExitOk;
 }
 
-}  // namespace
-
-int RunImport(const std::vector<std::string>& arguments) {
+// Messages break lines with CR LF for the message box; the terminal takes LF.
+int RunImport(const ImportArguments& arguments) {
     try {
-        return Import(Args(arguments, kValueOptions, kFlagOptions));
-    } catch (const UsageError& e) {
-        std::cerr << kPrefix << e.message << "\n";
-        return kExitRefused;
+        return Import(arguments);
     } catch (const Error& e) {
         std::cerr << kPrefix << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
+}
+
+}  // namespace
+
+CommandRun AddImportCommand(CLI::App& tool) {
+    auto arguments = std::make_shared<ImportArguments>();
+    CLI::App* command = tool.add_subcommand(
+        "import", "Build a project file from a sonic log and, optionally, a density log.");
+    CommandText text;
+    text.usage = {"tessarin-cli import --sonic FILE [OPTIONS] -o PROJECT.tsp",
+                  "tessarin-cli import --gardner --density FILE [OPTIONS] -o PROJECT.tsp"};
+    text.about =
+        "Runs the steps of the window's Import Sonic/Density Logs: reads the logs, converts "
+        "them from depth to two-way time, calibrates them to a velocity survey if one is "
+        "given, and writes the project with its wavelet, ready to display or export. Values "
+        "the options leave out are the defaults saved in the program, as a new project takes "
+        "them; the well's name, location and elevations come from a LAS file's header unless "
+        "options give them. Depths, elevations and velocities are in feet or metres, as "
+        "--units says.";
+    // Lines short enough for the manual page, which sets them in a narrower column.
+    text.examples =
+        "tessarin-cli import --sonic well.las --sonic-curve DT \\\n"
+        "    --units metric --ricker 30 -o well.tsp\n"
+        "tessarin-cli import --sonic well.las --sonic-curve DT \\\n"
+        "    --density well.las --density-curve RHOB --units metric \\\n"
+        "    --survey well.vs --horizons tops.hor -o well.tsp\n"
+        "tessarin-cli import --gardner --density well.den \\\n"
+        "    --units english --datum 0 --datum-velocity 6000 -o well.tsp";
+    DescribeCommand(*command, std::move(text));
+    AddImportOptions(*command, *arguments);
+    return [arguments] { return RunImport(*arguments); };
 }
 
 }  // namespace tessarin::cli

@@ -1,14 +1,16 @@
 // tessarin-cli info PROJECT.tsp: what a project file holds, in words.
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <iomanip>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/help_formatter.h"
 #include "files/project_file.h"
 #include "model/error.h"
 #include "model/reset.h"
@@ -122,20 +124,7 @@ void PrintWaveletAndScales(const Project& p, const Units& u, std::ostream& out) 
         p.plotDepthType >= 0 && p.plotDepthType <= 2 ? kDepthTypes[p.plotDepthType] : "?");
 }
 
-}  // namespace
-
-int RunInfoCommand(const std::vector<std::string>& arguments) {
-    std::string path;
-    try {
-        const Args args(arguments, {}, {});
-        if (args.Positional().size() != 1) {
-            throw UsageError{"give one project file: tessarin-cli info PROJECT.tsp"};
-        }
-        path = args.Positional().front();
-    } catch (const UsageError& e) {
-        std::cerr << "tessarin-cli info: " << e.message << "\n";
-        return kExitRefused;
-    }
+int ShowProject(const std::string& path) {
     // The summary shows the file alone, whatever this user has saved as defaults.
     Project project;
     ResetProject(project, MemorySettingsStore());
@@ -152,6 +141,25 @@ int RunInfoCommand(const std::vector<std::string>& arguments) {
     PrintHorizons(project, units, std::cout);
     PrintWaveletAndScales(project, units, std::cout);
     return kExitOk;
+}
+
+}  // namespace
+
+CommandRun AddInfoCommand(CLI::App& tool) {
+    auto path = std::make_shared<std::string>();
+    CLI::App* command = tool.add_subcommand("info", "Summarise what a project file holds.");
+    CommandText text;
+    text.usage = {"tessarin-cli info PROJECT.tsp"};
+    text.about =
+        "Prints, one item a line: the well, its location and UWI, units, KB and GL "
+        "elevations, the seismic datum, the sample rate and the depth and time the "
+        "logs span, how impedance is formed, the velocity survey, the horizons with "
+        "their depths, the wavelet, the display scales and the AGC window. The file "
+        "alone is shown: the defaults you saved in the program play no part.";
+    text.examples = "tessarin-cli info well.tsp";
+    DescribeCommand(*command, std::move(text));
+    command->add_option("PROJECT.tsp", *path, "The project file to summarise.")->required();
+    return [path] { return ShowProject(*path); };
 }
 
 }  // namespace tessarin::cli

@@ -1,5 +1,6 @@
 #include "cli/print_command.h"
 
+#include <CLI/CLI.hpp>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -7,50 +8,43 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/option_checks.h"
 #include "cli/render_command.h"
 #include "engine/synthetic.h"
 #include "model/error.h"
 #include "plot/print_display.h"
 
 namespace tessarin::cli {
-
-const std::set<std::string>& PdfValueOptions() {
-    static const std::set<std::string> options = {"--pdf", "--paper"};
-    return options;
-}
-
-const std::set<std::string>& PdfFlagOptions() {
-    static const std::set<std::string> options = {"--landscape"};
-    return options;
-}
-
 namespace {
 
-QPageSize::PageSizeId PaperSize(const Args& args) {
-    const std::string paper = args.Value("--paper").value_or("letter");
-    if (paper == "letter") {
-        return QPageSize::Letter;
-    }
-    if (paper == "a4") {
-        return QPageSize::A4;
-    }
-    throw UsageError{"--paper must be letter or a4, not \"" + paper + "\""};
+QPageSize::PageSizeId PaperSize(const std::string& paper) {
+    return paper == "a4" ? QPageSize::A4 : QPageSize::Letter;
 }
 
 }  // namespace
 
-bool WantsPdf(const Args& args) {
-    const bool pdf = args.Has("--pdf");
-    if (!pdf && (args.Has("--paper") || args.Has("--landscape"))) {
-        throw UsageError{"--paper and --landscape go with --pdf FILE"};
-    }
-    if (pdf) {
-        PaperSize(args);
-    }
-    return pdf;
+void AddPdfOptions(CLI::App& command, PdfOptions& options) {
+    CLI::Option* pdf =
+        command
+            .add_option("--pdf", options.path,
+                        "Print the display into this PDF file through the window's Print "
+                        "Synthetic: at the project's time scale, on as many pages as it "
+                        "needs, a quarter inch from the paper's edges.")
+            ->type_name("FILE");
+    command.add_option("--paper", options.paper, "Paper size of the PDF pages.")
+        ->type_name("letter|a4")
+        ->capture_default_str()
+        ->check(OneOfCheck({"letter", "a4"}))
+        ->needs(pdf);
+    command
+        .add_flag("--landscape", options.landscape,
+                  "Print the PDF pages in landscape orientation, across the paper; "
+                  "otherwise portrait.")
+        ->needs(pdf);
 }
 
-int WritePdf(Project& project, const Args& args, std::ostream& err, const std::string& prefix) {
+int WritePdf(Project& project, const PdfOptions& options, std::ostream& err,
+             const std::string& prefix) {
     StartQuietGuiApplication();
     if (const auto failure = RecomputeSynthetic(project)) {
         err << prefix << "the synthetic cannot be computed: " << OneLine(*failure) << "\n";
@@ -58,11 +52,11 @@ int WritePdf(Project& project, const Args& args, std::ostream& err, const std::s
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(*args.Value("--pdf")));
+    printer.setOutputFileName(QString::fromStdString(*options.path));
     // A quarter inch all round, the edge most office printers cannot print on.
     printer.setPageLayout(
-        QPageLayout(QPageSize(PaperSize(args)),
-                    args.Has("--landscape") ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QPageLayout(QPageSize(PaperSize(options.paper)),
+                    options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                     QMarginsF(18.0, 18.0, 18.0, 18.0), QPageLayout::Point));
     printer.setDocName(QString::fromStdString(project.wellName));
     try {

@@ -4,24 +4,29 @@
 // the display into a PDF file through the same printing code as the window's Print Synthetic.
 
 #include <iosfwd>
-#include <set>
+#include <optional>
 #include <string>
 
-#include "cli/args.h"
 #include "model/project.h"
+
+namespace CLI {
+class App;
+}
 
 namespace tessarin::cli {
 
-// Options that take a value, and the flag.
-const std::set<std::string>& PdfValueOptions();
-const std::set<std::string>& PdfFlagOptions();
+struct PdfOptions {
+    std::optional<std::string> path;
+    std::string paper = "letter";
+    bool landscape = false;
+};
 
-// Whether the arguments ask for a PDF. Throws UsageError for paper options without --pdf or a
-// paper size the command does not know.
-bool WantsPdf(const Args& args);
+// Adds --pdf, --paper and --landscape, with their help, to `command`.
+void AddPdfOptions(CLI::App& command, PdfOptions& options);
 
 // Recomputes the synthetic of an opened project and prints its display into the PDF file asked
 // for. Failures are printed to `err` with `prefix`; returns the exit status.
-int WritePdf(Project& project, const Args& args, std::ostream& err, const std::string& prefix);
+int WritePdf(Project& project, const PdfOptions& options, std::ostream& err,
+             const std::string& prefix);
 
 }  // namespace tessarin::cli

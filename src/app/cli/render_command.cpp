@@ -1,9 +1,11 @@
 #include "cli/render_command.h"
 
+#include <CLI/CLI.hpp>
 #include <QGuiApplication>
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/option_checks.h"
 #include "model/error.h"
 #include "model/numeric.h"
 #include "plot/bitmap_export.h"
@@ -13,26 +15,28 @@
 
 namespace tessarin::cli {
 
-const std::set<std::string>& RenderOptions() {
-    static const std::set<std::string> options = {"--bmp", "--png", "--screen-factor"};
-    return options;
+void AddPictureOptions(CLI::App& command, PictureOptions& options) {
+    command
+        .add_option("--bmp", options.bmpPath,
+                    "Save the display as a 24-bit Windows bitmap, the picture the window's Save "
+                    "Bitmap writes.")
+        ->type_name("FILE");
+    command
+        .add_option("--png", options.pngPath,
+                    "Save the same picture as a PNG file, far smaller than the bitmap.")
+        ->type_name("FILE");
+    command
+        .add_option("--screen-factor", options.screenFactor,
+                    "Monitor scale correction of the pictures, above 0, as the window's Screen "
+                    "Scale Correction sets it: the time axis is drawn at this factor times the "
+                    "project's time scale (0.8 for a screen that shows 10 cm as 12.5 cm). "
+                    "Default: the factor saved in the program, 1 until one is saved.")
+        ->type_name("X")
+        ->check(PositiveNumberCheck());
 }
 
-bool WantsPicture(const Args& args) {
-    return args.Has("--bmp") || args.Has("--png");
-}
-
-Value ScreenFactorOption(const Args& args, const Value& saved) {
-    const auto text = args.Value("--screen-factor");
-    if (!text) {
-        return saved;
-    }
-    const auto factor = ParseNumber(*text);
-    if (!factor || !(*factor > 0.0)) {
-        throw UsageError{"--screen-factor must be a number greater than zero, not \"" + *text +
-                         "\""};
-    }
-    return Value(*factor);
+Value ScreenFactorOption(const PictureOptions& options, const Value& saved) {
+    return options.screenFactor ? Value(*ParseNumber(*options.screenFactor)) : saved;
 }
 
 namespace {
@@ -54,7 +58,7 @@ void StartQuietGuiApplication() {
     }
 }
 
-int WritePictures(Project& project, const Args& args, std::ostream& err,
+int WritePictures(Project& project, const PictureOptions& options, std::ostream& err,
                   const std::string& prefix) {
     StartQuietGuiApplication();
     PlotState state;
@@ -64,11 +68,11 @@ int WritePictures(Project& project, const Args& args, std::ostream& err,
         return kExitFailure;
     }
     try {
-        if (const auto path = args.Value("--bmp")) {
-            SaveBitmap(picture.Image(), *path);
+        if (options.bmpPath) {
+            SaveBitmap(picture.Image(), *options.bmpPath);
         }
-        if (const auto path = args.Value("--png")) {
-            SavePng(picture.Image(), *path);
+        if (options.pngPath) {
+            SavePng(picture.Image(), *options.pngPath);
         }
     } catch (const Error& e) {
         err << prefix << e.what() << "\n";

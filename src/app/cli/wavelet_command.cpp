@@ -1,78 +1,52 @@
 // tessarin-cli wavelet: builds a Ricker or bandpass wavelet through the Select Wavelet dialog's
 // own Calculate rules and prints its samples, one "time amplitude" line each.
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
-#include <sstream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/help_formatter.h"
+#include "cli/option_checks.h"
 #include "engine/wavelet_calculate.h"
-#include "model/numeric.h"
 #include "model/project.h"
 
 namespace tessarin::cli {
 namespace {
 
-// The sample-rate index of a two-way rate in milliseconds: 2, 1 or 0.5.
-int SampleRateIndex(const std::string& rate) {
-    const auto ms = ParseNumber(rate);
-    if (ms && *ms == 2) {
-        return 0;
-    }
-    if (ms && *ms == 1) {
-        return 1;
-    }
-    if (ms && *ms == 0.5) {
-        return 2;
-    }
-    throw UsageError{"--rate must be 2, 1 or 0.5 (milliseconds), not \"" + rate + "\""};
-}
-
-// LC,LP,HP,HC into the four corner boxes.
-void SplitCorners(const std::string& list, WaveletTexts& texts) {
-    std::vector<std::string> parts;
-    std::stringstream in(list);
-    std::string part;
-    while (std::getline(in, part, ',')) {
-        parts.push_back(part);
-    }
-    if (parts.size() != 4 || list.back() == ',') {
-        throw UsageError{"--bandpass needs four corner frequencies LC,LP,HP,HC, not \"" + list +
-                         "\""};
-    }
-    texts.lowCut = parts[0];
-    texts.lowPass = parts[1];
-    texts.highPass = parts[2];
-    texts.highCut = parts[3];
-}
+struct WaveletOptions {
+    std::optional<std::string> ricker;
+    std::optional<std::string> bandpass;
+    std::string phase = "0";
+    std::string length = "0.16";
+    std::string rate = "2";
+};
 
 // The project and dialog texts the options describe.
-WaveletTexts ReadOptions(const Args& args, Project& project) {
-    if (!args.Positional().empty()) {
-        throw UsageError{"unexpected argument \"" + args.Positional().front() + "\""};
+WaveletTexts ReadOptions(const WaveletOptions& options, Project& project) {
+    if (options.ricker.has_value() == options.bandpass.has_value()) {
+        throw UsageError{"give either --ricker HZ or --bandpass LC,LP,HP,HC"};
     }
-    const bool ricker = args.Has("--ricker");
-    if (ricker == args.Has("--bandpass")) {
-        throw UsageError{"give either --ricker F or --bandpass LC,LP,HP,HC"};
-    }
-    project.sampleRateIndex = SampleRateIndex(args.Value("--rate").value_or("2"));
+    project.sampleRateIndex = SampleRateIndex(options.rate);
     project.sampleIntervalUs = SampleIntervalForRate(project.sampleRateIndex);
 
     WaveletTexts texts;
-    if (ricker) {
-        if (args.Has("--phase") || args.Has("--length")) {
-            throw UsageError{"--phase and --length belong to the bandpass wavelet"};
-        }
+    if (options.ricker) {
         project.waveletType = kRickerWavelet;
-        texts.lowCut = *args.Value("--ricker");
+        texts.lowCut = *options.ricker;
     } else {
         project.waveletType = kBandpassWavelet;
-        SplitCorners(*args.Value("--bandpass"), texts);
-        texts.phase = args.Value("--phase").value_or("0");
-        texts.length = args.Value("--length").value_or("0.16");
+        const std::vector<std::string> corners = CornerList(*options.bandpass);
+        texts.lowCut = corners[0];
+        texts.lowPass = corners[1];
+        texts.highPass = corners[2];
+        texts.highCut = corners[3];
+        texts.phase = options.phase;
+        texts.length = options.length;
     }
     return texts;
 }
@@ -88,24 +62,76 @@ void PrintSamples(const Project& project) {
     }
 }
 
+int Run(const WaveletOptions& options) {
+    Project project;
+    const WaveletTexts texts = ReadOptions(options, project);
+    const CalculateOutcome outcome = CalculateWavelet(project, texts);
+    if (!outcome.accepted) {
+        throw UsageError{outcome.reason};
+    }
+    PrintSamples(project);
+    return kExitOk;
+}
+
 }  // namespace
 
-int RunWavelet(const std::vector<std::string>& arguments) {
-    try {
-        const Args args(arguments, {"--ricker", "--bandpass", "--phase", "--length", "--rate"}, {});
-        Project project;
-        const WaveletTexts texts = ReadOptions(args, project);
-        const CalculateOutcome outcome = CalculateWavelet(project, texts);
-        if (!outcome.accepted) {
-            std::cerr << "tessarin-cli wavelet: " << outcome.reason << "\n";
-            return kExitRefused;
-        }
-        PrintSamples(project);
-        return kExitOk;
-    } catch (const UsageError& e) {
-        std::cerr << "tessarin-cli wavelet: " << e.message << "\n";
-        return kExitRefused;
-    }
+CommandRun AddWaveletCommand(CLI::App& tool) {
+    auto options = std::make_shared<WaveletOptions>();
+    CLI::App* command =
+        tool.add_subcommand("wavelet", "Print the samples of a Ricker or bandpass wavelet.");
+    CommandText text;
+    text.usage = {"tessarin-cli wavelet --ricker HZ [--rate MS]",
+                  "tessarin-cli wavelet --bandpass LC,LP,HP,HC [--phase DEGREES] "
+                  "[--length SECONDS] [--rate MS]"};
+    text.about =
+        "Builds the wavelet as the Select Wavelet dialog does and prints one sample a "
+        "line: the two-way time in seconds, 0 at the wavelet's centre, and the "
+        "amplitude, scaled so that the largest is 1. Input the dialog would refuse "
+        "is refused with its reason.";
+    text.examples =
+        "tessarin-cli wavelet --ricker 30\n"
+        "tessarin-cli wavelet --bandpass 5,10,40,55 --length 0.2 --rate 1";
+    DescribeCommand(*command, std::move(text));
+
+    CLI::Option* ricker =
+        command
+            ->add_option("--ricker", options->ricker,
+                         "A zero-phase Ricker wavelet of this peak frequency, in Hz "
+                         "(fractions allowed; 0 or less is taken as 1 Hz). Its length is "
+                         "2.4 / HZ seconds.")
+            ->type_name("HZ");
+    CLI::Option* bandpass =
+        command
+            ->add_option("--bandpass", options->bandpass,
+                         "A bandpass wavelet with these corner frequencies in Hz, whole "
+                         "numbers from 0 to 500, each above the one before: low cut, low "
+                         "pass, high pass, high cut. The spectrum rises from 0 at the low cut to "
+                         "full at the low pass and falls from the high pass to 0 at the "
+                         "high cut.")
+            ->type_name("LC,LP,HP,HC")
+            ->check(CornerListCheck());
+    ricker->excludes(bandpass);
+    command
+        ->add_option("--phase", options->phase,
+                     "Constant phase rotation of the bandpass wavelet, in whole degrees; "
+                     "180 reverses its polarity.")
+        ->type_name("DEGREES")
+        ->capture_default_str()
+        ->needs(bandpass);
+    command
+        ->add_option("--length", options->length,
+                     "Total length of the bandpass wavelet in seconds of two-way time, at most "
+                     "0.24; cut down to a whole number of samples.")
+        ->type_name("SECONDS")
+        ->capture_default_str()
+        ->needs(bandpass);
+    command
+        ->add_option("--rate", options->rate,
+                     "Sample interval in milliseconds of two-way time: 2, 1 or 0.5.")
+        ->type_name("MS")
+        ->capture_default_str()
+        ->check(SampleRateCheck());
+    return [options] { return Run(*options); };
 }
 
 }  // namespace tessarin::cli
