@@ -38,6 +38,10 @@ QHBoxLayout* MakeFileTableButtons(QDialog* dialog, QWidget* previous,
     auto* openButton = NamedButton(QStringLiteral("Command3"), QStringLiteral("Open File"));
     auto* saveButton = NamedButton(QStringLiteral("Command4"), QStringLiteral("Save File"));
     ok->setDefault(true);
+    // In the dialog from the start, for the tab order below (the layout would reparent them later).
+    for (QPushButton* button : {openButton, saveButton, ok, cancel}) {
+        button->setParent(dialog);
+    }
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
     QObject::connect(openButton, &QPushButton::clicked, dialog, open);

@@ -26,7 +26,8 @@ QPushButton* NamedButton(const QString& name, const QString& caption);
 
 // The button row of a table the user may also read from or save to a file: "Open File"
 // (Command3) and "Save File" (Command4) on the left, "OK" (Command1, the default) and "Cancel"
-// (Command2) on the right. Tab reaches them, in that order, after `previous`.
+// (Command2) on the right. Tab reaches them, in that order, after `previous`, which must already
+// be in the dialog.
 QHBoxLayout* MakeFileTableButtons(QDialog* dialog, QWidget* previous,
                                   const std::function<void()>& open,
                                   const std::function<void()>& save);

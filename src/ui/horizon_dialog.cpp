@@ -48,7 +48,7 @@ HorizonDialog::HorizonDialog(const Project& project, QWidget* parent)
     rows_ = new NumberedRows(
         kHorizonRows,
         {QStringLiteral("Horizon"), QStringLiteral("Label1"), QStringLiteral("Text1"), 24},
-        {QStringLiteral("Depth"), QStringLiteral("Label2"), QStringLiteral("Text2"), 8});
+        {QStringLiteral("Depth"), QStringLiteral("Label2"), QStringLiteral("Text2"), 8}, this);
     for (int row = 0; row < kHorizonRows; ++row) {
         rows_->Second(row)->installEventFilter(this);
     }

@@ -28,8 +28,8 @@ QLabel* NamedLabel(const QString& name, const QString& text) {
     return label;
 }
 
-QLineEdit* ValueBox(const QString& name, const Value& value) {
-    auto* box = new QLineEdit(QString::fromStdString(value.ToText()));
+QLineEdit* ValueBox(const QString& name, const Value& value, QWidget* dialog) {
+    auto* box = new QLineEdit(QString::fromStdString(value.ToText()), dialog);
     box->setObjectName(name);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(14, QLatin1Char('0'))));
     return box;
@@ -73,7 +73,8 @@ VelocitySurveyDialog::VelocitySurveyDialog(const Project& project, QWidget* pare
     rows_ = new NumberedRows(
         kVelocitySurveyRows,
         {QStringLiteral("Depth"), QStringLiteral("Label1"), QStringLiteral("Text1"), 8},
-        {QStringLiteral("Two-way Time"), QStringLiteral("Label2"), QStringLiteral("Text2"), 8});
+        {QStringLiteral("Two-way Time"), QStringLiteral("Label2"), QStringLiteral("Text2"), 8},
+        this);
 
     auto* note = NamedLabel(
         QStringLiteral("Label6"),
@@ -82,8 +83,8 @@ VelocitySurveyDialog::VelocitySurveyDialog(const Project& project, QWidget* pare
                        "measured from the velocity survey datum."));
     note->setWordWrap(true);
 
-    datum_ = ValueBox(QStringLiteral("Text3"), project.velocitySurveyDatumElevation);
-    kb_ = ValueBox(QStringLiteral("Text4"), project.kbElevation);
+    datum_ = ValueBox(QStringLiteral("Text3"), project.velocitySurveyDatumElevation, this);
+    kb_ = ValueBox(QStringLiteral("Text4"), project.kbElevation, this);
     const bool english = project.measurementUnits == kEnglish;
     auto* datumFeet = NamedLabel(QStringLiteral("Label4"),
                                  QStringLiteral("Velocity Survey Datum Elevation (feet):"));

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "ui/dialog_helpers.h"
+#include "ui/horizon_dialog.h"
 
 namespace tessarin {
 namespace {
@@ -41,6 +42,31 @@ TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
     EXPECT_EQ(dialog.Result()->kbElevation.Number(), 25.5);
     EXPECT_EQ(ShownRows(dialog),
               (RowTexts{{"300", "0.300"}, {"600.5", "0.550"}, {"900", "0.800"}}));
+}
+
+// Tab walks from the last row of the table through the boxes below it to the buttons, as a user
+// entering a survey by keyboard expects; the same row of buttons serves the horizon table.
+TEST(VelocitySurveyDialog, TabWalksFromTheTableToTheButtons) {
+    VelocitySurveyDialog survey(SurveyProject());
+    HorizonDialog horizons(Project{});
+    const struct {
+        QDialog* dialog;
+        QStringList order;
+    } cases[] = {
+        {&survey, {"Text2_19", "Text3", "Text4", "Command3", "Command4", "Command1", "Command2"}},
+        {&horizons, {"Text2_19", "Command3", "Command4", "Command1", "Command2"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dialog->objectName().toStdString());
+        ShowActive(*c.dialog);
+        Named<QWidget>(*c.dialog, c.order.front())->setFocus();
+        for (int i = 1; i < c.order.size(); ++i) {
+            QTest::keyClick(c.dialog->focusWidget(), Qt::Key_Tab);
+            ASSERT_NE(c.dialog->focusWidget(), nullptr);
+            EXPECT_EQ(c.dialog->focusWidget()->objectName(), c.order[i]);
+        }
+        c.dialog->hide();
+    }
 }
 
 TEST(VelocitySurveyDialog, ABoxThatIsNoNumberIsNamedAndKeepsTheDialogOpen) {
