@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "engine/wavelet.h"
@@ -19,13 +20,14 @@ void SortHorizonsByDepth(Project& project) {
     }
     // Sort the depths carrying each entry's number, then move names and depths together. At
     // equal depths "start of log" goes first and "end of log" last, so that a top at the very
-    // start or end of the log stays inside the log ends.
-    std::array<std::pair<double, int>, kTableSize> depths{};
+    // start or end of the log stays inside the log ends. Other tops at one depth keep their order,
+    // so that a project saved and opened again lists them as before.
+    std::array<std::tuple<double, int, int>, kTableSize> depths{};
     std::array<int, kTableSize> entry{};
     for (int k = 1; k <= count; ++k) {
         const std::string& name = project.horizonNames[k];
         const int place = name == kStartOfLogName ? 0 : name == kEndOfLogName ? 2 : 1;
-        depths[k] = {project.horizonDepths[k].Number(), place};
+        depths[k] = {project.horizonDepths[k].Number(), place, k};
         entry[k] = k;
     }
     SortPairsByKey(count, depths, entry);

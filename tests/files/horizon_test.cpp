@@ -211,6 +211,20 @@ TEST(HorizonFile, TopsOutsideTheLogAreLeftOutAndNamed) {
                                    {"At the base", 2000},
                                    {"end of log", 2000}}));
 
+    // Tops at one depth keep the order they were given in, so that a save and a reopen, which
+    // sort again, never shuffle them.
+    Project shared = LogProject();
+    ReadHorizons(shared,
+                 "1500          MFS9\r\n1500          MFS8\r\n1500          MFS10\r\n"
+                 "1200          Upper\r\n1500          FS7\r\n");
+    SortHorizonsByDepth(shared);
+    const Entries once = TableOf(shared);
+    EXPECT_EQ(
+        std::vector(once.begin() + 1, once.end() - 1),
+        (Entries{{"Upper", 1200}, {"MFS9", 1500}, {"MFS8", 1500}, {"MFS10", 1500}, {"FS7", 1500}}));
+    SortHorizonsByDepth(shared);
+    EXPECT_EQ(TableOf(shared), once);
+
     // Before a log is loaded there is nothing to compare with: everything is kept.
     Project reset;
     EXPECT_TRUE(ReadHorizons(reset, "2500          Basement\r\n").empty());
