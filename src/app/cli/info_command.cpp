@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/commands.h"
@@ -46,17 +47,40 @@ void Row(std::ostream& out, const std::string& label, const std::string& text) {
     out << std::left << std::setw(18) << (label + ":") << text << "\n";
 }
 
+// The location's filled fields with their names; blank ones are left out rather than shown as
+// their bare names ("County , State ;").
+std::string LocationText(const Project& p) {
+    const auto& loc = p.wellLocation;
+    const auto filled = [](const std::string& field) {
+        return field.find_first_not_of(' ') != std::string::npos;
+    };
+    using Group = std::vector<std::pair<const char*, const std::string*>>;
+    const std::vector<Group> groups =
+        p.locationType == kTownshipRange
+            ? std::vector<Group>{{{"County ", &loc[0]}, {"State ", &loc[1]}},
+                                 {{"Section ", &loc[2]},
+                                  {"Township ", &loc[3]},
+                                  {"Range ", &loc[4]}}}
+            : std::vector<Group>{{{"", &loc[0]}}, {{"", &loc[1]}}};
+    std::string text;
+    for (const Group& group : groups) {
+        std::string part;
+        for (const auto& [name, field] : group) {
+            if (filled(*field)) {
+                part += (part.empty() ? "" : ", ") + std::string(name) + *field;
+            }
+        }
+        if (!part.empty()) {
+            text += (text.empty() ? "" : "; ") + part;
+        }
+    }
+    return text.empty() ? "none" : text;
+}
+
 void PrintWell(const Project& p, const Units& u, std::ostream& out) {
     Row(out, "Well", p.wellName);
-    const auto& loc = p.wellLocation;
-    if (p.locationType == kTownshipRange) {
-        Row(out, "Location",
-            "County " + loc[0] + ", State " + loc[1] + "; Section " + loc[2] + ", Township " +
-                loc[3] + ", Range " + loc[4]);
-    } else {
-        Row(out, "Location", loc[0] + "; " + loc[1]);
-    }
-    Row(out, "UWI", loc[5]);
+    Row(out, "Location", LocationText(p));
+    Row(out, "UWI", p.wellLocation[5]);
     Row(out, "Units", p.measurementUnits == kMetric ? "Metric (m, m/s)" : "English (ft, ft/s)");
     Row(out, "Elevations",
         "KB " + Shown(p.kbElevation) + " " + u.length + ", GL " + Shown(p.glElevation) + " " +
