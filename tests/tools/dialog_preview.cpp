@@ -3,6 +3,9 @@
 //   dialog_preview survey [FILE.vs]           Velocity Survey, rows loaded from the file
 //   dialog_preview horizons PROJECT [FILE.hor] Define Horizons over a project, rows from the file
 //   dialog_preview progress FILE.las          the progress window, held halfway through an import
+//   dialog_preview Form2|Form3|Form4|Form6 PROJECT
+//                                             Set Scales, Select Wavelet, Well and Datum or
+//                                             Synthetic Information over a project
 // Not part of the installed program.
 
 #include <QApplication>
@@ -21,7 +24,11 @@
 #include "ui/horizon_dialog.h"
 #include "ui/import_progress_dialog.h"
 #include "ui/las_import_dialog.h"
+#include "ui/scales_dialog.h"
+#include "ui/synthetic_information_dialog.h"
 #include "ui/velocity_survey_dialog.h"
+#include "ui/wavelet_dialog.h"
+#include "ui/well_datum_dialog.h"
 
 namespace {
 
@@ -75,6 +82,21 @@ int Run(const QStringList& args, QMainWindow& window) {
         }
         return VelocitySurveyDialog(project, &window).exec();
     }
+    if (what.startsWith("Form")) {
+        OpenProjectFile(project, MemorySettingsStore(), args.value(2).toStdString());
+        if (what == "Form2") {
+            return ScalesDialog(project, &window).exec();
+        }
+        if (what == "Form3") {
+            return WaveletDialog(project, &window).exec();
+        }
+        if (what == "Form4") {
+            return WellDatumDialog(project, &window).exec();
+        }
+        if (what == "Form6") {
+            return SyntheticInformationDialog(project, &window).exec();
+        }
+    }
     if (what == "horizons") {
         OpenProjectFile(project, MemorySettingsStore(), args.value(2).toStdString());
         if (args.size() > 3) {
@@ -92,7 +114,8 @@ int Run(const QStringList& args, QMainWindow& window) {
         import.ImportSonic(sonic, held);
         return 0;
     }
-    std::fprintf(stderr, "usage: dialog_preview las|survey|horizons|progress ...\n");
+    std::fprintf(
+        stderr, "usage: dialog_preview las|survey|horizons|progress|Form2|Form3|Form4|Form6 ...\n");
     return 2;
 }
 
