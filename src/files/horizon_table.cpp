@@ -27,14 +27,15 @@ HorizonRows RowsFromHorizonTable(const Project& project) {
     return rows;
 }
 
-bool LiesOutsideLog(const Project& project, double depth) {
+bool LiesOutsideLog(const Project& project, double depth, double tolerance) {
     if (project.lastSampleIndex < 1) {
         return false;
     }
     const auto d = static_cast<float>(depth);
     const auto top = static_cast<float>(LogDepth(project, 0));
     const auto bottom = static_cast<float>(LogDepth(project, project.lastSampleIndex));
-    return d < top || d > bottom;
+    const auto margin = static_cast<float>(tolerance);
+    return d < top - margin || d > bottom + margin;
 }
 
 DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthText) {
@@ -48,7 +49,7 @@ DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthTex
     return LiesOutsideLog(project, *depth) ? DepthCheck::kOutsideLog : DepthCheck::kAccepted;
 }
 
-std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project) {
+std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project, double tolerance) {
     std::vector<HorizonEntry> left;
     std::array<std::string, kTableSize> names;
     std::array<Value, kTableSize> depths;
@@ -61,7 +62,7 @@ std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project) {
         const std::optional<double> number =
             depth.IsText() ? ParseNumber(depth.ToText()) : std::optional(depth.Number());
         const bool logEnd = name == kStartOfLogName || name == kEndOfLogName;
-        if (!logEnd && number && LiesOutsideLog(project, *number)) {
+        if (!logEnd && number && LiesOutsideLog(project, *number, tolerance)) {
             left.push_back({name, depth});
             continue;
         }

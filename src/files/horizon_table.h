@@ -51,15 +51,17 @@ struct HorizonEntry {
     bool operator==(const HorizonEntry&) const = default;
 };
 
-// Whether a depth lies above the first or below the last sample of the log, compared in single
-// precision as the depth check does. Before a log is loaded nothing lies outside.
-bool LiesOutsideLog(const Project& project, double depth);
+// Whether a depth lies above the first or below the last sample of the log by more than
+// `tolerance`, compared in single precision as the depth check does. Before a log is loaded
+// nothing lies outside.
+bool LiesOutsideLog(const Project& project, double depth, double tolerance = 0.0);
 
 // Leaves out of the table the user's horizons that lie outside the log, keeping the order of the
 // others, and returns them in table order. The "start of log" and "end of log" entries stay:
 // their depths follow the log. Used when a table is loaded from a file, where a tops list
-// usually reaches above and below the logged interval.
-std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project);
+// usually reaches above and below the logged interval. A depth within `tolerance` of the log's
+// ends is kept.
+std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project, double tolerance = 0.0);
 
 // What to tell the user about horizons left out: their names and depths, and the log's depth
 // range. Empty when none were left out.

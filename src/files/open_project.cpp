@@ -12,6 +12,12 @@
 #include "model/reset.h"
 
 namespace tessarin {
+namespace {
+
+// Half the hundredth to which a project file keeps the depth of each sample.
+constexpr double kSavedSampleDepthTolerance = 0.005;
+
+}  // namespace
 
 void SortHorizonsByDepth(Project& project) {
     const int count = project.horizonCount;
@@ -60,7 +66,10 @@ OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
             report.waveletProblem = e.what();
         }
     }
-    report.horizonsLeftOut = LeaveOutHorizonsOutsideLog(project);
+    // The file keeps each sample's depth to a hundredth, so the log's ends come back up to half a
+    // hundredth from where they were when the project was saved. A top saved at the very end of
+    // the log must still be inside it.
+    report.horizonsLeftOut = LeaveOutHorizonsOutsideLog(project, kSavedSampleDepthTolerance);
     SortHorizonsByDepth(project);
     project.projectChanged = false;
     return report;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "files/export_fixture.h"
+#include "files/project_file.h"
 #include "model/error.h"
 #include "model/reset.h"
 
@@ -106,6 +107,37 @@ TEST(OpenProject, LeavesOutAndReportsTheHorizonsOutsideTheLog) {
 
     // A table inside the log reports nothing.
     EXPECT_TRUE(OpenProjectFile(p, MemorySettingsStore(), kRanch).horizonsLeftOut.empty());
+}
+
+TEST(OpenProject, KeepsATopSavedAtTheVeryEndOfTheLog) {
+    // The file keeps sample depths to a hundredth: an end of log at 11.504 ft comes back as 11.5,
+    // and a top saved at 11.504 must not then be judged below the log. One further down is.
+    TempDir dir;
+    Project p;
+    OpenProjectFile(p, MemorySettingsStore(), kRanch);
+    p.timeDepth[static_cast<std::size_t>(p.lastSampleIndex)] = 11.504;
+    p.horizonCount = 5;
+    p.horizonNames[4] = "Top at the end";
+    p.horizonDepths[4] = Value(11.504);
+    p.horizonNames[5] = "end of log";
+    p.horizonDepths[5] = Value(11.504);
+    WriteProjectFile(p, dir.File("end.tsp"));
+
+    Project reopened;
+    EXPECT_TRUE(OpenProjectFile(reopened, MemorySettingsStore(), dir.File("end.tsp"))
+                    .horizonsLeftOut.empty());
+    EXPECT_EQ(reopened.horizonCount, 5);
+    EXPECT_EQ(reopened.horizonNames[4], "Top at the end");
+
+    std::string text = ReadWholeFile(dir.File("end.tsp"));
+    const std::string saved = "Top at the end\r\n 11.504 ";
+    const auto at = text.find(saved);
+    ASSERT_NE(at, std::string::npos);
+    WriteWholeFile(dir.File("below.tsp"),
+                   text.replace(at, saved.size(), "Top at the end\r\n 11.51 "));
+    EXPECT_EQ(OpenProjectFile(reopened, MemorySettingsStore(), dir.File("below.tsp"))
+                  .horizonsLeftOut.size(),
+              1u);
 }
 
 TEST(OpenProject, ParametersThatGiveNoWaveletStillOpenTheProject) {
