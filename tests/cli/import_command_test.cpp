@@ -78,6 +78,26 @@ TEST_F(ImportCommand, TakesSavedSettingsAndLetsOptionsOverrideTheHeader) {
     EXPECT_EQ(p.datumVelocity.Number(), 1800);
 }
 
+TEST_F(ImportCommand, OtherUnitsThanTheSavedOnesConvertTheSavedValues) {
+    // Nothing saved: the program's defaults are English (datum velocity 7000 ft/s, 5 in/s, 10
+    // traces per inch). Metric converts them as Synthetic Information does, options still win.
+    ASSERT_EQ(ImportF03("--units metric --datum 0").status, 0);
+    Project p = ReadBack();
+    EXPECT_EQ(p.datumVelocity.Number(), 2133.6);
+    EXPECT_EQ(p.timeScale.Number(), 12.7);
+    EXPECT_EQ(p.tracesPerUnit.Number(), 3.94);
+
+    ASSERT_EQ(ImportF03("--units metric --datum 0 --datum-velocity 1500 --time-scale 10").status,
+              0);
+    p = ReadBack();
+    EXPECT_EQ(p.datumVelocity.Number(), 1500);
+    EXPECT_EQ(p.timeScale.Number(), 10);
+
+    // The saved units themselves convert nothing.
+    ASSERT_EQ(ImportF03("--units english --datum 0").status, 0);
+    EXPECT_EQ(ReadBack().datumVelocity.Number(), 7000);
+}
+
 TEST_F(ImportCommand, TakesTheScalesAndAGeneralLocation) {
     const CliResult r = ImportF03(
         "--units metric --time-scale 10 --traces-per-unit 4 --amplitude 2 --panel-traces 7"

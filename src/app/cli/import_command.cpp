@@ -21,6 +21,7 @@
 #include "files/project_file.h"
 #include "import/las_reader.h"
 #include "import/log_import.h"
+#include "import/synthetic_information.h"
 #include "import/velocity_survey.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -250,6 +251,10 @@ int Import(const ImportArguments& a) {
     }
     ImportOptions options;
     ReadLogOptions(a, project, options);
+    // Other units than the saved ones convert the saved KB, GL, datum and scales, as choosing
+    // them in Synthetic Information does: a saved datum velocity of 6000 ft/s must not become
+    // 6000 m/s. The options below then set what they name.
+    ChangeMeasurementUnits(project, options.information.measurementUnits);
     ReadDatumOptions(a, project);
     const std::optional<WaveletTexts> wavelet = ReadWaveletOptions(a, project);
     ReadScalesOptions(a, project);

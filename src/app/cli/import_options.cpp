@@ -98,8 +98,9 @@ void AddSyntheticOptions(CLI::App& command, ImportArguments& a) {
         .add_option("--units", a.units,
                     "The units of the logs and the project: english (feet, ft/s, microseconds "
                     "per foot) or metric (metres, m/s, microseconds per metre). The log files "
-                    "are read in these units, not converted. Default: the units saved in the "
-                    "program, english until others are saved.")
+                    "are read in these units, not converted. Units other than the saved ones "
+                    "convert the saved KB, GL, datum and scales, as Synthetic Information does. "
+                    "Default: the units saved in the program, english until others are saved.")
         ->type_name("english|metric")
         ->check(OneOfCheck({"english", "metric"}))
         ->group(kSynthetic);
