@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -73,16 +74,22 @@ private:
         if (!active) {
             return;
         }
-        if (active == answered_) {
-            // Answered, yet still open: the dialog refused the answer.
+        const bool answeredLast = !answered_.empty() && answered_.back() == active;
+        const bool answeredBefore =
+            std::find(answered_.begin(), answered_.end(), active) != answered_.end();
+        const bool nextStepMatches = next_ < steps_.size() && steps_[next_].matches(active);
+        // Answered, yet still open: the dialog refused the answer, or it is finishing after a
+        // question of its own (a file dialog after "replace the file?") and closes next. A dialog
+        // answered before that comes back for the next step (after Open File) is that step.
+        if (answeredLast || (answeredBefore && !nextStepMatches)) {
             if (sinceLastStep.elapsed() > kDeadlineMs) {
                 unexpected_ << "still open: " + Describe(active);
-                answered_ = nullptr;
+                std::erase(answered_, active);
                 Cancel(active);
             }
             return;
         }
-        answered_ = active;
+        answered_.emplace_back(active);
         sinceLastStep.restart();
         if (next_ < steps_.size() && steps_[next_].matches(active)) {
             // Answered from the event loop, not from here: an answer that opens a dialog of its
@@ -107,7 +114,7 @@ private:
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
-    QPointer<QWidget> answered_;
+    std::vector<QPointer<QWidget>> answered_;  // every dialog answered so far
     QStringList unexpected_;
 };
 
