@@ -149,16 +149,14 @@ int Export(const ExportOptions& options) {
 
 // A trace count as the program's "Number of SGY traces" box takes it.
 CLI::Validator TraceCountCheck() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            try {
-                TextToInt16(text);
-                return "";
-            } catch (const Error&) {
-                return "needs a whole number up to 32767, not \"" + text + "\"";
-            }
-        },
-        "");
+    return ReasonCheck([](const std::string& text) -> std::string {
+        try {
+            TextToInt16(text);
+            return "";
+        } catch (const Error&) {
+            return "needs a whole number up to 32767, not \"" + text + "\"";
+        }
+    });
 }
 
 void AddDataOptions(CLI::App& command, ExportOptions& options) {

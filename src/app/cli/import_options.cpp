@@ -16,36 +16,30 @@ constexpr const char* kWaveletAndScales = "Wavelet, AGC and scales";
 constexpr const char* kOutput = "Project file";
 
 CLI::Validator DepthRangeCheck() {
-    return CLI::Validator(
-        [](std::string& text) {
-            return ParseDepthRange(text)
-                       ? std::string()
-                       : "needs TOP:BASE with TOP not below BASE, not \"" + text + "\"";
-        },
-        "");
+    return ReasonCheck([](const std::string& text) {
+        return ParseDepthRange(text)
+                   ? std::string()
+                   : "needs TOP:BASE with TOP not below BASE, not \"" + text + "\"";
+    });
 }
 
 CLI::Validator AgcWindowCheck() {
-    return CLI::Validator(
-        [](std::string& text) {
-            const auto seconds = ParseNumber(text);
-            return text == "None" || (seconds && *seconds > 0.0)
-                       ? std::string()
-                       : "must be a window in seconds or None, not \"" + text + "\"";
-        },
-        "");
+    return ReasonCheck([](const std::string& text) {
+        const auto seconds = ParseNumber(text);
+        return text == "None" || (seconds && *seconds > 0.0)
+                   ? std::string()
+                   : "must be a window in seconds or None, not \"" + text + "\"";
+    });
 }
 
 CLI::Validator DatumVelocityCheck() {
-    return CLI::Validator(
-        [](std::string& text) -> std::string {
-            const auto velocity = ParseNumber(text);
-            if (!velocity) {
-                return "needs a number, not \"" + text + "\"";
-            }
-            return *velocity > 0.0 ? "" : "must be above 0";
-        },
-        "");
+    return ReasonCheck([](const std::string& text) -> std::string {
+        const auto velocity = ParseNumber(text);
+        if (!velocity) {
+            return "needs a number, not \"" + text + "\"";
+        }
+        return *velocity > 0.0 ? "" : "must be above 0";
+    });
 }
 
 void AddLogOptions(CLI::App& command, ImportArguments& a) {

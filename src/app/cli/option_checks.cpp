@@ -1,5 +1,7 @@
 #include "cli/option_checks.h"
 
+#include <utility>
+
 #include "model/numeric.h"
 #include "model/project.h"
 
@@ -31,55 +33,49 @@ std::optional<int> RateIndex(const std::string& milliseconds) {
 
 }  // namespace
 
+CLI::Validator ReasonCheck(std::function<std::string(const std::string&)> reason) {
+    return CLI::Validator([reason = std::move(reason)](std::string& text) { return reason(text); },
+                          "");
+}
+
 CLI::Validator NumberCheck() {
-    return CLI::Validator(
-        [](std::string& text) {
-            return ParseNumber(text) ? std::string() : "needs a number, not " + Quoted(text);
-        },
-        "");
+    return ReasonCheck([](const std::string& text) {
+        return ParseNumber(text) ? std::string() : "needs a number, not " + Quoted(text);
+    });
 }
 
 CLI::Validator PositiveNumberCheck() {
-    return CLI::Validator(
-        [](std::string& text) {
-            const auto number = ParseNumber(text);
-            return number && *number > 0.0
-                       ? std::string()
-                       : "must be a number greater than zero, not " + Quoted(text);
-        },
-        "");
+    return ReasonCheck([](const std::string& text) {
+        const auto number = ParseNumber(text);
+        return number && *number > 0.0 ? std::string()
+                                       : "must be a number greater than zero, not " + Quoted(text);
+    });
 }
 
 CLI::Validator OneOfCheck(std::vector<std::string> words) {
-    return CLI::Validator(
-        [words](std::string& text) {
-            for (const std::string& word : words) {
-                if (text == word) {
-                    return std::string();
-                }
+    return ReasonCheck([words](const std::string& text) {
+        for (const std::string& word : words) {
+            if (text == word) {
+                return std::string();
             }
-            return "must be " + Alternatives(words) + ", not " + Quoted(text);
-        },
-        "");
+        }
+        return "must be " + Alternatives(words) + ", not " + Quoted(text);
+    });
 }
 
 CLI::Validator SampleRateCheck() {
-    return CLI::Validator(
-        [](std::string& text) {
-            return RateIndex(text) ? std::string()
-                                   : "must be 2, 1 or 0.5 (milliseconds), not " + Quoted(text);
-        },
-        "");
+    return ReasonCheck([](const std::string& text) {
+        return RateIndex(text) ? std::string()
+                               : "must be 2, 1 or 0.5 (milliseconds), not " + Quoted(text);
+    });
 }
 
 CLI::Validator CornerListCheck() {
-    return CLI::Validator(
-        [](std::string& text) {
-            return CornerList(text).size() == 4
-                       ? std::string()
-                       : "needs four corner frequencies LC,LP,HP,HC, not " + Quoted(text);
-        },
-        "");
+    return ReasonCheck([](const std::string& text) {
+        return CornerList(text).size() == 4
+                   ? std::string()
+                   : "needs four corner frequencies LC,LP,HP,HC, not " + Quoted(text);
+    });
 }
 
 int SampleRateIndex(const std::string& milliseconds) {

@@ -4,10 +4,14 @@
 // command before any work with "--option: reason" and exit status 2.
 
 #include <CLI/CLI.hpp>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tessarin::cli {
+
+// A check from a function that says what is wrong with a value, or gives "" when it is right.
+CLI::Validator ReasonCheck(std::function<std::string(const std::string&)> reason);
 
 // A number as the program's dialogs read one ("1250", "0.5", "-12.5").
 CLI::Validator NumberCheck();
