@@ -55,18 +55,20 @@ public:
     // Runs the command through its menu item or its toolbar button while `act` drives the
     // dialog; checks that the right dialog came, over the window.
     void Run(bool fromToolbar, const std::function<void(QWidget*)>& act) {
-        const auto answered = WhenModal<QDialog>([this, act](QDialog* dialog) {
-            EXPECT_EQ(dialog->objectName(), command_.dialog);
-            EXPECT_TRUE(window_.frameGeometry().contains(dialog->frameGeometry().center()));
-            act(dialog);
-        });
-        if (fromToolbar) {
-            QTest::mouseClick(window_.ToolbarStrip()->findChild<QWidget*>(command_.button),
-                              Qt::LeftButton, {}, QPoint(8, 8));
-        } else {
-            window_.MenuAction(command_.item)->trigger();
-        }
-        EXPECT_TRUE(answered->answered) << "no dialog";
+        AnswerModal<QDialog>(
+            [this, act](QDialog* dialog) {
+                EXPECT_EQ(dialog->objectName(), command_.dialog);
+                EXPECT_TRUE(window_.frameGeometry().contains(dialog->frameGeometry().center()));
+                act(dialog);
+            },
+            [&] {
+                if (fromToolbar) {
+                    QTest::mouseClick(window_.ToolbarStrip()->findChild<QWidget*>(command_.button),
+                                      Qt::LeftButton, {}, QPoint(8, 8));
+                } else {
+                    window_.MenuAction(command_.item)->trigger();
+                }
+            });
     }
 
     void Confirm(bool fromToolbar) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // Drives a dialog as a user would: finds its controls by name, types into boxes, clicks buttons
-// and presses keys. Used inside test::WhenModal while the dialog runs modally.
+// and presses keys, while the dialog runs modally.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "ui/modal_helper.h"
+#include "ui/modal_dialogs.h"
 
 // Failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -75,17 +75,8 @@ inline void PressKey(QWidget* dialog, const QString& name, Qt::Key key) {
 // `act` closed it (a dialog left open fails the test and is cancelled, so no test can hang).
 template <typename Dialog, typename Open>
 auto WithDialog(std::function<void(Dialog*)> act, Open open) {
-    auto answer = WhenModal<Dialog>([act = std::move(act)](Dialog* dialog) {
-        act(dialog);
-        QTimer::singleShot(2000, dialog, [dialog] {
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the dialog stayed open";
-                dialog->reject();
-            }
-        });
-    });
-    auto result = open();
-    EXPECT_TRUE(answer->answered) << "the dialog did not appear";
+    decltype(open()) result{};
+    AnswerModal<Dialog>(act, [&] { result = open(); });
     return result;
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 // Helpers of the dialog tests: a named child that must exist, a dialog shown and active so that
-// focus moves as it does for a user, and answers to the file dialogs and message boxes a dialog
-// opens.
+// focus moves as it does for a user, and the rows of the table dialogs.
 
 #include <gtest/gtest.h>
 
@@ -14,12 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "ui/modal_helper.h"
+#include "ui/modal_dialogs.h"
 
 namespace tessarin::test {
-
-// How long a helper waits for the dialog it answers: long enough for a loaded test machine.
-inline constexpr int kPatience = 30000;
 
 template <typename T>
 T* Named(const QWidget& parent, const QString& name) {
@@ -63,54 +59,6 @@ inline RowTexts ShownRows(const QWidget& dialog) {
         }
     }
     return rows;
-}
-
-// What a message box showed before the test closed it. The watcher holds the record weakly: once
-// the test has dropped it, a watcher still polling for a message that never came leaves the
-// next message to the watcher that expects it.
-struct ShownMessage {
-    bool answered = false;
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-};
-
-inline std::shared_ptr<ShownMessage> CloseNextMessage() {
-    auto shown = std::make_shared<ShownMessage>();
-    WhenModal<QMessageBox>(
-        [weak = std::weak_ptr(shown)](QMessageBox* box) {
-            if (const auto record = weak.lock()) {
-                *record = {true, box->windowTitle(), box->text(), box->icon()};
-                box->accept();
-            }
-        },
-        kPatience);
-    return shown;
-}
-
-// Chooses `path` in the next file dialog and keeps its caption and the name it proposed.
-struct FileDialogSeen {
-    bool answered = false;
-    QString title;
-    QStringList proposed;
-};
-
-inline std::shared_ptr<FileDialogSeen> ChooseFile(const QString& path) {
-    auto seen = std::make_shared<FileDialogSeen>();
-    WhenModal<QFileDialog>(
-        [path, weak = std::weak_ptr(seen)](QFileDialog* dialog) {
-            if (const auto record = weak.lock()) {
-                *record = {true, dialog->windowTitle(), dialog->selectedFiles()};
-                // The dialog leaves a name being typed alone: the name box must not have the focus.
-                if (QWidget* focused = dialog->focusWidget()) {
-                    focused->clearFocus();
-                }
-                dialog->selectFile(path);
-                QMetaObject::invokeMethod(dialog, "accept");
-            }
-        },
-        kPatience);
-    return seen;
 }
 
 }  // namespace tessarin::test

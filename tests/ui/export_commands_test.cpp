@@ -47,15 +47,6 @@ double IbmValue(const QByteArray& bytes, int offset) {
     return (byte(0) & 0x80) ? -value : value;
 }
 
-// Chooses `path` in a file dialog as ChooseFile does.
-void ChooseIn(QFileDialog* dialog, const QString& path) {
-    if (QWidget* focused = dialog->focusWidget()) {
-        focused->clearFocus();
-    }
-    dialog->selectFile(path);
-    QMetaObject::invokeMethod(dialog, "accept");
-}
-
 // Whether a toolbar button shows its greyed picture.
 bool Greyed(MainWindow& window, const char* name, Tool tool) {
     QWidget* button = window.ToolbarStrip()->findChild<QWidget*>(name);
@@ -76,11 +67,10 @@ TEST_F(ExportCommandsTest, ExportDataWritesOneRowPerSampleUnderTheProjectsName) 
     OpenDisplayProject();
     QTemporaryDir folder;
     const QString path = folder.filePath("table.dat");
-    const auto chosen = ChooseFile(path);
-    Choose("mnusavetrace");
-    ASSERT_TRUE(chosen->answered);
-    EXPECT_EQ(chosen->title, "Save Synthetic Data as Text");
-    EXPECT_TRUE(chosen->proposed.value(0).endsWith("/f03_4_display.dat"));
+    SeenFileDialog chosen;
+    AnswerModal<QFileDialog>(ChooseFile(path, &chosen), [&] { Choose("mnusavetrace"); });
+    EXPECT_EQ(chosen.title, "Save Synthetic Data as Text");
+    EXPECT_TRUE(chosen.proposed.value(0).endsWith("/f03_4_display.dat"));
 
     const QList<QByteArray> lines = ReadAll(path).split('\n');
     ASSERT_GT(lines.size(), 5);
@@ -96,28 +86,25 @@ TEST_F(ExportCommandsTest, ExportSgyWritesTheTracesAskedForInBothPolarities) {
     QTemporaryDir folder;
     const QString normal = folder.filePath("normal.sgy");
     const QString reverse = folder.filePath("reverse.sgy");
-    const auto first = std::make_shared<FileDialogSeen>();
-    std::shared_ptr<FileDialogSeen> second;
-    const auto asked = WhenModal<QInputDialog>([&](QInputDialog* box) {
-        EXPECT_EQ(box->windowTitle(), "Number of SGY traces");
-        EXPECT_EQ(box->labelText(), "Enter the number of SGY traces to write");
-        EXPECT_EQ(box->textValue(), "");
-        box->setTextValue("3");
-        WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-            *first = {true, dialog->windowTitle(), dialog->selectedFiles()};
-            second = ChooseFile(reverse);
-            ChooseIn(dialog, normal);
-        });
-        box->accept();
-    });
-    Choose("mnusgyibm");
-    ASSERT_TRUE(asked->answered);
-    ASSERT_TRUE(first->answered);
-    ASSERT_TRUE(second && second->answered);
-    EXPECT_EQ(first->title, "Save Synthetic Data as SGY File (IBM 32-bit)");
-    EXPECT_TRUE(first->proposed.value(0).endsWith("/f03_4_displaynormal.sgy"));
+    SeenFileDialog first;
+    SeenFileDialog second;
+    ModalScript()
+        .Then<QInputDialog>("the trace count",
+                            [&](QInputDialog* box) {
+                                EXPECT_EQ(box->windowTitle(), "Number of SGY traces");
+                                EXPECT_EQ(box->labelText(),
+                                          "Enter the number of SGY traces to write");
+                                EXPECT_EQ(box->textValue(), "");
+                                box->setTextValue("3");
+                                box->accept();
+                            })
+        .Then<QFileDialog>("the normal file", ChooseFile(normal, &first))
+        .Then<QFileDialog>("the reverse file", ChooseFile(reverse, &second))
+        .Run([&] { Choose("mnusgyibm"); });
+    EXPECT_EQ(first.title, "Save Synthetic Data as SGY File (IBM 32-bit)");
+    EXPECT_TRUE(first.proposed.value(0).endsWith("/f03_4_displaynormal.sgy"));
     // The reverse file is proposed beside the normal one the user just wrote.
-    EXPECT_EQ(second->proposed.value(0), QDir(folder.path()).filePath("f03_4_displayreverse.sgy"));
+    EXPECT_EQ(second.proposed.value(0), QDir(folder.path()).filePath("f03_4_displayreverse.sgy"));
 
     const int samples = PlanSegyTrace(project).sampleCount;
     for (const QString& path : {normal, reverse}) {
@@ -147,37 +134,32 @@ TEST_F(ExportCommandsTest, AnExportThatCannotBeWrittenIsToldAndACancelledOneIsNo
     auto folder = std::make_unique<QTemporaryDir>();
     const QString path = folder->filePath("table.dat");
     // The folder goes away between the choice and the writing.
-    const auto chosen = WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        folder.reset();
-        ChooseIn(dialog, path);
-    });
-    const auto told = CloseNextMessage();
-    Choose("mnusavetrace");
-    ASSERT_TRUE(chosen->answered);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return told->answered; }));
-    EXPECT_EQ(told->title, "Export Data");
-    EXPECT_TRUE(told->text.contains("table.dat")) << told->text.toStdString();
-    EXPECT_EQ(told->icon, QMessageBox::Warning);
+    SeenMessage told;
+    ModalScript()
+        .Then<QFileDialog>("Save Synthetic Data as Text",
+                           [&](QFileDialog* dialog) {
+                               folder.reset();
+                               EnterFileName(dialog, path);
+                           })
+        .Then<QMessageBox>("the failure", Acknowledge(&told))
+        .Run([&] { Choose("mnusavetrace"); });
+    EXPECT_EQ(told.title, "Export Data");
+    EXPECT_TRUE(told.text.contains("table.dat")) << told.text.toStdString();
+    EXPECT_EQ(told.icon, QMessageBox::Warning);
 
-    // Cancelling the trace count, or the save dialog, ends the command without a word.
-    for (const bool atTheFileDialog : {false, true}) {
-        std::shared_ptr<ModalAnswer> fileDialog;
-        const auto box = WhenModal<QInputDialog>([&](QInputDialog* input) {
-            if (!atTheFileDialog) {
-                input->reject();
-                return;
-            }
-            fileDialog = WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-            input->setTextValue("2");
-            input->accept();
-        });
-        const auto message = WhenModal<QMessageBox>([](QMessageBox* m) { m->accept(); }, 500);
-        Choose("mnusgyibm");
-        EXPECT_TRUE(box->answered);
-        EXPECT_TRUE(!atTheFileDialog || (fileDialog && fileDialog->answered));
-        QTest::qWait(600);
-        EXPECT_FALSE(message->answered) << "a message after a cancel";
-    }
+    // Cancelling the trace count, or the save dialog, ends the command without a word: a
+    // message after the cancel would come out of turn.
+    ModalScript()
+        .Then<QInputDialog>("the trace count", [](QInputDialog* input) { input->reject(); })
+        .Run([&] { Choose("mnusgyibm"); });
+    ModalScript()
+        .Then<QInputDialog>("the trace count",
+                            [](QInputDialog* input) {
+                                input->setTextValue("2");
+                                input->accept();
+                            })
+        .Then<QFileDialog>("the normal file", CancelFileDialog())
+        .Run([&] { Choose("mnusgyibm"); });
 }
 
 TEST_F(ExportCommandsTest, PrintersChoicesStayFromSetupToPrintAndPrintingMakesAPdf) {
@@ -188,26 +170,25 @@ TEST_F(ExportCommandsTest, PrintersChoicesStayFromSetupToPrintAndPrintingMakesAP
     window->Printer().setOutputFileName(pdf);
     window->Printer().setPageSize(QPageSize(QPageSize::Letter));
 
-    const auto setup = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
-        dialog->findChild<QRadioButton*>("landscape")->click();
-        dialog->accept();
-    });
-    Choose("mnuprintset");
-    ASSERT_TRUE(setup->answered);
+    AnswerModal<QPageSetupDialog>(
+        [](QPageSetupDialog* dialog) {
+            dialog->findChild<QRadioButton*>("landscape")->click();
+            dialog->accept();
+        },
+        [&] { Choose("mnuprintset"); });
 
     // Cancelled from the toolbar: nothing printed.
-    auto print = WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
-    ClickButton(*window, "ToolPrint");
-    ASSERT_TRUE(print->answered);
+    AnswerModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); },
+                              [&] { ClickButton(*window, "ToolPrint"); });
     EXPECT_FALSE(QFile::exists(pdf));
 
     int pages = 0;
-    print = WhenModal<QPrintDialog>([&pages](QPrintDialog* dialog) {
-        pages = dialog->maxPage();
-        dialog->accept();
-    });
-    Choose("mnuprint");
-    ASSERT_TRUE(print->answered);
+    AnswerModal<QPrintDialog>(
+        [&pages](QPrintDialog* dialog) {
+            pages = dialog->maxPage();
+            dialog->accept();
+        },
+        [&] { Choose("mnuprint"); });
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(PdfPageSize(pdf), QSizeF(792, 612));  // landscape letter, as set up
     EXPECT_EQ(PdfPageCount(pdf), pages);
@@ -224,27 +205,23 @@ TEST_F(ExportCommandsTest, ToolbarPlotAndPrintStayGreyedUntilTheyCanRun) {
     };
     expectGreyed(true, true);
     const int drawn = window->DisplayCount();
-    const auto noPrint = WhenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); }, 300);
-    ClickButton(*window, "ToolPlot");
-    ClickButton(*window, "ToolPrint");
-    QTest::qWait(400);
+    // A greyed button does nothing: a print dialog would come out of turn.
+    ExpectNoDialog([&] {
+        ClickButton(*window, "ToolPlot");
+        ClickButton(*window, "ToolPrint");
+    });
     EXPECT_EQ(window->DisplayCount(), drawn);
-    EXPECT_FALSE(noPrint->answered);
 
     LoadKnownWellLogs();
     expectGreyed(false, true);
-    const auto stillNoPrint = WhenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); }, 300);
-    ClickButton(*window, "ToolPrint");
-    QTest::qWait(400);
-    EXPECT_FALSE(stillNoPrint->answered);
+    ExpectNoDialog([&] { ClickButton(*window, "ToolPrint"); });
     ClickButton(*window, "ToolPlot");
     EXPECT_EQ(window->DisplayCount(), drawn + 1);
     ASSERT_TRUE(window->Progress().synthesisShown);
     expectGreyed(false, false);
 
-    const auto printAsked = WhenModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); });
-    ClickButton(*window, "ToolPrint");
-    EXPECT_TRUE(printAsked->answered);
+    AnswerModal<QPrintDialog>([](QPrintDialog* d) { d->reject(); },
+                              [&] { ClickButton(*window, "ToolPrint"); });
 }
 
 TEST_F(ExportCommandsTest, OpenProjectStartsAmongTheExamplesUntilAProjectFolderIsKnown) {
@@ -258,14 +235,9 @@ TEST_F(ExportCommandsTest, OpenProjectStartsAmongTheExamplesUntilAProjectFolderI
     window->SetExamplesFolder(examples);
     QSettings().remove("Folders/project");
     const auto startsIn = [this]() {
-        QString folder;
-        const auto shown = WhenModal<QFileDialog>([&folder](QFileDialog* dialog) {
-            folder = dialog->directory().absolutePath();
-            dialog->reject();
-        });
-        Choose("mnuopenproj");
-        EXPECT_TRUE(shown->answered);
-        return folder;
+        SeenFileDialog shown;
+        AnswerModal<QFileDialog>(CancelFileDialog({}, &shown), [&] { Choose("mnuopenproj"); });
+        return shown.folder;
     };
     EXPECT_EQ(startsIn(), examples);
 

@@ -5,7 +5,7 @@
 #include <QFileDialog>
 #include <QTemporaryDir>
 
-#include "ui/modal_helper.h"
+#include "ui/modal_dialogs.h"
 
 namespace tessarin {
 namespace {
@@ -23,20 +23,17 @@ TEST(FileDialogs, EachKindOfFileComesBackToItsOwnFolder) {
     RememberFolder("log", logs.filePath("well.las"));
     RememberFolder("project", projects.filePath("well.tsp"));
 
-    QString shownFolder;
-    QString shownFilter;
-    auto answer = test::WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        shownFolder = dialog->directory().absolutePath();
-        shownFilter = dialog->selectedNameFilter();
-        dialog->selectFile(dialog->directory().filePath("other.las"));
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    const QString chosen = AskSaveFileName(
-        nullptr,
-        {"log", "Save", "*.las", "Delta T Files (*.dt)|*.dt|LAS Files (*.las)|*.las", 2, "las"});
-    EXPECT_TRUE(answer->answered);
-    EXPECT_EQ(shownFolder, QDir(logs.path()).absolutePath());
-    EXPECT_EQ(shownFilter, "LAS Files (*.las)");
+    test::SeenFileDialog seen;
+    QString chosen;
+    test::AnswerModal<QFileDialog>(
+        test::ChooseFile(QDir(logs.path()).filePath("other.las"), &seen), [&] {
+            chosen = AskSaveFileName(nullptr, {"log", "Save", "*.las",
+                                               "Delta T Files (*.dt)|*.dt|LAS Files "
+                                               "(*.las)|*.las",
+                                               2, "las"});
+        });
+    EXPECT_EQ(seen.folder, QDir(logs.path()).absolutePath());
+    EXPECT_EQ(seen.filter, "LAS Files (*.las)");
     EXPECT_EQ(chosen, QDir(logs.path()).absoluteFilePath("other.las"));
     EXPECT_EQ(RememberedFolder("project"), QDir(projects.path()).absolutePath());
 }
@@ -44,11 +41,13 @@ TEST(FileDialogs, EachKindOfFileComesBackToItsOwnFolder) {
 TEST(FileDialogs, CancelGivesNoPathAndKeepsTheFolder) {
     QTemporaryDir folder;
     RememberFolder("horizon", folder.filePath("tops.hor"));
-    auto answer = test::WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    EXPECT_TRUE(AskOpenFileName(nullptr, {"horizon", "Open Horizon File", "*.hor",
-                                          "Project Files (*.hor)|*.hor|All Files (*.*)|*.*", 1, ""})
-                    .isEmpty());
-    EXPECT_TRUE(answer->answered);
+    QString chosen = "none";
+    test::AnswerModal<QFileDialog>(test::CancelFileDialog(), [&] {
+        chosen =
+            AskOpenFileName(nullptr, {"horizon", "Open Horizon File", "*.hor",
+                                      "Project Files (*.hor)|*.hor|All Files (*.*)|*.*", 1, ""});
+    });
+    EXPECT_TRUE(chosen.isEmpty());
     EXPECT_EQ(RememberedFolder("horizon"), QDir(folder.path()).absolutePath());
 }
 

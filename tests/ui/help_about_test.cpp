@@ -12,11 +12,11 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "modal_helper.h"
 #include "model/reset.h"
 #include "qt_settings_store.h"
 #include "ui/about_dialog.h"
 #include "ui/help_viewer.h"
+#include "ui/modal_dialogs.h"
 #include "ui/program_info.h"
 #include "window_fixture.h"
 
@@ -118,25 +118,25 @@ TEST_F(HelpTest, HelpWindowAndDialogsFitTheScreen) {
 
 TEST_F(HelpTest, ContentsWithoutAHelpDocumentSaysWhere) {
     window->SetHelpFilePath(QString());
-    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Tessarin help not available");
-        box->accept();
-    });
-    Choose("mnucontents");
-    EXPECT_TRUE(told->answered);
+    AnswerModal<QMessageBox>(
+        [](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), "Tessarin help not available");
+            box->accept();
+        },
+        [&] { Choose("mnucontents"); });
     EXPECT_EQ(Viewer(*window), nullptr);
 }
 
 TEST_F(HelpTest, AboutShowsTheVersionAndClosesWithOk) {
-    const auto shown = WhenModal<AboutDialog>([](AboutDialog* about) {
-        EXPECT_EQ(about->windowTitle(), "About Tessarin");
-        EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(),
-                  "Version " TESSARIN_VERSION_SHORT);
-        EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
-        QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    });
-    Choose("mnuabout");
-    EXPECT_TRUE(shown->answered);
+    AnswerModal<AboutDialog>(
+        [](AboutDialog* about) {
+            EXPECT_EQ(about->windowTitle(), "About Tessarin");
+            EXPECT_EQ(about->findChild<QLabel*>("lblVersion")->text(),
+                      "Version " TESSARIN_VERSION_SHORT);
+            EXPECT_FALSE(about->findChild<QLabel*>("picIcon")->pixmap().isNull());
+            QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+        },
+        [&] { Choose("mnuabout"); });
 }
 
 TEST_F(HelpTest, SaveSettingsThenAResetReadsTheSameValuesBack) {

@@ -36,13 +36,14 @@ RowTexts Table(const HorizonEdit& edit) {
     return rows;
 }
 
-// Chooses `path` with Open File and returns the message shown, if any.
-std::shared_ptr<ShownMessage> OpenFile(HorizonDialog& dialog, const QString& path) {
-    auto chosen = ChooseFile(path);
-    auto shown = CloseNextMessage();
-    Click(dialog, "Command3");
-    EXPECT_TRUE(chosen->answered);
-    return shown;
+// Chooses `path` with Open File; a file that is refused shows `message`.
+void OpenFile(HorizonDialog& dialog, const QString& path, SeenMessage* message = nullptr) {
+    ModalScript script;
+    script.Then<QFileDialog>("Open Horizon File", ChooseFile(path));
+    if (message) {
+        script.Then<QMessageBox>("the refusal", Acknowledge(message));
+    }
+    script.Run([&] { Click(dialog, "Command3"); });
 }
 
 TEST(HorizonDialog, LeavingADepthOutsideTheLogEmptiesItsRow) {
@@ -69,9 +70,9 @@ TEST(HorizonDialog, OkHandsBackTheRowsSortedByDepth) {
     HorizonDialog dialog(ProjectWithLog(1000, 2000));
     ShowActive(dialog);
     TypeRows(dialog, 2, {{"Top B", "1700"}, {"Top A", "1200"}, {"named only", ""}, {"", "1,5oo"}});
-    auto shown = CloseNextMessage();
-    Click(dialog, "Command1");
-    EXPECT_EQ(shown->text, "The depth \"1,5oo\" in row 6 is not a number.");
+    SeenMessage shown;
+    AnswerModal<QMessageBox>(Acknowledge(&shown), [&] { Click(dialog, "Command1"); });
+    EXPECT_EQ(shown.text, "The depth \"1,5oo\" in row 6 is not a number.");
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.focusWidget(), Box(dialog, 2, 5));
 
@@ -117,19 +118,20 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsAndNamesThoseOutsideTheLog) {
     ShowActive(dialog);
     TypeRows(dialog, 2, {{"Typed", "1234"}});
     const RowTexts typed = ShownRows(dialog);
-    auto shown = OpenFile(dialog, many);
-    EXPECT_EQ(shown->title, "Open Horizon File");
-    EXPECT_EQ(shown->text, "This is not a valid Tessarin horizon file.");
-    EXPECT_EQ(shown->icon, QMessageBox::Warning);
+    SeenMessage shown;
+    OpenFile(dialog, many, &shown);
+    EXPECT_EQ(shown.title, "Open Horizon File");
+    EXPECT_EQ(shown.text, "This is not a valid Tessarin horizon file.");
+    EXPECT_EQ(shown.icon, QMessageBox::Warning);
     EXPECT_EQ(ShownRows(dialog), typed);  // nothing typed is lost to a refused file
 
     const QString wide = folder.filePath("wide.hor");
     std::ofstream(wide.toStdString()) << "800           Above\r\n"
                                          "1500          Inside\r\n"
                                          "2600          Below the log\r\n";
-    shown = OpenFile(dialog, wide);
-    EXPECT_EQ(shown->title, "Open Horizon File");
-    EXPECT_EQ(shown->text,
+    OpenFile(dialog, wide, &shown);
+    EXPECT_EQ(shown.title, "Open Horizon File");
+    EXPECT_EQ(shown.text,
               "2 horizons lie outside the log (1000 to 2000 ft) and were left out: \"Above\" at "
               "800 ft, \"Below the log\" at 2600 ft.");
     EXPECT_EQ(ShownRows(dialog),
@@ -145,11 +147,10 @@ TEST(HorizonDialog, SavedFileOpensAgainWithTheSameHorizons) {
         HorizonDialog dialog(project);
         ShowActive(dialog);
         TypeRows(dialog, 2, {{"Top B", "2000.4"}, {"Top A", "1234.6"}});
-        auto seen = ChooseFile(path);
-        Click(dialog, "Command4");
-        EXPECT_TRUE(seen->answered);
-        EXPECT_EQ(seen->title, "Save Horizon File");
-        EXPECT_EQ(seen->proposed, QStringList{folder.filePath("well.hor")});
+        SeenFileDialog seen;
+        AnswerModal<QFileDialog>(ChooseFile(path, &seen), [&] { Click(dialog, "Command4"); });
+        EXPECT_EQ(seen.title, "Save Horizon File");
+        EXPECT_EQ(seen.proposed, QStringList{folder.filePath("well.hor")});
     }
     HorizonDialog reopened(ProjectWithLog(0, 3000));
     ShowActive(reopened);

@@ -7,9 +7,9 @@
 #include <QListWidget>
 #include <vector>
 
-#include "modal_script.h"
 #include "ui/dialog_driver.h"
 #include "ui/las_import_dialog.h"
+#include "ui/modal_dialogs.h"
 #include "ui/synthetic_information_dialog.h"
 #include "ui/velocity_survey_dialog.h"
 

@@ -169,9 +169,10 @@ TEST(LasImportDialog, EnterConfirmsAndADepthThatIsNoNumberIsRefused) {
     auto* start = Named<QLineEdit>(*dialog, "Text1");
     start->setFocus();
     start->setText("2oo");
-    auto shown = test::CloseNextMessage();
-    QTest::keyClick(start, Qt::Key_Return);
-    EXPECT_EQ(shown->text, "The start depth \"2oo\" is not a number.");
+    test::SeenMessage shown;
+    test::AnswerModal<QMessageBox>(test::Acknowledge(&shown),
+                                   [&] { QTest::keyClick(start, Qt::Key_Return); });
+    EXPECT_EQ(shown.text, "The start depth \"2oo\" is not a number.");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->Choice());
 
@@ -184,13 +185,14 @@ TEST(LasImportDialog, EnterConfirmsAndADepthThatIsNoNumberIsRefused) {
 }
 
 TEST(LasImportDialog, ChooseShowsTheReadersMessageForABadHeader) {
-    auto shown = test::CloseNextMessage();
-    EXPECT_FALSE(LasImportDialog::Choose(
-        nullptr, QString::fromStdString(kDataDir + "/sample_wrapped.las"), kSonicCaption));
-    EXPECT_TRUE(shown->answered);
-    EXPECT_EQ(shown->title, "File Format Error");
-    EXPECT_EQ(shown->icon, QMessageBox::Warning);
-    EXPECT_EQ(shown->text, import_message::kWrapped);
+    test::SeenMessage shown;
+    test::AnswerModal<QMessageBox>(test::Acknowledge(&shown), [] {
+        EXPECT_FALSE(LasImportDialog::Choose(
+            nullptr, QString::fromStdString(kDataDir + "/sample_wrapped.las"), kSonicCaption));
+    });
+    EXPECT_EQ(shown.title, "File Format Error");
+    EXPECT_EQ(shown.icon, QMessageBox::Warning);
+    EXPECT_EQ(shown.text, import_message::kWrapped);
 }
 
 }  // namespace

@@ -16,9 +16,9 @@
 #include <array>
 
 #include "files/open_project.h"
-#include "modal_helper.h"
 #include "plot/plot_driver.h"
 #include "plot/plot_fixture.h"
+#include "ui/modal_dialogs.h"
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
 #include "ui/tool_bar.h"
@@ -93,12 +93,12 @@ TEST_F(MainWindowTest, MenusFollowTheProjectThroughItsStages) {
 TEST_F(MainWindowTest, ADisplayThatCannotBeDrawnLeavesPrintingOff) {
     LoadKnownWellLogs();
     project.wavelet = OffsetArray();  // an import erases the wavelet
-    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Display Synthetic");
-        box->accept();
-    });
-    Choose("mnucalc");
-    EXPECT_TRUE(told->answered);
+    AnswerModal<QMessageBox>(
+        [](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), "Display Synthetic");
+            box->accept();
+        },
+        [&] { Choose("mnucalc"); });
     EXPECT_FALSE(Action("mnuprint")->isEnabled());
 }
 
@@ -156,16 +156,16 @@ TEST_F(MainWindowTest, ScrollingPastThePlotLengthLimitIsRefusedWithAMessage) {
     vertical->setValue(3000);
     const QPoint before = window->View()->PictureOffsetPixels();
 
-    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Plot Length Limit");
-        EXPECT_EQ(box->text(),
-                  "You have reached the limit of screen plot length.\nPlease choose a smaller "
-                  "time scale.");
-        EXPECT_EQ(box->icon(), QMessageBox::Warning);
-        box->accept();
-    });
-    vertical->setValue(3300);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return told->answered; }));
+    AnswerModal<QMessageBox>(
+        [](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), "Plot Length Limit");
+            EXPECT_EQ(box->text(),
+                      "You have reached the limit of screen plot length.\nPlease choose a smaller "
+                      "time scale.");
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            box->accept();
+        },
+        [&] { vertical->setValue(3300); });
     EXPECT_EQ(window->View()->PictureOffsetPixels(), before);
     EXPECT_EQ(vertical->value(), 3000);
 }
@@ -248,26 +248,25 @@ TEST_F(MainWindowTest, ScreenScaleCorrectionShrinksTheDisplayAcross) {
 TEST_F(MainWindowTest, FontCommandTakesTheFaceAndStyleOnly) {
     OpenDisplayProject();
     // Confirmed as shown, the saved face keeps its name, whatever face it is drawn in here.
-    const auto unchanged = WhenModal<QFontDialog>([](QFontDialog* dialog) { dialog->accept(); });
-    Choose("mnufont");
-    ASSERT_TRUE(unchanged->answered);
+    AnswerModal<QFontDialog>([](QFontDialog* dialog) { dialog->accept(); },
+                             [&] { Choose("mnufont"); });
     EXPECT_EQ(project.plotFontName, "Arial");
 
     const int drawn = window->DisplayCount();
-    const auto chosen = WhenModal<QFontDialog>([](QFontDialog* dialog) {
-        int visibleLists = 0;
-        for (QWidget* list : dialog->findChildren<QListView*>()) {
-            visibleLists += list->isVisible() ? 1 : 0;
-        }
-        EXPECT_EQ(visibleLists, 2) << "face and style, no size";
-        QFont font(QStringLiteral("DejaVu Serif"));
-        font.setBold(true);
-        font.setPointSize(24);
-        dialog->setCurrentFont(font);
-        dialog->accept();
-    });
-    Choose("mnufont");
-    ASSERT_TRUE(chosen->answered);
+    AnswerModal<QFontDialog>(
+        [](QFontDialog* dialog) {
+            int visibleLists = 0;
+            for (QWidget* list : dialog->findChildren<QListView*>()) {
+                visibleLists += list->isVisible() ? 1 : 0;
+            }
+            EXPECT_EQ(visibleLists, 2) << "face and style, no size";
+            QFont font(QStringLiteral("DejaVu Serif"));
+            font.setBold(true);
+            font.setPointSize(24);
+            dialog->setCurrentFont(font);
+            dialog->accept();
+        },
+        [&] { Choose("mnufont"); });
     EXPECT_EQ(project.plotFontName, "DejaVu Serif");
     EXPECT_TRUE(project.plotFontBold);
     EXPECT_FALSE(project.plotFontItalic);
@@ -344,15 +343,15 @@ TEST_F(MainWindowTest, SaveBitmapWritesTheWholePictureUnderTheProjectsName) {
     OpenDisplayProject();
     QTemporaryDir folder;
     const QString path = folder.filePath("display.bmp");
-    const auto saved = WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), "Save Synthetic Seismogram as Bitmap");
-        EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith("f03_4_display.bmp"));
-        // Typed into the name box, as a user does.
-        dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    Choose("mnubitmap");
-    ASSERT_TRUE(saved->answered);
+    AnswerModal<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "Save Synthetic Seismogram as Bitmap");
+            EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith("f03_4_display.bmp"));
+            // Typed into the name box, as a user does.
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        [&] { Choose("mnubitmap"); });
     const QImage written(path, "BMP");
     EXPECT_EQ(written.size(), window->Picture().Image().size());
 }
@@ -372,24 +371,24 @@ TEST_F(MainWindowTest, OpeningABadFileSaysSoAndLeavesAResetProject) {
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write("not a project\n");
     bad.close();
-    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Open Project");
-        EXPECT_EQ(box->text(), "This is not a valid Tessarin project file.");
-        box->accept();
-    });
-    EXPECT_FALSE(window->OpenProject(bad.fileName()));
-    EXPECT_TRUE(told->answered);
+    AnswerModal<QMessageBox>(
+        [](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), "Open Project");
+            EXPECT_EQ(box->text(), "This is not a valid Tessarin project file.");
+            box->accept();
+        },
+        [&] { EXPECT_FALSE(window->OpenProject(bad.fileName())); });
     ExpectStage(*window, {false, false, {}}, "after a bad file");
 }
 
 TEST_F(MainWindowTest, CancellingTheOpenDialogKeepsTheProjectOnDisplay) {
     OpenDisplayProject();
-    const auto cancelled = WhenModal<QFileDialog>([](QFileDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), "Open Tessarin Project File");
-        dialog->reject();
-    });
-    Choose("mnuopenproj");
-    EXPECT_TRUE(cancelled->answered);
+    AnswerModal<QFileDialog>(
+        [](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "Open Tessarin Project File");
+            dialog->reject();
+        },
+        [&] { Choose("mnuopenproj"); });
     EXPECT_TRUE(window->Progress().synthesisShown);
     EXPECT_EQ(project.wellName, "F03-4");
 }

@@ -15,12 +15,12 @@
 
 #include "plot/pdf_reader.h"
 #include "plot/plot_fixture.h"
-#include "ui/modal_helper.h"
+#include "ui/modal_dialogs.h"
 
 namespace tessarin {
 namespace {
 
-using test::WhenModal;
+using test::AnswerModal;
 
 class PrintCommands : public ::testing::Test {
 protected:
@@ -38,35 +38,37 @@ protected:
 };
 
 TEST_F(PrintCommands, PrinterSetupChoicesAreUsedByPrintAndCancelChangesNothing) {
-    auto cancelled = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
-        dialog->findChild<QRadioButton*>("landscape")->click();
-        dialog->reject();
-    });
-    EXPECT_FALSE(RunPrinterSetup(printer_, nullptr));
-    EXPECT_TRUE(cancelled->answered);
+    AnswerModal<QPageSetupDialog>(
+        [](QPageSetupDialog* dialog) {
+            dialog->findChild<QRadioButton*>("landscape")->click();
+            dialog->reject();
+        },
+        [&] { EXPECT_FALSE(RunPrinterSetup(printer_, nullptr)); });
     EXPECT_EQ(printer_.pageLayout().orientation(), QPageLayout::Portrait);
-    auto notPrinted = WhenModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
-    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kCancelled);
-    EXPECT_TRUE(notPrinted->answered);
+    AnswerModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); },
+                              [&] {
+                                  EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr),
+                                            PrintOutcome::kCancelled);
+                              });
     EXPECT_FALSE(QFile::exists(Path()));
 
-    auto setup = WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) {
-        auto* landscape = dialog->findChild<QRadioButton*>("landscape");
-        ASSERT_NE(landscape, nullptr);
-        landscape->click();
-        dialog->accept();
-    });
-    EXPECT_TRUE(RunPrinterSetup(printer_, nullptr));
-    EXPECT_TRUE(setup->answered);
+    AnswerModal<QPageSetupDialog>(
+        [](QPageSetupDialog* dialog) {
+            auto* landscape = dialog->findChild<QRadioButton*>("landscape");
+            ASSERT_NE(landscape, nullptr);
+            landscape->click();
+            dialog->accept();
+        },
+        [&] { EXPECT_TRUE(RunPrinterSetup(printer_, nullptr)); });
     EXPECT_EQ(printer_.pageLayout().orientation(), QPageLayout::Landscape);
 
     int maxPage = 0;
-    auto print = WhenModal<QPrintDialog>([&](QPrintDialog* dialog) {
-        maxPage = dialog->maxPage();
-        dialog->accept();
-    });
-    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kPrinted);
-    EXPECT_TRUE(print->answered);
+    AnswerModal<QPrintDialog>(
+        [&](QPrintDialog* dialog) {
+            maxPage = dialog->maxPage();
+            dialog->accept();
+        },
+        [&] { EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kPrinted); });
     ASSERT_TRUE(QFile::exists(Path()));
     EXPECT_EQ(test::PdfPageSize(Path()), QSizeF(792, 612));
     EXPECT_EQ(test::PdfPageCount(Path()), maxPage);
@@ -76,12 +78,12 @@ TEST_F(PrintCommands, PrinterSetupChoicesAreUsedByPrintAndCancelChangesNothing) 
 TEST_F(PrintCommands, ADisplayThatCannotBePrintedIsReportedBeforeTheDialog) {
     project_.syntheticTrace.clear();
     QString message;
-    auto answer = WhenModal<QMessageBox>([&](QMessageBox* box) {
-        message = box->windowTitle() + ": " + box->text();
-        box->accept();
-    });
-    EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kFailed);
-    EXPECT_TRUE(answer->answered);
+    AnswerModal<QMessageBox>(
+        [&](QMessageBox* box) {
+            message = box->windowTitle() + ": " + box->text();
+            box->accept();
+        },
+        [&] { EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kFailed); });
     EXPECT_EQ(message,
               "Print Synthetic: The synthetic could not be printed.\nThe synthetic has not been "
               "computed for every sample of the log.");

@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "modal_script.h"
 #include "ui/dialog_driver.h"
+#include "ui/modal_dialogs.h"
 #include "ui/synthetic_information_dialog.h"
 #include "window_fixture.h"
 

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "modal_helper.h"
 #include "ui/main_window.h"
+#include "ui/modal_dialogs.h"
 #include "window_fixture.h"
 
 namespace tessarin::test {
@@ -147,14 +147,14 @@ TEST_F(StartupTest, OpensAndDisplaysTheProjectNamedOnTheCommandLine) {
 
 TEST_F(StartupTest, WarnsOnceWhenTheHelpIsMissingAndGoesOn) {
     QTemporaryDir nowhere;
-    const auto warned = WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Tessarin help not available");
-        EXPECT_TRUE(box->text().startsWith("tessarin.html not found in your path.\n\n"));
-        EXPECT_EQ(box->icon(), QMessageBox::Warning);
-        box->accept();
-    });
-    EXPECT_TRUE(Run(QString(), nowhere.path()));
-    EXPECT_TRUE(warned->answered);
+    AnswerModal<QMessageBox>(
+        [](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), "Tessarin help not available");
+            EXPECT_TRUE(box->text().startsWith("tessarin.html not found in your path.\n\n"));
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            box->accept();
+        },
+        [&] { EXPECT_TRUE(Run(QString(), nowhere.path())); });
     EXPECT_TRUE(window.HelpFilePath().isEmpty());
     EXPECT_FALSE(window.HelpStrip()->isVisible());
     EXPECT_FALSE(window.Progress().logsLoaded);
@@ -165,13 +165,13 @@ TEST_F(StartupTest, UnusableSavedSettingsAreNamedAndTheirDefaultsUsed) {
     settings.Write("Screen Factor", "-2");
     QTemporaryDir help;
     Touch(help.filePath("tessarin.html"));
-    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_TRUE(box->text().contains("\"Timing Lines\""));
-        EXPECT_TRUE(box->text().contains("\"Screen Factor\""));
-        box->accept();
-    });
-    EXPECT_TRUE(Run(QString(), help.path()));
-    EXPECT_TRUE(told->answered);
+    AnswerModal<QMessageBox>(
+        [](QMessageBox* box) {
+            EXPECT_TRUE(box->text().contains("\"Timing Lines\""));
+            EXPECT_TRUE(box->text().contains("\"Screen Factor\""));
+            box->accept();
+        },
+        [&] { EXPECT_TRUE(Run(QString(), help.path())); });
     EXPECT_EQ(project.timingLinesPer100ms, 1);
     EXPECT_EQ(project.screenCorrection.Number(), 1.0);
     EXPECT_TRUE(window.MenuAction("mnuTL100")->isChecked());
@@ -195,13 +195,13 @@ TEST(StartupFailure, NamesTheStepItReachedAndLeavesTheWindowUsable) {
     StartupOptions options;
     options.programDir = help.path();
     options.minimumSplashMs = 0;
-    const auto told = WhenModal<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), "Error");
-        EXPECT_EQ(box->text(), "Error = F1L2");
-        box->accept();
-    });
-    EXPECT_FALSE(RunStartup(window, settings, options, nullptr, QElapsedTimer()));
-    EXPECT_TRUE(told->answered);
+    AnswerModal<QMessageBox>(
+        [](QMessageBox* box) {
+            EXPECT_EQ(box->windowTitle(), "Error");
+            EXPECT_EQ(box->text(), "Error = F1L2");
+            box->accept();
+        },
+        [&] { EXPECT_FALSE(RunStartup(window, settings, options, nullptr, QElapsedTimer())); });
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.HelpFilePath(), help.filePath("tessarin.html"));
 }

@@ -203,9 +203,8 @@ TEST_F(ToolBarTest, PressHidesTheHelpUntilThePointerMovesAgain) {
     EXPECT_FALSE(tip_->isVisible());
     EXPECT_FALSE(status_->isVisible());
     QTest::mouseRelease(Button("ToolSave"), Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::qWait(300);
-    EXPECT_FALSE(tip_->isVisible());
-    EXPECT_FALSE(status_->isVisible());
+    // The tip would show within its delay: it must not come back.
+    EXPECT_FALSE(QTest::qWaitFor([&] { return tip_->isVisible() || status_->isVisible(); }, 300));
 
     Hover("ToolSave", 9);
     ASSERT_TRUE(WaitForTip());
@@ -232,8 +231,7 @@ TEST_F(ToolBarTest, LeavingTheButtonsHidesTheTip) {
     QTest::mouseMove(strip_, QPoint(80, 14));
     EXPECT_FALSE(tip_->isVisible());
     EXPECT_TRUE(status_->isVisible());
-    QTest::qWait(300);
-    EXPECT_FALSE(tip_->isVisible());
+    EXPECT_FALSE(QTest::qWaitFor([&] { return tip_->isVisible(); }, 300));
 
     // Off the strip altogether: both go.
     Hover("ToolOpen", 6);
@@ -246,9 +244,8 @@ TEST_F(ToolBarTest, LeavingTheButtonsHidesTheTip) {
     // waiting for its delay does not come afterwards.
     Hover("ToolTops", 4);
     strip_->HideHoverLabels();
-    QTest::qWait(300);
-    EXPECT_FALSE(tip_->isVisible());
-    EXPECT_FALSE(status_->isVisible());
+    // The tip would show within its delay: it must not come back.
+    EXPECT_FALSE(QTest::qWaitFor([&] { return tip_->isVisible() || status_->isVisible(); }, 300));
 }
 
 }  // namespace

@@ -82,10 +82,9 @@ TEST(VelocitySurveyDialog, ABoxThatIsNoNumberIsNamedAndKeepsTheDialogOpen) {
         ShowActive(dialog);
         TypeRows(dialog, 0, {{"100", "0.1"}, {"400", "0.4"}});
         Named<QLineEdit>(dialog, c.box)->setText(c.text);
-        auto shown = CloseNextMessage();
-        Click(dialog, "Command1");
-        EXPECT_TRUE(shown->answered);
-        EXPECT_EQ(shown->text, c.message);
+        SeenMessage shown;
+        AnswerModal<QMessageBox>(Acknowledge(&shown), [&] { Click(dialog, "Command1"); });
+        EXPECT_EQ(shown.text, c.message);
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_FALSE(dialog.Result());
         EXPECT_EQ(dialog.focusWidget(), Named<QLineEdit>(dialog, c.box));
@@ -102,17 +101,14 @@ TEST(VelocitySurveyDialog, SavedFileOpensAgainWithTheSameRows) {
         ShowActive(dialog);
         TypeRows(dialog, 0, {{"1500", "1.2"}, {"120", "0.125"}, {"", "0.3"}, {"800", "0.75"}});
         Named<QLineEdit>(dialog, "Text3")->setText("-4");
-        auto seen = ChooseFile(path);
-        Click(dialog, "Command4");
-        EXPECT_TRUE(seen->answered);
-        EXPECT_EQ(seen->title, "Save Velocity Survey File");
-        EXPECT_EQ(seen->proposed, QStringList{folder.filePath("well.vs")});
+        SeenFileDialog seen;
+        AnswerModal<QFileDialog>(ChooseFile(path, &seen), [&] { Click(dialog, "Command4"); });
+        EXPECT_EQ(seen.title, "Save Velocity Survey File");
+        EXPECT_EQ(seen.proposed, QStringList{folder.filePath("well.vs")});
     }
     VelocitySurveyDialog reopened{Project()};
     ShowActive(reopened);
-    auto answer = ChooseFile(path);
-    Click(reopened, "Command3");
-    EXPECT_TRUE(answer->answered);
+    AnswerModal<QFileDialog>(ChooseFile(path), [&] { Click(reopened, "Command3"); });
     // Saved in row order, without the row that has no depth.
     EXPECT_EQ(ShownRows(reopened),
               (RowTexts{{"1500", "1.200"}, {"120", "0.125"}, {"800", "0.750"}}));
@@ -122,9 +118,8 @@ TEST(VelocitySurveyDialog, SavedFileOpensAgainWithTheSameRows) {
 TEST(VelocitySurveyDialog, OpensARealSurveyAndRefusesABadFile) {
     VelocitySurveyDialog dialog{Project()};
     ShowActive(dialog);
-    auto answer = ChooseFile(QStringLiteral(TESSARIN_TEST_DATA_DIR "/F03-4_survey.vs"));
-    Click(dialog, "Command3");
-    EXPECT_TRUE(answer->answered);
+    AnswerModal<QFileDialog>(ChooseFile(QStringLiteral(TESSARIN_TEST_DATA_DIR "/F03-4_survey.vs")),
+                             [&] { Click(dialog, "Command3"); });
     const RowTexts rows = ShownRows(dialog);
     ASSERT_EQ(rows.size(), 14u);
     EXPECT_EQ(rows[1], (std::pair<QString, QString>{"449.74", "0.473"}));
@@ -133,13 +128,14 @@ TEST(VelocitySurveyDialog, OpensARealSurveyAndRefusesABadFile) {
     QTemporaryDir folder;
     const QString bad = folder.filePath("bad.vs");
     std::ofstream(bad.toStdString()) << "0\n100 0.1\n200\n";
-    auto chosen = ChooseFile(bad);
-    auto shown = CloseNextMessage();
-    Click(dialog, "Command3");
-    EXPECT_TRUE(shown->answered);
-    EXPECT_EQ(shown->title, "Open Velocity Survey File");
-    EXPECT_EQ(shown->text, "This is not a valid Tessarin velocity survey file.");
-    EXPECT_EQ(shown->icon, QMessageBox::Warning);
+    SeenMessage shown;
+    ModalScript()
+        .Then<QFileDialog>("Open Velocity Survey File", ChooseFile(bad))
+        .Then<QMessageBox>("the refusal", Acknowledge(&shown))
+        .Run([&] { Click(dialog, "Command3"); });
+    EXPECT_EQ(shown.title, "Open Velocity Survey File");
+    EXPECT_EQ(shown.text, "This is not a valid Tessarin velocity survey file.");
+    EXPECT_EQ(shown.icon, QMessageBox::Warning);
     EXPECT_EQ(ShownRows(dialog), rows);  // what was shown stays
 }
 

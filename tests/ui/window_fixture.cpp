@@ -3,8 +3,8 @@
 #include <QInputDialog>
 #include <QTest>
 
-#include "modal_helper.h"
 #include "plot/plot_fixture.h"
+#include "ui/modal_dialogs.h"
 
 namespace tessarin::test {
 
@@ -32,12 +32,13 @@ void WindowTest::LoadKnownWellLogs() {
 }
 
 void WindowTest::AnswerInputBox(const QString& text, const char* action) {
-    const auto answer = WhenModal<QInputDialog>([text](QInputDialog* box) {
-        box->setTextValue(text);
-        box->accept();
-    });
-    Choose(action);
-    EXPECT_TRUE(answer->answered) << action;
+    SCOPED_TRACE(action);
+    AnswerModal<QInputDialog>(
+        [text](QInputDialog* box) {
+            box->setTextValue(text);
+            box->accept();
+        },
+        [&] { Choose(action); });
 }
 
 }  // namespace tessarin::test
