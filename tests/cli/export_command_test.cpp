@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -126,38 +129,115 @@ TEST_F(ExportCommand, LoadsAHorizonFileBeforeComputing) {
     EXPECT_FALSE(fs::exists(Path("bad.dat")));
 }
 
-TEST_F(ExportCommand, ABadProjectFailsAndWritesNothing) {
-    const CliResult r =
-        RunCli("export " + Quoted(Path("none.tsp")) + " --dat " + Quoted(Path("x.dat")) +
-               " --segy " + Quoted(Path("x")) + " --traces 2");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "tessarin-cli export: " + Path("none.tsp").string() +
-                         ": This is not a valid Tessarin project file.\n");
-    EXPECT_EQ(FileCount(), 1);  // the project alone
-}
-
-TEST_F(ExportCommand, AnUnwritableOutputFailsWithItsName) {
-    const fs::path out = Path("no-such-folder") / "x.dat";
-    const CliResult r = Export("--dat " + Quoted(out));
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err.rfind(
-                  "tessarin-cli export: The file \"" + out.string() + "\" could not be written", 0),
-              0u)
-        << r.err;
-    EXPECT_EQ(FileCount(), 1);
-}
-
-TEST_F(ExportCommand, RefusesIncompleteOrWrongOptions) {
-    for (const std::string options : {"", "--segy x", "--traces 4 --dat x.dat",
-                                      "--segy x --traces many", "--segy x --traces 40000"}) {
-        const CliResult r = Export(options);
-        EXPECT_EQ(r.status, 2) << options;
+TEST_F(ExportCommand, AFailureNamesItsCauseAndWritesNothing) {
+    const struct {
+        std::string arguments;
+        std::string message;  // part of the one line on standard error
+    } cases[] = {
+        {Quoted(Path("none.tsp")) + " --dat " + Quoted(Path("x.dat")) + " --segy " +
+             Quoted(Path("x")) + " --traces 2",
+         Path("none.tsp").string() + ": This is not a valid Tessarin project file.\n"},
+        {Quoted(Path("step.tsp")) + " --dat " + Quoted(Path("no-such-folder/x.dat")),
+         "The file \"" + Path("no-such-folder/x.dat").string() + "\" could not be written"},
+        {Quoted(Path("step.tsp")) + " --png " + Quoted(Path("no/such/folder/x.png")),
+         Path("no/such/folder/x.png").string() + ": Cannot open device for writing: No such file"},
+        {Quoted(Path("step.tsp")) + " --pdf " + Quoted(Path("no/such/folder/x.pdf")),
+         "The file " + Path("no/such/folder/x.pdf").string() + " could not be written."},
+        // Ranch 7-22 lies entirely above its seismic datum.
+        {DataFile("ranch_7_22.tsp") + " --bmp " + Quoted(Path("ranch.bmp")),
+         "the synthetic cannot be displayed: Every sample of the log lies above the seismic "
+         "datum, so the plot has no time zero.\n"},
+        {DataFile("ranch_7_22.tsp") + " --pdf " + Quoted(Path("ranch.pdf")),
+         "the synthetic cannot be printed: Every sample of the log lies above the seismic "
+         "datum, so the plot has no time zero.\n"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunCli("export " + c.arguments);
+        EXPECT_EQ(r.status, 1) << c.arguments;
         EXPECT_EQ(r.err.rfind("tessarin-cli export: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(FileCount(), 1) << c.arguments;  // the project alone
     }
-    const CliResult noProject = RunCli("export --dat x.dat");
-    EXPECT_EQ(noProject.status, 2);
-    EXPECT_EQ(noProject.err.rfind("tessarin-cli export: ", 0), 0u) << noProject.err;
-    EXPECT_EQ(FileCount(), 1);
+}
+
+// The four bytes at `at`, little-endian or big-endian.
+std::uint32_t Word(const std::string& b, std::size_t at, bool big) {
+    std::uint32_t word = 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+        const auto byte = static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + k]));
+        word |= byte << (big ? 24 - 8 * k : 8 * k);
+    }
+    return word;
+}
+
+TEST_F(ExportCommand, WritesTheDisplayAsBitmapAndPngAtTheScreenFactor) {
+    const std::string project = "export " + DataFile("f03_4_display.tsp");
+    const CliResult r = RunCli(project + " --bmp " + Quoted(Path("well.bmp")) + " --png " +
+                               Quoted(Path("well.png")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string bmp = ReadFile(Path("well.bmp"));
+    const std::string png = ReadFile(Path("well.png"));
+    ASSERT_GT(bmp.size(), 54u);
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(Word(bmp, 2, false), bmp.size());
+    EXPECT_EQ(bmp[28], 24);  // bits per pixel
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_EQ(Word(bmp, 18, false), Word(png, 16, true));
+    EXPECT_EQ(Word(bmp, 22, false), Word(png, 20, true));
+    // About 8 inches wide; 1.8 s at 10 cm/s plus header, tables and margins: about 13 inches.
+    EXPECT_GT(Word(png, 16, true), 700u);
+    EXPECT_LT(Word(png, 16, true), 900u);
+    EXPECT_GT(Word(png, 20, true), 1100u);
+    EXPECT_LT(Word(png, 20, true), 1400u);
+
+    ASSERT_EQ(
+        RunCli(project + " --png " + Quoted(Path("small.png")) + " --screen-factor 0.8").status, 0);
+    const std::string small = ReadFile(Path("small.png"));
+    EXPECT_LT(Word(small, 20, true), Word(png, 20, true) * 0.9);
+    // The width keeps its layout value, apart from text widths measured on the picture.
+    EXPECT_NEAR(Word(small, 16, true), Word(png, 16, true), Word(png, 16, true) * 0.05);
+}
+
+std::string Output(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            text.append(buffer, n);
+        }
+        ::pclose(pipe);
+    }
+    return text;
+}
+
+TEST_F(ExportCommand, PrintsAPdfOnThePaperAndOrientationAskedFor) {
+    const struct {
+        std::string options;
+        std::string size;
+        std::string pages;
+    } cases[] = {
+        {"", "612 x 792 pts (letter)", "2"},
+        {" --paper letter --landscape", "792 x 612 pts (letter)", "2"},
+        {" --paper a4", "595 x 842 pts (A4)", "2"},
+        {" --landscape --paper a4", "842 x 595 pts (A4)", "3"},
+    };
+    const std::string pdf = Quoted(Path("well.pdf"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        const CliResult r =
+            RunCli("export " + DataFile("f03_4_display.tsp") + " --pdf " + pdf + c.options);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string info = Output("pdfinfo " + pdf);
+        EXPECT_NE(info.find("Page size:       " + c.size), std::string::npos) << info;
+        EXPECT_NE(info.find("Pages:           " + c.pages + "\n"), std::string::npos) << info;
+        std::string first = Output("pdftotext -f 1 -l 1 " + pdf + " -");
+        std::replace(first.begin(), first.end(), '\n', ' ');
+        EXPECT_NE(first.find("F03-4 F3 block, Dutch North Sea"), std::string::npos) << first;
+        EXPECT_NE(first.find("Time scale = 10 cm/second"), std::string::npos);
+    }
 }
 
 }  // namespace
