@@ -90,12 +90,6 @@ TEST_F(ExportCommand, WritesBothSegyFilesWithTheDatumGap) {
 }
 
 TEST_F(ExportCommand, LoadsAHorizonFileBeforeComputing) {
-    std::ofstream(Path("step.hor"), std::ios::binary) << "1100          Top Fast, upper\r\n";
-    const CliResult r =
-        Export("--horizons " + Quoted(Path("step.hor")) + " --dat " + Quoted(Path("step.dat")));
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-
     // Tops above and below the log (1000 to 1600 ft) are left out with a warning.
     std::ofstream(Path("wide.hor"), std::ios::binary)
         << "900           Above\r\n1100          Top Fast\r\n1700          Below\r\n";
