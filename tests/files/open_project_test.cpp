@@ -2,29 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include "files/export_fixture.h"
+#include "core_test_support.h"
 #include "files/project_file.h"
-#include "model/error.h"
-#include "model/reset.h"
 
 namespace tessarin::test {
 namespace {
 
-const std::string kRanch = TestData("ranch_7_22.tsp");
+const std::string kRanch = DataPath("ranch_7_22.tsp");
 
 // The ranch project with one edit, saved where the test can open it.
 std::string EditedRanch(const TempDir& dir, const std::string& from, const std::string& to) {
     std::string text = ReadWholeFile(kRanch);
-    const auto at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    WriteWholeFile(dir.File("edited.tsp"), text.replace(at, from.size(), to));
+    EXPECT_NE(text.find(from), std::string::npos) << from;
+    WriteWholeFile(dir.File("edited.tsp"), text.replace(text.find(from), from.size(), to));
     return dir.File("edited.tsp");
 }
 
 // A project with something in every part, as if another well had been worked on.
 Project ProjectInUse() {
-    Project p;
-    ResetProject(p, MemorySettingsStore());
+    Project p = FreshProject();
     p.wellName = "Previous well";
     p.lastSampleIndex = 30;
     p.timeDepth.assign(41, 5.0);
@@ -33,38 +29,11 @@ Project ProjectInUse() {
     p.velocitySurveyCount = 9;
     p.velocitySurveyTimes[9] = 1.5;
     p.wavelet = OffsetArray(-3, 4);
-    p.projectChanged = true;
-    p.synthDisplayed = true;
+    p.projectChanged = p.synthDisplayed = true;
     return p;
 }
 
-TEST(OpenProject, ReadsTheFileBuildsTheWaveletAndClearsProjectChanged) {
-    Project p = ProjectInUse();
-    const OpenProjectReport report = OpenProjectFile(p, MemorySettingsStore(), kRanch);
-    EXPECT_TRUE(report.settingsProblems.empty());
-    EXPECT_EQ(report.waveletProblem, "");
-    EXPECT_EQ(p.projectFileName, kRanch);
-    EXPECT_FALSE(p.projectChanged);
-    EXPECT_EQ(p.wellName, "Ranch 7-22, Sec. 22");
-    EXPECT_EQ(p.lastSampleIndex, 4);
-    EXPECT_EQ(p.gardnerCoefficient, 357.3458);
-    // Nothing of the previous project is left.
-    EXPECT_EQ(p.horizonCount, 4);
-    EXPECT_EQ(p.horizonNames[5], "");
-    EXPECT_EQ(p.velocitySurveyCount, 3);
-    EXPECT_EQ(p.velocitySurveyTimes[9], 0.0);
-    EXPECT_EQ(p.timeDepth.size(), 15u);
-
-    // 0.16 s at 2 ms: h = 250 x 0.16 x 1000 / 1000 = 40, so samples -40 to 41. A zero-phase
-    // bandpass wavelet peaks at time 0 with 1, and the extra sample stays 0.
-    ASSERT_EQ(p.wavelet.First(), -40);
-    ASSERT_EQ(p.wavelet.Last(), 41);
-    EXPECT_NEAR(p.wavelet[0], 1.0, 1e-12);
-    EXPECT_EQ(p.wavelet[41], 0.0);
-    EXPECT_NEAR(p.wavelet[-7], p.wavelet[7], 1e-12);
-}
-
-TEST(OpenProject, AppliesTheSavedSettingsTheFileDoesNotHold) {
+TEST(OpenProject, ReadsTheFileWithTheSavedSettingsBuildsTheWaveletAndClearsProjectChanged) {
     MemorySettingsStore store;
     store.Write("font", "Courier New");
     store.Write("Timing Lines", "bad");
@@ -73,40 +42,42 @@ TEST(OpenProject, AppliesTheSavedSettingsTheFileDoesNotHold) {
     EXPECT_EQ(p.plotFontName, "Courier New");
     ASSERT_EQ(report.settingsProblems.size(), 1u);
     EXPECT_EQ(report.settingsProblems[0].key, "Timing Lines");
+    EXPECT_EQ(report.waveletProblem, "");
+    EXPECT_TRUE(report.horizonsLeftOut.empty());
+    EXPECT_EQ(p.projectFileName, kRanch);
+    EXPECT_FALSE(p.projectChanged);
+    EXPECT_EQ(p.wellName, "Ranch 7-22, Sec. 22");
+    // Nothing of the previous project is left.
+    EXPECT_EQ(p.horizonNames[5], "");
+    EXPECT_EQ(p.velocitySurveyTimes[9], 0.0);
+    EXPECT_EQ(p.timeDepth.size(), 15u);
+    // 0.16 s at 2 ms: h = 40, so samples -40 to 41. A zero-phase bandpass wavelet peaks at time 0
+    // with 1, and the extra sample stays 0.
+    ASSERT_EQ(p.wavelet.First(), -40);
+    ASSERT_EQ(p.wavelet.Last(), 41);
+    EXPECT_NEAR(p.wavelet[0], 1.0, 1e-12);
+    EXPECT_EQ(p.wavelet[41], 0.0);
 }
 
-TEST(OpenProject, SortsTheHorizonsByDepthWithTheirNames) {
-    // A hand-edited file whose horizons are out of order.
+TEST(OpenProject, SortsTheHorizonsAndLeavesOutAndReportsThoseOutsideTheLog) {
+    // A hand-edited file whose horizons are out of order, with a basement below the log (.5 to
+    // 11.5 ft) and a kelly bushing top above it.
     TempDir dir;
     Project p;
-    OpenProjectFile(p, MemorySettingsStore(),
-                    EditedRanch(dir, "start of log\r\n .5 \r\nTop Reef, upper\r\n 6.1 \r\n",
-                                "Top Reef, upper\r\n 6.1 \r\nstart of log\r\n .5 \r\n"));
+    const OpenProjectReport report = OpenProjectFile(
+        p, MemorySettingsStore(),
+        EditedRanch(dir, " 4 \r\nstart of log\r\n .5 \r\nTop Reef, upper\r\n 6.1 \r\n",
+                    " 6 \r\nBasement\r\n 12 \r\nTop Reef, upper\r\n 6.1 \r\nKelly\r\n 0 \r\n"
+                    "start of log\r\n .5 \r\n"));
+    EXPECT_EQ(report.horizonsLeftOut,
+              (std::vector<HorizonEntry>{{"Basement", Value(12)}, {"Kelly", Value(0)}}));
+    ASSERT_EQ(p.horizonCount, 4);
     EXPECT_EQ(p.horizonNames[1], "start of log");
     EXPECT_EQ(p.horizonDepths[1], Value(0.5));
     EXPECT_EQ(p.horizonNames[2], "Top Reef, upper");
     EXPECT_EQ(p.horizonDepths[2], Value(6.1));
     EXPECT_EQ(p.horizonNames[4], "end of log");
-}
-
-TEST(OpenProject, LeavesOutAndReportsTheHorizonsOutsideTheLog) {
-    // The log runs from .5 to 11.5 ft; a kelly bushing top above it and a basement below.
-    TempDir dir;
-    Project p;
-    const OpenProjectReport report = OpenProjectFile(
-        p, MemorySettingsStore(),
-        EditedRanch(dir, " 4 \r\nstart of log\r\n .5 \r\n",
-                    " 6 \r\nBasement\r\n 12 \r\nKelly\r\n 0 \r\nstart of log\r\n .5 \r\n"));
-    EXPECT_EQ(report.horizonsLeftOut,
-              (std::vector<HorizonEntry>{{"Basement", Value(12)}, {"Kelly", Value(0)}}));
-    ASSERT_EQ(p.horizonCount, 4);
-    EXPECT_EQ(p.horizonNames[1], "start of log");
-    EXPECT_EQ(p.horizonNames[2], "Top Reef, upper");
-    EXPECT_EQ(p.horizonNames[4], "end of log");
     EXPECT_EQ(p.horizonNames[5], "");
-
-    // A table inside the log reports nothing.
-    EXPECT_TRUE(OpenProjectFile(p, MemorySettingsStore(), kRanch).horizonsLeftOut.empty());
 }
 
 TEST(OpenProject, KeepsATopSavedAtTheVeryEndOfTheLog) {
@@ -128,16 +99,13 @@ TEST(OpenProject, KeepsATopSavedAtTheVeryEndOfTheLog) {
                     .horizonsLeftOut.empty());
     EXPECT_EQ(reopened.horizonCount, 5);
     EXPECT_EQ(reopened.horizonNames[4], "Top at the end");
-
+    const std::string below = dir.File("below.tsp");
     std::string text = ReadWholeFile(dir.File("end.tsp"));
     const std::string saved = "Top at the end\r\n 11.504 ";
-    const auto at = text.find(saved);
-    ASSERT_NE(at, std::string::npos);
-    WriteWholeFile(dir.File("below.tsp"),
-                   text.replace(at, saved.size(), "Top at the end\r\n 11.51 "));
-    EXPECT_EQ(OpenProjectFile(reopened, MemorySettingsStore(), dir.File("below.tsp"))
-                  .horizonsLeftOut.size(),
-              1u);
+    ASSERT_NE(text.find(saved), std::string::npos);
+    WriteWholeFile(below,
+                   text.replace(text.find(saved), saved.size(), "Top at the end\r\n 11.51 "));
+    EXPECT_EQ(OpenProjectFile(reopened, MemorySettingsStore(), below).horizonsLeftOut.size(), 1u);
 }
 
 TEST(OpenProject, ParametersThatGiveNoWaveletStillOpenTheProject) {
@@ -167,12 +135,8 @@ TEST(OpenProject, ABadFileLeavesTheProjectResetAndSaysSo) {
     TempDir dir;
     const std::string path = EditedRanch(dir, " 4 \r\n.50", " 9 \r\n.50");  // rows missing
     Project p = ProjectInUse();
-    try {
-        OpenProjectFile(p, MemorySettingsStore(), path);
-        FAIL() << "a file with missing rows opened";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "This is not a valid Tessarin project file.");
-    }
+    EXPECT_EQ(ErrorOf([&] { OpenProjectFile(p, MemorySettingsStore(), path); }),
+              "This is not a valid Tessarin project file.");
     EXPECT_EQ(p.wellName, "");
     EXPECT_EQ(p.lastSampleIndex, 0);
     EXPECT_EQ(p.horizonCount, 0);

@@ -4,15 +4,91 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <sstream>
 
+#include "core_test_support.h"
+#include "engine/datum.h"
 #include "files/ebcdic.h"
-#include "files/export_fixture.h"
 #include "files/ibm_float.h"
-#include "model/error.h"
+#include "files/text_export.h"
 
 namespace tessarin::test {
 namespace {
+
+std::string Bytes(std::initializer_list<int> values) {
+    std::string bytes;
+    for (int v : values)
+        bytes += static_cast<char>(v);
+    return bytes;
+}
+
+// A strict IBM single-precision decoder: (-1)^sign x fraction / 2^24 x 16^(exponent - 64), with
+// no assumption that the fraction is normalized.
+double IbmValue(const std::string& bytes, std::size_t at = 0) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[at + k]); };
+    const double magnitude =
+        std::ldexp((byte(1) << 16) | (byte(2) << 8) | byte(3), 4 * ((byte(0) & 0x7F) - 64) - 24);
+    return (byte(0) & 0x80) ? -magnitude : magnitude;
+}
+
+std::string AsBytes(const IbmFloatBytes& b) {
+    return std::string(b.begin(), b.end());
+}
+
+TEST(IbmFloat, WritesTheFixedExponentValueNormalizedAndRoundsHalvesToEven) {
+    // A sample v is N / 256 with N = Int(v x 1 000 000). 0.001: N = 1000 = 0x0003E8, held before
+    // as 44 00 03 E8; shifted three hexadecimal places: 0x3E8000 with exponent 0x41 (3.90625).
+    const std::pair<double, std::string> samples[] = {
+        {0.001, Bytes({0x41, 0x3E, 0x80, 0x00})},
+        {-0.001, Bytes({0xC1, 0x3E, 0x80, 0x00})},
+        {0.0, Bytes({0, 0, 0, 0})},
+        {-0.0, Bytes({0, 0, 0, 0})},
+        // Below one millionth the cut gives N = 0, or -1 for a negative value.
+        {4e-7, Bytes({0, 0, 0, 0})},
+        {-4e-7, Bytes({0xBF, 0x10, 0x00, 0x00})},
+        // N = 1: the fraction moves five places, the smallest value written.
+        {1.5e-6, Bytes({0x3F, 0x10, 0x00, 0x00})},
+        // 20.0: N = 0x1312D00, one hexadecimal digit too wide, rounded.
+        {20.0, Bytes({0x45, 0x13, 0x12, 0xD0})},
+        {-20.0, Bytes({0xC5, 0x13, 0x12, 0xD0})},
+    };
+    for (const auto& [v, bytes] : samples)
+        EXPECT_EQ(AsBytes(EncodeSegySample(v)), bytes) << v;
+    const struct {
+        bool negative;
+        unsigned long long magnitude;
+        std::string bytes;
+    } fixed[] = {
+        {false, 0xABCDEF, Bytes({0x44, 0xAB, 0xCD, 0xEF})},  // fills 24 bits: the exponent stays
+        {false, 0x1312D07, Bytes({0x45, 0x13, 0x12, 0xD0})},
+        {false, 0x1312D08, Bytes({0x45, 0x13, 0x12, 0xD0})},
+        {false, 0x1312D18, Bytes({0x45, 0x13, 0x12, 0xD2})},
+        {false, 0x1312D09, Bytes({0x45, 0x13, 0x12, 0xD1})},
+        // Several digits dropped are rounded once: 0x1_000007_FF is below the half.
+        {false, 0x1000007FFULL, Bytes({0x47, 0x10, 0x00, 0x00})},
+        {false, 0x100000801ULL, Bytes({0x47, 0x10, 0x00, 0x01})},
+        // A carry out of the fraction moves the exponent up once more.
+        {true, 0xFFFFFF8, Bytes({0xC6, 0x10, 0x00, 0x00})},
+    };
+    for (const auto& row : fixed)
+        EXPECT_EQ(AsBytes(IbmFloatOfFixed(row.negative, row.magnitude)), row.bytes)
+            << row.magnitude;
+    for (double refused : {std::nan(""), double(INFINITY), 1e20})
+        EXPECT_NE(ErrorOf([&] { EncodeSegySample(refused); }), "") << refused;
+}
+
+TEST(IbmFloat, EveryNormalizedSampleEqualsItsFixedExponentValue) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> amplitude(-16.0, 16.0);
+    std::uniform_int_distribution<int> scale(0, 9);
+    for (int i = 0; i < 20000; ++i) {
+        const double v = amplitude(random) * std::pow(10.0, -scale(random));
+        const std::string written = AsBytes(EncodeSegySample(v));
+        ASSERT_EQ(IbmValue(written), std::floor(v * 1000000.0) / 256) << v;
+        ASSERT_TRUE(written == Bytes({0, 0, 0, 0}) || (written[1] & 0xF0) != 0) << v;
+    }
+}
 
 // EBCDIC (code page 037) of the characters the cards below use.
 char Ebcdic(char c) {
@@ -30,37 +106,18 @@ char Ebcdic(char c) {
     return 0;
 }
 
-// One card: the text padded with blanks to 80 columns, in EBCDIC.
-std::string Card(const std::string& text) {
-    std::string card = text + std::string(80 - text.size(), ' ');
-    for (char& c : card)
-        c = Ebcdic(c);
-    return card;
-}
-
-std::string Bytes(std::initializer_list<int> values) {
-    std::string bytes;
-    for (int v : values)
-        bytes += static_cast<char>(v);
-    return bytes;
-}
-
-// Card c of the ASCII cards, without its trailing blanks.
-std::string CardText(const std::string& cards, int c) {
-    std::string card = cards.substr(static_cast<std::size_t>(c - 1) * 80, 80);
-    return card.substr(0, card.find_last_not_of(' ') + 1);
-}
-
-void Put16(std::string& bytes, std::size_t offset, int v) {
-    bytes[offset] = static_cast<char>((v >> 8) & 0xFF);
-    bytes[offset + 1] = static_cast<char>(v & 0xFF);
-}
-
-// The first offset where two byte strings differ, for a readable failure.
-void ExpectSameBytes(const std::string& actual, const std::string& expected) {
-    ASSERT_EQ(actual.size(), expected.size());
-    const auto at = std::mismatch(actual.begin(), actual.end(), expected.begin()).first;
-    EXPECT_TRUE(at == actual.end()) << "first difference at byte " << (at - actual.begin());
+// The text header: cards 1 to 40 with the given texts, in EBCDIC.
+std::string TextHeader(const std::vector<std::string>& texts) {
+    std::string header;
+    for (int c = 1; c <= 40; ++c) {
+        std::string card = "C" + std::to_string(c);
+        if (c <= static_cast<int>(texts.size()))
+            card += std::string(4 - card.size(), ' ') + texts[c - 1];
+        card += std::string(80 - card.size(), ' ');
+        std::transform(card.begin(), card.end(), card.begin(), Ebcdic);
+        header += card;
+    }
+    return header;
 }
 
 std::string WrittenSegy(const Project& project, Polarity polarity, int traces) {
@@ -76,118 +133,70 @@ std::string WrittenSegy(const Project& project, Polarity polarity, int traces) {
 //   0.25 x -0.25 + 0.75 x 0             = -0.0625       N = -62500  = -0x00F424
 //   0.75 x 2^-16                        = 1.14e-05      N =  11
 //   0.25 x 2^-16 + 0.75 x -0.375        = -0.2812461..  N = -281247 = -0x044A9F
-Project PinnedProject() {
+// Reversed, the cut toward minus infinity comes before the sign: -11.44 becomes -12 and
+// 281246.19 becomes 281246, one unit less in magnitude than in the normal file.
+TEST(SegyExport, WritesEveryByteOfASmallFileOfEitherPolarity) {
     Project p = ComputedProject({1.5, -0.25, 0.0, std::ldexp(1.0, -16), -0.375});
     p.firstSampleTime = 0.0125;
-    return p;
-}
-
-std::string ExpectedTextHeader(const std::string& polarityCard) {
-    std::string header = Card("C1  Tessarin Synthetic Seismogram") + Card("C2  Ross 7 ") +
-                         Card("C3  Kern County, California   Section 12-29S-21E 0402912345") +
-                         Card("C4  KB = 1234.6  GL = .0") +
-                         Card("C5  Seismic Datum = 1000.0  Datum Velocity = 6000") +
-                         Card("C6  Wavelet = 5-15-40-60 Hz  Phase = -90") +
-                         Card("C7  Wavelet Length = 0.160 sec  AGC length = None") +
-                         Card("C8  Acoustic impedance from sonic log") + Card(polarityCard);
-    for (int c = 10; c <= 40; ++c)
-        header += Card("C" + std::to_string(c));
-    return header;
-}
-
-std::string ExpectedBinaryHeader() {
-    std::string header(400, '\0');
-    Put16(header, 12, 1);     // file offset 3212: traces per ensemble
-    Put16(header, 16, 2000);  // 3216: sample interval
-    Put16(header, 20, 11);    // 3220: samples per trace
-    Put16(header, 24, 1);     // 3224: IBM floating point
-    Put16(header, 54, 2);     // 3254: feet
-    return header;
-}
-
-std::string ExpectedTrace(int number, const std::string& samples) {
-    std::string header(240, '\0');
-    for (std::size_t offset = 0; offset < 28; offset += 4) {
-        header[offset + 3] = static_cast<char>(number);
-    }
-    Put16(header, 28, 1);
-    Put16(header, 114, 11);
-    Put16(header, 116, 2000);
-    return header + std::string(28, '\0') + samples;
-}
-
-TEST(SegyExport, WritesEveryByteOfASmallNormalPolarityFile) {
-    const std::string samples = Bytes({0x43, 0x2D, 0xC6, 0xC0, 0xC2, 0xF4, 0x24, 0x00,  //
-                                       0x3F, 0xB0, 0x00, 0x00, 0xC3, 0x44, 0xA9, 0xF0});
-    const std::string expected = ExpectedTextHeader("C9  Normal Polarity") +
-                                 ExpectedBinaryHeader() + ExpectedTrace(1, samples) +
-                                 ExpectedTrace(2, samples);
-    EXPECT_EQ(expected.size(), 3600u + 2 * (240 + 4 * 11));
-    ExpectSameBytes(WrittenSegy(PinnedProject(), Polarity::kNormal, 2), expected);
-}
-
-TEST(SegyExport, ReversePolarityDiffersInCardNineAndTheSamples) {
-    // The cut toward minus infinity comes before the sign: -11.44 becomes -12 and 281246.19
-    // becomes 281246, one unit less in magnitude than in the normal file.
-    const std::string samples = Bytes({0xC3, 0x2D, 0xC6, 0xC0, 0x42, 0xF4, 0x24, 0x00,  //
+    const std::vector<std::string> cards = {
+        "Tessarin Synthetic Seismogram",
+        "Ross 7 ",
+        "Kern County, California   Section 12-29S-21E 0402912345",
+        "KB = 1234.6  GL = .0",
+        "Seismic Datum = 1000.0  Datum Velocity = 6000",
+        "Wavelet = 5-15-40-60 Hz  Phase = -90",
+        "Wavelet Length = 0.160 sec  AGC length = None",
+        "Acoustic impedance from sonic log"};
+    // Traces per ensemble, sample interval, samples per trace, IBM floats, feet.
+    const std::string binary = Bytes({0, 0, 0, 0,    0,    0, 0, 0, 0,  0, 0, 0, 0,
+                                      1, 0, 0, 0x07, 0xD0, 0, 0, 0, 11, 0, 0, 0, 1}) +
+                               std::string(28, '\0') + Bytes({0, 2}) + std::string(344, '\0');
+    // Seven sequence numbers, seismic data, then the samples and interval at bytes 114 and 116.
+    const auto trace = [](int number, const std::string& samples) {
+        std::string header;
+        for (int k = 0; k < 7; ++k)
+            header += Bytes({0, 0, 0, number});
+        return header + Bytes({0, 1}) + std::string(84, '\0') + Bytes({0, 11, 0x07, 0xD0}) +
+               std::string(122, '\0') + std::string(28, '\0') + samples;
+    };
+    const std::string normal = Bytes({0x43, 0x2D, 0xC6, 0xC0, 0xC2, 0xF4, 0x24, 0x00,  //
+                                      0x3F, 0xB0, 0x00, 0x00, 0xC3, 0x44, 0xA9, 0xF0});
+    const std::string reverse = Bytes({0xC3, 0x2D, 0xC6, 0xC0, 0x42, 0xF4, 0x24, 0x00,  //
                                        0xBF, 0xC0, 0x00, 0x00, 0x43, 0x44, 0xA9, 0xE0});
-    const std::string expected = ExpectedTextHeader("C9  Reverse Polarity") +
-                                 ExpectedBinaryHeader() + ExpectedTrace(1, samples);
-    ExpectSameBytes(WrittenSegy(PinnedProject(), Polarity::kReverse, 1), expected);
+    std::vector<std::string> normalCards = cards, reverseCards = cards;
+    normalCards.push_back("Normal Polarity");
+    reverseCards.push_back("Reverse Polarity");
+    EXPECT_TRUE(WrittenSegy(p, Polarity::kNormal, 2) ==
+                TextHeader(normalCards) + binary + trace(1, normal) + trace(2, normal));
+    EXPECT_TRUE(WrittenSegy(p, Polarity::kReverse, 1) ==
+                TextHeader(reverseCards) + binary + trace(1, reverse));
+
+    // Metric units, and half a millisecond: 12.5 ms is now 25 samples of 500 two-way us.
+    p.measurementUnits = kMetric;
+    p.sampleIntervalUs = 250;
+    const std::string file = WrittenSegy(p, Polarity::kNormal, 1);
+    EXPECT_EQ(file.substr(3216, 6), Bytes({0x01, 0xF4, 0, 0, 0, 4 + 25 + 1}));
+    EXPECT_EQ(file.substr(3254, 2), Bytes({0, 1}));
+    EXPECT_EQ(file.substr(3600 + 114, 4), Bytes({0, 30, 0x01, 0xF4}));
 }
 
-TEST(SegyExport, CardsFollowTheLocationWaveletAndImpedanceChoices) {
-    Project p = PinnedProject();
-    p.locationType = kGeneralLocation;
-    p.wellLocation[0] = "North Field";
-    p.wellLocation[1] = "Block 7";
-    p.waveletType = kRickerWavelet;
-    p.lowCut = Value::Text("27.5");
+TEST(SegyExport, CardsFollowTheChoicesAndLongTextRunsOnUnderTheNextLabel) {
+    Project p = ComputedProject({0.5, 0.25});
     p.impedanceType = kSonicDensity;
     p.agcWindow = "0.5";
-    const std::string cards = SegyTextCards(p, Polarity::kNormal);
-    EXPECT_EQ(CardText(cards, 3), "C3  North Field Block 7 0402912345");
-    EXPECT_EQ(CardText(cards, 6), "C6  Wavelet = 27.5 Hz Ricker  Phase = 0");
-    EXPECT_EQ(CardText(cards, 7), "C7  Wavelet Length = 0.160 sec  AGC length = 0.5");
-    EXPECT_EQ(CardText(cards, 8), "C8  Acoustic impedance from sonic and density logs");
-    p.locationType = -1;  // no format chosen
-    EXPECT_EQ(CardText(SegyTextCards(p, Polarity::kNormal), 3), "C3   0402912345");
-}
-
-TEST(SegyExport, LongTextRunsIntoTheNextCardWhoseLabelStays) {
-    Project p = PinnedProject();
+    std::string cards = SegyTextCards(p, Polarity::kNormal);
+    EXPECT_EQ(cards.substr(6 * 80, 160),
+              "C7  Wavelet Length = 0.160 sec  AGC length = 0.5" + std::string(32, ' ') +
+                  "C8  Acoustic impedance from sonic and density logs" + std::string(30, ' '));
     p.wellName = std::string(80, 'W');  // 80 + the trailing blank: five past column 80
-    const std::string cards = SegyTextCards(p, Polarity::kNormal);
-    EXPECT_EQ(cards.substr(80, 80), "C2  " + std::string(76, 'W'));
-    EXPECT_EQ(cards.substr(160, 6), "C3WWKe");  // card 3's text overwrites from column 5
-}
+    cards = SegyTextCards(p, Polarity::kNormal);
+    EXPECT_EQ(cards.substr(80, 86), "C2  " + std::string(76, 'W') + "C3WWKe");
 
-TEST(SegyExport, QuestionMarkAndStarBecomeCodesEightAndZero) {
-    Project p = PinnedProject();
-    p.wellName = "A?*";
-    const std::string header = WrittenSegy(p, Polarity::kNormal, 0);
-    EXPECT_EQ(header.size(), 3600u);  // no traces asked for: the headers alone
-    EXPECT_EQ(header.substr(84, 4), Bytes({193, 8, 0, 64}));
-}
-
-TEST(Ebcdic, TranslatesWithTheProgramsOwnTable) {
-    // Code page 037 where the program keeps it, its own codes elsewhere.
+    // Code page 037 where the program keeps it, its own codes elsewhere: "?" is 8, "*" is 0.
     const std::string in =
-        std::string("/:()|\0\x13\x1C\x1E[\\]^`{}~", 17) + "\x80\x83\x84\x97\x98\x9B\x9F\xA0\xFF";
-    EXPECT_EQ(ToEbcdic(in), Bytes({97,  122, 77, 93, 79, 0, 0, 34, 53, 0, 0, 0, 0,
-                                   185, 0,   0,  0,  8,  8, 0, 0,  8,  0, 0, 8, 8}));
-}
-
-TEST(SegyLayout, SampleIntervalIsTwiceTheOneWayInterval) {
-    Project p = PinnedProject();
-    p.sampleIntervalUs = 250;  // 0.5 ms: 12.5 ms is now 25 samples
-    const SegyTraceLayout layout = PlanSegyTrace(p);
-    EXPECT_EQ(layout.sampleIntervalUs, 500);
-    EXPECT_EQ(layout.pad, 25);
-    EXPECT_EQ(layout.sampleCount, 4 + 25 + 1);
-    const std::string file = WrittenSegy(p, Polarity::kNormal, 1);
-    EXPECT_EQ(file.substr(3216, 2), Bytes({0x01, 0xF4}));
-    EXPECT_EQ(file.substr(3600 + 116, 2), Bytes({0x01, 0xF4}));
+        std::string("/:()|\0\x13\x1C\x1E[\\]^`{}~?*", 19) + "\x80\x83\x84\x97\x98\x9B\x9F\xA0\xFF";
+    EXPECT_EQ(ToEbcdic(in), Bytes({97, 122, 77, 93, 79, 0, 0, 34, 53, 0, 0, 0, 0, 185,
+                                   0,  0,   0,  8,  0,  8, 8, 0,  0,  8, 0, 0, 8, 8}));
 }
 
 TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
@@ -225,7 +234,6 @@ TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
         expected.insert(expected.end(), row.values.begin(), row.values.end());
         EXPECT_EQ(layout.pad, row.pad);
         EXPECT_EQ(layout.fraction, row.fraction);
-        EXPECT_EQ(layout.sampleCount, static_cast<int>(expected.size()));
         const std::vector<double> values = SegyTraceValues(p, layout, row.polarity);
         ASSERT_EQ(values.size(), expected.size());
         for (std::size_t i = 0; i < values.size(); ++i)
@@ -233,78 +241,118 @@ TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
     }
 }
 
-TEST(SegyLayout, TracesLongerThan8131SamplesUpTo32767AreWritten) {
-    Project p = ComputedProject(std::vector<double>(10000, 0.25));
-    p.firstSampleTime = 0.0;
-    const std::string file = WrittenSegy(p, Polarity::kNormal, 2);
-    ASSERT_EQ(file.size(), 3600u + 2 * (240 + 4 * 10000));
-    EXPECT_EQ(file.substr(3220, 2), Bytes({0x27, 0x10}));
-    EXPECT_EQ(file.substr(3600 + 240 + 40000 + 114, 2), Bytes({0x27, 0x10}));
-
-    Project longest = ComputedProject(std::vector<double>(32017, 0.0));
-    longest.firstSampleTime = 1.5;  // 750 samples below the datum: 750 zeros
-    EXPECT_EQ(PlanSegyTrace(longest).sampleCount, 750 + 32017);
-}
-
-TEST(SegyLayout, RefusesTracesBeyond32767Samples) {
-    Project p = ComputedProject(std::vector<double>(32018, 0.0));
-    p.firstSampleTime = 1.5;  // 750 zeros and 32018 samples
-    try {
-        PlanSegyTrace(p);
-        FAIL() << "a trace of 32768 samples was accepted";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(),
-                     "The SEG-Y trace would have 32768 samples, more than the 32767 a SEG-Y file "
-                     "can hold.");
+TEST(SegyLayout, ATraceHoldsOneTo32767SamplesAndARefusedExportKeepsTheOldFile) {
+    const std::string above =
+        "The log starts more than its own length above the seismic datum, so the SEG-Y trace "
+        "would have no samples.";
+    const struct {
+        int samples;
+        double firstSampleTime;
+        int count;  // 0: refused
+        std::string refusal;
+    } rows[] = {
+        {32017, 1.5, 750 + 32017, ""},  // 750 samples below the datum: 750 zeros
+        {32018, 1.5, 0,
+         "The SEG-Y trace would have 32768 samples, more than the 32767 a SEG-Y file can hold."},
+        {11, -0.02, 1, ""},       // t = -10: the last sample alone
+        {11, -0.0219, 0, above},  // t = -10.95, Int(t) = -11: no sample
+        {11, -0.022, 0, above},   // t = -11
+        {11, -1.0, 0, above},
+    };
+    for (const auto& row : rows) {
+        Project p = ComputedProject(std::vector<double>(row.samples, 0.1));
+        p.firstSampleTime = row.firstSampleTime;
+        EXPECT_EQ(ErrorOf([&] { EXPECT_EQ(PlanSegyTrace(p).sampleCount, row.count); }), row.refusal)
+            << row.samples << " " << row.firstSampleTime;
     }
-}
 
-TEST(SegyLayout, RefusesALogStartingMoreThanItsLengthAboveTheDatum) {
-    Project p = ComputedProject(std::vector<double>(11, 0.1));  // n = 10
-    p.firstSampleTime = -0.022;                                 // t = -11: 0 samples
-    EXPECT_THROW(PlanSegyTrace(p), Error);
-    p.firstSampleTime = -0.0219;  // t = -10.95, Int(t) = -11: still 0 samples
-    EXPECT_THROW(PlanSegyTrace(p), Error);
-    p.firstSampleTime = -0.02;  // t = -10: one sample
-    EXPECT_EQ(PlanSegyTrace(p).sampleCount, 1);
-    p.firstSampleTime = -1.0;
-    try {
-        PlanSegyTrace(p);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(),
-                     "The log starts more than its own length above the seismic datum, so the "
-                     "SEG-Y trace would have no samples.");
-    }
-}
-
-TEST(SegyExportFile, ReplacesAnOldFileButARefusedExportLeavesItAlone) {
     TempDir dir;
     const std::string path = dir.File("well.sgy");
     Project refused = ComputedProject(std::vector<double>(11, 0.1));
     refused.firstSampleTime = -1.0;
-    EXPECT_THROW(ExportSegyFile(refused, Polarity::kNormal, 5, path), Error);
-    EXPECT_FALSE(std::filesystem::exists(path));
-
     WriteWholeFile(path, "earlier export");
-    EXPECT_THROW(ExportSegyFile(refused, Polarity::kNormal, 5, path), Error);
+    EXPECT_EQ(ErrorOf([&] { ExportSegyFile(refused, Polarity::kNormal, 5, path); }), above);
     EXPECT_EQ(ReadWholeFile(path), "earlier export");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
-
-    ExportSegyFile(PinnedProject(), Polarity::kReverse, 3, path);
-    EXPECT_EQ(ReadWholeFile(path), WrittenSegy(PinnedProject(), Polarity::kReverse, 3));
+    EXPECT_EQ(dir.Count(), 1);
+    refused.firstSampleTime = 0;
+    ExportSegyFile(refused, Polarity::kReverse, 3, path);
+    EXPECT_EQ(ReadWholeFile(path), WrittenSegy(refused, Polarity::kReverse, 3));
 }
 
-TEST(SegyExportFile, AnUnwritablePlaceIsReportedWithItsName) {
-    const std::string path = "/nonexistent-folder/wellnormal.sgy";
-    try {
-        ExportSegyFile(PinnedProject(), Polarity::kNormal, 1, path);
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find("\"/nonexistent-folder/wellnormal.sgy\" could not "
-                                             "be written"),
-                  std::string::npos)
-            << e.what();
+// The SEG-Y trace and the text export must put every sample of the synthetic at the same two-way
+// time below the seismic datum: that is what lets the trace be loaded beside real seismic.
+TEST(SegyTimeZero, EverySampleLiesAtItsDatTimeWithinAHundredthOfASample) {
+    // Samples every 10 ft from 1000 ft below a KB at 1500 ft: sample j lies at elevation
+    // 500 - 10 j. A datum above the log is crossed at 8000 ft/s. The start times are chosen so
+    // that every DatTime is exact in the text's four decimals.
+    const struct {
+        const char* where;
+        double datum;
+        int sampleIntervalUs;
+    } rows[] = {
+        {"below, 10 samples", 580, 1000},               // 80 ft: 0.02 s
+        {"below, 6.25 samples", 550, 1000},             // 50 ft: 0.0125 s
+        {"below, 25.2 samples at 0.5 ms", 550.4, 250},  // 50.4 ft: 0.0126 s
+        {"at the first sample", 500, 1000},
+        {"above, 3 samples", 470, 1000},  // between samples 2 and 4
+        {"above, 2.25 samples", 477.5, 1000},
+        {"above, 2.4 samples at 0.5 ms", 476, 250},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.where);
+        // A ramp: the value of each slot tells the sample position it lies at.
+        std::vector<double> ramp;
+        for (int j = 0; j <= 60; ++j)
+            ramp.push_back(1.0 + 0.01 * j);
+        Project p = ComputedProject(ramp);
+        p.sampleIntervalUs = static_cast<std::int16_t>(row.sampleIntervalUs);
+        p.kbElevation = Value(1500);
+        p.datumType = kSpecifiedDatum;
+        p.datumElevation = Value(row.datum);
+        p.datumVelocity = Value(8000);
+        p.firstSampleTime = FirstSampleTime(p);
+
+        // The DatTime column of the text export, one per sample.
+        std::ostringstream text;
+        WriteTextExport(p, text);
+        std::istringstream lines(text.str());
+        std::vector<double> datTimes;
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream fields(line);
+            std::string uwi;
+            double logTime = 0, datTime = 0;
+            if (fields >> uwi >> logTime >> datTime)
+                datTimes.push_back(datTime);
+        }
+        ASSERT_EQ(datTimes.size(), ramp.size());
+        // The trace's samples, read back as N / 256 with N = Int(v x 1 000 000).
+        const std::string segy = WrittenSegy(p, Polarity::kNormal, 1);
+        std::vector<double> trace;
+        for (std::size_t at = 3600 + 240; at < segy.size(); at += 4)
+            trace.push_back(IbmValue(segy, at) * 256.0 / 1000000.0);
+
+        // Slot i lies at i x dt below the datum and holds the log at sample position x(i).
+        const double dt = 2.0 * p.sampleIntervalUs / 1000000.0;
+        int compared = 0;
+        for (std::size_t j = 0; j < ramp.size(); ++j) {
+            if (datTimes[j] < 0)
+                continue;  // above the datum: not in the trace
+            // The slot nearest to sample j, and from it the time at which sample j lies.
+            double nearest = 1e9;
+            double segyTime = 0;
+            for (std::size_t i = 0; i < trace.size(); ++i) {
+                const double x = (trace[i] - 1.0) / 0.01;
+                if (trace[i] != 0.0 && std::fabs(x - j) < std::fabs(nearest)) {
+                    nearest = x - j;
+                    segyTime = (i - nearest) * dt;
+                }
+            }
+            ASSERT_LE(std::fabs(nearest), 1.0) << "sample " << j << " has no slot near it";
+            // A hundredth of a sample, and the 10^-6 steps in which samples are stored.
+            EXPECT_NEAR(segyTime, datTimes[j], 0.0101 * dt) << "sample " << j;
+            ++compared;
+        }
+        EXPECT_GE(compared, 55);
     }
 }
 
