@@ -15,6 +15,7 @@ TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits
     ApplySyntheticInformation(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
     EXPECT_TRUE(p.sonicInMicrosecondsPerFoot && p.gardnerFromDensity && p.applyVelocitySurvey);
+    EXPECT_EQ(p.sampleRateIndex, 2);
     EXPECT_TRUE(p.projectChanged);
 
     c.measurementUnits = kEnglish;  // the microseconds-per-foot box cannot be ticked
@@ -25,24 +26,19 @@ TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits
     EXPECT_FALSE(p.gardnerFromDensity);
 }
 
-TEST(SyntheticInformation, UnitChangesConvertTheWellAndDatumValuesAndTheScales) {
-    const struct {
-        const char* from;
-        int units;
-        const char* to;
-    } rows[] = {{"100", kMetric, "30.5"},        {"10000", kMetric, "3048.0"},
-                {"30.5", kEnglish, "100"},       {"0", kMetric, "0.0"},
-                {"unknown", kMetric, "unknown"}, {"", kEnglish, ""}};
-    for (const auto& row : rows) {
-        EXPECT_EQ(ConvertWellDatumValue(row.from, row.units), row.to) << row.from;
-    }
-    EXPECT_EQ(ConvertTimeScale("5", kMetric), "12.70");
-    EXPECT_EQ(ConvertTracesPerUnit("10", kMetric), "3.94");
-    EXPECT_EQ(ConvertTimeScale("12.70", kEnglish), "5.0");
-    EXPECT_EQ(ConvertTracesPerUnit("3.94", kEnglish), "10.0");
+TEST(SyntheticInformation, ACaptionOfEachDialogFollowsTheUnits) {
+    EXPECT_EQ(WellDatumCaptionsFor(kMetric).datumVelocity, "Seismic Datum Velocity (m/s):");
+    EXPECT_EQ(WellDatumCaptionsFor(kEnglish).kb, "KB (feet):");
+    EXPECT_EQ(VelocitySurveyCaptionsFor(kMetric).kb, "Well Datum Elevation - KB (m):");
+    EXPECT_EQ(VelocitySurveyCaptionsFor(kEnglish).surveyDatum,
+              "Velocity Survey Datum Elevation (feet):");
+    EXPECT_EQ(ScalesCaptionsFor(kMetric).traces, "Traces per cm");
+    EXPECT_EQ(ScalesCaptionsFor(kEnglish).timeScale, "Time Scale (inches/sec)");
 }
 
-TEST(SyntheticInformation, ConfirmedUnitChangeConvertsTheRecordOnce) {
+// 100 ft is 30.48 m, written "####0.0"; 10000 ft/s is 3048 m/s; a time scale of 5 in/s is
+// 12.7 cm/s and 10 traces per inch 3.94 per cm.
+TEST(SyntheticInformation, AConfirmedUnitChangeConvertsTheWellDatumAndScalesOnce) {
     Project p;
     p.measurementUnits = kEnglish;
     p.kbElevation = Value(100);
@@ -69,18 +65,9 @@ TEST(SyntheticInformation, ConfirmedUnitChangeConvertsTheRecordOnce) {
     EXPECT_EQ(p.kbElevation, Value::Text("100"));
     EXPECT_EQ(p.datumVelocity, Value::Text("10000"));
     EXPECT_EQ(p.timeScale, Value::Text("5.0"));
-}
-
-TEST(SyntheticInformation, CaptionsFollowTheUnits) {
-    EXPECT_EQ(WellDatumCaptionsFor(kMetric).datumVelocity, "Seismic Datum Velocity (m/s):");
-    EXPECT_EQ(WellDatumCaptionsFor(kEnglish).kb, "KB (feet):");
-    EXPECT_EQ(VelocitySurveyCaptionsFor(kMetric).kb, "Well Datum Elevation - KB (m):");
-    EXPECT_EQ(VelocitySurveyCaptionsFor(kEnglish).surveyDatum,
-              "Velocity Survey Datum Elevation (feet):");
-    EXPECT_EQ(ScalesCaptionsFor(kMetric).traces, "Traces per cm");
-    EXPECT_EQ(ScalesCaptionsFor(kEnglish).timeScale, "Time Scale (inches/sec)");
-    EXPECT_TRUE(SonicPerFootAllowed(kMetric));
-    EXPECT_FALSE(GardnerAllowed(kSonicOnly));
+    EXPECT_EQ(p.tracesPerUnit, Value::Text("10.0"));
+    EXPECT_EQ(ConvertWellDatumValue("0", kMetric), "0.0");
+    EXPECT_EQ(ConvertWellDatumValue("", kEnglish), "");
 }
 
 }  // namespace
