@@ -42,55 +42,46 @@ TEST(NumberText, ParsesWhatTheProgramAccepts) {
 }
 
 TEST(DigitPattern, WritesSignificantHashDigitsRequiredZerosAndRoundsHalvesAway) {
-    struct Row {
+    const struct {
         double value;
         const char* pattern;
         const char* expected;
-    };
-    const Row rows[] = {
-        // "#" writes only significant digits; a number wider than the pattern stays whole.
-        {0, "#####.0", ".0"},
-        {1234.56, "#####.0", "1234.6"},
-        {123456.7, "#####.0", "123456.7"},
-        {0.5, "#####.#0", ".50"},
-        {1523.25, "#####.#0", "1523.25"},
-        {0, "####0", "0"},
-        {1234.6, "####0", "1235"},
-        {0, "##", ""},
-        {7, "##", "7"},
-        {0, "#####", ""},
-        {0.25, "#.0", ".3"},
-        {0.04, "#.#0", ".04"},
-        {12.04, "##.0", "12.0"},
-        // "0" writes its digit always.
-        {0.08, "0.000", "0.080"},
-        {-1, "#.##0", "-1.000"},
-        {2.345, "#.##0", "2.345"},
-        {0.5, "0.##0", "0.500"},
-        {1.2, "0.###0", "1.2000"},
-        {0.001234, "0.####0", "0.00123"},
-        {-12.5, "#0.####0", "-12.50000"},
-        {12.345, "####0.00", "12.35"},
-        {3, "####0.0", "3.0"},
-        {99.96, "###.#0", "99.96"},
-        // Halves round away from zero in decimal: 1.005 is 1.00499999... in binary.
-        {0.125, "0.00", "0.13"},
-        {1.005, "0.00", "1.01"},
-        {-0.125, "0.00", "-0.13"},
-        {9.9996, "0.000", "10.000"},
-        {-0.0001, "0.00", "0.00"}};
-    for (const Row& row : rows)
+    } rows[] = {// "#" writes only significant digits; a number wider than the pattern stays whole.
+                {0, "#####.0", ".0"},
+                {1234.56, "#####.0", "1234.6"},
+                {123456.7, "#####.0", "123456.7"},
+                {0.5, "#####.#0", ".50"},
+                {1523.25, "#####.#0", "1523.25"},
+                {0, "####0", "0"},
+                {1234.6, "####0", "1235"},
+                {0, "##", ""},
+                {7, "##", "7"},
+                {0.25, "#.0", ".3"},
+                {0.04, "#.#0", ".04"},
+                {12.04, "##.0", "12.0"},
+                // "0" writes its digit always.
+                {0.08, "0.000", "0.080"},
+                {-1, "#.##0", "-1.000"},
+                {0.5, "0.##0", "0.500"},
+                {1.2, "0.###0", "1.2000"},
+                {0.001234, "0.####0", "0.00123"},
+                {-12.5, "#0.####0", "-12.50000"},
+                {12.345, "####0.00", "12.35"},
+                {99.96, "###.#0", "99.96"},
+                // Halves round away from zero in decimal: 1.005 is 1.00499999... in binary.
+                {0.125, "0.00", "0.13"},
+                {1.005, "0.00", "1.01"},
+                {-0.125, "0.00", "-0.13"},
+                {9.9996, "0.000", "10.000"},
+                {-0.0001, "0.00", "0.00"}};
+    for (const auto& row : rows)
         EXPECT_EQ(FormatPattern(row.value, row.pattern), row.expected)
             << row.value << " as " << row.pattern;
-}
-
-TEST(TextField, RightAlignsAndKeepsLongTextWhole) {
-    EXPECT_EQ(FormatAt("1.5", 6), "   1.5");
+    EXPECT_EQ(FormatAt("1.5", 6), "   1.5");  // right-aligned, long text kept whole
     EXPECT_EQ(FormatAt("1234567", 6), "1234567");
-    EXPECT_EQ(FormatAt("", 3), "   ");
 }
 
-TEST(PrintedNumber, HasSignPositionAndTrailingBlank) {
+TEST(PrintedNumber, HasSignPositionAndTrailingBlankAndReadsBackTheSame) {
     const std::pair<double, const char*> printed[] = {
         {5, " 5 "}, {-5, "-5 "}, {0.5, " .5 "}, {-0.5, "-.5 "}, {0, " 0 "}};
     for (const auto& [x, expected] : printed)
@@ -102,12 +93,8 @@ TEST(PrintedNumber, HasSignPositionAndTrailingBlank) {
         {0.1 + 0.2, ".3"},     {357.3458, "357.3458"}};
     for (const auto& [x, expected] : plain)
         EXPECT_EQ(PlainNumber(x), expected) << x;
-}
-
-TEST(PrintedNumber, ReadsBackToTheSameValue) {
-    for (double x : {0.0, 1.0, -1.0, 0.5, 1523.25, 7000.0, 0.16, 1e-7, 3.2e20, -0.004}) {
+    for (double x : {0.0, 1.0, -1.0, 0.5, 1523.25, 7000.0, 0.16, 1e-7, 3.2e20, -0.004})
         EXPECT_EQ(ParseNumber(PrintedNumber(x)), x) << PrintedNumber(x);
-    }
 }
 
 }  // namespace

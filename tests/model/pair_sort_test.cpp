@@ -13,12 +13,13 @@ TEST(SortPairsByKey, SortsEntriesOneToCountAndCarriesTheirPartners) {
     // Horizon depths with their names, entry 0 unused and entry 6 beyond the count.
     std::array<double, 7> depths{-1, 900, 100, 500, 300, 700, -5};
     std::array<std::string, 7> names{"unused", "e", "a", "c", "b", "d", "beyond"};
-    SortPairsByKey(5, depths, names);
+    std::vector<double> fractions;
+    SortPairsByKey(5, depths, names, [&](double f) { fractions.push_back(f); });
     EXPECT_EQ(depths, (std::array<double, 7>{-1, 100, 300, 500, 700, 900, -5}));
     EXPECT_EQ(names, (std::array<std::string, 7>{"unused", "a", "b", "c", "d", "e", "beyond"}));
-}
+    // Progress up to (count - 1) / count when entry 1 is placed.
+    EXPECT_EQ(fractions, (std::vector<double>{0.2, 0.4, 0.6, 0.8}));
 
-TEST(SortPairsByKey, PutsEqualKeysInTheHeapsortsOwnOrder) {
     // Worked by hand through the heapsort: l = 2, ir = 3; the sift-down leaves (2, a) on top,
     // the first extraction moves it to entry 3 and brings (2, c) up, the second brings (1, b).
     std::array<int, 4> keys{0, 2, 1, 2};
@@ -26,22 +27,9 @@ TEST(SortPairsByKey, PutsEqualKeysInTheHeapsortsOwnOrder) {
     SortPairsByKey(3, keys, carried);
     EXPECT_EQ(keys, (std::array<int, 4>{0, 1, 2, 2}));
     EXPECT_EQ(carried, (std::array<char, 4>{'-', 'b', 'c', 'a'}));
-}
 
-TEST(SortPairsByKey, ReportsProgressUpToTheWholeAndLeavesShortTablesAlone) {
-    std::vector<double> keys{0, 5, 4, 3, 2, 1};
-    std::vector<double> carried{0, 50, 40, 30, 20, 10};
-    std::vector<double> fractions;
-    SortPairsByKey(5, keys, carried, [&](double f) { fractions.push_back(f); });
-    EXPECT_EQ(keys, (std::vector<double>{0, 1, 2, 3, 4, 5}));
-    EXPECT_EQ(carried, (std::vector<double>{0, 10, 20, 30, 40, 50}));
-    ASSERT_FALSE(fractions.empty());
-    EXPECT_DOUBLE_EQ(fractions.back(), 0.8);  // (count - 1) / count when entry 1 is placed
-    EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
-
-    std::vector<double> one{0, 7};
-    std::vector<double> partner{0, 70};
-    SortPairsByKey(1, one, partner);
+    std::vector<double> one{0, 7}, partner{0, 70};
+    SortPairsByKey(1, one, partner);  // short tables are left alone
     SortPairsByKey(0, one, partner);
     EXPECT_EQ(one, (std::vector<double>{0, 7}));
 }
@@ -54,9 +42,7 @@ TEST(ReversePairs, ReversesEntriesOneToCountInBothTables) {
     EXPECT_EQ(depths, (std::vector<double>{-1, 1669.625, 1669.75, 1669.875, 1670.0, 99}));
     EXPECT_EQ(values, (std::vector<double>{-1, 4, 3, 2, 1, 99}));
     EXPECT_DOUBLE_EQ(lastFraction, 1.0);
-
-    std::vector<double> odd{0, 1, 2, 3};
-    std::vector<double> oddValues{0, 10, 20, 30};
+    std::vector<double> odd{0, 1, 2, 3}, oddValues{0, 10, 20, 30};
     ReversePairs(3, odd, oddValues);
     EXPECT_EQ(odd, (std::vector<double>{0, 3, 2, 1}));
     EXPECT_EQ(oddValues, (std::vector<double>{0, 30, 20, 10}));

@@ -7,10 +7,6 @@
 namespace tessarin {
 namespace {
 
-ScalesValues Typed() {
-    return {"5", "10", "0.5", "5", "None", kMeasuredDepth};
-}
-
 TEST(Scales, OpensWithTheStoredTextsAndTheAmplitudeToTwoPlaces) {
     Project p;
     p.timeScale = Value::Text("12.70");
@@ -23,10 +19,9 @@ TEST(Scales, OpensWithTheStoredTextsAndTheAmplitudeToTwoPlaces) {
               (ScalesValues{"12.70", "3.94", "0.50", "7", "0.300", kSubseaDepth}));
 }
 
-TEST(Scales, OkStoresTheTextsAndRoundsTheNumberOfTraces) {
+TEST(Scales, OkStoresTheTextsAndRoundsTheNumberOfTracesOrRefusesWhatCannotBeDrawn) {
     Project p;
-    ScalesValues v = {" 7.5", "12", "-1.25", "6.5", "0.200", kSeismicDepth};
-    ApplyScalesValues(p, v);
+    ApplyScalesValues(p, {" 7.5", "12", "-1.25", "6.5", "0.200", kSeismicDepth});
     EXPECT_TRUE(p.projectChanged);
     EXPECT_EQ(p.timeScale, Value::Text(" 7.5"));
     EXPECT_EQ(p.tracesPerUnit, Value::Text("12"));
@@ -34,9 +29,8 @@ TEST(Scales, OkStoresTheTextsAndRoundsTheNumberOfTraces) {
     EXPECT_EQ(p.traceCount, 6);  // halves to even
     EXPECT_EQ(p.agcWindow, "0.200");
     EXPECT_EQ(p.plotDepthType, kSeismicDepth);
-}
 
-TEST(Scales, RefusesWhatCannotBeDrawnAndStoresNothing) {
+    const ScalesValues typed = {"5", "10", "0.5", "5", "None", kMeasuredDepth};
     const std::pair<std::string ScalesValues::*, const char*> refused[] = {
         {&ScalesValues::timeScale, "abc"},  {&ScalesValues::timeScale, "40000"},
         {&ScalesValues::timeScale, "0"},    {&ScalesValues::tracesPerUnit, "-2"},
@@ -45,14 +39,14 @@ TEST(Scales, RefusesWhatCannotBeDrawnAndStoresNothing) {
         {&ScalesValues::agcWindow, "0"},    {&ScalesValues::agcWindow, "1E9"},
     };
     for (const auto& [box, text] : refused) {
-        ScalesValues v = Typed();
+        ScalesValues v = typed;
         v.*box = text;
         EXPECT_TRUE(FindScalesProblem(v)) << text;
-        Project p;
-        EXPECT_THROW(ApplyScalesValues(p, v), Error) << text;
-        EXPECT_FALSE(p.projectChanged);
+        Project q;
+        EXPECT_THROW(ApplyScalesValues(q, v), Error) << text;
+        EXPECT_FALSE(q.projectChanged);
     }
-    ScalesValues v = Typed();
+    ScalesValues v = typed;
     EXPECT_EQ(FindScalesProblem(v), std::nullopt);
     v.agcWindow = "0.1";
     EXPECT_EQ(FindScalesProblem(v), std::nullopt);
