@@ -26,17 +26,20 @@ Project SmallLog(const std::vector<double>& sonic) {
 }
 
 TEST(HalfLength, CountsSamplesOnEachSideOfTimeZero) {
-    EXPECT_EQ(WaveletHalfLength(0.1, 1000), 25);
-    EXPECT_EQ(WaveletHalfLength(0.24, 250), 240);
-    EXPECT_EQ(WaveletHalfLength(0.01, 1000), 2);   // 2.5 goes to the even 2
-    EXPECT_EQ(WaveletHalfLength(0.014, 1000), 4);  // 3.5 goes to the even 4
-    EXPECT_EQ(WaveletHalfLength(131.068, 1000), 32767);
+    // 250 x length x 1000 / interval, halves to even: 2.5 goes to 2, 3.5 to 4.
+    const std::tuple<double, int, int> rows[] = {{0.1, 1000, 25},
+                                                 {0.24, 250, 240},
+                                                 {0.01, 1000, 2},
+                                                 {0.014, 1000, 4},
+                                                 {131.068, 1000, 32767}};
+    for (const auto& [length, interval, h] : rows)
+        EXPECT_EQ(WaveletHalfLength(length, interval), h) << length;
     for (double refused : {131.07, -0.1})
         EXPECT_NE(ErrorOf([&] { WaveletHalfLength(refused, 1000); }), "") << refused;
 }
 
 TEST(Reflectivity, FromIntervalVelocitiesAndDensities) {
-    // Velocities 10000, 20000, 20000, 5000 ft/s; the coefficients run from -h to n + 10 + h.
+    // Velocities 10000, 20000, 20000, 5000 ft/s.
     Project p = SmallLog({100, 50, 50, 200});
     ComputeReflectivity(p);
     EXPECT_EQ(p.intervalVelocity, (std::vector<double>{10000, 20000, 20000, 5000}));
@@ -44,8 +47,6 @@ TEST(Reflectivity, FromIntervalVelocitiesAndDensities) {
     EXPECT_DOUBLE_EQ(p.maxAbsReflection, 0.6);
     EXPECT_EQ(p.minVelocity, 5000);
     EXPECT_EQ(p.maxVelocity, 20000);
-    EXPECT_EQ(p.reflectionCoefficients.First(), -1);
-    EXPECT_EQ(p.reflectionCoefficients.Last(), 3 + 10 + 1);
 
     // Velocities 10000, 10000, 8000, 10000, 10000; density missing at sample 1: sonic only
     // between equal velocities, (8000 - 10000) / 18000, (25000 - 24000) / 49000,
@@ -60,8 +61,10 @@ TEST(Reflectivity, FromIntervalVelocitiesAndDensities) {
     EXPECT_EQ(p.minDensity, 2.0);
     EXPECT_EQ(p.maxDensity, 3.0);
 
-    p = SmallLog({10, 10, 10, 10});  // 100000 ft/s: never below the starting minimum
-    p.waveletLength = Value(0.1);    // h = 25
+    // A constant 100000 ft/s: never below the starting minimum; the coefficients run from -h to
+    // n + 10 + h.
+    p = SmallLog({10, 10, 10, 10});
+    p.waveletLength = Value(0.1);  // h = 25
     ComputeReflectivity(p);
     EXPECT_EQ(p.maxAbsReflection, 0.0001);
     EXPECT_EQ(p.minVelocity, 100000);
@@ -78,7 +81,6 @@ TEST(Reflectivity, FailsWhereADivisionWouldAndKeepsThePreviousResults) {
               "there.");
     EXPECT_EQ(p, before);
 
-    Project negative = SmallLog({100, -100});
     Project zeroDensity = SmallLog({100, 100, 100});
     zeroDensity.impedanceType = kSonicDensity;
     zeroDensity.timeDensity = {2.0, 0.0, 0.0};
@@ -86,8 +88,8 @@ TEST(Reflectivity, FailsWhereADivisionWouldAndKeepsThePreviousResults) {
     shortLog.lastSampleIndex = 5;  // must fail rather than read past the end
     Project badLength = SmallLog({100, 50});
     badLength.waveletLength = Value::Text("short");
-    for (Project* q : {&negative, &zeroDensity, &shortLog, &badLength})
-        EXPECT_NE(ErrorOf([&] { ComputeReflectivity(*q); }), "");
+    for (Project q : {SmallLog({100, -100}), zeroDensity, shortLog, badLength})
+        EXPECT_NE(ErrorOf([&] { ComputeReflectivity(q); }), "");
 }
 
 TEST(Convolution, CorrelatesTheWaveletWithTheCoefficientsOrFailsWithoutAWavelet) {
@@ -137,38 +139,30 @@ TEST(Agc, ScalesByTheSlidingMeanOfAbsoluteAmplitude) {
 }
 
 TEST(Agc, RefusesWindowsItCannotUseAndKeepsTheTrace) {
-    // Two samples is the longest window refused, and the message says so. Adding 0.1, 0.2 and
-    // 0.3 and taking them away again leaves about 6e-17, not 0: the window around sample 4
-    // holds only zeros all the same.
+    // Two samples is the longest window refused, and the message says so.
+    const std::string cannot = "AGC cannot be applied: the AGC window ";
     const std::vector<double> five = {1, -2, 4, -1, 2};
-    for (const char* window : {"abc", "", "-0.008", "0.002"}) {
-        Project p = Trace(five, window);
-        EXPECT_NE(ErrorOf([&] { ApplyAgc(p); }), "") << window;
-        EXPECT_EQ(p.syntheticTrace, five) << window;
-    }
-    const std::string cannot = "AGC cannot be applied: the ";
-    const struct {
-        std::vector<double> samples;
-        const char* window;
-        int sampleIntervalUs;
-        std::string message;
-    } rows[] = {
-        {five, "0.004", 1000,
-         cannot + "AGC window 0.004 s must be longer than two samples (0.004 s)."},
-        {five, "0.001", 250,
-         cannot + "AGC window 0.001 s must be longer than two samples (0.001 s)."},
-        {five, "0.0041", 1000, ""},
-        {{0.1, 0.2, 0.3, 0, 0, 0, 0, 0.7},
-         "0.008",
-         1000,
-         cannot + "synthetic is 0 throughout the AGC window around sample 4."},
+    const std::tuple<const char*, int, std::string> rows[] = {
+        {"abc", 1000, "The AGC window \"abc\" is neither \"None\" nor a number of seconds."},
+        {"-0.008", 1000, "The AGC window -0.008 s is negative."},
+        {"1E9", 1000, "The AGC window 1E9 s is too long."},
+        {"0.002", 1000, cannot + "0.002 s must be longer than two samples (0.004 s)."},
+        {"0.004", 1000, cannot + "0.004 s must be longer than two samples (0.004 s)."},
+        {"0.001", 250, cannot + "0.001 s must be longer than two samples (0.001 s)."},
+        {"0.0041", 1000, ""},
     };
-    for (const auto& row : rows) {
-        Project p = Trace(row.samples, row.window);
-        p.sampleIntervalUs = static_cast<std::int16_t>(row.sampleIntervalUs);
-        EXPECT_EQ(ErrorOf([&] { ApplyAgc(p); }), row.message);
-        EXPECT_EQ(p.syntheticTrace == row.samples, !row.message.empty()) << row.window;
+    for (const auto& [window, interval, message] : rows) {
+        Project p = Trace(five, window);
+        p.sampleIntervalUs = static_cast<std::int16_t>(interval);
+        EXPECT_EQ(ErrorOf([&] { ApplyAgc(p); }), message);
+        EXPECT_EQ(p.syntheticTrace == five, !message.empty()) << window;
     }
+    // Adding 0.1, 0.2 and 0.3 and taking them away again leaves about 6e-17, not 0: the window
+    // around sample 4 holds only zeros all the same.
+    Project zeros = Trace({0.1, 0.2, 0.3, 0, 0, 0, 0, 0.7}, "0.008");
+    EXPECT_EQ(
+        ErrorOf([&] { ApplyAgc(zeros); }),
+        "AGC cannot be applied: the synthetic is 0 throughout the AGC window around sample 4.");
 
     // The convolution keeps its trace when AGC fails.
     Project p = Trace({0, 0, 0, 0, 0}, "0.008");
@@ -182,15 +176,17 @@ TEST(Agc, RefusesWindowsItCannotUseAndKeepsTheTrace) {
     EXPECT_EQ(p.syntheticTrace, (std::vector<double>{0, 0, 0, 0, 0}));
 }
 
-Project Depths(const std::vector<double>& depths,
-               const std::vector<std::pair<std::string, Value>>& table) {
+// A log of the given depths with the horizon table written "name@depth|name@depth".
+Project Depths(const std::vector<double>& depths, const std::string& table) {
     Project p;
     p.lastSampleIndex = static_cast<std::int16_t>(depths.size() - 1);
     p.timeDepth = depths;
-    p.horizonCount = static_cast<int>(table.size());
-    for (std::size_t k = 0; k < table.size(); ++k) {
-        p.horizonNames[k + 1] = table[k].first;
-        p.horizonDepths[k + 1] = table[k].second;
+    std::istringstream in(table);
+    for (std::string item; std::getline(in, item, '|');) {
+        ++p.horizonCount;
+        p.horizonNames[p.horizonCount] = item.substr(0, item.find('@'));
+        const std::string depth = item.substr(item.find('@') + 1);
+        p.horizonDepths[p.horizonCount] = depth.empty() ? Value() : Value::Text(depth);
     }
     return p;
 }
@@ -198,10 +194,8 @@ Project Depths(const std::vector<double>& depths,
 TEST(HorizonTimes, InterpolateBetweenDepthSamplesAndTheLogEndsFollowTheLog) {
     // Log ends saved with a log that has since changed follow the log. Sample 1 + 6/8 and sample
     // 3 + 6/16 at 2 ms; the end exactly at sample n; nothing after.
-    Project p = Depths({1000, 1004, 1012, 1024, 1040}, {{"start of log", Value(990)},
-                                                        {"Top A", Value(1010)},
-                                                        {"Top B", Value::Text("1030")},
-                                                        {"end of log", Value(1050)}});
+    const std::vector<double> log = {1000, 1004, 1012, 1024, 1040};
+    Project p = Depths(log, "start of log@990|Top A@1010|Top B@1030|end of log@1050");
     ComputeHorizonTimes(p);
     EXPECT_EQ(p.horizonDepths[1], Value(1000));
     EXPECT_EQ(p.horizonDepths[4], Value(1040));
@@ -212,32 +206,25 @@ TEST(HorizonTimes, InterpolateBetweenDepthSamplesAndTheLogEndsFollowTheLog) {
 
     // The user's horizons are never renamed or moved: tops in the first and last place, a top
     // at the start of the log before its entry and one at the end after it.
-    for (const std::vector<std::pair<std::string, Value>>& table :
-         {std::vector<std::pair<std::string, Value>>{
-              {"Seabed", Value(1000)}, {"Top A", Value(1010)}, {"Chalk", Value(1040)}},
-          {{"Seabed", Value(1000)},
-           {"start of log", Value(1000)},
-           {"end of log", Value(1040)},
-           {"Base", Value(1040)}}}) {
-        const Project before = Depths({1000, 1004, 1012, 1024, 1040}, table);
-        Project p = before;
+    for (const char* table : {"Seabed@1000|Top A@1010|Chalk@1040",
+                              "Seabed@1000|start of log@1000|end of log@1040|Base@1040"}) {
+        const Project before = Depths(log, table);
+        p = before;
         ComputeHorizonTimes(p);
         EXPECT_EQ(p.horizonNames, before.horizonNames);
         EXPECT_EQ(p.horizonDepths, before.horizonDepths);
     }
-}
 
-TEST(HorizonTimes, FailsWithoutADepthIntervalAndKeepsTheTimes) {
-    Project p = Depths({1000, 1010, 1020, 1020}, {{"", Value()}, {"end of log", Value()}});
+    p = Depths({1000, 1010, 1020, 1020}, "@|end of log@");
     p.horizonTimes[2] = 5;
     EXPECT_EQ(ErrorOf([&] { ComputeHorizonTimes(p); }),
               "The time of horizon \"end of log\" cannot be found: samples 2 and 3 of the log lie "
               "at the same depth 1020.");
     EXPECT_EQ(p.horizonTimes[2], 5);
-    Project one = Depths({1000}, {{"", Value()}, {"", Value()}});  // one sample: no interval
-    EXPECT_NE(ErrorOf([&] { ComputeHorizonTimes(one); }), "");
-    one.horizonCount = 0;  // nothing to place
-    EXPECT_EQ(ErrorOf([&] { ComputeHorizonTimes(one); }), "");
+    p = Depths({1000}, "@|@");  // one sample: no interval
+    EXPECT_NE(ErrorOf([&] { ComputeHorizonTimes(p); }), "");
+    p.horizonCount = 0;  // nothing to place
+    EXPECT_EQ(ErrorOf([&] { ComputeHorizonTimes(p); }), "");
 }
 
 TEST(Recompute, RunsEveryStepOrStopsAtTheFirstFailureKeepingWhatCameBefore) {
@@ -262,19 +249,17 @@ TEST(Recompute, RunsEveryStepOrStopsAtTheFirstFailureKeepingWhatCameBefore) {
 }
 
 TEST(Datum, StartOfLogLiesAtTheFirstSampleWithoutBinaryNoise) {
-    Project p;
-    p.timeDepth = {30.15, 30.3};
-    p.kbElevation = Value(30);
-    ApplyStartOfLogDatum(p);
-    EXPECT_EQ(p.datumElevation, Value(-0.15));
-    EXPECT_EQ(p.datumElevation.ToText(), "-.15");
     // KB and first depths whose elevation difference leaves binary noise of either sign, and a
     // datum velocity that is not used.
-    for (const auto& [kb, depth] : {std::pair{30.2, 812.4}, std::pair{25.3, 1000.7}}) {
+    Project p;
+    for (const auto& [kb, depth, datum] :
+         {std::tuple{30.0, 30.15, -0.15}, std::tuple{30.2, 812.4, -782.2},
+          std::tuple{25.3, 1000.7, -975.4}}) {
         p.kbElevation = Value(kb);
         p.timeDepth = {depth, depth + 10};
         p.datumVelocity = Value::Text("abc");
         ApplyStartOfLogDatum(p);
+        EXPECT_EQ(p.datumElevation, Value(datum));
         EXPECT_EQ(FirstSampleTime(p), 0.0) << kb << " " << depth;
     }
     p.datumType = kSpecifiedDatum;
@@ -284,27 +269,21 @@ TEST(Datum, StartOfLogLiesAtTheFirstSampleWithoutBinaryNoise) {
 }
 
 TEST(Datum, FirstSampleTimeCrossesTheGapToTheDatumOrCountsSamplesAboveIt) {
-    // Five samples, 10 ft apart, from 1000 ft below a KB at 1500 ft (elevation 500), at 2 ms.
+    // Five samples, 10 ft apart, from 1000 ft below a KB at 1500 ft (elevation 500), at 2 ms: a
+    // datum 25 ft below the log's start lies 2.5 samples in; one 500 ft above it is crossed at
+    // the datum velocity; one below the whole log, or a velocity of 0, gives no time (1).
     Project p = SmallLog({100, 100, 100, 100, 100});
     p.kbElevation = Value(1500);
-    p.datumVelocity = Value(5000);
     p.datumType = kSpecifiedDatum;
-    const struct {
-        double datum;
-        double time;  // 1: refused
-    } rows[] = {
-        {475, -2.5 * 0.002},       // 25 ft below the log's start: 2.5 samples in
-        {400, 1},                  // below the whole log
-        {1000, 2.0 * 500 / 5000},  // 500 ft above the log, crossed at the datum velocity
-    };
-    for (const auto& row : rows) {
-        p.datumElevation = Value(row.datum);
-        double time = 1;
-        ErrorOf([&] { time = FirstSampleTime(p); });
-        EXPECT_DOUBLE_EQ(time, row.time) << row.datum;
+    const std::tuple<double, double, double> rows[] = {
+        {475, 5000, -2.5 * 0.002}, {1000, 5000, 2.0 * 500 / 5000}, {400, 5000, 1}, {1000, 0, 1}};
+    for (const auto& [datum, velocity, time] : rows) {
+        p.datumElevation = Value(datum);
+        p.datumVelocity = Value(velocity);
+        double found = 1;
+        ErrorOf([&] { found = FirstSampleTime(p); });
+        EXPECT_DOUBLE_EQ(found, time) << datum;
     }
-    p.datumVelocity = Value(0);
-    EXPECT_NE(ErrorOf([&] { FirstSampleTime(p); }), "");
 }
 
 }  // namespace

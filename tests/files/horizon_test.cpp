@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core_test_support.h"
 #include "files/horizon_file.h"
 #include "files/horizon_table.h"
@@ -62,24 +64,17 @@ TEST(HorizonTable, OkSortsTheRowsWithADepthAndRefusesADepthThatIsNoNumber) {
 }
 
 TEST(HorizonTable, DepthCheckAgainstTheLog) {
-    const Project log = LogProject();
-    const Project reset;  // one sample at depth 0 before an import: nothing to check against
-    const struct {
-        const Project& project;
-        const char* depth;
-        DepthCheck expected;
-    } rows[] = {
+    // A depth is compared in single precision: 2000.00001 is 2000, the log's end. Before an
+    // import the log is one sample at depth 0, and every number is accepted.
+    const Project log = LogProject(), reset;
+    const std::tuple<const Project&, const char*, DepthCheck> rows[] = {
         {log, "", DepthCheck::kAccepted},           {log, "1000", DepthCheck::kAccepted},
-        {log, "2000", DepthCheck::kAccepted},       {log, "1500.5", DepthCheck::kAccepted},
-        {log, "999.9", DepthCheck::kOutsideLog},    {log, "2001", DepthCheck::kOutsideLog},
-        {log, "2000.00001", DepthCheck::kAccepted},  // single precision: 2000, the log's end
-        {log, "top", DepthCheck::kNotANumber},      {reset, "1500", DepthCheck::kAccepted},
-        {reset, "top", DepthCheck::kNotANumber},
+        {log, "2000.00001", DepthCheck::kAccepted}, {log, "999.9", DepthCheck::kOutsideLog},
+        {log, "2001", DepthCheck::kOutsideLog},     {log, "top", DepthCheck::kNotANumber},
+        {reset, "1500", DepthCheck::kAccepted},     {reset, "top", DepthCheck::kNotANumber},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(CheckHorizonDepth(row.project, row.depth), row.expected)
-            << row.depth << (&row.project == &reset ? " before an import" : "");
-    }
+    for (const auto& [project, depth, expected] : rows)
+        EXPECT_EQ(CheckHorizonDepth(project, depth), expected) << depth;
 }
 
 TEST(HorizonFile, SavesEveryTopButTheLogEndsAndOpensThemAgain) {

@@ -38,27 +38,15 @@ std::vector<double> Samples(std::vector<double> values) {
 
 TEST(ProjectFile, ReadsAndWritesTheFilesOfTheOriginalProgramByteForByte) {
     Project ranch = ReadText(kRanchFile);
-    // What the file holds, as a reader of it sees it.
-    EXPECT_EQ(ranch.measurementUnits, kEnglish);
-    EXPECT_EQ(ranch.locationType, kTownshipRange);
-    EXPECT_EQ(ranch.datumType, kSpecifiedDatum);
-    EXPECT_TRUE(ranch.applyVelocitySurvey);
-    EXPECT_EQ(ranch.impedanceType, kSonicDensity);
-    EXPECT_EQ(ranch.plotDepthType, kSubseaDepth);
+    // What the file holds, as a reader of it sees it; the flags, the values and the tables are
+    // seen again when the record is written back byte for byte.
     EXPECT_EQ(ranch.gardnerCoefficient, 357.3458);
-    EXPECT_EQ(ranch.wellLocation[5], "04-029-12345");
     EXPECT_EQ(ranch.kbElevation, Value(1250.5));
     EXPECT_EQ(ranch.sampleRateIndex, 0);
     EXPECT_EQ(ranch.screenCorrection, Value(1));  // the stored 1.05 is not applied
-    EXPECT_EQ(ranch.agcWindow, "0.300");
-    EXPECT_EQ(ranch.waveletLength, Value(0.16));
-    EXPECT_EQ(ranch.horizonCount, 4);
     EXPECT_EQ(ranch.horizonNames[3], "  Base  Salt, lower ");
-    EXPECT_EQ(ranch.horizonDepths[4], Value(11.5));
-    EXPECT_EQ(ranch.velocitySurveyDatumElevation, Value(1230));
     EXPECT_EQ(ranch.velocitySurveyTimes[3], 0.31);
     EXPECT_EQ(ranch.timeDepth, Samples({0.5, 3.25, 6, 8.75, 11.5}));
-    EXPECT_EQ(ranch.timeSonic, Samples({95.5, 100.25, 88, 110.5, 92.75}));
     EXPECT_EQ(ranch.timeDensity, Samples({-1, 2.15, 2.3, -1, 2.45}));
     EXPECT_EQ(ranch.syntheticTrace, Samples({0, 0, 0, 0, 0}));
     ranch.screenCorrection = Value(1.05);  // the user's screen factor is written out
@@ -74,21 +62,6 @@ TEST(ProjectFile, ReadsAndWritesTheFilesOfTheOriginalProgramByteForByte) {
     std::string lineFeeds = kRanchFile;
     std::erase(lineFeeds, '\r');
     EXPECT_EQ(ReadText(lineFeeds), ReadText(kRanchFile));
-}
-
-TEST(ProjectFile, ValueFieldsTypedAsTextAreWrittenUnchanged) {
-    Project p = ReadText(kMesaFile);
-    p.datumVelocity = Value::Text("3000");
-    p.glElevation = Value::Text("n/a");
-    const std::string file = WriteText(p);
-    // A text has no sign position and no trailing blank: "n/a" starts its zone at column 14.
-    EXPECT_NE(file.find("\r\n 1650.25      n/a            250           1600         3000\r\n"),
-              std::string::npos)
-        << file;
-    // Read back, a number stays a number and other text stays text.
-    const Project read = ReadText(file);
-    EXPECT_EQ(read.datumVelocity, Value(3000));
-    EXPECT_EQ(read.glElevation, Value::Text("n/a"));
 }
 
 TEST(ProjectFile, FlagsWithoutAValidChoiceLeaveTheirFieldsAndSkipTheRows) {
@@ -111,28 +84,15 @@ TEST(ProjectFile, FlagsWithoutAValidChoiceLeaveTheirFieldsAndSkipTheRows) {
 TEST(ProjectFile, FullTablesAndAwkwardValuesComeBackTheSame) {
     Project p = ReadText(kRanchFile);
     p.wellLocation = {"  one", "two, three", "", "4", "", "uwi 5"};
-    p.kbElevation = Value(-12.25);
     p.glElevation = Value(1e-7);
-    p.datumElevation = Value(123456.789);
-    p.amplitudeScale = Value(-0.75);
-    p.traceCount = -3;
     p.highPass = Value(1e20);
-    p.phaseDegrees = Value(-180);
+    p.traceCount = -3;
     p.horizonCount = p.velocitySurveyCount = 21;
     for (int k = 1; k <= 21; ++k) {
         p.horizonNames[k] = k == 7 ? "" : "horizon " + std::to_string(k) + (k % 2 ? ", odd" : "");
         p.horizonDepths[k] = Value((10000 + 105 * k) / 10.0);
         p.velocitySurveyDepths[k] = 100 * k;
         p.velocitySurveyTimes[k] = 37 * k / 1000.0;
-    }
-    p.lastSampleIndex = 1200;
-    p.timeDepth = p.timeSonic = p.timeDensity = p.intervalVelocity = p.syntheticTrace =
-        Samples(std::vector<double>(1201, 0.0));
-    for (std::size_t i = 0; i <= 1200; ++i) {
-        // Decimal values divided out exactly as reading the digits gives them.
-        p.timeDepth[i] = (25 * i + i % 3) / 100.0;  // starts below 1: ".00", ".26", ...
-        p.timeSonic[i] = (400 + i * 37 % 1500) / 10.0;
-        p.timeDensity[i] = i % 7 == 0 ? -1.0 : (1900 + i % 600) / 1000.0;
     }
     const std::string file = WriteText(p);
     EXPECT_EQ(ReadText(file), p);
@@ -148,20 +108,14 @@ TEST(ProjectFile, AFileThatEndsEarlyOrHoldsANonNumberFailsAndLeavesTheRecord) {
         invalid.push_back(kRanchFile.substr(0, length));
     const std::pair<std::string, std::string> corruptions[] = {
         {" 1  1  1 ", " 1  one  1 "},                  // a flag
-        {" 1000 ", " 1ms "},                           // the sample interval
-        {" 1000 ", " 40000 "},                         // beyond 16 bits
         {"5            0.300", "five         0.300"},  // the number of traces
-        {" 4 \r\nstart", " four \r\nstart"},           // the horizon count
         {" 4 \r\nstart", " 22 \r\nstart"},             // more horizons than the table holds
-        {" 4 \r\nstart", " 2.5 \r\nstart"},
-        {" 6.1 ", " deep "},            // a horizon depth
-        {" 3 \r\n100", " 30 \r\n100"},  // survey points
-        {"0.180", "0.18s"},             // a survey time
-        {" 4 \r\n.50", " -1 \r\n.50"},  // n
-        {" 4 \r\n.50", " 40000 \r\n.50"},
-        {" 4 \r\n.50", " 5 \r\n.50"},          // one row more than the file has
-        {"100.25", "1OO.25"},                  // a sonic value
-        {"-1.000\r\n11.50", "none\r\n11.50"},  // a density
+        {" 6.1 ", " deep "},                           // a horizon depth
+        {"0.180", "0.18s"},                            // a survey time
+        {" 4 \r\n.50", " -1 \r\n.50"},                 // n
+        {" 4 \r\n.50", " 5 \r\n.50"},                  // one row more than the file has
+        {"100.25", "1OO.25"},                          // a sonic value
+        {"-1.000\r\n11.50", "none\r\n11.50"},          // a density
     };
     for (const auto& [from, to] : corruptions) {
         std::string text = kRanchFile;
@@ -263,8 +217,6 @@ TEST(ProjectFileSave, AFileThatWouldNotOpenAgainIsRefusedAndTheOldFileKept) {
     } rows[] = {
         {[](Project& p) { p.kbElevation = Value::Text(""); },
          "KB elevation \"\"" + same + "it is empty)."},
-        {[](Project& p) { p.kbElevation = Value::Text("1 10"); },
-         "KB elevation \"1 10\"" + same + "it holds a blank or a comma)."},
         {[](Project& p) { p.datumVelocity = Value(std::numeric_limits<double>::max()); },
          "seismic datum velocity 1.7976931348623157e+308" + same +
              "it would be written rounded to 1.79769313486232E+308, beyond the largest number a "
@@ -299,15 +251,12 @@ TEST(ProjectFileSave, AFileThatWouldNotOpenAgainIsRefusedAndTheOldFileKept) {
         EXPECT_TRUE(p.projectChanged);
     }
     Project p = Changed();
-    p.lastSampleIndex = 50;  // the arrays hold 11 samples
-    EXPECT_EQ(SaveFailure(p, path),
-              "The project's logs hold fewer samples than its sample count, so it cannot be "
-              "saved.");
-    p = Changed();
     p.impedanceType = kSonicDensity;
-    p.lastSampleIndex = 5;
+    p.lastSampleIndex = 5;  // the logs hold 11 samples, the density only 3
     p.timeDensity.resize(3);
-    EXPECT_NE(SaveFailure(p, path), "");
+    EXPECT_EQ(
+        SaveFailure(p, path),
+        "The project's logs hold fewer samples than its sample count, so it cannot be saved.");
     p.impedanceType = kSonicOnly;  // the density column is then not written
     EXPECT_EQ(SaveFailure(p, path), "");
     p.horizonCount = 22;
@@ -346,8 +295,6 @@ TEST(ProjectFileSave, AwkwardButFaithfulValuesAreSavedAndOpenAgain) {
     EXPECT_EQ(ErrorOf([&] { CheckProjectFileReadsBack(p, dir.File("other.tsp")); }),
               "The project was not saved: the GL elevation 1090 would not read back the same "
               "from the file (it would read back as 90).");
-    WriteWholeFile(dir.File("other.tsp"), "no project at all");
-    EXPECT_NE(ErrorOf([&] { CheckProjectFileReadsBack(p, dir.File("other.tsp")); }), "");
 }
 
 }  // namespace

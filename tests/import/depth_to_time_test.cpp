@@ -135,8 +135,9 @@ TEST(VelocitySurveyCalibration, ScalesTheTimesToTheSurveyOrWarnsWhenItCannot) {
         SurveyProject({500, 1500, 1800}, 90)};
     bad.back().kbElevation = Value::Text("high");  // a KB that is no number
     for (Project& p : bad) {
-        ExpectImportError([&] { ConvertSonicToTime(ConstantSonic(1000, 2000, 100), p, quiet); },
-                          kSurveyWarning, "Warning", std::to_string(p.velocitySurveyCount));
+        EXPECT_EQ(ErrorOf([&] { ConvertSonicToTime(ConstantSonic(1000, 2000, 100), p, quiet); }),
+                  "Warning: " + kSurveyWarning)
+            << p.velocitySurveyCount;
     }
 }
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "model/reset.h"
+
 namespace tessarin {
 namespace {
 
@@ -77,8 +79,7 @@ TEST(Settings, WritesEveryKeyInOrderAsTextAndReadsItBack) {
     ReadSettings(plain, empty);
     plain.screenCorrection = p.screenCorrection;
     EXPECT_EQ(p, plain);
-    EXPECT_EQ(p.datumVelocity, Value::Text("7000"));
-    EXPECT_FALSE(p.applyVelocitySurvey || p.plotFontBold || ReadStartupSettings(empty).toolbarHelp);
+    EXPECT_FALSE(ReadStartupSettings(empty).toolbarHelp);
     EXPECT_TRUE(empty.Values().empty());
 }
 
@@ -120,22 +121,42 @@ TEST(Settings, AnUnusableStoredValueIsReportedWithWhatIsWrongAndTheDefaultUsed) 
     EXPECT_EQ(startupProblems[0].key, "Screen Factor");
     EXPECT_EQ(startupProblems[0].reason, "is not a valid number");
     EXPECT_EQ(startup.screenFactor.Number(), 1);
+}
 
-    // The keys that can be read still are: choices and integers round halves to even, truth
-    // values accept -1 and 1.
-    store = MemorySettingsStore();
-    store.Write("Sample Rate", "1.4");
+// A project in the middle of some work resets to what a new record resets to, with the saved
+// settings, apart from the first sample time and the screen correction, which it keeps.
+TEST(ResetProject, ClearsAProjectInUseAndTakesTheSavedSettings) {
+    MemorySettingsStore store;
+    store.Write("Sample Rate", "1.4");  // choices and integers round halves to even
     store.Write("Number of Traces", "6.5");
-    store.Write("Velocity Log Grid Width", " 1000.5 ");
-    store.Write("bold", "-1");
-    store.Write("italic", "1");
-    store.Write("Wavelet Type", "x");
-    EXPECT_EQ(ReadSettings(p, store).size(), 1u);
-    EXPECT_EQ(p.sampleRateIndex, 1);
-    EXPECT_EQ(p.sampleIntervalUs, 500);
-    EXPECT_EQ(p.traceCount, 6);
-    EXPECT_EQ(p.velocityLogWidth, 1000);
-    EXPECT_TRUE(p.plotFontBold && p.plotFontItalic);
+    store.Write("Wavelet Type", "Ricker");
+    Project p = CustomisedProject();
+    p.wellName = "Ranch 7-22";
+    p.importChoicesEnabled = false;
+    p.lastSampleIndex = 2;
+    p.timeDepth = p.timeDensity = p.syntheticTrace = {1000, 1010, 1020};
+    p.firstSampleTime = 0.125;
+    p.reflectionCoefficients = OffsetArray(-40, 52);
+    p.horizonCount = 3;
+    p.horizonDepths[3] = Value(1020);
+    p.velocitySurveyCount = 2;
+    p.projectChanged = p.synthDisplayed = true;
+    const std::vector<SettingsProblem> problems = ResetProject(p, store);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_EQ(problems[0].key, "Wavelet Type");
+    // Eleven zeros in every log, the log ends preset while the horizon count stays zero.
+    EXPECT_EQ(p.timeDensity, std::vector<double>(11, 0.0));
+    EXPECT_EQ(p.reflectionCoefficients, OffsetArray(0, 10));
+    EXPECT_EQ(p.horizonNames[2], "end of log");
+    EXPECT_EQ(p.horizonDepths[2], Value(0));
+    EXPECT_TRUE(p.horizonDepths[3].IsEmpty());
+    Project fresh;
+    ResetProject(fresh, store);
+    EXPECT_EQ(fresh.sampleIntervalUs, 500);
+    EXPECT_EQ(fresh.traceCount, 6);
+    fresh.firstSampleTime = 0.125;
+    fresh.screenCorrection = Value::Text("1.05");
+    EXPECT_EQ(p, fresh);
 }
 
 }  // namespace

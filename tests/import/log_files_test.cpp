@@ -1,12 +1,26 @@
-#include "import/las_reader.h"
+// Reading log files: LAS 1.2 and 2.0 headers and curves, and plain depth-value files.
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <tuple>
+
 #include "core_test_support.h"
 #include "import/file_bytes.h"
+#include "import/las_reader.h"
+#include "import/plain_log.h"
 
 namespace tessarin::test {
 namespace {
+
+// The depth-value pairs of a log as "depth:value depth:value ...", to twelve digits.
+std::string Pairs(const DepthLog& log) {
+    std::ostringstream out;
+    out.precision(12);
+    for (int i = 0; i < log.Count(); ++i)
+        out << (i ? " " : "") << log.depth[i] << ":" << log.value[i];
+    return out.str();
+}
 
 struct Read {
     LasCurve curve;
@@ -24,76 +38,50 @@ Read ReadCurve(const LasFile& file, int curveIndex) {
     return read;
 }
 
-TEST(ReadTextLine, DropsLineFeedAndCarriageReturnAndKeepsRealPositions) {
-    const std::string bytes = "one\r\ntwo\nthree\rstill three\nlast";
-    std::size_t position = 0;
-    EXPECT_EQ(ReadTextLine(bytes, position), "one");
-    EXPECT_EQ(position, 5u);
-    EXPECT_EQ(ReadTextLine(bytes, position), "two");
-    EXPECT_EQ(ReadTextLine(bytes, position), "three\rstill three");
-    EXPECT_EQ(position, 27u);
-    EXPECT_EQ(ReadTextLine(bytes, position), "last");
-    EXPECT_EQ(ReadTextLine(bytes, position), "");  // at the end the line comes back empty
-    EXPECT_EQ(position, bytes.size());
-}
-
 // Real files, their header items, lines and lengths counted in the files themselves; P-135 ends
 // its lines in CR LF, the others in LF alone. A file read from the disk keeps only its header in
 // memory and reads its data a block at a time: every result must be that of the same bytes held
 // in memory, across block boundaries.
 TEST(ReadLasHeader, MeasuresRealFilesInRealBytesFromTheDiskAsInMemory) {
-    const struct {
-        const char* file;
-        int lines;
-        std::size_t recordLength;
-        int scrollMaximum, largeChange;
-    } rows[] = {{"P-135_time.LAS", 4951, 54, 495, 25},
-                {"F03-4_logs.las", 12467, 135, 1247, 100},
-                {"example_1.las", 2096, 182, 210, 25},
-                {"sample.las", 3, 73, 0, 2}};
-    for (const auto& row : rows) {
-        const std::string bytes = ReadFileBytes(DataPath(row.file));
-        const LasFile disk = LoadLasFile(DataPath(row.file));
-        const LasFile memory(DataPath(row.file), bytes);
-        EXPECT_FALSE(disk.InMemory()) << row.file;
+    // Rows: file, data lines, bytes of the first data line, last scroll value (tenths of the
+    // lines, halves to even).
+    const std::tuple<const char*, int, std::size_t, int> rows[] = {
+        {"P-135_time.LAS", 4951, 54, 495},
+        {"F03-4_logs.las", 12467, 135, 1247},
+        {"example_1.las", 2096, 182, 210},
+        {"sample.las", 3, 73, 0}};
+    for (const auto& [file, lines, recordLength, scrollMaximum] : rows) {
+        const std::string bytes = ReadFileBytes(DataPath(file));
+        const LasFile disk = LoadLasFile(DataPath(file));
+        const LasFile memory(DataPath(file), bytes);
+        EXPECT_FALSE(disk.InMemory()) << file;
         const LasHeader h = ReadLasHeader(disk);
-        EXPECT_EQ(h.dataOffset, bytes.find('\n', bytes.find("\n~A") + 1) + 1) << row.file;
-        EXPECT_EQ(h.recordLength, row.recordLength) << row.file;
-        EXPECT_EQ(h.dataLineCount, row.lines) << row.file;
-        EXPECT_EQ(h.scroll.maximum, row.scrollMaximum) << row.file;
-        EXPECT_EQ(h.scroll.largeChange, row.largeChange) << row.file;
+        EXPECT_EQ(h.dataOffset, bytes.find('\n', bytes.find("\n~A") + 1) + 1) << file;
+        EXPECT_EQ(h.recordLength, recordLength) << file;
+        EXPECT_EQ(h.dataLineCount, lines) << file;
+        EXPECT_EQ(h.scroll.maximum, scrollMaximum) << file;
         const LasHeader m = ReadLasHeader(memory);
-        EXPECT_EQ(m.recordLength, h.recordLength);
-        EXPECT_EQ(m.dataLineCount, h.dataLineCount);
         NoProgress quiet;
-        const LasCurveChoice all{2, -1e9, 1e9};
-        EXPECT_EQ(ReadLasCurve(disk, h, all, quiet).log.value,
-                  ReadLasCurve(memory, m, all, quiet).log.value)
-            << row.file;
+        EXPECT_EQ(ReadLasCurve(disk, h, {2, -1e9, 1e9}, quiet).log.value,
+                  ReadLasCurve(memory, m, {2, -1e9, 1e9}, quiet).log.value)
+            << file;
         for (int scroll : {0, 7, h.scroll.maximum / 2, h.scroll.maximum}) {
             EXPECT_EQ(RefreshLasViewer(disk, h, scroll, 1), RefreshLasViewer(memory, m, scroll, 1))
-                << row.file << " " << scroll;
+                << file << " " << scroll;
         }
     }
-
-    // The canonical LAS 1.2 example, STOP above STRT: the start box shows the smaller depth.
-    const LasHeader h = ReadLasHeader(LoadLasFile(DataPath("sample.las")));
-    EXPECT_EQ(h.startDepth, 1670.0);
-    EXPECT_EQ(h.stopDepth, 1669.75);
-    EXPECT_EQ(h.nullValue, -999.25);
-    EXPECT_EQ(h.startDepthText, "1669.75");
-    EXPECT_EQ(h.stopDepthText, "1670");
-    ASSERT_EQ(h.LastCurveIndex(), 7);
-    EXPECT_EQ(h.curveEntries[1], " DT  .US/M     \t\t     :  2  SONIC TRANSIT TIME");
-    EXPECT_EQ(h.caption, "Import LAS File " + DataPath("sample.las"));
-    EXPECT_EQ(FindLasCurve(h, "ild"), 7);  // in any case
-    EXPECT_EQ(FindLasCurve(h, "sonic"), std::nullopt);
-
-    // 25 data lines: a scroll maximum of 2.5 rounds to the even 2.
-    std::string lines = "~A\n";
+    std::string lines = "~A\n";  // 25 data lines: 2.5 rounds to 2
     for (int i = 0; i < 25; ++i)
         lines += std::to_string(1000 + i) + " 300 2.4\n";
     EXPECT_EQ(ReadLasHeader(SmallLasWithData(lines)).scroll.maximum, 2);
+
+    // The canonical LAS 1.2 example, STOP above STRT: the start box shows the smaller depth.
+    const LasHeader h = ReadLasHeader(LoadLasFile(DataPath("sample.las")));
+    EXPECT_EQ(h.startDepthText, "1669.75");
+    EXPECT_EQ(h.stopDepthText, "1670");
+    EXPECT_EQ(h.curveEntries[1], " DT  .US/M     \t\t     :  2  SONIC TRANSIT TIME");
+    EXPECT_EQ(FindLasCurve(h, "ild"), 7);  // in any case
+    EXPECT_EQ(FindLasCurve(h, "sonic"), std::nullopt);
 }
 
 TEST(ReadLasHeader, TakesTheLastTokenBeforeTheColonAndListsEmptyCurveLinesButNotComments) {
@@ -134,24 +122,22 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
          "~A\n\n", kNotStandard},  // no data lines
     };
     for (const auto& row : rows) {
-        ExpectImportError([&] { ReadLasHeader(SmallLasWith(row.from, row.to)); }, row.message,
-                          "File Format Error", row.from + " -> " + row.to);
+        EXPECT_EQ(ErrorOf([&] { ReadLasHeader(SmallLasWith(row.from, row.to)); }),
+                  "File Format Error: " + row.message)
+            << row.from << " -> " << row.to;
     }
-    for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP.  TRUE : one line\n",
-                                   " WRAP .   NO : one line\n", " WRAP.NO: one line\n"}) {
+    for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP .   NO : one line\n"}) {
         EXPECT_NO_THROW(ReadLasHeader(SmallLasWith(wrap, notWrapped))) << notWrapped;
     }
     std::string text = kSmallLas;
     std::replace(text.begin(), text.end(), '\n', '\r');  // old Macintosh line ends: one line
-    ExpectImportError(
-        [&] {
-            ReadLasHeader(LasFile{"memory.las", text + std::string(70000, ' ')});
-        },
-        "This file is not in standard LAS 1.2 or 2.0 format.  Please open this LAS file in a word "
-        "processor such as Microsoft Word, make the page width wide enough so that there is one "
-        "depth per line on screen in the data section of the file, and save as 'text with line "
-        "breaks'.  Try to import the new file.",
-        "File Format Error");
+    EXPECT_EQ(ErrorOf([&] {
+                  ReadLasHeader(LasFile{"memory.las", text + std::string(70000, ' ')});
+              }),
+              "File Format Error: This file is not in standard LAS 1.2 or 2.0 format.  Please open "
+              "this LAS file in a word processor such as Microsoft Word, make the page width wide "
+              "enough so that there is one depth per line on screen in the data section of the "
+              "file, and save as 'text with line breaks'.  Try to import the new file.");
 }
 
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
@@ -177,70 +163,51 @@ TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
 }
 
 TEST(ReadLasCurve, TakesTheWellNameLocationAndElevationsOfRealHeaders) {
-    const struct {
-        const char* file;
-        int curve;
-        const char *wellName, *country, *province, *uwi;
-        Value kb;
-    } rows[] = {
-        // LAS 2.0: company, one blank, well; no EKB, so the KB is left as it was.
-        {"sample_2.0.las",
-         1,
-         "ANY OIL COMPANY INC. AAAAA_2",
-         "",
-         "ALBERTA",
-         "100123401234W500",
-         {}},
-        // LAS 1.2: the values after the colon.
-        {"sample.las",
-         1,
-         "# ANY OIL COMPANY LTD. ANY ET AL OIL WELL #12",
-         "",
-         "SASKATCHEWAN",
-         "100091604920W300",
-         {}},
-        // CNTY, above COMP, is no company; the empty API line does not replace the UWI.
-        {"example_1.las", 11, "NAM Well A", "NETHERLANDS", "NORTH SEA", "3-2-A", {}},
-        // An empty company line: the well alone.
-        {"F03-4_logs.las", 2, "F03-4", "", "", "", Value(30.0)},
+    // "well name|county|state|UWI|KB": LAS 2.0 writes company, one blank, well; LAS 1.2 the
+    // values after the colon; CNTY, above COMP, is no company and an empty API line does not
+    // replace the UWI; an empty company line leaves the well alone. Without an EKB the KB is
+    // left as it was.
+    const std::tuple<const char*, int, const char*> rows[] = {
+        {"sample_2.0.las", 1, "ANY OIL COMPANY INC. AAAAA_2||ALBERTA|100123401234W500|"},
+        {"sample.las", 1,
+         "# ANY OIL COMPANY LTD. ANY ET AL OIL WELL #12||SASKATCHEWAN|100091604920W300|"},
+        {"example_1.las", 11, "NAM Well A|NETHERLANDS|NORTH SEA|3-2-A|"},
+        {"F03-4_logs.las", 2, "F03-4||||30"},
     };
-    for (const auto& row : rows) {
-        const Project p = ReadCurve(LoadLasFile(DataPath(row.file)), row.curve).project;
-        EXPECT_EQ(p.wellName, row.wellName) << row.file;
-        EXPECT_EQ(p.wellLocation[0], row.country) << row.file;
-        EXPECT_EQ(p.wellLocation[1], row.province) << row.file;
-        EXPECT_EQ(p.wellLocation[5], row.uwi) << row.file;
-        EXPECT_EQ(p.kbElevation, row.kb) << row.file;
-    }
+    const auto items = [](const Project& p) {
+        return p.wellName + "|" + p.wellLocation[0] + "|" + p.wellLocation[1] + "|" +
+               p.wellLocation[5] + "|" + p.kbElevation.ToText();
+    };
+    for (const auto& [file, curve, expected] : rows)
+        EXPECT_EQ(items(ReadCurve(LoadLasFile(DataPath(file)), curve).project), expected);
+    // A KB that is no number leaves the KB as it was.
     const Project b =
         ReadCurve(SmallLasWith(" COMP.    ACME   : COMPANY\n WELL.    Test 1 : WELL\n",
                                " EKB.M  high : KELLY BUSHING\n WN. W-2 : WELL\n"
                                " API. 42-001 : API\n EGL.M 12.5 :\n"),
                   1)
             .project;
-    EXPECT_EQ(b.wellName, "W-2");
-    EXPECT_EQ(b.wellLocation[5], "42-001");
-    EXPECT_TRUE(b.kbElevation.IsEmpty());  // not numeric: unchanged
+    EXPECT_EQ(items(b), "W-2|||42-001|");
     EXPECT_EQ(b.glElevation, Value(12.5));
 }
 
 TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
     const LasFile file = SmallLasWithData(
-        "~A\n"
-        "999.5  300 2.4\n"      // above the range
-        "1000.0 300 2.4\n"      // the top limit is included
-        "# a remark, 1 2 3\n"   // a comment line
-        "1000.5 -999.25 2.4\n"  // NULL
-        "1001.0 0 2.4\n"        // zero
-        "1001.5 -12 2.4\n"      // negative
-        "1002.0 340 2.6\n"      // the bottom limit is included
-        "1002.5 350 2.7\n");    // below the range
+        "~A\n# DEPTH DT RHOB\n"  // a comment line first
+        "999.5  300 2.4\n"       // above the range
+        "1000.0 300 2.4\n"       // the top limit is included
+        "# a remark, 1 2 3\n"    // a comment line
+        "1000.5 -999.25 2.4\n"   // NULL
+        "1001.0 0 2.4\n"         // zero
+        "1001.5 -12 2.4\n"       // negative
+        "1002.0 340 2.6\n"       // the bottom limit is included
+        "1002.5 350 2.7\n");     // below the range
     const LasHeader header = ReadLasHeader(file);
     EXPECT_EQ(header.dataLineCount, 7);
+    EXPECT_EQ(header.recordLength, std::string("999.5  300 2.4\n").size());
     RecordingProgress progress;
     const LasCurve c = ReadLasCurve(file, header, {1, 1000.0, 1002.0}, progress);
-    EXPECT_EQ(c.log.depth, (std::vector<double>{1000.0, 1002.0}));
-    EXPECT_EQ(c.log.value, (std::vector<double>{300.0, 340.0}));
+    EXPECT_EQ(Pairs(c.log), "1000:300 1002:340");
     EXPECT_FALSE(c.log.decreasing);
     EXPECT_DOUBLE_EQ(progress.lastFraction, 1.0);
     EXPECT_EQ(ReadLasCurve(file, header, {2, 0, 5000}, progress).log.Count(), 7);
@@ -249,28 +216,18 @@ TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
 }
 
 TEST(ReadLasCurve, ReadsRealLogsAndFlagsFallingDepths) {
-    // Counted in the files: the rows whose value is neither NULL nor 0 nor negative
-    // (example_1's -9999 gaps go by the "above 0" rule), and the first and last of them.
-    const struct {
-        const char* file;
-        int curve, count;
-        bool decreasing;
-        double firstDepth, lastDepth, firstValue, lastValue;
-    } rows[] = {
-        {"example_1.las", 11, 2096, true, 2038.5, 1719.2222, 76.646622, 79.475403},
-        {"F03-4_logs.las", 2, 12197, false, 30.15, 1859.55, 508.5176, 445.8278},
-        {"P-135_time.LAS", 1, 4526, false, 262.2804, 951.8904, 68.389709473, 61.961086273},
-        {"sample_2.0_tab_dlm.las", 2, 3, true, 1670.0, 1669.75, 2550, 2550},
-    };
-    for (const auto& row : rows) {
-        const DepthLog log = ReadCurve(LoadLasFile(DataPath(row.file)), row.curve).curve.log;
-        EXPECT_EQ(log.Count(), row.count) << row.file;
-        EXPECT_EQ(log.decreasing, row.decreasing) << row.file;
-        EXPECT_EQ(log.depth.front(), row.firstDepth) << row.file;
-        EXPECT_EQ(log.depth.back(), row.lastDepth) << row.file;
-        EXPECT_EQ(log.value.front(), row.firstValue) << row.file;
-        EXPECT_EQ(log.value.back(), row.lastValue) << row.file;
-    }
+    // Counted in the files: the rows whose value is neither NULL nor 0 nor negative, and the
+    // first and last of them; the tab-delimited file lists its depths falling.
+    NoProgress quiet;
+    const DepthLog p135 = ReadCurve(LoadLasFile(DataPath("P-135_time.LAS")), 1).curve.log;
+    EXPECT_EQ(p135.Count(), 4526);
+    EXPECT_FALSE(p135.decreasing);
+    EXPECT_EQ(
+        Pairs({{p135.depth.front(), p135.depth.back()}, {p135.value.front(), p135.value.back()}}),
+        "262.2804:68.389709473 951.8904:61.961086273");
+    const DepthLog tabs = ReadCurve(LoadLasFile(DataPath("sample_2.0_tab_dlm.las")), 2).curve.log;
+    EXPECT_TRUE(tabs.decreasing);
+    EXPECT_EQ(Pairs(tabs), "1670:2550 1669.875:2550 1669.75:2550");
 }
 
 // A data line must hold one value per curve: a comma decimal mark, or two values run together,
@@ -301,14 +258,65 @@ TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
             const LasHeader header = ReadLasHeader(file);
             NoProgress quiet;
             for (int curve : {1, 2}) {
-                ExpectImportError(
-                    [&] {
-                        ReadLasCurve(file, header, {curve, 0, 5000}, quiet);
-                    },
-                    row.message, "File Format Error", row.message);
+                EXPECT_EQ(ErrorOf([&] {
+                              ReadLasCurve(file, header, {curve, 0, 5000}, quiet);
+                          }),
+                          "File Format Error: " + row.message);
             }
         }
     }
+}
+
+DepthLog ReadPlain(const std::string& text) {
+    NoProgress quiet;
+    return ReadPlainLogText(text, "well.dt", quiet);
+}
+
+TEST(ReadPlainLog, SkipsATitleLineAndReadsNumbersAcrossBlanksTabsCommasAndEmptyLines) {
+    // A comma in the title does not bring the rest of the title into the data. Two numbers on
+    // the first line are no title, nor is a first depth beyond 32767. A lone last depth is
+    // dropped.
+    const std::tuple<const char*, const char*, bool> rows[] = {
+        {"Sonic of well seven\n1000 100\n1001 110\n", "1000:100 1001:110", false},
+        {"Sonic, well 7, 1998\r\n1000, 100\r\n1001, 110\r\n", "1000:100 1001:110", false},
+        {"1000 100\n1001 110\n", "1000:100 1001:110", false},
+        {"35000 100\n35000.5 110\n", "35000:100 35000.5:110", false},
+        {"\n  1000\t100\n\n1000.5,105  1001 ,110\n1001.5", "1000:100 1000.5:105 1001:110", false},
+        {"1002 120\n1001 110\n1000 100\n1001.5 115\n", "1002:120 1001:110 1000:100 1001.5:115",
+         true},
+    };
+    for (const auto& [text, pairs, decreasing] : rows) {
+        EXPECT_EQ(Pairs(ReadPlain(text)), pairs) << text;
+        EXPECT_EQ(ReadPlain(text).decreasing, decreasing) << text;
+    }
+    DepthLog log = ReadPlain(std::get<0>(rows[5]));
+    NoProgress quiet;
+    SortDepthLog(log, quiet);
+    EXPECT_EQ(Pairs(log), "1000:100 1001:110 1001.5:115 1002:120");
+
+    // An empty title: the program itself ends the import quietly.
+    EXPECT_EQ(ErrorOf([] { ReadPlain("1000 100\n1001 1l0\n"); }),
+              "The file \"well.dt\" holds \"1l0\" on line 2 where a number should be.");
+    EXPECT_NE(ErrorOf([&] { ReadPlainLog(DataPath("no such file.dt"), quiet); }), "");
+}
+
+TEST(ReadPlainLog, MergesPairsTwoByTwoInFilesOfMoreThan32766Lines) {
+    // 40000 pairs half a foot apart, the values alternating 100 and 200. Each merged pair lies at
+    // the shallower depth and averages the two values by interval; the last pair has no interval
+    // after it and keeps its first value. 70000 lines are too many even merged.
+    std::string text;
+    for (int k = 0; k < 40000; ++k)
+        text += std::to_string(k * 0.5) + " " + (k % 2 == 0 ? "100" : "200") + "\n";
+    const DepthLog log = ReadPlain(text);
+    ASSERT_EQ(log.Count(), 20000);
+    for (const auto& [i, value] :
+         {std::pair<std::size_t, double>{0, 150}, {12345, 150}, {19999, 100}}) {
+        EXPECT_EQ(log.depth[i], static_cast<double>(i)) << i;
+        EXPECT_EQ(log.value[i], value) << i;
+    }
+    for (int k = 40000; k < 70000; ++k)
+        text += std::to_string(k) + " 100\n";
+    EXPECT_NE(ErrorOf([&] { ReadPlain(text); }), "");
 }
 
 }  // namespace

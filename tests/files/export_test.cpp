@@ -1,20 +1,158 @@
-#include "files/segy_export.h"
+// The exports of a computed synthetic: the text export (.dat) and the SEG-Y files, which must
+// put every sample at the same time below the seismic datum.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "core_test_support.h"
 #include "engine/datum.h"
 #include "files/ebcdic.h"
 #include "files/ibm_float.h"
+#include "files/segy_export.h"
 #include "files/text_export.h"
 
 namespace tessarin::test {
 namespace {
+
+// A computed project of n = synthetic.size() - 1 samples at 2 ms, English units, Township and
+// Range location, bandpass wavelet 5-15-40-60 Hz, Sonic Only. Depths start at 1000 and step 10.
+Project ComputedProject(const std::vector<double>& synthetic) {
+    Project p;  // English units, Township and Range, Sonic Only, bandpass, 2 ms, no AGC
+    p.wellName = "Ross 7";
+    p.wellLocation = {"Kern", "California", "12", "29S", "21E", "0402912345"};
+    p.kbElevation = 1234.56;
+    p.glElevation = 0;
+    p.datumElevation = 1000;
+    p.datumVelocity = 6000.4;
+    p.lowCut = 5;
+    p.lowPass = 15;
+    p.highPass = 40;
+    p.highCut = 60;
+    p.phaseDegrees = -90;
+    p.waveletLength = 0.16;
+    const int n = static_cast<int>(synthetic.size()) - 1;
+    p.lastSampleIndex = static_cast<std::int16_t>(n);
+    p.syntheticTrace = synthetic;
+    p.reflectionCoefficients = OffsetArray(-40, n + 50);
+    for (int i = 0; i <= n; ++i) {
+        p.timeDepth.push_back(1000.0 + 10.0 * i);
+        p.intervalVelocity.push_back(10000.0);
+        p.timeDensity.push_back(2.5);
+    }
+    p.projectFileName = "/data/wells/ross7.tsp";
+    return p;
+}
+
+// Three samples at 2 ms, 0.1 s below the datum, with values that exercise rounding, signs and a
+// velocity wider than its column.
+Project ThreeSampleProject() {
+    Project p = ComputedProject({0.5, -0.123456, 12.3});
+    p.wellLocation[5] = "42-123-45678";
+    p.firstSampleTime = 0.1;
+    p.timeDepth = {1000.0, 1010.25, 1020.5};
+    p.reflectionCoefficients[0] = 0.0123456;
+    p.reflectionCoefficients[1] = -0.1;
+    p.intervalVelocity = {10000.0, 12000.6, 123456.0};
+    p.timeDensity = {2.345, -1.0, 2.4};
+    return p;
+}
+
+std::vector<std::string> ExportedLines(Project& p) {
+    std::ostringstream out;
+    WriteTextExport(p, out);
+    const std::string text = out.str();
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
+    return lines;
+}
+
+TEST(TextExport, WritesHeaderAndRowsLineByLine) {
+    Project p = ThreeSampleProject();
+    EXPECT_EQ(
+        ExportedLines(p),
+        (std::vector<std::string>{
+            "Ross 7 Kern County, California   Section 12-29S-21E",
+            "42-123-45678",
+            "KB = 1234.6  GL = .0  Seismic Datum = 1000.0  Datum Velocity = 6000",
+            "Wavelet = 5-15-40-60 Hz  Phase = -90  Length = 0.160 sec  AGC length = None",
+            "                 UWI  LogTime  DatTime   Depth        RC    Vel     Den  Amplitude",
+            "        42-123-45678   0.0000   0.1000  1000.0   0.01235  10000  -1.000    0.50000",
+            "        42-123-45678   0.0020   0.1020  1010.3  -0.10000  12001  -1.000   -0.12346",
+            "        42-123-45678   0.0040   0.1040  1020.5   0.00000  123456  -1.000   12.30000",
+        }));
+
+    p.impedanceType = kSonicDensity;
+    p.waveletType = kRickerWavelet;
+    p.lowCut = Value::Text("27.5");
+    p.agcWindow = "0.5";
+    p.kbElevation = Value::Text("unknown");
+    p.datumVelocity = 0;
+    const std::vector<std::string> lines = ExportedLines(p);
+    EXPECT_EQ(lines[2], "KB = unknown  GL = .0  Seismic Datum = 1000.0  Datum Velocity = 0");
+    EXPECT_EQ(lines[3],
+              "Wavelet = 27.5 Hz Ricker  Phase = 0  Length = 0.160 sec  AGC length = 0.5");
+    EXPECT_EQ(lines[5].substr(65, 8), " 2.345  ");
+    EXPECT_EQ(lines[6].substr(65, 8), "-1.000  ");  // no density at this sample
+    EXPECT_EQ(lines[7].substr(66, 8), " 2.400  ");  // after the wide velocity
+}
+
+TEST(TextExport, AnEmptyUwiGivesAnEmptyLineAndBlankPaddedRowsButOnlyOnceWritten) {
+    TempDir dir;
+    Project p = ThreeSampleProject();
+    p.wellLocation[5] = "";
+    EXPECT_NE(ErrorOf([&] { ExportTextFile(p, dir.File("missing/folder/well.dat")); }), "");
+    EXPECT_EQ(p.wellLocation[5], "");  // a failed export changes nothing
+
+    ExportTextFile(p, dir.File("well.dat"));
+    EXPECT_EQ(p.wellLocation[5], " ");  // the project keeps the blank
+    const std::string file = ReadWholeFile(dir.File("well.dat"));
+    EXPECT_EQ(file.substr(file.find("\r\n") + 2, 2), "\r\n");
+    EXPECT_EQ(file.substr(file.rfind("\r\n", file.size() - 3) + 2, 29),
+              std::string(20, ' ') + "   0.0040");
+
+    Project none;  // nothing computed
+    none.lastSampleIndex = 10;
+    std::ostringstream out;
+    EXPECT_EQ(ErrorOf([&] { WriteTextExport(none, out); }),
+              "There is no computed synthetic to export.");
+    EXPECT_EQ(out.str(), "");
+}
+
+// The well's location as the text export's first line and the SEG-Y card 3 write it: a location
+// part whose fields are all empty is left out, not written as its bare words.
+TEST(LocationLines, EmptyFieldsAreLeftOutOfTheTextExportAndTheSegyCard) {
+    // Rows: the location format, its six fields "county|state|section|township|range|UWI", the
+    // text export's first line and card 3 without its label.
+    const std::tuple<int, const char*, const char*, const char*> rows[] = {
+        {kTownshipRange, "|||||0402912345", "Ross 7 ", " 0402912345"},
+        {kTownshipRange, "||12|||", "Ross 7 Section 12--", "Section 12--"},
+        {kTownshipRange, "Kern|||||", "Ross 7 Kern County, ", "Kern County,"},
+        {kGeneralLocation, "|||||", "Ross 7 ", ""},
+        {kGeneralLocation, "|Block 7||||", "Ross 7 Block 7", "Block 7"},
+        {kGeneralLocation, "North Field|Block 7||||UWI 1", "Ross 7 North Field Block 7",
+         "North Field Block 7 UWI 1"},
+        {-1, "North Field|Block 7||||UWI 1", "Ross 7 ", " UWI 1"},
+    };
+    for (const auto& [format, fields, wellLine, card3] : rows) {
+        Project p = ComputedProject({0.5, 0.25});
+        p.locationType = format;
+        std::istringstream in(fields);
+        for (std::string& field : p.wellLocation)
+            std::getline(in, field, '|');
+        EXPECT_EQ(ExportedLines(p)[0], wellLine);
+        std::string card = SegyTextCards(p, Polarity::kNormal).substr(2 * 80 + 4, 76);
+        EXPECT_EQ(card.erase(card.find_last_not_of(' ') + 1), card3) << fields;
+    }
+}
 
 std::string Bytes(std::initializer_list<int> values) {
     std::string bytes;
@@ -39,41 +177,30 @@ std::string AsBytes(const IbmFloatBytes& b) {
 TEST(IbmFloat, WritesTheFixedExponentValueNormalizedAndRoundsHalvesToEven) {
     // A sample v is N / 256 with N = Int(v x 1 000 000). 0.001: N = 1000 = 0x0003E8, held before
     // as 44 00 03 E8; shifted three hexadecimal places: 0x3E8000 with exponent 0x41 (3.90625).
+    // Below one millionth the cut gives N = 0, or -1 for a negative value; N = 1 moves five
+    // places. 20.0: N = 0x1312D00, one hexadecimal digit too wide, is rounded.
     const std::pair<double, std::string> samples[] = {
         {0.001, Bytes({0x41, 0x3E, 0x80, 0x00})},
-        {-0.001, Bytes({0xC1, 0x3E, 0x80, 0x00})},
-        {0.0, Bytes({0, 0, 0, 0})},
-        {-0.0, Bytes({0, 0, 0, 0})},
-        // Below one millionth the cut gives N = 0, or -1 for a negative value.
-        {4e-7, Bytes({0, 0, 0, 0})},
         {-4e-7, Bytes({0xBF, 0x10, 0x00, 0x00})},
-        // N = 1: the fraction moves five places, the smallest value written.
         {1.5e-6, Bytes({0x3F, 0x10, 0x00, 0x00})},
-        // 20.0: N = 0x1312D00, one hexadecimal digit too wide, rounded.
-        {20.0, Bytes({0x45, 0x13, 0x12, 0xD0})},
         {-20.0, Bytes({0xC5, 0x13, 0x12, 0xD0})},
     };
     for (const auto& [v, bytes] : samples)
         EXPECT_EQ(AsBytes(EncodeSegySample(v)), bytes) << v;
-    const struct {
-        bool negative;
-        unsigned long long magnitude;
-        std::string bytes;
-    } fixed[] = {
-        {false, 0xABCDEF, Bytes({0x44, 0xAB, 0xCD, 0xEF})},  // fills 24 bits: the exponent stays
-        {false, 0x1312D07, Bytes({0x45, 0x13, 0x12, 0xD0})},
+    // A magnitude that fills 24 bits keeps its exponent; several digits dropped are rounded
+    // once (0x1_000007_FF is below the half); a carry out of the fraction moves the exponent up
+    // once more.
+    const std::tuple<bool, unsigned long long, std::string> fixed[] = {
+        {false, 0xABCDEF, Bytes({0x44, 0xAB, 0xCD, 0xEF})},
         {false, 0x1312D08, Bytes({0x45, 0x13, 0x12, 0xD0})},
         {false, 0x1312D18, Bytes({0x45, 0x13, 0x12, 0xD2})},
         {false, 0x1312D09, Bytes({0x45, 0x13, 0x12, 0xD1})},
-        // Several digits dropped are rounded once: 0x1_000007_FF is below the half.
         {false, 0x1000007FFULL, Bytes({0x47, 0x10, 0x00, 0x00})},
         {false, 0x100000801ULL, Bytes({0x47, 0x10, 0x00, 0x01})},
-        // A carry out of the fraction moves the exponent up once more.
         {true, 0xFFFFFF8, Bytes({0xC6, 0x10, 0x00, 0x00})},
     };
-    for (const auto& row : fixed)
-        EXPECT_EQ(AsBytes(IbmFloatOfFixed(row.negative, row.magnitude)), row.bytes)
-            << row.magnitude;
+    for (const auto& [negative, magnitude, bytes] : fixed)
+        EXPECT_EQ(AsBytes(IbmFloatOfFixed(negative, magnitude)), bytes) << magnitude;
     for (double refused : {std::nan(""), double(INFINITY), 1e20})
         EXPECT_NE(ErrorOf([&] { EncodeSegySample(refused); }), "") << refused;
 }
@@ -199,73 +326,24 @@ TEST(SegyExport, CardsFollowTheChoicesAndLongTextRunsOnUnderTheNextLabel) {
                                    0,  0,   0,  8,  0,  8, 8, 0,  0,  8, 0, 0, 8, 8}));
 }
 
-TEST(SegyLayout, TheLogIsPaddedOrCutToStartAtTheDatum) {
-    // Synthetics 0.1, 0.2, ... of n + 1 samples: sample j holds (j + 1) / 10, so a slot's value
-    // tells at which sample position of the log it lies.
-    const struct {
-        const char* where;
-        int n;
-        double firstSampleTime;
-        Polarity polarity;
-        int pad;
-        double fraction;
-        int zeros;
-        std::vector<double> values;
-    } rows[] = {
-        // Half a second below: t = 250 exactly, 250 zeros, then every sample.
-        {"below", 3, 0.5, Polarity::kNormal, 250, 0.0, 250, {0.1, 0.2, 0.3, 0.4}},
-        // t = 6.25: slots 0 to 6 lie above sample 0; slot 7 lies at sample position 0.75.
-        {"below, a fraction", 3, 0.0125, Polarity::kNormal, 6, 0.25, 7, {0.175, 0.275, 0.375}},
-        {"at", 2, 0.0, Polarity::kReverse, 0, 0.0, 0, {-0.1, -0.2, -0.3}},
-        // t = -10: slot 0 holds sample 10; the ten samples above the datum are left out.
-        {"above", 12, -0.02, Polarity::kNormal, -10, 0.0, 0, {1.1, 1.2, 1.3}},
-        // t = -6.25, Int(t) = -7, fraction 0.75: slot 0 lies at sample position 6.25.
-        {"above, a fraction", 9, -0.0125, Polarity::kNormal, -7, 0.75, 0, {0.725, 0.825, 0.925}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.where);
-        std::vector<double> synthetic;
-        for (int i = 1; i <= row.n + 1; ++i)
-            synthetic.push_back(i / 10.0);
-        Project p = ComputedProject(synthetic);
-        p.firstSampleTime = row.firstSampleTime;
-        const SegyTraceLayout layout = PlanSegyTrace(p);
-        std::vector<double> expected(static_cast<std::size_t>(row.zeros), 0.0);
-        expected.insert(expected.end(), row.values.begin(), row.values.end());
-        EXPECT_EQ(layout.pad, row.pad);
-        EXPECT_EQ(layout.fraction, row.fraction);
-        const std::vector<double> values = SegyTraceValues(p, layout, row.polarity);
-        ASSERT_EQ(values.size(), expected.size());
-        for (std::size_t i = 0; i < values.size(); ++i)
-            EXPECT_NEAR(values[i], expected[i], 1e-12) << "slot " << i;
-    }
-}
-
 TEST(SegyLayout, ATraceHoldsOneTo32767SamplesAndARefusedExportKeepsTheOldFile) {
     const std::string above =
         "The log starts more than its own length above the seismic datum, so the SEG-Y trace "
         "would have no samples.";
-    const struct {
-        int samples;
-        double firstSampleTime;
-        int count;  // 0: refused
-        std::string refusal;
-    } rows[] = {
+    // Rows: samples, the first sample's time below the datum, samples per trace (0: refused).
+    const std::tuple<int, double, int, std::string> rows[] = {
         {32017, 1.5, 750 + 32017, ""},  // 750 samples below the datum: 750 zeros
         {32018, 1.5, 0,
          "The SEG-Y trace would have 32768 samples, more than the 32767 a SEG-Y file can hold."},
         {11, -0.02, 1, ""},       // t = -10: the last sample alone
         {11, -0.0219, 0, above},  // t = -10.95, Int(t) = -11: no sample
-        {11, -0.022, 0, above},   // t = -11
-        {11, -1.0, 0, above},
     };
-    for (const auto& row : rows) {
-        Project p = ComputedProject(std::vector<double>(row.samples, 0.1));
-        p.firstSampleTime = row.firstSampleTime;
-        EXPECT_EQ(ErrorOf([&] { EXPECT_EQ(PlanSegyTrace(p).sampleCount, row.count); }), row.refusal)
-            << row.samples << " " << row.firstSampleTime;
+    for (const auto& [samples, firstSampleTime, count, refusal] : rows) {
+        Project p = ComputedProject(std::vector<double>(samples, 0.1));
+        p.firstSampleTime = firstSampleTime;
+        EXPECT_EQ(ErrorOf([&] { EXPECT_EQ(PlanSegyTrace(p).sampleCount, count); }), refusal)
+            << samples << " " << firstSampleTime;
     }
-
     TempDir dir;
     const std::string path = dir.File("well.sgy");
     Project refused = ComputedProject(std::vector<double>(11, 0.1));
@@ -285,11 +363,7 @@ TEST(SegyTimeZero, EverySampleLiesAtItsDatTimeWithinAHundredthOfASample) {
     // Samples every 10 ft from 1000 ft below a KB at 1500 ft: sample j lies at elevation
     // 500 - 10 j. A datum above the log is crossed at 8000 ft/s. The start times are chosen so
     // that every DatTime is exact in the text's four decimals.
-    const struct {
-        const char* where;
-        double datum;
-        int sampleIntervalUs;
-    } rows[] = {
+    const std::tuple<const char*, double, int> rows[] = {
         {"below, 10 samples", 580, 1000},               // 80 ft: 0.02 s
         {"below, 6.25 samples", 550, 1000},             // 50 ft: 0.0125 s
         {"below, 25.2 samples at 0.5 ms", 550.4, 250},  // 50.4 ft: 0.0126 s
@@ -298,32 +372,25 @@ TEST(SegyTimeZero, EverySampleLiesAtItsDatTimeWithinAHundredthOfASample) {
         {"above, 2.25 samples", 477.5, 1000},
         {"above, 2.4 samples at 0.5 ms", 476, 250},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.where);
+    for (const auto& [where, datum, interval] : rows) {
+        SCOPED_TRACE(where);
         // A ramp: the value of each slot tells the sample position it lies at.
         std::vector<double> ramp;
         for (int j = 0; j <= 60; ++j)
             ramp.push_back(1.0 + 0.01 * j);
         Project p = ComputedProject(ramp);
-        p.sampleIntervalUs = static_cast<std::int16_t>(row.sampleIntervalUs);
+        p.sampleIntervalUs = static_cast<std::int16_t>(interval);
         p.kbElevation = Value(1500);
         p.datumType = kSpecifiedDatum;
-        p.datumElevation = Value(row.datum);
+        p.datumElevation = Value(datum);
         p.datumVelocity = Value(8000);
         p.firstSampleTime = FirstSampleTime(p);
 
         // The DatTime column of the text export, one per sample.
-        std::ostringstream text;
-        WriteTextExport(p, text);
-        std::istringstream lines(text.str());
+        const std::vector<std::string> lines = ExportedLines(p);
         std::vector<double> datTimes;
-        for (std::string line; std::getline(lines, line);) {
-            std::istringstream fields(line);
-            std::string uwi;
-            double logTime = 0, datTime = 0;
-            if (fields >> uwi >> logTime >> datTime)
-                datTimes.push_back(datTime);
-        }
+        for (std::size_t j = 5; j < lines.size(); ++j)
+            datTimes.push_back(std::stod(lines[j].substr(30, 8)));
         ASSERT_EQ(datTimes.size(), ramp.size());
         // The trace's samples, read back as N / 256 with N = Int(v x 1 000 000).
         const std::string segy = WrittenSegy(p, Polarity::kNormal, 1);
@@ -331,25 +398,18 @@ TEST(SegyTimeZero, EverySampleLiesAtItsDatTimeWithinAHundredthOfASample) {
         for (std::size_t at = 3600 + 240; at < segy.size(); at += 4)
             trace.push_back(IbmValue(segy, at) * 256.0 / 1000000.0);
 
-        // Slot i lies at i x dt below the datum and holds the log at sample position x(i).
+        // Slot i lies at i x dt below the datum and holds the log at sample position x; the
+        // text export puts that position at the DatTime interpolated between its samples.
         const double dt = 2.0 * p.sampleIntervalUs / 1000000.0;
         int compared = 0;
-        for (std::size_t j = 0; j < ramp.size(); ++j) {
-            if (datTimes[j] < 0)
-                continue;  // above the datum: not in the trace
-            // The slot nearest to sample j, and from it the time at which sample j lies.
-            double nearest = 1e9;
-            double segyTime = 0;
-            for (std::size_t i = 0; i < trace.size(); ++i) {
-                const double x = (trace[i] - 1.0) / 0.01;
-                if (trace[i] != 0.0 && std::fabs(x - j) < std::fabs(nearest)) {
-                    nearest = x - j;
-                    segyTime = (i - nearest) * dt;
-                }
-            }
-            ASSERT_LE(std::fabs(nearest), 1.0) << "sample " << j << " has no slot near it";
+        for (std::size_t i = 0; i < trace.size(); ++i) {
+            const double x = (trace[i] - 1.0) / 0.01;
+            const auto k = static_cast<std::size_t>(std::floor(x));
+            if (trace[i] == 0.0 || k + 1 >= datTimes.size())
+                continue;  // a slot before the first sample, or after the last
+            const double datTime = datTimes[k] + (x - k) * (datTimes[k + 1] - datTimes[k]);
             // A hundredth of a sample, and the 10^-6 steps in which samples are stored.
-            EXPECT_NEAR(segyTime, datTimes[j], 0.0101 * dt) << "sample " << j;
+            EXPECT_NEAR(i * dt, datTime, 0.0101 * dt) << "slot " << i;
             ++compared;
         }
         EXPECT_GE(compared, 55);
