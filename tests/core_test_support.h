@@ -126,16 +126,14 @@ inline const std::string kSurveyWarning =
     "the sonic log datum (KB) or the times derived from the sonic log.\nThe velocity survey "
     "cannot be applied.";
 
-class RecordingProgress : public ImportProgress {
-public:
+// A progress window that remembers what it was shown.
+struct RecordingProgress : ImportProgress {
     void Begin(const std::string& caption, const std::string& path) override {
-        captions.push_back(caption + " | " + path);
-        ++open;
+        captions.push_back(caption + " | " + path), ++open;
     }
     void Step(const std::string& label) override { steps.push_back(label); }
     void Advance(double fraction) override { lastFraction = fraction; }
     void End() override { --open; }
-
     std::vector<std::string> captions, steps;
     double lastFraction = 0;
     int open = 0;

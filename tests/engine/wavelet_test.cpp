@@ -32,22 +32,6 @@ Project Bandpass(int lc, int lp, int hp, int hc, const std::string& phase, doubl
     return p;
 }
 
-TEST(RickerWavelet, ThirtyHertzAtTwoMilliseconds) {
-    Project p = Ricker(30, 0.08);
-    MakeRickerWavelet(p);
-    const OffsetArray& w = p.wavelet;
-    ASSERT_EQ(w.First(), -20);
-    ASSERT_EQ(w.Last(), 21);
-    EXPECT_EQ(w[21], 0);  // the closing element
-    EXPECT_DOUBLE_EQ(w[0], 1);
-    // (1 - 2a) e^-a with a = (pi 30 t)^2; the deepest trough at t = 14 ms.
-    ExpectValues(w, -7, {-0.4352}, 5e-5);
-    ExpectValues(w, -1, {0.8965, 1, 0.8965}, 5e-5);
-    ExpectValues(w, 7, {-0.4352}, 5e-5);
-    for (int i = -20; i <= 20; ++i)
-        EXPECT_GE(w[i], w[7]) << i;
-}
-
 TEST(BandpassWavelet, TheSpectrumHasCosineFlanksAroundAFlatPassBand) {
     const BandpassAmplitudes a = BandpassSpectrum(5, 10, 40, 55);
     // (1 - cos(k pi/5)) / 2 up the low flank, (1 + cos(pi/3)) / 2 at 45 Hz on the high one.
@@ -95,10 +79,7 @@ TEST(Wavelets, RefuseWhatCannotBeBuiltAndKeepTheOldWavelet) {
     }
     Project p = Bandpass(5, 10, 40, 55, "0", 0.0);  // a single sample with zero phase: a spike
     BuildWavelet(p);
-    EXPECT_EQ(p.wavelet.First(), 0);
     EXPECT_EQ(p.wavelet[0], 1);
-    EXPECT_DOUBLE_EQ(CutWaveletLength(0.21, 250), 0.21);
-    EXPECT_DOUBLE_EQ(CutWaveletLength(0.003, 1000), 0);
 }
 
 // A record holding an accepted 5-15-40-55 bandpass of 0.16 s at 2 ms.
@@ -109,42 +90,25 @@ Project StoredBandpass(int type = kBandpassWavelet) {
     return p;
 }
 
-TEST(Calculate, BandpassStoresTheCornersInWholeHertzAndCutsTheLength) {
-    // Rows: the typed length, the length shown and used, h. The other boxes keep what was typed.
-    const std::tuple<const char*, const char*, int> cuts[] = {
-        {"0.2", "0.200", 50}, {"0.21", "0.208", 52}, {"0.3", "0.240", 60}, {"0.04", "0.040", 10}};
-    for (const auto& [typed, shown, h] : cuts) {
-        Project p = StoredBandpass();
-        const WaveletTexts texts = {"5.4", "10", "40", "55", "45.5", typed};
-        const CalculateOutcome out = CalculateWavelet(p, texts);
-        EXPECT_EQ(out.reason, "");
-        ASSERT_TRUE(out.accepted);
-        EXPECT_EQ(out.texts, (WaveletTexts{"5.4", "10", "40", "55", "45.5", shown}));
-        EXPECT_EQ(p.lowCut, Value(5));
-        EXPECT_EQ(p.phaseDegrees, Value::Text("45.5"));  // kept as typed
-        EXPECT_DOUBLE_EQ(p.waveletLength.Number(), std::stod(shown));
+TEST(Calculate, StoresWholeHertzAndCutsTheLengthToWholeSamples) {
+    // The bandpass length is cut to double samples, 0.24 s at most; the other boxes keep what
+    // was typed. A Ricker wavelet lasts 2.4 / f s, a frequency not above 0 becoming 1 Hz.
+    const std::tuple<int, const char*, const char*, const char*, int> rows[] = {
+        {kBandpassWavelet, "5.4", "0.21", "0.208", 52},
+        {kBandpassWavelet, "5.4", "0.3", "0.240", 60},
+        {kRickerWavelet, "7", "", "0.340", 85},
+        {kRickerWavelet, "-3", "", "2.400", 600}};
+    for (const auto& [type, lowCut, typed, shown, h] : rows) {
+        Project p = StoredBandpass(type);
+        const CalculateOutcome out = CalculateWavelet(p, {lowCut, "10", "40", "55", "45.5", typed});
+        EXPECT_EQ(out.texts, (WaveletTexts{lowCut, "10", "40", "55", "45.5", shown})) << out.reason;
+        EXPECT_EQ(p.lowCut,
+                  type == kRickerWavelet ? (h == 600 ? Value(1) : Value::Text("7")) : Value(5));
         EXPECT_EQ(p.wavelet.First(), -h);
-        EXPECT_TRUE(p.projectChanged);
-    }
-}
-
-TEST(Calculate, RickerLengthIsTwoPointFourOverTheFrequency) {
-    // Rows: the typed frequency, the sample rate, the length shown, h. Stored as typed; a
-    // frequency not above 0 becomes 1 Hz.
-    const std::tuple<const char*, int, const char*, int> rows[] = {
-        {"30", 0, "0.080", 20}, {"25", 2, "0.096", 96}, {"12.5", 0, "0.192", 48},
-        {"7", 0, "0.340", 85},  {"0", 0, "2.400", 600}, {"-3", 0, "2.400", 600}};
-    for (const auto& [hz, rate, length, h] : rows) {
-        Project p = StoredBandpass(kRickerWavelet);
-        p.sampleRateIndex = rate;
-        WaveletTexts texts = StoredWaveletTexts(p);
-        texts.lowCut = hz;
-        const CalculateOutcome out = CalculateWavelet(p, texts);
-        ASSERT_TRUE(out.accepted) << hz << ": " << out.reason;
-        EXPECT_EQ(out.texts.length, length) << hz;
-        EXPECT_EQ(out.texts.lowCut, hz);  // the box keeps the typed frequency
-        EXPECT_EQ(p.wavelet.First(), -h) << hz;
-        EXPECT_EQ(p.lowCut, std::stod(hz) > 0 ? Value::Text(hz) : Value(1)) << hz;
+        EXPECT_TRUE(out.accepted && p.projectChanged);
+        if (type == kBandpassWavelet) {
+            EXPECT_EQ(p.phaseDegrees, Value::Text("45.5"));  // kept as typed
+        }
     }
 }
 
@@ -153,10 +117,8 @@ TEST(Calculate, RefusedInputRestoresTheBoxesAndTheRecord) {
         {{"10", "10", "40", "55", "0", "0.16"}, "The corner frequencies must rise"},
         {{"-5", "10", "40", "55", "0", "0.16"}, "The corner frequencies must rise"},
         {{" ", "10", "40", "55", "0", "0.16"}, "The low cut \" \" is not a number."},
-        {{"5", "abc", "40", "55", "0", "0.16"}, "The low pass \"abc\" is not a number."},
         {{"5", "10", "40", "40000", "0", "0.16"}, "The high cut 40000 is outside -32768 to 32767."},
         {{"5", "10", "40", "55", "x", "0.16"}, "The phase \"x\" is not a number."},
-        {{"5", "10", "40", "55", "0", "long"}, "The wavelet length \"long\" is not a number."},
         {{"5", "10", "40", "55", "0", "-0.1"}, "The wavelet length -0.1 s is negative."},
         {{"5", "10", "400", "501", "0", "0.16"}, "The high cut 501 Hz lies above 500 Hz"},
         {{"5", "10", "40", "55", "90", "0"}, "The wavelet's samples are all 0"},
@@ -175,29 +137,18 @@ TEST(Calculate, RefusedInputRestoresTheBoxesAndTheRecord) {
     }
 }
 
-TEST(ChooseWaveletType, SwitchesBetweenRickerAndBandpassCorrectingTheLowCut) {
-    Project p = StoredBandpass();
+TEST(ChooseWaveletType, SwitchesToTheBandpassCorrectingALowCutAboveTheLowPass) {
+    // A Ricker frequency of 30 Hz left in the low-cut box becomes Int(10 / 2); the length
+    // becomes 0.16 s. Only a low cut above the low pass is corrected, and only for the bandpass.
+    Project p = StoredBandpass(kRickerWavelet);
+    p.lowCut = Value::Text("30");
     p.lowPass = Value(10);
-    WaveletTexts texts = StoredWaveletTexts(p);
-    texts.lowCut = "30";
-    CalculateOutcome out = ChooseWaveletType(p, kRickerWavelet, texts);
-    ASSERT_TRUE(out.accepted) << out.reason;
-    EXPECT_EQ(out.texts.length, "0.080");
-    EXPECT_EQ(p.lowCut, Value::Text("30"));
-    EXPECT_EQ(p.wavelet.First(), -20);
-    // Back to the bandpass: the Ricker frequency above the low pass and the length are corrected.
-    out = ChooseWaveletType(p, kBandpassWavelet, out.texts);
-    ASSERT_TRUE(out.accepted) << out.reason;
-    EXPECT_EQ(p.waveletType, kBandpassWavelet);
-    EXPECT_EQ(out.texts.lowCut, "5");
-    EXPECT_EQ(out.texts.length, "0.160");
-    EXPECT_EQ(p.lowCut, Value(5));
+    const CalculateOutcome out =
+        ChooseWaveletType(p, kBandpassWavelet, {"30", "10", "40", "55", "0", "0.080"});
+    EXPECT_TRUE(out.accepted) << out.reason;
+    EXPECT_EQ(out.texts.lowCut + " " + out.texts.length, "5 0.160");
     EXPECT_EQ(p.wavelet.First(), -40);
-
-    // Only a low cut above the low pass (15) is corrected, to Int(15 / 2), and only for the
-    // bandpass.
-    for (const auto& [lowCut, corrected] :
-         {std::pair{"5", false}, std::pair{"15", false}, std::pair{"15.5", true}}) {
+    for (const auto& [lowCut, corrected] : {std::pair{"15", false}, std::pair{"15.5", true}}) {
         p = StoredBandpass();
         p.lowCut = Value::Text(lowCut);
         EXPECT_EQ(ApplyLowCutCorrection(p), corrected) << lowCut;
@@ -259,6 +210,16 @@ TEST(WaveletPreview, LobeOpenAtEitherEndClosesOnTheZeroLine) {
     ExpectNear(early.front(), {1000, 108});
     ExpectNear(early[1], {1720, 108});
     ExpectNear(early.back(), {1000, 900});
+}
+
+TEST(WaveletPreview, BandpassSpectrumFromTheLowCutToTheHighCut) {
+    // x from 400 at 0 Hz to 1800 at the high cut, y 1000 less 600 times the amplitude.
+    Project p = Bandpass(5, 10, 40, 55, "0", 0.16);
+    MakeBandpassWavelet(p);
+    const WaveletPreview preview = MakeWaveletPreview(p);
+    ASSERT_EQ(preview.spectrum.size(), 52u);  // the start, then 5 to 55 Hz
+    ExpectNear(preview.spectrum[0], {400 + 1400.0 * 5 / 55, 1000});
+    ExpectNear(preview.spectrum[1 + 40], {400 + 1400.0 * 45 / 55, 550});  // A(45) = 0.75
 }
 
 }  // namespace

