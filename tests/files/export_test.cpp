@@ -100,7 +100,6 @@ TEST(TextExport, WritesHeaderAndRowsLineByLine) {
               "Wavelet = 27.5 Hz Ricker  Phase = 0  Length = 0.160 sec  AGC length = None");
     EXPECT_EQ(lines[5].substr(65, 8), " 2.345  ");
     EXPECT_EQ(lines[6].substr(65, 8), "-1.000  ");  // no density at this sample
-    EXPECT_EQ(lines[7].substr(66, 8), " 2.400  ");  // after the wide velocity
 }
 
 TEST(TextExport, AnEmptyUwiGivesAnEmptyLineAndBlankPaddedRowsButOnlyOnceWritten) {

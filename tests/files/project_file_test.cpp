@@ -72,12 +72,15 @@ TEST(ProjectFile, AFileThatEndsEarlyOrHoldsANonNumberFailsAndLeavesTheRecord) {
     for (std::size_t length = 0; length <= kRanchFile.rfind("2.450"); ++length)
         invalid.push_back(kRanchFile.substr(0, length));
     const std::pair<std::string, std::string> corruptions[] = {
-        {" 1  1  1 ", " 1  one  1 "},          // a flag
-        {" 4 \r\nstart", " 22 \r\nstart"},     // more horizons than the table holds
-        {" 6.1 ", " deep "},                   // a horizon depth
-        {" 4 \r\n.50", " -1 \r\n.50"},         // n
-        {" 4 \r\n.50", " 5 \r\n.50"},          // one row more than the file has
-        {"-1.000\r\n11.50", "none\r\n11.50"},  // a density
+        {" 1  1  1 ", " 1  one  1 "},                  // a flag
+        {"5            0.300", "five         0.300"},  // the number of traces
+        {"0.180", "0.18s"},                            // a survey time
+        {"100.25", "1OO.25"},                          // a sonic value
+        {" 4 \r\nstart", " 22 \r\nstart"},             // more horizons than the table holds
+        {" 6.1 ", " deep "},                           // a horizon depth
+        {" 4 \r\n.50", " -1 \r\n.50"},                 // n
+        {" 4 \r\n.50", " 5 \r\n.50"},                  // one row more than the file has
+        {"-1.000\r\n11.50", "none\r\n11.50"},          // a density
     };
     for (const auto& [from, to] : corruptions) {
         std::string text = kRanchFile;

@@ -22,7 +22,6 @@ TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits
     ApplySyntheticInformation(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
     EXPECT_TRUE(p.sonicInMicrosecondsPerFoot && p.gardnerFromDensity && p.applyVelocitySurvey);
-    EXPECT_EQ(p.sampleRateIndex, 2);
     EXPECT_TRUE(p.projectChanged);
     c.measurementUnits = kEnglish;  // the microseconds-per-foot box cannot be ticked
     c.impedanceType = kSonicOnly;   // Sonic Only unticks Gardner

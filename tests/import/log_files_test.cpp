@@ -79,9 +79,11 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
     const std::tuple<std::string, std::string, std::string> rows[] = {
         {wrap, " WRAP.   Yes : wrapped\n", wrapped},
         {wrap, " WRAP .   YES : Multiple lines per depth step\n", wrapped},
+        {wrap, " WRAP.YES: Multiple lines per depth step\n", wrapped},
         {wrap, " WRAP.   Y : one line\n", ""},
         {wrap, " WRAP .   NO : one line\n", ""},
         {"NULL.   -999.25:\n", "", notStandard},
+        {"~C\n", "", notStandard},
         {"~A\n", "", notStandard},
         {kSmallLas, "", notStandard},
         {" STRT", "   STRT", notStandard},
@@ -160,14 +162,14 @@ TEST(ReadLasCurve, KeepsPairsInsideTheRangeWithValuesAboveZeroAndNotNull) {
     const LasHeader header = ReadLasHeader(file);
     EXPECT_EQ(header.dataLineCount, 7);
     EXPECT_EQ(header.recordLength, std::string("999.5  300 2.4\n").size());
-    RecordingProgress progress;
-    EXPECT_EQ(Pairs(ReadLasCurve(file, header, {1, 1000.0, 1002.0}, progress).log),
+    NoProgress quiet;
+    EXPECT_EQ(Pairs(ReadLasCurve(file, header, {1, 1000.0, 1002.0}, quiet).log),
               "1000:300 1002:340");
-    EXPECT_DOUBLE_EQ(progress.lastFraction, 1.0);
     EXPECT_EQ(ReadCurve(file, 2).Count(), 7);
     // Counted in real files: the rows whose value is neither NULL nor 0 nor negative, and the
     // first and last of them; the tab-delimited file lists its depths falling.
     const DepthLog p135 = ReadCurve(LoadLasFile(DataPath("P-135_time.LAS")), 1);
+    EXPECT_FALSE(p135.decreasing);
     EXPECT_EQ(std::to_string(p135.Count()) + " " +
                   Pairs({{p135.depth.front(), p135.depth.back()},
                          {p135.value.front(), p135.value.back()}}),

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
 #include <functional>
 #include <sstream>
@@ -24,6 +23,7 @@ TEST(IntegerConversion, RoundsHalvesToEvenAndFailsOutsideTheRange) {
              {2.5, 2}, {3.5, 4}, {-2.5, -2}, {62.5, 62}, {2.500001, 3}, {-32768.5, -32768}})
         EXPECT_EQ(ToInt16(x), expected) << x;
     EXPECT_EQ(ToInt32(-7.5), -8);
+    EXPECT_EQ(ToInt32(-2147483648.0), -2147483647 - 1);
     for (double x : {32767.5, -32769.0, std::nan("")})
         EXPECT_THROW(ToInt16(x), OverflowError) << x;
     EXPECT_THROW(ToInt32(2147483648.0), OverflowError);

@@ -71,16 +71,15 @@ TEST(Settings, AnUnusableStoredValueIsReportedWithWhatIsWrongAndTheDefaultUsed) 
     std::string messages;
     for (const SettingsProblem& problem : ReadSettings(p, store))
         messages += problem.key + ": " + problem.Message() + "\n";
-    const std::string saved = "The saved setting \"", used = "; its default is used instead.\n";
-    EXPECT_EQ(messages, "Datum Type: " + saved +
-                            "Datum Type\" holds \"-1\", which is not one of its choices 0 or 1" +
-                            used + "Measurement Units: " + saved +
-                            "Measurement Units\" holds \"metric\", which is not a valid number" +
-                            used + "Sample Rate: " + saved +
-                            "Sample Rate\" holds \"5\", which is not one of its choices 0, 1 or 2" +
-                            used + "Number of Traces: " + saved +
-                            "Number of Traces\" holds \"40000\", which is outside -32768 to 32767" +
-                            used);
+    const auto message = [](const std::string& key, const std::string& what) {
+        return key + ": The saved setting \"" + key + "\" holds " + what +
+               "; its default is used instead.\n";
+    };
+    EXPECT_EQ(messages,
+              message("Datum Type", "\"-1\", which is not one of its choices 0 or 1") +
+                  message("Measurement Units", "\"metric\", which is not a valid number") +
+                  message("Sample Rate", "\"5\", which is not one of its choices 0, 1 or 2") +
+                  message("Number of Traces", "\"40000\", which is outside -32768 to 32767"));
     Project defaults;
     ReadSettings(defaults, MemorySettingsStore());
     EXPECT_EQ(p, defaults);
