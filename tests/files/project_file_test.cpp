@@ -1,22 +1,24 @@
+// Project files: reading and writing the layout of the original program, saving to disk, and
+// opening a project.
+
 #include "files/project_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
-#include <sstream>
-#include <string>
+#include <cmath>
+#include <csignal>
+#include <functional>
+#include <limits>
+#include <tuple>
 
-#include "files/export_fixture.h"
-#include "model/error.h"
-#include "model/reset.h"
+#include "core_test_support.h"
+#include "files/open_project.h"
+#include "files/project_file_check.h"
 
 namespace tessarin::test {
 namespace {
-
-Project FreshProject() {
-    Project p;
-    ResetProject(p, MemorySettingsStore());
-    return p;
-}
+namespace fs = std::filesystem;
 
 Project ReadText(const std::string& text, Project p = FreshProject()) {
     std::istringstream in(text);
@@ -30,295 +32,278 @@ std::string WriteText(const Project& p) {
     return out.str();
 }
 
+const std::string kRanchFile = ReadWholeFile(DataPath("ranch_7_22.tsp"));
+const std::string kMesaFile = ReadWholeFile(DataPath("mesa_federal_1.tsp"));
+
 // Time arrays as reading leaves them: the samples, then zeros up to n + 10.
 std::vector<double> Samples(std::vector<double> values) {
     values.resize(values.size() + 10, 0.0);
     return values;
 }
 
-void SetHorizons(Project& p, const std::vector<std::pair<std::string, double>>& horizons) {
-    p.horizonCount = static_cast<int>(horizons.size());
-    for (int k = 1; k <= p.horizonCount; ++k) {
-        p.horizonNames[k] = horizons[k - 1].first;
-        p.horizonDepths[k] = Value(horizons[k - 1].second);
-    }
-}
-
-void SetLogs(Project& p, const std::vector<double>& depth, const std::vector<double>& sonic,
-             const std::vector<double>& density) {
-    p.lastSampleIndex = static_cast<std::int16_t>(depth.size() - 1);
-    p.timeDepth = Samples(depth);
-    p.timeSonic = Samples(sonic);
-    p.timeDensity = Samples(density);
-    p.intervalVelocity = p.syntheticTrace = Samples(std::vector<double>(depth.size(), 0.0));
-}
-
-// What ranch_7_22.tsp holds, on a project reset with nothing saved.
-Project RanchRecord() {
-    Project p = FreshProject();
-    p.measurementUnits = kEnglish;
-    p.locationType = kTownshipRange;
-    p.datumType = kSpecifiedDatum;
-    p.applyVelocitySurvey = true;
-    p.impedanceType = kSonicDensity;
-    p.waveletType = kBandpassWavelet;
-    p.plotDepthType = kSubseaDepth;
-    p.gardnerFromDensity = false;
-    p.gardnerCoefficient = 357.3458;
-    p.wellName = "Ranch 7-22, Sec. 22";
-    p.wellLocation = {"Kern", "California", "22", "29S", "27E", "04-029-12345"};
-    p.kbElevation = Value(1250.5);
-    p.glElevation = Value(1235);
-    p.sampleIntervalUs = 1000;
-    p.sampleRateIndex = 0;
-    p.datumElevation = Value(1200);
-    p.datumVelocity = Value(6000);
-    p.timeScale = Value(5);
-    p.tracesPerUnit = Value(10);
-    p.amplitudeScale = Value(0.5);
-    p.traceCount = 5;
-    p.agcWindow = "0.300";
-    p.lowCut = Value(5);
-    p.lowPass = Value(15);
-    p.highPass = Value(40);
-    p.highCut = Value(60);
-    p.phaseDegrees = Value(0);
-    p.waveletLength = Value(0.16);
-    SetHorizons(p, {{"start of log", 0.5},
-                    {"Top Reef, upper", 6.1},
-                    {"  Base  Salt, lower ", 8},
-                    {"end of log", 11.5}});
-    p.velocitySurveyDatumElevation = Value(1230);
-    p.velocitySurveyCount = 3;
-    p.velocitySurveyDepths = {0, 100, 500, 1000};
-    p.velocitySurveyTimes = {0, 0.05, 0.18, 0.31};
-    SetLogs(p, {0.5, 3.25, 6, 8.75, 11.5}, {95.5, 100.25, 88, 110.5, 92.75},
-            {-1, 2.15, 2.3, -1, 2.45});
-    return p;
-}
-
-// What mesa_federal_1.tsp holds.
-Project MesaRecord() {
-    Project p = FreshProject();
-    p.measurementUnits = kMetric;
-    p.locationType = kGeneralLocation;
-    p.datumType = kStartOfLog;
-    p.applyVelocitySurvey = false;
-    p.impedanceType = kSonicOnly;
-    p.waveletType = kRickerWavelet;
-    p.plotDepthType = kSeismicDepth;
-    p.gardnerCoefficient = 108.2812;
-    p.wellName = "Mesa Federal 1";
-    p.wellLocation = {"Lot 4, north of the mesa", "San Juan Basin", "", "", "", "30-045-00001"};
-    p.kbElevation = Value(1650.25);
-    p.glElevation = Value(1645);
-    p.sampleIntervalUs = 250;
-    p.sampleRateIndex = 2;
-    p.datumElevation = Value(1600);
-    p.datumVelocity = Value(3000);
-    p.timeScale = Value(10);
-    p.tracesPerUnit = Value(4);
-    p.amplitudeScale = Value(1.25);
-    p.traceCount = 8;
-    p.agcWindow = "None";
-    p.lowCut = Value(30);
-    p.lowPass = Value(15);
-    p.highPass = Value(40);
-    p.highCut = Value(60);
-    p.phaseDegrees = Value(0);
-    p.waveletLength = Value(0.08);
-    SetHorizons(p, {{"start of log", 1000.75}, {"end of log", 1001.5}});
-    SetLogs(p, {1000.75, 1001, 1001.25, 1001.5}, {350, 352.5, 348.25, 351}, {0, 0, 0, 0});
-    return p;
-}
-
-const std::string kRanchFile = ReadWholeFile(TestData("ranch_7_22.tsp"));
-const std::string kMesaFile = ReadWholeFile(TestData("mesa_federal_1.tsp"));
-
-TEST(ProjectFile, ReadsFilesOfTheOriginalProgram) {
-    ASSERT_FALSE(kRanchFile.empty());
-    const Project read = ReadText(kRanchFile);
-    EXPECT_EQ(read, RanchRecord());
-    // Spot checks of what the comparison covers, as a reader of the file sees them.
-    EXPECT_EQ(read.timeDepth[0], 0.5);             // ".50"
-    EXPECT_EQ(read.timeDensity[0], -1.0);          // "-1.000": no density
-    EXPECT_EQ(read.screenCorrection, Value(1));    // the stored 1.05 is not applied
-    EXPECT_EQ(ReadText(kMesaFile), MesaRecord());  // Sonic Only, metric, no survey
-}
-
-TEST(ProjectFile, WritesTheBytesOfTheOriginalProgram) {
-    Project ranch = RanchRecord();
+TEST(ProjectFile, ReadsAndWritesTheFilesOfTheOriginalProgramByteForByte) {
+    Project ranch = ReadText(kRanchFile);
+    // What the file holds, as a reader of it sees it; the flags, the values and the tables are
+    // seen again when the record is written back byte for byte.
+    EXPECT_EQ(ranch.gardnerCoefficient, 357.3458);
+    EXPECT_EQ(ranch.sampleRateIndex, 0);
+    EXPECT_EQ(ranch.screenCorrection, Value(1));  // the stored 1.05 is not applied
+    EXPECT_EQ(ranch.timeDensity, Samples({-1, 2.15, 2.3, -1, 2.45}));
+    EXPECT_EQ(ranch.syntheticTrace, Samples({0, 0, 0, 0, 0}));
     ranch.screenCorrection = Value(1.05);  // the user's screen factor is written out
     EXPECT_EQ(WriteText(ranch), kRanchFile);
-    EXPECT_EQ(WriteText(MesaRecord()), kMesaFile);
+
+    // Metric, General location, Sonic Only, Ricker, 0.5 ms, no survey.
+    const Project mesa = ReadText(kMesaFile);
+    EXPECT_EQ(mesa.gardnerCoefficient, 108.2812);
+    EXPECT_EQ(mesa.sampleRateIndex, 2);
+    EXPECT_EQ(mesa.timeDensity, Samples({0, 0, 0, 0}));
+    EXPECT_EQ(WriteText(mesa), kMesaFile);
+
+    std::string lineFeeds = kRanchFile;
+    std::erase(lineFeeds, '\r');
+    EXPECT_EQ(ReadText(lineFeeds), ReadText(kRanchFile));
 }
 
-TEST(ProjectFile, ReadsLineFeedsAsWellAsCarriageReturnLineFeeds) {
-    std::string file = kRanchFile;
-    std::erase(file, '\r');
-    EXPECT_EQ(ReadText(file), RanchRecord());
-}
-
-TEST(ProjectFile, ValueFieldsTypedAsTextAreWrittenUnchanged) {
-    Project p = MesaRecord();
-    p.datumVelocity = Value::Text("3000");
-    p.glElevation = Value::Text("n/a");
-    const std::string file = WriteText(p);
-    // A text has no sign position and no trailing blank: "n/a" starts its zone at column 14.
-    EXPECT_NE(file.find("\r\n 1650.25      n/a            250           1600         3000\r\n"),
-              std::string::npos)
-        << file;
-    // Read back, a number stays a number and other text stays text.
-    const Project read = ReadText(file);
-    EXPECT_EQ(read.datumVelocity, Value(3000));
-    EXPECT_EQ(read.glElevation, Value::Text("n/a"));
-}
-
-TEST(ProjectFile, FlagsWithoutAValidChoiceLeaveTheirFieldsAndSkipTheRows) {
-    std::string file = kRanchFile;
-    file.replace(0, 30, " 7  7  7  1  5  7  9  1  0  0 ");
-    Project before = FreshProject();
-    before.plotDepthType = kSeismicDepth;
-    const Project read = ReadText(file, before);
-    EXPECT_EQ(read.measurementUnits, kEnglish);
-    EXPECT_EQ(read.locationType, kTownshipRange);
-    EXPECT_EQ(read.datumType, kStartOfLog);
-    EXPECT_EQ(read.impedanceType, kSonicOnly);
-    EXPECT_EQ(read.waveletType, kBandpassWavelet);
-    EXPECT_EQ(read.plotDepthType, kSeismicDepth);
-    EXPECT_TRUE(read.gardnerFromDensity);
-    EXPECT_TRUE(read.applyVelocitySurvey);
-    EXPECT_EQ(read.lastSampleIndex, 4);
-    EXPECT_EQ(read.timeDepth, Samples({0, 0, 0, 0, 0}));  // the rows are not read
-}
-
-// A project with logs of 1201 samples, full horizon and survey tables and awkward values.
-Project GeneratedProject(int impedanceType, bool withSurvey) {
-    Project p = MesaRecord();
-    p.datumType = kSpecifiedDatum;
-    p.impedanceType = impedanceType;
-    p.plotDepthType = kSubseaDepth;
-    p.wellName = "Generated, well #3";
-    p.wellLocation = {"  one", "two, three", "", "4", "", "uwi 5"};
-    p.kbElevation = Value(-12.25);
-    p.glElevation = Value(1e-7);
-    p.sampleIntervalUs = 500;
-    p.sampleRateIndex = 1;
-    p.datumElevation = Value(123456.789);
-    p.amplitudeScale = Value(-0.75);
-    p.traceCount = -3;
-    p.highPass = Value(1e20);
-    p.phaseDegrees = Value(-180);
-    p.horizonCount = 21;
-    for (int k = 1; k <= 21; ++k) {
-        p.horizonNames[k] = k == 7 ? "" : "horizon " + std::to_string(k) + (k % 2 ? ", odd" : "");
-        p.horizonDepths[k] = Value((10000 + 105 * k) / 10.0);
-    }
-    if (withSurvey) {
-        p.applyVelocitySurvey = true;
-        p.velocitySurveyDatumElevation = Value(-30.5);
-        p.velocitySurveyCount = 21;
-        for (int k = 1; k <= 21; ++k) {
-            p.velocitySurveyDepths[k] = 100 * k;
-            p.velocitySurveyTimes[k] = 37 * k / 1000.0;
-        }
-    }
-    std::vector<double> depth, sonic, density(1201, 0.0);
-    for (int i = 0; i <= 1200; ++i) {
-        // Decimal values divided out exactly as reading the digits gives them.
-        depth.push_back((25 * i + i % 3) / 100.0);  // starts below 1: ".00", ".26", ...
-        sonic.push_back((400 + i * 37 % 1500) / 10.0);
-        if (impedanceType == kSonicDensity)
-            density[i] = i % 7 == 0 ? -1.0 : (1900 + i % 600) / 1000.0;
-    }
-    SetLogs(p, depth, sonic, density);
-    return p;
-}
-
-TEST(ProjectFile, RoundTripGivesTheSameRecord) {
-    for (int impedance : {kSonicOnly, kSonicDensity}) {
-        for (bool survey : {false, true}) {
-            const Project original = GeneratedProject(impedance, survey);
-            const std::string file = WriteText(original);
-            EXPECT_EQ(ReadText(file), original)
-                << "impedance " << impedance << " survey " << survey;
-            // The survey block comes between the horizons and n, and only when applied.
-            const std::string afterHorizons =
-                survey ? "-30.5 \r\n 21 \r\n100           0.037\r\n" : " 1200 \r\n.00 40.00";
-            EXPECT_NE(file.find("horizon 21, odd\r\n 1220.5 \r\n" + afterHorizons),
-                      std::string::npos);
-        }
-    }
-}
-
-void ExpectInvalid(const std::string& file, const std::string& what) {
-    Project p = RanchRecord();
-    std::istringstream in(file);
-    try {
-        ReadProjectFile(p, in);
-        ADD_FAILURE() << what << ": read without failure";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "This is not a valid Tessarin project file.") << what;
-    }
-    EXPECT_EQ(p, RanchRecord()) << what << ": the record changed";
-}
-
-TEST(ProjectFile, AFileThatEndsEarlyFailsAndLeavesTheRecord) {
-    // Every cut before the last value of the last row leaves something needed unread.
-    const std::size_t lastValue = kRanchFile.rfind("2.450");
-    for (std::size_t length = 0; length <= lastValue; ++length) {
-        ExpectInvalid(kRanchFile.substr(0, length), "cut after " + std::to_string(length));
-    }
-}
-
-TEST(ProjectFile, ANonNumberWhereANumberIsNeededFails) {
+// Every cut before the last value of the last row, and a non-number where a number is needed,
+// fail with the one message and leave the record as it was.
+TEST(ProjectFile, AFileThatEndsEarlyOrHoldsANonNumberFailsAndLeavesTheRecord) {
+    std::vector<std::string> invalid;
+    for (std::size_t length = 0; length <= kRanchFile.rfind("2.450"); ++length)
+        invalid.push_back(kRanchFile.substr(0, length));
     const std::pair<std::string, std::string> corruptions[] = {
         {" 1  1  1 ", " 1  one  1 "},                  // a flag
-        {" 1000 ", " 1ms "},                           // the sample interval
-        {" 1000 ", " 40000 "},                         // beyond 16 bits
         {"5            0.300", "five         0.300"},  // the number of traces
-        {" 4 \r\nstart", " four \r\nstart"},           // the horizon count
+        {"0.180", "0.18s"},                            // a survey time
+        {"100.25", "1OO.25"},                          // a sonic value
         {" 4 \r\nstart", " 22 \r\nstart"},             // more horizons than the table holds
-        {" 4 \r\nstart", " 2.5 \r\nstart"},
-        {" 6.1 ", " deep "},            // a horizon depth
-        {" 3 \r\n100", " 30 \r\n100"},  // survey points
-        {"0.180", "0.18s"},             // a survey time
-        {" 4 \r\n.50", " -1 \r\n.50"},  // n
-        {" 4 \r\n.50", " 40000 \r\n.50"},
-        {" 4 \r\n.50", " 5 \r\n.50"},          // one row more than the file has
-        {"100.25", "1OO.25"},                  // a sonic value
-        {"-1.000\r\n11.50", "none\r\n11.50"},  // a density
+        {" 6.1 ", " deep "},                           // a horizon depth
+        {" 4 \r\n.50", " -1 \r\n.50"},                 // n
+        {" 4 \r\n.50", " 5 \r\n.50"},                  // one row more than the file has
+        {"-1.000\r\n11.50", "none\r\n11.50"},          // a density
     };
     for (const auto& [from, to] : corruptions) {
         std::string text = kRanchFile;
-        const auto at = text.find(from);
-        ASSERT_NE(at, std::string::npos) << from;
-        ExpectInvalid(text.replace(at, from.size(), to), "\"" + from + "\" as \"" + to + "\"");
+        ASSERT_NE(text.find(from), std::string::npos) << from;
+        invalid.push_back(text.replace(text.find(from), from.size(), to));
+    }
+    const Project ranch = ReadText(kRanchFile);
+    for (const std::string& text : invalid) {
+        Project p = ranch;
+        std::istringstream in(text);
+        EXPECT_EQ(ErrorOf([&] { ReadProjectFile(p, in); }),
+                  "This is not a valid Tessarin project file.")
+            << text;
+        EXPECT_EQ(p, ranch);
     }
 }
 
-TEST(ProjectFile, AMissingFileFailsWithTheSameMessage) {
-    Project p = RanchRecord();
-    try {
-        ReadProjectFile(p, std::filesystem::path("/nonexistent/folder/none.tsp"));
-        FAIL() << "a missing file was read";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), kInvalidProjectFileMessage);
-    }
-    EXPECT_EQ(p, RanchRecord());
+// Saving to disk: the previous file survives every failure, and the caller is told why.
+std::string SaveFailure(Project& p, const fs::path& path) {
+    return ErrorOf([&] { WriteProjectFile(p, path); });
 }
 
-TEST(ProjectFile, ARecordWhoseCountsRunPastItsArraysIsNotWritten) {
-    Project p = RanchRecord();
-    p.lastSampleIndex = 20;  // the arrays hold 15
-    EXPECT_THROW(WriteText(p), Error);
-    p = RanchRecord();
+std::string CannotWrite(const fs::path& path, const std::string& reason) {
+    return "The file \"" + path.string() + "\" could not be written: " + reason + ".";
+}
+
+Project Changed() {
+    Project p = FreshProject();
+    p.wellName = "Save Test 1";
+    p.projectChanged = true;
+    return p;
+}
+
+TEST(ProjectFileSave, CreatesOrReplacesTheFileAndTheFileALinkPointsTo) {
+    TempDir dir;
+    Project p = Changed();
+    WriteWholeFile(dir.File("old.tsp"), "an older and much longer project file than the new one");
+    for (const char* name : {"new.tsp", "old.tsp"}) {
+        EXPECT_EQ(SaveFailure(p, dir.File(name)), "");
+        EXPECT_EQ(ReadWholeFile(dir.File(name)), WriteText(p));
+    }
+    EXPECT_FALSE(p.projectChanged);
+    fs::create_directories(dir.Path() / "real");
+    WriteWholeFile(dir.Path() / "real" / "project.tsp", "old\r\n");
+    fs::create_symlink(fs::path("real") / "project.tsp", dir.Path() / "link.tsp");
+    EXPECT_EQ(SaveFailure(p, dir.File("link.tsp")), "");
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.tsp"));
+    EXPECT_EQ(ReadWholeFile(dir.Path() / "real" / "project.tsp"), WriteText(p));
+    EXPECT_EQ(dir.Count(), 4);
+}
+
+TEST(ProjectFileSave, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    TempDir dir;
+    Project p = Changed();
+    const fs::path missing = dir.Path() / "no such folder" / "p.tsp";
+    EXPECT_EQ(SaveFailure(p, missing), CannotWrite(missing, "No such file or directory"));
+
+    // A disk that fills up while writing: the file size limit makes the write itself fail,
+    // which works even for a user whom permissions do not stop.
+    const fs::path path = dir.File("full.tsp");
+    WriteWholeFile(path, "old\r\n");
+    p.wellName = std::string(5000, 'w');
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previousLimit{};
+    ::getrlimit(RLIMIT_FSIZE, &previousLimit);
+    rlimit small = previousLimit;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const std::string failure = SaveFailure(p, path);
+    ::setrlimit(RLIMIT_FSIZE, &previousLimit);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(failure, CannotWrite(path, "File too large"));
+    EXPECT_EQ(ReadWholeFile(path), "old\r\n");
+    EXPECT_EQ(dir.Count(), 1);
+    EXPECT_TRUE(p.projectChanged);
+}
+
+// Values written bare, or rounded past the largest number, would make the file open as something
+// else or not at all: the save is refused, naming the field, and the previous file stays.
+TEST(ProjectFileSave, AFileThatWouldNotOpenAgainIsRefusedAndTheOldFileKept) {
+    const std::string same = " would not read back the same from the file (it ";
+    const double largest = std::numeric_limits<double>::max();
+    const std::pair<std::function<void(Project&)>, std::string> rows[] = {
+        {[](Project& p) { p.kbElevation = Value::Text(""); },
+         "KB elevation \"\"" + same + "is empty)."},
+        {[](Project& p) { p.agcWindow = ""; }, "AGC window length \"\"" + same + "is empty)."},
+        {[](Project& p) { p.wellLocation[5] = "42-201\r\n"; },
+         "UWI \"42-201\r\n\"" + same + "holds a line break)."},
+        {[](Project& p) { p.horizonCount = 1, p.horizonDepths[1] = Value::Text("deep"); },
+         "depth of horizon 1 \"deep\"" + same + "is not a number)."},
+        {[&](Project& p) {
+             p.applyVelocitySurvey = true, p.velocitySurveyCount = 2;
+             p.velocitySurveyDepths[2] = largest;
+         },
+         "depth of velocity survey point 2 1.7976931348623157e+308" + same +
+             "is too large to be written and read back)."},
+        {[](Project& p) { p.timeSonic[0] = std::nan(""); },
+         "sonic of log sample 0 NaN" + same + "is not a finite number)."},
+    };
+    TempDir dir;
+    const fs::path path = dir.File("kept.tsp");
+    for (const auto& [change, message] : rows) {
+        Project p = Changed();
+        WriteWholeFile(path, "old\r\n");
+        change(p);
+        EXPECT_EQ(SaveFailure(p, path), "The project was not saved: the " + message);
+        EXPECT_EQ(ReadWholeFile(path), "old\r\n");
+        EXPECT_EQ(dir.Count(), 1);
+        EXPECT_TRUE(p.projectChanged);
+    }
+    Project p = Changed();
+    p.impedanceType = kSonicDensity;
+    p.lastSampleIndex = 5;  // the logs hold 11 samples, the density only 3
     p.timeDensity.resize(3);
-    EXPECT_THROW(WriteText(p), Error);
+    EXPECT_EQ(
+        SaveFailure(p, path),
+        "The project's logs hold fewer samples than its sample count, so it cannot be saved.");
     p.impedanceType = kSonicOnly;  // the density column is then not written
-    EXPECT_NO_THROW(WriteText(p));
-    p.horizonCount = 22;
-    EXPECT_THROW(WriteText(p), Error);
+    EXPECT_EQ(SaveFailure(p, path), "");
+}
+
+TEST(ProjectFileSave, AwkwardButFaithfulValuesAreSavedAndOpenAgain) {
+    TempDir dir;
+    Project p = Changed();
+    p.kbElevation = Value::Text(" 30.50 ");
+    p.datumVelocity = Value::Text("abc");
+    p.glElevation = Value(0.1 + 0.2);
+    p.agcWindow = "0 .5";
+    p.wellName = "Ross 7, \"upper\"";
+    p.screenCorrection = Value::Text("1");  // as the saved settings give it
+    ASSERT_EQ(SaveFailure(p, dir.File("awkward.tsp")), "");
+    Project back = p;
+    ReadProjectFile(back, dir.File("awkward.tsp"));
+    EXPECT_EQ(std::tuple(back.kbElevation, back.datumVelocity, back.agcWindow, back.wellName),
+              std::tuple(Value(30.5), p.datumVelocity, p.agcWindow, p.wellName));
+
+    // The comparison itself: a file that differs from the record is caught at its first field.
+    p.glElevation = Value(90);
+    p.timeScale = Value::Text("7");
+    WriteWholeFile(dir.File("other.tsp"), WriteText(p));
+    EXPECT_NO_THROW(CheckProjectFileReadsBack(p, dir.File("other.tsp")));
+    p.glElevation = Value(1090);
+    p.timeScale = Value::Text("5");
+    EXPECT_EQ(ErrorOf([&] { CheckProjectFileReadsBack(p, dir.File("other.tsp")); }),
+              "The project was not saved: the GL elevation 1090 would not read back the same "
+              "from the file (it would read back as 90).");
+}
+
+// Open Project: the file read into a record reset with the saved settings.
+
+// The ranch project with one edit, saved where the test can open it.
+std::string EditedRanch(const TempDir& dir, const std::string& from, const std::string& to) {
+    std::string text = kRanchFile;
+    EXPECT_NE(text.find(from), std::string::npos) << from;
+    WriteWholeFile(dir.File("edited.tsp"), text.replace(text.find(from), from.size(), to));
+    return dir.File("edited.tsp");
+}
+
+// A project with something in every part, as if another well had been worked on.
+Project ProjectInUse() {
+    Project p = FreshProject();
+    p.wellName = "Previous well";
+    p.lastSampleIndex = 30;
+    p.timeDepth.assign(41, 5.0);
+    p.horizonCount = 6;
+    p.wavelet = OffsetArray(-3, 4);
+    p.projectChanged = p.synthDisplayed = true;
+    return p;
+}
+
+// Parameters that give no wavelet, out-of-order corners or an interval of no sample rate, do not
+// stop the open: the record is read, kept for the user to correct, and the report says why.
+TEST(OpenProject, ParametersThatGiveNoWaveletStillOpenTheProject) {
+    TempDir dir;
+    MemorySettingsStore store;
+    store.Write("font", "Courier New");  // a saved setting the file does not hold
+    Project p = ProjectInUse();
+    OpenProjectReport report =
+        OpenProjectFile(p, store, EditedRanch(dir, " 15            40 ", " 50            40 "));
+    EXPECT_NE(report.waveletProblem, "");
+    EXPECT_TRUE(p.wavelet.Empty() && !p.projectChanged);
+    EXPECT_EQ(p.lowPass, Value(50));
+    EXPECT_EQ(p.wellName + ", " + p.plotFontName, "Ranch 7-22, Sec. 22, Courier New");
+
+    p = ProjectInUse();
+    report = OpenProjectFile(p, store, EditedRanch(dir, " 1000 ", " 300 "));
+    EXPECT_EQ(std::tuple(p.sampleIntervalUs, p.sampleRateIndex), std::tuple(300, -1));
+    EXPECT_TRUE(p.wavelet.Empty());
+    EXPECT_EQ(report.waveletProblem,
+              "The sample interval of 300 microseconds is none of 2, 1 or 0.5 ms, so no wavelet "
+              "was built.");
+    p = ProjectInUse();
+    EXPECT_EQ(OpenProjectFile(p, store, DataPath("ranch_7_22.tsp")).waveletProblem, "");
+    EXPECT_EQ(p.wavelet.First(), -40);  // 0.16 s at 2 ms
+}
+
+TEST(OpenProject, KeepsATopSavedAtTheVeryEndOfTheLogButLeavesOutTheOthersOutsideIt) {
+    // The file keeps sample depths to a hundredth: an end of log at 11.504 ft comes back as 11.5,
+    // and a top saved at 11.504 must not then be judged below the log. One further down is.
+    TempDir dir;
+    Project p;
+    OpenProjectFile(p, MemorySettingsStore(), DataPath("ranch_7_22.tsp"));
+    p.timeDepth[static_cast<std::size_t>(p.lastSampleIndex)] = 11.504;
+    p.horizonCount = 5;
+    p.horizonNames[4] = "Top at the end";
+    p.horizonDepths[4] = Value(11.504);
+    p.horizonNames[5] = "end of log";
+    p.horizonDepths[5] = Value(11.504);
+    WriteProjectFile(p, dir.File("end.tsp"));
+    Project reopened;
+    OpenProjectFile(reopened, MemorySettingsStore(), dir.File("end.tsp"));
+    EXPECT_EQ(reopened.horizonNames[4], "Top at the end");
+
+    std::string text = ReadWholeFile(dir.File("end.tsp"));
+    const std::string saved = "Top at the end\r\n 11.504 ";
+    ASSERT_NE(text.find(saved), std::string::npos);
+    WriteWholeFile(dir.File("below.tsp"),
+                   text.replace(text.find(saved), saved.size(), "Top at the end\r\n 11.51 "));
+    const OpenProjectReport report =
+        OpenProjectFile(reopened, MemorySettingsStore(), dir.File("below.tsp"));
+    EXPECT_EQ(report.horizonsLeftOut,
+              (std::vector<HorizonEntry>{{"Top at the end", Value(11.51)}}));
+    EXPECT_EQ(reopened.horizonNames[4], "end of log");
 }
 
 }  // namespace
