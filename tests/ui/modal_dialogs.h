@@ -7,6 +7,7 @@
 // - a dialog still open past the deadline after its answer fails the test and is cancelled;
 // - a file dialog that an answer left open (it was still reading its folder) is answered again;
 // - a step that never comes fails the test once the command has ended and the deadline passed.
+// A dialog already open when the command runs (the dialog a test drives) is no step.
 
 #include <gtest/gtest.h>
 
@@ -44,6 +45,7 @@ public:
     // in turn, and nothing else.
     void Run(const std::function<void()>& command) {
         QTimer timer;
+        host_ = QApplication::activeModalWidget();
         QElapsedTimer sinceLastStep;
         sinceLastStep.start();
         QObject::connect(&timer, &QTimer::timeout, [&] { Poll(sinceLastStep); });
@@ -92,8 +94,9 @@ private:
     bool Finished() const { return next_ == steps_.size() && !StillOpen(); }
 
     void Poll(QElapsedTimer& sinceLastStep) {
+        // The dialog a test drives itself is active between the dialogs it opens.
         QWidget* active = QApplication::activeModalWidget();
-        if (!active) {
+        if (!active || active == host_) {
             return;
         }
         const bool answeredLast = !answered_.empty() && answered_.back() == active;
@@ -144,6 +147,7 @@ private:
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
+    QPointer<QWidget> host_;                   // the dialog open before the command ran
     std::vector<QPointer<QWidget>> answered_;  // every dialog answered so far
     std::function<void(QWidget*)> lastAct_;
     QElapsedTimer sinceLastAct_;
@@ -154,6 +158,29 @@ private:
 template <typename T>
 void AnswerModal(const std::function<void(T*)>& act, const std::function<void()>& command) {
     ModalScript().Then<T>(QString::fromUtf8(T::staticMetaObject.className()), act).Run(command);
+}
+
+// Started once by the test program: a dialog left open with no script to answer it (a command
+// that should have opened none) fails the test it came in, and is closed, well before the test's
+// time limit.
+inline void CloseForgottenDialogs() {
+    static QPointer<QWidget> open;
+    static QElapsedTimer since;
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        QWidget* active = QApplication::activeModalWidget();
+        if (active != open) {
+            open = active;
+            since.start();
+        } else if (active && since.elapsed() > 45000) {
+            ADD_FAILURE() << "no test answered " << active->metaObject()->className() << " \""
+                          << active->windowTitle().toStdString() << "\"";
+            since.start();
+            auto* dialog = qobject_cast<QDialog*>(active);
+            dialog ? dialog->reject() : void(active->close());
+        }
+    });
+    timer->start(1000);
 }
 
 // A command that must open no dialog at all.
