@@ -1,11 +1,14 @@
-// Test entry for everything that needs Qt: runs offscreen when there is no display, and keeps the
-// settings store in a temporary folder so no test reads or writes the user's own settings.
+// Test entry for everything that needs Qt: runs offscreen when there is no display, keeps the
+// settings store in a temporary folder so no test reads or writes the user's own settings, and
+// closes a dialog that no test answers, so that none waits for ever.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include "ui/modal_dialogs.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 // Qt's GUI start-up keeps allocations until exit that LeakSanitizer would report as leaks.
@@ -24,5 +27,6 @@ int main(int argc, char** argv) {
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    tessarin::test::CloseForgottenDialogs();
     return RUN_ALL_TESTS();
 }

@@ -1,48 +1,38 @@
 #pragma once
 
 // Drives a dialog as a user would: finds its controls by name, types into boxes, clicks buttons
-// and presses keys, while the dialog runs modally.
+// and presses keys, and reads the rows of the table dialogs.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 
+#include "ui/control_names.h"
 #include "ui/modal_dialogs.h"
-
-// Failures show texts as texts.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace tessarin::test {
 
 template <typename T = QWidget>
 T* Child(const QWidget* dialog, const QString& name) {
     T* widget = dialog->findChild<T*>(name);
-    if (!widget) {
-        ADD_FAILURE() << "no control " << name.toStdString();
-    }
+    EXPECT_NE(widget, nullptr) << "no control " << name;
     return widget;
 }
 
+// The box of a control: a line edit, or the box of an editable list.
+inline QLineEdit* BoxOf(const QWidget* dialog, const QString& name) {
+    auto* combo = dialog->findChild<QComboBox*>(name);
+    return combo ? combo->lineEdit() : Child<QLineEdit>(dialog, name);
+}
+
 inline QString TextIn(const QWidget* dialog, const QString& name) {
-    if (auto* combo = dialog->findChild<QComboBox*>(name)) {
-        return combo->currentText();
-    }
-    return Child<QLineEdit>(dialog, name)->text();
+    return BoxOf(dialog, name)->text();
 }
 
 // Replaces what a box (or an editable list) holds by typing.
 inline void Type(QWidget* dialog, const QString& name, const QString& text) {
-    QLineEdit* box = nullptr;
-    if (auto* combo = dialog->findChild<QComboBox*>(name)) {
-        box = combo->lineEdit();
-    } else {
-        box = Child<QLineEdit>(dialog, name);
-    }
+    QLineEdit* box = BoxOf(dialog, name);
     box->selectAll();
     box->del();
     QTest::keyClicks(box, text);
@@ -59,25 +49,54 @@ inline void Click(QWidget* dialog, const QString& name) {
     QTest::mouseClick(button, Qt::LeftButton, {}, at);
 }
 
-// A key pressed in a control (in the box of an editable list), which first takes the focus as
-// it does when the user clicks into it.
+// A key pressed in a control, which first takes the focus as it does when the user clicks in.
 inline void PressKey(QWidget* dialog, const QString& name, Qt::Key key) {
-    QWidget* target = Child(dialog, name);
-    if (auto* combo = qobject_cast<QComboBox*>(target)) {
-        target = combo->lineEdit();
-    }
+    QLineEdit* box = BoxOf(dialog, name);
     dialog->activateWindow();
-    target->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(target, key);
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(box, key);
 }
 
-// Opens a dialog through `open` while `act` drives it; checks that the dialog appeared, and that
-// `act` closed it (a dialog left open fails the test and is cancelled, so no test can hang).
+// A dialog shown and active, so that focus moves as it does for a user.
+inline void ShowActive(QWidget* dialog) {
+    dialog->show();
+    dialog->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+}
+
+// Opens a dialog through `open` while `act` drives it; a dialog that does not come, or that
+// `act` leaves open, fails the test.
 template <typename Dialog, typename Open>
 auto WithDialog(std::function<void(Dialog*)> act, Open open) {
     decltype(open()) result{};
     AnswerModal<Dialog>(act, [&] { result = open(); });
     return result;
+}
+
+// The texts of table rows: the first and second box of each row.
+using RowTexts = std::vector<std::pair<QString, QString>>;
+
+inline QLineEdit* Box(const QWidget* dialog, int column, int row) {
+    return Child<QLineEdit>(dialog, QStringLiteral("Text%1_%2").arg(column).arg(row));
+}
+
+inline void TypeRows(const QWidget* dialog, int firstRow, const RowTexts& rows) {
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        Box(dialog, 1, firstRow + i)->setText(rows[i].first);
+        Box(dialog, 2, firstRow + i)->setText(rows[i].second);
+    }
+}
+
+// The rows in which anything is shown.
+inline RowTexts ShownRows(const QWidget* dialog) {
+    RowTexts rows;
+    for (int i = 0; i < 20; ++i) {
+        const std::pair row{Box(dialog, 1, i)->text(), Box(dialog, 2, i)->text()};
+        if (!row.first.isEmpty() || !row.second.isEmpty()) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
 }
 
 }  // namespace tessarin::test

@@ -1,306 +1,271 @@
-// Import Sonic/Density Logs through the window, as the user answers its dialogs: the logs that come
-// in are those the batch import reads from the same files with the same choices, and a step that
-// is cancelled or fails leaves the project as it was.
+// Import Sonic/Density Logs and New Project through the window, as the user answers their
+// dialogs: the logs that come in are those the batch import reads from the same files with the
+// same choices; an import cancelled at any step or failing leaves the project as it was; a New
+// Project goes from a real well's LAS file to its synthetic on display, or stops where the user
+// stops it.
 
-#include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
+#include <QGroupBox>
+#include <QListWidget>
 
 #include "import/log_import.h"
-#include "import/velocity_survey.h"
-#include "import_steps.h"
+#include "ui/horizon_dialog.h"
+#include "ui/las_import_dialog.h"
 #include "ui/plot_view.h"
+#include "ui/scales_dialog.h"
+#include "ui/synthetic_information_dialog.h"
+#include "ui/velocity_survey_dialog.h"
+#include "ui/wavelet_dialog.h"
+#include "ui/well_datum_dialog.h"
 #include "window_fixture.h"
 
 namespace tessarin::test {
 namespace {
 
 using ImportCommandTest = WindowTest;
+using namespace synthetic_information;
 
-// What the batch import makes of the same files with the same choices, after the same change of
-// units: the window must bring in exactly that.
-Project BatchImport(Project project, const ImportOptions& options) {
-    ChangeMeasurementUnits(project, options.information.measurementUnits);
-    NoProgress progress;
-    ImportLogs(project, options, progress);
-    return project;
+const QString kSonicCaption = " Select SONIC curve and double click or click OK ";
+const QString kDensityCaption = " Select DENSITY curve and double click or click OK ";
+const QString kLas = QStringLiteral(TESSARIN_TEST_DATA_DIR "/F03-4_logs.las");
+
+QString Data(const char* name) {
+    return QStringLiteral(TESSARIN_TEST_DATA_DIR "/") + name;
 }
 
-LogFileChoice LasCurve(const char* file, const char* mnemonic) {
-    LogFileChoice choice;
-    choice.path = Data(file).toStdString();
-    choice.lasCurveMnemonic = mnemonic;
-    return choice;
-}
-
-// A plain sonic file of F03-4's sonic, as a user would export it: a title line, then depth and
-// sonic pairs; `damage` puts a word where a number belongs.
-QString WritePlainSonic(const QTemporaryDir& folder, bool damage = false) {
-    std::ifstream las(Data("F03-4_logs.las").toStdString());
-    const QString path = folder.filePath(QStringLiteral("F03-4.dt"));
-    std::ofstream out(path.toStdString());
-    out << "Depth DT\n";
-    std::string line;
-    while (std::getline(las, line) && line.rfind("~A", 0) != 0) {
-    }
-    int written = 0;
-    while (std::getline(las, line)) {
-        std::istringstream fields(line);
-        double depth = 0, density = 0, sonic = 0;
-        fields >> depth >> density >> sonic;
-        if (sonic > 0) {
-            out << depth << ' ' << sonic << '\n';
-            if (damage && ++written == 500) {
-                out << "1000.5 broken\n";
-            }
+// Synthetic Information: the options and boxes clicked, then OK (or `button`).
+std::function<void(SyntheticInformationDialog*)> Information(std::vector<const char*> clicks,
+                                                             const char* button = kOk) {
+    return [clicks, button](SyntheticInformationDialog* dialog) {
+        for (const char* name : clicks) {
+            Click(dialog, name);
         }
-    }
-    return path;
-}
-
-// Everything that shows the project before an import that must not change it.
-struct WindowShows {
-    QString title;
-    bool synthesisShown;
-    bool printEnabled;
-    int displays;
-};
-
-WindowShows Shown(MainWindow& window) {
-    return {window.windowTitle(), window.Progress().synthesisShown,
-            window.MenuAction("mnuprint")->isEnabled(), window.DisplayCount()};
-}
-
-void ExpectUnchanged(MainWindow& window, const Project& before, const WindowShows& shown) {
-    Project expected = before;
-    expected.dialogCancelled = true;  // a New Project running this import stops
-    EXPECT_TRUE(window.CurrentProject() == expected) << "the project changed";
-    const WindowShows now = Shown(window);
-    EXPECT_EQ(now.title, shown.title);
-    EXPECT_EQ(now.synthesisShown, shown.synthesisShown);
-    EXPECT_EQ(now.printEnabled, shown.printEnabled);
-    EXPECT_EQ(now.displays, shown.displays);
-}
-
-// Each route of an import: sonic and density from a LAS file, a plain sonic file with no curve to
-// pick, and the Gardner sonic made from the density alone. The logs that come in are those of
-// the batch import, and the window shows a project whose wavelet is still to be chosen.
-TEST_F(ImportCommandTest, EveryRouteBringsInTheLogsOfTheBatchImport) {
-    QTemporaryDir folder;
-    const QString plain = WritePlainSonic(folder);
-    // LAS files are offered first.
-    const auto lasFile = [](const char* title) {
-        return [title](QFileDialog* dialog) {
-            EXPECT_EQ(dialog->selectedNameFilter(), "LAS Files (*.las)");
-            ChooseIn(title, Data("F03-4_logs.las"))(dialog);
-        };
+        Click(dialog, button);
     };
-    struct Route {
-        const char* name;
-        std::vector<const char*> choices;
-        std::function<void(ModalScript&)> files;
-        std::function<void(ImportOptions&)> batch;
-        const char* title;
-    };
-    const Route routes[] = {
-        {"LAS sonic and density",
-         {"units_0", "SynthImped_1"},
-         [&](ModalScript& s) {
-             s.Then<QFileDialog>("sonic file", lasFile("Open Sonic File"))
-                 .Then<LasImportDialog>("sonic curve", PickCurve("DT", kSonicCaption))
-                 .Then<QFileDialog>("density file", lasFile("Open Density File"))
-                 .Then<LasImportDialog>("density curve", PickCurve("RHOB", kDensityCaption, true));
-         },
-         [](ImportOptions& o) {
-             o.information.impedanceType = kSonicDensity;
-             o.sonic = LasCurve("F03-4_logs.las", "DT");
-             o.density = LasCurve("F03-4_logs.las", "RHOB");
-         },
-         "Tessarin Synthetic Seismogram : F03-4[*]"},
-        {"plain sonic",
-         {"units_0", "SynthImped_0"},
-         [&plain](ModalScript& s) {
-             s.Then<QFileDialog>("sonic file", ChooseIn("Open Sonic File", plain));
-         },
-         [&plain](ImportOptions& o) {
-             o.information.impedanceType = kSonicOnly;
-             o.sonic.path = plain.toStdString();
-         },
-         "Tessarin Synthetic Seismogram : [*]"},  // a plain file names no well
-        {"Gardner",
-         {"units_0", "SynthImped_1", "gardner"},
-         [](ModalScript& s) {
-             s.Then<QFileDialog>("density file",
-                                 ChooseIn("Open Density File", Data("F03-4_logs.las")))
-                 .Then<LasImportDialog>("density curve", PickCurve("RHOB", kDensityCaption));
-         },
-         [](ImportOptions& o) {
-             o.information.impedanceType = kSonicDensity;
-             o.information.gardnerFromDensity = true;
-             o.density = LasCurve("F03-4_logs.las", "RHOB");
-         },
-         "Tessarin Synthetic Seismogram : F03-4[*]"},
-    };
-    for (const Route& route : routes) {
-        SCOPED_TRACE(route.name);
-        window->ResetProjectWindow();
-        const Project before = project;
-        ModalScript script;
-        script.Then<SyntheticInformationDialog>("Synthetic Information", Confirm(route.choices));
-        route.files(script);
-        script.Run([this] { Choose("mnusonic"); });
-
-        ImportOptions options;
-        options.information.measurementUnits = kMetric;
-        route.batch(options);
-        EXPECT_TRUE(project == BatchImport(before, options)) << "not the batch import's logs";
-        EXPECT_GT(project.lastSampleIndex, 800);
-        EXPECT_EQ(project.datumVelocity.ToText(), "2133.6");  // 7000 ft/s in the new units
-
-        EXPECT_EQ(window->windowTitle().toStdString(), route.title);
-        EXPECT_TRUE(window->isWindowModified());
-        EXPECT_TRUE(Action("mnusonic")->isChecked());
-        EXPECT_FALSE(Action("mnuselwave")->isChecked());  // the wavelet is chosen again
-        EXPECT_TRUE(window->View()->Hint().contains("Select Wavelet"));
-        EXPECT_FALSE(Action("mnuprint")->isEnabled());
-    }
 }
 
-// The whole import with a velocity survey, and the same import cancelled at each of its steps.
+template <typename T>
+std::function<void(T*)> Press(const char* button) {
+    return [button](T* dialog) { Click(dialog, button); };
+}
+
+// Import LAS File: a curve of F03-4 (RHOB is row 1, DT row 2) clicked in the list as the user
+// does, then OK (or a double click).
+std::function<void(LasImportDialog*)> PickCurve(int row, const QString& caption,
+                                                bool doubleClick = false) {
+    return [=](LasImportDialog* dialog) {
+        EXPECT_EQ(Child<QGroupBox>(dialog, las::kCurveFrame)->title(), caption);
+        auto* list = Child<QListWidget>(dialog, las::kCurves);
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        doubleClick ? QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at)
+                    : Click(dialog, kOk);
+    };
+}
+
+// The survey file opened from the Velocity Survey dialog: Open File, the file, then OK.
+void OpenSurveyFile(ModalScript& script) {
+    script.Then<VelocitySurveyDialog>("Velocity Survey", Press<VelocitySurveyDialog>(kOpenFile))
+        .Then<QFileDialog>("survey file",
+                           ChooseFile(Data("F03-4_survey.vs"), "Open Velocity Survey File"))
+        .Then<VelocitySurveyDialog>("Velocity Survey OK", [](VelocitySurveyDialog* dialog) {
+            EXPECT_EQ(TextIn(dialog, "Text1_1"), "449.74");
+            Click(dialog, kOk);
+        });
+}
+
+// The sonic and density of F03-4's LAS file.
+void ImportSonicAndDensity(ModalScript& script) {
+    script.Then<QFileDialog>("sonic file", ChooseFile(kLas, "Open Sonic File"))
+        .Then<LasImportDialog>("sonic curve", PickCurve(2, kSonicCaption))
+        .Then<QFileDialog>("density file", ChooseFile(kLas, "Open Density File"))
+        .Then<LasImportDialog>("density curve", PickCurve(1, kDensityCaption));
+}
+
+// The Gardner sonic made from the density alone: the logs are those of the batch import, after
+// the same change of units, and the window shows a project whose wavelet is still to be chosen.
+TEST_F(ImportCommandTest, TheLogsThatComeInAreThoseOfTheBatchImport) {
+    const Project before = project;
+    ModalScript()
+        .Then<SyntheticInformationDialog>(
+            "Synthetic Information", Information({kMetricOption, kSonicDensityOption, kGardner}))
+        .Then<QFileDialog>("density file",
+                           [](QFileDialog* dialog) {
+                               EXPECT_EQ(dialog->selectedNameFilter(), "LAS Files (*.las)");
+                               ChooseFile(kLas, "Open Density File")(dialog);
+                           })
+        .Then<LasImportDialog>("density curve", PickCurve(1, kDensityCaption, true))
+        .Run([this] { Choose(item::kImportLogs); });
+
+    ImportOptions options;
+    options.information.measurementUnits = kMetric;
+    options.information.impedanceType = kSonicDensity;
+    options.information.gardnerFromDensity = true;
+    options.density.path = kLas.toStdString();
+    options.density.lasCurveMnemonic = "RHOB";
+    Project batch = before;
+    ChangeMeasurementUnits(batch, kMetric);
+    NoProgress progress;
+    ImportLogs(batch, options, progress);
+    EXPECT_TRUE(project == batch) << "not the batch import's logs";
+    EXPECT_EQ(project.datumVelocity.ToText(), "2133.6");  // 7000 ft/s in the new units
+    EXPECT_EQ(window->windowTitle(), "Tessarin Synthetic Seismogram : F03-4[*]");
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_TRUE(Action(item::kImportLogs)->isChecked());
+    EXPECT_FALSE(Action(item::kSelectWavelet)->isChecked());  // the wavelet is chosen again
+    EXPECT_TRUE(window->View()->Hint().contains("Select Wavelet"));
+    EXPECT_FALSE(Action(item::kPrintSynthetic)->isEnabled());
+}
+
+// The import cancelled at each of its steps, with a velocity survey, and no message about it.
 TEST_F(ImportCommandTest, CancellingAnyStepLeavesTheProjectAsItWas) {
     OpenDisplayProject();
-    const Project before = project;
-    const WindowShows shown = Shown(*window);
-    // The steps of the import, each with the answer that goes on and the one that cancels.
-    using Add = std::function<void(ModalScript&, bool cancel)>;
-    const std::vector<std::pair<const char*, Add>> steps = {
+    Project before = project;
+    before.dialogCancelled = true;  // a New Project running this import stops
+    // Everything that shows the project.
+    const auto shown = [this] {
+        return QString("%1, displayed %2, print %3, %4 displays")
+            .arg(window->windowTitle())
+            .arg(window->Progress().synthesisShown)
+            .arg(Action(item::kPrintSynthetic)->isEnabled())
+            .arg(window->DisplayCount());
+    };
+    const QString shownBefore = shown();
+    using Step = std::function<void(ModalScript&, bool cancel)>;
+    const std::pair<const char*, Step> steps[] = {
+        // Cancelled after a switch of units and impedance.
         {"Synthetic Information",
          [](ModalScript& s, bool cancel) {
-             s.Then<SyntheticInformationDialog>("Synthetic Information",
-                                                cancel ? CancelButton<SyntheticInformationDialog>()
-                                                       : Confirm({"SynthImped_1", "applyvelsurv"}));
+             s.Then<SyntheticInformationDialog>(
+                 "Synthetic Information",
+                 cancel ? Information({kMetricOption, kSonicDensityOption}, kCancel)
+                        : Information({kSonicDensityOption, kApplySurvey}));
          }},
         {"Velocity Survey",
          [](ModalScript& s, bool cancel) {
              if (cancel) {
-                 s.Then<VelocitySurveyDialog>("Velocity Survey",
-                                              CancelButton<VelocitySurveyDialog>());
+                 s.Then<VelocitySurveyDialog>("survey", Press<VelocitySurveyDialog>(kCancel));
              } else {
-                 OpenSurveyFile(s, Data("F03-4_survey.vs"));
+                 OpenSurveyFile(s);
              }
          }},
         {"sonic file",
          [](ModalScript& s, bool cancel) {
-             s.Then<QFileDialog>("sonic file",
-                                 cancel ? CancelFileDialog("Open Sonic File")
-                                        : ChooseIn("Open Sonic File", Data("F03-4_logs.las")));
+             s.Then<QFileDialog>("sonic file", ChooseFile(cancel ? "" : kLas, "Open Sonic File"));
          }},
         {"sonic curve",
          [](ModalScript& s, bool cancel) {
-             s.Then<LasImportDialog>("sonic curve", cancel ? CancelButton<LasImportDialog>()
-                                                           : PickCurve("DT", kSonicCaption));
+             s.Then<LasImportDialog>("sonic curve", cancel ? Press<LasImportDialog>(kCancel)
+                                                           : PickCurve(2, kSonicCaption));
          }},
         {"density file",
          [](ModalScript& s, bool cancel) {
              s.Then<QFileDialog>("density file",
-                                 cancel ? CancelFileDialog("Open Density File")
-                                        : ChooseIn("Open Density File", Data("F03-4_logs.las")));
+                                 ChooseFile(cancel ? "" : kLas, "Open Density File"));
          }},
-        {"density curve",
-         [](ModalScript& s, bool cancel) {
-             s.Then<LasImportDialog>("density curve", cancel ? CancelButton<LasImportDialog>()
-                                                             : PickCurve("RHOB", kDensityCaption));
+        {"density curve",  // the last step, always cancelled
+         [](ModalScript& s, bool) {
+             s.Then<LasImportDialog>("density curve", Press<LasImportDialog>(kCancel));
          }},
     };
-    for (std::size_t cancelAt = 0; cancelAt < steps.size(); ++cancelAt) {
+    for (std::size_t cancelAt = 0; cancelAt < std::size(steps); ++cancelAt) {
         SCOPED_TRACE(std::string("cancelled at ") + steps[cancelAt].first);
         ModalScript script;
         for (std::size_t i = 0; i <= cancelAt; ++i) {
             steps[i].second(script, i == cancelAt);
         }
-        script.Run([this] { Choose("mnusonic"); });  // and no message about it
-        ExpectUnchanged(*window, before, shown);
+        script.Run([this] { Choose(item::kImportLogs); });
+        EXPECT_TRUE(project == before) << "the project changed";
+        EXPECT_EQ(shown(), shownBefore);
     }
-
-    ModalScript script;
-    for (const auto& step : steps) {
-        step.second(script, false);
-    }
-    script.Run([this] { Choose("mnusonic"); });
-    ImportOptions options;
-    options.information = SyntheticInformationOf(before);
-    options.information.applyVelocitySurvey = true;
-    options.velocitySurvey = ReadVelocitySurveyFile(Data("F03-4_survey.vs").toStdString());
-    options.velocitySurvey->datumElevation = Value::Text("0");  // as the dialog shows it
-    options.sonic = LasCurve("F03-4_logs.las", "DT");
-    options.density = LasCurve("F03-4_logs.las", "RHOB");
-    const Project batch = BatchImport(before, options);
-    EXPECT_TRUE(project == batch) << "not the calibrated logs";
-
-    EXPECT_EQ(project.velocitySurveyCount, 14);
-    EXPECT_FALSE(project.dialogCancelled);
-    EXPECT_FALSE(window->Progress().synthesisShown);
-    EXPECT_FALSE(window->View()->HasPicture());  // the old well's display is gone
 }
 
-TEST_F(ImportCommandTest, AFailedImportSaysWhyAndChangesNothing) {
+// The steps of New Project after the import, each confirmed or cancelled.
+const std::pair<const char*, std::function<void(ModalScript&, bool cancel)>> kLaterSteps[] = {
+    {"Well and Datum Information",
+     [](ModalScript& s, bool cancel) {
+         s.Then<WellDatumDialog>("Well and Datum Information", [cancel](WellDatumDialog* d) {
+             EXPECT_EQ(TextIn(d, well_datum::kWellName), "F03-4");  // from the LAS file
+             Click(d, cancel ? kCancel : kOk);
+         });
+     }},
+    {"Define Horizons",
+     [](ModalScript& s, bool cancel) {
+         if (cancel) {
+             s.Then<HorizonDialog>("Define Horizons", Press<HorizonDialog>(kCancel));
+             return;
+         }
+         s.Then<HorizonDialog>("Define Horizons", Press<HorizonDialog>(kOpenFile))
+             .Then<QFileDialog>("tops file",
+                                ChooseFile(Data("F03-4_tops.hor"), "Open Horizon File"))
+             .Then<HorizonDialog>("Define Horizons OK", Press<HorizonDialog>(kOk));
+     }},
+    {"Select Wavelet",
+     [](ModalScript& s, bool cancel) {
+         s.Then<WaveletDialog>("Select Wavelet", [cancel](WaveletDialog* d) {
+             // It has Done, and no Cancel.
+             cancel ? QTest::keyClick(d, Qt::Key_Escape) : Click(d, wavelet::kDone);
+         });
+     }},
+    {"Set Scales and AGC",
+     [](ModalScript& s, bool cancel) {
+         s.Then<ScalesDialog>("Set Scales and AGC", Press<ScalesDialog>(cancel ? kCancel : kOk));
+     }},
+};
+
+TEST_F(ImportCommandTest, ANewProjectGoesFromARealWellsLasFileToItsSyntheticOnDisplay) {
+    project.screenCorrection = Value::Text("1");  // as start-up takes it from the settings
+    ModalScript script;
+    script.Then<SyntheticInformationDialog>(
+        "Synthetic Information", Information({kMetricOption, kSonicDensityOption, kApplySurvey}));
+    OpenSurveyFile(script);
+    ImportSonicAndDensity(script);
+    for (const auto& step : kLaterSteps) {
+        step.second(script, false);
+    }
+    script.Run([this] { Choose(item::kNewProject); });
+    EXPECT_EQ(window->windowTitle(), "Tessarin Synthetic Seismogram : F03-4[*]");
+    EXPECT_TRUE(window->Progress().synthesisShown);
+    for (const char* step :
+         {item::kImportLogs, item::kWellInformation, item::kDefineHorizons, item::kSelectWavelet}) {
+        EXPECT_TRUE(Action(step)->isChecked()) << step;
+    }
+    EXPECT_TRUE(Action(item::kPrintSynthetic)->isEnabled());
+    EXPECT_EQ(project.velocitySurveyCount, 14);
+    EXPECT_EQ(project.horizonCount, 20);  // the 18 tops between start and end of log
+    EXPECT_FALSE(project.dialogCancelled);
+    EXPECT_TRUE(project.projectChanged);
+}
+
+// Stopped at a step after the import, the project keeps its logs and what was confirmed before,
+// and nothing is drawn; stopped in the import, it stays new.
+TEST_F(ImportCommandTest, ANewProjectStoppedAtAStepGoesNoFurther) {
     OpenDisplayProject();
-    const Project before = project;
-    const WindowShows shown = Shown(*window);
-    QTemporaryDir folder;
-    const QString damaged = WritePlainSonic(folder, true);
-    struct Failure {
-        const char* name;
-        std::function<void(ModalScript&, SeenMessage*)> steps;
-        QString title;
-        QString reasonStart;
-    };
-    const Failure failures[] = {
-        {"wrapped LAS file",
-         [](ModalScript& s, SeenMessage* seen) {
-             s.Then<SyntheticInformationDialog>("Synthetic Information", Confirm({}))
-                 .Then<QFileDialog>("sonic file",
-                                    ChooseIn("Open Sonic File", Data("sample_wrapped.las")))
-                 .Then<QMessageBox>("reason", Answer(QMessageBox::Ok, seen));
-         },
-         "File Format Error", "LAS file is in the wrapped mode."},
-        {"word in a plain file",
-         [&damaged](ModalScript& s, SeenMessage* seen) {
-             s.Then<SyntheticInformationDialog>("Synthetic Information", Confirm({"SynthImped_0"}))
-                 .Then<QFileDialog>("sonic file", ChooseIn("Open Sonic File", damaged))
-                 .Then<QMessageBox>("reason", Answer(QMessageBox::Ok, seen));
-         },
-         "Import Sonic Log", "The file \"" + damaged + "\" holds \"broken\""},
-        {"survey that does not fit the log",
-         [](ModalScript& s, SeenMessage* seen) {
-             s.Then<SyntheticInformationDialog>("Synthetic Information",
-                                                Confirm({"SynthImped_0", "applyvelsurv"}))
-                 .Then<VelocitySurveyDialog>("Velocity Survey",
-                                             [](VelocitySurveyDialog* dialog) {
-                                                 // Two times at one depth.
-                                                 Type(dialog, "Text1_0", "500");
-                                                 Type(dialog, "Text2_0", "0.5");
-                                                 Type(dialog, "Text1_1", "500");
-                                                 Type(dialog, "Text2_1", "0.6");
-                                                 Click(dialog, "Command1");
-                                             })
-                 .Then<QFileDialog>("sonic file",
-                                    ChooseIn("Open Sonic File", Data("F03-4_logs.las")))
-                 .Then<LasImportDialog>("sonic curve", PickCurve("DT", kSonicCaption))
-                 .Then<QMessageBox>("reason", Answer(QMessageBox::Ok, seen));
-         },
-         "Warning", "The velocity survey datum or the velocity survey depth-time values"},
-    };
-    for (const Failure& failure : failures) {
-        SCOPED_TRACE(failure.name);
-        SeenMessage seen;
+    for (std::size_t stop = 0; stop <= std::size(kLaterSteps); ++stop) {
+        const bool inImport = stop == std::size(kLaterSteps);
+        SCOPED_TRACE(inImport ? "import" : kLaterSteps[stop].first);
+        const int displays = window->DisplayCount();
         ModalScript script;
-        failure.steps(script, &seen);
-        script.Run([this] { Choose("mnusonic"); });
-        EXPECT_EQ(seen.title, failure.title);
-        EXPECT_TRUE(seen.text.startsWith(failure.reasonStart)) << seen.text.toStdString();
-        EXPECT_EQ(seen.icon, QMessageBox::Warning);
-        ExpectUnchanged(*window, before, shown);
+        if (inImport) {
+            script.Then<SyntheticInformationDialog>("Synthetic Information",
+                                                    Information({}, kCancel));
+        } else {
+            script
+                .Then<SyntheticInformationDialog>("Synthetic Information",
+                                                  Information({kMetricOption}))
+                .Then<QFileDialog>("sonic file", ChooseFile(kLas))
+                .Then<LasImportDialog>("sonic curve", PickCurve(2, kSonicCaption));
+            for (std::size_t i = 0; i <= stop; ++i) {
+                kLaterSteps[i].second(script, i == stop);
+            }
+        }
+        project.projectChanged = false;  // no question before the new project
+        script.Run([this] { Choose(item::kNewProject); });
+        EXPECT_EQ(window->DisplayCount(), displays) << "a display was drawn";
+        EXPECT_FALSE(window->Progress().synthesisShown);
+        EXPECT_FALSE(project.dialogCancelled);  // ready for the next command
+        EXPECT_EQ(project.lastSampleIndex, inImport ? 0 : 885);
+        EXPECT_EQ(Action(item::kImportLogs)->isChecked(), !inImport);
+        EXPECT_EQ(Action(item::kWellInformation)->isChecked(), !inImport && stop > 0);
     }
 }
 

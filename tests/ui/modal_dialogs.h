@@ -7,12 +7,11 @@
 // - a dialog still open past the deadline after its answer fails the test and is cancelled;
 // - a file dialog that an answer left open (it was still reading its folder) is answered again;
 // - a step that never comes fails the test soon after the command has ended.
+// A dialog already open when the command runs (the dialog a test drives) is no step.
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -23,19 +22,33 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <vector>
 
+// Failures show texts as texts.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << '"' << text.toStdString() << '"';
+}
+
 namespace tessarin::test {
+
+inline QString Describe(QWidget* dialog) {
+    const auto* box = qobject_cast<QMessageBox*>(dialog);
+    return QString::fromUtf8(dialog->metaObject()->className()) + " \"" + dialog->windowTitle() +
+           "\"" + (box ? ": " + box->text() : QString());
+}
+
+inline void Cancel(QWidget* dialog) {
+    auto* modal = qobject_cast<QDialog*>(dialog);
+    modal ? modal->reject() : void(dialog->close());
+}
 
 class ModalScript {
 public:
     // The next dialog must be a T, shown while the step `what` is expected.
     template <typename T>
     ModalScript& Then(const QString& what, std::function<void(T*)> act) {
-        steps_.push_back(
-            {what, [](QWidget* widget) { return qobject_cast<T*>(widget) != nullptr; },
-             [act = std::move(act)](QWidget* widget) { act(qobject_cast<T*>(widget)); }});
+        steps_.push_back({what, [](QWidget* w) { return qobject_cast<T*>(w) != nullptr; },
+                          [act = std::move(act)](QWidget* w) { act(qobject_cast<T*>(w)); }});
         return *this;
     }
 
@@ -43,13 +56,10 @@ public:
     // returns (a dialog opened from a signal or a timer). Checks afterwards that every step came,
     // in turn, and nothing else.
     void Run(const std::function<void()>& command) {
-        // A dialog already open when the command starts is the one the test drives: it shows
-        // again between the command's own dialogs, and is neither a step nor out of turn.
-        background_ = QApplication::activeModalWidget();
         QTimer timer;
-        QElapsedTimer sinceLastStep;
-        sinceLastStep.start();
-        QObject::connect(&timer, &QTimer::timeout, [&] { Poll(sinceLastStep); });
+        host_ = QApplication::activeModalWidget();
+        sinceLastStep_.start();
+        QObject::connect(&timer, &QTimer::timeout, [this] { Poll(); });
         timer.start(20);
         command();
         // A dialog the command opens from a signal or a timer comes at once; when none is open,
@@ -59,8 +69,9 @@ public:
         (void)QTest::qWaitFor(
             [&] {
                 const QWidget* active = QApplication::activeModalWidget();
-                const bool dialogOpen = active != nullptr && active != background_;
-                return Finished() || (!dialogOpen && sinceCommand.elapsed() > kLateStepMs);
+                const bool dialogOpen = active != nullptr && active != host_;
+                const bool finished = next_ == steps_.size() && !StillOpen();
+                return finished || (!dialogOpen && sinceCommand.elapsed() > kLateStepMs);
             },
             kDeadlineMs);
         timer.stop();
@@ -68,13 +79,10 @@ public:
             unexpected_ << "still open: " + Describe(left);
             Cancel(left);
         }
-        QStringList missing;
         for (std::size_t i = next_; i < steps_.size(); ++i) {
-            missing << steps_[i].what;
+            unexpected_ << "never came: " + steps_[i].what;
         }
-        EXPECT_TRUE(missing.isEmpty()) << "never came: " << missing.join(", ").toStdString();
-        EXPECT_TRUE(unexpected_.isEmpty())
-            << "came out of turn: " << unexpected_.join(", ").toStdString();
+        EXPECT_TRUE(unexpected_.isEmpty()) << unexpected_.join(", ").toStdString();
     }
 
 private:
@@ -84,83 +92,65 @@ private:
         std::function<void(QWidget*)> act;
     };
 
-    static QString Describe(QWidget* widget) {
-        QString text = QString::fromUtf8(widget->metaObject()->className()) + " \"" +
-                       widget->windowTitle() + "\"";
-        if (auto* box = qobject_cast<QMessageBox*>(widget)) {
-            text += ": " + box->text();
-        }
-        return text;
-    }
-
     QWidget* StillOpen() const {
-        for (const QPointer<QWidget>& widget : answered_) {
-            if (widget && widget->isVisible()) {
-                return widget;
-            }
-        }
-        return nullptr;
+        const auto open =
+            std::ranges::find_if(answered_, [](auto& w) { return w && w->isVisible(); });
+        return open == answered_.end() ? nullptr : open->data();
     }
 
-    bool Finished() const { return next_ == steps_.size() && !StillOpen(); }
-
-    void Poll(QElapsedTimer& sinceLastStep) {
+    void Poll() {
+        // The dialog a test drives itself is active between the dialogs it opens.
         QWidget* active = QApplication::activeModalWidget();
-        if (!active || active == background_) {
+        if (!active || active == host_) {
             return;
         }
         const bool answeredLast = !answered_.empty() && answered_.back() == active;
-        const bool answeredBefore =
-            std::find(answered_.begin(), answered_.end(), active) != answered_.end();
+        const bool answeredBefore = std::count(answered_.begin(), answered_.end(), active) > 0;
         const bool nextStepMatches = next_ < steps_.size() && steps_[next_].matches(active);
         // Answered, yet still open: the dialog refused the answer, or it is finishing after a
         // question of its own (a file dialog after "replace the file?") and closes next. A dialog
         // answered before that comes back for the next step (after Open File) is that step.
         if (answeredLast || (answeredBefore && !nextStepMatches)) {
-            if (sinceLastStep.elapsed() > kDeadlineMs) {
+            if (sinceLastStep_.elapsed() > kDeadlineMs) {
                 unexpected_ << "still open: " + Describe(active);
                 std::erase(answered_, active);
                 Cancel(active);
             } else if (answeredLast && lastAct_ && qobject_cast<QFileDialog*>(active) &&
                        sinceLastAct_.elapsed() > kRetryMs) {
-                sinceLastAct_.restart();
-                QTimer::singleShot(0, active, [act = lastAct_, active] { act(active); });
+                Act(lastAct_, active);
             }
             return;
         }
         answered_.emplace_back(active);
-        sinceLastStep.restart();
-        if (nextStepMatches) {
-            // Answered from the event loop, not from here: an answer that opens a dialog of its
-            // own (a file that exists, Open File) must not hold up the answers to come.
-            lastAct_ = steps_[next_].act;
-            sinceLastAct_.start();
-            QTimer::singleShot(0, active, [act = lastAct_, active] { act(active); });
-            ++next_;
+        sinceLastStep_.restart();
+        lastAct_ = nullptr;
+        if (!nextStepMatches) {
+            unexpected_ << "out of turn: " + Describe(active);
+            Cancel(active);
             return;
         }
-        lastAct_ = nullptr;
-        unexpected_ << Describe(active);
-        Cancel(active);
+        Act(steps_[next_++].act, active);
     }
 
-    static void Cancel(QWidget* widget) {
-        if (auto* dialog = qobject_cast<QDialog*>(widget)) {
-            dialog->reject();
-        } else {
-            widget->close();
-        }
+    // Answered from the event loop, not from the poll: an answer that opens a dialog of its own
+    // (a file that exists, Open File) must not hold up the answers to come.
+    void Act(const std::function<void(QWidget*)>& act, QWidget* dialog) {
+        lastAct_ = act;
+        sinceLastAct_.start();
+        QTimer::singleShot(0, dialog, [act, dialog] { act(dialog); });
     }
 
     static constexpr int kDeadlineMs = 30000;
-    static constexpr int kRetryMs = 1000;
+    // How long after its command a step may still come while no dialog is open.
     static constexpr int kLateStepMs = 5000;
+    static constexpr int kRetryMs = 1000;
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
-    QPointer<QWidget> background_;
+    QPointer<QWidget> host_;                   // the dialog open before the command ran
     std::vector<QPointer<QWidget>> answered_;  // every dialog answered so far
     std::function<void(QWidget*)> lastAct_;
+    QElapsedTimer sinceLastStep_;
     QElapsedTimer sinceLastAct_;
     QStringList unexpected_;
 };
@@ -171,105 +161,82 @@ void AnswerModal(const std::function<void(T*)>& act, const std::function<void()>
     ModalScript().Then<T>(QString::fromUtf8(T::staticMetaObject.className()), act).Run(command);
 }
 
+// Started once by the test program: a dialog left open with no script to answer it (a command
+// that should have opened none) fails the test it came in, and is closed, well before the test's
+// time limit.
+inline void CloseForgottenDialogs() {
+    static QPointer<QWidget> open;
+    static QElapsedTimer since;
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, [] {
+        QWidget* active = QApplication::activeModalWidget();
+        if (active != open) {
+            open = active;
+            since.start();
+        } else if (active && since.elapsed() > 45000) {
+            ADD_FAILURE() << "no test answered " << Describe(active).toStdString();
+            since.start();
+            Cancel(active);
+        }
+    });
+    timer->start(1000);
+}
+
 // A command that must open no dialog at all.
 inline void ExpectNoDialog(const std::function<void()>& command) {
     ModalScript().Run(command);
 }
 
-// What a message box showed before a step answered it.
-struct SeenMessage {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    QMessageBox::StandardButtons buttons;
+// What a message box or a file dialog showed before a step answered it.
+struct Seen {
+    QString title, text, folder, filter;
+    QStringList proposed;
 };
 
 // A step that keeps what the message box showed in `seen` and clicks `answer`.
-inline std::function<void(QMessageBox*)> Answer(QMessageBox::StandardButton answer,
-                                                SeenMessage* seen = nullptr) {
+inline std::function<void(QMessageBox*)> Answer(
+    Seen* seen = nullptr, QMessageBox::StandardButton answer = QMessageBox::Ok) {
     return [answer, seen](QMessageBox* box) {
         if (seen) {
             seen->title = box->windowTitle();
             seen->text = box->text();
-            seen->icon = box->icon();
-            seen->defaultButton = box->standardButton(box->defaultButton());
-            seen->buttons = box->standardButtons();
         }
         QAbstractButton* button = box->button(answer);
-        if (button) {
-            button->click();
-        } else {
-            ADD_FAILURE() << "the message has no such button: " << box->text().toStdString();
-            box->reject();
-        }
+        ASSERT_NE(button, nullptr) << "the message has no such button: " << box->text();
+        button->click();
     };
 }
 
-// Closes the message box with its only button and keeps what it showed.
-inline std::function<void(QMessageBox*)> Acknowledge(SeenMessage* seen = nullptr) {
-    return [seen](QMessageBox* box) {
-        if (seen) {
-            *seen = {box->windowTitle(), box->text(), box->icon(),
-                     box->standardButton(box->defaultButton()), box->standardButtons()};
-        }
-        box->accept();
-    };
+// The title and text of the message box `command` shows, closed with OK.
+inline QString MessageFrom(const std::function<void()>& command) {
+    Seen seen;
+    AnswerModal<QMessageBox>(Answer(&seen), command);
+    return seen.title + ": " + seen.text;
 }
 
-// Types `path` into the name box of a file dialog, as a user does, and accepts it. (Choosing it
-// with selectFile can leave the box empty while the dialog still reads the folder, and the
-// dialog then only opens the folder; the script answers a dialog left open again.)
-inline void EnterFileName(QFileDialog* dialog, const QString& path) {
-    if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-        name->setText(path);
-    } else {
-        dialog->selectFile(path);
-    }
-    QMetaObject::invokeMethod(dialog, "accept");
-}
-
-// What a file dialog showed before a step answered it.
-struct SeenFileDialog {
-    QString title;
-    QString folder;
-    QString filter;
-    QStringList proposed;
-};
-
-// A step that chooses `path` in a file dialog and keeps what it showed in `seen`.
-inline std::function<void(QFileDialog*)> ChooseFile(const QString& path,
-                                                    SeenFileDialog* seen = nullptr) {
-    return [path, seen](QFileDialog* dialog) {
-        if (seen && seen->title.isEmpty()) {
-            *seen = {dialog->windowTitle(), dialog->directory().absolutePath(),
-                     dialog->selectedNameFilter(), dialog->selectedFiles()};
-        }
-        EnterFileName(dialog, path);
-    };
-}
-
-// A step that chooses `path` in a file dialog, after checking its caption.
-inline std::function<void(QFileDialog*)> ChooseIn(const QString& title, const QString& path) {
-    return [title, path](QFileDialog* dialog) {
-        EXPECT_EQ(dialog->windowTitle(), title);
-        EnterFileName(dialog, path);
-    };
-}
-
-// A step that leaves a file dialog without a file, after checking its caption (when one is given)
-// and keeping what it showed.
-inline std::function<void(QFileDialog*)> CancelFileDialog(const QString& title = {},
-                                                          SeenFileDialog* seen = nullptr) {
-    return [title, seen](QFileDialog* dialog) {
+// A step that checks a file dialog's caption (when one is given), keeps what it showed, and
+// types `path` into its name box as a user does, or cancels it when `path` is empty. (Choosing
+// with selectFile can leave the box empty while the dialog still reads the folder, and the dialog
+// then only opens the folder; the script answers a dialog left open again.)
+inline std::function<void(QFileDialog*)> ChooseFile(const QString& path, const QString& title = {},
+                                                    Seen* seen = nullptr) {
+    return [path, title, seen](QFileDialog* dialog) {
         if (!title.isEmpty()) {
             EXPECT_EQ(dialog->windowTitle(), title);
         }
-        if (seen) {
-            *seen = {dialog->windowTitle(), dialog->directory().absolutePath(),
-                     dialog->selectedNameFilter(), dialog->selectedFiles()};
+        if (seen && seen->title.isEmpty()) {
+            seen->title = dialog->windowTitle();
+            seen->folder = dialog->directory().absolutePath();
+            seen->filter = dialog->selectedNameFilter();
+            seen->proposed = dialog->selectedFiles();
         }
-        dialog->reject();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        name ? name->setText(path) : dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
     };
 }
 

@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ui/dialog_driver.h"
-#include "ui/modal_dialogs.h"
 #include "ui/synthetic_information_dialog.h"
 #include "window_fixture.h"
 
@@ -18,26 +16,19 @@ using ProjectCommandsTest = WindowTest;
 
 const QString kSaveTitle = QStringLiteral("Save Tessarin Project File As");
 const QString kOpenTitle = QStringLiteral("Open Tessarin Project File");
-const QString kIncomplete = QStringLiteral(
-    "Data entry or calculations are not complete.\nProject cannot be saved.\nContinue anyway?");
+
+// Both questions are warnings whose default answer is No.
+std::function<void(QMessageBox*)> Warning(const QString& text, QMessageBox::StandardButton answer) {
+    return [=](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle() + ": " + box->text(), "Warning: " + text);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        box->button(answer)->click();
+    };
+}
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Horizons at one depth come in any order from the sort of an opened project: the record with
-// them in name order, to compare.
-Project HorizonsInNameOrder(Project p) {
-    std::vector<std::pair<double, std::string>> horizons;
-    for (int k = 1; k <= p.horizonCount; ++k) {
-        horizons.emplace_back(p.horizonDepths[k].Number(), p.horizonNames[k]);
-    }
-    std::sort(horizons.begin(), horizons.end());
-    for (int k = 1; k <= p.horizonCount; ++k) {
-        p.horizonNames[k] = horizons[k - 1].second;
-    }
-    return p;
 }
 
 TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
@@ -46,44 +37,21 @@ TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     project.projectChanged = true;
     window->UpdateActions();
     QTemporaryDir folder;
-
-    QStringList proposed;
-    ModalScript save;
-    save.Then<QFileDialog>("save file", [&](QFileDialog* dialog) {
-        proposed = dialog->selectedFiles();
-        ChooseIn(kSaveTitle, folder.filePath("edited"))(dialog);  // the extension comes by itself
-    });
-    save.Run([this] { Choose("mnusaveproj"); });
+    Seen seen;
+    // The extension comes by itself.
+    AnswerModal<QFileDialog>(ChooseFile(folder.filePath("edited"), kSaveTitle, &seen),
+                             [this] { Choose(item::kSaveProjectAs); });
     const QString saved = folder.filePath("edited.tsp");
-    EXPECT_EQ(proposed, QStringList{DisplayProjectPath()});
+    EXPECT_EQ(seen.proposed, QStringList{DisplayProjectPath()});
     EXPECT_EQ(project.projectFileName, saved.toStdString());
     EXPECT_FALSE(project.projectChanged);
     EXPECT_FALSE(window->isWindowModified());
     const Project written = project;
 
     window->ResetProjectWindow();
-    ModalScript open;
-    open.Then<QFileDialog>("open file", ChooseIn(kOpenTitle, saved));
-    open.Run([this] { Choose("mnuopenproj"); });
-    EXPECT_TRUE(HorizonsInNameOrder(project) == HorizonsInNameOrder(written))
-        << "the project did not open as it was saved";
+    AnswerModal<QFileDialog>(ChooseFile(saved, kOpenTitle), [this] { Choose(item::kOpenProject); });
+    EXPECT_TRUE(project == written) << "the project did not open as it was saved";
     EXPECT_TRUE(window->Progress().synthesisShown);
-}
-
-TEST_F(ProjectCommandsTest, AnIncompleteProjectIsNotSavedWhateverTheAnswer) {
-    LoadKnownWellLogs();  // logs, but no synthetic computed yet
-    for (const auto answer : {QMessageBox::Yes, QMessageBox::No}) {
-        SeenMessage seen;
-        ModalScript script;
-        script.Then<QMessageBox>("warning", Answer(answer, &seen));  // and no file dialog
-        script.Run([this] { Choose("mnusaveproj"); });
-        EXPECT_EQ(seen.title, "Warning");
-        EXPECT_EQ(seen.text, kIncomplete);
-        EXPECT_EQ(seen.icon, QMessageBox::Warning);
-        EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-        EXPECT_EQ(seen.defaultButton, QMessageBox::No);
-        EXPECT_EQ(project.projectFileName, "*.tsp");
-    }
 }
 
 // A save that cannot be completed says why, and the file that was there before stays as it was.
@@ -95,35 +63,32 @@ TEST_F(ProjectCommandsTest, ASaveThatFailsSaysWhyAndKeepsThePreviousFile) {
     QFile notAFolder(folder.filePath("notes.txt"));
     ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
     notAFolder.close();
-    struct Failure {
+    const struct {
         const char* name;
-        std::function<void()> spoil;
         QString path;
         QString reason;
-    };
-    const Failure failures[] = {
+    } failures[] = {
         // A KB elevation with a blank would not read back as the same value.
-        {"value that would not read back", [this] { project.kbElevation = Value::Text("1 10"); },
-         previous, "The project was not saved: the KB elevation"},
-        {"folder that cannot be written to", [] {}, folder.filePath("notes.txt/project.tsp"),
+        {"value that would not read back", previous, "The project was not saved: the KB elevation"},
+        {"folder that cannot be written to", folder.filePath("notes.txt/project.tsp"),
          "could not be written"},
     };
-    for (const Failure& failure : failures) {
+    project.kbElevation = Value::Text("1 10");
+    for (const auto& failure : failures) {
         SCOPED_TRACE(failure.name);
-        failure.spoil();
         project.projectChanged = true;
         window->UpdateActions();
         const Project before = project;
-        SeenMessage told;
+        Seen told;
         ModalScript script;
-        script.Then<QFileDialog>("save file", ChooseIn(kSaveTitle, failure.path));
+        script.Then<QFileDialog>("save file", ChooseFile(failure.path, kSaveTitle));
         if (QFile::exists(failure.path)) {
-            script.Then<QMessageBox>("replace the file?", Answer(QMessageBox::Yes));
+            script.Then<QMessageBox>("replace the file?", Answer(nullptr, QMessageBox::Yes));
         }
-        script.Then<QMessageBox>("reason", Answer(QMessageBox::Ok, &told));
-        script.Run([this] { Choose("mnusaveproj"); });
+        script.Then<QMessageBox>("reason", Answer(&told));
+        script.Run([this] { Choose(item::kSaveProjectAs); });
         EXPECT_EQ(told.title, "Save Project As");
-        EXPECT_TRUE(told.text.contains(failure.reason)) << told.text.toStdString();
+        EXPECT_TRUE(told.text.contains(failure.reason)) << told.text;
         EXPECT_TRUE(project == before) << "a failed save changed the project";
         EXPECT_TRUE(window->isWindowModified());
     }
@@ -136,107 +101,73 @@ TEST_F(ProjectCommandsTest, ASaveThatFailsSaysWhyAndKeepsThePreviousFile) {
 // on, or stops them with the project as it was.
 TEST_F(ProjectCommandsTest, UnsavedChangesQuestionForEveryCommandAndAnswer) {
     QTemporaryDir folder;
-    struct Command {
+    const struct {
         const char* name;
         std::function<void()> run;
         std::function<void(ModalScript&)> next;  // what comes once the command goes on
         std::function<bool()> wentOn;
-    };
-    const Command commands[] = {
-        {"New Project", [this] { Choose("mnunewproj"); },
+    } commands[] = {
+        {"New Project", [this] { Choose(item::kNewProject); },
          [](ModalScript& s) {
              s.Then<SyntheticInformationDialog>("Synthetic Information",
-                                                [](QDialog* d) { Click(d, "Command2"); });
+                                                [](QDialog* d) { Click(d, kCancel); });
          },
          [this] { return project.lastSampleIndex == 0 && !project.dialogCancelled; }},
-        {"Open Project", [this] { Choose("mnuopenproj"); },
-         [](ModalScript& s) { s.Then<QFileDialog>("open file", CancelFileDialog(kOpenTitle)); },
-         [] { return true; }},  // the open dialog came; cancelled, it keeps the project
-        {"Exit", [this] { Choose("mnuexit"); }, [](ModalScript&) {},
+        // Cancelled, the open dialog keeps the project on display.
+        {"Open Project", [this] { Choose(item::kOpenProject); },
+         [](ModalScript& s) { s.Then<QFileDialog>("open file", ChooseFile({}, kOpenTitle)); },
+         [this] { return project.lastSampleIndex > 0; }},
+        {"Exit", [this] { Choose(item::kExit); }, [](ModalScript&) {},
          [this] { return !window->isVisible(); }},
         {"closing the window", [this] { window->close(); }, [](ModalScript&) {},
          [this] { return !window->isVisible(); }},
     };
-    struct Reply {
-        const char* name;
-        bool displayed;  // a synthetic on display, so that the project can be saved
-        std::function<void(ModalScript&, const QString& savePath)> steps;
-        bool goesOn;
-    };
-    const auto question = [](QMessageBox::StandardButton answer) {
-        return [answer](QMessageBox* box) {
-            EXPECT_EQ(box->windowTitle(), "Warning");
-            EXPECT_EQ(box->text(), "Project information has changed.\nSave changes?");
-            EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
-            box->button(answer)->click();
-        };
-    };
-    const Reply replies[] = {
-        {"Cancel", true,
-         [&](ModalScript& s, const QString&) {
-             s.Then<QMessageBox>("question", question(QMessageBox::Cancel));
-         },
-         false},
-        {"No", true,
-         [&](ModalScript& s, const QString&) {
-             s.Then<QMessageBox>("question", question(QMessageBox::No));
-         },
-         true},
-        {"Yes, saved", true,
-         [&](ModalScript& s, const QString& path) {
-             s.Then<QMessageBox>("question", question(QMessageBox::Yes))
-                 .Then<QFileDialog>("save file", ChooseIn(kSaveTitle, path));
-         },
-         true},
-        {"Yes, save dialog cancelled", true,
-         [&](ModalScript& s, const QString&) {
-             s.Then<QMessageBox>("question", question(QMessageBox::Yes))
-                 .Then<QFileDialog>("save file", CancelFileDialog(kSaveTitle));
-         },
-         false},
-        {"Yes, incomplete, not going on", false,
-         [&](ModalScript& s, const QString&) {
-             s.Then<QMessageBox>("question", question(QMessageBox::Yes))
-                 .Then<QMessageBox>("incomplete", Answer(QMessageBox::No));
-         },
-         false},
-        {"Yes, incomplete, going on anyway", false,
-         [&](ModalScript& s, const QString&) {
-             s.Then<QMessageBox>("question", question(QMessageBox::Yes))
-                 .Then<QMessageBox>("incomplete", Answer(QMessageBox::Yes));
-         },
-         true},
+    // The answer, then what follows a Yes: the save dialog, or the warning for a project that
+    // cannot be saved yet (when nothing is displayed).
+    enum Then { kNothing, kSaved, kSaveCancelled, kIncompleteStop, kIncompleteGoOn };
+    const std::tuple<const char*, QMessageBox::StandardButton, Then, bool> replies[] = {
+        {"Cancel", QMessageBox::Cancel, kNothing, false},
+        {"No", QMessageBox::No, kNothing, true},
+        {"Yes, saved", QMessageBox::Yes, kSaved, true},
+        {"Yes, save dialog cancelled", QMessageBox::Yes, kSaveCancelled, false},
+        {"Yes, incomplete, not going on", QMessageBox::Yes, kIncompleteStop, false},
+        {"Yes, incomplete, going on anyway", QMessageBox::Yes, kIncompleteGoOn, true},
     };
     int run = 0;
-    for (const Command& command : commands) {
-        for (const Reply& reply : replies) {
-            SCOPED_TRACE(std::string(command.name) + ", " + reply.name);
+    for (const auto& command : commands) {
+        for (const auto& [reply, answer, then, goesOn] : replies) {
+            SCOPED_TRACE(std::string(command.name) + ", " + reply);
             window->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-            if (reply.displayed) {
-                OpenDisplayProject();
-            } else {
-                window->ResetProjectWindow();
-                LoadKnownWellLogs();
-            }
+            window->ResetProjectWindow();
+            then < kIncompleteStop ? OpenDisplayProject() : LoadKnownWellLogs();
             project.projectChanged = true;
             window->UpdateActions();
             const Project before = project;
             const QString savePath = folder.filePath(QStringLiteral("saved%1.tsp").arg(++run));
-
             ModalScript script;
-            reply.steps(script, savePath);
-            if (reply.goesOn) {
+            script.Then<QMessageBox>(
+                "question", Warning("Project information has changed.\nSave changes?", answer));
+            if (then == kSaved || then == kSaveCancelled) {
+                script.Then<QFileDialog>("save",
+                                         ChooseFile(then == kSaved ? savePath : "", kSaveTitle));
+            } else if (then != kNothing) {
+                script.Then<QMessageBox>(
+                    "incomplete",
+                    Warning("Data entry or calculations are not complete.\nProject "
+                            "cannot be saved.\nContinue anyway?",
+                            then == kIncompleteGoOn ? QMessageBox::Yes : QMessageBox::No));
+            }
+            if (goesOn) {
                 command.next(script);
             }
             script.Run(command.run);
-            EXPECT_EQ(QFile::exists(savePath), std::string(reply.name) == "Yes, saved");
-            if (reply.goesOn) {
+            EXPECT_EQ(QFile::exists(savePath), then == kSaved);
+            if (goesOn) {
                 EXPECT_TRUE(command.wentOn());
             } else {
                 EXPECT_TRUE(project == before) << "the project changed";
-                EXPECT_TRUE(window->isVisible());
-                EXPECT_TRUE(window->isWindowModified());
+                EXPECT_TRUE(window->isVisible() && window->isWindowModified());
             }
         }
     }

@@ -1,6 +1,5 @@
 #include "window_fixture.h"
 
-#include <QInputDialog>
 #include <QTest>
 
 #include "plot/plot_fixture.h"
@@ -21,7 +20,9 @@ void WindowTest::SetUp() {
 }
 
 void WindowTest::OpenDisplayProject() {
-    ASSERT_TRUE(window->OpenProject(DisplayProjectPath()));
+    bool opened = false;
+    ExpectNoDialog([&] { opened = window->OpenProject(DisplayProjectPath()); });
+    ASSERT_TRUE(opened);
     ASSERT_TRUE(window->Progress().synthesisShown);
 }
 
@@ -29,16 +30,6 @@ void WindowTest::LoadKnownWellLogs() {
     project = MakeKnownWell();
     window->CompleteStep(ProjectStep::kLogsImported);
     window->CompleteStep(ProjectStep::kWaveletSelected);
-}
-
-void WindowTest::AnswerInputBox(const QString& text, const char* action) {
-    SCOPED_TRACE(action);
-    AnswerModal<QInputDialog>(
-        [text](QInputDialog* box) {
-            box->setTextValue(text);
-            box->accept();
-        },
-        [&] { Choose(action); });
 }
 
 }  // namespace tessarin::test

@@ -11,7 +11,9 @@
 
 #include "model/project.h"
 #include "model/settings.h"
+#include "ui/dialog_driver.h"
 #include "ui/main_window.h"
+#include "ui/tool_bar.h"
 
 namespace tessarin::test {
 
@@ -31,8 +33,11 @@ protected:
     QAction* Action(const char* name) const { return window->MenuAction(QString::fromUtf8(name)); }
     // Chooses a menu item as the user does.
     void Choose(const char* name) const { Action(name)->trigger(); }
-    // Answers the next input box with `text`, while `action` runs.
-    void AnswerInputBox(const QString& text, const char* action);
+    // Clicks a toolbar button as the user does.
+    void ClickTool(const char* name) const {
+        QTest::mouseClick(window->ToolbarStrip()->findChild<QWidget*>(name), Qt::LeftButton, {},
+                          QPoint(8, 8));
+    }
 
     MemorySettingsStore settings;
     Project project;

@@ -1,0 +1,218 @@
+// Define Horizons and Velocity Survey, whose tables the user fills row by row, and Import LAS
+// File: what each refuses and names, what its rows and choices hand back, and the order in which
+// Tab walks through a table.
+
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <fstream>
+
+#include "import/import_error.h"
+#include "ui/dialog_driver.h"
+#include "ui/horizon_dialog.h"
+#include "ui/las_import_dialog.h"
+#include "ui/velocity_survey_dialog.h"
+
+namespace tessarin::test {
+namespace {
+
+const QString kDataDir = TESSARIN_TEST_DATA_DIR "/";
+const QString kSonicCaption = " Select SONIC curve and double click or click OK ";
+
+// A log sampled every 10 ft from `top` to `bottom`, with the log's ends as the horizon table.
+Project ProjectWithLog(double top, double bottom) {
+    Project project;
+    project.lastSampleIndex = static_cast<std::int16_t>((bottom - top) / 10);
+    for (int i = 0; i <= project.lastSampleIndex; ++i) {
+        project.timeDepth.push_back(top + 10 * i);
+    }
+    project.horizonCount = 2;
+    project.horizonNames[1] = "start of log";
+    project.horizonDepths[1] = Value(top);
+    project.horizonNames[2] = "end of log";
+    project.horizonDepths[2] = Value(bottom);
+    project.kbElevation = Value(30);
+    project.velocitySurveyDatumElevation = Value(0);
+    return project;
+}
+
+std::unique_ptr<LasImportDialog> LasDialog(const QString& name) {
+    LasFile file = LoadLasFile((kDataDir + name).toStdString());
+    LasHeader header = ReadLasHeader(file);
+    return std::make_unique<LasImportDialog>(std::move(file), std::move(header), kSonicCaption);
+}
+
+// A box that is no number is named, and takes the focus to be corrected; Enter (OK) hands
+// nothing back while it stands.
+TEST(TableDialogs, ABoxThatIsNoNumberIsNamedAndTakesTheFocus) {
+    HorizonDialog horizons(ProjectWithLog(1000, 2000));
+    VelocitySurveyDialog survey(ProjectWithLog(1000, 2000));
+    TypeRows(&survey, 0, {{"100", "0.1"}, {"400", "0.4"}});
+    const auto las = LasDialog("P-135_time.LAS");
+    const std::tuple<QDialog*, QString, QString, QString> cases[] = {
+        {&horizons, "Text2_5", "1,5oo", "The depth \"1,5oo\" in row 6 is not a number."},
+        {&survey, survey::kKb, "1 10", "The KB elevation \"1 10\" is not a number."},
+        {&survey, survey::kDatumElevation, "",
+         "The velocity survey datum elevation \"\" is not a number."},
+        {&survey, "Text2_1", "0,4", "The time in row 2 \"0,4\" is not a number."},
+        {las.get(), las::kStartDepth, "2oo", "The start depth \"2oo\" is not a number."},
+    };
+    for (const auto& [dialog, box, text, message] : cases) {
+        ShowActive(dialog);
+        const QString before = TextIn(dialog, box);
+        Type(dialog, box, text);
+        const QString shown = MessageFrom([&] { PressKey(dialog, box, Qt::Key_Return); });
+        EXPECT_TRUE(shown.endsWith(": " + message)) << shown;
+        EXPECT_TRUE(dialog->isVisible()) << message;
+        EXPECT_EQ(dialog->focusWidget(), BoxOf(dialog, box)) << message;
+        Type(dialog, box, before);
+    }
+    EXPECT_FALSE(horizons.Result() || survey.Result() || las->Choice());
+    PressKey(las.get(), las::kStartDepth, Qt::Key_Return);
+    ASSERT_TRUE(las->Choice());
+    EXPECT_EQ(las->Choice()->lasCurveIndex, 1);  // the first curve after the depth
+}
+
+TEST(HorizonDialog, LeavingADepthOutsideTheLogEmptiesItsRow) {
+    for (const auto& [depth, kept] : {std::pair{"2500", false},
+                                      {"999.9", false},
+                                      {"1000", true},
+                                      {"2000", true},
+                                      {"1500.5", true},
+                                      {"abc", true}}) {
+        HorizonDialog dialog(ProjectWithLog(1000, 2000));
+        ShowActive(&dialog);
+        Box(&dialog, 1, 3)->setText("Top Chalk");
+        Box(&dialog, 2, 3)->setFocus();
+        QTest::keyClicks(Box(&dialog, 2, 3), depth);
+        QTest::keyClick(Box(&dialog, 2, 3), Qt::Key_Tab);
+        QCoreApplication::processEvents();  // the row is emptied once the box has been left
+        EXPECT_EQ(ShownRows(&dialog).size(), kept ? 3u : 2u) << depth;
+        EXPECT_EQ(dialog.focusWidget(), Box(&dialog, 1, kept ? 4 : 3)) << depth;
+    }
+}
+
+// Enter confirms from a depth box that was never left: its depth is checked all the same.
+TEST(HorizonDialog, OkHandsBackTheRowsSortedByDepth) {
+    HorizonDialog dialog(ProjectWithLog(1000, 2000));
+    ShowActive(&dialog);
+    TypeRows(&dialog, 2, {{"Top B", "1700"}, {"Top A", "1200"}, {"named only", ""}, {"", "1500"}});
+    TypeRows(&dialog, 6, {{"Deep", "2600"}});
+    PressKey(&dialog, "Text2_6", Qt::Key_Return);
+    ASSERT_TRUE(dialog.Result());
+    QStringList table;
+    for (int k = 1; k <= dialog.Result()->count; ++k) {
+        table << QString::fromStdString(dialog.Result()->names[k] + " " +
+                                        dialog.Result()->depths[k].ToText());
+    }
+    EXPECT_EQ(table.join(", "),
+              "start of log 1000, Top A 1200,  1500, Top B 1700, end of log 2000");
+}
+
+TEST(HorizonDialog, OpenFileRefusesTooManyTopsNamesThoseOutsideTheLogAndCancelKeepsNothing) {
+    QTemporaryDir folder;
+    const QString many = folder.filePath("many.hor"), wide = folder.filePath("wide.hor");
+    {
+        // Nineteen tops inside the log are one more than the rows can show.
+        std::ofstream out(many.toStdString());
+        for (int i = 1; i <= 19; ++i) {
+            out << 1000 + 50 * i << "           Top " << i << "\r\n";
+        }
+    }
+    std::ofstream(wide.toStdString()) << "800           Above\r\n"
+                                         "1500          Inside\r\n"
+                                         "2600          Below the log\r\n";
+    HorizonDialog dialog(ProjectWithLog(1000, 2000));
+    ShowActive(&dialog);
+    TypeRows(&dialog, 2, {{"Typed", "1234"}});
+    const RowTexts typed = ShownRows(&dialog);
+    const auto open = [&](const QString& path, Seen* refusal) {
+        ModalScript()
+            .Then<QFileDialog>("Open Horizon File", ChooseFile(path))
+            .Then<QMessageBox>("the refusal", Answer(refusal))
+            .Run([&] { Click(&dialog, kOpenFile); });
+    };
+    Seen shown;
+    open(many, &shown);
+    EXPECT_EQ(shown.title + ": " + shown.text,
+              "Open Horizon File: This is not a valid Tessarin horizon file.");
+    EXPECT_EQ(ShownRows(&dialog), typed);  // nothing typed is lost to a refused file
+    open(wide, &shown);
+    EXPECT_EQ(shown.text,
+              "2 horizons lie outside the log (1000 to 2000 ft) and were left out: \"Above\" at "
+              "800 ft, \"Below the log\" at 2600 ft.");
+    EXPECT_EQ(ShownRows(&dialog),
+              (RowTexts{{"start of log", "1000"}, {"end of log", "2000"}, {"Inside", "1500"}}));
+    Click(&dialog, kCancel);
+    EXPECT_FALSE(dialog.isVisible() || dialog.Result());
+}
+
+TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
+    VelocitySurveyDialog dialog(ProjectWithLog(0, 1000));
+    ShowActive(&dialog);
+    TypeRows(&dialog, 0, {{"900", "0.8"}, {"600", ""}, {"300", ""}});
+    PressKey(&dialog, "Text2_2", Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());  // one complete row: the dialog stays open
+    TypeRows(&dialog, 2, {{"300", "0.3"}, {"600.5", "0.55"}});
+    Type(&dialog, survey::kKb, "25.5");
+    PressKey(&dialog, "Text2_3", Qt::Key_Return);
+    ASSERT_TRUE(dialog.Result());
+    const VelocitySurvey& survey = dialog.Result()->survey;
+    ASSERT_EQ(survey.count, 3);  // the row without a time is dropped
+    EXPECT_EQ((std::vector<double>{survey.depths[1], survey.depths[2], survey.depths[3],
+                                   survey.times[1], survey.times[2], survey.times[3]}),
+              (std::vector<double>{300, 600.5, 900, 0.3, 0.55, 0.8}));
+    EXPECT_EQ(dialog.Result()->kbElevation.Number(), 25.5);
+    EXPECT_EQ(ShownRows(&dialog),
+              (RowTexts{{"300", "0.300"}, {"600.5", "0.550"}, {"900", "0.800"}}));
+}
+
+// Tab walks from the last row of the table through the boxes below it to the buttons, as a user
+// entering a survey by keyboard expects; the same row of buttons serves the horizon table.
+TEST(TableDialogs, TabWalksFromTheTableToTheButtons) {
+    VelocitySurveyDialog survey(ProjectWithLog(0, 1000));
+    HorizonDialog horizons(ProjectWithLog(0, 1000));
+    const std::pair<QDialog*, QStringList> cases[] = {
+        {&survey,
+         {"Text2_19", survey::kDatumElevation, survey::kKb, kOpenFile, kSaveFile, kOk, kCancel}},
+        {&horizons, {"Text2_19", kOpenFile, kSaveFile, kOk, kCancel}},
+    };
+    for (const auto& [dialog, order] : cases) {
+        ShowActive(dialog);
+        Child(dialog, order.front())->setFocus();
+        QStringList walked{order.front()};
+        for (int i = 1; i < order.size() && dialog->focusWidget(); ++i) {
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+            walked << (dialog->focusWidget() ? dialog->focusWidget()->objectName() : "");
+        }
+        EXPECT_EQ(walked, order);
+        dialog->hide();
+    }
+}
+
+TEST(LasImportDialog, ListsTheCurvesAndDepthsOfARealFileAndRefusesAWrappedOne) {
+    const auto dialog = LasDialog("F03-4_logs.las");
+    EXPECT_EQ(dialog->windowTitle(), "Import LAS File " + kDataDir + "F03-4_logs.las");
+    const auto* list = Child<QListWidget>(dialog.get(), las::kCurves);
+    QStringList mnemonics;
+    for (int i = 0; i < list->count(); ++i) {
+        mnemonics << list->item(i)->text().section(QLatin1Char('.'), 0, 0).trimmed();
+    }
+    // Chosen at first: the first curve after the depth. The viewer scrolls by ten lines.
+    const auto* scroll = Child<QScrollBar>(dialog.get(), las::kScroll);
+    EXPECT_EQ(
+        QString("%1; %2 from %3 to %4; %5 by %6")
+            .arg(mnemonics.join(' '), mnemonics.value(list->currentRow()),
+                 TextIn(dialog.get(), las::kStartDepth), TextIn(dialog.get(), las::kStopDepth))
+            .arg(scroll->maximum())
+            .arg(scroll->pageStep()),
+        "DEPTH RHOB DT GR AI AI_rel PHIE; RHOB from 30 to 1900; 1247 by 100");
+    EXPECT_EQ(MessageFrom([] {
+                  EXPECT_FALSE(LasImportDialog::Choose(nullptr, kDataDir + "sample_wrapped.las",
+                                                       kSonicCaption));
+              }),
+              QString("File Format Error: ") + import_message::kWrapped);
+}
+
+}  // namespace
+}  // namespace tessarin::test
