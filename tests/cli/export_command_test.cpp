@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "cli/cli_runner.h"
 
@@ -47,26 +44,6 @@ protected:
         return RunCli("export " + Quoted(Path("step.tsp")) + " " + options);
     }
 };
-
-TEST_F(ExportCommand, WritesTheTextExportOfTheComputedSynthetic) {
-    const CliResult r = Export("--dat " + Quoted(Path("step.dat")));
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "");
-    const std::string text = ReadFile(Path("step.dat"));
-    std::istringstream lines(text);
-    std::vector<std::string> rows;
-    for (std::string line; std::getline(lines, line);)
-        rows.push_back(line);
-    ASSERT_EQ(rows.size(), 5u + 41);
-    EXPECT_EQ(rows[2], "KB = 1100.0  GL = 1090.0  Seismic Datum = 200.0  Datum Velocity = 10000\r");
-    EXPECT_EQ(rows[3],
-              "Wavelet = 30 Hz Ricker  Phase = 0  Length = 0.100 sec  AGC length = None\r");
-    EXPECT_EQ(
-        rows[5 + 20],
-        "          0402912345   0.0400   0.0600  1200.0   0.33333  10000  -1.000    0.33333\r");
-    const std::string lastRow = "          0402912345   0.0800   0.1000  1600.0   0.00000  20000";
-    EXPECT_EQ(rows[5 + 40].substr(0, lastRow.size()), lastRow);
-}
 
 TEST_F(ExportCommand, WritesBothSegyFilesWithTheDatumGap) {
     const CliResult r = Export("--segy " + Quoted(Path("step")) + " --traces 3");
@@ -153,46 +130,6 @@ TEST_F(ExportCommand, AFailureNamesItsCauseAndWritesNothing) {
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(FileCount(), 1) << c.arguments;  // the project alone
     }
-}
-
-// The four bytes at `at`, little-endian or big-endian.
-std::uint32_t Word(const std::string& b, std::size_t at, bool big) {
-    std::uint32_t word = 0;
-    for (std::size_t k = 0; k < 4; ++k) {
-        const auto byte = static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + k]));
-        word |= byte << (big ? 24 - 8 * k : 8 * k);
-    }
-    return word;
-}
-
-TEST_F(ExportCommand, WritesTheDisplayAsBitmapAndPngAtTheScreenFactor) {
-    const std::string project = "export " + DataFile("f03_4_display.tsp");
-    const CliResult r = RunCli(project + " --bmp " + Quoted(Path("well.bmp")) + " --png " +
-                               Quoted(Path("well.png")));
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    const std::string bmp = ReadFile(Path("well.bmp"));
-    const std::string png = ReadFile(Path("well.png"));
-    ASSERT_GT(bmp.size(), 54u);
-    ASSERT_GT(png.size(), 24u);
-    EXPECT_EQ(bmp.substr(0, 2), "BM");
-    EXPECT_EQ(Word(bmp, 2, false), bmp.size());
-    EXPECT_EQ(bmp[28], 24);  // bits per pixel
-    EXPECT_EQ(png.substr(1, 3), "PNG");
-    EXPECT_EQ(Word(bmp, 18, false), Word(png, 16, true));
-    EXPECT_EQ(Word(bmp, 22, false), Word(png, 20, true));
-    // About 8 inches wide; 1.8 s at 10 cm/s plus header, tables and margins: about 13 inches.
-    EXPECT_GT(Word(png, 16, true), 700u);
-    EXPECT_LT(Word(png, 16, true), 900u);
-    EXPECT_GT(Word(png, 20, true), 1100u);
-    EXPECT_LT(Word(png, 20, true), 1400u);
-
-    ASSERT_EQ(
-        RunCli(project + " --png " + Quoted(Path("small.png")) + " --screen-factor 0.8").status, 0);
-    const std::string small = ReadFile(Path("small.png"));
-    EXPECT_LT(Word(small, 20, true), Word(png, 20, true) * 0.9);
-    // The width keeps its layout value, apart from text widths measured on the picture.
-    EXPECT_NEAR(Word(small, 16, true), Word(png, 16, true), Word(png, 16, true) * 0.05);
 }
 
 std::string Output(const std::string& command) {

@@ -42,49 +42,6 @@ TEST_F(InfoCommand, SummarisesASonicDensityProjectWithSurvey) {
             "Plot depth:       Subsea\n");
 }
 
-TEST_F(InfoCommand, SummarisesAMetricSonicOnlyProjectWithARickerWavelet) {
-    const CliResult r = RunCli("info " + DataFile("mesa_federal_1.tsp"));
-    EXPECT_EQ(r.status, 0) << r.err;
-    for (const char* line : {
-             "Location:         Lot 4, north of the mesa; San Juan Basin\n",
-             "Seismic datum:    Start of Log, elevation 1600 m, velocity 3000 m/s\n",
-             "Samples:          4 (0 to 3), depth 1000.75 to 1001.5 m, 0.0015 s two-way\n",
-             "Wavelet:          Ricker, peak frequency 30 Hz, length 0.08 s\n",
-             "Scales:           time scale 10 cm/s, 4 traces per cm, 8 traces, amplitude 1.25\n",
-         }) {
-        EXPECT_NE(r.out.find(line), std::string::npos) << line << "in\n" << r.out;
-    }
-}
-
-TEST_F(InfoCommand, BlankLocationFieldsAreLeftOut) {
-    const std::string full = ReadFile(kDataDir + "/ranch_7_22.tsp");
-    const auto withLocation = [&](const std::string& fields) {
-        // The project's well name line, then six location lines.
-        const std::size_t start = full.find("\r\n") + 2;
-        const std::size_t nameEnd = full.find("\r\n", start) + 2;
-        std::size_t end = nameEnd;
-        for (int i = 0; i < 6; ++i) {
-            end = full.find("\r\n", end) + 2;
-        }
-        std::ofstream(Path("well.tsp"), std::ios::binary)
-            << full.substr(0, nameEnd) + fields + full.substr(end);
-        return RunCli("info " + Quoted(Path("well.tsp").string()));
-    };
-    const struct {
-        std::string fields;
-        std::string shown;
-    } cases[] = {
-        {"\r\n\r\n\r\n\r\n\r\n\r\n", "none"},
-        {" \r\nCalifornia\r\n\r\n\r\n27E\r\n\r\n", "State California; Range 27E"},
-        {"Kern\r\n\r\n\r\n29S\r\n\r\n\r\n", "County Kern; Township 29S"},
-    };
-    for (const auto& c : cases) {
-        const CliResult r = withLocation(c.fields);
-        ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_NE(r.out.find("Location:         " + c.shown + "\n"), std::string::npos) << r.out;
-    }
-}
-
 TEST_F(InfoCommand, ABadFileFailsWithTheProjectFileMessage) {
     std::ofstream(Path("cut.tsp"), std::ios::binary)
         << ReadFile(kDataDir + "/ranch_7_22.tsp").substr(0, 300);

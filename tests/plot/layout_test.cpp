@@ -26,16 +26,6 @@ protected:
 // the 0.2 s line at 2600) plus half a line.
 constexpr double kKnownTimeBottom = 2600 + 50 * 14.4 * 6 + 100;
 
-TEST_F(PlotLayout, PictureWidthOfTheKnownWell) {
-    // Depth column 720 + 500 + 1120 + 750; trace panels of 5 traces at 0.1 inch (720 twips)
-    // 360 apart; velocity track 25000 x 1440 / 22000; density 3.5 x 720 + 141; names 1200 + 1000.
-    const double expected =
-        720 + 500 + 1870 + 360 + 1080 + 360 + 25000 * 1440.0 / 22000 + 2520 + 141 + 1200 + 1000;
-    EXPECT_NEAR(Width(), expected, 1e-9);
-    EXPECT_NEAR(p.plotWidth, 11387.3636, 1e-4);
-    EXPECT_DOUBLE_EQ(p.traceSpacingInches, 0.1);
-}
-
 TEST_F(PlotLayout, WidthReservesTheWiderVelocityRuleAndTheReverseTitle) {
     // One trace: the reverse panel keeps clear of the normal title (half of "Normal", 300, and
     // "Reverse", 700, past the normal centre), and the reverse title (700 wide) reaches past the
@@ -47,21 +37,6 @@ TEST_F(PlotLayout, WidthReservesTheWiderVelocityRuleAndTheReverseTitle) {
     const double panel = 1440.0 / 4 / 2.54;
     const double reverseCentre = 3090 + panel / 2 + 300 + 700;
     EXPECT_NEAR(Width(), reverseCentre + 350 + 7500 * 1440.0 / 6000 + 2520 + 141 + 2200, 1e-9);
-}
-
-TEST_F(PlotLayout, ScreenCorrectionShrinksDrawingButNotThePictureWidth) {
-    p.screenCorrection = Value(0.8);
-    // Text widths measured on the picture enter the layout divided by the factor: the depth
-    // column's "00000", the normal and reverse titles (which now put the reverse centre 1250 past
-    // the normal one, not 1080), the reverse title's half (437.5, past the panel's 360) and the
-    // widest horizon name.
-    const double f = 0.8f;
-    EXPECT_NEAR(
-        Width(),
-        11387.3636 + (500 / f - 500) + (1000 / f - 1080) + (350 / f - 360) + (1200 / f - 1200),
-        1e-3);
-    Height();
-    EXPECT_NEAR(state.screenTwipsPerSample, 14.4 * 0.8, 1e-6);
 }
 
 TEST_F(PlotLayout, PictureHeightOfTheKnownWell) {
@@ -77,13 +52,6 @@ TEST_F(PlotLayout, PictureHeightOfTheKnownWell) {
     EXPECT_NEAR(height, kKnownTimeBottom + 450 + 3.7 * 200 + 14.4 * 51 + 720, 1e-9);
     // Sample 100 lies 125 samples below the 0.2 s line.
     EXPECT_NEAR(state.SampleY(100), 2600 + 125 * 14.4, 1e-9);
-}
-
-TEST_F(PlotLayout, SurveyListingCanDecideThePictureHeight) {
-    p.applyVelocitySurvey = true;
-    p.velocitySurveyCount = 9;  // two groups of seven
-    const double tables = kKnownTimeBottom + 450 + 4 * 1.2 * 200 + 200 * 1.2 * (2 + 2.1 * 2);
-    EXPECT_NEAR(Height(), tables + 720, 1e-9);
 }
 
 TEST_F(PlotLayout, TimeScalesAndTimingLines) {
@@ -161,17 +129,6 @@ TEST_F(PlotLayout, PlotsThatCannotBeLaidOutSayWhy) {
             EXPECT_STREQ(e.what(), row.message);
         }
     }
-}
-
-TEST(PlotScroll, VerticalScrollRangeAndThePlotLengthLimit) {
-    // R = (20000 - 6000) + 5 x 15 + 300 + 255 = 14630 twips.
-    const VerticalScrollRange range = ComputeVerticalScrollRange(20000, 6000, 15, 300, 255);
-    EXPECT_EQ(range.max, 1460);
-    EXPECT_EQ(range.largeChange, 292);
-    EXPECT_EQ(range.smallChange, 58);
-    EXPECT_DOUBLE_EQ(*PictureTopForScroll(0, 15), 450.0);
-    EXPECT_DOUBLE_EQ(*PictureTopForScroll(3276, 15), 450.0 - 32760.0);
-    EXPECT_FALSE(PictureTopForScroll(3277, 15).has_value());
 }
 
 }  // namespace

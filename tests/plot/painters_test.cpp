@@ -62,24 +62,6 @@ TEST_F(PaintedKnownWell, EachTraceFillsItsLobeBetweenZeroLineAndWiggle) {
     ExpectAt(surface.polygons[7][1], 4530.0 + 720.0, 140);
 }
 
-TEST_F(PaintedKnownWell, AllPositiveTraceIsOneLobeFromFirstToLastSample) {
-    PaintOneTrace(0.1, {});
-    ASSERT_EQ(surface.polygons.size(), 2u);  // no reverse lobe, one wavelet lobe
-    const auto& lobe = surface.polygons[0];
-    EXPECT_NEAR(lobe.front().y, Y(0), 1e-9);
-    EXPECT_NEAR(lobe.back().y, Y(250), 1e-9);
-    EXPECT_EQ(lobe.size(), 251u + 2u);
-}
-
-TEST_F(PaintedKnownWell, LobeStartsAtAZeroSampleAfterANegativeOne) {
-    PaintOneTrace(0.0, {{10, -0.4}, {12, 0.4}, {13, -0.4}});  // crosses halfway to sample 13
-    const auto& lobe = surface.polygons[0];
-    ASSERT_EQ(lobe.size(), 3u);
-    EXPECT_NEAR(lobe[0].y, Y(11), 1e-9);
-    EXPECT_NEAR(lobe[1].y, Y(12), 1e-9);
-    EXPECT_NEAR(lobe[2].y, Y(12.5), 1e-9);
-}
-
 TEST_F(PaintedKnownWell, TimingLinesAndLabels) {
     project.timingLinesPer100ms = 10;  // every 10 ms: every 5 samples
     Paint();
@@ -257,18 +239,6 @@ TEST_F(PaintedKnownWell, LogGridsAndTheirPositionsForTheReadout) {
     EXPECT_NEAR(highest, Y(40), 1e-9);
 }
 
-TEST_F(PaintedKnownWell, DepthAxisLabelsEveryThousandFeet) {
-    Paint();
-    // MD 2000 ft lies at sample 90 (10 ft per sample from 1100 ft); 3000 at 100 + 900 / 12.5.
-    EXPECT_DOUBLE_EQ(surface.Text("2000").x, 1220.0 - 400.0 - 150.0);
-    EXPECT_NEAR(surface.Text("2000").y, Y(90) - 100.0, 1e-9);
-    EXPECT_NEAR(surface.Text("3000").y, Y(172) - 100.0, 1e-9);
-    for (const RecordedText& t : surface.texts) {
-        EXPECT_FALSE(t.text == "1000" && t.x < 1220.0) << "the log starts below 1000 ft";
-    }
-    EXPECT_EQ(surface.Count("Depth (MD)"), 1);
-}
-
 TEST_F(PaintedKnownWell, DepthLabelsThatWouldTouchTheOneAboveAreLeftOut) {
     // Ticks every 10 ft put a label every 100 ft: 144 twips apart down to 2100 ft (10 ft per
     // sample), 115.2 below it, both less than the 200 twips of a text line. Each label that would
@@ -321,19 +291,6 @@ TEST_F(PaintedKnownWell, PanelTitlesNeverOverlap) {
             }
         }
     }
-}
-
-TEST_F(PaintedKnownWell, TablesAndWaveletStartBelowTheTimeAxis) {
-    Paint();
-    // The pen ends on the last timing line, at k = 300 (0.8 s).
-    EXPECT_NEAR(state.timeAxisEndY, 2600.0 + 300 * 14.4, 1e-9);
-    EXPECT_TRUE(surface.Text("Horizon").font.bold);
-    EXPECT_NEAR(surface.Text("Horizon").y, state.timeAxisEndY + 450 + 20, 1e-9);
-    for (const char* text : {"Ricker Wavelet", "Frequency (Hz) = 25", "Length = 0.100 Sec"}) {
-        EXPECT_EQ(surface.Count(text), 1) << text;
-    }
-    // Name column: "start of log" and one "A"; seven columns of "AAAAAA".
-    EXPECT_DOUBLE_EQ(state.horizonTableRight, 720 + 1300 + 7 * 600);
 }
 
 }  // namespace

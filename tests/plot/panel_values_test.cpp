@@ -81,47 +81,6 @@ TEST(LogGrids, RangesTitlesAndScalesFromTheLogRanges) {
     }
 }
 
-TEST(HeaderText, TownshipAndRangeWithASpecifiedDatum) {
-    const Project p = MakeKnownWell();
-    const std::vector<std::string> expected = {
-        "Harris County, Texas",
-        "Section 12 - 3N - 4W",
-        "42-201-00000",
-        "KB =  100  ft   GL =  90  ft     Datum =  0  ft   Datum Velocity = 8000 ft/sec",
-        "Time scale = 5 inches/second   Traces/inch = 10   AGC length = None",
-        "Sample rate = 2 msec   Acoustic impedance from sonic and density logs",
-        "Date plotted: 01-02-2024   Measurement Units: English"};
-    EXPECT_EQ(HeaderLines(p, "01-02-2024"), expected);
-}
-
-TEST(HeaderText, GeneralLocationMetricStartOfLogAndSurvey) {
-    Project p = MakeKnownWell();
-    p.locationType = kGeneralLocation;
-    p.wellLocation = {"North Sea block F03", "Netherlands offshore", "x", "y", "z", "F03-4"};
-    p.measurementUnits = kMetric;
-    p.datumType = kStartOfLog;
-    p.kbElevation = Value(30);
-    p.glElevation = Value::Text("n/a");
-    p.datumElevation = Value(-0.5);
-    p.sampleIntervalUs = 250;
-    p.impedanceType = kSonicOnly;
-    p.gardnerFromDensity = true;
-    p.gardnerCoefficient = 108.2812;
-    p.applyVelocitySurvey = true;
-    p.agcWindow = "0.5";
-    const std::vector<std::string> expected = {
-        "North Sea block F03",
-        "Netherlands offshore",
-        "F03-4",
-        "KB =  30  m   GL = n/a m   Datum = -.5  m",
-        "Time scale = 5 cm/second   Traces/cm = 10   AGC length = 0.5",
-        "Sample rate = .5 msec   Acoustic impedance from density log and sonic from Gardner "
-        "constant = 108.2812",
-        "Velocity survey applied",
-        "Date plotted: today   Measurement Units: Metric"};
-    EXPECT_EQ(HeaderLines(p, "today"), expected);
-}
-
 TEST(HeaderText, LocationLinesWithEveryFieldEmptyOrBlankAreLeftOut) {
     using Fields = std::array<std::string, 6>;
     const struct {

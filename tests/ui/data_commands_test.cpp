@@ -77,48 +77,5 @@ TEST_F(DataCommandsTest, ConfirmedDialogsFillTheRecordCheckTheirStepAndRedrawADi
     }
 }
 
-TEST_F(DataCommandsTest, CancelledDialogsChangeNothingAndSaySo) {
-    OpenDisplayProject();
-    for (const DataCommand& command : kCommands) {
-        for (const bool fromToolbar : {false, true}) {
-            SCOPED_TRACE(std::string(command.item) + (fromToolbar ? " from the toolbar" : ""));
-            project.dialogCancelled = false;
-            const int drawn = window->DisplayCount();
-            RunCommand(command, fromToolbar, [&](QDialog* dialog) {
-                Type(dialog, command.box, command.typed);
-                if (command.cancel) {
-                    Click(dialog, command.cancel);
-                } else {
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-                }
-            });
-            EXPECT_FALSE(command.holdsInput(project));
-            EXPECT_FALSE(project.projectChanged);
-            EXPECT_FALSE(window->isWindowModified());
-            EXPECT_TRUE(project.dialogCancelled);
-            EXPECT_EQ(window->DisplayCount(), drawn);
-        }
-    }
-}
-
-TEST_F(DataCommandsTest, AWaveletCalculatedThenLeftWithoutDoneIsKeptAndDrawn) {
-    OpenDisplayProject();
-    const int drawn = window->DisplayCount();
-    const auto before = project.syntheticTrace;
-    RunCommand(kCommands[2], false, [](QDialog* dialog) {
-        Type(dialog, wavelet::kLowCut, "8");
-        Click(dialog, wavelet::kCalculate);
-        QTest::keyClick(dialog, Qt::Key_Escape);
-    });
-    EXPECT_EQ(project.lowCut.ToText(), "8");
-    EXPECT_TRUE(project.projectChanged);
-    // Not confirmed with Done: a New Project sequence stops here.
-    EXPECT_TRUE(project.dialogCancelled);
-    // The display follows the record, or the screen would show one wavelet while the print and
-    // the saved project hold another.
-    EXPECT_EQ(window->DisplayCount(), drawn + 1);
-    EXPECT_NE(project.syntheticTrace, before);
-}
-
 }  // namespace
 }  // namespace tessarin::test

@@ -48,27 +48,6 @@ auto RunDialog(std::function<void(Dialog*)> act, const Project& p = Stored()) {
     return WithDialog<Dialog>(std::move(act), [&p] { return Dialog::Run(nullptr, p); });
 }
 
-TEST(ScalesDialog, OkHandsBackTheBoxesAndTheDepthTypeUnderTheUnitsCaptions) {
-    using namespace scales;
-    Project metric = Stored();
-    metric.measurementUnits = kMetric;
-    const auto values = RunDialog<ScalesDialog>(
-        [](ScalesDialog* d) {
-            const auto* form = d->findChild<QFormLayout*>();
-            const auto* caption = qobject_cast<QLabel*>(form->labelForField(Child(d, kTimeScale)));
-            EXPECT_EQ(caption->text(), "Time Scale (cm/sec)");
-            Type(d, kTimeScale, "12.5");
-            Type(d, kTracesPerUnit, "4");
-            Type(d, kTraceCount, "7.5");
-            Child<QComboBox>(d, kAgcWindow)->setCurrentIndex(3);
-            Click(d, kSubsea);
-            PressKey(d, kAgcWindow, Qt::Key_Return);
-        },
-        metric);
-    ASSERT_TRUE(values);
-    EXPECT_EQ(*values, (ScalesValues{"12.5", "4", "0.50", "7.5", "0.300", kSubseaDepth}));
-}
-
 // A refused value beeps and says why, and nothing is handed back while one stands: Set Scales and
 // Select Wavelet put every stored value back, Well and Datum keeps the texts to be corrected.
 TEST(ValueDialogs, RefusedValuesAreToldAndNothingIsHandedBack) {
@@ -162,25 +141,6 @@ TEST(WaveletDialog, PreviewShowsTheZeroLineAndTheFilledPeak) {
         EXPECT_EQ(picture.pixelColor(centre.x() - 5, centre.y()), QColor(Qt::white));
         QTest::keyClick(d, Qt::Key_Escape);
     });
-}
-
-TEST(WellDatumDialog, OkHandsBackTheBoxesAndAnEmptyKbKeepsItsValue) {
-    using namespace well_datum;
-    Project p = Stored();
-    const auto values = RunDialog<WellDatumDialog>([](WellDatumDialog* d) {
-        EXPECT_EQ(TextIn(d, kDatumVelocity), "6000");  // opened as a whole number
-        Type(d, kWellName, "Ranch 7-22A");
-        Type(d, kKb, "");
-        Type(d, kDatumElevation, "1180");
-        PressKey(d, kUwi, Qt::Key_Return);
-    });
-    ASSERT_TRUE(values);
-    ApplyWellDatumValues(p, *values);
-    EXPECT_TRUE(p.projectChanged);
-    EXPECT_EQ(p.wellName, "Ranch 7-22A");
-    EXPECT_EQ(p.kbElevation, Value(1250.5));
-    EXPECT_EQ(p.datumElevation, Value::Text("1180"));
-    EXPECT_EQ(p.wellLocation[5], "04-029-12345");
 }
 
 TEST(WellDatumDialog, LocationFormatsAndDatumTypesSwitchLayoutsAndKeepHiddenTexts) {

@@ -70,67 +70,11 @@ TEST_F(ExportCommandsTest, ExportsWriteWhatTheBatchExportsWriteUnderTheProjectsN
     }
 }
 
-TEST_F(ExportCommandsTest, AnExportThatCannotBeWrittenIsToldAndACancelledOneIsNot) {
-    OpenDisplayProject();
-    auto folder = std::make_unique<QTemporaryDir>();
-    const QString path = folder->filePath("table.dat");
-    // The folder goes away between the choice and the writing.
-    Seen told;
-    ModalScript()
-        .Then<QFileDialog>("Save Synthetic Data as Text",
-                           [&](QFileDialog* dialog) {
-                               folder.reset();
-                               ChooseFile(path)(dialog);
-                           })
-        .Then<QMessageBox>("the failure", Answer(&told))
-        .Run([&] { Choose(item::kExportData); });
-    EXPECT_TRUE(told.title == "Export Data" && told.text.contains("table.dat")) << told.text;
-
-    // Cancelling the trace count, or the save dialog, ends the command without a word: a
-    // message after the cancel would come out of turn.
-    ModalScript()
-        .Then<QInputDialog>("the trace count", [](QInputDialog* input) { input->reject(); })
-        .Run([&] { Choose(item::kExportSgy); });
-    ModalScript()
-        .Then<QInputDialog>("the trace count", TraceCount("2"))
-        .Then<QFileDialog>("the normal file", ChooseFile({}))
-        .Run([&] { Choose(item::kExportSgy); });
-}
-
 std::function<void(QPageSetupDialog*)> Landscape(bool accept) {
     return [accept](QPageSetupDialog* dialog) {
         Child<QRadioButton>(dialog, "landscape")->click();
         accept ? dialog->accept() : dialog->reject();
     };
-}
-
-TEST_F(ExportCommandsTest, PrinterSetupChoicesStayForPrintSyntheticAndACancelPrintsNothing) {
-    OpenDisplayProject();
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath("synthetic.pdf");
-    QPrinter& printer = window->Printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    printer.setPageSize(QPageSize(QPageSize::Letter));
-    AnswerModal<QPageSetupDialog>(Landscape(false), [&] { Choose(item::kPrinterSetup); });
-    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
-    AnswerModal<QPageSetupDialog>(Landscape(true), [&] { Choose(item::kPrinterSetup); });
-
-    AnswerModal<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); },
-                              [&] { Choose(item::kPrintSynthetic); });
-    EXPECT_FALSE(QFile::exists(pdf));
-    int pages = 0;
-    AnswerModal<QPrintDialog>(
-        [&pages](QPrintDialog* dialog) {
-            pages = dialog->maxPage();
-            dialog->accept();
-        },
-        [&] { Choose(item::kPrintSynthetic); });
-    ASSERT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(PdfPageSize(pdf), QSizeF(792, 612));  // landscape letter, as set up
-    EXPECT_EQ(PdfPageCount(pdf), pages);
-    EXPECT_GT(pages, 1);
-    EXPECT_TRUE(Holds(PdfPageText(pdf, 1), "F03-4"));
 }
 
 }  // namespace

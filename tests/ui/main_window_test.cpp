@@ -78,59 +78,6 @@ TEST_F(MainWindowTest, ADisplayThatCannotBeDrawnLeavesPrintingOff) {
     EXPECT_FALSE(Action(item::kPrintSynthetic)->isEnabled());
 }
 
-TEST_F(MainWindowTest, ScrollBarsFollowTheWindowAndMoveThePictureWithoutDrawingItAgain) {
-    OpenDisplayProject();
-    const int drawn = window->DisplayCount();
-    QScrollBar* vertical = window->View()->VerticalBar();
-    QScrollBar* horizontal = window->View()->HorizontalBar();
-    const int wideMax = horizontal->maximum();
-    window->resize(600, 400);  // narrower than the picture
-    ASSERT_TRUE(QTest::qWaitFor([&] { return horizontal->maximum() > wideMax; }));
-    // The horizontal bar scrolls by the part of the picture the window cannot show.
-    EXPECT_NEAR(
-        horizontal->maximum(),
-        window->Plot().pictureWidth - window->centralWidget()->width() * window->TwipsPerPixel(),
-        1.0);
-    EXPECT_EQ(horizontal->pageStep(), qRound(horizontal->maximum() / 5.0));
-    vertical->setValue(150);  // 1500 twips: 100 pixels
-    horizontal->setValue(1500);
-    EXPECT_EQ(window->View()->PictureOffsetPixels(), QPoint(100, 100));
-    vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(vertical->value(), 150 + vertical->pageStep());
-    EXPECT_EQ(window->DisplayCount(), drawn);
-    // The help strip takes its height from the display.
-    const int highMax = vertical->maximum();
-    Choose(item::kToolbarHelp);
-    EXPECT_NEAR(vertical->maximum() - highMax,
-                window->HelpStrip()->height() * window->TwipsPerPixel() / 10, 2);
-    // And a window never becomes smaller than a usable size.
-    window->resize(100, 100);
-    EXPECT_TRUE(window->width() >= 308 && window->height() >= 180);
-}
-
-TEST_F(MainWindowTest, PlotParameterChoicesStoreCheckAndRedraw) {
-    OpenDisplayProject();
-    const std::tuple<const char*, int, std::vector<int>, std::int16_t Project::*, int> cases[] = {
-        {item::kTimingLines, 20, {10, 20, 50, 100}, &Project::timingLinesPer100ms, 5},
-        {item::kDepthTicks, 50, {10, 20, 50, 100}, &Project::depthTickInterval, 50},
-        {item::kLogPenWidth, 3, {1, 2, 3}, &Project::logPenWidth, 3},
-        {item::kGridPenWidth, 2, {1, 2, 3}, &Project::gridPenWidth, 2},
-    };
-    for (const auto& [submenu, chosen, choices, field, stored] : cases) {
-        const auto name = [&](int choice) { return submenu + std::to_string(choice); };
-        const int drawn = window->DisplayCount();
-        Choose(name(chosen).c_str());
-        EXPECT_EQ(project.*field, stored) << submenu;
-        EXPECT_EQ(window->DisplayCount(), drawn + 1);
-        for (int choice : choices) {
-            EXPECT_EQ(Action(name(choice).c_str())->isChecked(), choice == chosen) << name(choice);
-        }
-    }
-    // 20 ms lines at 2 ms sampling: a line every 10 samples.
-    EXPECT_EQ(window->Plot().samplesPerTimingLine, 10);
-    EXPECT_FALSE(project.projectChanged);
-}
-
 // Log grid widths are inches that fit a 16-bit twip value; screen factors lie above zero. What is
 // refused changes nothing and draws nothing.
 TEST_F(MainWindowTest, InputBoxesTakeOnlyWhatTheyCanUseAndRedraw) {
@@ -165,77 +112,6 @@ TEST_F(MainWindowTest, InputBoxesTakeOnlyWhatTheyCanUseAndRedraw) {
     // Positions shrink with the screen factor; text widths do not.
     EXPECT_LT(window->Plot().readout.velocityGridLeftX, gridLeft * 0.85);
     EXPECT_GT(window->Plot().readout.velocityGridLeftX, gridLeft * 0.75);
-}
-
-// Confirmed as shown, the saved face keeps its name, whatever face it is drawn in here.
-TEST_F(MainWindowTest, FontCommandTakesTheFaceAndStyleAndKeepsTheSavedName) {
-    OpenDisplayProject();
-    AnswerModal<QFontDialog>([](QFontDialog* dialog) { dialog->accept(); },
-                             [&] { Choose(item::kFont); });
-    EXPECT_EQ(project.plotFontName, "Arial");
-    const int drawn = window->DisplayCount();
-    AnswerModal<QFontDialog>(
-        [](QFontDialog* dialog) {
-            QFont font(QStringLiteral("DejaVu Serif"));
-            font.setBold(true);
-            dialog->setCurrentFont(font);
-            dialog->accept();
-        },
-        [&] { Choose(item::kFont); });
-    EXPECT_EQ(project.plotFontName, "DejaVu Serif");
-    EXPECT_TRUE(project.plotFontBold && !project.plotFontItalic);
-    EXPECT_EQ(window->DisplayCount(), drawn + 1);
-}
-
-// Contents show the shipped document, Help on Help its own section, and without the document
-// the user is told. On a small screen (or with a large scale factor) the help window and the
-// dialogs stay whole on the screen, where the user can reach their edges and buttons.
-TEST_F(MainWindowTest, HelpShowsTheShippedDocumentInAWindowThatFitsTheScreen) {
-    EXPECT_TRUE(MessageFrom([&] {
-                    Choose(item::kHelpContents);
-                }).startsWith("Tessarin help not available: "));
-    window->SetHelpFilePath(QStringLiteral(TESSARIN_SOURCE_HELP_DIR "/tessarin.html"));
-    Choose(item::kHelpOnHelp);
-    auto* viewer = window->findChild<HelpViewer*>();
-    ASSERT_NE(viewer, nullptr);
-    EXPECT_TRUE(viewer->Browser()->toPlainText().contains("Using Tessarin Help"));
-    Choose(item::kHelpContents);
-    EXPECT_TRUE(viewer->Browser()->toPlainText().contains("Tying a well, step by step"));
-    const QRect area = window->screen()->availableGeometry();
-    EXPECT_TRUE(area.contains(viewer->frameGeometry())) << "help window too large";
-    QDialog large(window.get());
-    large.resize(area.width() + 300, area.height() + 200);
-    window->PlaceDialog(&large);
-    large.show();
-    EXPECT_TRUE(area.contains(large.frameGeometry()));
-}
-
-TEST_F(MainWindowTest, SaveSettingsWritesEveryKeyOnceAndAResetReadsThemBack) {
-    Choose(item::kSaveSettings);
-    EXPECT_EQ(settings.WriteOrder().size(), 30u);
-    EXPECT_EQ(settings.Values().at("Screen Factor"), "1");
-
-    // The real store, which the tests keep in a temporary folder.
-    QtSettingsStore saved;
-    Project worked;
-    MainWindow own(worked, saved);
-    own.ResetProjectWindow();
-    ASSERT_TRUE(own.OpenProject(DisplayProjectPath()));
-    for (const char* choice :
-         {"mnuTL50", "mnuDP20", "mnuGPW3", item::kToolbarHelp, item::kSaveSettings}) {
-        own.MenuAction(choice)->trigger();
-    }
-    Project fresh;
-    QtSettingsStore reread;
-    EXPECT_TRUE(ResetProject(fresh, reread).empty());
-    EXPECT_EQ(fresh.timingLinesPer100ms, 2);
-    EXPECT_EQ(fresh.depthTickInterval, 20);
-    EXPECT_EQ(fresh.gridPenWidth, 3);
-    // The opened project's own values became the defaults.
-    EXPECT_EQ(fresh.measurementUnits, kMetric);
-    EXPECT_EQ(fresh.timeScale.Number(), worked.timeScale.Number());
-    EXPECT_EQ(fresh.lowPass.Number(), 10);
-    EXPECT_TRUE(ReadStartupSettings(reread).toolbarHelp);
 }
 
 }  // namespace

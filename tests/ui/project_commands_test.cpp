@@ -26,11 +26,6 @@ std::function<void(QMessageBox*)> Warning(const QString& text, QMessageBox::Stan
     };
 }
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     OpenDisplayProject();
     project.amplitudeScale = Value(2.5);  // an edit since the project was opened
@@ -52,49 +47,6 @@ TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     AnswerModal<QFileDialog>(ChooseFile(saved, kOpenTitle), [this] { Choose(item::kOpenProject); });
     EXPECT_TRUE(project == written) << "the project did not open as it was saved";
     EXPECT_TRUE(window->Progress().synthesisShown);
-}
-
-// A save that cannot be completed says why, and the file that was there before stays as it was.
-TEST_F(ProjectCommandsTest, ASaveThatFailsSaysWhyAndKeepsThePreviousFile) {
-    OpenDisplayProject();
-    QTemporaryDir folder;
-    const QString previous = folder.filePath("previous.tsp");
-    QFile::copy(DisplayProjectPath(), previous);
-    QFile notAFolder(folder.filePath("notes.txt"));
-    ASSERT_TRUE(notAFolder.open(QIODevice::WriteOnly));
-    notAFolder.close();
-    const struct {
-        const char* name;
-        QString path;
-        QString reason;
-    } failures[] = {
-        // A KB elevation with a blank would not read back as the same value.
-        {"value that would not read back", previous, "The project was not saved: the KB elevation"},
-        {"folder that cannot be written to", folder.filePath("notes.txt/project.tsp"),
-         "could not be written"},
-    };
-    project.kbElevation = Value::Text("1 10");
-    for (const auto& failure : failures) {
-        SCOPED_TRACE(failure.name);
-        project.projectChanged = true;
-        window->UpdateActions();
-        const Project before = project;
-        Seen told;
-        ModalScript script;
-        script.Then<QFileDialog>("save file", ChooseFile(failure.path, kSaveTitle));
-        if (QFile::exists(failure.path)) {
-            script.Then<QMessageBox>("replace the file?", Answer(nullptr, QMessageBox::Yes));
-        }
-        script.Then<QMessageBox>("reason", Answer(&told));
-        script.Run([this] { Choose(item::kSaveProjectAs); });
-        EXPECT_EQ(told.title, "Save Project As");
-        EXPECT_TRUE(told.text.contains(failure.reason)) << told.text;
-        EXPECT_TRUE(project == before) << "a failed save changed the project";
-        EXPECT_TRUE(window->isWindowModified());
-    }
-    EXPECT_EQ(Contents(previous), Contents(DisplayProjectPath()));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
-        << "a temporary file was left behind";
 }
 
 // The unsaved-changes question: how each answer lets New, Open, Exit and closing the window go

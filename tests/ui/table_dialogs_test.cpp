@@ -92,23 +92,6 @@ TEST(HorizonDialog, LeavingADepthOutsideTheLogEmptiesItsRow) {
     }
 }
 
-// Enter confirms from a depth box that was never left: its depth is checked all the same.
-TEST(HorizonDialog, OkHandsBackTheRowsSortedByDepth) {
-    HorizonDialog dialog(ProjectWithLog(1000, 2000));
-    ShowActive(&dialog);
-    TypeRows(&dialog, 2, {{"Top B", "1700"}, {"Top A", "1200"}, {"named only", ""}, {"", "1500"}});
-    TypeRows(&dialog, 6, {{"Deep", "2600"}});
-    PressKey(&dialog, "Text2_6", Qt::Key_Return);
-    ASSERT_TRUE(dialog.Result());
-    QStringList table;
-    for (int k = 1; k <= dialog.Result()->count; ++k) {
-        table << QString::fromStdString(dialog.Result()->names[k] + " " +
-                                        dialog.Result()->depths[k].ToText());
-    }
-    EXPECT_EQ(table.join(", "),
-              "start of log 1000, Top A 1200,  1500, Top B 1700, end of log 2000");
-}
-
 TEST(HorizonDialog, OpenFileRefusesTooManyTopsNamesThoseOutsideTheLogAndCancelKeepsNothing) {
     QTemporaryDir folder;
     const QString many = folder.filePath("many.hor"), wide = folder.filePath("wide.hor");
@@ -165,29 +148,6 @@ TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
     EXPECT_EQ(dialog.Result()->kbElevation.Number(), 25.5);
     EXPECT_EQ(ShownRows(&dialog),
               (RowTexts{{"300", "0.300"}, {"600.5", "0.550"}, {"900", "0.800"}}));
-}
-
-// Tab walks from the last row of the table through the boxes below it to the buttons, as a user
-// entering a survey by keyboard expects; the same row of buttons serves the horizon table.
-TEST(TableDialogs, TabWalksFromTheTableToTheButtons) {
-    VelocitySurveyDialog survey(ProjectWithLog(0, 1000));
-    HorizonDialog horizons(ProjectWithLog(0, 1000));
-    const std::pair<QDialog*, QStringList> cases[] = {
-        {&survey,
-         {"Text2_19", survey::kDatumElevation, survey::kKb, kOpenFile, kSaveFile, kOk, kCancel}},
-        {&horizons, {"Text2_19", kOpenFile, kSaveFile, kOk, kCancel}},
-    };
-    for (const auto& [dialog, order] : cases) {
-        ShowActive(dialog);
-        Child(dialog, order.front())->setFocus();
-        QStringList walked{order.front()};
-        for (int i = 1; i < order.size() && dialog->focusWidget(); ++i) {
-            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
-            walked << (dialog->focusWidget() ? dialog->focusWidget()->objectName() : "");
-        }
-        EXPECT_EQ(walked, order);
-        dialog->hide();
-    }
 }
 
 TEST(LasImportDialog, ListsTheCurvesAndDepthsOfARealFileAndRefusesAWrappedOne) {
