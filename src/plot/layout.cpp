@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/datum.h"
 #include "model/error.h"
 #include "model/numeric.h"
 #include "plot/plot_values.h"
@@ -23,13 +22,12 @@ double ScreenCorrectionFactor(const Project& project) {
     return factor;
 }
 
-double ComputeHeaderHeight(Project& project, DrawingSurface& surface, double points) {
+double ComputeHeaderHeight(const Project& project, DrawingSurface& surface, double points) {
     surface.SetFont(PlotTextFont(project, points));
     double height = 10.0 * surface.TextHeight("00") + 400.0;
     surface.SetFontSize(kTitlePoints);
     height += surface.TextHeight("00");
     surface.SetFontSize(points);
-    project.headerHeight = height;
     return height;
 }
 
@@ -56,7 +54,7 @@ TracePanels PlaceTracePanels(const Project& project, DrawingSurface& surface, do
     return panels;
 }
 
-double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
+double ComputeHorizontalLayout(const Project& project, DrawingSurface& surface) {
     // Text widths are measured on the device and enter the layout divided by the correction.
     const double correction = ScreenCorrectionFactor(project);
     surface.SetFont(PlotTextFont(project, kPlotTextPoints));
@@ -69,7 +67,6 @@ double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
     if (project.traceCount < 0) {
         throw Error("The number of traces cannot be negative.");
     }
-    project.traceSpacingInches = TraceSpacingInches(project);
     width = PlaceTracePanels(project, surface, width, correction).end;
 
     // Velocity track.
@@ -91,8 +88,6 @@ double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
         widestName = std::max(widestName, surface.TextWidth(project.horizonNames[h]));
     }
     width += widestName / correction + 1000.0;
-
-    project.plotWidth = width;
     return width;
 }
 
@@ -136,22 +131,20 @@ double WaveletPanelBottom(const Project& project, const PlotState& state, double
 
 }  // namespace
 
-double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
+double ComputeTimeLayout(const Project& project, PlotState& state, DrawingSurface& surface,
                          double correction, double points) {
     CheckSampledLogs(project);
     const int n = project.lastSampleIndex;
     state.screenCorrection = correction;
     state.textPoints = points;
 
-    ComputeHeaderHeight(project, surface, points);
+    const double headerHeight = ComputeHeaderHeight(project, surface, points);
     state.firstPlotSample = 0;
     state.lastPlotSample = n;
 
     state.twipsPerSample = TwipsPerSample(project);
     state.screenTwipsPerSample = state.twipsPerSample * correction;
-    state.plotOriginY = project.headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
-
-    ApplyStartOfLogDatum(project);
+    state.plotOriginY = headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
 
     state.samplesPer100ms = static_cast<int>(RoundHalfEven(50000.0 / project.sampleIntervalUs));
     if (project.timingLinesPer100ms < 1 || state.samplesPer100ms < project.timingLinesPer100ms) {
@@ -159,7 +152,6 @@ double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& sur
     }
     state.samplesPerTimingLine = state.samplesPer100ms / project.timingLinesPer100ms;
 
-    project.firstSampleTime = FirstSampleTime(project);
     state.firstLabelTime = std::floor(project.firstSampleTime * 10.0) / 10.0;
     state.firstLabelSampleOffset = std::max(0.0, (project.firstSampleTime - state.firstLabelTime) *
                                                      500000.0 / project.sampleIntervalUs);
@@ -170,7 +162,7 @@ double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& sur
                      WaveletPanelBottom(project, state, timeBottom)});
 }
 
-double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface& surface) {
+double ComputeVerticalLayout(const Project& project, PlotState& state, DrawingSurface& surface) {
     const double bottom = ComputeTimeLayout(project, state, surface,
                                             ScreenCorrectionFactor(project), kPlotTextPoints);
     state.pictureHeight = bottom + 720.0 * state.screenCorrection;

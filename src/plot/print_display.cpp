@@ -61,7 +61,7 @@ private:
     void DrawTables();
     void PaintTablesAndWavelet();
 
-    Project project_;  // a copy: printing lays out and paints its own
+    const Project& project_;
     PrinterSurface& surface_;
     PrintOptions options_;
     std::string label_;

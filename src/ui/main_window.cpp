@@ -228,7 +228,6 @@ void MainWindow::ResetWindowState() {
     plotState_ = {};
     // A reset project has no display: an old well's picture would only mislead.
     NewPicture();
-    ComputeHeaderHeight(project_, *picture_);
     readout_->HideValues();
     UpdateActions();
 }

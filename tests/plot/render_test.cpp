@@ -122,7 +122,8 @@ TEST_F(RenderedKnownWell, PlotThatCannotBeDrawnLeavesThePictureAsItWas) {
     for (const auto& row : rows) {
         Project changed = project;
         row.change(changed);
-        EXPECT_EQ(DrawDisplay(changed, state, picture), std::optional<std::string>(row.message));
+        EXPECT_EQ(RecomputeAndDisplay(changed, state, picture),
+                  std::optional<std::string>(row.message));
         EXPECT_EQ(picture.Image(), before) << row.message;
         EXPECT_EQ(state.readout.lastTimingLineY, lastTimingLineY) << row.message;
     }
@@ -149,7 +150,7 @@ TEST(PaperSurface, ThePaintersDrawOnAPageDeviceUnchanged) {
         PainterSurface page(&painter, 1440.0 / 600.0);
         PlotState state;
         EXPECT_GT(ComputeTimeLayout(project, state, page, 1.0, 10.0), state.plotOriginY);
-        EXPECT_GT(project.headerHeight, 10 * 200.0);  // ten lines of 10-point text
+        EXPECT_GT(state.plotOriginY, 10 * 200.0);  // below ten lines of 10-point text
         PaintDisplay(project, state, page);
         EXPECT_TRUE(state.readout.valid);
     }
@@ -180,7 +181,7 @@ TEST(RealWell, F03_4DrawsWithItsOwnRanges) {
     EXPECT_DOUBLE_EQ(r.densityGridMax, 2.5);
     // 885 samples of 2 ms end at 1.7702 s: the last timing line is the one at 1.8 s.
     EXPECT_NEAR(r.lastTimingLineTime, 1.8, 1e-12);
-    EXPECT_EQ(picture.Image().width(), static_cast<int>(std::ceil(project.plotWidth / 15.0)));
+    EXPECT_EQ(picture.Image().width(), static_cast<int>(std::ceil(state.layoutWidth / 15.0)));
 }
 
 // Whether the last `columns` columns of pixels are all white: nothing was cut at the right edge.
@@ -222,7 +223,7 @@ TEST(RealWell, NothingIsCutOffAtTheRightAtAnyScreenFactor) {
         ASSERT_FALSE(failure.has_value()) << *failure;
         EXPECT_TRUE(RightEdgeIsBlank(picture.Image(), 10));
         // Never narrower than the layout; as wide as the drawing, with its margin, beyond it.
-        EXPECT_GE(picture.WidthTwips(), project.plotWidth);
+        EXPECT_GE(picture.WidthTwips(), state.layoutWidth);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "cli/commands.h"
 #include "cli/option_checks.h"
 #include "cli/render_command.h"
+#include "engine/datum.h"
 #include "engine/synthetic.h"
 #include "model/error.h"
 #include "plot/print_display.h"
@@ -60,6 +61,8 @@ int WritePdf(Project& project, const PdfOptions& options, std::ostream& err,
                     QMarginsF(18.0, 18.0, 18.0, 18.0), QPageLayout::Point));
     printer.setDocName(QString::fromStdString(project.wellName));
     try {
+        // Without a start time the display has no time axis to print.
+        ComputeStartTime(project);
         PrintDisplay(printer, project);
     } catch (const Error& e) {
         err << prefix << "the synthetic cannot be printed: " << OneLine(e.what()) << "\n";
