@@ -5,6 +5,7 @@
 
 #include "model/error.h"
 #include "model/numeric.h"
+#include "plot/display_panels.h"
 #include "plot/plot_values.h"
 
 namespace tessarin {
@@ -58,36 +59,12 @@ double ComputeHorizontalLayout(const Project& project, DrawingSurface& surface) 
     // Text widths are measured on the device and enter the layout divided by the correction.
     const double correction = ScreenCorrectionFactor(project);
     surface.SetFont(PlotTextFont(project, kPlotTextPoints));
-
-    // Depth axis and reflection coefficient track.
-    double width = 1440.0 * project.leftMarginInches + surface.TextWidth("00000") / correction +
-                   1120.0 + 750.0;
-
-    // Normal and reverse trace panels, placed as the trace painter places them.
-    if (project.traceCount < 0) {
-        throw Error("The number of traces cannot be negative.");
+    double width = 0.0;
+    for (const DisplayPanel& panel : DisplayPanels()) {
+        if (panel.room) {
+            width = panel.room(project, surface, width, correction);
+        }
     }
-    width = PlaceTracePanels(project, surface, width, correction).end;
-
-    // Velocity track.
-    if (project.measurementUnits == kMetric) {
-        const double scale = project.velocityLogWidth / 6000.0;
-        width = std::max(width + 7500.0 * scale, width + 150.0 + 9000.0 * scale / 2.0);
-    } else {
-        const double scale = project.velocityLogWidth / 22000.0;
-        width = std::max(width + 25000.0 * scale, width + 150.0 + 29000.0 * scale / 2.0);
-    }
-
-    // Density track: reserved whether or not it is drawn.
-    width += 3.5 * project.densityLogWidth;
-    width += 141.0;
-
-    // Horizon names.
-    double widestName = 0.0;
-    for (int h = 1; h <= HorizonsInTable(project); ++h) {
-        widestName = std::max(widestName, surface.TextWidth(project.horizonNames[h]));
-    }
-    width += widestName / correction + 1000.0;
     return width;
 }
 

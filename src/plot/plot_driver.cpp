@@ -3,26 +3,18 @@
 #include <algorithm>
 
 #include "model/error.h"
+#include "plot/display_panels.h"
 #include "plot/extent_surface.h"
 #include "plot/layout.h"
-#include "plot/painters.h"
 #include "plot/plot_values.h"
 
 namespace tessarin {
 
 void PaintDisplay(const Project& project, PlotState& state, DrawingSurface& surface) {
-    PaintHeader(project, state, surface);
-    PaintDepthAxis(project, state, surface);
-    PaintReflectionCoefficients(project, state, surface);
-    PaintTraces(project, state, surface);
-    PaintVelocityTrack(project, state, surface);
-    if (project.impedanceType == kSonicDensity) {
-        PaintDensityTrack(project, state, surface);
+    for (const DisplayBand band :
+         {DisplayBand::kHeader, DisplayBand::kTimePanels, DisplayBand::kBelowTimeAxis}) {
+        PaintBand(project, state, surface, band);
     }
-    PaintHorizonMarkers(project, state, surface);
-    PaintTimingLines(project, state, surface);
-    PaintTables(project, state, surface);
-    PaintWavelet(project, state, surface);
 }
 
 double PictureWidth(const Project& project, const PlotState& layout, DrawingSurface& metrics) {

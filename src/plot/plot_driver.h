@@ -11,7 +11,8 @@
 
 namespace tessarin {
 
-// Every panel painter in the fixed order, on a cleared surface laid out in `state`.
+// Every panel of the display the project shows, in the order of the panel list, on a cleared
+// surface laid out in `state`.
 void PaintDisplay(const Project& project, PlotState& state, DrawingSurface& surface);
 
 // The width of the picture for a display laid out in `layout` (text measured on `metrics`): the
