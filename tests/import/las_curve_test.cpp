@@ -124,6 +124,9 @@ TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
         {"~A\n1000.0 300 2.4\n\n# remark\n1000.5 310.0-999.25\n",
          "Line 4 of the data has 2 values where the curves list 3."},
         {"~A\n1000.0 300 2.4\n1000.5 x y\n", "Error reading LAS file."},  // not numbers
+        // TABs and commas too, in a line long enough to be counted eight characters at a time.
+        {"~A\n1000.0 300 2.4\n1000.5 310\t2.45,7\t5.5,1.25 \n",
+         "Line 2 of the data has 6 values where the curves list 3."},
     };
     for (const auto& row : rows) {
         const LasFile file = test::SmallLasWithData(row.data);
