@@ -10,7 +10,6 @@
 #include "ui/about_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_viewer.h"
-#include "ui/main_menus.h"
 #include "ui/main_window.h"
 #include "ui/readout_panel.h"
 #include "ui/startup.h"
@@ -24,46 +23,51 @@ const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.
 }  // namespace
 
 void MainWindow::ConnectCommands() {
-    const std::vector<std::pair<const char*, void (MainWindow::*)()>> commands = {
-        {"mnunewproj", &MainWindow::NewProject},
-        {"mnuopenproj", &MainWindow::OpenProjectCommand},
-        {"mnusaveproj", &MainWindow::SaveProjectAs},
-        {"mnusavetrace", &MainWindow::ExportData},
-        {"mnusgyibm", &MainWindow::ExportSegy},
-        {"mnubitmap", &MainWindow::SaveBitmapCommand},
-        {"mnuprintset", &MainWindow::PrinterSetup},
-        {"mnucalc", &MainWindow::DisplaySynthetic},
-        {"mnuprint", &MainWindow::PrintSynthetic},
-        {"mnuexit", &MainWindow::ExitProgram},
-        {"mnuwellinfo", &MainWindow::WellInformation},
-        {"mnusonic", &MainWindow::ImportLogs},
-        {"mnutopedit", &MainWindow::DefineHorizons},
-        {"mnuselwave", &MainWindow::SelectWavelet},
-        {"mnuscales", &MainWindow::SetScales},
-        {"mnutoolhelp", &MainWindow::ToggleToolbarHelp},
-        {"mnufont", &MainWindow::ChooseFont},
-        {"mnusaveini", &MainWindow::SaveSettings},
-        {"mnuscrcor", &MainWindow::ScreenScaleCorrection},
-        {"mnuVLGW", &MainWindow::VelocityLogGridWidth},
-        {"mnuDLGW", &MainWindow::DensityLogGridWidth},
-        {"mnucontents", &MainWindow::HelpContents},
-        {"mnuhoh", &MainWindow::HelpOnHelp},
-        {"mnuabout", &MainWindow::About},
+    const std::pair<Command, void (MainWindow::*)()> commands[] = {
+        {Command::kNewProject, &MainWindow::NewProject},
+        {Command::kOpenProject, &MainWindow::OpenProjectCommand},
+        {Command::kSaveProjectAs, &MainWindow::SaveProjectAs},
+        {Command::kExportData, &MainWindow::ExportData},
+        {Command::kExportSegy, &MainWindow::ExportSegy},
+        {Command::kSaveBitmap, &MainWindow::SaveBitmapCommand},
+        {Command::kPrinterSetup, &MainWindow::PrinterSetup},
+        {Command::kDisplaySynthetic, &MainWindow::DisplaySynthetic},
+        {Command::kPrintSynthetic, &MainWindow::PrintSynthetic},
+        {Command::kWellInformation, &MainWindow::WellInformation},
+        {Command::kImportLogs, &MainWindow::ImportLogs},
+        {Command::kDefineHorizons, &MainWindow::DefineHorizons},
+        {Command::kSelectWavelet, &MainWindow::SelectWavelet},
+        {Command::kSetScales, &MainWindow::SetScales},
+        {Command::kToolbarHelp, &MainWindow::ToggleToolbarHelp},
+        {Command::kFont, &MainWindow::ChooseFont},
+        {Command::kSaveSettings, &MainWindow::SaveSettings},
+        {Command::kScreenScaleCorrection, &MainWindow::ScreenScaleCorrection},
+        {Command::kVelocityLogGridWidth, &MainWindow::VelocityLogGridWidth},
+        {Command::kDensityLogGridWidth, &MainWindow::DensityLogGridWidth},
+        {Command::kHelpContents, &MainWindow::HelpContents},
+        {Command::kHelpOnHelp, &MainWindow::HelpOnHelp},
+        {Command::kAbout, &MainWindow::About},
     };
-    for (const auto& [name, slot] : commands) {
-        connect(MenuAction(QString::fromUtf8(name)), &QAction::triggered, this, slot);
+    for (const auto& [command, slot] : commands) {
+        // Triggering a step's item toggles its check mark; the mark shows whether the step is
+        // done, so it is set again from the project once the command has run.
+        connect(Action(command), &QAction::triggered, this, [this, slot = slot] {
+            (this->*slot)();
+            UpdateActions();
+        });
     }
-    ConnectChoices(LogPenWidthMenu(), &MainWindow::SetLogPenWidth);
-    ConnectChoices(GridPenWidthMenu(), &MainWindow::SetGridPenWidth);
-    ConnectChoices(TimingLinesMenu(), &MainWindow::SetTimingLines);
-    ConnectChoices(DepthTicksMenu(), &MainWindow::SetDepthTicks);
+    // Exit may end the program: nothing runs after it.
+    connect(Action(Command::kExit), &QAction::triggered, this, &MainWindow::ExitProgram);
+    ConnectChoices(Choice::kLogPenWidth, &MainWindow::SetLogPenWidth);
+    ConnectChoices(Choice::kGridPenWidth, &MainWindow::SetGridPenWidth);
+    ConnectChoices(Choice::kTimingLines, &MainWindow::SetTimingLines);
+    ConnectChoices(Choice::kDepthTicks, &MainWindow::SetDepthTicks);
 }
 
-void MainWindow::ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply)(int)) {
-    for (std::size_t i = 0; i < menu.itemNames.size(); ++i) {
-        const int value = menu.values[i];
-        connect(MenuAction(QString::fromUtf8(menu.itemNames[i])), &QAction::triggered, this,
-                [this, apply, value]() { (this->*apply)(value); });
+void MainWindow::ConnectChoices(Choice choice, void (MainWindow::*apply)(int)) {
+    for (QAction* item : actions_.Items(choice)) {
+        const int value = item->data().toInt();
+        connect(item, &QAction::triggered, this, [this, apply, value]() { (this->*apply)(value); });
     }
 }
 

@@ -74,7 +74,7 @@ std::optional<QString> MainWindow::AskText(const QString& title, const QString& 
 }
 
 void MainWindow::ToggleToolbarHelp() {
-    SetToolbarHelp(MenuAction(QStringLiteral("mnutoolhelp"))->isChecked());
+    SetToolbarHelp(Action(Command::kToolbarHelp)->isChecked());
 }
 
 void MainWindow::ChooseFont() {
