@@ -14,10 +14,10 @@
 #include "plot/layout.h"
 #include "plot/plot_driver.h"
 #include "ui/app_icon.h"
+#include "ui/install_paths.h"
 #include "ui/main_menus.h"
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
-#include "ui/startup.h"
 #include "ui/tool_bar.h"
 
 namespace tessarin {

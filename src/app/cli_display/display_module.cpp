@@ -16,7 +16,7 @@
 #include "engine/synthetic.h"
 #include "model/error.h"
 #include "plot/bitmap_export.h"
-#include "plot/gui_application.h"
+#include "app/gui_application.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_driver.h"
 #include "plot/print_display.h"

@@ -10,9 +10,9 @@
 #include "ui/about_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/help_viewer.h"
+#include "ui/install_paths.h"
 #include "ui/main_window.h"
 #include "ui/readout_panel.h"
-#include "ui/startup.h"
 #include "ui/wait_cursor.h"
 
 namespace tessarin {

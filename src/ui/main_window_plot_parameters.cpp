@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "model/error.h"
+#include "model/plot_parameter_input.h"
 #include "ui/main_window.h"
-#include "ui/plot_parameter_input.h"
 
 namespace tessarin {
 namespace {
