@@ -5,27 +5,27 @@
 namespace tessarin {
 namespace {
 
-TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits) {
+TEST(SyntheticInformationValues, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits) {
     Project p;
-    SyntheticInformation c;
+    SyntheticInformationValues c;
     c.measurementUnits = kMetric;
     c.sonicInMicrosecondsPerFoot = c.gardnerFromDensity = c.applyVelocitySurvey = true;
     c.sampleRateIndex = 2;
     c.impedanceType = kSonicDensity;
-    ApplySyntheticInformation(p, c);
+    ApplySyntheticInformationValues(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
     EXPECT_TRUE(p.sonicInMicrosecondsPerFoot && p.gardnerFromDensity && p.applyVelocitySurvey);
     EXPECT_TRUE(p.projectChanged);
 
     c.measurementUnits = kEnglish;  // the microseconds-per-foot box cannot be ticked
     c.impedanceType = kSonicOnly;   // Sonic Only unticks Gardner
-    ApplySyntheticInformation(p, c);
+    ApplySyntheticInformationValues(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 357.3458);
     EXPECT_FALSE(p.sonicInMicrosecondsPerFoot);
     EXPECT_FALSE(p.gardnerFromDensity);
 }
 
-TEST(SyntheticInformation, UnitChangesConvertTheWellAndDatumValuesAndTheScales) {
+TEST(SyntheticInformationValues, UnitChangesConvertTheWellAndDatumValuesAndTheScales) {
     const struct {
         const char* from;
         int units;
@@ -42,7 +42,7 @@ TEST(SyntheticInformation, UnitChangesConvertTheWellAndDatumValuesAndTheScales) 
     EXPECT_EQ(ConvertTracesPerUnit("3.94", kEnglish), "10.0");
 }
 
-TEST(SyntheticInformation, ConfirmedUnitChangeConvertsTheRecordOnce) {
+TEST(SyntheticInformationValues, ConfirmedUnitChangeConvertsTheRecordOnce) {
     Project p;
     p.measurementUnits = kEnglish;
     p.kbElevation = Value(100);
@@ -71,7 +71,7 @@ TEST(SyntheticInformation, ConfirmedUnitChangeConvertsTheRecordOnce) {
     EXPECT_EQ(p.timeScale, Value::Text("5.0"));
 }
 
-TEST(SyntheticInformation, CaptionsFollowTheUnits) {
+TEST(SyntheticInformationValues, CaptionsFollowTheUnits) {
     EXPECT_EQ(WellDatumCaptionsFor(kMetric).datumVelocity, "Seismic Datum Velocity (m/s):");
     EXPECT_EQ(WellDatumCaptionsFor(kEnglish).kb, "KB (feet):");
     EXPECT_EQ(VelocitySurveyCaptionsFor(kMetric).kb, "Well Datum Elevation - KB (m):");

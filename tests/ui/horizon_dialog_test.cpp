@@ -27,7 +27,7 @@ Project ProjectWithLog(double top, double bottom) {
     return project;
 }
 
-RowTexts Table(const HorizonEdit& edit) {
+RowTexts Table(const HorizonValues& edit) {
     RowTexts rows;
     for (int k = 1; k <= edit.count; ++k) {
         rows.emplace_back(QString::fromStdString(edit.names[k]),
@@ -82,8 +82,8 @@ TEST(HorizonDialog, OkHandsBackTheRowsSortedByDepth) {
     Box(dialog, 2, 6)->setFocus();
     QTest::keyClick(Box(dialog, 2, 6), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    ASSERT_TRUE(dialog.Result());
-    EXPECT_EQ(Table(*dialog.Result()), (RowTexts{{"start of log", "1000"},
+    ASSERT_TRUE(dialog.Values());
+    EXPECT_EQ(Table(*dialog.Values()), (RowTexts{{"start of log", "1000"},
                                                  {"Top A", "1200"},
                                                  {"", "1500"},
                                                  {"Top B", "1700"},
@@ -101,7 +101,7 @@ TEST(HorizonDialog, CancelHandsBackNothingEvenAfterOpenFile) {
     EXPECT_EQ(shown[16], (std::pair<QString, QString>{"NMRF (Mid_Mio_Unc)", "1246"}));
     Click(dialog, "Command2");
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(dialog.Result());
+    EXPECT_FALSE(dialog.Values());
 }
 
 TEST(HorizonDialog, OpenFileRefusesTooManyTopsAndNamesThoseOutsideTheLog) {
@@ -160,8 +160,8 @@ TEST(HorizonDialog, SavedFileOpensAgainWithTheSameHorizons) {
         (RowTexts{
             {"start of log", "0"}, {"end of log", "3000"}, {"Top A", "1235"}, {"Top B", "2000"}}));
     Click(reopened, "Command1");
-    ASSERT_TRUE(reopened.Result());
-    EXPECT_EQ(reopened.Result()->fileName, path.toStdString());
+    ASSERT_TRUE(reopened.Values());
+    EXPECT_EQ(reopened.Values()->fileName, path.toStdString());
 }
 
 }  // namespace

@@ -228,7 +228,7 @@ TEST_F(ImportCommandTest, CancellingAnyStepLeavesTheProjectAsItWas) {
     }
     script.Run([this] { Choose("mnusonic"); });
     ImportOptions options;
-    options.information = SyntheticInformationOf(before);
+    options.information = SyntheticInformationValuesOf(before);
     options.information.applyVelocitySurvey = true;
     options.velocitySurvey = ReadVelocitySurveyFile(Data("F03-4_survey.vs").toStdString());
     options.velocitySurvey->datumElevation = Value::Text("0");  // as the dialog shows it

@@ -1,7 +1,7 @@
 // What the input boxes accept: log grid widths in inches that fit a 16-bit twip value, and
 // screen factors above zero.
 
-#include "ui/plot_parameter_input.h"
+#include "model/plot_parameter_input.h"
 
 #include <gtest/gtest.h>
 

@@ -30,7 +30,7 @@ Project EnglishProject() {
     return p;
 }
 
-std::optional<SyntheticInformation> RunChoices(
+std::optional<SyntheticInformationValues> RunChoices(
     const Project& p, std::function<void(SyntheticInformationDialog*)> act) {
     return test::WithDialog<SyntheticInformationDialog>(
         std::move(act), [&p] { return SyntheticInformationDialog::Run(nullptr, p); });
@@ -55,7 +55,7 @@ TEST(SyntheticInformationDialog, ConfirmedMetricUnitsConvertTheOtherDialogsValue
     EXPECT_TRUE(choices->sonicInMicrosecondsPerFoot);
     EXPECT_EQ(choices->sampleRateIndex, 1);
     ChangeMeasurementUnits(p, choices->measurementUnits);
-    ApplySyntheticInformation(p, *choices);
+    ApplySyntheticInformationValues(p, *choices);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
 
     test::WithDialog<WellDatumDialog>(

@@ -26,20 +26,20 @@ TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
     TypeRows(dialog, 0, {{"900", "0.8"}, {"600", ""}, {"300", ""}});
     QTest::keyClick(Box(dialog, 2, 2), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());  // one complete row: the dialog stays open
-    EXPECT_FALSE(dialog.Result());
+    EXPECT_FALSE(dialog.Values());
 
     TypeRows(dialog, 2, {{"300", "0.3"}, {"600.5", "0.55"}});
     Named<QLineEdit>(dialog, "Text4")->setText("25.5");
     QTest::keyClick(Box(dialog, 2, 3), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    ASSERT_TRUE(dialog.Result());
-    const VelocitySurvey& survey = dialog.Result()->survey;
+    ASSERT_TRUE(dialog.Values());
+    const VelocitySurvey& survey = dialog.Values()->survey;
     ASSERT_EQ(survey.count, 3);  // the row without a time is dropped
     EXPECT_EQ((std::vector<double>{survey.depths[1], survey.depths[2], survey.depths[3]}),
               (std::vector<double>{300, 600.5, 900}));
     EXPECT_EQ((std::vector<double>{survey.times[1], survey.times[2], survey.times[3]}),
               (std::vector<double>{0.3, 0.55, 0.8}));
-    EXPECT_EQ(dialog.Result()->kbElevation.Number(), 25.5);
+    EXPECT_EQ(dialog.Values()->kbElevation.Number(), 25.5);
     EXPECT_EQ(ShownRows(dialog),
               (RowTexts{{"300", "0.300"}, {"600.5", "0.550"}, {"900", "0.800"}}));
 }
@@ -86,7 +86,7 @@ TEST(VelocitySurveyDialog, ABoxThatIsNoNumberIsNamedAndKeepsTheDialogOpen) {
         AnswerModal<QMessageBox>(Acknowledge(&shown), [&] { Click(dialog, "Command1"); });
         EXPECT_EQ(shown.text, c.message);
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_FALSE(dialog.Result());
+        EXPECT_FALSE(dialog.Values());
         EXPECT_EQ(dialog.focusWidget(), Named<QLineEdit>(dialog, c.box));
     }
 }
