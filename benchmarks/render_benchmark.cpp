@@ -7,7 +7,7 @@
 #include <QGuiApplication>
 
 #include "long_well.h"
-#include "plot/gui_application.h"
+#include "app/gui_application.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_driver.h"
 

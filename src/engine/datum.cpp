@@ -76,4 +76,13 @@ double FirstSampleTime(const Project& project) {
     return -kf * project.sampleIntervalUs / 500000.0;
 }
 
+void ComputeStartTime(Project& project) {
+    const int n = project.lastSampleIndex;
+    if (n < 0 || project.timeDepth.size() <= static_cast<std::size_t>(n)) {
+        throw Error("The project holds no time-sampled log.");
+    }
+    ApplyStartOfLogDatum(project);
+    project.firstSampleTime = FirstSampleTime(project);
+}
+
 }  // namespace tessarin

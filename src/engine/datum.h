@@ -16,4 +16,10 @@ void ApplyStartOfLogDatum(Project& project);
 // positive, two samples at one depth where time zero falls).
 double FirstSampleTime(const Project& project);
 
+// The step of a recompute that follows the synthetic: the datum of a "Start of Log" project and
+// firstSampleTime. The display, the exports and the project file all read them, so they are set
+// here and never by drawing. Throws Error when the depth log lacks samples, or as
+// FirstSampleTime does (the datum of a "Start of Log" project has been set by then).
+void ComputeStartTime(Project& project);
+
 }  // namespace tessarin

@@ -152,4 +152,22 @@ CalculateOutcome ChooseWaveletType(Project& project, int waveletType, WaveletTex
     return CalculateWavelet(project, texts);
 }
 
+std::optional<std::string> FindWaveletProblem(const Project& project, const WaveletValues& values) {
+    Project trial = project;
+    trial.waveletType = values.waveletType;
+    const CalculateOutcome outcome = CalculateWavelet(trial, values.texts);
+    if (outcome.accepted) {
+        return std::nullopt;
+    }
+    return outcome.reason;
+}
+
+void ApplyWaveletValues(Project& project, const WaveletValues& values) {
+    Project changed = project;
+    changed.waveletType = values.waveletType;
+    if (CalculateWavelet(changed, values.texts).accepted) {
+        project = std::move(changed);
+    }
+}
+
 }  // namespace tessarin

@@ -4,6 +4,7 @@
 // stores, and what choosing a wavelet type does. The dialog and tessarin-cli both go through
 // these functions.
 
+#include <optional>
 #include <string>
 
 #include "model/project.h"
@@ -29,6 +30,22 @@ struct CalculateOutcome {
     std::string reason;  // why the input was refused; empty when accepted
     WaveletTexts texts;  // what the boxes show afterwards
 };
+
+// What Select Wavelet hands back: the wavelet type and the boxes as the last accepted Calculate
+// left them, and whether the dialog was closed with Done (which asks for a recompute).
+struct WaveletValues {
+    int waveletType = kBandpassWavelet;
+    WaveletTexts texts;
+    bool done = false;
+};
+
+// Why Calculate would refuse the values; nothing when it accepts them.
+std::optional<std::string> FindWaveletProblem(const Project& project, const WaveletValues& values);
+
+// The record takes the values as Calculate stores them: the parameters, the length cut to whole
+// samples and the wavelet built, and is marked changed. Values Calculate would refuse leave it as
+// it was.
+void ApplyWaveletValues(Project& project, const WaveletValues& values);
 
 // The stored wavelet parameters as the boxes show them (length formatted "0.000").
 WaveletTexts StoredWaveletTexts(const Project& project);

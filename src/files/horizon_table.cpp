@@ -8,6 +8,13 @@
 #include "model/numeric.h"
 
 namespace tessarin {
+
+void ApplyHorizonValues(Project& project, const HorizonValues& values) {
+    project.horizonCount = values.count;
+    project.horizonNames = values.names;
+    project.horizonDepths = values.depths;
+    project.horizonFileName = values.fileName;
+}
 namespace {
 
 double LogDepth(const Project& project, int index) {

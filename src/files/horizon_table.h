@@ -43,6 +43,18 @@ DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthTex
 // the table is then left as it was.
 void BuildHorizonTable(Project& project, const HorizonRows& rows);
 
+// What Define Horizons hands back on OK: the table, sorted by depth, and the horizon file last
+// opened or saved.
+struct HorizonValues {
+    int count = 0;  // entries 1 to count
+    std::array<std::string, kTableSize> names;
+    std::array<Value, kTableSize> depths;
+    std::string fileName;
+};
+
+// The record takes the table and the horizon file name (nothing else).
+void ApplyHorizonValues(Project& project, const HorizonValues& values);
+
 // A horizon as a name and a depth, as a loaded table reports the ones it left out.
 struct HorizonEntry {
     std::string name;

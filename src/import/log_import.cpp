@@ -76,8 +76,8 @@ LogImport::LogImport(const Project& project) : working_(project) {
     working_.dialogCancelled = false;
 }
 
-void LogImport::SetSyntheticInformation(const SyntheticInformation& choices) {
-    ApplySyntheticInformation(working_, choices);
+void LogImport::SetSyntheticInformation(const SyntheticInformationValues& choices) {
+    ApplySyntheticInformationValues(working_, choices);
 }
 
 void LogImport::SetVelocitySurvey(const VelocitySurvey& survey) {

@@ -39,7 +39,7 @@ struct WellOverrides {
 };
 
 struct ImportOptions {
-    SyntheticInformation information;
+    SyntheticInformationValues information;
     // With the survey applied: the survey to use; the record's own survey when absent.
     std::optional<VelocitySurvey> velocitySurvey;
     LogFileChoice sonic;    // read unless the sonic is made from the density (Gardner)
@@ -58,7 +58,7 @@ public:
     // The copy the steps work on; dialogs shown between the steps may edit it.
     Project& Working() { return working_; }
 
-    void SetSyntheticInformation(const SyntheticInformation& choices);
+    void SetSyntheticInformation(const SyntheticInformationValues& choices);
     void SetVelocitySurvey(const VelocitySurvey& survey);
     void SetWellOverrides(const WellOverrides& overrides);
 

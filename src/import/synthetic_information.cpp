@@ -29,8 +29,8 @@ void Convert(Value& field, std::string (*conversion)(const std::string&, int), i
 
 }  // namespace
 
-SyntheticInformation SyntheticInformationOf(const Project& p) {
-    SyntheticInformation choices;
+SyntheticInformationValues SyntheticInformationValuesOf(const Project& p) {
+    SyntheticInformationValues choices;
     choices.measurementUnits = p.measurementUnits;
     choices.sonicInMicrosecondsPerFoot = false;
     choices.applyVelocitySurvey = p.applyVelocitySurvey;
@@ -48,7 +48,7 @@ bool GardnerAllowed(int impedanceType) {
     return impedanceType == kSonicDensity;
 }
 
-SyntheticInformation Normalized(SyntheticInformation choices) {
+SyntheticInformationValues Normalized(SyntheticInformationValues choices) {
     choices.sonicInMicrosecondsPerFoot =
         choices.sonicInMicrosecondsPerFoot && SonicPerFootAllowed(choices.measurementUnits);
     choices.gardnerFromDensity =
@@ -56,8 +56,8 @@ SyntheticInformation Normalized(SyntheticInformation choices) {
     return choices;
 }
 
-void ApplySyntheticInformation(Project& p, const SyntheticInformation& given) {
-    const SyntheticInformation choices = Normalized(given);
+void ApplySyntheticInformationValues(Project& p, const SyntheticInformationValues& given) {
+    const SyntheticInformationValues choices = Normalized(given);
     p.measurementUnits = choices.measurementUnits;
     p.sonicInMicrosecondsPerFoot = choices.sonicInMicrosecondsPerFoot;
     p.applyVelocitySurvey = choices.applyVelocitySurvey;

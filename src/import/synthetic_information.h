@@ -10,7 +10,7 @@
 
 namespace tessarin {
 
-struct SyntheticInformation {
+struct SyntheticInformationValues {
     int measurementUnits = kEnglish;
     bool sonicInMicrosecondsPerFoot = false;  // metric only: the file gives microseconds per foot
     bool applyVelocitySurvey = false;
@@ -20,18 +20,18 @@ struct SyntheticInformation {
 };
 
 // The choices as the record holds them; the microseconds-per-foot box always starts unticked.
-SyntheticInformation SyntheticInformationOf(const Project& project);
+SyntheticInformationValues SyntheticInformationValuesOf(const Project& project);
 
 // Whether a box may be ticked: microseconds per foot in metric units, Gardner with Sonic - Density.
 bool SonicPerFootAllowed(int measurementUnits);
 bool GardnerAllowed(int impedanceType);
 
 // The choices as they can stand: a box that may not be ticked is unticked.
-SyntheticInformation Normalized(SyntheticInformation choices);
+SyntheticInformationValues Normalized(SyntheticInformationValues choices);
 
 // OK of the dialog: the record takes the choices and the Gardner coefficient of the units, and is
 // marked changed.
-void ApplySyntheticInformation(Project& project, const SyntheticInformation& choices);
+void ApplySyntheticInformationValues(Project& project, const SyntheticInformationValues& choices);
 
 // Captions that follow the measurement units.
 struct WellDatumCaptions {

@@ -35,6 +35,11 @@ void SetVelocitySurvey(Project& project, const VelocitySurvey& survey) {
     project.velocitySurveyTimes = survey.times;
 }
 
+void ApplyVelocitySurveyValues(Project& project, const VelocitySurveyValues& values) {
+    SetVelocitySurvey(project, values.survey);
+    project.kbElevation = values.kbElevation;
+}
+
 VelocitySurveyRows VelocitySurveyRowsOf(const VelocitySurvey& survey) {
     VelocitySurveyRows rows;
     for (int i = 0; i < kVelocitySurveyRows && i < survey.count; ++i) {

@@ -28,6 +28,15 @@ struct VelocitySurvey {
     std::array<double, kTableSize> times{};
 };
 
+// What the Velocity Survey dialog hands back on OK.
+struct VelocitySurveyValues {
+    VelocitySurvey survey;  // sorted by depth; the datum elevation as typed
+    Value kbElevation;      // as typed
+};
+
+// The record takes the survey and the KB elevation (nothing else).
+void ApplyVelocitySurveyValues(Project& project, const VelocitySurveyValues& values);
+
 // The survey of the record, and the record's survey replaced by one.
 VelocitySurvey VelocitySurveyOf(const Project& project);
 void SetVelocitySurvey(Project& project, const VelocitySurvey& survey);

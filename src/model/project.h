@@ -100,9 +100,6 @@ struct Project {
     std::int16_t traceCount = 5;
     std::string agcWindow = "None";
     int plotDepthType = kMeasuredDepth;
-    double traceSpacingInches = 0.0;
-    double plotWidth = 0.0;
-    double headerHeight = 0.0;
     Value screenCorrection = Value(1);
     double leftMarginInches = 0.5;
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/datum.h"
 #include "model/error.h"
 #include "model/numeric.h"
+#include "plot/display_panels.h"
 #include "plot/plot_values.h"
 
 namespace tessarin {
@@ -23,13 +23,12 @@ double ScreenCorrectionFactor(const Project& project) {
     return factor;
 }
 
-double ComputeHeaderHeight(Project& project, DrawingSurface& surface, double points) {
+double ComputeHeaderHeight(const Project& project, DrawingSurface& surface, double points) {
     surface.SetFont(PlotTextFont(project, points));
     double height = 10.0 * surface.TextHeight("00") + 400.0;
     surface.SetFontSize(kTitlePoints);
     height += surface.TextHeight("00");
     surface.SetFontSize(points);
-    project.headerHeight = height;
     return height;
 }
 
@@ -56,43 +55,16 @@ TracePanels PlaceTracePanels(const Project& project, DrawingSurface& surface, do
     return panels;
 }
 
-double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
+double ComputeHorizontalLayout(const Project& project, DrawingSurface& surface) {
     // Text widths are measured on the device and enter the layout divided by the correction.
     const double correction = ScreenCorrectionFactor(project);
     surface.SetFont(PlotTextFont(project, kPlotTextPoints));
-
-    // Depth axis and reflection coefficient track.
-    double width = 1440.0 * project.leftMarginInches + surface.TextWidth("00000") / correction +
-                   1120.0 + 750.0;
-
-    // Normal and reverse trace panels, placed as the trace painter places them.
-    if (project.traceCount < 0) {
-        throw Error("The number of traces cannot be negative.");
+    double width = 0.0;
+    for (const DisplayPanel& panel : DisplayPanels()) {
+        if (panel.room) {
+            width = panel.room(project, surface, width, correction);
+        }
     }
-    project.traceSpacingInches = TraceSpacingInches(project);
-    width = PlaceTracePanels(project, surface, width, correction).end;
-
-    // Velocity track.
-    if (project.measurementUnits == kMetric) {
-        const double scale = project.velocityLogWidth / 6000.0;
-        width = std::max(width + 7500.0 * scale, width + 150.0 + 9000.0 * scale / 2.0);
-    } else {
-        const double scale = project.velocityLogWidth / 22000.0;
-        width = std::max(width + 25000.0 * scale, width + 150.0 + 29000.0 * scale / 2.0);
-    }
-
-    // Density track: reserved whether or not it is drawn.
-    width += 3.5 * project.densityLogWidth;
-    width += 141.0;
-
-    // Horizon names.
-    double widestName = 0.0;
-    for (int h = 1; h <= HorizonsInTable(project); ++h) {
-        widestName = std::max(widestName, surface.TextWidth(project.horizonNames[h]));
-    }
-    width += widestName / correction + 1000.0;
-
-    project.plotWidth = width;
     return width;
 }
 
@@ -136,22 +108,20 @@ double WaveletPanelBottom(const Project& project, const PlotState& state, double
 
 }  // namespace
 
-double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
+double ComputeTimeLayout(const Project& project, PlotState& state, DrawingSurface& surface,
                          double correction, double points) {
     CheckSampledLogs(project);
     const int n = project.lastSampleIndex;
     state.screenCorrection = correction;
     state.textPoints = points;
 
-    ComputeHeaderHeight(project, surface, points);
+    const double headerHeight = ComputeHeaderHeight(project, surface, points);
     state.firstPlotSample = 0;
     state.lastPlotSample = n;
 
     state.twipsPerSample = TwipsPerSample(project);
     state.screenTwipsPerSample = state.twipsPerSample * correction;
-    state.plotOriginY = project.headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
-
-    ApplyStartOfLogDatum(project);
+    state.plotOriginY = headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
 
     state.samplesPer100ms = static_cast<int>(RoundHalfEven(50000.0 / project.sampleIntervalUs));
     if (project.timingLinesPer100ms < 1 || state.samplesPer100ms < project.timingLinesPer100ms) {
@@ -159,7 +129,6 @@ double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& sur
     }
     state.samplesPerTimingLine = state.samplesPer100ms / project.timingLinesPer100ms;
 
-    project.firstSampleTime = FirstSampleTime(project);
     state.firstLabelTime = std::floor(project.firstSampleTime * 10.0) / 10.0;
     state.firstLabelSampleOffset = std::max(0.0, (project.firstSampleTime - state.firstLabelTime) *
                                                      500000.0 / project.sampleIntervalUs);
@@ -170,7 +139,7 @@ double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& sur
                      WaveletPanelBottom(project, state, timeBottom)});
 }
 
-double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface& surface) {
+double ComputeVerticalLayout(const Project& project, PlotState& state, DrawingSurface& surface) {
     const double bottom = ComputeTimeLayout(project, state, surface,
                                             ScreenCorrectionFactor(project), kPlotTextPoints);
     state.pictureHeight = bottom + 720.0 * state.screenCorrection;

@@ -51,6 +51,7 @@ struct PlotState {
     double plotX = 0.0;
     double plotXScale = 0.0;
 
+    double layoutWidth = 0.0;  // of the horizontal layout, layout twips: the least picture width
     double pictureWidth = 0.0;
     double pictureHeight = 0.0;
     double panelTitlesRight = 0.0;  // device x where the last panel title ends

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "model/error.h"
+#include "plot/display_panels.h"
 #include "plot/layout.h"
 #include "plot/pagination.h"
-#include "plot/painters.h"
 #include "plot/plot_values.h"
 #include "plot/printer_surface.h"
 
@@ -59,9 +59,9 @@ private:
     void MarkJoins(int page);
     void MarkJoin(double y, const char* letter, bool letterAbove);
     void DrawTables();
-    void PaintTablesAndWavelet();
+    void PaintBelowTimeAxis();
 
-    Project project_;  // a copy: printing lays out and paints its own
+    const Project& project_;
     PrinterSurface& surface_;
     PrintOptions options_;
     std::string label_;
@@ -101,7 +101,7 @@ void DisplayPrinter::DrawSheet(const Sheet& sheet) {
     surface_.SetPenStyle(PenStyle::kSolid);
     surface_.SetColor(kBlack);
     if (sheet.panelPage == 0) {
-        PaintHeader(project_, state_, surface_);
+        PaintBand(project_, state_, surface_, DisplayBand::kHeader);
     }
     if (sheet.panelPage >= 0) {
         DrawPanels(sheet.panelPage);
@@ -128,15 +128,7 @@ void DisplayPrinter::DrawPanels(int page) {
         surface_.KeepOut(state_.SampleY(state_.lastPlotSample),
                          std::numeric_limits<double>::infinity());
     }
-    PaintDepthAxis(project_, state_, surface_);
-    PaintReflectionCoefficients(project_, state_, surface_);
-    PaintTraces(project_, state_, surface_);
-    PaintVelocityTrack(project_, state_, surface_);
-    if (project_.impedanceType == kSonicDensity) {
-        PaintDensityTrack(project_, state_, surface_);
-    }
-    PaintHorizonMarkers(project_, state_, surface_);
-    PaintTimingLines(project_, state_, surface_);
+    PaintBand(project_, state_, surface_, DisplayBand::kTimePanels);
     surface_.ClearKeepOuts();
 }
 
@@ -177,10 +169,9 @@ void DisplayPrinter::MarkJoin(double y, const char* letter, bool letterAbove) {
     surface_.PrintUpwards(x, bottom, label_);
 }
 
-void DisplayPrinter::PaintTablesAndWavelet() {
+void DisplayPrinter::PaintBelowTimeAxis() {
     surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
-    PaintTables(project_, state_, surface_);
-    PaintWavelet(project_, state_, surface_);
+    PaintBand(project_, state_, surface_, DisplayBand::kBelowTimeAxis);
 }
 
 // On narrow paper (A4 upright) the wavelet beside the horizon table may reach past the edge: the
@@ -189,14 +180,14 @@ void DisplayPrinter::DrawTables() {
     const PlotState before = state_;
     surface_.StartMeasuring();
     surface_.SetHidden(true);
-    PaintTablesAndWavelet();
+    PaintBelowTimeAxis();
     surface_.SetHidden(false);
     state_ = before;
     const double room = 1440.0 * project_.leftMarginInches - kJoinTickLength;
     const double shift =
         std::clamp(surface_.MeasuredRight() - surface_.PageWidth(), 0.0, std::max(room, 0.0));
     surface_.ShiftX(-shift);
-    PaintTablesAndWavelet();
+    PaintBelowTimeAxis();
     surface_.ShiftX(0.0);
 }
 

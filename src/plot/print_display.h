@@ -22,7 +22,7 @@ struct PrintedDocument {
     int Pages() const { return panelPages + (tablesOnOwnPage ? 1 : 0); }
 };
 
-// Prints the display of a project whose synthetic has been computed, with the printer's paper,
+// Prints the display of a recomputed project (synthetic and start time), with the printer's paper,
 // orientation, margins, copies and page range. The header is on page 1; each page shows the
 // time panels from its first to its last sample, and consecutive pages share about half an inch
 // of time between their join marks; the horizon table and the wavelet follow the last page, on a

@@ -1,7 +1,9 @@
 // Kept apart from the screen plot driver: this is the one place the display calls the synthetic
-// engine.
+// engine, and the last place the project is written before it is drawn.
 
+#include "engine/datum.h"
 #include "engine/synthetic.h"
+#include "model/error.h"
 #include "plot/plot_driver.h"
 
 namespace tessarin {
@@ -10,6 +12,11 @@ std::optional<std::string> RecomputeAndDisplay(Project& project, PlotState& stat
                                                PlotPicture& picture) {
     if (auto failure = RecomputeSynthetic(project)) {
         return failure;
+    }
+    try {
+        ComputeStartTime(project);
+    } catch (const Error& failure) {
+        return failure.what();
     }
     return DrawDisplay(project, state, picture);
 }

@@ -68,10 +68,9 @@ void DrawPanel(const Project& project, const PlotState& state, DrawingSurface& s
 
 }  // namespace
 
-void PaintTraces(Project& project, PlotState& state, DrawingSurface& surface) {
+void PaintTraces(const Project& project, PlotState& state, DrawingSurface& surface) {
     const double sc = state.screenCorrection;
-    project.traceSpacingInches = TraceSpacingInches(project);
-    const double spacing = project.traceSpacingInches;
+    const double spacing = TraceSpacingInches(project);
     const double halfSpan = (project.traceCount - 1) * spacing / 2.0;
     const TracePanels panels = PlaceTracePanels(project, surface, state.plotWidth, sc);
     surface.SetPenStyle(PenStyle::kSolid);

@@ -26,17 +26,10 @@ const QString kOpenTitle = QStringLiteral("Open Horizon File");
 
 }  // namespace
 
-void HorizonEdit::ApplyTo(Project& project) const {
-    project.horizonCount = count;
-    project.horizonNames = names;
-    project.horizonDepths = depths;
-    project.horizonFileName = fileName;
-}
-
-std::optional<HorizonEdit> HorizonDialog::Edit(QWidget* parent, const Project& project) {
+std::optional<HorizonValues> HorizonDialog::Run(QWidget* parent, const Project& project) {
     HorizonDialog dialog(project, parent);
     dialog.exec();
-    return dialog.Result();
+    return dialog.Values();
 }
 
 HorizonDialog::HorizonDialog(const Project& project, QWidget* parent)
@@ -144,8 +137,8 @@ void HorizonDialog::accept() {
     if (!BuildTable()) {
         return;
     }
-    result_ = HorizonEdit{working_.horizonCount, working_.horizonNames, working_.horizonDepths,
-                          working_.horizonFileName};
+    result_ = HorizonValues{working_.horizonCount, working_.horizonNames, working_.horizonDepths,
+                            working_.horizonFileName};
     QDialog::accept();
 }
 

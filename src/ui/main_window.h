@@ -11,6 +11,7 @@
 #include "model/settings.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_state.h"
+#include "ui/main_actions.h"
 
 class QAction;
 class QDialog;
@@ -18,7 +19,6 @@ class QPrinter;
 
 namespace tessarin {
 
-struct ChoiceMenu;
 class HelpViewer;
 class LogImport;
 class PlotView;
@@ -56,8 +56,9 @@ public:
     // How many times the display has been drawn: scrolling never adds to it.
     int DisplayCount() const { return displayCount_; }
 
-    // The action of a menu item by its name ("mnucalc"), or nullptr.
-    QAction* MenuAction(const QString& name) const;
+    // The action of a command, shared by its menu item and toolbar button.
+    QAction* Action(Command command) const { return actions_(command); }
+    const MainActions& Actions() const { return actions_; }
     ToolBarStrip* ToolbarStrip() const { return toolbar_; }  // `Picture2`, under the menu bar
     QWidget* HelpStrip() const;  // `Picture5`, shown while "Toolbar Help" is checked
     PlotView* View() const { return view_; }
@@ -147,7 +148,7 @@ private:
     void AskLogGridWidth(const QString& title, const QString& prompt, std::int16_t& widthTwips);
     void BuildWindow();
     void ConnectCommands();
-    void ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply)(int));
+    void ConnectChoices(Choice choice, void (MainWindow::*apply)(int));
     void ResetWindowState();
     void NewPicture();
     void ShowPicture();
@@ -182,6 +183,7 @@ private:
 
     Project& project_;
     SettingsStore& settings_;
+    MainActions actions_;
     PlotState plotState_;
     std::unique_ptr<PlotPicture> picture_;
     double pictureRatio_ = 1.0;

@@ -19,21 +19,6 @@ namespace tessarin {
 class MainWindow;
 class SettingsStore;
 
-// The help document the program looks for, in its own folder, in share/tessarin/help beside
-// that folder (where an installation puts it), and in the folders of PATH.
-inline constexpr const char* kHelpFileName = "tessarin.html";
-
-// The full path of the help document, or an empty text when it is nowhere to be found.
-// `pathVariable` is the PATH list, its folders separated by the platform's separator (":").
-QString FindHelpFile(const QString& programDir, const QString& pathVariable);
-
-// The example projects installed with the program, in share/tessarin/examples beside the
-// program's folder; an empty text when there is no such folder.
-QString FindExamplesFolder(const QString& programDir);
-
-// The warning shown at start-up when the help document cannot be found.
-QString HelpMissingMessage();
-
 // The desktop the main window opens on, in pixels. `severalScreens` when it spreads over more
 // than one screen.
 struct DesktopArea {

@@ -52,16 +52,11 @@ QString ProposedSurveyFileName(const std::string& projectFileName) {
 
 }  // namespace
 
-void VelocitySurveyEdit::ApplyTo(Project& project) const {
-    SetVelocitySurvey(project, survey);
-    project.kbElevation = kbElevation;
-}
-
-std::optional<VelocitySurveyEdit> VelocitySurveyDialog::Edit(QWidget* parent,
-                                                             const Project& project) {
+std::optional<VelocitySurveyValues> VelocitySurveyDialog::Run(QWidget* parent,
+                                                              const Project& project) {
     VelocitySurveyDialog dialog(project, parent);
     dialog.exec();
-    return dialog.Result();
+    return dialog.Values();
 }
 
 VelocitySurveyDialog::VelocitySurveyDialog(const Project& project, QWidget* parent)
@@ -187,7 +182,7 @@ void VelocitySurveyDialog::accept() {
     }
     const VelocitySurvey accepted = VelocitySurveyOf(working_);
     ShowSurvey(accepted);
-    result_ = VelocitySurveyEdit{accepted, working_.kbElevation};
+    result_ = VelocitySurveyValues{accepted, working_.kbElevation};
     QDialog::accept();
 }
 

@@ -203,7 +203,7 @@ void WaveletDialog::ShowOutcome(const CalculateOutcome& outcome) {
         emit inputRefused(QString::fromStdString(outcome.reason));
         return;
     }
-    accepted_ = working_;
+    accepted_ = WaveletValues{working_.waveletType, outcome.texts, false};
     refusal_->hide();
     ShowPreview();
 }
@@ -228,17 +228,19 @@ void WaveletDialog::accept() {
     }
 }
 
-std::optional<WaveletDialogResult> WaveletDialog::Result() const {
+std::optional<WaveletValues> WaveletDialog::Values() const {
     if (!accepted_) {
         return std::nullopt;
     }
-    return WaveletDialogResult{*accepted_, done_};
+    WaveletValues values = *accepted_;
+    values.done = done_;
+    return values;
 }
 
-std::optional<WaveletDialogResult> WaveletDialog::Run(QWidget* parent, const Project& project) {
+std::optional<WaveletValues> WaveletDialog::Run(QWidget* parent, const Project& project) {
     WaveletDialog dialog(project, parent);
     dialog.exec();
-    return dialog.Result();
+    return dialog.Values();
 }
 
 }  // namespace tessarin

@@ -14,18 +14,18 @@ namespace {
 
 TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits) {
     Project p;
-    SyntheticInformation c;
+    SyntheticInformationValues c;
     c.measurementUnits = kMetric;
     c.sonicInMicrosecondsPerFoot = c.gardnerFromDensity = c.applyVelocitySurvey = true;
     c.sampleRateIndex = 2;
     c.impedanceType = kSonicDensity;
-    ApplySyntheticInformation(p, c);
+    ApplySyntheticInformationValues(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
     EXPECT_TRUE(p.sonicInMicrosecondsPerFoot && p.gardnerFromDensity && p.applyVelocitySurvey);
     EXPECT_TRUE(p.projectChanged);
     c.measurementUnits = kEnglish;  // the microseconds-per-foot box cannot be ticked
     c.impedanceType = kSonicOnly;   // Sonic Only unticks Gardner
-    ApplySyntheticInformation(p, c);
+    ApplySyntheticInformationValues(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 357.3458);
     EXPECT_FALSE(p.sonicInMicrosecondsPerFoot || p.gardnerFromDensity);
     // A caption of each dialog follows the units.

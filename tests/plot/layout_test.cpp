@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "engine/datum.h"
 #include "model/error.h"
 #include "plot_fixture.h"
 
@@ -43,7 +44,7 @@ TEST_F(PlotLayout, PictureHeightOfTheKnownWell) {
     const double height = Height();
     EXPECT_DOUBLE_EQ(state.twipsPerSample, kKnownTwipsPerSample);
     // Ten lines of header, a title line and 400 twips.
-    EXPECT_DOUBLE_EQ(p.headerHeight, 10 * 200.0 + 200.0 + 400.0);
+    EXPECT_DOUBLE_EQ(ComputeHeaderHeight(p, surface), 10 * 200.0 + 200.0 + 400.0);
     EXPECT_DOUBLE_EQ(state.plotOriginY, 2600.0);
     EXPECT_DOUBLE_EQ(p.firstSampleTime, 0.25);
     EXPECT_DOUBLE_EQ(state.firstLabelTime, 0.2);
@@ -92,6 +93,7 @@ TEST_F(PlotLayout, StartTimeAndFirstTimeLabelOfAnEvenLog) {
         p.datumVelocity = Value(row.datumVelocity);
         SCOPED_TRACE(testing::Message()
                      << "log from " << row.firstDepth << ", datum " << row.datum);
+        ComputeStartTime(p);
         Height();
         EXPECT_NEAR(p.firstSampleTime, row.firstSampleTime, 1e-12);
         EXPECT_DOUBLE_EQ(state.firstLabelTime, row.firstLabelTime);
@@ -122,6 +124,7 @@ TEST_F(PlotLayout, PlotsThatCannotBeLaidOutSayWhy) {
         p = MakeKnownWell();
         row.change(p);
         try {
+            ComputeStartTime(p);
             Width();
             Height();
             ADD_FAILURE() << "accepted, expected: " << row.message;

@@ -71,7 +71,7 @@ TEST(LogGrids, RangesTitlesAndScalesFromTheLogRanges) {
         p.measurementUnits = row.units;
         p.minVelocity = p.minDensity = row.low;
         p.maxVelocity = p.maxDensity = row.high;
-        const LogGrid grid = row.density ? DensityGrid(p) : VelocityGrid(p);
+        const LogGrid grid = row.density ? DensityGrid(p) : VelocityGrid(p, row.low, row.high);
         SCOPED_TRACE(testing::Message() << row.title << " " << row.low << " to " << row.high);
         EXPECT_EQ(grid.min, row.min);
         EXPECT_EQ(grid.max, row.max);

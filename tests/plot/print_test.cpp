@@ -9,6 +9,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "engine/datum.h"
 #include "engine/synthetic.h"
 #include "files/open_project.h"
 #include "model/error.h"
@@ -93,6 +94,7 @@ protected:
         ASSERT_EQ(report.waveletProblem, "");
         project_.timeScale = Value::Text(timeScaleCmPerSecond);
         ASSERT_FALSE(RecomputeSynthetic(project_).has_value());
+        ComputeStartTime(project_);
     }
 
     PrintedDocument PrintIt() {

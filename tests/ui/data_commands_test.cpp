@@ -69,7 +69,7 @@ TEST_F(DataCommandsTest, ConfirmedDialogsFillTheRecordCheckTheirStepAndRedrawADi
             EXPECT_TRUE(project.projectChanged);
             EXPECT_TRUE(window->isWindowModified());
             EXPECT_FALSE(project.dialogCancelled);
-            EXPECT_EQ(window->MenuAction(command.item)->isChecked(), command.checksItem);
+            EXPECT_EQ(window->findChild<QAction*>(command.item)->isChecked(), command.checksItem);
             EXPECT_EQ(window->DisplayCount(), drawn + (fromToolbar ? 1 : 0));
         }
         // Logs and a wavelet: the synthetic can be computed.

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "engine/wavelet.h"
+#include "engine/wavelet_calculate.h"
 #include "ui/dialog_driver.h"
 #include "ui/scales_dialog.h"
 #include "ui/synthetic_information_dialog.h"
@@ -109,7 +110,8 @@ TEST(WaveletDialog, CalculateCutsTheLengthAndDoneHandsBackTheWavelet) {
             PressKey(d, kHighPass, Qt::Key_Return);  // Done
         });
         ASSERT_TRUE(result) << typed;
-        const Project& p = result->project;
+        Project p = Stored();  // as the window applies what the dialog hands back
+        ApplyWaveletValues(p, *result);
         EXPECT_TRUE(result->done && p.projectChanged);
         EXPECT_EQ(p.lowCut, Value(8));
         EXPECT_EQ(p.lowPass, Value(12));
@@ -186,7 +188,7 @@ TEST(SyntheticInformationDialog, ConfirmedMetricUnitsConvertTheOtherDialogsValue
     EXPECT_TRUE(choices->sonicInMicrosecondsPerFoot);
     EXPECT_EQ(choices->sampleRateIndex, 1);
     ChangeMeasurementUnits(p, choices->measurementUnits);
-    ApplySyntheticInformation(p, *choices);
+    ApplySyntheticInformationValues(p, *choices);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
     RunDialog<WellDatumDialog>(
         [](WellDatumDialog* d) {

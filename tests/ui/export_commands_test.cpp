@@ -4,10 +4,8 @@
 // print dialog offered; and the folder each kind of file dialog starts in.
 
 #include <QInputDialog>
-#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <sstream>
 
@@ -68,13 +66,6 @@ TEST_F(ExportCommandsTest, ExportsWriteWhatTheBatchExportsWriteUnderTheProjectsN
         WriteSegy(copy, polarity, 3, segy);
         EXPECT_TRUE(ReadAll(path) == segy.str()) << path.toStdString();
     }
-}
-
-std::function<void(QPageSetupDialog*)> Landscape(bool accept) {
-    return [accept](QPageSetupDialog* dialog) {
-        Child<QRadioButton>(dialog, "landscape")->click();
-        accept ? dialog->accept() : dialog->reject();
-    };
 }
 
 }  // namespace

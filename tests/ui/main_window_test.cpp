@@ -38,7 +38,7 @@ void ExpectStage(MainWindow& window, bool logs, bool synthetic, QStringList chec
     }
     for (const char* step :
          {item::kWellInformation, item::kImportLogs, item::kDefineHorizons, item::kSelectWavelet}) {
-        EXPECT_EQ(window.MenuAction(step)->isChecked(), checked.contains(step)) << step;
+        EXPECT_EQ(window.findChild<QAction*>(step)->isChecked(), checked.contains(step)) << step;
     }
 }
 

@@ -67,7 +67,7 @@ TEST(TableDialogs, ABoxThatIsNoNumberIsNamedAndTakesTheFocus) {
         EXPECT_EQ(dialog->focusWidget(), BoxOf(dialog, box)) << message;
         Type(dialog, box, before);
     }
-    EXPECT_FALSE(horizons.Result() || survey.Result() || las->Choice());
+    EXPECT_FALSE(horizons.Values() || survey.Values() || las->Choice());
     PressKey(las.get(), las::kStartDepth, Qt::Key_Return);
     ASSERT_TRUE(las->Choice());
     EXPECT_EQ(las->Choice()->lasCurveIndex, 1);  // the first curve after the depth
@@ -127,7 +127,7 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsNamesThoseOutsideTheLogAndCancelKe
     EXPECT_EQ(ShownRows(&dialog),
               (RowTexts{{"start of log", "1000"}, {"end of log", "2000"}, {"Inside", "1500"}}));
     Click(&dialog, kCancel);
-    EXPECT_FALSE(dialog.isVisible() || dialog.Result());
+    EXPECT_FALSE(dialog.isVisible() || dialog.Values());
 }
 
 TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
@@ -139,13 +139,13 @@ TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
     TypeRows(&dialog, 2, {{"300", "0.3"}, {"600.5", "0.55"}});
     Type(&dialog, survey::kKb, "25.5");
     PressKey(&dialog, "Text2_3", Qt::Key_Return);
-    ASSERT_TRUE(dialog.Result());
-    const VelocitySurvey& survey = dialog.Result()->survey;
+    ASSERT_TRUE(dialog.Values());
+    const VelocitySurvey& survey = dialog.Values()->survey;
     ASSERT_EQ(survey.count, 3);  // the row without a time is dropped
     EXPECT_EQ((std::vector<double>{survey.depths[1], survey.depths[2], survey.depths[3],
                                    survey.times[1], survey.times[2], survey.times[3]}),
               (std::vector<double>{300, 600.5, 900, 0.3, 0.55, 0.8}));
-    EXPECT_EQ(dialog.Result()->kbElevation.Number(), 25.5);
+    EXPECT_EQ(dialog.Values()->kbElevation.Number(), 25.5);
     EXPECT_EQ(ShownRows(&dialog),
               (RowTexts{{"300", "0.300"}, {"600.5", "0.550"}, {"900", "0.800"}}));
 }

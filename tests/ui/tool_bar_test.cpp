@@ -6,29 +6,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "ui/control_names.h"
+#include "ui/main_actions.h"
 
 namespace tessarin::test {
 namespace {
 
 using namespace tool;
 
-const std::pair<const char*, void (ToolBarStrip::*)()> kCommands[] = {
-    {kNew, &ToolBarStrip::NewProjectRequested},
-    {kOpen, &ToolBarStrip::OpenProjectRequested},
-    {kSave, &ToolBarStrip::SaveProjectAsRequested},
-    {kWell, &ToolBarStrip::WellInformationRequested},
-    {kLogs, &ToolBarStrip::ImportLogsRequested},
-    {kTops, &ToolBarStrip::DefineHorizonsRequested},
-    {kWave, &ToolBarStrip::SelectWaveletRequested},
-    {kScales, &ToolBarStrip::SetScalesRequested},
-    {kPlot, &ToolBarStrip::DisplaySyntheticRequested},
-    {kPrint, &ToolBarStrip::PrintSyntheticRequested},
-    {kHelp, &ToolBarStrip::HelpContentsRequested},
+const std::pair<const char*, Command> kCommands[] = {
+    {kNew, Command::kNewProject},        {kOpen, Command::kOpenProject},
+    {kSave, Command::kSaveProjectAs},    {kWell, Command::kWellInformation},
+    {kLogs, Command::kImportLogs},       {kTops, Command::kDefineHorizons},
+    {kWave, Command::kSelectWavelet},    {kScales, Command::kSetScales},
+    {kPlot, Command::kDisplaySynthetic}, {kPrint, Command::kPrintSynthetic},
+    {kHelp, Command::kHelpContents},
 };
 
 class ToolBarTest : public ::testing::Test {
@@ -48,13 +45,20 @@ protected:
         status_ = window_.findChild<QLabel*>(kHelpLine);
         tip_ = window_.findChild<QLabel*>(kTip);
         for (const auto& [button, command] : kCommands) {
-            QObject::connect(strip_, command, strip_, [this, button] { asked_ << button; });
+            QObject::connect(actions_(command), &QAction::triggered, strip_,
+                             [this, button] { asked_ << button; });
         }
+        // Display and Print wait for a synthetic, as in a new window.
+        SetAvailable(false);
         // Start from a point away from the toolbar, so the first move is a real move.
         QTest::mouseMove(&window_, QPoint(410, 150));
     }
 
     QWidget* Button(const char* name) { return strip_->findChild<QWidget*>(name); }
+    void SetAvailable(bool on) {
+        actions_(Command::kDisplaySynthetic)->setEnabled(on);
+        actions_(Command::kPrintSynthetic)->setEnabled(on);
+    }
     void Hover(const char* name, int x) { QTest::mouseMove(Button(name), QPoint(x, 10)); }
     void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton, {}, {8, 8}); }
     bool TipComes() {
@@ -71,7 +75,8 @@ protected:
     int TipLeft() const { return tip_->mapTo(&window_, QPoint(0, 0)).x(); }
 
     QWidget window_;
-    ToolBarStrip* strip_ = new ToolBarStrip;
+    MainActions actions_{&window_};
+    ToolBarStrip* strip_ = new ToolBarStrip(actions_);
     QLabel* status_ = nullptr;
     QLabel* tip_ = nullptr;
     QStringList asked_;
@@ -87,14 +92,13 @@ TEST_F(ToolBarTest, EachButtonRunsItsOwnCommandOncePerClickAndGreyedOnesNone) {
         EXPECT_TRUE(TipComes()) << "greyed, a button still shows its help";
     }
     EXPECT_TRUE(asked_.isEmpty());
-    strip_->SetPlotAvailable(true);
-    strip_->SetPrintAvailable(true);
+    SetAvailable(true);
     for (const auto& [button, command] : kCommands) {
         Click(button);
         EXPECT_EQ(asked_, QStringList{button});
         asked_.clear();
     }
-    strip_->SetPlotAvailable(false);
+    SetAvailable(false);
     Click(kPlot);
     EXPECT_TRUE(asked_.isEmpty());
 }

@@ -60,14 +60,12 @@ void LoadHorizons(Project& project, const std::string& path) {
     }
 }
 
-// The synthetic, and what a redraw sets before the program's exports read the record: the datum
-// of a "Start of Log" project and the time of the first sample below the datum.
+// The synthetic and its start time below the datum, as a recompute in the window computes them.
 void ComputeSynthetic(Project& project) {
     std::optional<std::string> failure = RecomputeSynthetic(project);
     if (!failure) {
         try {
-            ApplyStartOfLogDatum(project);
-            project.firstSampleTime = FirstSampleTime(project);
+            ComputeStartTime(project);
         } catch (const Error& e) {
             failure = e.what();
         }

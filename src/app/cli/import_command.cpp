@@ -62,8 +62,8 @@ void ReadLogOptions(const ImportArguments& a, const Project& saved, ImportOption
                              "\" is a plain log file"};
         }
     }
-    SyntheticInformation& info = options.information;
-    info = SyntheticInformationOf(saved);
+    SyntheticInformationValues& info = options.information;
+    info = SyntheticInformationValuesOf(saved);
     if (a.units) {
         info.measurementUnits = *a.units == "metric" ? kMetric : kEnglish;
     }

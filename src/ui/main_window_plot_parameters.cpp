@@ -13,8 +13,8 @@
 #include <algorithm>
 
 #include "model/error.h"
+#include "model/plot_parameter_input.h"
 #include "ui/main_window.h"
-#include "ui/plot_parameter_input.h"
 
 namespace tessarin {
 namespace {
@@ -74,7 +74,7 @@ std::optional<QString> MainWindow::AskText(const QString& title, const QString& 
 }
 
 void MainWindow::ToggleToolbarHelp() {
-    SetToolbarHelp(MenuAction(QStringLiteral("mnutoolhelp"))->isChecked());
+    SetToolbarHelp(Action(Command::kToolbarHelp)->isChecked());
 }
 
 void MainWindow::ChooseFont() {

@@ -48,12 +48,12 @@ void MainWindow::WellInformation() {
 void MainWindow::DefineHorizons() {
     HorizonDialog dialog(project_, this);
     ExecPlaced(dialog);
-    const std::optional<HorizonEdit>& edit = dialog.Result();
-    if (!edit) {
+    const std::optional<HorizonValues>& values = dialog.Values();
+    if (!values) {
         project_.dialogCancelled = true;
         return;
     }
-    edit->ApplyTo(project_);
+    ApplyHorizonValues(project_, *values);
     project_.projectChanged = true;
     CompleteStep(ProjectStep::kHorizonsDefined);
     RecomputeIfDisplayed();
@@ -62,17 +62,17 @@ void MainWindow::DefineHorizons() {
 void MainWindow::SelectWavelet() {
     WaveletDialog dialog(project_, this);
     ExecPlaced(dialog);
-    const std::optional<WaveletDialogResult> result = dialog.Result();
-    if (!result) {
+    const std::optional<WaveletValues> values = dialog.Values();
+    if (!values) {
         project_.dialogCancelled = true;
         return;
     }
     // Calculate stored the wavelet it accepted, even when the dialog was then closed without
     // Done. A New Project sequence stops there, but a display already shown follows the record:
     // the screen, the print and the saved project all show the same wavelet.
-    project_ = result->project;
+    ApplyWaveletValues(project_, *values);
     CompleteStep(ProjectStep::kWaveletSelected);
-    project_.dialogCancelled = !result->done;
+    project_.dialogCancelled = !values->done;
     RecomputeIfDisplayed();
 }
 

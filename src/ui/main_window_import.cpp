@@ -141,7 +141,7 @@ void MainWindow::AskSyntheticInformation(LogImport& import) {
         working.dialogCancelled = true;
         return;
     }
-    const SyntheticInformation choices = dialog.Choices();
+    const SyntheticInformationValues choices = dialog.Values();
     // The values in the other dialogs follow the units before the choices are taken.
     ChangeMeasurementUnits(working, choices.measurementUnits);
     import.SetSyntheticInformation(choices);
@@ -150,11 +150,11 @@ void MainWindow::AskSyntheticInformation(LogImport& import) {
 void MainWindow::AskVelocitySurvey(Project& working) {
     VelocitySurveyDialog dialog(working, this);
     ExecPlaced(dialog);
-    if (!dialog.Result()) {
+    if (!dialog.Values()) {
         working.dialogCancelled = true;
         return;
     }
-    dialog.Result()->ApplyTo(working);
+    ApplyVelocitySurveyValues(working, *dialog.Values());
     working.projectChanged = true;
 }
 

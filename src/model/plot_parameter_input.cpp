@@ -1,4 +1,4 @@
-#include "ui/plot_parameter_input.h"
+#include "model/plot_parameter_input.h"
 
 #include <cmath>
 #include <limits>

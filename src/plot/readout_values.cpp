@@ -1,4 +1,4 @@
-#include "ui/readout_values.h"
+#include "plot/readout_values.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "plot/gui_application.h"
+#include "app/gui_application.h"
 
 #include <QGuiApplication>
 
