@@ -1,0 +1,95 @@
+#include "engine/tie.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/engine_test_support.h"
+#include "engine/synthetic.h"
+#include "engine/wavelet.h"
+#include "model/numeric.h"
+
+namespace tessarin::test {
+namespace {
+
+// A train of 25 Hz Ricker pulses of alternating sign and varied size every 37 ms from 0.2 s,
+// sampled at `interval` from `first`; each pulse comes `delay(t)` later than at its time t.
+template <class Delay>
+SampledTrace Pulses(double first, double interval, int count, Delay delay) {
+    SampledTrace trace{first, interval, std::vector<double>(static_cast<std::size_t>(count))};
+    for (int k = 0; k < 60; ++k) {
+        const double at = 0.2 + 0.037 * k + delay(0.2 + 0.037 * k);
+        for (int i = 0; i < count; ++i) {
+            const double x = std::pow(std::numbers::pi * 25 * (trace.TimeAt(i) - at), 2);
+            trace.values[static_cast<std::size_t>(i)] +=
+                (k % 2 ? -1 : 1) * (1 + k % 5) * (1 - 2 * x) * std::exp(-x);
+        }
+    }
+    return trace;
+}
+
+// A sonic log at 2 ms with velocities that step every few samples.
+Project SteppedLog(const std::string& phase) {
+    Project p = Bandpass(5, 10, 40, 55, phase, 0.16);
+    const int n = 300;
+    p.lastSampleIndex = n;
+    for (int i = 0; i <= n; ++i) {
+        p.timeSonic.push_back(100 + 40 * ((i * 7 / 13) % 3) + (i % 17 == 0 ? 25 : 0));
+        p.timeDepth.push_back(1000 + 10.0 * i);
+        p.timeDensity.push_back(kNoDensity);
+    }
+    MakeBandpassWavelet(p);
+    EXPECT_EQ(RecomputeSynthetic(p), std::nullopt);
+    return p;
+}
+
+TEST(Tie, BestPhaseIsTheBandpassPhaseThatTies) {
+    // The synthetic of a bandpass of phase 40 ties to the zero-phase one turned by 40 degrees.
+    const SampledTrace zero = SyntheticTrace(SteppedLog("0"));
+    for (const double phase : {40.0, 90.0, -135.0}) {
+        const TieMeasures tie = MeasureTie(zero, SyntheticTrace(SteppedLog(PlainNumber(phase))));
+        EXPECT_NEAR(tie.bestPhase.phaseDegrees, phase, 2);
+        EXPECT_NEAR(tie.bestPhase.lag, 0, 0.0005) << phase;
+        EXPECT_GT(tie.bestPhase.r, 0.98) << phase;
+    }
+}
+
+TEST(Tie, LagBetweenSamplesAndDriftDownTheWell) {
+    // The seismic at 4 ms, the synthetic at 2 ms, the delays not whole samples.
+    struct Case {
+        double shift;  // the delay at 1 s
+        double slope;  // its growth per second
+    };
+    for (const Case c : {Case{0.0033, 0}, {-0.0071, 0}, {0.004, 0.01}}) {
+        const auto delay = [&](double t) { return c.shift + c.slope * (t - 1); };
+        const TieMeasures tie = MeasureTie(Pulses(0.15, 0.002, 1050, [](double) { return 0.0; }),
+                                           Pulses(0.1, 0.004, 560, delay), {.driftWindow = 0.3});
+        ASSERT_GT(tie.drift.size(), 20u);
+        for (const DriftPoint& point : tie.drift) {
+            EXPECT_NEAR(point.lag, delay(point.time), 0.001) << point.time;
+            EXPECT_GT(point.r, 0.95) << point.time;
+        }
+        if (c.slope == 0) {
+            EXPECT_NEAR(tie.bestPhase.lag, c.shift, 0.0005) << c.shift;
+            EXPECT_NEAR(tie.bestPhase.phaseDegrees, 0, 3) << c.shift;
+            EXPECT_NEAR(tie.bestLag.lag, c.shift, 0.0005);
+            EXPECT_GT(tie.fit.pep, 0);
+        }
+    }
+}
+
+TEST(Tie, RefusesTracesThatCannotBeCompared) {
+    const SampledTrace pulses = Pulses(0.15, 0.002, 1050, [](double) { return 0.0; });
+    EXPECT_EQ(ErrorOf([&] {
+                  MeasureTie(pulses, {2.5, 0.004, std::vector<double>(100, 1)});
+              }),
+              "The synthetic and the seismic share too little time to be compared: 2.500 s to "
+              "2.248 s, where at least 8 synthetic samples are needed.");
+    EXPECT_EQ(ErrorOf([&] {
+                  MeasureTie(pulses, {0, 0.004, std::vector<double>(1000, 1)});
+              }),
+              "The seismic is flat from 0.150 s to 2.248 s: there is nothing to correlate.");
+}
+
+}  // namespace
+}  // namespace tessarin::test
