@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "engine/datum.h"
+
 namespace tessarin {
 
 SampledTrace SyntheticTrace(const Project& project) {
     SampledTrace trace;
-    trace.firstTime = project.firstSampleTime;
+    trace.firstTime = FirstSampleTime(project);
     trace.interval = 2.0 * project.sampleIntervalUs / 1000000.0;
     const std::size_t count =
         std::min(project.syntheticTrace.size(),

@@ -22,8 +22,9 @@ struct SampledTrace {
     bool operator==(const SampledTrace&) const = default;
 };
 
-// The project's computed synthetic, samples 0 to lastSampleIndex, at its own times: sample i at
-// firstSampleTime + i x 2 x sampleIntervalUs / 1000000 s.
+// The project's computed synthetic, samples 0 to lastSampleIndex, at its own times below the
+// seismic datum: sample i at FirstSampleTime + i x 2 x sampleIntervalUs / 1000000 s. Throws Error
+// when the time of sample 0 cannot be found (see FirstSampleTime).
 SampledTrace SyntheticTrace(const Project& project);
 
 }  // namespace tessarin

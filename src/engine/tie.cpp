@@ -6,6 +6,7 @@
 #include <numbers>
 #include <string>
 
+#include "engine/datum.h"
 #include "engine/phase_rotation.h"
 #include "engine/trace_value.h"
 #include "model/error.h"
@@ -279,10 +280,9 @@ TieWindow HorizonWindow(const Project& project, int upperHorizon, int lowerHoriz
                         std::to_string(project.horizonCount) + ".");
         }
     }
-    const double upper =
-        project.firstSampleTime + project.horizonTimes[static_cast<std::size_t>(upperHorizon)];
-    const double lower =
-        project.firstSampleTime + project.horizonTimes[static_cast<std::size_t>(lowerHorizon)];
+    const double first = FirstSampleTime(project);
+    const double upper = first + project.horizonTimes[static_cast<std::size_t>(upperHorizon)];
+    const double lower = first + project.horizonTimes[static_cast<std::size_t>(lowerHorizon)];
     return {std::min(upper, lower), std::max(upper, lower)};
 }
 

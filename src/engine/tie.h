@@ -20,9 +20,10 @@ struct TieWindow {
 };
 
 struct TieOptions {
-    std::optional<TieWindow> window = {};  // nothing: where synthetic and seismic overlap
-    double maxLag = 0.100;                 // lags from -maxLag to +maxLag, seconds
-    double driftWindow = 0.200;            // seconds, moved down by a quarter of its length
+    // Nothing: where synthetic and seismic overlap. A window is cut to that overlap.
+    std::optional<TieWindow> window = {};
+    double maxLag = 0.100;       // lags from -maxLag to +maxLag, seconds
+    double driftWindow = 0.200;  // seconds, moved down by a quarter of its length
 };
 
 struct LagPeak {
@@ -72,8 +73,9 @@ struct TieMeasures {
 TieMeasures MeasureTie(const SampledTrace& synthetic, const SampledTrace& seismic,
                        const TieOptions& options = {});
 
-// The window between two entries of the horizon table (1 to horizonCount), in the synthetic's
-// two-way time. Throws Error for an entry that is not in the table.
+// The window between two entries of the horizon table (1 to horizonCount) after a recompute, in
+// the synthetic's two-way time below the datum. Throws Error for an entry that is not in the
+// table, or when the time of sample 0 cannot be found.
 TieWindow HorizonWindow(const Project& project, int upperHorizon, int lowerHorizon);
 
 }  // namespace tessarin

@@ -91,5 +91,20 @@ TEST(Tie, RefusesTracesThatCannotBeCompared) {
               "The seismic is flat from 0.150 s to 2.248 s: there is nothing to correlate.");
 }
 
+TEST(Tie, WindowBetweenTwoHorizons) {
+    Project p = SteppedLog("0");
+    p.datumType = kSpecifiedDatum;  // 30 ft at 6000 ft/s above the log: sample 0 at 10 ms
+    p.kbElevation = 1000;
+    p.datumElevation = 30;
+    p.datumVelocity = 6000;
+    p.horizonCount = 3;
+    p.horizonTimes = {0, 0.05, 0.1, 0.3};
+    const TieWindow window = HorizonWindow(p, 3, 1);
+    EXPECT_DOUBLE_EQ(window.start, 0.06);
+    EXPECT_DOUBLE_EQ(window.end, 0.31);
+    EXPECT_EQ(ErrorOf([&] { HorizonWindow(p, 1, 4); }),
+              "There is no horizon 4: the table holds 1 to 3.");
+}
+
 }  // namespace
 }  // namespace tessarin::test

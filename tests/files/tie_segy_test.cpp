@@ -40,22 +40,24 @@ if fmt == 3 and endian == "little":
         f.write(values.astype("<i2").tobytes())
 )";
 
-// F03-4's synthetic, starting at 100 ms, with its bandpass wavelet turned to `phase`.
-Project WellSynthetic(const std::string& phase) {
+// F03-4's synthetic with its bandpass wavelet turned to `phase`, taken to start at 100 ms (a
+// whole number of milliseconds, as a SEG-Y trace starts).
+SampledTrace WellSynthetic(const std::string& phase) {
     Project p;
     OpenProjectFile(p, MemorySettingsStore(), TestData("f03_4_display.tsp"));
     p.phaseDegrees = Value::Text(phase);
     MakeBandpassWavelet(p);
     EXPECT_EQ(RecomputeSynthetic(p), std::nullopt);
-    p.firstSampleTime = 0.1;
-    return p;
+    SampledTrace synthetic = SyntheticTrace(p);
+    synthetic.firstTime = 0.1;
+    return synthetic;
 }
 
 TEST(TieFromSegy, FindsTheShiftAndPhaseInEveryFormatAndByteOrder) {
-    const SampledTrace synthetic = SyntheticTrace(WellSynthetic("0"));
+    const SampledTrace synthetic = WellSynthetic("0");
     // The seismic: the synthetic of phase +40, 12 ms later, every other sample (4 ms), with noise
     // of a fifth of its RMS amplitude.
-    const SampledTrace turned = SyntheticTrace(WellSynthetic("40"));
+    const SampledTrace turned = WellSynthetic("40");
     double power = 0;
     for (const double v : turned.values) {
         power += v * v / static_cast<double>(turned.values.size());
