@@ -78,6 +78,16 @@ TEST(Tie, LagBetweenSamplesAndDriftDownTheWell) {
     }
 }
 
+TEST(Tie, CorrelationAndFitOfAPairWorkedOutByHand) {
+    // The seismic is the synthetic plus a wave of equal power orthogonal to it: r = 1 / sqrt(2),
+    // the fitted scale is 1 and PEP = 1 - 8 / 16.
+    const TieMeasures tie = MeasureTie({0.1, 0.004, {1, -1, 1, -1, 1, -1, 1, -1}},
+                                       {0.1, 0.004, {2, 0, 0, -2, 2, 0, 0, -2}}, {.maxLag = 0});
+    EXPECT_DOUBLE_EQ(tie.zeroLagR, 1 / std::sqrt(2.0));
+    EXPECT_DOUBLE_EQ(tie.fit.scale, 1);
+    EXPECT_DOUBLE_EQ(tie.fit.pep, 0.5);
+}
+
 TEST(Tie, RefusesTracesThatCannotBeCompared) {
     const SampledTrace pulses = Pulses(0.15, 0.002, 1050, [](double) { return 0.0; });
     EXPECT_EQ(ErrorOf([&] {
@@ -89,6 +99,10 @@ TEST(Tie, RefusesTracesThatCannotBeCompared) {
                   MeasureTie(pulses, {0, 0.004, std::vector<double>(1000, 1)});
               }),
               "The seismic is flat from 0.150 s to 2.248 s: there is nothing to correlate.");
+    EXPECT_EQ(ErrorOf([&] {
+                  MeasureTie({0.2, 0.002, std::vector<double>(50, 3)}, pulses);
+              }),
+              "The synthetic is flat from 0.200 s to 0.298 s: there is nothing to correlate.");
 }
 
 TEST(Tie, WindowBetweenTwoHorizons) {

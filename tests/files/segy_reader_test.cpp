@@ -106,6 +106,8 @@ TEST(SegyReader, ChoosesByNumberOrNearestTheWellWithScaledCoordinates) {
         EXPECT_EQ(r.value->traceNumber, number) << scalar;
         EXPECT_NEAR(r.value->distance, distance, 1e-9) << scalar;
     }
+    EXPECT_EQ(ReadSegyTrace(dir.File("t.sgy"), SegyTraceChoice::AtLines(10, 20)).value->traceNumber,
+              1);
     const auto third = ReadSegyTrace(dir.File("t.sgy"), SegyTraceChoice::Number(3));
     ASSERT_TRUE(third);
     EXPECT_EQ(third.value->trace.values, (std::vector<double>{0, 0, 3, 127}));
@@ -186,6 +188,7 @@ TEST(SegyReader, SummaryForTheDialog) {
                   "CDP X: 10000 to 10500", "CDP Y: 49500 to 50000",
                   "The binary header gives 9 samples per trace, the first trace header 4; the "
                   "file's size fits 4, which is used."}));
+    EXPECT_TRUE(ScanSegy(dir.File("t.sgy"), {.inlineByte = 237}));
     EXPECT_EQ(ScanSegy(dir.File("t.sgy"), {.inlineByte = 238}).message,
               "The inline byte position 238 lies outside the trace header: a 4-byte number "
               "starts at byte 1 to 237.");
