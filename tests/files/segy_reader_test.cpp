@@ -188,7 +188,7 @@ TEST(SegyReader, SummaryForTheDialog) {
                   "CDP X: 10000 to 10500", "CDP Y: 49500 to 50000",
                   "The binary header gives 9 samples per trace, the first trace header 4; the "
                   "file's size fits 4, which is used."}));
-    EXPECT_TRUE(ScanSegy(dir.File("t.sgy"), {.inlineByte = 237}));
+    EXPECT_TRUE(ScanSegy(dir.File("t.sgy"), {.inlineByte = 1, .crosslineByte = 237}));
     EXPECT_EQ(ScanSegy(dir.File("t.sgy"), {.inlineByte = 238}).message,
               "The inline byte position 238 lies outside the trace header: a 4-byte number "
               "starts at byte 1 to 237.");
