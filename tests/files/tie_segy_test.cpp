@@ -15,6 +15,7 @@
 #include "files/export_fixture.h"
 #include "files/open_project.h"
 #include "files/segy_reader.h"
+#include "model/numeric.h"
 #include "model/settings.h"
 
 namespace tessarin::test {
@@ -92,6 +93,16 @@ TEST(TieFromSegy, FindsTheShiftAndPhaseInEveryFormatAndByteOrder) {
         EXPECT_GT(tie.bestPhase.r, 0.9);
         EXPECT_GT(tie.bestFit.pep, 0.8);
         EXPECT_LT(tie.zeroLagR, 0.5);
+    }
+}
+
+TEST(TieFromSegy, BestPhaseIsThatOfTheBandpassWaveletThatTies) {
+    const SampledTrace zero = WellSynthetic("0");
+    for (const double phase : {90.0, -135.0}) {
+        const TieMeasures tie = MeasureTie(zero, WellSynthetic(PlainNumber(phase)));
+        EXPECT_NEAR(tie.bestPhase.phaseDegrees, phase, 2);
+        EXPECT_NEAR(tie.bestPhase.lag, 0, 0.0005) << phase;
+        EXPECT_GT(tie.bestPhase.r, 0.98) << phase;
     }
 }
 
