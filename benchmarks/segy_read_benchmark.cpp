@@ -49,9 +49,13 @@ std::string WriteSurveyFile() {
     return path.string();
 }
 
+// Written once for all the benchmarks, removed at the end (it takes 220 MB).
 const std::string& SurveyFile() {
-    static const std::string path = WriteSurveyFile();
-    return path;
+    static const struct File {
+        std::string path = WriteSurveyFile();
+        ~File() { std::filesystem::remove(path); }
+    } file;
+    return file.path;
 }
 
 void BM_OpenAndFindTraceByLines(benchmark::State& state) {
