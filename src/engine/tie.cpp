@@ -64,7 +64,9 @@ Aligned Align(const SampledTrace& synthetic, const SampledTrace& seismic, const 
     a.s.assign(synthetic.values.begin() + i0, synthetic.values.begin() + i1 + 1);
     a.h.assign(quadrature.begin() + i0, quadrature.begin() + i1 + 1);
     a.firstTime = synthetic.TimeAt(static_cast<std::size_t>(i0));
-    a.lags = static_cast<int>(std::max(0.0, std::round(o.maxLag / a.dt)));
+    // No lag can reach further than the synthetic is long.
+    const double lags = std::round(o.maxLag / a.dt);
+    a.lags = lags > 0 ? static_cast<int>(std::min(lags, static_cast<double>(last))) : 0;
     for (int k = -a.lags; k < a.Count() + a.lags; ++k) {
         a.d.push_back(TraceValueAt(seismic, a.firstTime + k * a.dt).value_or(kNaN));
     }
@@ -234,11 +236,12 @@ AmplitudeFit BestFit(const Aligned& a, const SampledTrace& seismic, const PhaseL
 
 std::vector<DriftPoint> Drift(const Aligned& a, double window, double phase) {
     std::vector<DriftPoint> drift;
-    const int length = static_cast<int>(std::round(window / a.dt)) + 1;
-    const int step = std::max(1, length / 4);
-    if (std::isnan(phase) || length < kFewestWindowSamples) {
+    const double samples = std::round(window / a.dt) + 1;
+    if (std::isnan(phase) || !(samples >= kFewestWindowSamples && samples <= a.Count())) {
         return drift;
     }
+    const int length = static_cast<int>(samples);
+    const int step = std::max(1, length / 4);
     for (int first = 0; first + length <= a.Count(); first += step) {
         const LagPeak peak = PeakOf(LagCurve(a, first, first + length - 1, phase), a.dt);
         drift.push_back({a.firstTime + (first + 0.5 * (length - 1)) * a.dt, peak.lag, peak.r});
