@@ -1,6 +1,9 @@
 // The project's seismic tie: the bulk shift moves every two-way time of the well by exactly its
 // amount; the shift box, Apply Shift, Reset Shift and Apply Phase change the record as the tie
-// window needs, and what a tie finds ties the well when applied.
+// window needs, and what a tie finds ties the well when applied. In the project file every kind
+// of source and window comes back to the last digit behind the unchanged original layout, a
+// damaged block is dropped with the reason while the rest opens, and a save that would not read
+// back is refused.
 
 #include "engine/project_tie.h"
 
@@ -15,10 +18,15 @@
 #include "engine/wavelet.h"
 #include "files/export_fixture.h"
 #include "files/open_project.h"
+#include "files/project_file.h"
 #include "model/settings.h"
 
 namespace tessarin::test {
 namespace {
+
+constexpr const char* kDropped =
+    "The seismic trace stored in the project could not be read, so the project was opened "
+    "without it: ";
 
 Project Opened(const std::string& name) {
     Project p;
@@ -147,6 +155,109 @@ TEST(ProjectTie, ThePhaseAndShiftItFindsTieTheWellWhenApplied) {
     SetTieWindow(p, {TieWindowChoice::By::kHorizons, 0, 0, "MFS11", "Top C"});
     EXPECT_EQ(ErrorOf([&] { MeasureProjectTie(p); }),
               "The tie window's horizon \"Top C\" is not in the horizon table.");
+}
+
+SeismicTie Tie(TraceChoice choice, TieWindowChoice window) {
+    SeismicTie tie;
+    tie.source = {" /surveys/line 7.sgy ", choice, 1234, -1190, 1155, 9, 21, 612300.25, -4.5, 0.1};
+    if (choice != TraceChoice::kNearest) {
+        tie.source.wellX = tie.source.wellY = tie.source.distance = 0;
+    }
+    if (choice == TraceChoice::kTextFile) {
+        tie.source = {"/traces/at well.txt", choice};
+    }
+    tie.trace = {-0.016, 0.004, {0.1, -1.0 / 3.0, 2.5e-7, 0, -12345.678, 1e-300}};
+    tie.window = window;
+    tie.shiftSeconds = -0.0123;
+    return tie;
+}
+
+TEST(ProjectTieFile, EverySourceAndWindowComesBackToTheLastDigit) {
+    using By = TieWindowChoice::By;
+    const SeismicTie ties[] = {
+        Tie(TraceChoice::kLines, {By::kTimes, 0.25, 1.125, {}, {}}),
+        Tie(TraceChoice::kNumber, {By::kHorizons, 0, 0, "Top, with comma", " Base B "}),
+        Tie(TraceChoice::kNearest, {}),
+        Tie(TraceChoice::kTextFile, {}),
+    };
+    std::ostringstream plain;
+    WriteProjectFile(Opened("ranch_7_22.tsp"), plain);
+    const TempDir dir;
+    for (const SeismicTie& tie : ties) {
+        Project saved = Opened("ranch_7_22.tsp");
+        saved.tie = tie;
+        WriteProjectFile(saved, dir.File("tied.tsp"));  // through the save's read-back check
+        Project opened;
+        EXPECT_EQ(OpenProjectFile(opened, MemorySettingsStore(), dir.File("tied.tsp")).tieProblem,
+                  "");
+        ASSERT_TRUE(opened.tie);
+        EXPECT_EQ(*opened.tie, tie) << tie.source.path;
+        // The original layout comes first, unchanged, so its readers stop before the block.
+        const std::string file = ReadWholeFile(dir.File("tied.tsp"));
+        EXPECT_EQ(file.substr(0, plain.str().size() + 7), plain.str() + "[Tie]\r\n");
+    }
+}
+
+TEST(ProjectTieFile, ADamagedBlockIsLeftOutWithTheReasonAndTheRestOpens) {
+    struct Case {
+        const char* line;         // a line of the block, replaced by
+        const char* replacement;  // this ("" removes it; the text ends with the file there)
+        bool endsFile;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"interval (s) = 0.004", "interval (s) = fast", false,
+         "its interval (s) \"fast\" is not a number"},
+        {"samples = 6", "samples = 60", false, "the block ends after 6 of the trace's 60 samples"},
+        {"-12345.678", "", true, "the file ends after 4 of the trace's 6 samples"},
+        {"window = overlap", "", false, "it has no \"window\" line"},
+        {"inline byte = 9", "inline byte = 238", false,
+         "its inline byte \"238\" is not a whole number from 1 to 237"},
+        {"[End Tie]", "0.5", false,
+         "after its 6 samples it holds \"0.5\" where [End Tie] should stand"},
+        {"[End Tie]", "", true, "the file ends after the trace's samples, before [End Tie]"},
+        {"[Tie]", "[Notes]", false, ""},  // not a tie block: skipped, as anything after the rows
+    };
+    Project saved = Opened("ranch_7_22.tsp");
+    saved.tie = Tie(TraceChoice::kLines, {});
+    std::ostringstream out;
+    WriteProjectFile(saved, out);
+    Project plain = Opened("ranch_7_22.tsp");
+    const TempDir dir;
+    for (const Case& c : cases) {
+        std::string text = out.str();
+        const std::size_t at = text.find(std::string("\r\n") + c.line + "\r\n") + 2;
+        ASSERT_NE(at, std::string::npos + 2) << c.line;
+        const std::string replaced = *c.replacement ? c.replacement + std::string("\r\n") : "";
+        text = text.substr(0, at) + replaced +
+               (c.endsFile ? "" : text.substr(at + std::string(c.line).size() + 2));
+        WriteWholeFile(dir.File("damaged.tsp"), text);
+        Project opened;
+        const OpenProjectReport report =
+            OpenProjectFile(opened, MemorySettingsStore(), dir.File("damaged.tsp"));
+        EXPECT_EQ(report.tieProblem, *c.reason ? kDropped + std::string(c.reason) + "." : "");
+        plain.projectFileName = opened.projectFileName;
+        EXPECT_EQ(opened, plain) << c.line;
+    }
+}
+
+TEST(ProjectTieFile, ASaveWhoseTieWouldNotReadBackKeepsThePreviousFile) {
+    const TempDir dir;
+    WriteWholeFile(dir.File("kept.tsp"), "the project saved before\r\n");
+    Project p = Opened("ranch_7_22.tsp");
+    p.tie = Tie(TraceChoice::kNumber, {});
+    p.tie->source.path = "/surveys/a\nb.sgy";
+    std::string message;
+    try {
+        WriteProjectFile(p, dir.File("kept.tsp"));
+    } catch (const Error& e) {
+        message = e.what();
+    }
+    EXPECT_EQ(message,
+              "The project was not saved: the seismic trace from \"/surveys/a\nb.sgy\" would not "
+              "read back the same from the file (the block holding it would not open again and "
+              "would be left out).");
+    EXPECT_EQ(ReadWholeFile(dir.File("kept.tsp")), "the project saved before\r\n");
 }
 
 }  // namespace
