@@ -108,6 +108,7 @@ TEST_F(TieCommand, FindsTheLagOfTheTraceChosenEveryWay) {
             << r.out;
         const double lag = options.find("--inline 5 ") == 0 ? -20.0 : 12.0;
         EXPECT_NEAR(Figure(r.out, "Best lag"), lag, 0.2) << options;
+        EXPECT_EQ(r.out.find("Wavelet phase:"), std::string::npos);  // changed only when asked
     }
     const CliResult r = Tie("--trace 5 --horizons MFS11 NLFF");
     EXPECT_NE(r.out.find(" s, from \"MFS11\" to \"NLFF\"\n"), std::string::npos) << r.out;
