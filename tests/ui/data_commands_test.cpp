@@ -66,7 +66,7 @@ public:
                     QTest::mouseClick(window_.ToolbarStrip()->findChild<QWidget*>(command_.button),
                                       Qt::LeftButton, {}, QPoint(8, 8));
                 } else {
-                    window_.MenuAction(command_.item)->trigger();
+                    window_.findChild<QAction*>(command_.item)->trigger();
                 }
             });
     }
@@ -107,12 +107,12 @@ TEST_F(DataCommandsTest, ConfirmedDialogsFillTheRecordAndCheckTheirStep) {
         EXPECT_TRUE(window->isWindowModified());
         EXPECT_FALSE(project.dialogCancelled);
         if (command.checks) {
-            EXPECT_TRUE(window->MenuAction(command.checks)->isChecked());
+            EXPECT_TRUE(window->findChild<QAction*>(command.checks)->isChecked());
         }
         EXPECT_EQ(window->DisplayCount(), drawn);
     }
     // Logs and a wavelet: the synthetic can be computed, from the menu and from the toolbar.
-    EXPECT_TRUE(window->MenuAction("mnucalc")->isEnabled());
+    EXPECT_TRUE(window->findChild<QAction*>("mnucalc")->isEnabled());
 }
 
 TEST_F(DataCommandsTest, ToolbarButtonsRunTheSameDialogsAndRedrawTheDisplay) {

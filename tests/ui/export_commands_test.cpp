@@ -18,7 +18,7 @@
 #include "plot/pdf_reader.h"
 #include "ui/dialog_helpers.h"
 #include "ui/file_dialogs.h"
-#include "ui/startup.h"
+#include "ui/install_paths.h"
 #include "ui/tool_bar.h"
 #include "ui/tool_pictures.h"
 #include "window_fixture.h"

@@ -147,7 +147,7 @@ TEST_F(HelpTest, SaveSettingsThenAResetReadsTheSameValuesBack) {
     own.ResetProjectWindow();
     ASSERT_TRUE(own.OpenProject(DisplayProjectPath()));
     for (const char* item : {"mnuTL50", "mnuDP20", "mnuGPW3", "mnutoolhelp", "mnusaveini"}) {
-        own.MenuAction(item)->trigger();
+        own.findChild<QAction*>(item)->trigger();
     }
 
     Project fresh;

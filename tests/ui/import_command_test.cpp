@@ -68,7 +68,7 @@ struct WindowShows {
 
 WindowShows Shown(MainWindow& window) {
     return {window.windowTitle(), window.Progress().synthesisShown,
-            window.MenuAction("mnuprint")->isEnabled(), window.DisplayCount()};
+            window.findChild<QAction*>("mnuprint")->isEnabled(), window.DisplayCount()};
 }
 
 void ExpectUnchanged(MainWindow& window, const Project& before, const WindowShows& shown) {

@@ -42,12 +42,12 @@ struct Stage {
 
 void ExpectStage(MainWindow& window, const Stage& stage, const char* what) {
     SCOPED_TRACE(what);
-    EXPECT_EQ(window.MenuAction(kNeedsLogs)->isEnabled(), stage.logs);
+    EXPECT_EQ(window.findChild<QAction*>(kNeedsLogs)->isEnabled(), stage.logs);
     for (const char* name : kNeedsSynthetic) {
-        EXPECT_EQ(window.MenuAction(name)->isEnabled(), stage.synthetic) << name;
+        EXPECT_EQ(window.findChild<QAction*>(name)->isEnabled(), stage.synthetic) << name;
     }
     for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(window.MenuAction(kStepItems[i])->isChecked(), stage.stepsChecked[i])
+        EXPECT_EQ(window.findChild<QAction*>(kStepItems[i])->isChecked(), stage.stepsChecked[i])
             << kStepItems[i];
     }
     // Everything else can always be chosen.

@@ -13,6 +13,7 @@
 #include <QTest>
 #include <stdexcept>
 
+#include "ui/install_paths.h"
 #include "ui/main_window.h"
 #include "ui/modal_dialogs.h"
 #include "window_fixture.h"
@@ -174,7 +175,7 @@ TEST_F(StartupTest, UnusableSavedSettingsAreNamedAndTheirDefaultsUsed) {
         [&] { EXPECT_TRUE(Run(QString(), help.path())); });
     EXPECT_EQ(project.timingLinesPer100ms, 1);
     EXPECT_EQ(project.screenCorrection.Number(), 1.0);
-    EXPECT_TRUE(window.MenuAction("mnuTL100")->isChecked());
+    EXPECT_TRUE(window.findChild<QAction*>("mnuTL100")->isChecked());
 }
 
 // A settings store that cannot be read at all.

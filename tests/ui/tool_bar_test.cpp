@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QVBoxLayout>
@@ -9,12 +10,11 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "ui/main_actions.h"
 #include "ui/tool_pictures.h"
 
 namespace tessarin {
 namespace {
-
-using Command = void (ToolBarStrip::*)();
 
 struct ButtonCase {
     const char* name;
@@ -26,28 +26,28 @@ struct ButtonCase {
 };
 
 const ButtonCase kButtons[] = {
-    {"ToolNew", Tool::New, 8, &ToolBarStrip::NewProjectRequested, " Create a new Tessarin project ",
+    {"ToolNew", Tool::New, 8, Command::kNewProject, " Create a new Tessarin project ",
      " New Project "},
-    {"ToolOpen", Tool::Open, 31, &ToolBarStrip::OpenProjectRequested,
-     " Open an existing Tessarin project ", " Open Project "},
-    {"ToolSave", Tool::Save, 54, &ToolBarStrip::SaveProjectAsRequested, " Save a Tessarin project ",
+    {"ToolOpen", Tool::Open, 31, Command::kOpenProject, " Open an existing Tessarin project ",
+     " Open Project "},
+    {"ToolSave", Tool::Save, 54, Command::kSaveProjectAs, " Save a Tessarin project ",
      " Save Project As "},
-    {"ToolWell", Tool::Well, 87, &ToolBarStrip::WellInformationRequested,
-     " Enter well and datum information ", " Well and Datum Information "},
-    {"ToolLogs", Tool::Logs, 110, &ToolBarStrip::ImportLogsRequested,
+    {"ToolWell", Tool::Well, 87, Command::kWellInformation, " Enter well and datum information ",
+     " Well and Datum Information "},
+    {"ToolLogs", Tool::Logs, 110, Command::kImportLogs,
      " Import sonic and density logs into Tessarin ", " Import Sonic/Density Logs "},
-    {"ToolTops", Tool::Tops, 133, &ToolBarStrip::DefineHorizonsRequested,
+    {"ToolTops", Tool::Tops, 133, Command::kDefineHorizons,
      " Define horizons and formation tops to label on displays ", " Define Horizons "},
-    {"ToolWave", Tool::Wave, 156, &ToolBarStrip::SelectWaveletRequested,
-     " Select a wavelet to apply ", " Select Wavelet "},
-    {"ToolScales", Tool::Scales, 179, &ToolBarStrip::SetScalesRequested,
+    {"ToolWave", Tool::Wave, 156, Command::kSelectWavelet, " Select a wavelet to apply ",
+     " Select Wavelet "},
+    {"ToolScales", Tool::Scales, 179, Command::kSetScales,
      " Set scales for the Tessarin synthetic seismogram ", " Set Scales "},
-    {"ToolPlot", Tool::Plot, 202, &ToolBarStrip::DisplaySyntheticRequested,
+    {"ToolPlot", Tool::Plot, 202, Command::kDisplaySynthetic,
      " Display the Tessarin synthetic seismogram on the screen ", " Display Synthetic "},
-    {"ToolPrint", Tool::Print, 235, &ToolBarStrip::PrintSyntheticRequested,
+    {"ToolPrint", Tool::Print, 235, Command::kPrintSynthetic,
      " Print the Tessarin synthetic seismogram on the printer ", " Print Synthetic "},
-    {"ToolHelp", Tool::Help, 268, &ToolBarStrip::HelpContentsRequested,
-     " Help contents for Tessarin ", " Help Contents "},
+    {"ToolHelp", Tool::Help, 268, Command::kHelpContents, " Help contents for Tessarin ",
+     " Help Contents "},
 };
 
 // The toolbar in a window of its own, with the help strip under it and room below for the tip.
@@ -57,7 +57,7 @@ protected:
         auto* layout = new QVBoxLayout(&window_);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
-        strip_ = new ToolBarStrip;
+        strip_ = new ToolBarStrip(actions_);
         layout->addWidget(strip_);
         layout->addWidget(strip_->HelpStrip());
         layout->addStretch();
@@ -71,13 +71,18 @@ protected:
         ASSERT_NE(status_, nullptr);
         ASSERT_NE(tip_, nullptr);
         for (const ButtonCase& b : kButtons) {
-            QObject::connect(strip_, b.command, strip_, [this, c = b.command] { ++Count(c); });
+            QObject::connect(actions_(b.command), &QAction::triggered, strip_,
+                             [this, c = b.command] { ++Count(c); });
         }
+        // Display and Print wait for a synthetic, as in a new window.
+        SetAvailable(Command::kDisplaySynthetic, false);
+        SetAvailable(Command::kPrintSynthetic, false);
         // Start from a point away from the toolbar, so the first move is a real move.
         QTest::mouseMove(&window_, QPoint(410, 150));
     }
 
     QWidget* Button(const char* name) { return strip_->findChild<QWidget*>(name); }
+    void SetAvailable(Command c, bool on) { actions_(c)->setEnabled(on); }
 
     void Hover(const char* name, int x) { QTest::mouseMove(Button(name), QPoint(x, 10)); }
 
@@ -115,6 +120,7 @@ protected:
     }
 
     QWidget window_;
+    MainActions actions_{&window_};
     ToolBarStrip* strip_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* tip_ = nullptr;
@@ -122,8 +128,8 @@ protected:
 };
 
 TEST_F(ToolBarTest, EachButtonShowsItsHelpAndRunsItsOwnCommandOncePerClick) {
-    strip_->SetPlotAvailable(true);
-    strip_->SetPrintAvailable(true);
+    SetAvailable(Command::kDisplaySynthetic, true);
+    SetAvailable(Command::kPrintSynthetic, true);
     for (const ButtonCase& b : kButtons) {
         SCOPED_TRACE(b.name);
         ASSERT_NE(Button(b.name), nullptr);
@@ -157,13 +163,13 @@ TEST_F(ToolBarTest, GreyedPlotAndPrintIgnorePressesButStillShowTheirHelp) {
     }
     EXPECT_EQ(TotalCount(), 0);
 
-    strip_->SetPlotAvailable(true);
+    SetAvailable(Command::kDisplaySynthetic, true);
     EXPECT_TRUE(Shows("ToolPlot", Tool::Plot, ButtonFace::Raised));
     Click("ToolPlot");
-    EXPECT_EQ(Count(&ToolBarStrip::DisplaySyntheticRequested), 1);
-    strip_->SetPlotAvailable(false);
+    EXPECT_EQ(Count(Command::kDisplaySynthetic), 1);
+    SetAvailable(Command::kDisplaySynthetic, false);
     Click("ToolPlot");
-    EXPECT_EQ(Count(&ToolBarStrip::DisplaySyntheticRequested), 1);
+    EXPECT_EQ(Count(Command::kDisplaySynthetic), 1);
 }
 
 TEST_F(ToolBarTest, ReleasingAwayFromTheButtonRunsNothing) {
@@ -173,7 +179,7 @@ TEST_F(ToolBarTest, ReleasingAwayFromTheButtonRunsNothing) {
     QApplication::sendEvent(Button("ToolOpen"), &drag);
     EXPECT_TRUE(Shows("ToolOpen", Tool::Open, ButtonFace::Raised));
     QTest::mouseRelease(Button("ToolOpen"), Qt::LeftButton, {}, QPoint(60, 8));
-    EXPECT_EQ(Count(&ToolBarStrip::OpenProjectRequested), 0);
+    EXPECT_EQ(Count(Command::kOpenProject), 0);
 }
 
 TEST_F(ToolBarTest, TipAppearsAfterTheDelayBelowTheStripRightOfThePointer) {

@@ -31,10 +31,22 @@ Project StoredBandpass() {
     return p;
 }
 
-std::optional<WaveletDialogResult> RunWavelet(const Project& p,
-                                              std::function<void(WaveletDialog*)> act) {
-    return test::WithDialog<WaveletDialog>(std::move(act),
-                                           [&p] { return WaveletDialog::Run(nullptr, p); });
+// The record as the window leaves it after the dialog: the values handed back, applied.
+struct WaveletOutcome {
+    Project project;
+    bool done = false;
+};
+
+std::optional<WaveletOutcome> RunWavelet(const Project& p,
+                                         std::function<void(WaveletDialog*)> act) {
+    const auto values = test::WithDialog<WaveletDialog>(
+        std::move(act), [&p] { return WaveletDialog::Run(nullptr, p); });
+    if (!values) {
+        return std::nullopt;
+    }
+    WaveletOutcome outcome{p, values->done};
+    ApplyWaveletValues(outcome.project, *values);
+    return outcome;
 }
 
 TEST(WaveletDialog, CalculateCutsTheLengthAndDoneHandsBackTheWavelet) {
