@@ -200,6 +200,25 @@ PhaseLagPeak ScanPhaseAndLag(const Aligned& a) {
     return {std::fmod(best + offset + 360.0, 360.0) - 180.0, lag, r};
 }
 
+// r at every whole phase with the seismic read `lag` later than the synthetic's samples.
+std::vector<double> PhaseCurve(const Aligned& a, const SampledTrace& seismic, double lag) {
+    std::vector<double> r;
+    if (std::isnan(lag)) {
+        return r;
+    }
+    Aligned moved = a;
+    moved.lags = 0;
+    moved.d.clear();
+    for (int i = 0; i < a.Count(); ++i) {
+        moved.d.push_back(TraceValueAt(seismic, a.firstTime + i * a.dt + lag).value_or(kNaN));
+    }
+    const Sums q = SumsAt(moved, 0, a.Count() - 1, 0);
+    for (int p = -180; p < 180; ++p) {
+        r.push_back(Correlation(q, std::cos(Radians(p)), std::sin(Radians(p)), 0.5 * a.Count()));
+    }
+    return r;
+}
+
 // seismic ~ scale x synthetic by least squares over the pairs where the seismic has a value.
 AmplitudeFit Fit(const std::vector<double>& synthetic, const std::vector<double>& seismic) {
     double xx = 0, xd = 0, dd = 0;
@@ -269,6 +288,7 @@ TieMeasures MeasureTie(const SampledTrace& synthetic, const SampledTrace& seismi
     t.lagStep = a.dt;
     t.bestLag = PeakOf(t.lagR, a.dt);
     t.bestPhase = ScanPhaseAndLag(a);
+    t.phaseR = PhaseCurve(a, seismic, t.bestPhase.lag);
     std::vector<double> atZeroLag(a.d.begin() + a.lags, a.d.end() - a.lags);
     t.fit = Fit(a.s, atZeroLag);
     t.bestFit = BestFit(a, seismic, t.bestPhase);

@@ -62,6 +62,9 @@ struct TieMeasures {
     // The phase, in 1 degree steps, and lag searched together (each alone would trade off against
     // the other); the lag is refined by a parabola, the phase too.
     PhaseLagPeak bestPhase;
+    // r for every whole phase from -180 to 179 degrees (entry k at k - 180) with the seismic read
+    // at bestPhase.lag: how sharply the tie prefers its phase. Empty when no best phase was found.
+    std::vector<double> phaseR;
     AmplitudeFit fit;      // at zero lag and zero phase
     AmplitudeFit bestFit;  // with the synthetic rotated by the best phase and moved by its lag
     // The best lag, with the best phase, in windows of driftWindow down the tie window.

@@ -1,5 +1,7 @@
 #include "files/seismic_trace_load.h"
 
+#include <algorithm>
+#include <cctype>
 #include <utility>
 
 #include "files/text_trace.h"
@@ -20,7 +22,28 @@ TraceChoice ChoiceOf(SegyTraceChoice::By by) {
     return TraceChoice::kNumber;
 }
 
+bool NamedAsSegy(const std::string& path) {
+    std::string lower = path;
+    std::ranges::transform(lower, lower.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower.ends_with(".sgy") || lower.ends_with(".segy");
+}
+
 }  // namespace
+
+ReadResult<SeismicFileSummary> ReadSeismicFileSummary(const std::string& path,
+                                                      const SegyLineBytes& lineBytes) {
+    ReadResult<SegySummary> segy = ScanSegy(path, lineBytes);
+    if (segy) {
+        return ReadResult<SeismicFileSummary>::Of({std::move(segy.value), std::nullopt});
+    }
+    ReadResult<SampledTrace> text = ReadTextTrace(path);
+    if (text) {
+        return ReadResult<SeismicFileSummary>::Of({std::nullopt, std::move(text.value)});
+    }
+    return ReadResult<SeismicFileSummary>::Failure(NamedAsSegy(path) ? std::move(segy.message)
+                                                                     : std::move(text.message));
+}
 
 ReadResult<LoadedSeismicTrace> LoadSegyTrace(const std::string& path, const SegyTraceChoice& choice,
                                              const SegyReadOptions& options) {

@@ -12,6 +12,7 @@
 
 #include "files/export_fixture.h"
 #include "files/ibm_float.h"
+#include "files/seismic_trace_load.h"
 #include "files/text_trace.h"
 
 namespace tessarin::test {
@@ -189,6 +190,28 @@ TEST(SegyReader, SummaryForTheDialog) {
     EXPECT_EQ(ScanSegy(dir.File("t.sgy"), {.inlineByte = 238}).message,
               "The inline byte position 238 lies outside the trace header: a 4-byte number "
               "starts at byte 1 to 237.");
+}
+
+TEST(SeismicFile, SegyOrTextTraceRefusedWithTheMessageOfTheKindItsNameSays) {
+    TempDir dir;
+    WriteWholeFile(dir.File("line.dat"), SegyBytes({}));
+    WriteWholeFile(dir.File("trace.sgy"), "0 1\n0.004 2\n");
+    const auto segy = ReadSeismicFileSummary(dir.File("line.dat"), {.inlineByte = 193});
+    ASSERT_TRUE(segy) << segy.message;
+    EXPECT_EQ(segy.value->segy->firstInline, 20);
+    EXPECT_FALSE(segy.value->textTrace);
+    const auto text = ReadSeismicFileSummary(dir.File("trace.sgy"));
+    ASSERT_TRUE(text) << text.message;
+    EXPECT_EQ(text.value->textTrace->values, (std::vector<double>{1, 2}));
+    EXPECT_FALSE(text.value->segy);
+    for (const char* name : {"bad.SEGY", "bad.txt"}) {
+        WriteWholeFile(dir.File(name), std::string(4000, 'x'));
+        const std::string message = ReadSeismicFileSummary(dir.File(name)).message;
+        EXPECT_EQ(message.find("is not a SEG-Y file") != std::string::npos,
+                  std::string(name) == "bad.SEGY")
+            << message;
+        EXPECT_NE(message.find(dir.File(name)), std::string::npos);
+    }
 }
 
 TEST(TextTrace, ReadsEvenlySampledTimeAndAmplitude) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -103,6 +104,13 @@ TEST(TieFromSegy, BestPhaseIsThatOfTheBandpassWaveletThatTies) {
         EXPECT_NEAR(tie.bestPhase.phaseDegrees, phase, 2);
         EXPECT_NEAR(tie.bestPhase.lag, 0, 0.0005) << phase;
         EXPECT_GT(tie.bestPhase.r, 0.98) << phase;
+        // The curve of r against phase peaks there, and turns to -r half a turn away.
+        ASSERT_EQ(tie.phaseR.size(), 360u);
+        const auto peak = std::ranges::max_element(tie.phaseR) - tie.phaseR.begin();
+        EXPECT_NEAR(static_cast<double>(peak) - 180, phase, 2);
+        EXPECT_NEAR(tie.phaseR[static_cast<std::size_t>(peak)], tie.bestPhase.r, 0.01);
+        EXPECT_NEAR(tie.phaseR[static_cast<std::size_t>((peak + 180) % 360)], -tie.bestPhase.r,
+                    0.01);
     }
 }
 

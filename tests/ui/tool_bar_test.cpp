@@ -44,9 +44,12 @@ const ButtonCase kButtons[] = {
      " Set scales for the Tessarin synthetic seismogram ", " Set Scales "},
     {"ToolPlot", Tool::Plot, 202, Command::kDisplaySynthetic,
      " Display the Tessarin synthetic seismogram on the screen ", " Display Synthetic "},
-    {"ToolPrint", Tool::Print, 235, Command::kPrintSynthetic,
+    // Load Seismic Trace joined Display's group; the buttons after it moved right by one button.
+    {"ToolSeismic", Tool::Seismic, 225, Command::kLoadSeismicTrace,
+     " Load the seismic trace at the well ", " Load Seismic Trace "},
+    {"ToolPrint", Tool::Print, 258, Command::kPrintSynthetic,
      " Print the Tessarin synthetic seismogram on the printer ", " Print Synthetic "},
-    {"ToolHelp", Tool::Help, 268, Command::kHelpContents, " Help contents for Tessarin ",
+    {"ToolHelp", Tool::Help, 291, Command::kHelpContents, " Help contents for Tessarin ",
      " Help Contents "},
 };
 
@@ -62,7 +65,7 @@ protected:
         layout->addWidget(strip_->HelpStrip());
         layout->addStretch();
         strip_->HelpStrip()->show();
-        window_.resize(420, 160);
+        window_.resize(440, 160);
         window_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
         ASSERT_EQ(strip_->logicalDpiX(), 96);  // 15 twips to the pixel

@@ -43,7 +43,7 @@ TEST(ToolPictures, EveryButtonHasAPictureOfItsOwnThatSinksWhenPressed) {
 }
 
 TEST(ToolPictures, GreyedPicturesHaveNoColourLeft) {
-    for (Tool tool : {Tool::Plot, Tool::Print}) {
+    for (Tool tool : {Tool::Plot, Tool::Print, Tool::Seismic}) {
         EXPECT_FALSE(HasColour(Image(tool, ButtonFace::Greyed, 1)));
         EXPECT_FALSE(HasColour(Image(tool, ButtonFace::Greyed, 2)));
         EXPECT_NE(Image(tool, ButtonFace::Greyed, 1), Image(tool, ButtonFace::Raised, 1));
