@@ -1,8 +1,8 @@
 #include "ui/seismic_trace_dialog.h"
 
 #include <QButtonGroup>
-#include <QDir>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QGridLayout>
