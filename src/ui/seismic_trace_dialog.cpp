@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -78,6 +79,10 @@ SeismicTraceDialog::SeismicTraceDialog(const Project& project, QWidget* parent) 
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setMinimumWidth(fontMetrics().averageCharWidth() * 52);
+    // Room for a SEG-Y file's summary from the start: a dialog that grows once a file is read
+    // leaves the place it was put in over the window.
+    summary_->setMinimumHeight(9 * fontMetrics().lineSpacing());
+    summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     (new QVBoxLayout(summaryFrame))->addWidget(summary_);
 
     auto* left = new QVBoxLayout;
@@ -120,8 +125,12 @@ QWidget* SeismicTraceDialog::BuildFileRow() {
     layout->addWidget(fileName_, 1);
     layout->addWidget(browse);
     connect(browse, &QPushButton::clicked, this, &SeismicTraceDialog::Browse);
+    // Enter in the file box reads the file for the user to choose a trace from; it does not
+    // press OK on the first trace of a file not yet seen.
+    fileName_->installEventFilter(this);
+    // Leaving the box reads a name typed there, once: not again after its message was told.
     connect(fileName_, &QLineEdit::editingFinished, this, [this] {
-        if (fileName_->text() != filePath_ && !fileName_->text().isEmpty()) {
+        if (fileName_->text() != triedPath_ && !fileName_->text().isEmpty()) {
             ReadFile(true);
         }
     });
@@ -171,6 +180,9 @@ QWidget* SeismicTraceDialog::BuildChoice() {
     chosen_->setObjectName(QStringLiteral("chosenTrace"));
     chosen_->setTextFormat(Qt::PlainText);
     chosen_->setWordWrap(true);
+    // Room for the longest choice (nearest the well, with its distance) without clipping it.
+    chosen_->setMinimumHeight(3 * chosen_->fontMetrics().lineSpacing());
+    chosen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(chosen_, 4, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
@@ -204,13 +216,17 @@ QWidget* SeismicTraceDialog::BuildInterval() {
     auto* grid = new QGridLayout(row);
     grid->setContentsMargins(0, 0, 0, 0);
     interval_ = Named<QDoubleSpinBox>(QStringLiteral("intervalMs"), row);
-    interval_->setRange(0.001, 1000);
+    // Without a file there is no interval to show: the box is blank at 0, not a made-up value.
+    interval_->setRange(0, 1000);
+    interval_->setSpecialValueText(QStringLiteral(" "));
     interval_->setDecimals(3);
     interval_->setSuffix(QStringLiteral(" ms"));
     intervalNote_ = new QLabel(row);
     intervalNote_->setObjectName(QStringLiteral("intervalNote"));
     intervalNote_->setWordWrap(true);
     intervalNote_->setTextFormat(Qt::PlainText);
+    intervalNote_->setMinimumHeight(2 * fontMetrics().lineSpacing());
+    intervalNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("Sample interval:"), row), 0, 0);
     grid->addWidget(interval_, 0, 1);
     grid->addWidget(intervalNote_, 1, 0, 1, 3);
@@ -253,6 +269,7 @@ void SeismicTraceDialog::Browse() {
 
 bool SeismicTraceDialog::ReadFile(bool tell) {
     const QString path = fileName_->text();
+    triedPath_ = path;
     ReadResult<SeismicFileSummary> read;
     {
         const WaitCursor wait;
@@ -291,6 +308,7 @@ void SeismicTraceDialog::ShowSummary() {
         summary_->setText(summary_->text().isEmpty()
                               ? QStringLiteral("Choose a SEG-Y file or a text trace.")
                               : summary_->text());
+        interval_->setValue(0);
         interval_->setEnabled(false);
         intervalNote_->clear();
         return;
@@ -403,6 +421,19 @@ void SeismicTraceDialog::Preview() {
                          .arg(trace.firstTime)
                          .arg(Milliseconds(trace.interval)));
     preview_->SetData(std::move(plot));
+}
+
+bool SeismicTraceDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fileName_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (fileName_->text() != filePath_ && !fileName_->text().isEmpty()) {
+                ReadFile(true);
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void SeismicTraceDialog::accept() {

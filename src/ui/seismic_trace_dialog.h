@@ -44,6 +44,9 @@ public:
 
     void accept() override;  // OK: reads the chosen trace, or says why not and stays open
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* BuildFileRow();
     QWidget* BuildChoice();
@@ -63,6 +66,7 @@ private:
     std::optional<SeismicFileSummary> file_;
     QString filePath_;    // the path `file_` was read from
     QString sourcePath_;  // the file of the project's present trace, whose choice is shown
+    QString triedPath_;   // the path last read, whether it could be read or not
     std::optional<LoadedSeismicTrace> loaded_;
 
     QLineEdit* fileName_ = nullptr;

@@ -125,8 +125,9 @@ void DrawAxisLabels(QPainter& p, const QRect& box, const QRect& frame, const Cur
     p.save();
     p.translate(box.left(), frame.center().y());
     p.rotate(-90);
+    // A label longer than a short box is cut with an ellipsis rather than at both ends.
     p.drawText(QRect(-frame.height() / 2, 0, frame.height(), fm.height()), Qt::AlignHCenter,
-               d.yLabel);
+               fm.elidedText(d.yLabel, Qt::ElideRight, frame.height()));
     p.restore();
 }
 

@@ -84,6 +84,9 @@ TieDock::TieDock(const MainActions& actions, QWidget* parent)
     lagPlot_ = new CurvePlot(QStringLiteral("lagPlot"), content);
     phasePlot_ = new CurvePlot(QStringLiteral("phasePlot"), content);
     driftPlot_ = new CurvePlot(QStringLiteral("driftPlot"), content);
+    // Time runs down the drift plot as on the display: it needs the height to tell depths apart
+    // and to hold its time label.
+    driftPlot_->setMinimumHeight(14 * driftPlot_->fontMetrics().height());
     layout->addWidget(source_);
     layout->addWidget(BuildFigures());
     layout->addWidget(problem_);
