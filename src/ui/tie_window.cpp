@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -41,6 +42,8 @@ QLabel* FigureLabel(const char* name, QWidget* parent) {
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long figure wraps instead of widening the dock past the screen's room for it.
+    label->setWordWrap(true);
     return label;
 }
 
@@ -102,6 +105,10 @@ TieDock::TieDock(const MainActions& actions, QWidget* parent)
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
+    // Never narrower than its content: the plots' right-hand labels and the boxes' frames would
+    // be cut off, with no scroll bar to reach them.
+    scroll->setMinimumWidth(content->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
     setWidget(scroll);
 }
 
