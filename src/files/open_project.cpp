@@ -50,7 +50,7 @@ OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
     OpenProjectReport report;
     report.settingsProblems = ResetProject(project, store);
     project.projectFileName = path.string();
-    ReadProjectFile(project, path);
+    report.tieProblem = ReadProjectFile(project, path);
     project.wavelet = OffsetArray();
     if (project.sampleRateIndex < 0) {
         // The generators take the interval from the sample rate, so building here would quietly

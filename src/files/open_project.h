@@ -17,6 +17,9 @@ struct OpenProjectReport {
     // Horizons of the file that lie outside its log, left out of the table
     // (HorizonsLeftOutMessage tells the user).
     std::vector<HorizonEntry> horizonsLeftOut;
+    // Why the seismic tie stored in the file was damaged and left out; empty when it was read or
+    // there was none.
+    std::string tieProblem;
 };
 
 // The record steps of Open Project: resets the project with the saved settings, takes `path` as

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <istream>
 #include <ostream>
+#include <string>
 
 #include "model/project.h"
 
@@ -31,7 +32,9 @@ void WriteProjectFile(Project& project, const std::filesystem::path& path);
 // the interval is none of 1000, 500, 250). A file that ends early or has something other than a
 // number where one is needed throws Error(kInvalidProjectFileMessage) and leaves the record as it
 // was. Building the wavelet and sorting the horizons are left to the caller (OpenProjectFile).
-void ReadProjectFile(Project& project, std::istream& in);
-void ReadProjectFile(Project& project, const std::filesystem::path& path);
+// A damaged seismic tie block after the log rows is left out: the rest is read, and the reason
+// is returned for the user (empty when there was nothing to leave out).
+std::string ReadProjectFile(Project& project, std::istream& in);
+std::string ReadProjectFile(Project& project, const std::filesystem::path& path);
 
 }  // namespace tessarin

@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "files/project_file.h"
+#include "files/project_tie_block.h"
 #include "model/error.h"
 #include "model/text_io.h"
 
@@ -120,7 +121,7 @@ void ReadLogs(Project& p, FieldReader& in, int columns) {
 
 }  // namespace
 
-void ReadProjectFile(Project& project, std::istream& in) {
+std::string ReadProjectFile(Project& project, std::istream& in) {
     Project p = project;
     FieldReader fields(in, kInvalidProjectFileMessage);
     const int columns = ReadFlags(p, fields);
@@ -131,15 +132,19 @@ void ReadProjectFile(Project& project, std::istream& in) {
         ReadVelocitySurvey(p, fields);
     }
     ReadLogs(p, fields, columns);
+    // Without log rows the reader does not stand where the tie block begins.
+    TieBlockRead tie = columns ? ReadTieBlock(in) : TieBlockRead{};
+    p.tie = std::move(tie.tie);
     project = std::move(p);
+    return tie.problem;
 }
 
-void ReadProjectFile(Project& project, const std::filesystem::path& path) {
+std::string ReadProjectFile(Project& project, const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         throw Error(kInvalidProjectFileMessage);
     }
-    ReadProjectFile(project, in);
+    return ReadProjectFile(project, in);
 }
 
 }  // namespace tessarin

@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/offset_array.h"
+#include "model/tie.h"
 #include "model/value.h"
 
 namespace tessarin {
@@ -92,6 +94,9 @@ struct Project {
     std::array<double, kTableSize> velocitySurveyDepths{};
     std::array<double, kTableSize> velocitySurveyTimes{};
     Value velocitySurveyDatumElevation;
+
+    // The seismic tie; none until a seismic trace is loaded.
+    std::optional<SeismicTie> tie;
 
     // Scales and AGC.
     Value timeScale;

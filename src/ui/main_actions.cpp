@@ -31,6 +31,11 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
     {Command::kDefineHorizons, "mnutopedit", "Define &Horizons", QKeySequence::UnknownKey},
     {Command::kSelectWavelet, "mnuselwave", "Select &Wavelet", QKeySequence::UnknownKey},
     {Command::kSetScales, "mnuscales", "Set &Scales and AGC", QKeySequence::UnknownKey},
+    {Command::kLoadSeismicTrace, "mnuloadseis", "&Load Seismic Trace...", QKeySequence::UnknownKey},
+    {Command::kTieWindow, "mnutiewin", "&Tie Window", QKeySequence::UnknownKey},
+    {Command::kApplyShift, "mnuapplyshift", "Apply &Shift", QKeySequence::UnknownKey},
+    {Command::kResetShift, "mnuresetshift", "&Reset Shift", QKeySequence::UnknownKey},
+    {Command::kApplyPhase, "mnuapplyphase", "Apply &Phase", QKeySequence::UnknownKey},
     {Command::kToolbarHelp, "mnutoolhelp", "&Toolbar Help", QKeySequence::UnknownKey},
     {Command::kFont, "mnufont", "&Font", QKeySequence::UnknownKey},
     {Command::kSaveSettings, "mnusaveini", "&Save Settings", QKeySequence::UnknownKey},
@@ -54,10 +59,11 @@ constexpr bool InCommandOrder() {
 }
 static_assert(InCommandOrder(), "the actions are looked up by command");
 
-// The Data menu's steps carry a check mark once done; Toolbar Help shows whether it is on.
+// The Data menu's steps carry a check mark once done; Toolbar Help and Tie Window show whether
+// they are on.
 constexpr Command kCheckable[] = {Command::kWellInformation, Command::kImportLogs,
-                                  Command::kDefineHorizons, Command::kSelectWavelet,
-                                  Command::kToolbarHelp};
+                                  Command::kDefineHorizons,  Command::kSelectWavelet,
+                                  Command::kTieWindow,       Command::kToolbarHelp};
 
 QAction* NewAction(QObject* owner, const char* name, const char* caption) {
     auto* action = new QAction(QString::fromUtf8(caption), owner);

@@ -22,6 +22,9 @@ const MenuItems kFileItems = {
 const MenuItems kDataItems = {Command::kWellInformation, Command::kImportLogs,
                               Command::kDefineHorizons, Command::kSelectWavelet,
                               Command::kSetScales};
+const MenuItems kTieItems = {
+    Command::kLoadSeismicTrace, Command::kTieWindow,  std::nullopt,
+    Command::kApplyShift,       Command::kResetShift, Command::kApplyPhase};
 const MenuItems kPreferenceItems = {Command::kToolbarHelp, Command::kFont, Command::kSaveSettings,
                                     Command::kScreenScaleCorrection};
 const MenuItems kHelpItems = {Command::kHelpContents, Command::kHelpOnHelp, std::nullopt,
@@ -60,6 +63,10 @@ MainMenus BuildMainMenus(QMenuBar* bar, const MainActions& actions) {
     AddItems(menus.file, kFileItems, actions);
     menus.data = AddMenu(bar, "mnuoptions", "&Data");
     AddItems(menus.data, kDataItems, actions);
+    menus.tie = AddMenu(bar, "mnutie", "&Tie");
+    AddItems(menus.tie, kTieItems, actions);
+    // Apply Phase, greyed for a Ricker wavelet, gives the reason in its tip.
+    menus.tie->setToolTipsVisible(true);
     menus.preferences = AddMenu(bar, "mnuprefs", "&Preferences");
     AddItems(menus.preferences, kPreferenceItems, actions);
     menus.plotParameters = AddMenu(bar, "mnuPlotParameters", "Plot Parameters");

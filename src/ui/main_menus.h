@@ -15,15 +15,16 @@ class MainActions;
 struct MainMenus {
     QMenu* file;
     QMenu* data;  // also opened by the right button on the display
+    QMenu* tie;
     QMenu* preferences;
     QMenu* plotParameters;
     QMenu* help;
 
     // The menus whose opening hides the toolbar's hover help: all but Plot Parameters.
-    std::vector<QMenu*> HidingHoverHelp() const { return {file, data, preferences, help}; }
+    std::vector<QMenu*> HidingHoverHelp() const { return {file, data, tie, preferences, help}; }
 };
 
-// Fills the menu bar with the five menus and their items, the window's own actions.
+// Fills the menu bar with the six menus and their items, the window's own actions.
 MainMenus BuildMainMenus(QMenuBar* bar, const MainActions& actions);
 
 }  // namespace tessarin

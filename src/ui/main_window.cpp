@@ -96,6 +96,7 @@ void MainWindow::BuildWindow() {
     for (QMenu* menu : menus.HidingHoverHelp()) {
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::HoverHelpDismissed);
     }
+    BuildTieWindow();
 }
 
 void MainWindow::ConnectToolbar() {
@@ -139,6 +140,7 @@ void MainWindow::UpdateActions() {
     actions_.Check(Choice::kGridPenWidth, project_.gridPenWidth);
     actions_.Check(Choice::kTimingLines, project_.timingLinesPer100ms);
     actions_.Check(Choice::kDepthTicks, project_.depthTickInterval);
+    UpdateTieActions();
 
     view_->SetHint(NextStepHint(progress_));
     setWindowTitle(title_ + QStringLiteral("[*]"));
@@ -191,6 +193,7 @@ void MainWindow::ResetWindowState() {
     // A reset project has no display: an old well's picture would only mislead.
     NewPicture();
     readout_->HideValues();
+    MeasureTieOfDisplay(false);
     UpdateActions();
 }
 
@@ -220,6 +223,7 @@ std::optional<std::string> MainWindow::Recompute() {
     if (!failure) {
         progress_.synthesisShown = true;
     }
+    MeasureTieOfDisplay(!failure);
     ShowPicture();
     readout_->HideValues();
     UpdateActions();

@@ -2,11 +2,13 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/tie.h"
 #include "model/project.h"
 #include "model/settings.h"
 #include "plot/painter_surface.h"
@@ -23,6 +25,7 @@ class HelpViewer;
 class LogImport;
 class PlotView;
 class ReadoutPanel;
+class TieDock;
 class ToolBarStrip;
 
 // How far the user has come with the open project. With the project record it decides every
@@ -63,6 +66,10 @@ public:
     QWidget* HelpStrip() const;  // `Picture5`, shown while "Toolbar Help" is checked
     PlotView* View() const { return view_; }
     ReadoutPanel* Readout() const { return readout_; }
+    TieDock* TieWindowDock() const;  // `tiewin`, docked at the right while Tie Window is checked
+    // The tie measured after the last recompute, or why there is none.
+    const std::optional<TieMeasures>& TieMeasured() const { return tieMeasures_; }
+    const QString& TieProblem() const { return tieProblem_; }
 
     // Twips per logical pixel of the screen the window is on (15 at 96 dots per inch).
     double TwipsPerPixel() const;
@@ -115,6 +122,12 @@ public slots:
     void SelectWavelet();
     void SetScales();
 
+    void LoadSeismicTrace();
+    void ToggleTieWindow();
+    void ApplyShift();
+    void ResetShift();
+    void ApplyPhase();
+
     void ToggleToolbarHelp();
     void ChooseFont();
     void SaveSettings();
@@ -156,6 +169,14 @@ private:
     void UpdateScrollRanges();
     void PointerOverPlot(QPointF twips);
     void ShowWellInTitle();
+
+    // The seismic tie: the dock, its measures after a recompute, and the Tie menu's states.
+    void BuildTieWindow();
+    void MeasureTieOfDisplay(bool drawn);
+    void UpdateTieActions();
+    // Runs a change to the project's tie; a change that took redraws the display, a refused one
+    // is told.
+    void ChangeTie(const std::function<void()>& change);
 
     // The steps of Import Sonic/Density Logs that ask the user, on the import's copy.
     void AskSyntheticInformation(LogImport& import);
@@ -200,6 +221,9 @@ private:
     PlotView* view_ = nullptr;
     ReadoutPanel* readout_ = nullptr;
     HelpViewer* help_ = nullptr;
+    TieDock* tieWindow_ = nullptr;
+    std::optional<TieMeasures> tieMeasures_;
+    QString tieProblem_;
 };
 
 // Tells the user, in one message box, which saved settings could not be used and fell back to

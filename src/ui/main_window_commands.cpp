@@ -1,4 +1,4 @@
-// The commands of the File, Data and Help menus.
+// The commands of the File, Data and Help menus, and every menu item's connection.
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +38,11 @@ void MainWindow::ConnectCommands() {
         {Command::kDefineHorizons, &MainWindow::DefineHorizons},
         {Command::kSelectWavelet, &MainWindow::SelectWavelet},
         {Command::kSetScales, &MainWindow::SetScales},
+        {Command::kLoadSeismicTrace, &MainWindow::LoadSeismicTrace},
+        {Command::kTieWindow, &MainWindow::ToggleTieWindow},
+        {Command::kApplyShift, &MainWindow::ApplyShift},
+        {Command::kResetShift, &MainWindow::ResetShift},
+        {Command::kApplyPhase, &MainWindow::ApplyPhase},
         {Command::kToolbarHelp, &MainWindow::ToggleToolbarHelp},
         {Command::kFont, &MainWindow::ChooseFont},
         {Command::kSaveSettings, &MainWindow::SaveSettings},

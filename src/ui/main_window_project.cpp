@@ -98,6 +98,10 @@ bool MainWindow::OpenProject(const QString& path) {
         QMessageBox::warning(this, QStringLiteral("Open Project"),
                              QString::fromStdString(report.waveletProblem));
     }
+    if (!report.tieProblem.empty()) {
+        QMessageBox::warning(this, QStringLiteral("Open Project"),
+                             QString::fromStdString(report.tieProblem));
+    }
     const auto drawFailure = Recompute();
     if (drawFailure && report.waveletProblem.empty()) {
         QMessageBox::warning(this, QStringLiteral("Display Synthetic"),

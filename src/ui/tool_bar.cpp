@@ -29,7 +29,7 @@ constexpr std::array<ToolEntry, kToolCount> kTools = {{
      Command::kSaveProjectAs},
     {Tool::Plot, "ToolPlot", 202, " Display the Tessarin synthetic seismogram on the screen ",
      " Display Synthetic ", Command::kDisplaySynthetic},
-    {Tool::Print, "ToolPrint", 235, " Print the Tessarin synthetic seismogram on the printer ",
+    {Tool::Print, "ToolPrint", 258, " Print the Tessarin synthetic seismogram on the printer ",
      " Print Synthetic ", Command::kPrintSynthetic},
     {Tool::New, "ToolNew", 8, " Create a new Tessarin project ", " New Project ",
      Command::kNewProject},
@@ -43,8 +43,12 @@ constexpr std::array<ToolEntry, kToolCount> kTools = {{
      " Define Horizons ", Command::kDefineHorizons},
     {Tool::Wave, "ToolWave", 156, " Select a wavelet to apply ", " Select Wavelet ",
      Command::kSelectWavelet},
-    {Tool::Help, "ToolHelp", 268, " Help contents for Tessarin ", " Help Contents ",
+    {Tool::Help, "ToolHelp", 291, " Help contents for Tessarin ", " Help Contents ",
      Command::kHelpContents},
+    // Added for the seismic tie, after Display in its group: Print and Help moved one button
+    // (23 pixels) right to make room.
+    {Tool::Seismic, "ToolSeismic", 225, " Load the seismic trace at the well ",
+     " Load Seismic Trace ", Command::kLoadSeismicTrace},
 }};
 
 constexpr bool InToolIndexOrder() {

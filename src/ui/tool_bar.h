@@ -15,15 +15,16 @@ class MainActions;
 class ToolButton;
 class ToolTipFrame;
 
-// The toolbar strip under the menu bar: eleven picture buttons that run the most used commands,
+// The toolbar strip under the menu bar: twelve picture buttons that run the most used commands,
 // with a help line (in a help strip the window places) and a tip under the button that the
 // pointer rests on. Each button shares its menu item's action: a click triggers it, and the
 // button is greyed while the action is disabled.
 //
 // Children by objectName: the strip is "Picture2"; its buttons "ToolNew", "ToolOpen",
 // "ToolSave", "ToolWell", "ToolLogs", "ToolTops", "ToolWave", "ToolScales", "ToolPlot",
-// "ToolPrint", "ToolHelp"; the help strip "Picture5" holds the help line "StatusLabel"; the tip
-// is the label "TipLabel" inside its frame "TipFrame", shown over the window below the strip.
+// "ToolSeismic", "ToolPrint", "ToolHelp"; the help strip "Picture5" holds the help line
+// "StatusLabel"; the tip is the label "TipLabel" inside its frame "TipFrame", shown over the window
+// below the strip.
 class ToolBarStrip : public QWidget {
     Q_OBJECT
 

@@ -5,32 +5,12 @@
 #include <tuple>
 
 #include "core_test_support.h"
+#include "engine/synthetic.h"
 #include "engine/wavelet_calculate.h"
 #include "engine/wavelet_preview.h"
 
 namespace tessarin::test {
 namespace {
-
-Project Ricker(double hz, double length, int rateIndex = 0) {
-    Project p;
-    p.waveletType = kRickerWavelet;
-    p.sampleRateIndex = rateIndex;
-    p.lowCut = Value(hz);
-    p.waveletLength = Value(length);
-    return p;
-}
-
-Project Bandpass(int lc, int lp, int hp, int hc, const std::string& phase, double length) {
-    Project p;
-    p.sampleRateIndex = 0;
-    p.lowCut = Value(lc);
-    p.lowPass = Value(lp);
-    p.highPass = Value(hp);
-    p.highCut = Value(hc);
-    p.phaseDegrees = Value::Text(phase);
-    p.waveletLength = Value(length);
-    return p;
-}
 
 TEST(BandpassWavelet, TheSpectrumHasCosineFlanksAroundAFlatPassBand) {
     const BandpassAmplitudes a = BandpassSpectrum(5, 10, 40, 55);
@@ -62,6 +42,22 @@ TEST(BandpassWavelet, TwoCosinesWorkedByHandAndTheirPhaseRotations) {
         ASSERT_EQ(p.wavelet.First(), -60);
         EXPECT_NEAR(p.wavelet[at], value, 1e-6) << phase << " at " << at;
         EXPECT_EQ(p.wavelet[61], 0);
+    }
+}
+
+TEST(BandpassWavelet, OneReflectionGivesTheWaveletAsItsPanelDrawsIt) {
+    // A bandpass of phase 90 is antisymmetric: a correlation would draw it upside down.
+    Project p = Bandpass(5, 10, 40, 55, "90", 0.1);
+    MakeBandpassWavelet(p);
+    const int h = WaveletHalfLength(p);
+    const int at = 40;
+    p.lastSampleIndex = 80;
+    p.reflectionCoefficients = OffsetArray(-h, 90 + h);
+    p.reflectionCoefficients[at] = 0.5;
+    ConvolveWavelet(p);
+    for (int j = -h; j <= h; ++j) {
+        EXPECT_DOUBLE_EQ(p.syntheticTrace[static_cast<std::size_t>(at + j)], 0.5 * p.wavelet[j])
+            << "at " << j;
     }
 }
 

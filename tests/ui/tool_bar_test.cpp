@@ -24,8 +24,8 @@ const std::pair<const char*, Command> kCommands[] = {
     {kSave, Command::kSaveProjectAs},    {kWell, Command::kWellInformation},
     {kLogs, Command::kImportLogs},       {kTops, Command::kDefineHorizons},
     {kWave, Command::kSelectWavelet},    {kScales, Command::kSetScales},
-    {kPlot, Command::kDisplaySynthetic}, {kPrint, Command::kPrintSynthetic},
-    {kHelp, Command::kHelpContents},
+    {kPlot, Command::kDisplaySynthetic}, {kSeismic, Command::kLoadSeismicTrace},
+    {kPrint, Command::kPrintSynthetic},  {kHelp, Command::kHelpContents},
 };
 
 class ToolBarTest : public ::testing::Test {
@@ -38,7 +38,7 @@ protected:
         layout->addWidget(strip_->HelpStrip());
         layout->addStretch();
         strip_->HelpStrip()->show();
-        window_.resize(420, 160);
+        window_.resize(440, 160);
         window_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
         ASSERT_EQ(strip_->logicalDpiX(), 96);
@@ -48,7 +48,7 @@ protected:
             QObject::connect(actions_(command), &QAction::triggered, strip_,
                              [this, button] { asked_ << button; });
         }
-        // Display and Print wait for a synthetic, as in a new window.
+        // Display, Print and Load Seismic Trace wait for a synthetic, as in a new window.
         SetAvailable(false);
         // Start from a point away from the toolbar, so the first move is a real move.
         QTest::mouseMove(&window_, QPoint(410, 150));
@@ -58,6 +58,7 @@ protected:
     void SetAvailable(bool on) {
         actions_(Command::kDisplaySynthetic)->setEnabled(on);
         actions_(Command::kPrintSynthetic)->setEnabled(on);
+        actions_(Command::kLoadSeismicTrace)->setEnabled(on);
     }
     void Hover(const char* name, int x) { QTest::mouseMove(Button(name), QPoint(x, 10)); }
     void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton, {}, {8, 8}); }
@@ -83,7 +84,7 @@ protected:
 };
 
 TEST_F(ToolBarTest, EachButtonRunsItsOwnCommandOncePerClickAndGreyedOnesNone) {
-    for (const char* greyed : {kPlot, kPrint}) {
+    for (const char* greyed : {kPlot, kPrint, kSeismic}) {
         const QImage picture = Button(greyed)->grab().toImage();
         QTest::mousePress(Button(greyed), Qt::LeftButton, {}, {8, 8});
         EXPECT_EQ(Button(greyed)->grab().toImage(), picture) << "a greyed button went down";

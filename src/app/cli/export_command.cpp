@@ -102,6 +102,10 @@ int Export(const ExportOptions& options) {
     try {
         const OpenProjectReport report = OpenProjectFile(project, store, path);
         WarnOfHorizonsLeftOut(project, report.horizonsLeftOut, path);
+        if (!report.tieProblem.empty()) {
+            std::cerr << kPrefix << "warning: " << path << ": " << OneLine(report.tieProblem)
+                      << "\n";
+        }
         if (!report.waveletProblem.empty()) {
             std::cerr << kPrefix << "the wavelet cannot be built: " << report.waveletProblem
                       << "\n";
