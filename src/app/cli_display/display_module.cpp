@@ -11,12 +11,12 @@
 #include <QPrinter>
 #include <iostream>
 
+#include "app/gui_application.h"
 #include "cli/commands.h"
 #include "engine/datum.h"
 #include "engine/synthetic.h"
 #include "model/error.h"
 #include "plot/bitmap_export.h"
-#include "app/gui_application.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_driver.h"
 #include "plot/print_display.h"
