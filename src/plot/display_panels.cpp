@@ -7,6 +7,7 @@
 #include "plot/layout.h"
 #include "plot/painters.h"
 #include "plot/plot_values.h"
+#include "plot/seismic_trace_panel.h"
 
 namespace tessarin {
 
@@ -34,6 +35,13 @@ double TracesRoom(const Project& project, DrawingSurface& surface, double start,
         throw Error("The number of traces cannot be negative.");
     }
     return PlaceTracePanels(project, surface, start, correction).end;
+}
+
+// Only a project with a seismic trace has the panel: without one the display is as it always was.
+double SeismicRoom(const Project& project, DrawingSurface& surface, double start,
+                   double correction) {
+    return ShowsSeismic(project) ? PlaceSeismicPanel(project, surface, start, correction).end
+                                 : start;
 }
 
 // Room for the velocity grid at its widest (25000 ft/s or 7500 m/s).
@@ -68,10 +76,13 @@ constexpr std::array kPanels = {
     DisplayPanel{DisplayBand::kTimePanels, nullptr, DepthAxisRoom, PaintDepthAxis},
     DisplayPanel{DisplayBand::kTimePanels, nullptr, ReflectionRoom, PaintReflectionCoefficients},
     DisplayPanel{DisplayBand::kTimePanels, nullptr, TracesRoom, PaintTraces},
+    DisplayPanel{DisplayBand::kTimePanels, ShowsSeismic, SeismicRoom, PaintSeismicTrace},
     DisplayPanel{DisplayBand::kTimePanels, nullptr, VelocityRoom, PaintVelocityTrack},
     DisplayPanel{DisplayBand::kTimePanels, ShowsDensity, DensityRoom, PaintDensityTrack},
     DisplayPanel{DisplayBand::kTimePanels, nullptr, HorizonMarkersRoom, PaintHorizonMarkers},
     DisplayPanel{DisplayBand::kTimePanels, nullptr, nullptr, PaintTimingLines},
+    // Over the timing lines and horizon markers, which may lie at the window's very times.
+    DisplayPanel{DisplayBand::kTimePanels, ShowsSeismic, nullptr, PaintTieWindowMarks},
     DisplayPanel{DisplayBand::kBelowTimeAxis, nullptr, nullptr, PaintTables},
     DisplayPanel{DisplayBand::kBelowTimeAxis, nullptr, nullptr, PaintWavelet},
 };

@@ -6,6 +6,7 @@
 #include "plot/layout.h"
 #include "plot/painters.h"
 #include "plot/plot_values.h"
+#include "plot/tie_display.h"
 
 namespace tessarin {
 
@@ -103,6 +104,10 @@ void PaintHeader(const Project& project, PlotState& state, DrawingSurface& surfa
     for (const std::string& line : HeaderLines(project, date)) {
         surface.MoveTo(x, surface.CurrentY());
         surface.PrintLine(line);
+    }
+    if (project.tie) {
+        surface.MoveTo(x, surface.CurrentY());
+        surface.PrintLine(TieHeaderLine(project, state.tie));
     }
 }
 

@@ -28,4 +28,7 @@ void PaintWavelet(const Project& project, PlotState& state, DrawingSurface& surf
 void PrintPanelTitle(PlotState& state, DrawingSurface& surface, double centreX,
                      const std::string& title);
 
+// The edges of a panel `width` layout twips wide centred on state.plotX.
+PanelEdges PanelEdgesAt(const PlotState& state, double width);
+
 }  // namespace tessarin

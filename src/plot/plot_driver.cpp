@@ -31,6 +31,7 @@ void DrawScreenPlot(const Project& project, PlotState& state, PlotPicture& pictu
     // knows about it as they were.
     PlotState layout;
     layout.dateText = state.dateText;
+    layout.tie = state.tie;
     layout.layoutWidth = ComputeHorizontalLayout(project, picture);
     const double height = ComputeVerticalLayout(project, layout, picture);
     CheckSynthetic(project);

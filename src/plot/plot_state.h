@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "plot/tie_display.h"
+
 namespace tessarin {
 
 // What the pointer readout needs to turn a pointer position into time, depth and log values.
@@ -24,6 +26,15 @@ struct ReadoutPositions {
     double densityGridMax = 0.0;
     double densityGridLeftX = 0.0;
     double densityGridRightX = 0.0;
+    bool seismicPanelDrawn = false;  // the seismic trace panel, between these device x
+    double seismicPanelLeftX = 0.0;
+    double seismicPanelRightX = 0.0;
+};
+
+// Device x of the edges of a panel of traces.
+struct PanelEdges {
+    double left = 0.0;
+    double right = 0.0;
 };
 
 struct PlotState {
@@ -57,7 +68,13 @@ struct PlotState {
     double panelTitlesRight = 0.0;  // device x where the last panel title ends
     double timeAxisEndY = 0.0;      // pen y after the last time label; the tables start below it
     double horizonTableRight = 0.0;
+    // The normal, reverse and seismic trace panels as last drawn: the tie window is marked at
+    // their edges.
+    PanelEdges normalPanel;
+    PanelEdges reversePanel;
+    PanelEdges seismicPanel;
 
+    TieDisplay tie;  // set by the recompute; drawing only reads it
     ReadoutPositions readout;
 
     // y of time sample i (fractional i allowed).

@@ -11,6 +11,7 @@
 #include "plot/pagination.h"
 #include "plot/plot_values.h"
 #include "plot/printer_surface.h"
+#include "plot/tie_display.h"
 
 namespace tessarin {
 
@@ -47,6 +48,7 @@ public:
         : project_(project), surface_(surface), options_(options) {
         label_ = JoinLabel(project_,
                            options_.printedAtText.empty() ? NowText() : options_.printedAtText);
+        tie_ = ComputeTieDisplay(project_);
     }
 
     // Lays the display out on the printer's pages and decides where the tables go.
@@ -65,6 +67,7 @@ private:
     PrinterSurface& surface_;
     PrintOptions options_;
     std::string label_;
+    TieDisplay tie_;  // measured once for all the pages
     PlotState state_;
     std::vector<PageRange> pages_;
     double tablesHeight_ = 0.0;
@@ -73,6 +76,7 @@ private:
 std::vector<Sheet> DisplayPrinter::Plan() {
     state_ = PlotState{};
     state_.dateText = options_.dateText;
+    state_.tie = tie_;
     const double bottom = ComputeTimeLayout(project_, state_, surface_, 1.0, kPrinterTextPoints);
     CheckSynthetic(project_);
     // What the tables and wavelet need below the time panels, with the picture's bottom margin.

@@ -1,7 +1,10 @@
 #include "plot/readout_values.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
+#include "engine/trace_value.h"
 #include "model/error.h"
 #include "model/numeric.h"
 
@@ -37,7 +40,20 @@ double GridValue(double x, double left, double right, double min, double max) {
     return min + (x - left) * (max - min) / (right - left);
 }
 
-void FillLogValue(const ReadoutPositions& p, double x, ReadoutText& out) {
+// The seismic trace's own value at the pointer's time, as loaded (not scaled for drawing), to
+// four significant digits: seismic amplitudes come in any unit and size.
+std::string SeismicValue(const Project& project, double t) {
+    const std::optional<double> value = TraceValueAt(project.tie->trace, t);
+    if (!value) {
+        return kOutsideLog;
+    }
+    char rounded[32];
+    std::snprintf(rounded, sizeof rounded, "%.4g", *value);
+    return PlainNumber(std::strtod(rounded, nullptr));
+}
+
+void FillLogValue(const Project& project, const ReadoutPositions& p, double x, double t,
+                  ReadoutText& out) {
     if (p.velocityGridRightX > p.velocityGridLeftX && x >= p.velocityGridLeftX &&
         x <= p.velocityGridRightX) {
         out.logCaption = kVelocityCaption;
@@ -50,6 +66,10 @@ void FillLogValue(const ReadoutPositions& p, double x, ReadoutText& out) {
         out.logValue = FormatPattern(GridValue(x, p.densityGridLeftX, p.densityGridRightX,
                                                p.densityGridMin, p.densityGridMax),
                                      "#.#0");
+    } else if (p.seismicPanelDrawn && project.tie && x >= p.seismicPanelLeftX &&
+               x <= p.seismicPanelRightX) {
+        out.logCaption = kSeismicCaption;
+        out.logValue = SeismicValue(project, t);
     }
 }
 
@@ -67,7 +87,7 @@ ReadoutText ReadoutAt(const Project& project, const ReadoutPositions& p, double 
                                             (p.lastTimingLineY - p.plotOriginY);
     out.time = FormatPattern(t, "0.##0");
     FillDepth(project, t, out);
-    FillLogValue(p, x, out);
+    FillLogValue(project, p, x, t, out);
     return out;
 }
 

@@ -2,7 +2,8 @@
 
 // What the pointer readout shows for a pointer position on the display: the two-way time, the
 // depth of the log sample at that time, and the velocity or density under the pointer when it is
-// over one of the log grids. Worked out from the positions the painters recorded while drawing.
+// over one of the log grids, or the seismic trace's amplitude when it is over the seismic panel.
+// Worked out from the positions the painters recorded while drawing.
 
 #include <string>
 
@@ -16,6 +17,7 @@ inline constexpr const char* kDepthCaption = " Depth = ";
 inline constexpr const char* kSubseaCaption = " SS = ";
 inline constexpr const char* kVelocityCaption = " Velocity =";
 inline constexpr const char* kDensityCaption = " Density =";
+inline constexpr const char* kSeismicCaption = " Seismic =";
 inline constexpr const char* kOutsideLog = "N/A";
 
 struct ReadoutText {
@@ -23,7 +25,7 @@ struct ReadoutText {
     std::string time;
     std::string depthCaption;
     std::string depth;
-    std::string logCaption;  // empty when the pointer is over neither log grid
+    std::string logCaption;  // empty when the pointer is over no log grid and no seismic panel
     std::string logValue;
 };
 

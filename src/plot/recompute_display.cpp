@@ -5,6 +5,7 @@
 #include "engine/synthetic.h"
 #include "model/error.h"
 #include "plot/plot_driver.h"
+#include "plot/tie_display.h"
 
 namespace tessarin {
 
@@ -18,6 +19,9 @@ std::optional<std::string> RecomputeAndDisplay(Project& project, PlotState& stat
     } catch (const Error& failure) {
         return failure.what();
     }
+    // The tie is measured here, where the synthetic, its times and the seismic trace may have
+    // changed, and not each time the same display is drawn again.
+    state.tie = ComputeTieDisplay(project);
     return DrawDisplay(project, state, picture);
 }
 
