@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_test_support.h"
+#include "engine/wavelet.h"
 
 namespace tessarin::test {
 namespace {
@@ -103,14 +104,31 @@ TEST(Reflectivity, ZeroImpedanceSumOrAShortLogFails) {
     }
 }
 
-TEST(Convolution, CorrelatesTheWaveletWithTheCoefficients) {
+TEST(Convolution, ConvolvesTheWaveletWithTheCoefficients) {
     // Coefficients 1/3, 0, -0.6, 0, 0 (see SonicOnlyFromIntervalVelocities).
     Project p = SmallLog({100, 50, 50, 200, 200});
     ComputeReflectivity(p);
     ConvolveWavelet(p);
-    // S(i) = 0.5 RC(i-1) + RC(i) - 0.25 RC(i+1): the wavelet is not reversed.
+    // S(i) = 0.5 RC(i+1) + RC(i) - 0.25 RC(i-1): each reflection lays the wavelet down after it.
     ASSERT_EQ(p.syntheticTrace.size(), 5u);
-    ExpectValues(p.syntheticTrace, 0, {1.0 / 3, 1.0 / 6 + 0.15, -0.6, -0.3, 0});
+    ExpectValues(p.syntheticTrace, 0, {1.0 / 3, -0.3 - 1.0 / 12, -0.6, 0.15, 0});
+}
+
+TEST(Convolution, OneReflectionGivesTheWaveletAsItsPanelDrawsIt) {
+    // A bandpass of phase 90 is antisymmetric: a correlation would draw it upside down.
+    Project p = Bandpass(5, 10, 40, 55, "90", 0.1);
+    MakeBandpassWavelet(p);
+    const int h = WaveletHalfLength(p);
+    const int n = 80;
+    const int at = 40;
+    p.lastSampleIndex = n;
+    p.reflectionCoefficients = OffsetArray(-h, n + 10 + h);
+    p.reflectionCoefficients[at] = 0.5;
+    ConvolveWavelet(p);
+    for (int j = -h; j <= h; ++j) {
+        EXPECT_DOUBLE_EQ(p.syntheticTrace[static_cast<std::size_t>(at + j)], 0.5 * p.wavelet[j])
+            << "at " << j;
+    }
 }
 
 TEST(Convolution, FailsWithoutAWaveletOfTheCurrentLength) {
@@ -131,7 +149,7 @@ TEST(Recompute, RunsEveryStepAndReportsSuccess) {
     p.horizonNames[2] = "end of log";
     EXPECT_EQ(RecomputeSynthetic(p), std::nullopt);
     EXPECT_TRUE(p.synthDisplayed);
-    EXPECT_DOUBLE_EQ(p.syntheticTrace[3], -0.3);
+    EXPECT_DOUBLE_EQ(p.syntheticTrace[3], 0.15);
     EXPECT_EQ(p.horizonNames[2], "end of log");
     EXPECT_DOUBLE_EQ(p.horizonTimes[2], 0.008);
 }
