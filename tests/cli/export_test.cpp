@@ -122,7 +122,8 @@ TEST_F(ExportCommand, LoadsAHorizonFileBeforeComputing) {
         Export("--horizons " + Quoted(Path("bad.hor")) + " --dat " + Quoted(Path("bad.dat")));
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "tessarin-cli export: " + Path("bad.hor").string() +
-                           ": This is not a valid Tessarin horizon file.\n");
+                           ": This is not a valid Tessarin horizon file: line 1 holds \"Top\" "
+                           "where a depth should be.\n");
     EXPECT_FALSE(fs::exists(Path("bad.dat")));
 }
 
@@ -132,7 +133,8 @@ TEST_F(ExportCommand, ABadProjectFailsAndWritesNothing) {
                " --segy " + Quoted(Path("x")) + " --traces 2");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "tessarin-cli export: " + Path("none.tsp").string() +
-                         ": This is not a valid Tessarin project file.\n");
+                         ": This is not a valid Tessarin project file: it cannot be opened (No "
+                         "such file or directory).\n");
     EXPECT_EQ(FileCount(), 1);  // the project alone
 }
 

@@ -91,13 +91,22 @@ TEST_F(InfoCommand, BlankLocationFieldsAreLeftOut) {
     }
 }
 
-TEST_F(InfoCommand, ABadFileFailsWithTheProjectFileMessage) {
+// Each failure names the file and its own cause, after the command's name.
+TEST_F(InfoCommand, ABadFileFailsWithTheProjectFileMessageAndItsCause) {
     std::ofstream(Path("cut.tsp"), std::ios::binary)
         << ReadFile(kDataDir + "/ranch_7_22.tsp").substr(0, 300);
-    for (const std::string& path : {Path("cut.tsp").string(), kDataDir + "/no-such-project.tsp"}) {
+    std::filesystem::create_symlink("loop.tsp", Path("loop.tsp"));
+    const std::pair<std::string, std::string> files[] = {
+        {Path("cut.tsp").string(), "it ends early, on line 11"},
+        {kDataDir + "/no-such-project.tsp", "it cannot be opened (No such file or directory)"},
+        {Path("loop.tsp").string(), "it cannot be opened (Too many levels of symbolic links)"},
+        {dir_.string(), "it is not a regular file but a folder"},
+    };
+    for (const auto& [path, cause] : files) {
         const CliResult r = RunCli("info " + Quoted(path));
         EXPECT_EQ(r.status, 1) << path;
-        EXPECT_EQ(r.err, "This is not a valid Tessarin project file.\n") << path;
+        EXPECT_EQ(r.err, "tessarin-cli info: " + path +
+                             ": This is not a valid Tessarin project file: " + cause + ".\n");
         EXPECT_EQ(r.out, "") << path;
     }
 }

@@ -171,7 +171,9 @@ TEST(OpenProject, ABadFileLeavesTheProjectResetAndSaysSo) {
         OpenProjectFile(p, MemorySettingsStore(), path);
         FAIL() << "a file with missing rows opened";
     } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "This is not a valid Tessarin project file.");
+        EXPECT_EQ(e.what(), path +
+                                ": This is not a valid Tessarin project file: it ends early, on "
+                                "line 32.");
     }
     EXPECT_EQ(p.wellName, "");
     EXPECT_EQ(p.lastSampleIndex, 0);

@@ -23,6 +23,14 @@ inline const std::string kWrapped =
     "Please use an LAS utility, such as REFORMAT.EXE available from the Canadian Well Logging "
     "Society to format this LAS file in the unwrapped mode.";
 inline const std::string kNotStandard = "This file is not in standard LAS 1.2 or 2.0 format";
+
+// The messages of a LAS file that cannot be read, as they name it and the cause.
+inline std::string Wrapped(const std::string& path) {
+    return path + ": " + kWrapped;
+}
+inline std::string NotStandard(const std::string& path, const std::string& cause) {
+    return path + ": " + kNotStandard + ": " + cause + ".";
+}
 inline const std::string kSurveyWarning =
     "The velocity survey datum or the velocity survey depth-time values are not consistent with "
     "the sonic log datum (KB) or the times derived from the sonic log.\nThe velocity survey "

@@ -114,19 +114,24 @@ TEST(ReadLasCurve, ReadsRealLogsAndFlagsFallingDepths) {
 // would shift the columns and give the next curve's numbers. Lines are counted from the one after
 // "~A", blank and comment lines included, so that the user finds the line in an editor.
 TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
+    const auto failure = [](const std::string& cause) {
+        return "memory.las: Error reading LAS file: " + cause + ".";
+    };
     const struct {
         const char* data;
         std::string message;
     } rows[] = {
         {"~A\n1000.0 300 2.4\n1000.5 310\n",
-         "Line 2 of the data has 2 values where the curves list 3."},
-        {"~A\n1000.0 300 2,40\n", "Line 1 of the data has 4 values where the curves list 3."},
+         failure("line 2 of the data has 2 values where the curves list 3")},
+        {"~A\n1000.0 300 2,40\n",
+         failure("line 1 of the data has 4 values where the curves list 3")},
         {"~A\n1000.0 300 2.4\n\n# remark\n1000.5 310.0-999.25\n",
-         "Line 4 of the data has 2 values where the curves list 3."},
-        {"~A\n1000.0 300 2.4\n1000.5 x y\n", "Error reading LAS file."},  // not numbers
+         failure("line 4 of the data has 2 values where the curves list 3")},
+        {"~A\n1000.0 300 2.4\n1000.5 x x\n",
+         failure("line 2 of the data holds \"x\" where a number should be")},
         // TABs and commas too, in a line long enough to be counted eight characters at a time.
         {"~A\n1000.0 300 2.4\n1000.5 310\t2.45,7\t5.5,1.25 \n",
-         "Line 2 of the data has 6 values where the curves list 3."},
+         failure("line 2 of the data has 6 values where the curves list 3")},
     };
     for (const auto& row : rows) {
         const LasFile file = test::SmallLasWithData(row.data);

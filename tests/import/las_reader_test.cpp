@@ -68,7 +68,10 @@ TEST(LasFile, ReadsADataLineLongerThanABlock) {
         [&] {
             ReadLasCurve(file, ReadLasHeader(file), {1, 0, 5000}, progress);
         },
-        "Line 2 of the data has 60001 values where the curves list 3.", "File Format Error");
+        path.string() +
+            ": Error reading LAS file: line 2 of the data has 60001 values where the curves list "
+            "3.",
+        "File Format Error");
     std::filesystem::remove(path);
 }
 
@@ -125,29 +128,39 @@ TEST(ReadLasHeader, MeasuresTheDataSectionInRealBytesWhateverTheLineEnds) {
 // Wrapped files and files missing an item fail (the real files are refused in the import tests).
 TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever) {
     const std::string wrap = " WRAP.   NO  : ONE LINE PER DEPTH\n";
+    const std::string wrapped = test::Wrapped("memory.las");
+    const auto notStandard = [](const std::string& cause) {
+        return test::NotStandard("memory.las", cause);
+    };
     const struct {
         std::string from, to;
-        const std::string& message;
+        std::string message;
     } rows[] = {
-        {wrap, " WRAP.   Yes : wrapped\n", test::kWrapped},
+        {wrap, " WRAP.   Yes : wrapped\n", wrapped},
         // A blank before the dot, as many archives write it, or none after it: the value
         // between the dot and the colon says YES.
-        {wrap, " WRAP .   YES : Multiple lines per depth step\n", test::kWrapped},
-        {wrap, " WRAP.YES: Multiple lines per depth step\n", test::kWrapped},
-        {" STEP. 0.5 :\n", "", test::kNotStandard},
-        {"NULL.   -999.25:\n", "", test::kNotStandard},
-        {"~C\n", "", test::kNotStandard},
-        {"~A\n", "", test::kNotStandard},
-        {test::kSmallLas, "", test::kNotStandard},
-        {" STRT", "   STRT", test::kNotStandard},       // two blanks before STRT: not found
-        {"1000.0000 :", "deep :", test::kNotStandard},  // a value that is no number
+        {wrap, " WRAP .   YES : Multiple lines per depth step\n", wrapped},
+        {wrap, " WRAP.YES: Multiple lines per depth step\n", wrapped},
+        {wrap, " WRAP   YES\n", notStandard("the WRAP line has no colon")},
+        {" STEP. 0.5 :\n", "", notStandard("no STEP line in the header")},
+        {"NULL.   -999.25:\n", "", notStandard("no NULL line in the header")},
+        {"~C\n", "", notStandard("no ~C section, the list of curves")},
+        {" DT  .US/M : SONIC\n RHOB.G/C3 : DENSITY\n", "",
+         notStandard("the ~C section lists no curve after the depth")},
+        {"~A\n", "", notStandard("no ~A section, the data")},
+        {test::kSmallLas, "", notStandard("no WRAP line in the header")},
+        // Two blanks before STRT: not found.
+        {" STRT", "   STRT", notStandard("no STRT line in the header")},
+        {"1000.0000 :", "deep :",
+         notStandard("the STRT line holds \"deep\" where a number should be")},
     };
     for (const auto& row : rows) {
         test::ExpectImportError([&] { ReadLasHeader(SmallLasWith(row.from, row.to)); }, row.message,
                                 "File Format Error", row.from + " -> " + row.to);
     }
     test::ExpectImportError([] { ReadLasHeader(test::SmallLasWithData("~A\n\n")); },
-                            test::kNotStandard, "File Format Error", "no data lines");
+                            notStandard("no data lines after ~A"), "File Format Error",
+                            "no data lines");
     for (const char* notWrapped : {" WRAP.   Y : one line\n", " WRAP.  TRUE : one line\n",
                                    " WRAP .   NO : one line\n", " WRAP.NO: one line\n"}) {
         EXPECT_NO_THROW(ReadLasHeader(SmallLasWith(wrap, notWrapped))) << notWrapped;
@@ -162,10 +175,11 @@ TEST(ReadLasHeader, GivesTheLongLineMessageForAFileWithoutLineFeeds) {
         [&] {
             ReadLasHeader(LasFile{"memory.las", text});
         },
-        "This file is not in standard LAS 1.2 or 2.0 format.  Please open this LAS file in a word "
-        "processor such as Microsoft Word, make the page width wide enough so that there is one "
-        "depth per line on screen in the data section of the file, and save as 'text with line "
-        "breaks'.  Try to import the new file.",
+        "memory.las: This file is not in standard LAS 1.2 or 2.0 format: line 1 is longer than "
+        "65535 characters.  Please open this LAS file in a word processor such as Microsoft Word, "
+        "make the page width wide enough so that there is one depth per line on screen in the "
+        "data section of the file, and save as 'text with line breaks'.  Try to import the new "
+        "file.",
         "File Format Error");
 }
 

@@ -289,22 +289,28 @@ TEST(ImportLogs, FailuresLeaveTheProjectUnchanged) {
     ImportOptions besideSonic = Metric("F03-4_logs.las", "DT");
     besideSonic.information.impedanceType = kSonicDensity;
     besideSonic.density.path = deep.Path();
+    const std::string missingWrap =
+        test::NotStandard(DataPath("missing_wrap.las"), "no WRAP line in the header");
     const struct {
         ImportOptions options;
         std::string message, title;
     } rows[] = {
-        {Metric("sample_wrapped.las", "DT"), test::kWrapped, "File Format Error"},
+        {Metric("sample_wrapped.las", "DT"), test::Wrapped(DataPath("sample_wrapped.las")),
+         "File Format Error"},
         // WRAP says YES although the data is one line per depth: the flag decides.
-        {Metric("2.las", "DT"), test::kWrapped, "File Format Error"},
+        {Metric("2.las", "DT"), test::Wrapped(DataPath("2.las")), "File Format Error"},
         // A blank before the dot of the WRAP line.
-        {Metric("wrapped_blank_before_dot.las", "DT"), test::kWrapped, "File Format Error"},
-        {Metric("missing_wrap.las", "DT"), test::kNotStandard, "File Format Error"},
-        {Metric("missing_a_section.las", "DT"), test::kNotStandard, "File Format Error"},
+        {Metric("wrapped_blank_before_dot.las", "DT"),
+         test::Wrapped(DataPath("wrapped_blank_before_dot.las")), "File Format Error"},
+        {Metric("missing_wrap.las", "DT"), missingWrap, "File Format Error"},
+        {Metric("missing_a_section.las", "DT"),
+         test::NotStandard(DataPath("missing_a_section.las"), "no NULL line in the header"),
+         "File Format Error"},
         // Three depths a quarter metre apart give no 2 ms sample.
         {Metric("sample.las", "DT"), "The sonic log is shorter than one time sample.", ""},
         {Metric("sample.las", "GR"),
          "The LAS file \"" + DataPath("sample.las") + "\" has no curve \"GR\".", ""},
-        {badDensity, test::kNotStandard, "File Format Error"},
+        {badDensity, missingWrap, "File Format Error"},
         {emptySurvey, test::kSurveyWarning, "Warning"},
         {besideSonic,
          "The density log (from 3000.00 to 3100.25) does not overlap the sonic log (from 30.15 "

@@ -79,12 +79,17 @@ TEST(VelocitySurveyFile, RefusesFilesThatAreNotSurveys) {
     for (int i = 1; i <= 22; ++i) {
         twentyTwo += std::to_string(100 * i) + " " + std::to_string(0.1 * i) + "\n";
     }
-    for (const std::string& text :
-         {twentyTwo, std::string(""), std::string("datum\n100 .1\n"),
-          std::string("0\n100 .1\n200\n"), std::string("0\n100 fast\n")}) {
-        test::ExpectImportError([&] { ReadVelocitySurveyText(text); },
-                                "This is not a valid Tessarin velocity survey file.",
-                                "Open Velocity Survey File", text);
+    const std::pair<std::string, std::string> files[] = {
+        {twentyTwo, "it holds more than 21 points"},
+        {"", "it ends early, on line 1"},
+        {"datum\n100 .1\n", "line 1 holds \"datum\" where a number should be"},
+        {"0\n100 .1\n200\n", "it ends early, on line 4"},
+        {"0\n100 fast\n", "line 2 holds \"fast\" where a number should be"}};
+    for (const auto& [text, cause] : files) {
+        test::ExpectImportError(
+            [&] { ReadVelocitySurveyText(text, "well.vs"); },
+            "well.vs: This is not a valid Tessarin velocity survey file: " + cause + ".",
+            "Open Velocity Survey File", text);
     }
     EXPECT_THROW(ReadVelocitySurveyFile("/no/such/survey.vs"), ImportError);
     twentyTwo.resize(twentyTwo.rfind("2200"));

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
+#include <tuple>
+#include <vector>
 
 #include "model/error.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
@@ -115,36 +119,48 @@ TEST(FieldReader, IntegersRoundHalvesToEven) {
     FieldReader r(in, kMessage);
     EXPECT_EQ(r.Int16(), 2);
     EXPECT_EQ(r.Int16(), 4);
-    try {
-        r.Int16();
-        FAIL() << "40000 does not fit 16 bits";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), kMessage);
-    }
+    EXPECT_THROW(r.Int16(), Error);
 }
 
-// Every kind of read at a premature end, and a non-number where a number is read, fails with
-// the message the reader was given.
-TEST(FieldReader, PrematureEndAndNonNumbersFailWithTheGivenMessage) {
-    const auto expectMessage = [](const std::string& text, auto read) {
+// Every kind of read at a premature end, a non-number where a number is read and a line longer
+// than any file's fail with the message the reader was given, the file's name and the cause.
+TEST(FieldReader, FailuresGiveTheMessageTheFileAndTheCause) {
+    const std::string longLine(kLongestTextLine + 1, 'x');
+    const auto read = [](auto what) { return std::function<void(FieldReader&)>(what); };
+    const std::vector<std::tuple<std::string, std::function<void(FieldReader&)>, std::string>>
+        cases = {
+            {"", read([](FieldReader& r) { r.Number(); }), "it ends early, on line 1"},
+            {" 1 \r\n  \r\n", read([](FieldReader& r) { r.Number(), r.Number(); }),
+             "it ends early, on line 3"},
+            {"", read([](FieldReader& r) { r.Field(); }), "it ends early, on line 1"},
+            {"", read([](FieldReader& r) { r.ValueField(); }), "it ends early, on line 1"},
+            {"", read([](FieldReader& r) { r.Line(); }), "it ends early, on line 1"},
+            {"\"unterminated\r\n", read([](FieldReader& r) { r.Field(); }),
+             "it ends early, on line 2"},
+            {"1\nabc", read([](FieldReader& r) { r.Number(), r.Number(); }),
+             "line 2 holds \"abc\" where a number should be"},
+            {"12abc", read([](FieldReader& r) { r.Number(); }),
+             "line 1 holds \"12abc\" where a number should be"},
+            {"\n40000", read([](FieldReader& r) { r.Int16(); }),
+             "line 2 holds \"40000\" where a whole number from -32768 to 32767 should be"},
+            {"1\r\n" + longLine, read([](FieldReader& r) { r.Number(), r.Line(); }),
+             "line 2 is longer than 65536 characters"},
+            {"1\r\n" + longLine, read([](FieldReader& r) { r.Number(), r.Number(); }),
+             "line 2 is longer than 65536 characters"},
+            {"\"" + longLine, read([](FieldReader& r) { r.Field(); }),
+             "line 1 is longer than 65536 characters"},
+        };
+    for (const auto& [text, action, cause] : cases) {
         std::istringstream in(text);
-        FieldReader r(in, kMessage);
+        FieldReader r(in, kMessage, "well.tsp");
         try {
-            read(r);
-            FAIL() << "no failure reading \"" << text << "\"";
+            action(r);
+            ADD_FAILURE() << "no failure reading \"" << text.substr(0, 20) << "\"";
         } catch (const Error& e) {
-            EXPECT_STREQ(e.what(), kMessage) << text;
+            EXPECT_EQ(e.what(), "well.tsp: This file ends too early: " + cause + ".")
+                << text.substr(0, 20);
         }
-    };
-    expectMessage("", [](FieldReader& r) { r.Number(); });
-    expectMessage(" 1 \r\n  \r\n", [](FieldReader& r) { r.Number(), r.Number(); });
-    expectMessage("", [](FieldReader& r) { r.Field(); });
-    expectMessage("", [](FieldReader& r) { r.ValueField(); });
-    expectMessage("", [](FieldReader& r) { r.Line(); });
-    expectMessage("\"unterminated", [](FieldReader& r) { r.Field(); });
-    expectMessage("abc", [](FieldReader& r) { r.Number(); });
-    expectMessage("12abc", [](FieldReader& r) { r.Number(); });
-    expectMessage("None", [](FieldReader& r) { r.Int16(); });
+    }
 }
 
 }  // namespace

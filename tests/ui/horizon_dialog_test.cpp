@@ -121,7 +121,9 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsAndNamesThoseOutsideTheLog) {
     SeenMessage shown;
     OpenFile(dialog, many, &shown);
     EXPECT_EQ(shown.title, "Open Horizon File");
-    EXPECT_EQ(shown.text, "This is not a valid Tessarin horizon file.");
+    EXPECT_EQ(shown.text, many +
+                              ": This is not a valid Tessarin horizon file: it holds more than "
+                              "18 horizons within the log.");
     EXPECT_EQ(shown.icon, QMessageBox::Warning);
     EXPECT_EQ(ShownRows(dialog), typed);  // nothing typed is lost to a refused file
 

@@ -263,7 +263,7 @@ TEST_F(ImportCommandTest, AFailedImportSaysWhyAndChangesNothing) {
                                     ChooseIn("Open Sonic File", Data("sample_wrapped.las")))
                  .Then<QMessageBox>("reason", Answer(QMessageBox::Ok, seen));
          },
-         "File Format Error", "LAS file is in the wrapped mode."},
+         "File Format Error", Data("sample_wrapped.las") + ": LAS file is in the wrapped mode."},
         {"word in a plain file",
          [&damaged](ModalScript& s, SeenMessage* seen) {
              s.Then<SyntheticInformationDialog>("Synthetic Information", Confirm({"SynthImped_0"}))

@@ -192,7 +192,8 @@ TEST(LasImportDialog, ChooseShowsTheReadersMessageForABadHeader) {
     });
     EXPECT_EQ(shown.title, "File Format Error");
     EXPECT_EQ(shown.icon, QMessageBox::Warning);
-    EXPECT_EQ(shown.text, import_message::kWrapped);
+    EXPECT_EQ(shown.text, QString::fromStdString(kDataDir + "/sample_wrapped.las: ") +
+                              import_message::kWrapped);
 }
 
 }  // namespace

@@ -372,9 +372,12 @@ TEST_F(MainWindowTest, OpeningABadFileSaysSoAndLeavesAResetProject) {
     bad.write("not a project\n");
     bad.close();
     AnswerModal<QMessageBox>(
-        [](QMessageBox* box) {
+        [&](QMessageBox* box) {
             EXPECT_EQ(box->windowTitle(), "Open Project");
-            EXPECT_EQ(box->text(), "This is not a valid Tessarin project file.");
+            EXPECT_EQ(box->text().toStdString(),
+                      bad.fileName().toStdString() +
+                          ": This is not a valid Tessarin project file: line 1 holds \"not\" "
+                          "where a number should be.");
             box->accept();
         },
         [&] { EXPECT_FALSE(window->OpenProject(bad.fileName())); });

@@ -134,7 +134,9 @@ TEST(VelocitySurveyDialog, OpensARealSurveyAndRefusesABadFile) {
         .Then<QMessageBox>("the refusal", Acknowledge(&shown))
         .Run([&] { Click(dialog, "Command3"); });
     EXPECT_EQ(shown.title, "Open Velocity Survey File");
-    EXPECT_EQ(shown.text, "This is not a valid Tessarin velocity survey file.");
+    EXPECT_EQ(
+        shown.text,
+        bad + ": This is not a valid Tessarin velocity survey file: it ends early, on line 4.");
     EXPECT_EQ(shown.icon, QMessageBox::Warning);
     EXPECT_EQ(ShownRows(dialog), rows);  // what was shown stays
 }

@@ -155,7 +155,7 @@ int ShowProject(const std::string& path) {
     try {
         ReadProjectFile(project, std::filesystem::path(path));
     } catch (const Error& e) {
-        std::cerr << OneLine(e.what()) << "\n";
+        std::cerr << "tessarin-cli info: " << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
     const Units units = UnitsOf(project);
