@@ -84,7 +84,9 @@ TEST_F(ProjectFileSave, ThroughASymbolicLinkReplacesTheFileItPointsTo) {
 
 TEST_F(ProjectFileSave, AMissingFolderIsReportedWithTheReason) {
     const fs::path path = folder_ / "no such folder" / "p.tsp";
-    EXPECT_EQ(SaveFailure(path), CannotWrite(path, "No such file or directory"));
+    EXPECT_EQ(SaveFailure(path), CannotWrite(path, "no file can be made in its folder \"" +
+                                                       path.parent_path().string() +
+                                                       "\" (No such file or directory)"));
     EXPECT_TRUE(project_.projectChanged);
 }
 
@@ -126,7 +128,9 @@ TEST_F(ProjectFileSave, AFolderThatCannotBeWrittenLeavesTheOldFileIntact) {
     const fs::path path = folder_ / "locked.tsp";
     WriteWholeFile(path, "old\r\n");
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(SaveFailure(path), CannotWrite(path, "Permission denied"));
+    EXPECT_EQ(SaveFailure(path),
+              CannotWrite(path, "no file can be made in its folder \"" + folder_.string() +
+                                    "\" (Permission denied)"));
     EXPECT_EQ(ReadWholeFile(path), "old\r\n");
     EXPECT_TRUE(project_.projectChanged);
 }
