@@ -1,11 +1,13 @@
 // Whatever file a command is given in place of the user's own (a named pipe, a folder, a device),
-// it ends at once with one line naming the file and what it is, and exit status 1.
+// it ends at once with one line naming the file and what it is, and exit status 1. A file it
+// cannot write whole (a full disk) leaves the old one as it was and says why.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "cli/cli_runner.h"
+#include "files/full_disk.h"
 #include "files/special_files.h"
 
 namespace tessarin::test {
@@ -50,6 +52,33 @@ TEST_F(CliRobustness, EveryCommandRefusesWhatIsNotARegularFile) {
             EXPECT_FALSE(fs::exists(Path("out"))) << arguments;
         }
         fs::remove(las);
+    }
+}
+
+TEST_F(CliRobustness, AFullDiskKeepsEveryOldFileAndSaysWhy) {
+    const FullDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Reason();
+    const std::string project = DataFile("f03_4_display.tsp");
+    const std::pair<std::string, std::string> commands[] = {
+        {"well.pdf", "export " + project + " --pdf @"},
+        {"well.png", "export " + project + " --png @"},
+        {"well.bmp", "export " + project + " --bmp @"},
+        {"well.tsp", "import --sonic " + DataFile("F03-4_logs.las") + " --sonic-curve DT -o @"},
+    };
+    for (const auto& [name, line] : commands) {
+        WriteWholeFile(disk.File(name), "old");
+    }
+    disk.Fill();
+    for (const auto& [name, line] : commands) {
+        std::string arguments = line;
+        arguments.replace(arguments.find('@'), 1, Quoted(disk.File(name)));
+        const CliResult r = RunCli(arguments);
+        EXPECT_EQ(r.status, 1) << arguments;
+        EXPECT_TRUE(r.err.ends_with("The file \"" + disk.File(name).string() +
+                                    "\" could not be written: No space left on device.\n"))
+            << r.err;
+        EXPECT_EQ(ReadFile(disk.File(name)), "old") << name;
     }
 }
 
