@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sstream>
-#include <tuple>
-#include <vector>
 
 #include "model/error.h"
 #include "model/user_file.h"
@@ -124,43 +121,43 @@ TEST(FieldReader, IntegersRoundHalvesToEven) {
 
 // Every kind of read at a premature end, a non-number where a number is read and a line longer
 // than any file's fail with the message the reader was given, the file's name and the cause.
-TEST(FieldReader, FailuresGiveTheMessageTheFileAndTheCause) {
-    const std::string longLine(kLongestTextLine + 1, 'x');
-    const auto read = [](auto what) { return std::function<void(FieldReader&)>(what); };
-    const std::vector<std::tuple<std::string, std::function<void(FieldReader&)>, std::string>>
-        cases = {
-            {"", read([](FieldReader& r) { r.Number(); }), "it ends early, on line 1"},
-            {" 1 \r\n  \r\n", read([](FieldReader& r) { r.Number(), r.Number(); }),
-             "it ends early, on line 3"},
-            {"", read([](FieldReader& r) { r.Field(); }), "it ends early, on line 1"},
-            {"", read([](FieldReader& r) { r.ValueField(); }), "it ends early, on line 1"},
-            {"", read([](FieldReader& r) { r.Line(); }), "it ends early, on line 1"},
-            {"\"unterminated\r\n", read([](FieldReader& r) { r.Field(); }),
-             "it ends early, on line 2"},
-            {"1\nabc", read([](FieldReader& r) { r.Number(), r.Number(); }),
-             "line 2 holds \"abc\" where a number should be"},
-            {"12abc", read([](FieldReader& r) { r.Number(); }),
-             "line 1 holds \"12abc\" where a number should be"},
-            {"\n40000", read([](FieldReader& r) { r.Int16(); }),
-             "line 2 holds \"40000\" where a whole number from -32768 to 32767 should be"},
-            {"1\r\n" + longLine, read([](FieldReader& r) { r.Number(), r.Line(); }),
-             "line 2 is longer than 65536 characters"},
-            {"1\r\n" + longLine, read([](FieldReader& r) { r.Number(), r.Number(); }),
-             "line 2 is longer than 65536 characters"},
-            {"\"" + longLine, read([](FieldReader& r) { r.Field(); }),
-             "line 1 is longer than 65536 characters"},
-        };
-    for (const auto& [text, action, cause] : cases) {
+TEST(FieldReader, FailuresGiveTheGivenMessageTheFileAndTheCause) {
+    const auto expectMessage = [](const std::string& text, auto read, const std::string& cause) {
         std::istringstream in(text);
         FieldReader r(in, kMessage, "well.tsp");
         try {
-            action(r);
-            ADD_FAILURE() << "no failure reading \"" << text.substr(0, 20) << "\"";
+            read(r);
+            FAIL() << "no failure reading \"" << text.substr(0, 20) << "\"";
         } catch (const Error& e) {
-            EXPECT_EQ(e.what(), "well.tsp: This file ends too early: " + cause + ".")
-                << text.substr(0, 20);
+            EXPECT_EQ(e.what(), "well.tsp: This file ends too early: " + cause + ".");
         }
-    }
+    };
+    const std::string end = "it ends early, on line ";
+    expectMessage(
+        "", [](FieldReader& r) { r.Number(); }, end + "1");
+    expectMessage(
+        " 1 \r\n  \r\n", [](FieldReader& r) { r.Number(), r.Number(); }, end + "3");
+    expectMessage(
+        "", [](FieldReader& r) { r.Field(); }, end + "1");
+    expectMessage(
+        "", [](FieldReader& r) { r.ValueField(); }, end + "1");
+    expectMessage(
+        "", [](FieldReader& r) { r.Line(); }, end + "1");
+    expectMessage(
+        "\"unterminated\n", [](FieldReader& r) { r.Field(); }, end + "2");
+    expectMessage(
+        "1\nabc", [](FieldReader& r) { r.Number(), r.Number(); },
+        "line 2 holds \"abc\" where a number should be");
+    expectMessage(
+        "\n40000", [](FieldReader& r) { r.Int16(); },
+        "line 2 holds \"40000\" where a whole number from -32768 to 32767 should be");
+    const std::string tooLong = "1\r\n" + std::string(kLongestTextLine + 1, 'x');
+    expectMessage(
+        tooLong, [](FieldReader& r) { r.Number(), r.Line(); },
+        "line 2 is longer than 65536 characters");
+    expectMessage(
+        tooLong, [](FieldReader& r) { r.Number(), r.Number(); },
+        "line 2 is longer than 65536 characters");
 }
 
 }  // namespace
