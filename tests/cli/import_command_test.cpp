@@ -173,6 +173,10 @@ TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
         {"--sonic " + DataFile("missing_a_section.las"),
          data + "missing_a_section.las: This file is not in standard LAS 1.2 or 2.0 format: no "
                 "NULL line in the header.\n"},
+        // With a sonic and a density, the message names the file that failed.
+        {"--density " + DataFile("missing_a_section.las"),
+         data + "missing_a_section.las: This file is not in standard LAS 1.2 or 2.0 format: no "
+                "NULL line in the header.\n"},
         {"--units metric --survey " + sample,
          data + "sample.las: This is not a valid Tessarin velocity survey file: line 1 holds "
                 "\"~VERSION\" where a number should be.\n"},

@@ -96,14 +96,17 @@ TEST_F(InfoCommand, ABadFileFailsWithTheProjectFileMessageAndItsCause) {
     std::ofstream(Path("cut.tsp"), std::ios::binary)
         << ReadFile(kDataDir + "/ranch_7_22.tsp").substr(0, 300);
     std::filesystem::create_symlink("loop.tsp", Path("loop.tsp"));
+    std::ofstream(Path("locked.tsp")) << "";
+    std::filesystem::permissions(Path("locked.tsp"), std::filesystem::perms::none);
     const std::pair<std::string, std::string> files[] = {
         {Path("cut.tsp").string(), "it ends early, on line 11"},
         {kDataDir + "/no-such-project.tsp", "it cannot be opened (No such file or directory)"},
         {Path("loop.tsp").string(), "it cannot be opened (Too many levels of symbolic links)"},
         {dir_.string(), "it is not a regular file but a folder"},
+        {Path("locked.tsp").string(), "it cannot be opened (Permission denied)"},
     };
     for (const auto& [path, cause] : files) {
-        const CliResult r = RunCli("info " + Quoted(path));
+        const CliResult r = RunCli("info " + Quoted(path), AsOrdinaryUser());
         EXPECT_EQ(r.status, 1) << path;
         EXPECT_EQ(r.err, "tessarin-cli info: " + path +
                              ": This is not a valid Tessarin project file: " + cause + ".\n");

@@ -35,6 +35,7 @@ TEST_F(CliRobustness, EveryCommandRefusesWhatIsNotARegularFile) {
     // A command line for each reader, @ where the file goes (% for a name of it ending in "las").
     const std::pair<std::string, std::string> commands[] = {
         {"info", "info @"},
+        {"export", "export @ --dat " + out},
         {"export", "export " + DataFile("f03_4_display.tsp") + " --horizons @ --dat " + out},
         {"import", "import --sonic @ -o " + out},
         {"import", "import --sonic % -o " + out},
@@ -53,6 +54,13 @@ TEST_F(CliRobustness, EveryCommandRefusesWhatIsNotARegularFile) {
             EXPECT_FALSE(fs::exists(Path("out"))) << arguments;
         }
     }
+    // A file that cannot be replaced is named with the reason, not the temporary file beside it.
+    const CliResult r = RunCli("import --sonic " + f03 + "-o /proc/version");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(
+        r.err.starts_with("tessarin-cli import: The file \"/proc/version\" could not be "
+                          "written: "))
+        << r.err;
 }
 
 // A disk of 64 kB filled to the last byte: a tmpfs the test mounts (the CI machine runs the tests

@@ -96,6 +96,11 @@ TEST(ReplaceFile, RefusesWhatTheUserCouldNotWriteInPlaceAndKeepsTheOwner) {
                                                ? "Permission denied"
                                                : "no file can be made in its folder \"/proc\" "
                                                  "(No such file or directory)"));
+    const fs::path own = dir.Path() / "private.tsp";  // a file of the user's own, kept private
+    WriteWholeFile(own, "old");
+    fs::permissions(own, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(SaveFailure(own), "");
+    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_read | fs::perms::owner_write);
     if (::geteuid() == 0) {
         ASSERT_EQ(::chown(locked.c_str(), 65534, 65534), 0);
         EXPECT_EQ(SaveFailure(locked), "");
