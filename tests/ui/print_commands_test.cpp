@@ -90,5 +90,25 @@ TEST_F(PrintCommands, ADisplayThatCannotBePrintedIsReportedBeforeTheDialog) {
     EXPECT_FALSE(QFile::exists(Path()));
 }
 
+// Qt's PDF writer says nothing of a failed write: a device that is always full stands for a full
+// disk, and the print is reported as failed instead of printed.
+TEST_F(PrintCommands, APdfThatCannotBeWrittenIsReportedWithTheReason) {
+    printer_.setOutputFileName("/dev/full");
+    QString message;
+    test::ModalScript()
+        .Then<QPrintDialog>("the print dialog", [](QPrintDialog* dialog) { dialog->accept(); })
+        .Then<QMessageBox>("the failure",
+                           [&](QMessageBox* box) {
+                               message = box->text();
+                               box->accept();
+                           })
+        .Run([&] {
+            EXPECT_EQ(RunPrintSynthetic(printer_, project_, nullptr), PrintOutcome::kFailed);
+        });
+    EXPECT_EQ(message,
+              "The synthetic could not be printed.\nThe file \"/dev/full\" could not be written: "
+              "it is not a regular file but a device.");
+}
+
 }  // namespace
 }  // namespace tessarin
