@@ -43,6 +43,9 @@ public:
     // returns (a dialog opened from a signal or a timer). Checks afterwards that every step came,
     // in turn, and nothing else.
     void Run(const std::function<void()>& command) {
+        // A modal dialog open before the command (the dialog under test) is its owner, never a
+        // step: it is active again for a moment between a step's closing and the next's showing.
+        owner_ = QApplication::activeModalWidget();
         QTimer timer;
         QElapsedTimer sinceLastStep;
         sinceLastStep.start();
@@ -93,7 +96,7 @@ private:
 
     void Poll(QElapsedTimer& sinceLastStep) {
         QWidget* active = QApplication::activeModalWidget();
-        if (!active) {
+        if (!active || active == owner_) {
             return;
         }
         const bool answeredLast = !answered_.empty() && answered_.back() == active;
@@ -144,6 +147,7 @@ private:
 
     std::vector<Step> steps_;
     std::size_t next_ = 0;
+    QPointer<QWidget> owner_;
     std::vector<QPointer<QWidget>> answered_;  // every dialog answered so far
     std::function<void(QWidget*)> lastAct_;
     QElapsedTimer sinceLastAct_;
