@@ -21,8 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         report = OpenProjectFile(project, store, path);
     } catch (const Error& e) {
-        fuzz::Require(std::string(e.what()) == kInvalidProjectFileMessage,
-                      "a file that cannot be read gives the project file's message");
+        // "PATH: This is not a valid Tessarin project file: " and the cause.
+        std::string_view expected = kInvalidProjectFileMessage;
+        expected.remove_suffix(1);
+        fuzz::Require(std::string_view(e.what()).starts_with(path.string() + ": " +
+                                                             std::string(expected) + ": "),
+                      "a file that cannot be read gives the project file's message and cause");
         return 0;
     }
     const auto n = static_cast<std::size_t>(project.lastSampleIndex);

@@ -26,7 +26,7 @@ struct OpenProjectReport {
 // projectFileName, reads the file, builds the wavelet of the selected type, leaves out the
 // horizons outside the log, sorts the others by depth and clears projectChanged.
 //
-// A file that cannot be read throws Error(kInvalidProjectFileMessage); the record is then left
+// A file that cannot be read throws Error as ReadProjectFile does; the record is then left
 // reset, with projectFileName set, and nothing of the file in it.
 //
 // Parameters that give no wavelet do not stop the open: the logs, horizons and every parameter

@@ -5,6 +5,7 @@
 #include "files/project_tie_block.h"
 #include "model/error.h"
 #include "model/text_io.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 int ReadCount(FieldReader& in, int highest) {
     const double count = in.Number();
     if (!(count >= 0 && count <= highest) || count != std::floor(count)) {
-        in.Fail();
+        in.FailField("a whole number from 0 to " + std::to_string(highest));
     }
     return static_cast<int>(count);
 }
@@ -98,7 +99,7 @@ void ReadVelocitySurvey(Project& p, FieldReader& in) {
 void ReadLogs(Project& p, FieldReader& in, int columns) {
     p.lastSampleIndex = in.Int16();
     if (p.lastSampleIndex < 0) {
-        in.Fail();
+        in.FailField("a whole number from 0 to 32767");
     }
     // The arrays reach 10 samples past the last one, all 0 until filled.
     const std::vector<double> zeros(static_cast<std::size_t>(p.lastSampleIndex) + 11, 0.0);
@@ -121,9 +122,9 @@ void ReadLogs(Project& p, FieldReader& in, int columns) {
 
 }  // namespace
 
-std::string ReadProjectFile(Project& project, std::istream& in) {
+std::string ReadProjectFile(Project& project, std::istream& in, const std::string& fileName) {
     Project p = project;
-    FieldReader fields(in, kInvalidProjectFileMessage);
+    FieldReader fields(in, kInvalidProjectFileMessage, fileName);
     const int columns = ReadFlags(p, fields);
     p.gardnerCoefficient = GardnerCoefficientFor(p.measurementUnits);
     ReadWellAndScales(p, fields);
@@ -140,11 +141,20 @@ std::string ReadProjectFile(Project& project, std::istream& in) {
 }
 
 std::string ReadProjectFile(Project& project, const std::filesystem::path& path) {
+    const std::string name = path.string();
+    if (const auto problem = UnreadableFileProblem(name)) {
+        throw Error(FileFailure(name, kInvalidProjectFileMessage, "it " + *problem));
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw Error(kInvalidProjectFileMessage);
+        throw Error(FileFailure(name, kInvalidProjectFileMessage, "it cannot be opened"));
     }
-    return ReadProjectFile(project, in);
+    try {
+        return ReadProjectFile(project, in, name);
+    } catch (const std::ios_base::failure&) {
+        // A read error of the disk, which the stream's buffer reports by throwing.
+        throw Error(FileFailure(name, kInvalidProjectFileMessage, "it cannot be read"));
+    }
 }
 
 }  // namespace tessarin

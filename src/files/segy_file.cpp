@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "model/error.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
@@ -89,14 +90,15 @@ std::string SegyFormatName(int format) {
 
 SegyFile::SegyFile(const std::string& path) {
     layout_.path = path;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error) ||
-        !(headers_ = segy_open(path.c_str(), "rb")) ||
+    if (const auto problem = UnreadableFileProblem(path)) {
+        throw Error(UnreadableFileMessage(path, *problem));
+    }
+    if (!(headers_ = segy_open(path.c_str(), "rb")) ||
         !(samples_ = segy_open(path.c_str(), "rb"))) {
         if (headers_) {
             segy_close(headers_);
         }
-        throw Error("The file \"" + path + "\" cannot be opened.");
+        throw Error(UnreadableFileMessage(path, "cannot be opened"));
     }
     try {
         ReadLayout();

@@ -9,6 +9,7 @@
 
 #include "model/error.h"
 #include "model/numeric.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
@@ -96,6 +97,9 @@ ReadResult<SampledTrace> ReadTextTraceText(std::string_view text, const std::str
 }
 
 ReadResult<SampledTrace> ReadTextTrace(const std::string& path) {
+    if (const auto problem = UnreadableFileProblem(path)) {
+        return ReadResult<SampledTrace>::Failure(UnreadableFileMessage(path, *problem));
+    }
     std::ifstream in(path, std::ios::binary);
     std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in && !in.eof()) {

@@ -6,11 +6,19 @@
 #include "import/las_reader.h"
 #include "import/las_text.h"
 #include "model/numeric.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
 
-struct CurveFault {};
+// A curve that cannot be read, with the cause; turned into the read-error message.
+struct CurveFault {
+    std::string cause;
+};
+
+[[noreturn]] void NoColon(std::string_view mnemonic) {
+    throw CurveFault{"the " + std::string(mnemonic) + " line has no colon"};
+}
 
 std::optional<std::string> Item(std::string_view bytes,
                                 std::initializer_list<std::string_view> mnemonics, bool version2) {
@@ -20,7 +28,7 @@ std::optional<std::string> Item(std::string_view bytes,
     }
     auto value = las::VersionRuleValue(*line, version2);
     if (!value) {
-        throw CurveFault{};
+        NoColon(*mnemonics.begin());
     }
     return value;
 }
@@ -32,7 +40,7 @@ std::optional<double> Elevation(std::string_view bytes, std::string_view mnemoni
     }
     const auto value = las::LastTokenValue(*line);
     if (!value) {
-        throw CurveFault{};
+        NoColon(mnemonic);
     }
     return ParseNumber(*value);  // a value that is no number leaves the elevation alone
 }
@@ -47,7 +55,7 @@ bool IsVersion2(std::string_view bytes) {
     const auto text = las::VersionNumberText(*line);
     const auto number = text ? ParseNumber(*text) : std::nullopt;
     if (!number) {
-        throw CurveFault{};
+        throw CurveFault{"the VERS line holds no version number between its dot and its colon"};
     }
     return *number >= 2.0;
 }
@@ -153,10 +161,11 @@ DataFields SplitDataLine(std::string_view line, int column) {
     return fields;
 }
 
-double DataNumber(std::string_view field) {
+double DataNumber(std::string_view field, int lineNumber) {
     const auto number = las::DataNumber(field);
     if (!number) {
-        throw CurveFault{};
+        throw CurveFault{"line " + std::to_string(lineNumber) + " of the data holds \"" +
+                         std::string(field) + "\" where a number should be"};
     }
     return *number;
 }
@@ -169,11 +178,11 @@ DepthLog ReadPairs(const LasFile& file, const LasHeader& header, const LasCurveC
                    ImportProgress& progress) {
     const int column = header.curveColumns.at(static_cast<std::size_t>(choice.curveIndex));
     if (column < 0) {
-        throw CurveFault{};
+        throw CurveFault{"the curve chosen is an empty line of the ~C section"};
     }
     const int columns = header.ColumnCount();
     if (!file.HasDataSection()) {
-        throw CurveFault{};
+        throw CurveFault{"no ~A section, the data"};
     }
     LasLineReader lines(file, file.Header().size());
     DepthLog log;
@@ -195,13 +204,12 @@ DepthLog ReadPairs(const LasFile& file, const LasHeader& header, const LasCurveC
         progress.Advance(static_cast<double>(row) / header.dataLineCount);
         const DataFields fields = SplitDataLine(line, column);
         if (fields.count != columns) {
-            throw ImportError("Line " + std::to_string(lineNumber) + " of the data has " +
-                                  ValuesText(fields.count) + " where the curves list " +
-                                  std::to_string(columns) + ".",
-                              import_message::kFormatErrorTitle);
+            throw CurveFault{"line " + std::to_string(lineNumber) + " of the data has " +
+                             ValuesText(fields.count) + " where the curves list " +
+                             std::to_string(columns)};
         }
-        const double depth = DataNumber(fields.depth);
-        const double value = DataNumber(fields.value);
+        const double depth = DataNumber(fields.depth, lineNumber);
+        const double value = DataNumber(fields.value, lineNumber);
         if (depth >= choice.startDepth && depth <= choice.stopDepth && value != header.nullValue &&
             value > 0 && depth >= 0) {
             log.Add(depth, value);
@@ -214,9 +222,13 @@ DepthLog ReadPairs(const LasFile& file, const LasHeader& header, const LasCurveC
 
 LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCurveChoice& choice,
                       ImportProgress& progress) {
+    const auto refuse = [&file](const std::string& cause) {
+        return ImportError(FileFailure(file.Path(), import_message::kCurveReadFailed, cause),
+                           import_message::kFormatErrorTitle);
+    };
     try {
         if (choice.curveIndex < 0 || choice.curveIndex > header.LastCurveIndex()) {
-            throw CurveFault{};
+            throw CurveFault{"it lists no curve number " + std::to_string(choice.curveIndex)};
         }
         LasCurve curve;
         curve.wellItems = ReadWellItems(file.Header());
@@ -224,18 +236,21 @@ LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCur
         return curve;
     } catch (const ImportError&) {
         throw;
-    } catch (const CurveFault&) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
-    } catch (const las::LongLine&) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+    } catch (const CurveFault& e) {
+        throw refuse(e.cause);
+    } catch (const las::LongLine& e) {
+        throw refuse("line " + std::to_string(e.line) + " is longer than " +
+                     std::to_string(las::kLongestHeaderLine) + " characters");
     } catch (const LasReadFault&) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+        throw refuse("its data section cannot be read again");
     }
 #ifndef TESSARIN_FUZZING
     // Whatever else goes wrong is a file the reader cannot read, for the user. A fuzzing build
     // lets it through: it would be a fault of the reader's own.
-    catch (...) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+    catch (const std::exception& e) {
+        throw refuse(e.what());
+    } catch (...) {
+        throw refuse("it cannot be read");
     }
 #endif
 }

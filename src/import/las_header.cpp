@@ -5,22 +5,37 @@
 #include "import/las_reader.h"
 #include "import/las_text.h"
 #include "model/numeric.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
 
-// Any header that cannot be read; turned into the format-error message.
-struct HeaderFault {};
+// Any header that cannot be read, with the cause; turned into the format-error message.
+struct HeaderFault {
+    std::string cause;
+};
+
+[[noreturn]] void NoLine(std::string_view mnemonic) {
+    throw HeaderFault{"no " + std::string(mnemonic) + " line in the header"};
+}
+
+[[noreturn]] void NoColon(std::string_view mnemonic) {
+    throw HeaderFault{"the " + std::string(mnemonic) + " line has no colon"};
+}
 
 double LastTokenNumber(std::string_view bytes, std::string_view mnemonic) {
     const auto line = las::FindLine(bytes, {mnemonic}, false);
     if (!line) {
-        throw HeaderFault{};
+        NoLine(mnemonic);
     }
     const auto text = las::LastTokenValue(*line);
-    const auto number = text ? ParseNumber(*text) : std::nullopt;
+    if (!text) {
+        NoColon(mnemonic);
+    }
+    const auto number = ParseNumber(*text);
     if (!number) {
-        throw HeaderFault{};
+        throw HeaderFault{"the " + std::string(mnemonic) + " line holds \"" +
+                          std::string(las::Strip(*text)) + "\" where a number should be"};
     }
     return *number;
 }
@@ -32,18 +47,19 @@ bool SaysYes(const std::optional<std::string>& value) {
 // WRAP is read after the first blank of its line, and also between its dot and its colon: many
 // archives write " WRAP .   YES : ...", with a blank before the dot, and a wrapped file read as
 // unwrapped gives wrong numbers.
-void RefuseWrappedFile(std::string_view bytes) {
+void RefuseWrappedFile(std::string_view bytes, const std::string& path) {
     const auto line = las::FindLine(bytes, {"WRAP"}, false);
     if (!line) {
-        throw HeaderFault{};
+        NoLine("WRAP");
     }
     const auto afterBlank = las::AfterBlankValue(*line);
     const auto afterDot = las::DotValue(*line);
     if (!afterBlank && !afterDot) {
-        throw HeaderFault{};
+        NoColon("WRAP");
     }
     if (SaysYes(afterBlank) || SaysYes(afterDot)) {
-        throw ImportError(import_message::kWrapped, import_message::kFormatErrorTitle);
+        throw ImportError(path + ": " + import_message::kWrapped,
+                          import_message::kFormatErrorTitle);
     }
 }
 
@@ -62,15 +78,15 @@ std::string DepthBoxText(double depth) {
 void ListCurves(std::string_view bytes, LasHeader& header) {
     std::size_t position = 0;
     bool found = false;
-    while (position < bytes.size() && !found) {
+    for (std::size_t number = 1; position < bytes.size() && !found; ++number) {
         const std::string_view line = ReadTextLine(bytes, position);
         if (line.size() > las::kLongestHeaderLine) {
-            throw las::LongLine{};
+            throw las::LongLine{number};
         }
         found = line.starts_with("~C");
     }
     if (!found) {
-        throw HeaderFault{};
+        throw HeaderFault{"no ~C section, the list of curves"};
     }
     int column = 0;
     while (position < bytes.size()) {
@@ -86,7 +102,7 @@ void ListCurves(std::string_view bytes, LasHeader& header) {
     }
     // The dialog selects the first curve after the depth, so there must be one.
     if (header.curveEntries.size() < 2) {
-        throw HeaderFault{};
+        throw HeaderFault{"the ~C section lists no curve after the depth"};
     }
 }
 
@@ -94,7 +110,7 @@ void ListCurves(std::string_view bytes, LasHeader& header) {
 // has. Comment lines are no data lines.
 void MeasureData(const LasFile& file, LasHeader& header) {
     if (!file.HasDataSection()) {
-        throw HeaderFault{};
+        throw HeaderFault{"no ~A section, the data"};
     }
     header.dataOffset = file.Header().size();
     LasLineReader lines(file, header.dataOffset);
@@ -107,7 +123,7 @@ void MeasureData(const LasFile& file, LasHeader& header) {
         }
     }
     if (header.dataLineCount == 0) {
-        throw HeaderFault{};
+        throw HeaderFault{"no data lines after ~A"};
     }
 }
 
@@ -136,7 +152,7 @@ LasHeader ReadHeaderItems(const LasFile& file) {
     const std::string_view bytes = file.Header();
     LasHeader header;
     header.caption = "Import LAS File " + file.Path();
-    RefuseWrappedFile(bytes);
+    RefuseWrappedFile(bytes, file.Path());
     header.startDepth = LastTokenNumber(bytes, "STRT");
     header.stopDepth = LastTokenNumber(bytes, "STOP");
     LastTokenNumber(bytes, "STEP");  // must be there, but is not used
@@ -184,22 +200,31 @@ std::string_view ReadTextLine(std::string_view bytes, std::size_t& position) {
 }
 
 LasHeader ReadLasHeader(const LasFile& file) {
+    const auto refuse = [&file](const std::string& cause) {
+        return ImportError(FileFailure(file.Path(), import_message::kNotStandard, cause),
+                           import_message::kFormatErrorTitle);
+    };
     try {
         return ReadHeaderItems(file);
     } catch (const ImportError&) {
         throw;
-    } catch (const las::LongLine&) {
-        throw ImportError(import_message::kNotStandardLongLine, import_message::kFormatErrorTitle);
-    } catch (const HeaderFault&) {
-        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+    } catch (const las::LongLine& e) {
+        ImportError error = refuse("line " + std::to_string(e.line) + " is longer than " +
+                                   std::to_string(las::kLongestHeaderLine) + " characters");
+        throw ImportError(std::string(error.what()) + "  " + import_message::kLongLineAdvice,
+                          error.Title());
+    } catch (const HeaderFault& e) {
+        throw refuse(e.cause);
     } catch (const LasReadFault&) {
-        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+        throw refuse("its data section cannot be read again");
     }
 #ifndef TESSARIN_FUZZING
     // Whatever else goes wrong is a header the reader cannot read, for the user. A fuzzing build
     // lets it through: it would be a fault of the reader's own.
-    catch (...) {
-        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+    catch (const std::exception& e) {
+        throw refuse(e.what());
+    } catch (...) {
+        throw refuse("it cannot be read");
     }
 #endif
 }

@@ -69,7 +69,8 @@ struct LasHeader {
 };
 
 // Reads the header. Throws ImportError with the "File Format Error" title for a wrapped file and
-// for any header that cannot be read (a missing item, a value that is no number, no data).
+// for any header that cannot be read (a missing item, a value that is no number, no data); the
+// message is led by the file's name and names the cause.
 LasHeader ReadLasHeader(const LasFile& file);
 
 // The viewer text for a scroll value and a chosen curve entry: eleven lines from the data,
@@ -112,8 +113,9 @@ struct LasCurve {
 // Reads the well items and the depth-value pairs of the chosen curve. A pair is kept when its
 // depth lies in the chosen range (limits included) and is not negative, and its value is neither
 // NULL nor zero nor negative. Comment lines ("#") in the data are skipped. Throws ImportError
-// (title "File Format Error") naming the line for a data line whose number of values differs from
-// the number of curves, and "Error reading LAS file." on any other failure.
+// (title "File Format Error"): "Error reading LAS file." led by the file's name and followed by
+// the cause (a data line whose number of values differs from the number of curves, a value that
+// is no number, a header item without its colon).
 LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCurveChoice& choice,
                       ImportProgress& progress);
 

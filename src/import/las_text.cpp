@@ -47,10 +47,10 @@ std::optional<std::string_view> FindLine(std::string_view bytes,
                                          std::initializer_list<std::string_view> mnemonics,
                                          bool stopAtData) {
     std::size_t position = 0;
-    while (position < bytes.size()) {
+    for (std::size_t number = 1; position < bytes.size(); ++number) {
         const std::string_view line = ReadTextLine(bytes, position);
         if (line.size() > kLongestHeaderLine) {
-            throw LongLine{};
+            throw LongLine{number};
         }
         if (stopAtData && line.starts_with("~A")) {
             return std::nullopt;

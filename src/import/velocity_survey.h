@@ -62,10 +62,10 @@ bool AcceptVelocitySurvey(Project& project, const VelocitySurveyRows& rows,
 // The ".vs" file: the survey datum elevation on the first line, then one point per line, the
 // depth formatted "####0" and, in the next print zone, the time formatted "0.##0". Reading
 // throws ImportError "This is not a valid Tessarin velocity survey file." (title "Open Velocity
-// Survey File") for a file that cannot be read, a value that is not a number, a depth without its
-// time or more than 21 points.
+// Survey File"), led by the file's name and followed by the cause, for a file that cannot be
+// read, a value that is not a number, a depth without its time or more than 21 points.
 VelocitySurvey ReadVelocitySurveyFile(const std::string& path);
-VelocitySurvey ReadVelocitySurveyText(const std::string& text);
+VelocitySurvey ReadVelocitySurveyText(const std::string& text, const std::string& fileName = {});
 std::string VelocitySurveyFileText(const VelocitySurvey& survey);
 
 // Writes the file, replacing an older one only when the new file is complete and reads back as

@@ -7,7 +7,8 @@
 
 namespace tessarin {
 
-// Writes the whole picture as a Windows bitmap (".bmp"). Throws Error when it cannot be written.
+// Writes the whole picture as a Windows bitmap (".bmp"). The old file is replaced only by a whole
+// new one; throws Error with the system's reason when it cannot be written.
 void SaveBitmap(const QImage& picture, const std::string& path);
 
 // Writes the whole picture as PNG, a much smaller file of the same pixels.

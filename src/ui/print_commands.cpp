@@ -9,6 +9,7 @@
 
 #include "model/error.h"
 #include "model/project.h"
+#include "plot/pdf_file.h"
 #include "plot/print_display.h"
 #include "ui/wait_cursor.h"
 
@@ -55,7 +56,11 @@ PrintOutcome RunPrintSynthetic(QPrinter& printer, const Project& project, QWidge
     }
     try {
         const WaitCursor wait;
-        PrintDisplay(printer, project);
+        if (PrintsToPdfFile(printer)) {
+            PrintDisplayToPdfFile(printer, project);
+        } else {
+            PrintDisplay(printer, project);
+        }
     } catch (const Error& failure) {
         return ReportFailure(parent, failure);
     }

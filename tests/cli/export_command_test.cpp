@@ -96,7 +96,8 @@ TEST_F(ExportCommand, LoadsAHorizonFileBeforeComputing) {
         Export("--horizons " + Quoted(Path("bad.hor")) + " --dat " + Quoted(Path("bad.dat")));
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "tessarin-cli export: " + Path("bad.hor").string() +
-                           ": This is not a valid Tessarin horizon file.\n");
+                           ": This is not a valid Tessarin horizon file: line 1 holds \"Top\" "
+                           "where a depth should be.\n");
     EXPECT_FALSE(fs::exists(Path("bad.dat")));
 }
 
@@ -107,13 +108,17 @@ TEST_F(ExportCommand, AFailureNamesItsCauseAndWritesNothing) {
     } cases[] = {
         {Quoted(Path("none.tsp")) + " --dat " + Quoted(Path("x.dat")) + " --segy " +
              Quoted(Path("x")) + " --traces 2",
-         Path("none.tsp").string() + ": This is not a valid Tessarin project file.\n"},
+         Path("none.tsp").string() +
+             ": This is not a valid Tessarin project file: it cannot be opened (No such file or "
+             "directory).\n"},
         {Quoted(Path("step.tsp")) + " --dat " + Quoted(Path("no-such-folder/x.dat")),
          "The file \"" + Path("no-such-folder/x.dat").string() + "\" could not be written"},
         {Quoted(Path("step.tsp")) + " --png " + Quoted(Path("no/such/folder/x.png")),
-         Path("no/such/folder/x.png").string() + ": Cannot open device for writing: No such file"},
+         "The file \"" + Path("no/such/folder/x.png").string() +
+             "\" could not be written: no file can be made in its folder"},
         {Quoted(Path("step.tsp")) + " --pdf " + Quoted(Path("no/such/folder/x.pdf")),
-         "The file " + Path("no/such/folder/x.pdf").string() + " could not be written."},
+         "The file \"" + Path("no/such/folder/x.pdf").string() +
+             "\" could not be written: no file can be made in its folder"},
         // Ranch 7-22 lies entirely above its seismic datum.
         {DataFile("ranch_7_22.tsp") + " --bmp " + Quoted(Path("ranch.bmp")),
          "the synthetic cannot be displayed: Every sample of the log lies above the seismic "

@@ -162,19 +162,24 @@ TEST_F(ImportCommand, LeavesOutTopsOutsideTheLogWithAWarning) {
 
 TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
     const std::string sample = DataFile("sample.las");
+    const std::string data = std::string(TESSARIN_TEST_DATA_DIR) + "/";
     const std::pair<std::string, std::string> failures[] = {
         {"--sonic " + DataFile("sample_wrapped.las"),
          // The message box's two paragraphs arrive as one line.
-         "LAS file is in the wrapped mode. Tessarin does not support the LAS wrapped mode.   "
-         "Please use an LAS utility, such as REFORMAT.EXE available from the Canadian Well "
-         "Logging Society to format this LAS file in the unwrapped mode.\n"},
+         data + "sample_wrapped.las: LAS file is in the wrapped mode. Tessarin does not support "
+                "the LAS wrapped "
+                "mode.   Please use an LAS utility, such as REFORMAT.EXE available from the "
+                "Canadian Well Logging Society to format this LAS file in the unwrapped mode.\n"},
         {"--sonic " + DataFile("missing_a_section.las"),
-         "This file is not in standard LAS 1.2 or 2.0 format\n"},
+         data + "missing_a_section.las: This file is not in standard LAS 1.2 or 2.0 format: no "
+                "NULL line in the "
+                "header.\n"},
         {"--sonic " + DataFile("F03-4_logs.las") + " --units metric --survey " + sample,
-         "This is not a valid Tessarin velocity survey file.\n"},
+         data + "sample.las: This is not a valid Tessarin velocity survey file: line 1 holds "
+                "\"~VERSION\" where a number should be.\n"},
         {"--sonic " + DataFile("F03-4_logs.las") + " --units metric --horizons " + sample,
-         std::string(TESSARIN_TEST_DATA_DIR) +
-             "/sample.las: This is not a valid Tessarin horizon file.\n"},
+         data + "sample.las: This is not a valid Tessarin horizon file: line 1 holds "
+                "\"~VERSION\" where a depth should be.\n"},
         {"--sonic " + DataFile("F03-4_logs.las") + " --sonic-curve NPHI", ""},
     };
     for (const auto& [options, message] : failures) {

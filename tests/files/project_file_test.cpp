@@ -91,8 +91,10 @@ TEST(ProjectFile, AFileThatEndsEarlyOrHoldsANonNumberFailsAndLeavesTheRecord) {
     for (const std::string& text : invalid) {
         Project p = ranch;
         std::istringstream in(text);
-        EXPECT_EQ(ErrorOf([&] { ReadProjectFile(p, in); }),
-                  "This is not a valid Tessarin project file.")
+        // The message is followed by the cause, which the field reader's tests check.
+        EXPECT_TRUE(ErrorOf([&] {
+                        ReadProjectFile(p, in);
+                    }).starts_with("This is not a valid Tessarin project file: "))
             << text;
         EXPECT_EQ(p, ranch);
     }
@@ -136,7 +138,9 @@ TEST(ProjectFileSave, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     TempDir dir;
     Project p = Changed();
     const fs::path missing = dir.Path() / "no such folder" / "p.tsp";
-    EXPECT_EQ(SaveFailure(p, missing), CannotWrite(missing, "No such file or directory"));
+    EXPECT_EQ(SaveFailure(p, missing), CannotWrite(missing, "no file can be made in its folder \"" +
+                                                                missing.parent_path().string() +
+                                                                "\" (No such file or directory)"));
 
     // A disk that fills up while writing: the file size limit makes the write itself fail,
     // which works even for a user whom permissions do not stop.

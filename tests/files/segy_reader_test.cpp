@@ -5,6 +5,7 @@
 #include "files/segy_reader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <bit>
 #include <cmath>
@@ -168,6 +169,16 @@ TEST(SegyReader, RefusesWhatIsNoWholeSegyFileWithTheCause) {
     }
     WriteWholeFile(path, ext);  // an extended text header is skipped
     EXPECT_EQ(ReadSegyTrace(path, SegyTraceChoice::Number(2)).value->trace.values[0], -1);
+    // What is not a regular file is refused before it is opened: a pipe would block the reader.
+    ::mkfifo(dir.File("pipe").c_str(), 0600);
+    for (const auto& [special, kind] : {std::pair{dir.File("pipe"), "a named pipe"},
+                                        {dir.Path().string(), "a folder"},
+                                        {std::string("/dev/zero"), "a device"}}) {
+        const std::string refused = "The file \"" + special + "\" is not a regular file but ";
+        EXPECT_EQ(ScanSegy(special).message, refused + kind + ".");
+        EXPECT_EQ(ReadSegyTrace(special, SegyTraceChoice::Number(1)).message, refused + kind + ".");
+        EXPECT_EQ(ReadTextTrace(special).message, refused + kind + ".");
+    }
 }
 
 TEST(SegyReader, SummaryForTheDialog) {

@@ -103,10 +103,15 @@ TEST(VelocitySurveyFile, WritesWholeDepthsAndReadsWhatEverySeparatorAllows) {
     std::string lines = "0\n";  // 21 points, and one more
     for (int i = 1; i <= 22; ++i)
         lines += std::to_string(100 * i) + " " + std::to_string(0.1 * i) + "\n";
-    for (const std::string& text :
-         {lines, std::string("datum\n100 .1\n"), std::string("0\n100 .1\n200\n")})
+    const std::pair<std::string, std::string> refused[] = {
+        {lines, "it holds more than 21 points."},
+        {"datum\n100 .1\n", "line 1 holds \"datum\" where a number should be."},
+        {"0\n100 .1\n200\n", "it ends early, on line 4."},
+        {"0\n" + std::string(70000, '1'), "line 2 is longer than 65536 characters."}};
+    for (const auto& [text, cause] : refused)
         EXPECT_EQ(ErrorOf([&] { ReadVelocitySurveyText(text); }),
-                  "Open Velocity Survey File: This is not a valid Tessarin velocity survey file.");
+                  "Open Velocity Survey File: This is not a valid Tessarin velocity survey file: " +
+                      cause);
     EXPECT_EQ(ReadVelocitySurveyText(lines.substr(0, lines.rfind("2200"))).count, 21);
 }
 

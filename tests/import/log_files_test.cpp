@@ -72,8 +72,8 @@ TEST(ReadLasHeader, MeasuresRealFilesInRealBytesFromTheDiskAsInMemory) {
 // Wrapped files and files missing an item fail (the real files are refused in the import tests).
 TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever) {
     const std::string wrap = " WRAP.   NO  : ONE LINE PER DEPTH\n";
-    const std::string wrapped = "File Format Error: " + kWrapped;
-    const std::string notStandard = "File Format Error: " + kNotStandard;
+    const std::string wrapped = "File Format Error: memory.las: " + kWrapped;
+    const std::string notStandard = "File Format Error: memory.las: " + kNotStandard + ": ";
     // A blank before the dot, as many archives write it, or none after it: the value between
     // the dot and the colon says YES. Two blanks before STRT do not find it.
     const std::tuple<std::string, std::string, std::string> rows[] = {
@@ -82,13 +82,14 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
         {wrap, " WRAP.YES: Multiple lines per depth step\n", wrapped},
         {wrap, " WRAP.   Y : one line\n", ""},
         {wrap, " WRAP .   NO : one line\n", ""},
-        {"NULL.   -999.25:\n", "", notStandard},
-        {"~C\n", "", notStandard},
-        {"~A\n", "", notStandard},
-        {kSmallLas, "", notStandard},
-        {" STRT", "   STRT", notStandard},
-        {"1000.0000 :", "deep :", notStandard},
-        {kSmallLas.substr(kSmallLas.find("~A")), "~A\n\n", notStandard},  // no data lines
+        {"NULL.   -999.25:\n", "", notStandard + "no NULL line in the header."},
+        {"~C\n", "", notStandard + "no ~C section, the list of curves."},
+        {"~A\n", "", notStandard + "no ~A section, the data."},
+        {kSmallLas, "", notStandard + "no WRAP line in the header."},
+        {" STRT", "   STRT", notStandard + "no STRT line in the header."},
+        {"1000.0000 :", "deep :",
+         notStandard + "the STRT line holds \"deep\" where a number should be."},
+        {kSmallLas.substr(kSmallLas.find("~A")), "~A\n\n", notStandard + "no data lines after ~A."},
     };
     for (const auto& [from, to, message] : rows)
         EXPECT_EQ(ErrorOf([&] { ReadLasHeader(SmallLasWith(from, to)); }), message) << to;
@@ -98,7 +99,8 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
                   ReadLasHeader(LasFile{"memory.las", text + std::string(70000, ' ')});
               }),
               notStandard +
-                  ".  Please open this LAS file in a word processor such as Microsoft "
+                  "line 1 is longer than 65535 characters.  Please open this LAS file in a word "
+                  "processor such as Microsoft "
                   "Word, make the page width wide enough so that there is one depth per "
                   "line on screen in the data section of the file, and save as 'text "
                   "with line breaks'.  Try to import the new file.");
@@ -188,12 +190,12 @@ TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
         longLine += " 300.0";  // 360 kB of values on one line, longer than a block
     const std::string format = "File Format Error: ";
     const std::pair<std::string, std::string> rows[] = {
-        {"1000.5 310\n", "Line 2 of the data has 2 values where the curves list 3."},
-        {"1000.5 310 2,40\n", "Line 2 of the data has 4 values where the curves list 3."},
+        {"1000.5 310\n", "line 2 of the data has 2 values where the curves list 3."},
+        {"1000.5 310 2,40\n", "line 2 of the data has 4 values where the curves list 3."},
         {"\n# remark\n1000.5 310.0-999.25\n",
-         "Line 4 of the data has 2 values where the curves list 3."},
-        {"1000.5 x y\n", "Error reading LAS file."},  // not numbers
-        {longLine + "\n", "Line 2 of the data has 60001 values where the curves list 3."},
+         "line 4 of the data has 2 values where the curves list 3."},
+        {"1000.5 x x\n", "line 2 of the data holds \"x\" where a number should be."},
+        {longLine + "\n", "line 2 of the data has 60001 values where the curves list 3."},
     };
     TempDir dir;
     for (const auto& [data, message] : rows) {
@@ -202,7 +204,8 @@ TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
         WriteWholeFile(dir.File("bad.las"), *memory.InMemory());
         for (const LasFile& file : {memory, LoadLasFile(dir.File("bad.las"))}) {
             for (int curve : {1, 2})
-                EXPECT_EQ(ErrorOf([&] { ReadCurve(file, curve); }), format + message);
+                EXPECT_EQ(ErrorOf([&] { ReadCurve(file, curve); }),
+                          format + file.Path() + ": Error reading LAS file: " + message);
         }
     }
 }

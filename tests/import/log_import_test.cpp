@@ -147,19 +147,22 @@ TEST(ImportLogs, FailuresLeaveTheProjectUnchanged) {
     // A density log entirely below the sonic log (30.15 to 1858.92 m once resampled).
     TempDir dir;
     WriteWholeFile(dir.File("deep.den"), "Depth Density\n3000 2.4\n3050.5 2.5\n3100.25 2.6\n");
-    const std::string format = "File Format Error: ";
+    const auto In = [](const char* name) { return "File Format Error: " + DataPath(name) + ": "; };
     const std::pair<ImportOptions, std::string> rows[] = {
-        {Metric("sample_wrapped.las", "DT"), format + kWrapped},
+        {Metric("sample_wrapped.las", "DT"), In("sample_wrapped.las") + kWrapped},
         // WRAP says YES although the data is one line per depth: the flag decides.
-        {Metric("2.las", "DT"), format + kWrapped},
-        {Metric("wrapped_blank_before_dot.las", "DT"), format + kWrapped},
-        {Metric("missing_a_section.las", "DT"), format + kNotStandard},
+        {Metric("2.las", "DT"), In("2.las") + kWrapped},
+        {Metric("wrapped_blank_before_dot.las", "DT"),
+         In("wrapped_blank_before_dot.las") + kWrapped},
+        {Metric("missing_a_section.las", "DT"),
+         In("missing_a_section.las") + kNotStandard + ": no NULL line in the header."},
         // Three depths a quarter metre apart give no 2 ms sample.
         {Metric("sample.las", "DT"), "The sonic log is shorter than one time sample."},
         {Metric("sample.las", "GR"),
          "The LAS file \"" + DataPath("sample.las") + "\" has no curve \"GR\"."},
+        // With a sonic and a density, the message names the file that failed.
         {WithDensity(Metric("F03-4_logs.las", "DT"), DataPath("missing_wrap.las"), "RHOB"),
-         format + kNotStandard},
+         In("missing_wrap.las") + kNotStandard + ": no WRAP line in the header."},
         {emptySurvey, "Warning: " + kSurveyWarning},
         {WithDensity(Metric("F03-4_logs.las", "DT"), dir.File("deep.den"), ""),
          "Import Density Log: The density log (from 3000.00 to 3100.25) does not overlap the "

@@ -12,6 +12,7 @@
 #include "files/segy_export.h"
 #include "files/text_export.h"
 #include "plot/pdf_reader.h"
+#include "ui/print_commands.h"
 #include "window_fixture.h"
 
 namespace tessarin::test {
@@ -66,6 +67,25 @@ TEST_F(ExportCommandsTest, ExportsWriteWhatTheBatchExportsWriteUnderTheProjectsN
         WriteSegy(copy, polarity, 3, segy);
         EXPECT_TRUE(ReadAll(path) == segy.str()) << path.toStdString();
     }
+}
+
+// Qt's PDF writer says nothing of a failed write: a device that is always full stands for a full
+// disk, and the print is reported as failed instead of printed.
+TEST_F(ExportCommandsTest, APdfThatCannotBeWrittenIsReportedWithTheReason) {
+    OpenDisplayProject();
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("/dev/full");
+    Seen failure;
+    ModalScript()
+        .Then<QPrintDialog>("the print dialog", [](QPrintDialog* dialog) { dialog->accept(); })
+        .Then<QMessageBox>("the failure", Answer(&failure))
+        .Run([&] {
+            EXPECT_EQ(RunPrintSynthetic(printer, project, nullptr), PrintOutcome::kFailed);
+        });
+    EXPECT_EQ(failure.text,
+              "The synthetic could not be printed.\nThe file \"/dev/full\" could not be written: "
+              "it is not a regular file but a device.");
 }
 
 }  // namespace

@@ -118,7 +118,9 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsNamesThoseOutsideTheLogAndCancelKe
     Seen shown;
     open(many, &shown);
     EXPECT_EQ(shown.title + ": " + shown.text,
-              "Open Horizon File: This is not a valid Tessarin horizon file.");
+              "Open Horizon File: " + many +
+                  ": This is not a valid Tessarin horizon file: it holds more than 18 horizons "
+                  "within the log.");
     EXPECT_EQ(ShownRows(&dialog), typed);  // nothing typed is lost to a refused file
     open(wide, &shown);
     EXPECT_EQ(shown.text,
@@ -171,7 +173,7 @@ TEST(LasImportDialog, ListsTheCurvesAndDepthsOfARealFileAndRefusesAWrappedOne) {
                   EXPECT_FALSE(LasImportDialog::Choose(nullptr, kDataDir + "sample_wrapped.las",
                                                        kSonicCaption));
               }),
-              QString("File Format Error: ") + import_message::kWrapped);
+              "File Format Error: " + kDataDir + "sample_wrapped.las: " + import_message::kWrapped);
 }
 
 }  // namespace

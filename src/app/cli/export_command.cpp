@@ -53,11 +53,7 @@ void WarnOfHorizonsLeftOut(const Project& project, const std::vector<HorizonEntr
 // The horizon file replaces the project's horizons and is sorted by depth, as the Define
 // Horizons dialog's OK sorts what Open File loaded.
 void LoadHorizons(Project& project, const std::string& path) {
-    try {
-        WarnOfHorizonsLeftOut(project, LoadHorizonFile(project, path), path);
-    } catch (const Error& e) {
-        throw Error(path + ": " + e.what());
-    }
+    WarnOfHorizonsLeftOut(project, LoadHorizonFile(project, path), path);
 }
 
 // The synthetic and its start time below the datum, as a recompute in the window computes them.
@@ -112,7 +108,7 @@ int Export(const ExportOptions& options) {
             return kExitFailure;
         }
     } catch (const Error& e) {
-        std::cerr << kPrefix << path << ": " << OneLine(e.what()) << "\n";
+        std::cerr << kPrefix << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
     project.screenCorrection = factor;

@@ -211,12 +211,7 @@ void BuildChosenWavelet(Project& project, const std::optional<WaveletTexts>& tex
 // sorted by depth as the Define Horizons dialog's OK sorts what Open File loaded.
 // Horizons outside the new log are left out with a warning naming them.
 void LoadHorizons(Project& project, const std::string& path) {
-    std::vector<HorizonEntry> left;
-    try {
-        left = LoadHorizonFile(project, path);
-    } catch (const Error& e) {
-        throw Error(path + ": " + e.what());
-    }
+    const std::vector<HorizonEntry> left = LoadHorizonFile(project, path);
     if (!left.empty()) {
         std::cerr << kPrefix << "warning: " << path << ": "
                   << OneLine(HorizonsLeftOutMessage(project, left)) << "\n";

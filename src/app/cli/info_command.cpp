@@ -172,7 +172,7 @@ int ShowProject(const std::string& path) {
             std::cerr << "tessarin-cli info: warning: " << OneLine(tieProblem) << "\n";
         }
     } catch (const Error& e) {
-        std::cerr << OneLine(e.what()) << "\n";
+        std::cerr << "tessarin-cli info: " << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
     const Units units = UnitsOf(project);

@@ -122,12 +122,19 @@ int RunTool(const std::vector<std::string>& given) {
     }
     for (const Command& command : commands) {
         if (command.app->parsed()) {
+            // Nothing a command meets may end the tool without a word: a failure the command
+            // did not foresee (a library's own, memory running out) is reported as its own are.
             try {
                 return command.run();
             } catch (const UsageError& e) {
                 std::cerr << Prefix(tool) << e.message << "\n";
                 return kExitRefused;
+            } catch (const std::exception& e) {
+                std::cerr << Prefix(tool) << OneLine(e.what()) << "\n";
+            } catch (...) {
+                std::cerr << Prefix(tool) << "an unexpected failure ended the command\n";
             }
+            return kExitFailure;
         }
     }
     return kExitRefused;

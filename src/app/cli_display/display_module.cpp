@@ -18,6 +18,7 @@
 #include "model/error.h"
 #include "plot/bitmap_export.h"
 #include "plot/painter_surface.h"
+#include "plot/pdf_file.h"
 #include "plot/plot_driver.h"
 #include "plot/print_display.h"
 
@@ -86,7 +87,7 @@ int PrintPdf(Project& project, const PdfOptions& options, std::ostream& err,
     try {
         // Without a start time the display has no time axis to print.
         ComputeStartTime(project);
-        PrintDisplay(printer, project);
+        PrintDisplayToPdfFile(printer, project);
     } catch (const Error& e) {
         err << prefix << "the synthetic cannot be printed: " << OneLine(e.what()) << "\n";
         return kExitFailure;
