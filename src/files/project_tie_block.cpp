@@ -6,6 +6,8 @@
 #include <map>
 #include <utility>
 
+#include "model/user_file.h"
+
 namespace tessarin {
 namespace {
 
@@ -107,10 +109,20 @@ class BlockLines {
 public:
     explicit BlockLines(std::istream& in) : in_(in) {}
 
-    // The next line without its line end; nothing at the end of the file.
+    // The next line without its line end; nothing at the end of the file. A line longer than
+    // any the block holds ends the reading, so that a damaged file cannot fill the memory.
     std::optional<std::string> Next() {
         std::string line;
-        if (!std::getline(in_, line)) {
+        bool any = false;
+        for (char c; in_.get(c) && c != '\n';) {
+            if (line.size() == kLongestTextLine) {
+                throw Damaged{"a line is longer than " + std::to_string(kLongestTextLine) +
+                              " characters"};
+            }
+            line += c;
+            any = true;
+        }
+        if (!any && !in_) {
             return std::nullopt;
         }
         if (!line.empty() && line.back() == '\r') {

@@ -200,7 +200,7 @@ TEST(ProjectTieFile, EverySourceAndWindowComesBackToTheLastDigit) {
 TEST(ProjectTieFile, ADamagedBlockIsLeftOutWithTheReasonAndTheRestOpens) {
     struct Case {
         const char* line;         // a line of the block, replaced by
-        const char* replacement;  // this ("" removes it; the text ends with the file there)
+        std::string replacement;  // this ("" removes it; the text ends with the file there)
         bool endsFile;
         const char* reason;
     };
@@ -215,6 +215,8 @@ TEST(ProjectTieFile, ADamagedBlockIsLeftOutWithTheReasonAndTheRestOpens) {
         {"[End Tie]", "0.5", false,
          "after its 6 samples it holds \"0.5\" where [End Tie] should stand"},
         {"[End Tie]", "", true, "the file ends after the trace's samples, before [End Tie]"},
+        {"window = overlap", std::string(70000, 'w'), false,
+         "a line is longer than 65536 characters"},
         {"[Tie]", "[Notes]", false, ""},  // not a tie block: skipped, as anything after the rows
     };
     Project saved = Opened("ranch_7_22.tsp");
@@ -227,7 +229,7 @@ TEST(ProjectTieFile, ADamagedBlockIsLeftOutWithTheReasonAndTheRestOpens) {
         std::string text = out.str();
         const std::size_t at = text.find(std::string("\r\n") + c.line + "\r\n") + 2;
         ASSERT_NE(at, std::string::npos + 2) << c.line;
-        const std::string replaced = *c.replacement ? c.replacement + std::string("\r\n") : "";
+        const std::string replaced = c.replacement.empty() ? "" : c.replacement + "\r\n";
         text = text.substr(0, at) + replaced +
                (c.endsFile ? "" : text.substr(at + std::string(c.line).size() + 2));
         WriteWholeFile(dir.File("damaged.tsp"), text);
