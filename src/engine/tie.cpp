@@ -29,8 +29,46 @@ struct Aligned {
     std::vector<double> h;
     std::vector<double> d;
 
+    // Running sums from the first sample (entry i sums samples before i), so that the sums over
+    // a stretch without gaps take two lookups: of the synthetic, its transform and their
+    // products, and of the seismic, its squares and its missing values.
+    std::vector<double> runS, runSS, runH, runHH, runSH, runD, runDD;
+    std::vector<int> runMissing;
+    // The first and last seismic values present, and whether every value between them is.
+    int firstPresent = 0;
+    int lastPresent = -1;
+    bool gapsAtEndsOnly = false;
+
     int Count() const { return static_cast<int>(s.size()); }
     double Seismic(int i, int m) const { return d[static_cast<std::size_t>(i + m + lags)]; }
+
+    void Accumulate() {
+        const auto run = [](std::vector<double>& sums, std::size_t n, auto term) {
+            sums.assign(n + 1, 0.0);
+            for (std::size_t i = 0; i < n; ++i) {
+                sums[i + 1] = sums[i] + term(i);
+            }
+        };
+        run(runS, s.size(), [&](std::size_t i) { return s[i]; });
+        run(runSS, s.size(), [&](std::size_t i) { return s[i] * s[i]; });
+        run(runH, s.size(), [&](std::size_t i) { return h[i]; });
+        run(runHH, s.size(), [&](std::size_t i) { return h[i] * h[i]; });
+        run(runSH, s.size(), [&](std::size_t i) { return s[i] * h[i]; });
+        run(runD, d.size(), [&](std::size_t i) { return std::isnan(d[i]) ? 0.0 : d[i]; });
+        run(runDD, d.size(), [&](std::size_t i) { return std::isnan(d[i]) ? 0.0 : d[i] * d[i]; });
+        runMissing.assign(d.size() + 1, 0);
+        for (std::size_t i = 0; i < d.size(); ++i) {
+            runMissing[i + 1] = runMissing[i] + (std::isnan(d[i]) ? 1 : 0);
+        }
+        const auto present = [](double v) { return !std::isnan(v); };
+        const auto firstOne = std::find_if(d.begin(), d.end(), present);
+        const auto lastOne = std::find_if(d.rbegin(), d.rend(), present);
+        firstPresent = static_cast<int>(firstOne - d.begin());
+        lastPresent = static_cast<int>(d.rend() - lastOne) - 1;
+        gapsAtEndsOnly =
+            firstPresent <= lastPresent && runMissing[static_cast<std::size_t>(lastPresent) + 1] ==
+                                               runMissing[static_cast<std::size_t>(firstPresent)];
+    }
 };
 
 std::string Seconds(double t) {
@@ -60,7 +98,10 @@ Aligned Align(const SampledTrace& synthetic, const SampledTrace& seismic, const 
                     Seconds(start) + " to " + Seconds(end) + ", where at least " +
                     std::to_string(kFewestWindowSamples) + " synthetic samples are needed.");
     }
-    const std::vector<double> quadrature = HilbertTransform(synthetic.values);
+    // The lag curve alone turns no phase and needs no quadrature trace.
+    const std::vector<double> quadrature = o.lagOnly
+                                               ? std::vector<double>(synthetic.values.size(), 0.0)
+                                               : HilbertTransform(synthetic.values);
     a.s.assign(synthetic.values.begin() + i0, synthetic.values.begin() + i1 + 1);
     a.h.assign(quadrature.begin() + i0, quadrature.begin() + i1 + 1);
     a.firstTime = synthetic.TimeAt(static_cast<std::size_t>(i0));
@@ -70,6 +111,7 @@ Aligned Align(const SampledTrace& synthetic, const SampledTrace& seismic, const 
     for (int k = -a.lags; k < a.Count() + a.lags; ++k) {
         a.d.push_back(TraceValueAt(seismic, a.firstTime + k * a.dt).value_or(kNaN));
     }
+    a.Accumulate();
     return a;
 }
 
@@ -79,7 +121,65 @@ struct Sums {
     double n = 0, s = 0, ss = 0, h = 0, hh = 0, sh = 0, d = 0, dd = 0, sd = 0, hd = 0;
 };
 
+// The sums over synthetic samples i0 to before i1 against the seismic from d0, which has a value
+// at each of them, given the cross products' sums.
+Sums SumsWithoutGaps(const Aligned& a, std::size_t i0, std::size_t i1, std::size_t d0, double sd,
+                     double hd) {
+    const std::size_t d1 = d0 + (i1 - i0);
+    Sums q;
+    q.n = static_cast<double>(i1 - i0);
+    q.s = a.runS[i1] - a.runS[i0];
+    q.ss = a.runSS[i1] - a.runSS[i0];
+    q.h = a.runH[i1] - a.runH[i0];
+    q.hh = a.runHH[i1] - a.runHH[i0];
+    q.sh = a.runSH[i1] - a.runSH[i0];
+    q.d = a.runD[d1] - a.runD[d0];
+    q.dd = a.runDD[d1] - a.runDD[d0];
+    q.sd = sd;
+    q.hd = hd;
+    return q;
+}
+
+bool HasGap(const Aligned& a, std::size_t d0, std::size_t d1) {
+    return a.runMissing.empty() || a.runMissing[d1] != a.runMissing[d0];
+}
+
 Sums SumsAt(const Aligned& a, int first, int last, int m) {
+    // The seismic is missing only before its first sample and after its last, as a rule: the
+    // samples it covers are then one stretch without gaps.
+    if (a.gapsAtEndsOnly) {
+        first = std::max(first, a.firstPresent - m - a.lags);
+        last = std::min(last, a.lastPresent - m - a.lags);
+        if (first > last) {
+            return {};
+        }
+    }
+    const auto i0 = static_cast<std::size_t>(first);
+    const auto i1 = static_cast<std::size_t>(last) + 1;
+    const auto d0 = static_cast<std::size_t>(first + m + a.lags);
+    if (!HasGap(a, d0, d0 + (i1 - i0))) {
+        // Only the cross products need a pass; four partial sums let the processor work on
+        // several products at once.
+        const double* s = a.s.data() + i0;
+        const double* h = a.h.data() + i0;
+        const double* d = a.d.data() + d0;
+        const std::size_t count = i1 - i0;
+        double sd[4] = {0, 0, 0, 0};
+        double hd[4] = {0, 0, 0, 0};
+        std::size_t k = 0;
+        for (; k + 4 <= count; k += 4) {
+            for (std::size_t j = 0; j < 4; ++j) {
+                sd[j] += s[k + j] * d[k + j];
+                hd[j] += h[k + j] * d[k + j];
+            }
+        }
+        for (; k < count; ++k) {
+            sd[0] += s[k] * d[k];
+            hd[0] += h[k] * d[k];
+        }
+        return SumsWithoutGaps(a, i0, i1, d0, (sd[0] + sd[1]) + (sd[2] + sd[3]),
+                               (hd[0] + hd[1]) + (hd[2] + hd[3]));
+    }
     Sums q;
     for (int i = first; i <= last; ++i) {
         const double d = a.Seismic(i, m);
@@ -120,13 +220,21 @@ double Radians(double degrees) {
     return degrees * std::numbers::pi / 180.0;
 }
 
-// r at every lag for synthetic samples first to last, the synthetic turned by `phase` degrees.
-std::vector<double> LagCurve(const Aligned& a, int first, int last, double phase) {
-    const double fewest = 0.5 * (last - first + 1);
-    std::vector<double> r;
+// The sums at every lag, -lags to +lags, over the whole window.
+std::vector<Sums> SumsAtEveryLag(const Aligned& a) {
+    std::vector<Sums> sums;
     for (int m = -a.lags; m <= a.lags; ++m) {
-        r.push_back(Correlation(SumsAt(a, first, last, m), std::cos(Radians(phase)),
-                                std::sin(Radians(phase)), fewest));
+        sums.push_back(SumsAt(a, 0, a.Count() - 1, m));
+    }
+    return sums;
+}
+
+// r at every lag from its sums over `count` samples, the synthetic turned by `phase` degrees.
+std::vector<double> LagCurve(const std::vector<Sums>& sums, int count, double phase) {
+    std::vector<double> r;
+    for (const Sums& q : sums) {
+        r.push_back(
+            Correlation(q, std::cos(Radians(phase)), std::sin(Radians(phase)), 0.5 * count));
     }
     return r;
 }
@@ -164,13 +272,9 @@ LagPeak PeakOf(const std::vector<double>& r, double dt) {
 // alike over a narrow band, so the pair is found along the ridge they trade off on: for each
 // phase the lag curve's peak, placed between lags by its parabola, then the phase whose peak is
 // highest, placed between phases by the parabola through its neighbours' peaks.
-PhaseLagPeak ScanPhaseAndLag(const Aligned& a) {
+PhaseLagPeak ScanPhaseAndLag(const Aligned& a, const std::vector<Sums>& sums) {
     constexpr int kPhases = 360;
     const double fewest = 0.5 * a.Count();
-    std::vector<Sums> sums;
-    for (int m = -a.lags; m <= a.lags; ++m) {
-        sums.push_back(SumsAt(a, 0, a.Count() - 1, m));
-    }
     std::vector<LagPeak> peaks;
     std::vector<double> curve(sums.size());
     for (int p = 0; p < kPhases; ++p) {
@@ -212,6 +316,7 @@ std::vector<double> PhaseCurve(const Aligned& a, const SampledTrace& seismic, do
     for (int i = 0; i < a.Count(); ++i) {
         moved.d.push_back(TraceValueAt(seismic, a.firstTime + i * a.dt + lag).value_or(kNaN));
     }
+    moved.Accumulate();
     const Sums q = SumsAt(moved, 0, a.Count() - 1, 0);
     for (int p = -180; p < 180; ++p) {
         r.push_back(Correlation(q, std::cos(Radians(p)), std::sin(Radians(p)), 0.5 * a.Count()));
@@ -261,9 +366,37 @@ std::vector<DriftPoint> Drift(const Aligned& a, double window, double phase) {
     }
     const int length = static_cast<int>(samples);
     const int step = std::max(1, length / 4);
+    std::vector<int> firsts;
     for (int first = 0; first + length <= a.Count(); first += step) {
-        const LagPeak peak = PeakOf(LagCurve(a, first, first + length - 1, phase), a.dt);
-        drift.push_back({a.firstTime + (first + 0.5 * (length - 1)) * a.dt, peak.lag, peak.r});
+        firsts.push_back(first);
+    }
+    // Each window's cross products at each lag are differences of running sums down the tie
+    // window, so that the cost does not grow with the number of windows.
+    std::vector<std::vector<Sums>> windowSums(firsts.size());
+    const auto n = static_cast<std::size_t>(a.Count());
+    const auto span = static_cast<std::size_t>(length);
+    std::vector<double> runSD(n + 1, 0.0);
+    std::vector<double> runHD(n + 1, 0.0);
+    for (int m = -a.lags; m <= a.lags; ++m) {
+        const double* d = a.d.data() + (m + a.lags);
+        for (std::size_t i = 0; i < n; ++i) {
+            const double di = std::isnan(d[i]) ? 0.0 : d[i];
+            runSD[i + 1] = runSD[i] + a.s[i] * di;
+            runHD[i + 1] = runHD[i] + a.h[i] * di;
+        }
+        for (std::size_t w = 0; w < firsts.size(); ++w) {
+            const auto i0 = static_cast<std::size_t>(firsts[w]);
+            const std::size_t d0 = i0 + static_cast<std::size_t>(m + a.lags);
+            windowSums[w].push_back(HasGap(a, d0, d0 + span)
+                                        ? SumsAt(a, firsts[w], firsts[w] + length - 1, m)
+                                        : SumsWithoutGaps(a, i0, i0 + span, d0,
+                                                          runSD[i0 + span] - runSD[i0],
+                                                          runHD[i0 + span] - runHD[i0]));
+        }
+    }
+    for (std::size_t w = 0; w < firsts.size(); ++w) {
+        const LagPeak peak = PeakOf(LagCurve(windowSums[w], length, phase), a.dt);
+        drift.push_back({a.firstTime + (firsts[w] + 0.5 * (length - 1)) * a.dt, peak.lag, peak.r});
     }
     return drift;
 }
@@ -284,10 +417,14 @@ TieMeasures MeasureTie(const SampledTrace& synthetic, const SampledTrace& seismi
     TieMeasures t;
     t.window = {a.firstTime, a.firstTime + (a.Count() - 1) * a.dt};
     t.zeroLagR = Correlation(zero, 1, 0, 0.5 * a.Count());
-    t.lagR = LagCurve(a, 0, a.Count() - 1, 0);
+    const std::vector<Sums> sums = SumsAtEveryLag(a);
+    t.lagR = LagCurve(sums, a.Count(), 0);
     t.lagStep = a.dt;
     t.bestLag = PeakOf(t.lagR, a.dt);
-    t.bestPhase = ScanPhaseAndLag(a);
+    if (options.lagOnly) {
+        return t;
+    }
+    t.bestPhase = ScanPhaseAndLag(a, sums);
     t.phaseR = PhaseCurve(a, seismic, t.bestPhase.lag);
     std::vector<double> atZeroLag(a.d.begin() + a.lags, a.d.end() - a.lags);
     t.fit = Fit(a.s, atZeroLag);

@@ -24,6 +24,9 @@ struct TieOptions {
     std::optional<TieWindow> window = {};
     double maxLag = 0.100;       // lags from -maxLag to +maxLag, seconds
     double driftWindow = 0.200;  // seconds, moved down by a quarter of its length
+    // Only the window, r at zero lag and the lag curve with its peak: what a display's header
+    // shows, without the phase scan, the fits and the drift.
+    bool lagOnly = false;
 };
 
 struct LagPeak {

@@ -51,7 +51,9 @@ TieDisplay ComputeTieDisplay(const Project& project) {
     SampledTrace synthetic;
     try {
         synthetic = SyntheticTrace(project);
-        const TieMeasures measures = MeasureProjectTie(project);
+        TieOptions lagOnly;
+        lagOnly.lagOnly = true;
+        const TieMeasures measures = MeasureProjectTie(project, lagOnly);
         tie.window = measures.window;
         tie.best = measures.bestLag;
     } catch (const Error& failure) {
