@@ -25,7 +25,10 @@ double ScreenCorrectionFactor(const Project& project) {
 
 double ComputeHeaderHeight(const Project& project, DrawingSurface& surface, double points) {
     surface.SetFont(PlotTextFont(project, points));
-    double height = 10.0 * surface.TextHeight("00") + 400.0;
+    // The seismic line of a tied well takes a line of its own, so that it keeps clear of the
+    // panel titles.
+    const double lines = project.tie ? 11.0 : 10.0;
+    double height = lines * surface.TextHeight("00") + 400.0;
     surface.SetFontSize(kTitlePoints);
     height += surface.TextHeight("00");
     surface.SetFontSize(points);

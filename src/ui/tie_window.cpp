@@ -24,8 +24,11 @@ namespace {
 
 using By = TieWindowChoice::By;
 
+// A value that rounds to zero is shown as +0, never as -0.0.
 QString Signed(double value, int decimals) {
-    return (value >= 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', decimals);
+    const QString digits = QString::number(std::fabs(value), 'f', decimals);
+    const bool zero = digits.toDouble() == 0.0;
+    return (value >= 0 || zero ? QStringLiteral("+") : QStringLiteral("-")) + digits;
 }
 
 // A lag in milliseconds, to a tenth: the step of the shift box.

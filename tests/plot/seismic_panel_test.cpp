@@ -40,7 +40,9 @@ protected:
         ComputeVerticalLayout(project, state, surface);
         PaintDisplay(project, state, surface);
     }
-    static double Y(double i) { return 2600.0 + (i + 25.0) * kKnownTwipsPerSample; }
+    // The 0.2 s line: the header of a tied well is a line (200 twips) taller.
+    static constexpr double kTop = 2800.0;
+    static double Y(double i) { return kTop + (i + 25.0) * kKnownTwipsPerSample; }
 
     Project project = MakeKnownWell();
     PlotState state;
@@ -63,7 +65,7 @@ TEST_F(SeismicPanel, DrawsTheSeismicAtItsTimesScaledToTheSyntheticAndReadsItOut)
     const std::tuple<double, double, const char*> cases[] = {
         {5610, .39, "3"}, {5300, .2, "N/A"}, {5960, .45, "0"}, {5200, .39, ""}, {6000, .39, ""}};
     for (const auto& [x, t, value] : cases) {
-        const ReadoutText r = ReadoutAt(project, state.readout, x, 2600.0 + (t - 0.2) * 7200);
+        const ReadoutText r = ReadoutAt(project, state.readout, x, kTop + (t - 0.2) * 7200);
         EXPECT_EQ(r.logCaption, *value ? kSeismicCaption : "") << x << " " << t;
         EXPECT_EQ(r.logValue, value) << x << " " << t;
     }
