@@ -60,7 +60,13 @@ MainWindow::MainWindow(Project& project, SettingsStore& settings, QWidget* paren
     UpdateActions();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The base class hides the docks as it closes, after this object's own members are gone:
+    // the tie window must not tell us about it then.
+    if (tieWindow_) {
+        tieWindow_->disconnect(this);
+    }
+}
 
 void MainWindow::BuildWindow() {
     const MainMenus menus = BuildMainMenus(menuBar(), actions_);
