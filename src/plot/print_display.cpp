@@ -1,6 +1,8 @@
 #include "plot/print_display.h"
 
+#include <QPageLayout>
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <limits>
 #include <vector>
@@ -54,6 +56,8 @@ public:
     // Lays the display out on the printer's pages and decides where the tables go.
     std::vector<Sheet> Plan();
     void DrawSheet(const Sheet& sheet);
+    // How far across the display reaches, measured by Plan.
+    double Width() const { return width_; }
 
 private:
     bool IsLastPage(int page) const { return page + 1 == static_cast<int>(pages_.size()); }
@@ -61,6 +65,8 @@ private:
     void MarkJoins(int page);
     void MarkJoin(double y, const char* letter, bool letterAbove);
     void DrawTables();
+    double TablesShift();
+    double MeasureWidth();
     void PaintBelowTimeAxis();
 
     const Project& project_;
@@ -71,6 +77,7 @@ private:
     PlotState state_;
     std::vector<PageRange> pages_;
     double tablesHeight_ = 0.0;
+    double width_ = 0.0;
 };
 
 std::vector<Sheet> DisplayPrinter::Plan() {
@@ -96,6 +103,7 @@ std::vector<Sheet> DisplayPrinter::Plan() {
     } else {
         sheets.back().tables = true;
     }
+    width_ = MeasureWidth();
     return sheets;
 }
 
@@ -180,7 +188,8 @@ void DisplayPrinter::PaintBelowTimeAxis() {
 
 // On narrow paper (A4 upright) the wavelet beside the horizon table may reach past the edge: the
 // two then move left into the plot's left margin, short of the join marks, rather than be cut.
-void DisplayPrinter::DrawTables() {
+// Returns how far they move; the surface has measured their right edge before the move.
+double DisplayPrinter::TablesShift() {
     const PlotState before = state_;
     surface_.StartMeasuring();
     surface_.SetHidden(true);
@@ -188,19 +197,40 @@ void DisplayPrinter::DrawTables() {
     surface_.SetHidden(false);
     state_ = before;
     const double room = 1440.0 * project_.leftMarginInches - kJoinTickLength;
-    const double shift =
-        std::clamp(surface_.MeasuredRight() - surface_.PageWidth(), 0.0, std::max(room, 0.0));
-    surface_.ShiftX(-shift);
+    return std::clamp(surface_.MeasuredRight() - surface_.PageWidth(), 0.0, std::max(room, 0.0));
+}
+
+void DisplayPrinter::DrawTables() {
+    surface_.ShiftX(-TablesShift());
     PaintBelowTimeAxis();
     surface_.ShiftX(0.0);
 }
 
-PrintedDocument Summarise(const std::vector<Sheet>& sheets) {
+// How far across the display reaches: the header, the time panels over the whole log with every
+// horizon name, and the tables where they will stand.
+double DisplayPrinter::MeasureWidth() {
+    const double shift = TablesShift();
+    const double tablesRight = surface_.MeasuredRight() - shift;
+    const PlotState before = state_;
+    surface_.StartMeasuring();
+    surface_.SetHidden(true);
+    PaintBand(project_, state_, surface_, DisplayBand::kHeader);
+    ShowPage(state_, {0, project_.lastSampleIndex, pages_.front().top, pages_.front().plotOriginY});
+    PaintBand(project_, state_, surface_, DisplayBand::kTimePanels);
+    surface_.SetHidden(false);
+    state_ = before;
+    return std::max(surface_.MeasuredRight(), tablesRight);
+}
+
+PrintedDocument Summarise(const std::vector<Sheet>& sheets, const DisplayPrinter& display,
+                          const PrinterSurface& surface) {
     PrintedDocument document;
     for (const Sheet& sheet : sheets) {
         document.panelPages += sheet.panelPage >= 0 ? 1 : 0;
         document.tablesOnOwnPage = document.tablesOnOwnPage || sheet.panelPage < 0;
     }
+    document.width = display.Width();
+    document.printableWidth = surface.PageWidth();
     return document;
 }
 
@@ -232,6 +262,25 @@ std::vector<std::size_t> ChosenSheets(const QPrinter& printer, std::size_t count
 }
 
 }  // namespace
+
+std::string TooWideWarning(const QPrinter& printer, const PrintedDocument& document,
+                           std::vector<Paper> offered) {
+    const QPageLayout layout = printer.pageLayout();
+    const QSizeF size = layout.pageSize().size(QPageSize::Inch) * 1440.0;
+    // The printer's paper under the name the user chose it by, tried first.
+    const auto same = std::find_if(offered.begin(), offered.end(), [&](const Paper& paper) {
+        return std::abs(paper.width - size.width()) < 20.0 &&
+               std::abs(paper.height - size.height()) < 20.0;
+    });
+    Paper paper{layout.pageSize().name().toStdString(), size.width(), size.height()};
+    if (same != offered.end()) {
+        paper = *same;
+        offered.erase(same);
+    }
+    offered.insert(offered.begin(), paper);
+    const PaperChoice current{paper.name, layout.orientation() == QPageLayout::Landscape};
+    return TooWideMessage(document.width, document.printableWidth, current, offered);
+}
 
 std::string JoinLabel(const Project& project, const std::string& printedAt) {
     return project.wellName + "   " + printedAt;
@@ -268,13 +317,13 @@ PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
         }
     }
     surface.Finish();
-    return Summarise(sheets);
+    return Summarise(sheets, display, surface);
 }
 
 PrintedDocument PlanPrint(QPrinter& printer, const Project& project) {
     PrinterSurface surface(printer);
     DisplayPrinter display(project, surface, {});
-    return Summarise(display.Plan());
+    return Summarise(display.Plan(), display, surface);
 }
 
 }  // namespace tessarin

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/project.h"
+#include "plot/paper_fit.h"
 
 namespace tessarin {
 
@@ -19,7 +20,11 @@ struct PrintOptions {
 struct PrintedDocument {
     int panelPages = 0;            // pages of the time panels
     bool tablesOnOwnPage = false;  // the tables and wavelet did not fit below the last panels
+    double width = 0.0;            // twips the display reaches across, from the printable left edge
+    double printableWidth = 0.0;   // twips the paper prints across
     int Pages() const { return panelPages + (tablesOnOwnPage ? 1 : 0); }
+    // The display would be cut at the right edge of the paper.
+    bool TooWide() const { return width > printableWidth + 1.0; }
 };
 
 // Prints the display of a recomputed project (synthetic and start time), with the printer's paper,
@@ -35,6 +40,11 @@ PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
 // The pages PrintDisplay would print on this printer's paper, without printing (to offer a page
 // range in the print dialog). Throws Error as PrintDisplay does.
 PrintedDocument PlanPrint(QPrinter& printer, const Project& project);
+
+// What the user is told when `document` is too wide for the printer's paper: the paper that would
+// fit, the printer's own paper size tried first, then `offered`.
+std::string TooWideWarning(const QPrinter& printer, const PrintedDocument& document,
+                           std::vector<Paper> offered);
 
 // The text of a join label: the well name, the date and the time of printing.
 std::string JoinLabel(const Project& project, const std::string& printedAt);

@@ -34,6 +34,20 @@ PrintOutcome ReportFailure(QWidget* parent, const Error& failure) {
     return PrintOutcome::kFailed;
 }
 
+// A display wider than the paper chosen in the print dialog would lose its right part: the user
+// is told which paper would hold it and may still print it cut.
+bool PrintCutDisplay(QPrinter& printer, const Project& project, QWidget* parent) {
+    const PrintedDocument plan = PlanPrint(printer, project);
+    if (!plan.TooWide()) {
+        return true;
+    }
+    const std::string warning = TooWideWarning(
+        printer, plan, {kLetterPaper, kA4Paper, kLegalPaper, kTabloidPaper, kA3Paper});
+    return QMessageBox::question(
+               parent, kPrintTitle, QString::fromStdString(warning) + "\n\nPrint it anyway?",
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 }  // namespace
 
 PrintOutcome RunPrintSynthetic(QPrinter& printer, const Project& project, QWidget* parent) {
@@ -55,6 +69,9 @@ PrintOutcome RunPrintSynthetic(QPrinter& printer, const Project& project, QWidge
         return PrintOutcome::kCancelled;
     }
     try {
+        if (!PrintCutDisplay(printer, project, parent)) {
+            return PrintOutcome::kCancelled;
+        }
         const WaitCursor wait;
         if (PrintsToPdfFile(printer)) {
             PrintDisplayToPdfFile(printer, project);

@@ -184,6 +184,40 @@ TEST_F(Print, PageRangeAndCopiesFollowThePrinter) {
     EXPECT_THROW(PrintIt(), Error);
 }
 
+TEST_F(Print, ADisplayWiderThanThePaperIsMeasuredAndAPaperThatHoldsItNamed) {
+    const struct {
+        const char* name;
+        std::int16_t traces;
+        const char* tracesPerUnit;
+        QPageLayout::Orientation orientation;
+        const char* told;  // empty when the display fits
+    } cases[] = {
+        {"the well's own scales", 5, "5", QPageLayout::Portrait, ""},
+        {"10 traces at 2 per cm", 10, "2", QPageLayout::Portrait, "A4 landscape would fit."},
+        {"across the paper", 10, "2", QPageLayout::Landscape, ""},
+        {"no paper wide enough", 20, "1", QPageLayout::Landscape,
+         "Not even across is A4, Letter nor A3 wide enough"},
+    };
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        OpenRealWell("10");
+        project_.traceCount = c.traces;
+        project_.tracesPerUnit = Value::Text(c.tracesPerUnit);
+        printer_.setPageOrientation(c.orientation);
+        const PrintedDocument document = PrintIt();
+        EXPECT_EQ(document.TooWide(), *c.told != '\0') << document.width;
+        // The density track is the rightmost panel: its title is whole only when it fits.
+        EXPECT_EQ(Holds(Text(1), "Density (g/cc)"), !document.TooWide()) << document.width;
+        if (document.TooWide()) {
+            const std::string told = TooWideWarning(printer_, document, {kLetterPaper, kA3Paper});
+            EXPECT_TRUE(Holds(told, c.told)) << told;
+            EXPECT_TRUE(Holds(told, c.orientation == QPageLayout::Portrait ? "but A4 portrait"
+                                                                           : "but A4 landscape"));
+        }
+    }
+}
+
 // A page seen at 72 dots per inch, one pixel per point; the margins are 18 points.
 struct PagePicture {
     bool Inked(int x, int y) const { return qGray(image.pixel(x, y)) < 250; }

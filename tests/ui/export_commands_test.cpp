@@ -88,5 +88,31 @@ TEST_F(ExportCommandsTest, APdfThatCannotBeWrittenIsReportedWithTheReason) {
               "it is not a regular file but a device.");
 }
 
+TEST_F(ExportCommandsTest, ADisplayWiderThanThePaperIsPrintedOnlyWhenTheUserSaysSo) {
+    OpenDisplayProject();
+    Project wide = project;
+    wide.traceCount = 10;
+    wide.tracesPerUnit = Value::Text("2");
+    QTemporaryDir folder;
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(
+            folder.filePath(answer == QMessageBox::Yes ? "yes.pdf" : "no.pdf"));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        Seen question;
+        PrintOutcome outcome{};
+        ModalScript()
+            .Then<QPrintDialog>("the print dialog", [](QPrintDialog* dialog) { dialog->accept(); })
+            .Then<QMessageBox>("the question", Answer(&question, answer))
+            .Run([&] { outcome = RunPrintSynthetic(printer, wide, nullptr); });
+        EXPECT_TRUE(question.text.endsWith("A4 landscape would fit.\n\nPrint it anyway?"))
+            << question.text.toStdString();
+        EXPECT_EQ(outcome,
+                  answer == QMessageBox::Yes ? PrintOutcome::kPrinted : PrintOutcome::kCancelled);
+        EXPECT_EQ(QFile::exists(printer.outputFileName()), answer == QMessageBox::Yes);
+    }
+}
+
 }  // namespace
 }  // namespace tessarin::test
