@@ -9,6 +9,7 @@
 
 #include "model/error.h"
 #include "plot/display_panels.h"
+#include "plot/join_label.h"
 #include "plot/layout.h"
 #include "plot/pagination.h"
 #include "plot/plot_values.h"
@@ -48,8 +49,7 @@ class DisplayPrinter {
 public:
     DisplayPrinter(const Project& project, PrinterSurface& surface, const PrintOptions& options)
         : project_(project), surface_(surface), options_(options) {
-        label_ = JoinLabel(project_,
-                           options_.printedAtText.empty() ? NowText() : options_.printedAtText);
+        printedAt_ = options_.printedAtText.empty() ? NowText() : options_.printedAtText;
         tie_ = ComputeTieDisplay(project_);
     }
 
@@ -63,7 +63,7 @@ private:
     bool IsLastPage(int page) const { return page + 1 == static_cast<int>(pages_.size()); }
     void DrawPanels(int page);
     void MarkJoins(int page);
-    void MarkJoin(double y, const char* letter, bool letterAbove);
+    void MarkJoin(double y, const char* letter, bool letterAbove, double labelEnd);
     void DrawTables();
     double TablesShift();
     double MeasureWidth();
@@ -72,7 +72,7 @@ private:
     const Project& project_;
     PrinterSurface& surface_;
     PrintOptions options_;
-    std::string label_;
+    std::string printedAt_;
     TieDisplay tie_;  // measured once for all the pages
     PlotState state_;
     std::vector<PageRange> pages_;
@@ -146,19 +146,25 @@ void DisplayPrinter::DrawPanels(int page) {
 
 // "A" marks where a page takes up the time axis from the page before, "B" where a page leaves
 // it to the page after; both carry the same label, so that the pages of one print can be laid
-// one over the other and taped.
+// one over the other and taped. Each label keeps to its own half of the page between the joins.
 void DisplayPrinter::MarkJoins(int page) {
-    if (page > 0) {
-        MarkJoin(state_.SampleY(state_.firstPlotSample), "A", false);
+    const double a = state_.SampleY(state_.firstPlotSample);
+    const double b = state_.SampleY(state_.lastPlotSample);
+    const double middle = (a + b) / 2.0;
+    const bool joinAbove = page > 0;
+    const bool joinBelow = !IsLastPage(page);
+    if (joinAbove) {
+        MarkJoin(a, "A", false, joinBelow ? middle - kJoinGap : surface_.PageHeight());
     }
-    if (!IsLastPage(page)) {
-        MarkJoin(state_.SampleY(state_.lastPlotSample), "B", true);
+    if (joinBelow) {
+        MarkJoin(b, "B", true, joinAbove ? middle + kJoinGap : state_.Top());
     }
 }
 
 // Ticks at both edges of the page, the letter beside each on the side of the page's own panels,
-// and the label reading upwards along the left edge, away from the join.
-void DisplayPrinter::MarkJoin(double y, const char* letter, bool letterAbove) {
+// and the label reading upwards along the left edge, away from the join as far as `labelEnd`,
+// shortened to fit there.
+void DisplayPrinter::MarkJoin(double y, const char* letter, bool letterAbove, double labelEnd) {
     const double width = surface_.PageWidth();
     surface_.SetPenStyle(PenStyle::kSolid);
     surface_.SetPenWidth(1);
@@ -174,11 +180,13 @@ void DisplayPrinter::MarkJoin(double y, const char* letter, bool letterAbove) {
         surface_.PrintText(letter);
     }
     surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
-    const double length = surface_.TextWidth(label_);
-    const double x = kJoinTickLength / 2.0 - surface_.TextHeight(label_) / 2.0;
-    const double bottom =
-        letterAbove ? letterTop - kJoinGap : letterTop + letterHeight + kJoinGap + length;
-    surface_.PrintUpwards(x, bottom, label_);
+    const double start = letterAbove ? letterTop - kJoinGap : letterTop + letterHeight + kJoinGap;
+    const std::string label =
+        FitJoinLabel(project_.wellName, printedAt_, std::abs(labelEnd - start),
+                     [&](const std::string& text) { return surface_.TextWidth(text); });
+    const double x = kJoinTickLength / 2.0 - surface_.TextHeight(label) / 2.0;
+    const double bottom = letterAbove ? start : start + surface_.TextWidth(label);
+    surface_.PrintUpwards(x, bottom, label);
 }
 
 void DisplayPrinter::PaintBelowTimeAxis() {
@@ -280,10 +288,6 @@ std::string TooWideWarning(const QPrinter& printer, const PrintedDocument& docum
     offered.insert(offered.begin(), paper);
     const PaperChoice current{paper.name, layout.orientation() == QPageLayout::Landscape};
     return TooWideMessage(document.width, document.printableWidth, current, offered);
-}
-
-std::string JoinLabel(const Project& project, const std::string& printedAt) {
-    return project.wellName + "   " + printedAt;
 }
 
 PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,

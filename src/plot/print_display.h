@@ -46,7 +46,4 @@ PrintedDocument PlanPrint(QPrinter& printer, const Project& project);
 std::string TooWideWarning(const QPrinter& printer, const PrintedDocument& document,
                            std::vector<Paper> offered);
 
-// The text of a join label: the well name, the date and the time of printing.
-std::string JoinLabel(const Project& project, const std::string& printedAt);
-
 }  // namespace tessarin

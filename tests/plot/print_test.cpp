@@ -6,6 +6,7 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -13,6 +14,7 @@
 #include "engine/synthetic.h"
 #include "files/open_project.h"
 #include "model/error.h"
+#include "plot/join_label.h"
 #include "plot/layout.h"
 #include "plot/pagination.h"
 #include "plot/pdf_reader.h"
@@ -69,6 +71,31 @@ TEST(Pagination, EverySampleIsPrintedAndPagesShareHalfAnInch) {
 }
 
 constexpr const char* kPrintedAt = "07-04-2025 09:15";
+
+TEST(JoinLabel, IsShortenedToItsRoomNameFirst) {
+    const auto characters = [](const std::string& text) {  // one unit a character
+        return static_cast<double>(
+            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    };
+    const struct {
+        const char* name;
+        double room;
+        const char* label;
+    } cases[] = {
+        {"F03-4", 24, "F03-4   07-04-2025 09:15"},
+        {"F03-4", 23, "F03\u2026   07-04-2025 09:15"},
+        {"L-30 Long Name", 25, "L-30\u2026   07-04-2025 09:15"},
+        {"\u00d8st \u00e9\u00e9\u00e9", 26, "\u00d8st \u00e9\u00e9\u00e9   07-04-2025 09:15"},
+        {"\u00d8st \u00e9\u00e9\u00e9", 25, "\u00d8st \u00e9\u2026   07-04-2025 09:15"},
+        {"F03-4", 10, "F03-4   0\u2026"},
+        {"", 10, "07-04-202\u2026"},
+        {"F03-4", 1, "\u2026"},
+        {"F03-4", 0.5, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FitJoinLabel(c.name, kPrintedAt, c.room, characters), c.label) << c.room;
+    }
+}
 
 int CountWords(const std::string& text, const std::string& word) {
     std::istringstream words(text);
@@ -148,7 +175,6 @@ TEST_F(Print, LongSyntheticRunsOverSeveralJoinedPages) {
     EXPECT_EQ(document.panelPages, 3);
     EXPECT_EQ(document.panelPages, RulePageCount());
     ASSERT_EQ(PdfPageCount(Path()), document.Pages());
-    EXPECT_EQ(JoinLabel(project_, kPrintedAt), "F03-4   07-04-2025 09:15");
     for (int page = 1; page <= document.Pages(); ++page) {
         SCOPED_TRACE("page " + std::to_string(page));
         const std::string text = Text(page);
@@ -167,6 +193,17 @@ TEST_F(Print, LongSyntheticRunsOverSeveralJoinedPages) {
     // The log ends on the last page of panels: its last timing line is at 1.8 s.
     EXPECT_TRUE(Holds(Text(document.panelPages), "1.8"));
     EXPECT_FALSE(Holds(Text(1), "1.8"));
+
+    // Across the paper a long well name no longer fits between the two joins of a middle page:
+    // each label is shortened to its own half.
+    project_.wellName = "L-30 Gulf Coast Federal Offshore Block 12 Well";
+    printer_.setPageOrientation(QPageLayout::Landscape);
+    ASSERT_GE(PrintIt().panelPages, 3);
+    const std::string middle = Text(2);
+    EXPECT_EQ(CountWords(middle, "09:15"), 2) << middle;
+    EXPECT_FALSE(Holds(middle, project_.wellName));
+    EXPECT_EQ(CountWords(middle, "Coast"), 2);
+    EXPECT_EQ(std::count(middle.begin(), middle.end(), '\xE2'), 2);  // the two ellipses
 }
 
 TEST_F(Print, PageRangeAndCopiesFollowThePrinter) {
