@@ -13,6 +13,7 @@
 #include "files/text_export.h"
 #include "model/error.h"
 #include "model/numeric.h"
+#include "plot/paper_fit.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/print_commands.h"
@@ -37,6 +38,9 @@ QString Q(const std::string& text) {
 QPrinter& MainWindow::Printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Printer Setup starts from the quarter inch every print keeps at least.
+        const double margin = kPaperMarginTwips / 20.0;
+        printer_->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
     }
     return *printer_;
 }

@@ -331,5 +331,20 @@ TEST_F(Print, NothingIsDrawnAcrossAJoinOrIntoTheMargins) {
     }
 }
 
+// Qt's default margins (a few millimetres) or none at all would put the join ticks where office
+// printers cannot print: every print keeps at least the quarter inch the batch tool keeps.
+TEST_F(Print, MarginsAreAtLeastAQuarterInch) {
+    OpenRealWell("30");
+    for (const double margin : {0.0, 3.5, 36.0}) {  // points
+        SCOPED_TRACE(margin);
+        printer_.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
+        PrintIt();
+        const QMarginsF kept = printer_.pageLayout().margins(QPageLayout::Point);
+        EXPECT_DOUBLE_EQ(kept.left(), std::max(margin, 18.0));
+        EXPECT_DOUBLE_EQ(kept.bottom(), std::max(margin, 18.0));
+        EXPECT_FALSE(PagePicture{PdfPageImage(Path(), 1, 72)}.InkInMargins());
+    }
+}
+
 }  // namespace
 }  // namespace tessarin::test
