@@ -32,6 +32,15 @@ std::string ElideEnd(std::string text, const std::string& tail, double room,
 
 }  // namespace
 
+std::string ElideToWidth(const std::string& text, double room,
+                         const std::function<double(const std::string&)>& widthOf) {
+    if (widthOf(text) <= room) {
+        return text;
+    }
+    const std::string cut = ElideEnd(text, "", room, widthOf);
+    return widthOf(cut) <= room ? cut : std::string();
+}
+
 std::string JoinLabel(const std::string& wellName, const std::string& printedAt) {
     return wellName.empty() ? printedAt : wellName + "   " + printedAt;
 }
@@ -46,8 +55,7 @@ std::string FitJoinLabel(const std::string& wellName, const std::string& printed
     if (!wellName.empty() && widthOf(kEllipsis + tail) <= room) {
         return ElideEnd(wellName, tail, room, widthOf);
     }
-    const std::string cut = ElideEnd(whole, "", room, widthOf);
-    return widthOf(cut) <= room ? cut : std::string();
+    return ElideToWidth(whole, room, widthOf);
 }
 
 }  // namespace tessarin

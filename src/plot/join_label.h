@@ -9,6 +9,11 @@
 
 namespace tessarin {
 
+// `text` cut from its end with an ellipsis to `room` as `widthOf` measures it; whole when it fits,
+// empty when not even the ellipsis does.
+std::string ElideToWidth(const std::string& text, double room,
+                         const std::function<double(const std::string&)>& widthOf);
+
 // "F03-4   07-04-2025 09:15".
 std::string JoinLabel(const std::string& wellName, const std::string& printedAt);
 

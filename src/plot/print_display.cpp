@@ -9,6 +9,7 @@
 
 #include "model/error.h"
 #include "plot/display_panels.h"
+#include "plot/header_lines.h"
 #include "plot/join_label.h"
 #include "plot/layout.h"
 #include "plot/pagination.h"
@@ -22,6 +23,8 @@ namespace {
 
 // Plot text on paper is 10 points (8.25 on the screen).
 constexpr double kPrinterTextPoints = 10.0;
+// The line at the foot of every page that tells whose page it is.
+constexpr double kFooterPoints = 8.0;
 
 // The join marks: a tick this long at each edge of the page.
 constexpr double kJoinTickLength = 360.0;
@@ -55,7 +58,8 @@ public:
 
     // Lays the display out on the printer's pages and decides where the tables go.
     std::vector<Sheet> Plan();
-    void DrawSheet(const Sheet& sheet);
+    // Sheet `number` of `count`.
+    void DrawSheet(const Sheet& sheet, int number, int count);
     // How far across the display reaches, measured by Plan.
     double Width() const { return width_; }
 
@@ -64,6 +68,8 @@ private:
     void DrawPanels(int page);
     void MarkJoins(int page);
     void MarkJoin(double y, const char* letter, bool letterAbove, double labelEnd);
+    void DrawFooter(int number, int count);
+    double FooterTop();
     void DrawTables();
     double TablesShift();
     double MeasureWidth();
@@ -98,7 +104,7 @@ std::vector<Sheet> DisplayPrinter::Plan() {
     surface_.SetHidden(true);
     DrawPanels(static_cast<int>(pages_.size()) - 1);
     surface_.SetHidden(false);
-    if (surface_.PageHeight() - state_.timeAxisEndY < tablesHeight_) {
+    if (FooterTop() - state_.timeAxisEndY < tablesHeight_) {
         sheets.push_back({-1, true});
     } else {
         sheets.back().tables = true;
@@ -107,7 +113,7 @@ std::vector<Sheet> DisplayPrinter::Plan() {
     return sheets;
 }
 
-void DisplayPrinter::DrawSheet(const Sheet& sheet) {
+void DisplayPrinter::DrawSheet(const Sheet& sheet, int number, int count) {
     surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
     surface_.SetPenWidth(1);
     surface_.SetPenStyle(PenStyle::kSolid);
@@ -125,6 +131,35 @@ void DisplayPrinter::DrawSheet(const Sheet& sheet) {
     if (sheet.tables) {
         DrawTables();
     }
+    DrawFooter(number, count);
+}
+
+// The top of the footer line, at the bottom of the page.
+double DisplayPrinter::FooterTop() {
+    surface_.SetFont(PlotTextFont(project_, kFooterPoints));
+    const double top = surface_.PageHeight() - surface_.TextHeight("0");
+    surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
+    return top - kJoinGap;
+}
+
+// The well name, "Page k of n" and the date at the foot of every page, so that a loose page
+// still says where it belongs.
+void DisplayPrinter::DrawFooter(int number, int count) {
+    const double top = FooterTop() + kJoinGap;
+    surface_.SetFont(PlotTextFont(project_, kFooterPoints));
+    const double width = surface_.PageWidth();
+    const std::string page = "Page " + std::to_string(number) + " of " + std::to_string(count);
+    const std::string date = options_.dateText.empty() ? TodayText() : options_.dateText;
+    const double pageLeft = (width - surface_.TextWidth(page)) / 2.0;
+    const std::string well =
+        ElideToWidth(project_.wellName, pageLeft - kJoinTickLength,
+                     [&](const std::string& text) { return surface_.TextWidth(text); });
+    for (const auto& [x, text] : {std::pair{0.0, well}, std::pair{pageLeft, page},
+                                  std::pair{width - surface_.TextWidth(date), date}}) {
+        surface_.MoveTo(x, top);
+        surface_.PrintText(text);
+    }
+    surface_.SetFont(PlotTextFont(project_, kPrinterTextPoints));
 }
 
 // The time panels of one page. Panels stop at the page's joins: above its first sample (the
@@ -154,7 +189,7 @@ void DisplayPrinter::MarkJoins(int page) {
     const bool joinAbove = page > 0;
     const bool joinBelow = !IsLastPage(page);
     if (joinAbove) {
-        MarkJoin(a, "A", false, joinBelow ? middle - kJoinGap : surface_.PageHeight());
+        MarkJoin(a, "A", false, joinBelow ? middle - kJoinGap : FooterTop());
     }
     if (joinBelow) {
         MarkJoin(b, "B", true, joinAbove ? middle + kJoinGap : state_.Top());
@@ -302,6 +337,9 @@ PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
                     " pages; none of them was chosen.");
     }
 
+    // The PDF's title and creator; the title names the print job too.
+    printer.setDocName(QString::fromStdString(project.wellName));
+    printer.setCreator(QStringLiteral("Tessarin " TESSARIN_VERSION));
     surface.Begin();
     sheets = display.Plan();  // with the printer's own text measures
     // Copies the printer does not make itself are printed here, whole documents when collated.
@@ -315,7 +353,8 @@ PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
                 if (started) {
                     surface.NewSheet();
                 }
-                display.DrawSheet(sheets[i]);
+                display.DrawSheet(sheets[i], static_cast<int>(i) + 1,
+                                  static_cast<int>(sheets.size()));
                 started = true;
             }
         }

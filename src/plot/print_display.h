@@ -31,9 +31,10 @@ struct PrintedDocument {
 // orientation, margins, copies and page range. The header is on page 1; each page shows the
 // time panels from its first to its last sample, and consecutive pages share about half an inch
 // of time between their join marks; the horizon table and the wavelet follow the last page, on a
-// page of their own when they do not fit below it. A seismic tie is measured here once, as the
-// recompute measures it for the screen. The project is not changed. Throws Error with the reason
-// when the display cannot be printed.
+// page of their own when they do not fit below it. Every page ends with the well name, "Page k
+// of n" and the date; a PDF is titled with the well name and made by "Tessarin VERSION". A seismic
+// tie is measured here once, as the recompute measures it for the screen. The project is not
+// changed. Throws Error with the reason when the display cannot be printed.
 PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
                              const PrintOptions& options = {});
 

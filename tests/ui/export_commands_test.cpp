@@ -114,5 +114,17 @@ TEST_F(ExportCommandsTest, ADisplayWiderThanThePaperIsPrintedOnlyWhenTheUserSays
     }
 }
 
+TEST_F(ExportCommandsTest, APrintIntoAPdfFileIsProposedBesideTheProject) {
+    OpenDisplayProject();
+    QString proposed;
+    AnswerModal<QPrintDialog>(
+        [&](QPrintDialog* dialog) {
+            proposed = dialog->printer()->outputFileName();
+            dialog->reject();
+        },
+        [&] { Choose(item::kPrintSynthetic); });
+    EXPECT_EQ(proposed, QFileInfo(DisplayProjectPath()).absolutePath() + "/f03_4_display.pdf");
+}
+
 }  // namespace
 }  // namespace tessarin::test
