@@ -306,6 +306,28 @@ std::vector<std::size_t> ChosenSheets(const QPrinter& printer, std::size_t count
 
 }  // namespace
 
+int MostPages(QPrinter& printer, const Project& project, const std::vector<Paper>& offered) {
+    const QPageLayout kept = printer.pageLayout();
+    std::vector<QPageSize> sizes{kept.pageSize()};
+    for (const Paper& paper : offered) {
+        sizes.emplace_back(QSizeF(paper.width, paper.height) / 1440.0, QPageSize::Inch,
+                           QString::fromStdString(paper.name), QPageSize::FuzzyMatch);
+    }
+    int most = 1;
+    for (const QPageSize& size : sizes) {
+        for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+            printer.setPageLayout(QPageLayout(size, orientation, kept.margins(), kept.units()));
+            try {
+                most = std::max(most, PlanPrint(printer, project).Pages());
+            } catch (const Error&) {
+                // Paper too short for the time scale: the print refuses it after the dialog.
+            }
+        }
+    }
+    printer.setPageLayout(kept);
+    return most;
+}
+
 std::string TooWideWarning(const QPrinter& printer, const PrintedDocument& document,
                            std::vector<Paper> offered) {
     const QPageLayout layout = printer.pageLayout();

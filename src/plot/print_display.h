@@ -42,6 +42,11 @@ PrintedDocument PrintDisplay(QPrinter& printer, const Project& project,
 // range in the print dialog). Throws Error as PrintDisplay does.
 PrintedDocument PlanPrint(QPrinter& printer, const Project& project);
 
+// The most pages the display takes on the printer's paper or any of `offered`, upright or across:
+// the print dialog offers pages up to it, since paper and orientation may be changed there after
+// the range is set. The printer is left as it was.
+int MostPages(QPrinter& printer, const Project& project, const std::vector<Paper>& offered);
+
 // What the user is told when `document` is too wide for the printer's paper: the paper that would
 // fit, the printer's own paper size tried first, then `offered`.
 std::string TooWideWarning(const QPrinter& printer, const PrintedDocument& document,

@@ -126,5 +126,27 @@ TEST_F(ExportCommandsTest, APrintIntoAPdfFileIsProposedBesideTheProject) {
     EXPECT_EQ(proposed, QFileInfo(DisplayProjectPath()).absolutePath() + "/f03_4_display.pdf");
 }
 
+// Letter upright takes this display on 2 pages, across on 3: page 3 can be asked for before the
+// orientation is changed in the dialog, and the range starts at all the pages of the paper.
+TEST_F(ExportCommandsTest, ThePrintDialogOffersEveryPageAnyOrientationWouldPrint) {
+    OpenDisplayProject();
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    int from = 0, to = 0, most = 0;
+    AnswerModal<QPrintDialog>(
+        [&](QPrintDialog* dialog) {
+            from = dialog->fromPage();
+            to = dialog->toPage();
+            most = dialog->maxPage();
+            dialog->reject();
+        },
+        [&] { EXPECT_EQ(RunPrintSynthetic(printer, project, nullptr), PrintOutcome::kCancelled); });
+    EXPECT_EQ(from, 1);
+    EXPECT_EQ(to, 2);
+    EXPECT_GE(most, 3);
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+}
+
 }  // namespace
 }  // namespace tessarin::test
