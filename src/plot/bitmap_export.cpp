@@ -42,4 +42,9 @@ std::string ProposedBitmapName(const std::string& projectFileName) {
     return projectFileName.substr(0, keep) + ".bmp";
 }
 
+std::string ProposedPdfName(const std::string& projectFileName) {
+    const std::string bitmap = ProposedBitmapName(projectFileName);
+    return bitmap.substr(0, bitmap.size() - 4) + ".pdf";
+}
+
 }  // namespace tessarin

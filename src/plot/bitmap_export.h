@@ -18,4 +18,7 @@ void SavePng(const QImage& picture, const std::string& path);
 // (the extension and its dot) and with ".bmp" ("*.tsp" gives "*.bmp").
 std::string ProposedBitmapName(const std::string& projectFileName);
 
+// The PDF file Print Synthetic proposes, beside the project in the same way: ".pdf" for ".bmp".
+std::string ProposedPdfName(const std::string& projectFileName);
+
 }  // namespace tessarin

@@ -4,6 +4,7 @@
 // running x position the painters advance from left to right, and the positions the painters
 // record for the pointer readout. Rebuilt on every redraw.
 
+#include <optional>
 #include <string>
 
 #include "plot/tie_display.h"
@@ -81,8 +82,12 @@ struct PlotState {
     double SampleY(double i) const {
         return plotOriginY + (i + firstLabelSampleOffset) * screenTwipsPerSample;
     }
-    // The first whole-100-ms line of the drawn range.
-    double Top() const { return plotOriginY + firstPlotSample * screenTwipsPerSample; }
+    // The top of the time panels: the first whole-100-ms line of the drawn range, or on a printed
+    // page the page's own top.
+    double Top() const {
+        return pageTop ? *pageTop : plotOriginY + firstPlotSample * screenTwipsPerSample;
+    }
+    std::optional<double> pageTop;  // set for a printed page
     // The next timing line at or after the last drawn sample.
     double GridBottom() const;
 };

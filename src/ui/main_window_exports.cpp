@@ -8,11 +8,14 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include "files/segy_export.h"
 #include "files/text_export.h"
 #include "model/error.h"
 #include "model/numeric.h"
+#include "plot/bitmap_export.h"
+#include "plot/paper_fit.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/print_commands.h"
@@ -37,6 +40,9 @@ QString Q(const std::string& text) {
 QPrinter& MainWindow::Printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Printer Setup starts from the quarter inch every print keeps at least.
+        const double margin = kPaperMarginTwips / 20.0;
+        printer_->setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Point);
     }
     return *printer_;
 }
@@ -49,12 +55,14 @@ void MainWindow::PrintSynthetic() {
     if (!progress_.synthesisShown) {
         return;
     }
-    // The print job is named after the project, and so is the PDF file the dialog proposes.
-    QString name = QFileInfo(Q(project_.projectFileName)).completeBaseName();
-    if (name.isEmpty() || name.contains(QLatin1Char('*'))) {
-        name = Q(project_.wellName);
+    // A print into a PDF file is proposed beside the project, under its name, as Save Bitmap
+    // proposes the bitmap; a print on paper is left going to its printer.
+    const QString proposed = Q(ProposedPdfName(project_.projectFileName));
+    const bool pdfOnly = QPrinterInfo::availablePrinterNames().isEmpty();
+    if (!proposed.contains(QLatin1Char('*')) &&
+        (pdfOnly || Printer().outputFormat() == QPrinter::PdfFormat)) {
+        Printer().setOutputFileName(proposed);
     }
-    Printer().setDocName(name.isEmpty() ? QStringLiteral("synthetic") : name);
     RunPrintSynthetic(Printer(), project_, this);
 }
 

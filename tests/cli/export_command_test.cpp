@@ -156,7 +156,7 @@ TEST_F(ExportCommand, PrintsAPdfOnThePaperAndOrientationAskedFor) {
         std::string pages;
     } cases[] = {
         {"", "612 x 792 pts (letter)", "2"},
-        {" --paper letter --landscape", "792 x 612 pts (letter)", "2"},
+        {" --paper letter --landscape", "792 x 612 pts (letter)", "3"},  // tables apart
         {" --paper a4", "595 x 842 pts (A4)", "2"},
         {" --landscape --paper a4", "842 x 595 pts (A4)", "3"},
     };
@@ -169,10 +169,28 @@ TEST_F(ExportCommand, PrintsAPdfOnThePaperAndOrientationAskedFor) {
         const std::string info = Output("pdfinfo " + pdf);
         EXPECT_NE(info.find("Page size:       " + c.size), std::string::npos) << info;
         EXPECT_NE(info.find("Pages:           " + c.pages + "\n"), std::string::npos) << info;
+        EXPECT_NE(info.find("Title:           F03-4\n"), std::string::npos) << info;
         std::string first = Output("pdftotext -f 1 -l 1 " + pdf + " -");
         std::replace(first.begin(), first.end(), '\n', ' ');
         EXPECT_NE(first.find("F03-4 F3 block, Dutch North Sea"), std::string::npos) << first;
         EXPECT_NE(first.find("Time scale = 10 cm/second"), std::string::npos);
+    }
+}
+
+TEST_F(ExportCommand, APdfNarrowerThanItsDisplayIsWarnedOfWithThePaperThatFits) {
+    std::string project = TwoLayerProject();  // 10 traces at 4 to the inch
+    const std::string scales = " 10            .5            5 ";
+    project.replace(project.find(scales), scales.size(), " 4   .5   10 ");
+    std::ofstream(Path("wide.tsp"), std::ios::binary) << project;
+    for (const auto& [paper, name, printable] : {std::tuple("letter", "Letter", "8.0 in (20.3 cm)"),
+                                                 std::tuple("a4", "A4", "7.8 in (19.7 cm)")}) {
+        const CliResult r = RunCli("export " + Quoted(Path("wide.tsp")) + " --pdf " +
+                                   Quoted(Path("wide.pdf")) + " --paper " + paper);
+        EXPECT_EQ(r.err, "tessarin-cli export: warning: " + Path("wide.pdf").string() +
+                             ": The display is 9.6 in (24.4 cm) wide, but " + name +
+                             " portrait prints only " + printable +
+                             " across: the right part of the display would be cut off. " + name +
+                             " landscape would fit.\n");
     }
 }
 

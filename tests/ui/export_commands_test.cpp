@@ -88,5 +88,41 @@ TEST_F(ExportCommandsTest, APdfThatCannotBeWrittenIsReportedWithTheReason) {
               "it is not a regular file but a device.");
 }
 
+TEST_F(ExportCommandsTest, ADisplayWiderThanThePaperIsPrintedOnlyWhenTheUserSaysSo) {
+    OpenDisplayProject();
+    Project wide = project;
+    wide.traceCount = 10;
+    wide.tracesPerUnit = Value::Text("2");
+    QTemporaryDir folder;
+    QPrinter printer;
+    printer.setOutputFileName(folder.filePath("wide.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    Seen question;
+    ModalScript()
+        .Then<QPrintDialog>("the print dialog", [](QPrintDialog* dialog) { dialog->accept(); })
+        .Then<QMessageBox>("the question", Answer(&question, QMessageBox::No))
+        .Run([&] {
+            EXPECT_EQ(RunPrintSynthetic(printer, wide, nullptr), PrintOutcome::kCancelled);
+        });
+    EXPECT_TRUE(question.text.endsWith("A4 landscape would fit.\n\nPrint it anyway?"));
+    EXPECT_FALSE(QFile::exists(printer.outputFileName()));
+}
+
+// A4 upright takes this display on 2 pages, across on 3: page 3 can be asked for before the
+// orientation is changed in the dialog. The PDF is proposed beside the project.
+TEST_F(ExportCommandsTest, ThePrintDialogOffersEveryPageAnyOrientationWouldPrint) {
+    OpenDisplayProject();
+    QString proposed;
+    AnswerModal<QPrintDialog>(
+        [&](QPrintDialog* dialog) {
+            EXPECT_EQ(std::tuple(dialog->fromPage(), dialog->toPage(), dialog->maxPage()),
+                      std::tuple(1, 2, 3));
+            proposed = dialog->printer()->outputFileName();
+            dialog->reject();
+        },
+        [&] { Choose(item::kPrintSynthetic); });
+    EXPECT_EQ(proposed, QFileInfo(DisplayProjectPath()).absolutePath() + "/f03_4_display.pdf");
+}
+
 }  // namespace
 }  // namespace tessarin::test

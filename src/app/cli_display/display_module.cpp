@@ -78,16 +78,20 @@ int PrintPdf(Project& project, const PdfOptions& options, std::ostream& err,
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(*options.path));
-    // A quarter inch all round, the edge most office printers cannot print on.
-    printer.setPageLayout(
-        QPageLayout(QPageSize(PaperSize(options.paper)),
-                    options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
-                    QMarginsF(18.0, 18.0, 18.0, 18.0), QPageLayout::Point));
+    // The edge most office printers cannot print on is left free.
+    printer.setPageLayout(QPageLayout(
+        QPageSize(PaperSize(options.paper)),
+        options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(1.0, 1.0, 1.0, 1.0) * (kPaperMarginTwips / 20.0), QPageLayout::Point));
     printer.setDocName(QString::fromStdString(project.wellName));
     try {
         // Without a start time the display has no time axis to print.
         ComputeStartTime(project);
-        PrintDisplayToPdfFile(printer, project);
+        const PrintedDocument printed = PrintDisplayToPdfFile(printer, project);
+        if (printed.TooWide()) {
+            err << prefix << "warning: " << *options.path << ": "
+                << OneLine(TooWideWarning(printer, printed, {kLetterPaper, kA4Paper})) << "\n";
+        }
     } catch (const Error& e) {
         err << prefix << "the synthetic cannot be printed: " << OneLine(e.what()) << "\n";
         return kExitFailure;
