@@ -136,14 +136,19 @@ void MainWindow::ImportLogs(const SyntheticInformationValues& choices) {
         project_.dialogCancelled = true;  // a New Project in progress stops here
         return;
     }
+    std::vector<HorizonEntry> leftOut;
     try {
-        import.Commit(project_);
+        leftOut = import.Commit(project_);
     } catch (const Error& e) {
         TellImportFailure(this, "Import Sonic/Density Logs", e.what());
         project_.dialogCancelled = true;
         return;
     }
     ShowImportedLogs();
+    if (!leftOut.empty()) {
+        QMessageBox::information(this, QStringLiteral("Import Sonic/Density Logs"),
+                                 QString::fromStdString(HorizonsLeftOutMessage(project_, leftOut)));
+    }
 }
 
 std::optional<SyntheticInformationValues> MainWindow::AskSyntheticInformation(
