@@ -12,6 +12,7 @@
 #include "files/project_file.h"
 #include "model/error.h"
 #include "model/reset.h"
+#include "plot/layout.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/wait_cursor.h"
@@ -112,6 +113,10 @@ bool MainWindow::OpenProject(const QString& path) {
     if (!report.tieProblem.empty()) {
         QMessageBox::warning(this, QStringLiteral("Open Project"),
                              QString::fromStdString(report.tieProblem));
+    }
+    // A file saved with a time scale too large to draw opens with its synthetic, not blank.
+    if (const auto fitted = FitTimeScaleToPicture(project_, *picture_)) {
+        QMessageBox::warning(this, QStringLiteral("Open Project"), QString::fromStdString(*fitted));
     }
     const auto drawFailure = Recompute();
     if (drawFailure && report.waveletProblem.empty()) {
