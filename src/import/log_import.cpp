@@ -162,15 +162,17 @@ void LogImport::ImportDensity(const LogFileChoice& file, ImportProgress& progres
     ResampleDensity(density, working_, progress);
 }
 
-void LogImport::Commit(Project& project) {
+std::vector<HorizonEntry> LogImport::Commit(Project& project) {
     working_.synthDisplayed = false;
     working_.wavelet = OffsetArray();
-    RebuildHorizonTable(working_);
+    std::vector<HorizonEntry> leftOut = RebuildHorizonTable(working_);
     ApplyStartOfLogDatum(working_);
     project = std::move(working_);
+    return leftOut;
 }
 
-void ImportLogs(Project& project, const ImportOptions& options, ImportProgress& progress) {
+std::vector<HorizonEntry> ImportLogs(Project& project, const ImportOptions& options,
+                                     ImportProgress& progress) {
     LogImport import(project);
     import.SetWellOverrides(options.wellOverrides);
     import.SetSyntheticInformation(options.information);
@@ -186,10 +188,10 @@ void ImportLogs(Project& project, const ImportOptions& options, ImportProgress& 
     } else {
         import.ImportDensity(options.density, progress);
     }
-    import.Commit(project);
+    return import.Commit(project);
 }
 
-void RebuildHorizonTable(Project& p) {
+std::vector<HorizonEntry> RebuildHorizonTable(Project& p) {
     std::vector<double> depths;
     std::vector<std::string> names;
     for (std::size_t k = 1; k <= 20; ++k) {
@@ -206,15 +208,18 @@ void RebuildHorizonTable(Project& p) {
     p.horizonDepths.fill(Value());
     const double lastDepth = p.timeDepth[static_cast<std::size_t>(p.lastSampleIndex)];
     int count = 0;
+    std::vector<HorizonEntry> leftOut;
     for (std::size_t i = 0; i < depths.size(); ++i) {
         if (IntFloor(depths[i]) > lastDepth) {
-            continue;  // below the end of the log
+            leftOut.push_back({names[i], Value(depths[i])});  // below the end of the log
+            continue;
         }
         ++count;
         p.horizonNames[static_cast<std::size_t>(count)] = names[i];
         p.horizonDepths[static_cast<std::size_t>(count)] = Value(depths[i]);
     }
     p.horizonCount = count;
+    return leftOut;
 }
 
 }  // namespace tessarin

@@ -11,7 +11,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "files/horizon_table.h"
 #include "import/depth_log.h"
 #include "import/import_progress.h"
 #include "import/synthetic_information.h"
@@ -68,8 +70,9 @@ public:
     void ImportDensity(const LogFileChoice& file, ImportProgress& progress);
 
     // The end of a completed import: the synthetic and wavelet are cleared, the horizon table is
-    // rebuilt, a "Start of Log" datum follows the log, and the record takes the copy.
-    void Commit(Project& project);
+    // rebuilt, a "Start of Log" datum follows the log, and the record takes the copy. Returns the
+    // horizons left out below the new log's end, for the user to be told.
+    std::vector<HorizonEntry> Commit(Project& project);
 
 private:
     DepthLog ReadInOrder(const LogFileChoice& file, ImportProgress& progress);
@@ -79,11 +82,14 @@ private:
     WellOverrides overrides_;
 };
 
-// The whole command with every choice given. Throws on failure, the record unchanged.
-void ImportLogs(Project& project, const ImportOptions& options, ImportProgress& progress);
+// The whole command with every choice given. Throws on failure, the record unchanged. Returns
+// the horizons left out, as Commit does.
+std::vector<HorizonEntry> ImportLogs(Project& project, const ImportOptions& options,
+                                     ImportProgress& progress);
 
 // The horizon table after an import: the entries with a depth, compacted from entry 1 and sorted
-// by depth, without those whose depth (its integer part) lies below the end of the log.
-void RebuildHorizonTable(Project& project);
+// by depth, without those whose depth (its integer part) lies below the end of the log. Returns
+// those left out, in depth order: a shorter log must not lose tops without a word.
+std::vector<HorizonEntry> RebuildHorizonTable(Project& project);
 
 }  // namespace tessarin

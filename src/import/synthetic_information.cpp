@@ -115,6 +115,16 @@ void ChangeMeasurementUnits(Project& p, int units) {
     }
     Convert(p.timeScale, ConvertTimeScale, units);
     Convert(p.tracesPerUnit, ConvertTracesPerUnit, units);
+    // Tops and survey points measured in the old units would be read as the new ones: a top at
+    // 2845 ft taken as 2845 m lies far below a metric log and would be lost on the next import.
+    for (Value& depth : p.horizonDepths) {
+        Convert(depth, ConvertWellDatumValue, units);
+    }
+    Convert(p.velocitySurveyDatumElevation, ConvertWellDatumValue, units);
+    for (int k = 1; k <= p.velocitySurveyCount && k < kTableSize; ++k) {
+        double& depth = p.velocitySurveyDepths[static_cast<std::size_t>(k)];
+        depth = ParseNumber(ConvertWellDatumValue(PlainNumber(depth), units)).value_or(depth);
+    }
     p.measurementUnits = units;
 }
 

@@ -59,8 +59,9 @@ std::string ConvertTracesPerUnit(const std::string& shown, int measurementUnits)
 
 // A change of measurement units confirmed in the Synthetic Information dialog: the KB, GL, datum
 // elevation and datum velocity and the time scale and traces per unit are converted as above and
-// kept as the converted texts, and measurementUnits is set. Nothing happens when the units stay
-// the same. The velocity survey, the logs and the other choices are left alone.
+// kept as the converted texts, and measurementUnits is set. The horizon depths and the velocity
+// survey's datum and depths are converted as KB is. Nothing happens when the units stay the same.
+// The logs and the other choices are left alone: the logs are imported again in the new units.
 void ChangeMeasurementUnits(Project& project, int measurementUnits);
 
 }  // namespace tessarin

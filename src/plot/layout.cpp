@@ -171,4 +171,68 @@ std::optional<double> PictureTopForScroll(int scrollValue, double twipsPerPixelY
     return 30.0 * twipsPerPixelY - offset;
 }
 
+namespace {
+
+bool FitsPicture(Project& trial, double timeScale, DrawingSurface& surface) {
+    trial.timeScale = Value(timeScale);
+    PlotState state;
+    const double height = ComputeVerticalLayout(trial, state, surface);
+    return std::ceil(height / surface.TwipsPerPixel()) <= kMaxPicturePixels;
+}
+
+std::string TimeScaleText(double timeScale, const Project& project) {
+    return PlainNumber(timeScale) +
+           (project.measurementUnits == kMetric ? " cm/sec" : " inches/sec");
+}
+
+}  // namespace
+
+double LargestDrawableTimeScale(const Project& project, DrawingSurface& surface) {
+    // The picture grows with the time scale: halve the range until it is narrower than the
+    // hundredths the answer is given in.
+    Project trial = project;
+    double fits = 0.0;
+    double tooLarge = 1.0;
+    while (tooLarge < 1e15 && FitsPicture(trial, tooLarge, surface)) {
+        fits = tooLarge;
+        tooLarge *= 2.0;
+    }
+    while (tooLarge - fits > 0.001) {
+        const double middle = (fits + tooLarge) / 2.0;
+        (FitsPicture(trial, middle, surface) ? fits : tooLarge) = middle;
+    }
+    double hundredths = std::floor(fits * 100.0);
+    while (hundredths > 0.0 && !FitsPicture(trial, hundredths / 100.0, surface)) {
+        hundredths -= 1.0;
+    }
+    return hundredths / 100.0;
+}
+
+std::optional<std::string> TimeScaleTooLarge(const Project& project, DrawingSurface& surface) {
+    try {
+        // A time scale that is no number or not above zero throws here: the drawing tells it.
+        TwipsPerSample(project);
+        Project trial = project;
+        if (FitsPicture(trial, project.timeScale.Number(), surface)) {
+            return std::nullopt;
+        }
+        return "A time scale of " + TimeScaleText(project.timeScale.Number(), project) +
+               " makes the plot too tall to draw. The largest time scale that fits is " +
+               TimeScaleText(LargestDrawableTimeScale(project, surface), project) + ".";
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> FitTimeScaleToPicture(Project& project, DrawingSurface& surface) {
+    auto problem = TimeScaleTooLarge(project, surface);
+    if (problem) {
+        const double largest = LargestDrawableTimeScale(project, surface);
+        *problem += " The project is shown at " + TimeScaleText(largest, project) + ".";
+        project.timeScale = Value(largest);
+        project.projectChanged = true;
+    }
+    return problem;
+}
+
 }  // namespace tessarin

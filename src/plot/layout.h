@@ -5,6 +5,7 @@
 // range of the window that shows it.
 
 #include <optional>
+#include <string>
 
 #include "model/project.h"
 #include "plot/plot_state.h"
@@ -68,6 +69,24 @@ double TimePanelsBottom(const PlotState& state, int n);
 // candidate bottoms. Fills `state` and returns the picture height in twips. Throws Error when the
 // plot cannot be laid out; nothing has been drawn then.
 double ComputeVerticalLayout(const Project& project, PlotState& state, DrawingSurface& surface);
+
+// The largest picture side, in pixels, that the display draws.
+inline constexpr int kMaxPicturePixels = 32767;
+
+// The largest time scale, in the project's units and rounded down to hundredths, whose screen
+// picture is at most kMaxPicturePixels high on `surface`. Throws Error when the plot cannot be
+// laid out for another reason.
+double LargestDrawableTimeScale(const Project& project, DrawingSurface& surface);
+
+// Why the project's time scale gives a picture too tall to draw on `surface`, naming the largest
+// that fits; nothing when it fits, or when the plot cannot be laid out for another reason (the
+// drawing tells that one).
+std::optional<std::string> TimeScaleTooLarge(const Project& project, DrawingSurface& surface);
+
+// A project opened with a time scale too large to draw (saved by an older version) takes the
+// largest that fits, so that it opens with its synthetic, and is marked changed. Returns what to
+// tell the user, or nothing when the scale fits.
+std::optional<std::string> FitTimeScaleToPicture(Project& project, DrawingSurface& surface);
 
 // The vertical scroll bar of the window showing the picture, in scroll units of 10 twips.
 struct VerticalScrollRange {

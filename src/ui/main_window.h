@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/tie.h"
+#include "import/synthetic_information.h"
 #include "model/project.h"
 #include "model/settings.h"
 #include "plot/painter_surface.h"
@@ -178,8 +179,11 @@ private:
     // is told.
     void ChangeTie(const std::function<void()>& change);
 
-    // The steps of Import Sonic/Density Logs that ask the user, on the import's copy.
-    void AskSyntheticInformation(LogImport& import);
+    // Import Sonic/Density Logs with the Synthetic Information choices already confirmed.
+    void ImportLogs(const SyntheticInformationValues& choices);
+    // The steps of Import Sonic/Density Logs that ask the user: the choices for `shown`, nothing
+    // after Cancel; the velocity survey on the import's copy.
+    std::optional<SyntheticInformationValues> AskSyntheticInformation(const Project& shown);
     void AskVelocitySurvey(Project& working);
     void ShowImportedLogs();
 

@@ -9,6 +9,7 @@
 #include "model/error.h"
 #include "model/scales.h"
 #include "model/well_datum.h"
+#include "plot/layout.h"
 #include "ui/horizon_dialog.h"
 #include "ui/main_window.h"
 #include "ui/scales_dialog.h"
@@ -78,6 +79,12 @@ void MainWindow::SelectWavelet() {
 
 void MainWindow::SetScales() {
     ScalesDialog dialog(project_, this);
+    // A scale whose picture is too tall to draw would leave the old picture under the new value.
+    dialog.SetDrawCheck([this](const ScalesValues& values) {
+        Project trial = project_;
+        ApplyScalesValues(trial, values);
+        return TimeScaleTooLarge(trial, *picture_);
+    });
     if (ExecPlaced(dialog) != QDialog::Accepted) {
         project_.dialogCancelled = true;
         return;

@@ -100,10 +100,22 @@ bool RunRoutine(QWidget* parent, LogImport& import, const LogRoutine& routine,
 
 void MainWindow::ImportLogs() {
     project_.dialogCancelled = false;
+    const auto choices = AskSyntheticInformation(project_);
+    if (!choices) {
+        project_.dialogCancelled = true;  // a New Project in progress stops here
+        return;
+    }
+    ImportLogs(*choices);
+}
+
+void MainWindow::ImportLogs(const SyntheticInformationValues& choices) {
+    project_.dialogCancelled = false;
     LogImport import(project_);
     Project& working = import.Working();
-    AskSyntheticInformation(import);
-    if (working.applyVelocitySurvey && !working.dialogCancelled) {
+    // The values in the other dialogs follow the units before the choices are taken.
+    ChangeMeasurementUnits(working, choices.measurementUnits);
+    import.SetSyntheticInformation(choices);
+    if (working.applyVelocitySurvey) {
         AskVelocitySurvey(working);
     }
     ImportProgressDialog progress(this);
@@ -124,27 +136,28 @@ void MainWindow::ImportLogs() {
         project_.dialogCancelled = true;  // a New Project in progress stops here
         return;
     }
+    std::vector<HorizonEntry> leftOut;
     try {
-        import.Commit(project_);
+        leftOut = import.Commit(project_);
     } catch (const Error& e) {
         TellImportFailure(this, "Import Sonic/Density Logs", e.what());
         project_.dialogCancelled = true;
         return;
     }
     ShowImportedLogs();
+    if (!leftOut.empty()) {
+        QMessageBox::information(this, QStringLiteral("Import Sonic/Density Logs"),
+                                 QString::fromStdString(HorizonsLeftOutMessage(project_, leftOut)));
+    }
 }
 
-void MainWindow::AskSyntheticInformation(LogImport& import) {
-    Project& working = import.Working();
-    SyntheticInformationDialog dialog(working, this);
+std::optional<SyntheticInformationValues> MainWindow::AskSyntheticInformation(
+    const Project& shown) {
+    SyntheticInformationDialog dialog(shown, this);
     if (ExecPlaced(dialog) != QDialog::Accepted) {
-        working.dialogCancelled = true;
-        return;
+        return std::nullopt;
     }
-    const SyntheticInformationValues choices = dialog.Values();
-    // The values in the other dialogs follow the units before the choices are taken.
-    ChangeMeasurementUnits(working, choices.measurementUnits);
-    import.SetSyntheticInformation(choices);
+    return dialog.Values();
 }
 
 void MainWindow::AskVelocitySurvey(Project& working) {

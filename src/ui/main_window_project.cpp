@@ -11,6 +11,8 @@
 #include "files/open_project.h"
 #include "files/project_file.h"
 #include "model/error.h"
+#include "model/reset.h"
+#include "plot/layout.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
 #include "ui/wait_cursor.h"
@@ -30,12 +32,22 @@ void MainWindow::NewProject() {
     if (!MayDiscardChanges()) {
         return;
     }
-    ShowSettingsProblems(this, ResetProjectWindow());
-    project_.dialogCancelled = false;
-    // The steps of a new project in the order the work is done; each dialog's Cancel ends it.
-    const std::array<void (MainWindow::*)(), 5> steps = {
-        &MainWindow::ImportLogs, &MainWindow::WellInformation, &MainWindow::DefineHorizons,
-        &MainWindow::SelectWavelet, &MainWindow::SetScales};
+    // The open project stays until the first dialog is confirmed: Cancel there keeps it on
+    // display, as cancelling Open Project's file dialog does.
+    Project fresh;
+    ShowSettingsProblems(this, ResetProject(fresh, settings_));
+    const auto choices = AskSyntheticInformation(fresh);
+    if (!choices) {
+        return;
+    }
+    project_ = std::move(fresh);
+    ResetWindowState();
+    ImportLogs(*choices);
+    // The other steps of a new project in the order the work is done; each dialog's Cancel ends
+    // it.
+    const std::array<void (MainWindow::*)(), 4> steps = {
+        &MainWindow::WellInformation, &MainWindow::DefineHorizons, &MainWindow::SelectWavelet,
+        &MainWindow::SetScales};
     for (const auto step : steps) {
         if (project_.dialogCancelled) {
             break;
@@ -101,6 +113,10 @@ bool MainWindow::OpenProject(const QString& path) {
     if (!report.tieProblem.empty()) {
         QMessageBox::warning(this, QStringLiteral("Open Project"),
                              QString::fromStdString(report.tieProblem));
+    }
+    // A file saved with a time scale too large to draw opens with its synthetic, not blank.
+    if (const auto fitted = FitTimeScaleToPicture(project_, *picture_)) {
+        QMessageBox::warning(this, QStringLiteral("Open Project"), QString::fromStdString(*fitted));
     }
     const auto drawFailure = Recompute();
     if (drawFailure && report.waveletProblem.empty()) {

@@ -8,6 +8,7 @@
 #include "core_test_support.h"
 #include "import/synthetic_information.h"
 #include "import/velocity_survey.h"
+#include "model/numeric.h"
 
 namespace tessarin::test {
 namespace {
@@ -34,24 +35,35 @@ TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits
     EXPECT_EQ(ScalesCaptionsFor(kMetric).traces, "Traces per cm");
 }
 
-TEST(SyntheticInformation, AConfirmedUnitChangeConvertsTheWellDatumAndScalesOnce) {
+TEST(SyntheticInformation, AConfirmedUnitChangeConvertsTheWellDatumScalesTopsAndSurveyOnce) {
     // 100 ft is 30.48 m, written "####0.0"; 10000 ft/s is 3048 m/s; a time scale of 5 in/s is
-    // 12.7 cm/s and 10 traces per inch 3.94 per cm. A box that holds no number stays as it is.
+    // 12.7 cm/s and 10 traces per inch 3.94 per cm. Tops and survey points go as KB does; a box
+    // that holds no number stays as it is.
     Project p;
     p.kbElevation = Value(100);
     p.glElevation = Value::Text("ground");
     p.datumVelocity = Value(10000);
     p.timeScale = Value(5);
     p.tracesPerUnit = Value::Text("10");
+    p.horizonDepths[1] = Value(2845);
+    p.horizonDepths[2] = Value(3730);
+    p.velocitySurveyDatumElevation = Value(25);
+    p.velocitySurveyCount = 2;
+    p.velocitySurveyDepths = {0, 1000, 3730, 99};  // the entry past the count is not the survey's
     const auto shown = [&] {
         return p.kbElevation.ToText() + "|" + p.glElevation.ToText() + "|" +
                p.datumVelocity.ToText() + "|" + p.timeScale.ToText() + "|" +
-               p.tracesPerUnit.ToText();
+               p.tracesPerUnit.ToText() + "|" + p.horizonDepths[1].ToText() + " " +
+               p.horizonDepths[2].ToText() + "|" + p.velocitySurveyDatumElevation.ToText() + " " +
+               PlainNumber(p.velocitySurveyDepths[1]) + " " +
+               PlainNumber(p.velocitySurveyDepths[2]) + " " +
+               PlainNumber(p.velocitySurveyDepths[3]);
     };
     ChangeMeasurementUnits(p, kMetric);
-    EXPECT_EQ(shown(), "30.5|ground|3048.0|12.70|3.94");
+    EXPECT_EQ(shown(), "30.5|ground|3048.0|12.70|3.94|867.2 1136.9|7.6 304.8 1136.9 99");
     ChangeMeasurementUnits(p, kEnglish);
-    EXPECT_EQ(shown(), "100|ground|10000|5.0|10.0");
+    EXPECT_EQ(shown(), "100|ground|10000|5.0|10.0|2845 3730|25 1000 3730 99");
+    EXPECT_EQ(p.horizonDepths[3], Value());
 }
 
 // The dialog's rows written "depth@time|depth@time|...", a survey shown as

@@ -77,6 +77,25 @@ TEST(ImportLogs, SonicOnlyFromAPetrelExport) {
     EXPECT_EQ(progress.open, 0);
 }
 
+// A re-import with a shorter log names the tops it leaves out below its end, in depth order.
+TEST(ImportLogs, TopsBelowAShorterLogAreLeftOutAndNamed) {
+    Project p = FreshProject();
+    const std::pair<const char*, double> tops[] = {{"start of log", 100}, {"Deep", 2000},
+                                                   {"Shallow", 500},      {"Deeper", 1500},
+                                                   {"At the end", 950.9}, {"end of log", 2500}};
+    for (const auto& [name, depth] : tops) {
+        p.horizonNames[static_cast<std::size_t>(++p.horizonCount)] = name;
+        p.horizonDepths[static_cast<std::size_t>(p.horizonCount)] = Value(depth);
+    }
+    ImportOptions o = Metric("P-135_time.LAS", "Sonic_despiked");  // ends at 950.4 m
+    o.information.sonicInMicrosecondsPerFoot = true;
+    NoProgress quiet;
+    const std::vector<HorizonEntry> left = ImportLogs(p, o, quiet);
+    EXPECT_EQ(left, (std::vector<HorizonEntry>{{"Deeper", Value(1500)}, {"Deep", Value(2000)}}));
+    EXPECT_EQ(p.horizonCount, 4);
+    EXPECT_EQ(p.horizonNames[4], "At the end");  // its whole metres lie within the log
+}
+
 // The same pairs in plain files and in the LAS file they were taken from give the same time logs;
 // a plain file listed from the bottom up in us/ft gives the times of its constant sonic.
 TEST(ImportLogs, PlainFilesAndTheirLasFileAgree) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "engine/datum.h"
 #include "model/error.h"
@@ -101,6 +102,34 @@ TEST_F(PlotLayout, StartTimeAndFirstTimeLabelOfAnEvenLog) {
         EXPECT_NEAR(state.SampleY(0), 2600 + row.labelOffset * 14.4, 1e-9);
     }
     EXPECT_DOUBLE_EQ(p.datumElevation.Number(), 100 - 1234.5);
+}
+
+// The known well's picture is 4610 + 351 x 2.88 s twips high at a time scale of s inches per
+// second: at most 32767 pixels of 15 twips allow 481.654 in/s, or 1223.40 cm/s.
+TEST_F(PlotLayout, ATimeScaleTooLargeToDrawNamesTheLargestThatFits) {
+    const std::string tooTall =
+        " makes the plot too tall to draw. The largest time scale that "
+        "fits is ";
+    const std::tuple<int, Value, std::string> rows[] = {
+        {kEnglish, Value(481.65), ""},
+        {kEnglish, Value::Text("fast"), ""},  // told by the drawing
+        {kEnglish, Value(481.66),
+         "A time scale of 481.66 inches/sec" + tooTall + "481.65 inches/sec."},
+        {kMetric, Value::Text("30000"),
+         "A time scale of 30000 cm/sec" + tooTall + "1223.4 cm/sec."},
+    };
+    for (const auto& [units, timeScale, message] : rows) {
+        p.measurementUnits = units;
+        p.timeScale = timeScale;
+        EXPECT_EQ(TimeScaleTooLarge(p, surface).value_or(""), message) << timeScale.ToText();
+    }
+    // An old project holding such a scale opens at the largest that fits.
+    p.projectChanged = false;
+    EXPECT_EQ(FitTimeScaleToPicture(p, surface).value_or(""),
+              "A time scale of 30000 cm/sec" + tooTall +
+                  "1223.4 cm/sec. The project is shown at 1223.4 cm/sec.");
+    EXPECT_TRUE(p.timeScale == Value(1223.4) && p.projectChanged);
+    EXPECT_FALSE(FitTimeScaleToPicture(p, surface));
 }
 
 TEST_F(PlotLayout, PlotsThatCannotBeLaidOutSayWhy) {

@@ -64,8 +64,8 @@ TEST_F(ProjectCommandsTest, UnsavedChangesQuestionForEveryCommandAndAnswer) {
              s.Then<SyntheticInformationDialog>("Synthetic Information",
                                                 [](QDialog* d) { Click(d, kCancel); });
          },
-         [this] { return project.lastSampleIndex == 0 && !project.dialogCancelled; }},
-        // Cancelled, the open dialog keeps the project on display.
+         [this] { return project.lastSampleIndex > 0 && !project.dialogCancelled; }},
+        // Cancelled, the first dialog of New and the open dialog keep the project on display.
         {"Open Project", [this] { Choose(item::kOpenProject); },
          [](ModalScript& s) { s.Then<QFileDialog>("open file", ChooseFile({}, kOpenTitle)); },
          [this] { return project.lastSampleIndex > 0; }},

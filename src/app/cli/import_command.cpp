@@ -258,7 +258,11 @@ int Import(const ImportArguments& a) {
     }
 
     NoProgress progress;
-    ImportLogs(project, options, progress);
+    const std::vector<HorizonEntry> left = ImportLogs(project, options, progress);
+    if (!left.empty()) {
+        std::cerr << kPrefix << "warning: " << OneLine(HorizonsLeftOutMessage(project, left))
+                  << "\n";
+    }
     ApplyLocationOptions(a, project);
     if (a.horizons) {
         LoadHorizons(project, *a.horizons);
