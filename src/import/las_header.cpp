@@ -259,6 +259,23 @@ LasHeader ReadLasHeader(const LasFile& file) {
 #endif
 }
 
+std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double start,
+                                                double stop) {
+    const double top = std::min(header.startDepth, header.stopDepth);
+    const double bottom = std::max(header.startDepth, header.stopDepth);
+    const std::string fileRange =
+        "The file's depths run from " + DepthBoxText(top) + " to " + DepthBoxText(bottom) + ".";
+    if (start >= stop) {
+        return "The start depth " + DepthBoxText(start) + " must be above the end depth " +
+               DepthBoxText(stop) + ".  " + fileRange;
+    }
+    if (stop < top || start > bottom) {
+        return "The range " + DepthBoxText(start) + " to " + DepthBoxText(stop) +
+               " holds no data.  " + fileRange;
+    }
+    return std::nullopt;
+}
+
 int LasHeader::ColumnCount() const {
     return static_cast<int>(std::count_if(curveColumns.begin(), curveColumns.end(),
                                           [](int column) { return column >= 0; }));

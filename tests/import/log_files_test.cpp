@@ -111,6 +111,23 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
                   "with line breaks'.  Try to import the new file.");
 }
 
+// A range the import could take nothing from is refused with the file's range (1000 to 1002).
+TEST(LasDepthRangeRefusal, RefusesAnInvertedOrEmptyRangeNamingTheFilesRange) {
+    const LasHeader h = ReadLasHeader(SmallLasWith());
+    const std::string file = "  The file's depths run from 1000 to 1002.";
+    const std::tuple<double, double, std::string> rows[] = {
+        {1000, 1002, ""},
+        {900, 1000, ""},
+        {1002, 1500, ""},
+        {1001, 1001, "The start depth 1001 must be above the end depth 1001." + file},
+        {1002, 1000.5, "The start depth 1002 must be above the end depth 1000.5." + file},
+        {1002.5, 1100, "The range 1002.5 to 1100 holds no data." + file},
+        {0, 999.9, "The range 0 to 999.9 holds no data." + file},
+    };
+    for (const auto& [start, stop, reason] : rows)
+        EXPECT_EQ(LasDepthRangeRefusal(h, start, stop).value_or(""), reason) << start;
+}
+
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
     const LasFile file = LoadLasFile(DataPath("P-135_time.LAS"));
     const LasHeader h = ReadLasHeader(file);

@@ -56,6 +56,9 @@ TEST(TableDialogs, ABoxThatIsNoNumberIsNamedAndTakesTheFocus) {
          "The velocity survey datum elevation \"\" is not a number."},
         {&survey, "Text2_1", "0,4", "The time in row 2 \"0,4\" is not a number."},
         {las.get(), las::kStartDepth, "2oo", "The start depth \"2oo\" is not a number."},
+        {las.get(), las::kStartDepth, "2000",
+         "The start depth 2000 must be above the end depth 951.8904.  The file's depths run from "
+         "197.5104 to 951.8904."},
     };
     for (const auto& [dialog, box, text, message] : cases) {
         ShowActive(dialog);
