@@ -71,22 +71,19 @@ std::string CalculateBandpass(Project& p, const WaveletTexts& texts) {
 }
 
 // Stores the Ricker frequency and its length 2.4 / f and builds the wavelet; returns the length
-// box's new text.
+// box's new text. A frequency below 1 Hz or above the Nyquist frequency of the sample rate is
+// refused: the first would make a wavelet seconds long, the second a single spike.
 std::string CalculateRicker(Project& p, const WaveletTexts& texts) {
-    double f = BoxNumber(texts.lowCut, "Ricker frequency");
+    const double f = BoxNumber(texts.lowCut, "Ricker frequency");
+    const double sampleMs = 2.0 * p.sampleIntervalUs / 1000.0;
+    const double nyquist = 1000.0 / (2.0 * sampleMs);
+    if (!(f >= 1 && f <= nyquist)) {
+        throw Error("The Ricker frequency " + texts.lowCut + " Hz is outside 1 to " +
+                    PlainNumber(nyquist) + " Hz, the frequencies a " + PlainNumber(sampleMs) +
+                    " ms sample rate holds.");
+    }
     p.lowCut = Value::Text(texts.lowCut);
-    if (f <= 0) {
-        f = 1;
-        p.lowCut = Value(1);
-    }
     const double length = CutWaveletLength(2.4 / f, p.sampleIntervalUs);
-    try {
-        WaveletHalfLength(length, p.sampleIntervalUs);
-    } catch (const Error&) {
-        throw Error("The Ricker frequency " + texts.lowCut +
-                    " Hz is too low: its wavelet would need more than 32767 samples on each "
-                    "side of time 0.");
-    }
     p.waveletLength = Value(length);
     MakeRickerWavelet(p);
     return LengthText(length);
@@ -122,6 +119,14 @@ CalculateOutcome CalculateWavelet(Project& project, const WaveletTexts& texts) {
     project = std::move(trial);
     outcome.accepted = true;
     return outcome;
+}
+
+Project WithOpeningWavelet(Project project) {
+    if (project.wavelet.Empty()) {
+        ApplyLowCutCorrection(project);
+        CalculateWavelet(project, StoredWaveletTexts(project));
+    }
+    return project;
 }
 
 bool ApplyLowCutCorrection(Project& project) {

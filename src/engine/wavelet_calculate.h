@@ -57,6 +57,12 @@ WaveletTexts StoredWaveletTexts(const Project& project);
 // length box, which shows the length actually used.
 CalculateOutcome CalculateWavelet(Project& project, const WaveletTexts& texts);
 
+// The record as Select Wavelet previews it when it opens: with its stored wavelet, or, when none
+// has been built yet (a new project), with the wavelet its stored parameters make, so that the
+// previews are never empty while the boxes hold a wavelet. Parameters Calculate would refuse
+// leave the record as it is.
+Project WithOpeningWavelet(Project project);
+
 // With the bandpass chosen, a low cut above the low pass (a Ricker frequency left in the low-cut
 // box) becomes Int(lowPass / 2). Returns true when it changed, so Text1 must show it again.
 bool ApplyLowCutCorrection(Project& project);

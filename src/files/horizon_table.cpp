@@ -85,6 +85,20 @@ std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project, double to
     return left;
 }
 
+namespace {
+
+std::string LogRangeText(const Project& project, const std::string& unit) {
+    return "(" + PlainNumber(LogDepth(project, 0)) + " to " +
+           PlainNumber(LogDepth(project, project.lastSampleIndex)) + unit + ")";
+}
+
+}  // namespace
+
+std::string DepthOutsideLogMessage(const Project& project, const std::string& depthText) {
+    const std::string unit = project.measurementUnits == kMetric ? " m" : " ft";
+    return "The depth " + depthText + " lies outside the log " + LogRangeText(project, unit) + ".";
+}
+
 std::string HorizonsLeftOutMessage(const Project& project, const std::vector<HorizonEntry>& left) {
     if (left.empty()) {
         return {};
@@ -95,8 +109,7 @@ std::string HorizonsLeftOutMessage(const Project& project, const std::vector<Hor
     for (const HorizonEntry& entry : left) {
         named += (named.empty() ? "\"" : ", \"") + entry.name + "\" at " + depthText(entry.depth);
     }
-    const std::string range = "(" + PlainNumber(LogDepth(project, 0)) + " to " +
-                              PlainNumber(LogDepth(project, project.lastSampleIndex)) + unit + ")";
+    const std::string range = LogRangeText(project, unit);
     if (left.size() == 1) {
         return "The horizon " + named + " lies outside the log " + range + " and was left out.";
     }

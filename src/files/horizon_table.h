@@ -37,6 +37,10 @@ enum class DepthCheck {
 // first) there is nothing to compare with, and every number is accepted.
 DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthText);
 
+// Why a depth typed in the dialog is refused for lying outside the log, with the log's range:
+// "The depth 2500 lies outside the log (1000 to 2000 ft)."
+std::string DepthOutsideLogMessage(const Project& project, const std::string& depthText);
+
 // Builds the table from the rows, as OK and Save File do: rows with an empty depth box are
 // skipped whatever their name, the others become entries 1 upward (a missing name stays empty),
 // and the entries are sorted by depth. Throws Error naming the row when a depth is not a number;

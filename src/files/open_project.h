@@ -36,6 +36,15 @@ struct OpenProjectReport {
 OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
                                   const std::filesystem::path& path);
 
+// What the window shows for a project file that could not be opened, given the reader's failure:
+// the program's own sentence whole ("This is not a valid Tessarin project file."), then the file
+// and the cause on lines of their own:
+//     This is not a valid Tessarin project file.
+//
+//     /home/ann/well.tsp
+//     The file ends early, on line 40.
+std::string OpenProjectFailureMessage(const std::string& path, const std::string& failure);
+
 // Sorts horizon entries 1 to horizonCount by increasing depth, names moving with their depths.
 void SortHorizonsByDepth(Project& project);
 

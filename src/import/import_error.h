@@ -41,6 +41,10 @@ inline constexpr const char* kSurveyNotApplicable =
     "are not consistent with the sonic log datum (KB) or the times derived from the sonic log.\n"
     "The velocity survey cannot be applied.";
 
+// OK of the Velocity Survey dialog with fewer than two complete rows.
+inline constexpr const char* kSurveyTooFewRows =
+    "The velocity survey needs at least two rows that hold both a depth and a time.";
+
 inline constexpr const char* kSurveyFileTitle = "Open Velocity Survey File";
 inline constexpr const char* kSurveyFileInvalid =
     "This is not a valid Tessarin velocity survey file.";

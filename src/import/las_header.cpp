@@ -63,6 +63,35 @@ void RefuseWrappedFile(std::string_view bytes, const std::string& path) {
     }
 }
 
+// Files that are no LAS 1.2 or 2.0 file at all, told apart so that the user knows what to do:
+// a UTF-16 text (every other byte zero, often after a byte-order mark), a file whose first
+// lines hold no "~V" section (some other text), and a LAS 3.0 file, whose sections this reader
+// does not know.
+void RefuseOtherFormats(std::string_view bytes) {
+    const std::string_view start = bytes.substr(0, 200);
+    if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF") ||
+        std::count(start.begin(), start.end(), '\0') * 4 >
+            static_cast<std::ptrdiff_t>(start.size())) {
+        throw HeaderFault{"UTF-16 text: save it as ASCII or UTF-8"};
+    }
+    constexpr int kLinesBeforeVersion = 20;
+    std::size_t position = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;  // a UTF-8 byte-order mark
+    bool version = false;
+    for (int line = 0; line < kLinesBeforeVersion && position < bytes.size() && !version; ++line) {
+        version = las::Strip(ReadTextLine(bytes, position)).starts_with("~V");
+    }
+    if (!version) {
+        throw HeaderFault{"no ~V section in the first lines"};
+    }
+    if (const auto vers = las::FindLine(bytes, {"VERS"}, true)) {
+        const auto text = las::VersionNumberText(*vers);
+        const auto number = text ? ParseNumber(*text) : std::nullopt;
+        if (number && *number >= 3.0) {
+            throw HeaderFault{"LAS 3.0 is not read"};
+        }
+    }
+}
+
 // The text a depth box shows for a number, as a text box shows one: "0.5", not ".5".
 std::string DepthBoxText(double depth) {
     std::string text = PlainNumber(depth);
@@ -152,6 +181,7 @@ LasHeader ReadHeaderItems(const LasFile& file) {
     const std::string_view bytes = file.Header();
     LasHeader header;
     header.caption = "Import LAS File " + file.Path();
+    RefuseOtherFormats(bytes);
     RefuseWrappedFile(bytes, file.Path());
     header.startDepth = LastTokenNumber(bytes, "STRT");
     header.stopDepth = LastTokenNumber(bytes, "STOP");
@@ -227,6 +257,23 @@ LasHeader ReadLasHeader(const LasFile& file) {
         throw refuse("it cannot be read");
     }
 #endif
+}
+
+std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double start,
+                                                double stop) {
+    const double top = std::min(header.startDepth, header.stopDepth);
+    const double bottom = std::max(header.startDepth, header.stopDepth);
+    const std::string fileRange =
+        "The file's depths run from " + DepthBoxText(top) + " to " + DepthBoxText(bottom) + ".";
+    if (start >= stop) {
+        return "The start depth " + DepthBoxText(start) + " must be above the end depth " +
+               DepthBoxText(stop) + ".  " + fileRange;
+    }
+    if (stop < top || start > bottom) {
+        return "The range " + DepthBoxText(start) + " to " + DepthBoxText(stop) +
+               " holds no data.  " + fileRange;
+    }
+    return std::nullopt;
 }
 
 int LasHeader::ColumnCount() const {

@@ -73,6 +73,11 @@ struct LasHeader {
 // message is led by the file's name and names the cause.
 LasHeader ReadLasHeader(const LasFile& file);
 
+// Why the depth range chosen in the dialog cannot be imported, or nothing when it can: a start
+// depth not above the end depth, or a range outside the file's depths. The reason names the
+// file's depth range, so that the user can correct the range where it was typed.
+std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double start, double stop);
+
 // The viewer text for a scroll value and a chosen curve entry: eleven lines from the data,
 // starting ten lines per scroll step into the data section, each holding the depth column and
 // the chosen column as they stand in the file, after an empty first line. Lines end in "\n".

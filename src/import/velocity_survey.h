@@ -55,7 +55,7 @@ void SortVelocitySurvey(VelocitySurvey& survey);
 
 // OK of the dialog: with at least two complete rows the record takes the sorted survey, its datum
 // text and the KB text, and is marked changed; with fewer nothing changes and the result is
-// false (the dialog stays open).
+// false (the dialog stays open and tells import_message::kSurveyTooFewRows).
 bool AcceptVelocitySurvey(Project& project, const VelocitySurveyRows& rows,
                           const std::string& datumText, const std::string& kbText);
 

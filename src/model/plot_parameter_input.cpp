@@ -8,27 +8,36 @@
 
 namespace tessarin {
 
-std::optional<std::int16_t> LogGridWidthTwips(const std::string& inches) {
+std::int16_t LogGridWidthTwips(const std::string& inches) {
     const auto number = ParseNumber(inches);
     if (!number) {
-        return std::nullopt;
+        throw Error("The width \"" + inches + "\" is not a number.");
     }
+    const auto refuse = [&inches]() {
+        return Error("The width " + inches +
+                     " in is outside what a log grid can take: above 0 and at most 22.75 in.");
+    };
     try {
         const std::int16_t twips = ToInt16(*number * 1440.0);
         if (twips < 1) {
-            return std::nullopt;
+            throw refuse();
         }
         return twips;
     } catch (const OverflowError&) {
-        return std::nullopt;
+        throw refuse();
     }
 }
 
-std::optional<double> ScreenFactorFromText(const std::string& text) {
+double ScreenFactorFromText(const std::string& text) {
     const auto number = ParseNumber(text);
-    if (!number || !(*number > 0.0) || *number > std::numeric_limits<float>::max() ||
-        static_cast<float>(*number) == 0.0f) {
-        return std::nullopt;
+    if (!number) {
+        throw Error("The correction factor \"" + text + "\" is not a number.");
+    }
+    if (!(*number > 0.0) || static_cast<float>(*number) == 0.0f) {
+        throw Error("The correction factor " + text + " must be above 0.");
+    }
+    if (*number > std::numeric_limits<float>::max()) {
+        throw Error("The correction factor " + text + " is too large.");
     }
     return *number;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // What the input boxes of the Plot Parameters and Preferences menus accept. An answer that is
-// refused leaves the previous value in force.
+// refused throws Error with the reason, and the previous value stays in force.
 
 #include <cstdint>
 #include <optional>
@@ -9,12 +9,12 @@
 
 namespace tessarin {
 
-// A log grid width typed in inches, as twips: nothing for a text that is no number, or for a
-// width that is not a positive 16-bit twip value (more than 22.75 inches, or under one twip).
-std::optional<std::int16_t> LogGridWidthTwips(const std::string& inches);
+// A log grid width typed in inches, as twips. Refused: a text that is no number, or a width that
+// is not a positive 16-bit twip value (more than 22.75 inches, or under one twip).
+std::int16_t LogGridWidthTwips(const std::string& inches);
 
-// A screen scale correction factor typed by the user: nothing unless it is a number above zero
+// A screen scale correction factor typed by the user. Refused unless it is a number above zero
 // that single precision can hold.
-std::optional<double> ScreenFactorFromText(const std::string& text);
+double ScreenFactorFromText(const std::string& text);
 
 }  // namespace tessarin

@@ -18,6 +18,7 @@
 #include "files/horizon_table.h"
 #include "model/project.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace tessarin {
@@ -44,7 +45,9 @@ protected:
 private:
     void ShowTable();
     HorizonRows Rows() const;
-    void CheckDepth(int row);
+    // False when the row's depth lies outside the log; the reason is shown and the depth is
+    // selected to be corrected.
+    bool CheckDepth(int row);
     bool BuildTable();
     void OpenFile();
     void SaveFile();
@@ -52,6 +55,7 @@ private:
     Project working_;
     std::optional<HorizonValues> result_;
     NumberedRows* rows_ = nullptr;
+    QLabel* refusal_ = nullptr;
 };
 
 }  // namespace tessarin

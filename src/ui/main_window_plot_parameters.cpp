@@ -2,7 +2,6 @@
 // display again where the value shows on it.
 
 #include <QAction>
-#include <QApplication>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -10,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <algorithm>
 
 #include "model/error.h"
@@ -126,12 +126,15 @@ void MainWindow::ScreenScaleCorrection() {
     if (!answer) {
         return;
     }
-    const auto factor = ScreenFactorFromText(answer->toStdString());
-    if (!factor) {
-        QApplication::beep();
+    double factor = 1.0;
+    try {
+        factor = ScreenFactorFromText(answer->toStdString());
+    } catch (const Error& e) {
+        QMessageBox::warning(this, QStringLiteral("Monitor scale correction"),
+                             QString::fromStdString(e.what()));
         return;
     }
-    project_.screenCorrection = Value(*factor);
+    project_.screenCorrection = Value(factor);
     DisplaySynthetic();
 }
 
@@ -152,12 +155,12 @@ void MainWindow::AskLogGridWidth(const QString& title, const QString& prompt,
     if (!answer) {
         return;
     }
-    const auto twips = LogGridWidthTwips(answer->toStdString());
-    if (!twips) {
-        QApplication::beep();
+    try {
+        widthTwips = LogGridWidthTwips(answer->toStdString());
+    } catch (const Error& e) {
+        QMessageBox::warning(this, title, QString::fromStdString(e.what()));
         return;
     }
-    widthTwips = *twips;
     Recompute();
 }
 

@@ -91,9 +91,11 @@ bool MainWindow::OpenProject(const QString& path) {
             report = OpenProjectFile(project_, settings_, FilePath(path));
             read = true;
         } catch (const Error& e) {
-            failure = QString::fromStdString(e.what());
+            failure = QString::fromStdString(
+                OpenProjectFailureMessage(FilePath(path).string(), e.what()));
         } catch (const std::exception&) {
-            failure = QString::fromUtf8(kInvalidProjectFileMessage);
+            failure = QString::fromStdString(
+                OpenProjectFailureMessage(FilePath(path).string(), "it cannot be read."));
         }
         ResetWindowState();
     }

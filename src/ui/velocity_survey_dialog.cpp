@@ -175,8 +175,8 @@ void VelocitySurveyDialog::accept() {
     }
     if (!AcceptVelocitySurvey(working_, Rows(), datum_->text().toStdString(),
                               kb_->text().toStdString())) {
-        // Fewer than two complete rows: the dialog stays open.
-        QApplication::beep();
+        // Fewer than two complete rows: the dialog stays open and says what it needs.
+        QMessageBox::warning(this, kTitle, QString::fromUtf8(import_message::kSurveyTooFewRows));
         FocusFirstDepth();
         return;
     }

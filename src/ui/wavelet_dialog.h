@@ -63,7 +63,8 @@ private:
     void ShowOutcome(const CalculateOutcome& outcome);
     void ShowTexts(const WaveletTexts& texts);
     void ShowLayout(int waveletType);
-    void ShowPreview();
+    void ShowPreview(const Project& project);
+    void HideCorrectedRefusal();
 
     Project working_;
     std::optional<WaveletValues> accepted_;

@@ -281,6 +281,24 @@ TEST(OpenProject, ParametersThatGiveNoWaveletStillOpenTheProject) {
     EXPECT_EQ(p.wavelet.First(), -40);  // 0.16 s at 2 ms
 }
 
+// The window keeps the program's sentence whole and gives the file and the cause below it.
+TEST(OpenProject, AFailureShowsTheSentenceThenTheFileAndTheCause) {
+    TempDir dir;
+    WriteWholeFile(dir.File("short.tsp"), kRanchFile.substr(0, kRanchFile.find(" 1000 ")));
+    const std::pair<std::string, std::string> rows[] = {
+        {dir.File("missing.tsp"), "The file cannot be opened (No such file or directory)."},
+        {dir.File("short.tsp"), "The file ends early, on line 9."},
+        {EditedRanch(dir, " 1000 ", " many "), "Line 9 holds \"many\" where a number should be."},
+    };
+    for (const auto& [path, cause] : rows) {
+        Project p;
+        const std::string failure =
+            ErrorOf([&] { OpenProjectFile(p, MemorySettingsStore(), path); });
+        EXPECT_EQ(OpenProjectFailureMessage(path, failure),
+                  "This is not a valid Tessarin project file.\n\n" + path + "\n" + cause);
+    }
+}
+
 TEST(OpenProject, KeepsATopSavedAtTheVeryEndOfTheLogButLeavesOutTheOthersOutsideIt) {
     // The file keeps sample depths to a hundredth: an end of log at 11.504 ft comes back as 11.5,
     // and a top saved at 11.504 must not then be judged below the log. One further down is.

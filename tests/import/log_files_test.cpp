@@ -85,7 +85,12 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
         {"NULL.   -999.25:\n", "", notStandard + "no NULL line in the header."},
         {"~C\n", "", notStandard + "no ~C section, the list of curves."},
         {"~A\n", "", notStandard + "no ~A section, the data."},
-        {kSmallLas, "", notStandard + "no WRAP line in the header."},
+        {" WRAP.   NO  : ONE LINE PER DEPTH\n", "", notStandard + "no WRAP line in the header."},
+        {kSmallLas, "PK\x03\x04", notStandard + "no ~V section in the first lines."},
+        {kSmallLas, "\xFF\xFE~", notStandard + "UTF-16 text: save it as ASCII or UTF-8."},
+        {kSmallLas, std::string("~\0V\0\n\0", 6),
+         notStandard + "UTF-16 text: save it as ASCII or UTF-8."},
+        {" VERS.   2.0 :", " VERS.   3.0 :", notStandard + "LAS 3.0 is not read."},
         {" STRT", "   STRT", notStandard + "no STRT line in the header."},
         {"1000.0000 :", "deep :",
          notStandard + "the STRT line holds \"deep\" where a number should be."},
@@ -104,6 +109,23 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
                   "Word, make the page width wide enough so that there is one depth per "
                   "line on screen in the data section of the file, and save as 'text "
                   "with line breaks'.  Try to import the new file.");
+}
+
+// A range the import could take nothing from is refused with the file's range (1000 to 1002).
+TEST(LasDepthRangeRefusal, RefusesAnInvertedOrEmptyRangeNamingTheFilesRange) {
+    const LasHeader h = ReadLasHeader(SmallLasWith());
+    const std::string file = "  The file's depths run from 1000 to 1002.";
+    const std::tuple<double, double, std::string> rows[] = {
+        {1000, 1002, ""},
+        {900, 1000, ""},
+        {1002, 1500, ""},
+        {1001, 1001, "The start depth 1001 must be above the end depth 1001." + file},
+        {1002, 1000.5, "The start depth 1002 must be above the end depth 1000.5." + file},
+        {1002.5, 1100, "The range 1002.5 to 1100 holds no data." + file},
+        {0, 999.9, "The range 0 to 999.9 holds no data." + file},
+    };
+    for (const auto& [start, stop, reason] : rows)
+        EXPECT_EQ(LasDepthRangeRefusal(h, start, stop).value_or(""), reason) << start;
 }
 
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {

@@ -86,6 +86,7 @@ TEST(ValueDialogs, RefusedValuesAreToldAndNothingIsHandedBack) {
             EXPECT_EQ(TextIn(d, c.box), c.shown);
             EXPECT_EQ(TextIn(d, otherBox), otherShown);
             EXPECT_TRUE(Child(d, kRefusalReason)->isVisible());
+
             QTest::keyClick(d, Qt::Key_Escape);
         };
         const std::string dialog = c.dialog;
@@ -119,6 +120,22 @@ TEST(WaveletDialog, CalculateCutsTheLengthAndDoneHandsBackTheWavelet) {
         EXPECT_DOUBLE_EQ(p.waveletLength.Number(), std::stod(shown));
         EXPECT_EQ(p.wavelet.First(), -halfLength);
     }
+}
+
+// A Ricker frequency beyond the sample rate is refused without moving the buttons from under the
+// pointer, and the reason goes once the frequency is corrected.
+TEST(WaveletDialog, ARefusalLeavesTheButtonsWhereTheyAreAndGoesOnceCorrected) {
+    RunDialog<WaveletDialog>([](WaveletDialog* d) {
+        Click(d, "Option1_1");  // Ricker Wavelet
+        const QPoint calculate = Child(d, wavelet::kCalculate)->mapTo(d, QPoint());
+        Type(d, wavelet::kLowCut, "300");
+        Click(d, wavelet::kCalculate);
+        EXPECT_TRUE(Child(d, kRefusalReason)->isVisible());
+        EXPECT_EQ(Child(d, wavelet::kCalculate)->mapTo(d, QPoint()), calculate);
+        Type(d, wavelet::kLowCut, "30");
+        EXPECT_FALSE(Child(d, kRefusalReason)->isVisible());
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
 }
 
 // The wavelet box: the red zero line down the middle, and the peak at time 0 filled black to

@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, ADisplayThatCannotBeDrawnLeavesPrintingOff) {
 }
 
 // Log grid widths are inches that fit a 16-bit twip value; screen factors lie above zero. What is
-// refused changes nothing and draws nothing.
+// refused is told with its reason, and changes nothing and draws nothing.
 TEST_F(MainWindowTest, InputBoxesTakeOnlyWhatTheyCanUseAndRedraw) {
     OpenDisplayProject();
     const double gridLeft = window->Plot().readout.velocityGridLeftX;
@@ -103,12 +103,17 @@ TEST_F(MainWindowTest, InputBoxesTakeOnlyWhatTheyCanUseAndRedraw) {
         SCOPED_TRACE(std::string(box) + " \"" + answer + "\"");
         const double before = stored[box]();
         const int drawn = window->DisplayCount();
-        AnswerModal<QInputDialog>(
-            [&](QInputDialog* input) {
-                input->setTextValue(answer);
-                input->accept();
-            },
-            [&] { Choose(box); });
+        ModalScript script;
+        script.Then<QInputDialog>("the box", [&](QInputDialog* input) {
+            input->setTextValue(answer);
+            input->accept();
+        });
+        Seen refusal;
+        if (!expected && *answer) {  // an empty answer is taken as Cancel
+            script.Then<QMessageBox>("the reason", Answer(&refusal));
+        }
+        script.Run([&] { Choose(box); });
+        EXPECT_EQ(refusal.text.isEmpty(), expected || !*answer) << refusal.text.toStdString();
         EXPECT_EQ(stored[box](), expected.value_or(before));
         EXPECT_EQ(window->DisplayCount(), drawn + (expected ? 1 : 0));
     }

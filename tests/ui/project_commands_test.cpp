@@ -47,6 +47,10 @@ TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     AnswerModal<QFileDialog>(ChooseFile(saved, kOpenTitle), [this] { Choose(item::kOpenProject); });
     EXPECT_TRUE(project == written) << "the project did not open as it was saved";
     EXPECT_TRUE(window->Progress().synthesisShown);
+    const QString missing = folder.filePath("gone.tsp");
+    EXPECT_EQ(MessageFrom([&] { window->OpenProject(missing); }),
+              "Open Project: This is not a valid Tessarin project file.\n\n" + missing +
+                  "\nThe file cannot be opened (No such file or directory).");
 }
 
 // The unsaved-changes question: how each answer lets New, Open, Exit and closing the window go

@@ -2,6 +2,7 @@
 // File: what each refuses and names, what its rows and choices hand back, and the order in which
 // Tab walks through a table.
 
+#include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -56,6 +57,9 @@ TEST(TableDialogs, ABoxThatIsNoNumberIsNamedAndTakesTheFocus) {
          "The velocity survey datum elevation \"\" is not a number."},
         {&survey, "Text2_1", "0,4", "The time in row 2 \"0,4\" is not a number."},
         {las.get(), las::kStartDepth, "2oo", "The start depth \"2oo\" is not a number."},
+        {las.get(), las::kStartDepth, "2000",
+         "The start depth 2000 must be above the end depth 951.8904.  The file's depths run from "
+         "197.5104 to 951.8904."},
     };
     for (const auto& [dialog, box, text, message] : cases) {
         ShowActive(dialog);
@@ -73,22 +77,35 @@ TEST(TableDialogs, ABoxThatIsNoNumberIsNamedAndTakesTheFocus) {
     EXPECT_EQ(las->Choice()->lasCurveIndex, 1);  // the first curve after the depth
 }
 
-TEST(HorizonDialog, LeavingADepthOutsideTheLogEmptiesItsRow) {
-    for (const auto& [depth, kept] : {std::pair{"2500", false},
-                                      {"999.9", false},
-                                      {"1000", true},
-                                      {"2000", true},
-                                      {"1500.5", true},
-                                      {"abc", true}}) {
+// A depth outside the log is named with the log's range and stays selected to be corrected; OK
+// refuses it as well. A depth that is no number is named at once.
+TEST(HorizonDialog, LeavingADepthOutsideTheLogSaysSoAndKeepsItSelected) {
+    const QString outside = " lies outside the log (1000 to 2000 ft).";
+    for (const auto& [depth, reason] :
+         {std::pair{"2500", "The depth 2500" + outside},
+          {"999.9", "The depth 999.9" + outside},
+          {"1000", QString()},
+          {"2000", QString()},
+          {"1500.5", QString()},
+          {"abc", QString("The depth \"abc\" in row 4 is not a number.")}}) {
         HorizonDialog dialog(ProjectWithLog(1000, 2000));
         ShowActive(&dialog);
         Box(&dialog, 1, 3)->setText("Top Chalk");
         Box(&dialog, 2, 3)->setFocus();
         QTest::keyClicks(Box(&dialog, 2, 3), depth);
         QTest::keyClick(Box(&dialog, 2, 3), Qt::Key_Tab);
-        QCoreApplication::processEvents();  // the row is emptied once the box has been left
-        EXPECT_EQ(ShownRows(&dialog).size(), kept ? 3u : 2u) << depth;
-        EXPECT_EQ(dialog.focusWidget(), Box(&dialog, 1, kept ? 4 : 3)) << depth;
+        QCoreApplication::processEvents();  // the focus comes back once the box has been left
+        const bool outsideLog = reason.endsWith(outside);
+        EXPECT_EQ(ShownRows(&dialog).size(), 3u) << depth;
+        const auto* refusal = Child<QLabel>(&dialog, kRefusalReason);
+        EXPECT_EQ(refusal->isVisible() ? refusal->text() : QString(), reason);
+        EXPECT_EQ(dialog.focusWidget(), outsideLog ? Box(&dialog, 2, 3) : Box(&dialog, 1, 4))
+            << depth;
+        EXPECT_EQ(Box(&dialog, 2, 3)->selectedText(), outsideLog ? QString(depth) : QString());
+        if (outsideLog) {
+            Click(&dialog, kOk);
+            EXPECT_TRUE(dialog.isVisible() && !dialog.Values()) << depth;
+        }
     }
 }
 
@@ -136,8 +153,11 @@ TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
     VelocitySurveyDialog dialog(ProjectWithLog(0, 1000));
     ShowActive(&dialog);
     TypeRows(&dialog, 0, {{"900", "0.8"}, {"600", ""}, {"300", ""}});
-    PressKey(&dialog, "Text2_2", Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible());  // one complete row: the dialog stays open
+    // One complete row: the dialog says what it needs and stays open.
+    EXPECT_EQ(MessageFrom([&] { PressKey(&dialog, "Text2_2", Qt::Key_Return); }),
+              "Velocity Survey: The velocity survey needs at least two rows that hold both a "
+              "depth and a time.");
+    EXPECT_TRUE(dialog.isVisible());
     TypeRows(&dialog, 2, {{"300", "0.3"}, {"600.5", "0.55"}});
     Type(&dialog, survey::kKb, "25.5");
     PressKey(&dialog, "Text2_3", Qt::Key_Return);
