@@ -124,7 +124,7 @@ void MainWindow::DisplaySynthetic() {
 HelpViewer* MainWindow::Help() {
     if (!help_) {
         help_ = new HelpViewer(this);
-        PlaceDialog(help_);
+        PlaceBeside(help_);
     }
     return help_;
 }
@@ -132,7 +132,8 @@ HelpViewer* MainWindow::Help() {
 void MainWindow::HelpContents() {
     if (helpFilePath_.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Tessarin help not available"),
-                             HelpMissingMessage());
+                             HelpMissingMessage(QCoreApplication::applicationDirPath(),
+                                                qEnvironmentVariable("PATH")));
         return;
     }
     Help()->ShowContents(helpFilePath_);

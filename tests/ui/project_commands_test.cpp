@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include "ui/synthetic_information_dialog.h"
@@ -47,6 +49,21 @@ TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     AnswerModal<QFileDialog>(ChooseFile(saved, kOpenTitle), [this] { Choose(item::kOpenProject); });
     EXPECT_TRUE(project == written) << "the project did not open as it was saved";
     EXPECT_TRUE(window->Progress().synthesisShown);
+
+    // File > Recent Projects: the newest first, each once; one chosen opens; one gone is left out.
+    QMenu* recent = window->RecentProjectsMenu();
+    const QString display = QFileInfo(DisplayProjectPath()).absoluteFilePath();
+    emit recent->aboutToShow();
+    ASSERT_GE(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[0]->text(), "&1 edited.tsp");
+    EXPECT_EQ(recent->actions()[0]->toolTip(), saved);
+    EXPECT_EQ(recent->actions()[1]->toolTip(), display);
+    window->ResetProjectWindow();
+    recent->actions()[0]->trigger();
+    EXPECT_TRUE(project == written);
+    folder.remove();
+    emit recent->aboutToShow();
+    EXPECT_EQ(recent->actions()[0]->toolTip(), display);
 }
 
 // The unsaved-changes question: how each answer lets New, Open, Exit and closing the window go
