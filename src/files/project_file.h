@@ -8,6 +8,7 @@
 #include <istream>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "model/project.h"
 
@@ -15,6 +16,9 @@ namespace tessarin {
 
 inline constexpr const char* kInvalidProjectFileMessage =
     "This is not a valid Tessarin project file.";
+
+// True when the path names a project file: it ends in ".tsp" in any case.
+bool IsProjectPath(std::string_view path);
 
 // Writes the record in the file's layout. Throws Error when the record cannot be written as it
 // stands (more samples than its arrays hold, more horizons or survey points than the tables).

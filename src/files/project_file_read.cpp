@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 
@@ -155,6 +157,14 @@ std::string ReadProjectFile(Project& project, const std::filesystem::path& path)
         // A read error of the disk, which the stream's buffer reports by throwing.
         throw Error(FileFailure(name, kInvalidProjectFileMessage, "it cannot be read"));
     }
+}
+
+bool IsProjectPath(std::string_view path) {
+    constexpr std::string_view kSuffix = ".tsp";
+    return path.size() >= kSuffix.size() &&
+           std::equal(
+               kSuffix.begin(), kSuffix.end(), path.end() - kSuffix.size(),
+               [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 }  // namespace tessarin

@@ -37,9 +37,15 @@ void SavePng(const QImage& picture, const std::string& path) {
     Save(picture, path, "png");
 }
 
-std::string ProposedBitmapName(const std::string& projectFileName) {
+void SavePicture(const QImage& picture, const std::string& path) {
+    const bool bitmap =
+        QString::fromStdString(path).endsWith(QStringLiteral(".bmp"), Qt::CaseInsensitive);
+    bitmap ? SaveBitmap(picture, path) : SavePng(picture, path);
+}
+
+std::string ProposedBitmapName(const std::string& projectFileName, const std::string& extension) {
     const std::size_t keep = projectFileName.size() >= 4 ? projectFileName.size() - 4 : 0;
-    return projectFileName.substr(0, keep) + ".bmp";
+    return projectFileName.substr(0, keep) + extension;
 }
 
 std::string ProposedPdfName(const std::string& projectFileName) {

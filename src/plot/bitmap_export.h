@@ -14,9 +14,13 @@ void SaveBitmap(const QImage& picture, const std::string& path);
 // Writes the whole picture as PNG, a much smaller file of the same pixels.
 void SavePng(const QImage& picture, const std::string& path);
 
+// Writes the whole picture in the format its name asks for: a Windows bitmap for a name ending in
+// ".bmp" (in any case), PNG for any other, so that the file's contents match its name.
+void SavePicture(const QImage& picture, const std::string& path);
+
 // The file name Save Bitmap proposes: the project file's name without its last four characters
-// (the extension and its dot) and with ".bmp" ("*.tsp" gives "*.bmp").
-std::string ProposedBitmapName(const std::string& projectFileName);
+// (the extension and its dot) and with `extension` (".png" or ".bmp"; "*.tsp" gives "*.png").
+std::string ProposedBitmapName(const std::string& projectFileName, const std::string& extension);
 
 // The PDF file Print Synthetic proposes, beside the project in the same way: ".pdf" for ".bmp".
 std::string ProposedPdfName(const std::string& projectFileName);

@@ -163,6 +163,12 @@ VerticalScrollRange ComputeVerticalScrollRange(double pictureHeight, double wind
     return scroll;
 }
 
+int ScrollValueWithinLimit(int scrollValue) {
+    // Scroll values are tens of twips, and the offset must stay within -32768 to 32767.
+    const int farthest = static_cast<int>(kPlotLengthLimitTwips) / 10;
+    return std::clamp(scrollValue, -farthest, farthest);
+}
+
 std::optional<double> PictureTopForScroll(int scrollValue, double twipsPerPixelY) {
     const double offset = scrollValue * 10.0;
     if (offset > kPlotLengthLimitTwips || offset < -32768.0) {

@@ -102,6 +102,9 @@ VerticalScrollRange ComputeVerticalScrollRange(double pictureHeight, double wind
 // limit (scroll positions past 32767 twips); the window then shows the message below.
 std::optional<double> PictureTopForScroll(int scrollValue, double twipsPerPixelY);
 inline constexpr double kPlotLengthLimitTwips = 32767.0;
+// The scroll value nearest to `scrollValue` that the plot length limit allows: a scroll past the
+// limit (End on a long plot) goes as far as it may before the message is shown.
+int ScrollValueWithinLimit(int scrollValue);
 inline constexpr const char* kPlotLengthLimitTitle = "Plot Length Limit";
 inline constexpr const char* kPlotLengthLimitMessage =
     "You have reached the limit of screen plot length.\nPlease choose a smaller time scale.";

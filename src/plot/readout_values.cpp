@@ -1,5 +1,6 @@
 #include "plot/readout_values.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +41,16 @@ double GridValue(double x, double left, double right, double min, double max) {
     return min + (x - left) * (max - min) / (right - left);
 }
 
+// Whether the pointer's pixel, `half` twips either side of v, touches [low, high]; v is then
+// moved onto the nearest edge when it lies outside.
+bool Touches(double& v, double low, double high, double half) {
+    if (!(high > low) || v < low - half || v > high + half) {
+        return false;
+    }
+    v = std::clamp(v, low, high);
+    return true;
+}
+
 // The seismic trace's own value at the pointer's time, as loaded (not scaled for drawing), to
 // four significant digits: seismic amplitudes come in any unit and size.
 std::string SeismicValue(const Project& project, double t) {
@@ -53,15 +64,17 @@ std::string SeismicValue(const Project& project, double t) {
 }
 
 void FillLogValue(const Project& project, const ReadoutPositions& p, double x, double t,
-                  ReadoutText& out) {
-    if (p.velocityGridRightX > p.velocityGridLeftX && x >= p.velocityGridLeftX &&
-        x <= p.velocityGridRightX) {
+                  double half, ReadoutText& out) {
+    double onGrid = x;
+    if (Touches(onGrid, p.velocityGridLeftX, p.velocityGridRightX, half)) {
+        x = onGrid;
         out.logCaption = kVelocityCaption;
         out.logValue = FormatPattern(GridValue(x, p.velocityGridLeftX, p.velocityGridRightX,
                                                p.velocityGridMin, p.velocityGridMax),
                                      "####0");
-    } else if (p.densityGridDrawn && p.densityGridRightX > p.densityGridLeftX &&
-               x >= p.densityGridLeftX && x <= p.densityGridRightX) {
+    } else if (p.densityGridDrawn &&
+               Touches(onGrid, p.densityGridLeftX, p.densityGridRightX, half)) {
+        x = onGrid;
         out.logCaption = kDensityCaption;
         out.logValue = FormatPattern(GridValue(x, p.densityGridLeftX, p.densityGridRightX,
                                                p.densityGridMin, p.densityGridMax),
@@ -75,10 +88,11 @@ void FillLogValue(const Project& project, const ReadoutPositions& p, double x, d
 
 }  // namespace
 
-ReadoutText ReadoutAt(const Project& project, const ReadoutPositions& p, double x, double y) {
+ReadoutText ReadoutAt(const Project& project, const ReadoutPositions& p, double x, double y,
+                      double pixelTwips) {
     ReadoutText out;
-    if (!p.valid || !(y >= p.plotOriginY && y <= p.lastTimingLineY) ||
-        p.lastTimingLineY <= p.plotOriginY) {
+    const double half = pixelTwips / 2;
+    if (!p.valid || !Touches(y, p.plotOriginY, p.lastTimingLineY, half)) {
         return out;
     }
     out.inTimeRange = true;
@@ -87,7 +101,7 @@ ReadoutText ReadoutAt(const Project& project, const ReadoutPositions& p, double 
                                             (p.lastTimingLineY - p.plotOriginY);
     out.time = FormatPattern(t, "0.##0");
     FillDepth(project, t, out);
-    FillLogValue(project, p, x, t, out);
+    FillLogValue(project, p, x, t, half, out);
     return out;
 }
 

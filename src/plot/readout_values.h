@@ -29,8 +29,10 @@ struct ReadoutText {
     std::string logValue;
 };
 
-// The readout at (x, y), twips on the picture.
-ReadoutText ReadoutAt(const Project& project, const ReadoutPositions& positions, double x,
-                      double y);
+// The readout at (x, y), twips on the picture: the centre of the pointer's pixel, `pixelTwips`
+// wide and high. A pixel that holds an edge of the time range or of a log grid reads that edge,
+// so that the pointer on the first 100-ms line or on a grid's left line shows a value.
+ReadoutText ReadoutAt(const Project& project, const ReadoutPositions& positions, double x, double y,
+                      double pixelTwips = 0.0);
 
 }  // namespace tessarin

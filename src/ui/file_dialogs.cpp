@@ -42,6 +42,17 @@ QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request) {
     return dialog;
 }
 
+// The suffix a filter such as "Bitmap Files (*.bmp)" stands for, or empty for "All Files (*)".
+QString FilterSuffix(const QString& filter) {
+    const qsizetype start = filter.lastIndexOf(QStringLiteral("(*."));
+    if (start < 0 || !filter.endsWith(QLatin1Char(')'))) {
+        return {};
+    }
+    const QString suffix = filter.mid(start + 3, filter.size() - start - 4);
+    return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char(' ')) ? QString()
+                                                                                  : suffix;
+}
+
 QString Run(QFileDialog* dialog, const FileDialogRequest& request) {
     QString chosen;
     if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty()) {
@@ -77,6 +88,12 @@ QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) {
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(request.defaultSuffix);
+    // A name typed without a suffix takes the one of the file type chosen in the dialog.
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& f) {
+        if (const QString suffix = FilterSuffix(f); !suffix.isEmpty()) {
+            dialog->setDefaultSuffix(suffix);
+        }
+    });
     return Run(dialog, request);
 }
 

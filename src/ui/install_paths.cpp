@@ -14,15 +14,10 @@ QString HelpFileIn(const QString& folder) {
 }  // namespace
 
 QString FindHelpFile(const QString& programDir, const QString& pathVariable) {
-    for (const QString& folder :
-         {programDir, QDir(programDir).filePath(QStringLiteral("../share/tessarin/help"))}) {
-        if (const QString found = HelpFileIn(folder); !found.isEmpty()) {
-            return found;
-        }
-    }
-    // Every folder of PATH, the last one too even without a separator after it.
-    for (const QString& folder : pathVariable.split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
-        if (const QString found = HelpFileIn(folder); !found.isEmpty()) {
+    for (const std::string& folder :
+         HelpFolders(programDir.toStdString(), pathVariable.toStdString(),
+                     QDir::listSeparator().toLatin1())) {
+        if (const QString found = HelpFileIn(QString::fromStdString(folder)); !found.isEmpty()) {
             return found;
         }
     }
@@ -34,15 +29,9 @@ QString FindExamplesFolder(const QString& programDir) {
     return folder.isDir() ? QDir::cleanPath(folder.absoluteFilePath()) : QString();
 }
 
-QString HelpMissingMessage() {
-    const QString name = QString::fromUtf8(kHelpFileName);
-    return name + QStringLiteral(" not found in your path.\n\n") +
-           QStringLiteral("Tessarin searches your PATH environment variable for help files, ") +
-           QStringLiteral("so you need to copy ") + name +
-           QStringLiteral(" to a directory included in your ") +
-           QStringLiteral(
-               "PATH or into the directory that contains tessarin if you wish to "
-               "obtain help while running Tessarin.");
+QString HelpMissingMessage(const QString& programDir, const QString& pathVariable) {
+    return QString::fromStdString(HelpMissingText(HelpFolders(
+        programDir.toStdString(), pathVariable.toStdString(), QDir::listSeparator().toLatin1())));
 }
 
 }  // namespace tessarin

@@ -6,11 +6,9 @@
 
 #include <QString>
 
-namespace tessarin {
+#include "model/help_places.h"
 
-// The help document the program looks for, in its own folder, in share/tessarin/help beside
-// that folder (where an installation puts it), and in the folders of PATH.
-inline constexpr const char* kHelpFileName = "tessarin.html";
+namespace tessarin {
 
 // The full path of the help document, or an empty text when it is nowhere to be found.
 // `pathVariable` is the PATH list, its folders separated by the platform's separator (":").
@@ -20,7 +18,7 @@ QString FindHelpFile(const QString& programDir, const QString& pathVariable);
 // program's folder; an empty text when there is no such folder.
 QString FindExamplesFolder(const QString& programDir);
 
-// The warning shown at start-up when the help document cannot be found.
-QString HelpMissingMessage();
+// The warning shown when the help document cannot be found, with every folder looked in.
+QString HelpMissingMessage(const QString& programDir, const QString& pathVariable);
 
 }  // namespace tessarin

@@ -11,6 +11,7 @@
 #include <QWindow>
 
 #include "model/reset.h"
+#include "model/window_place.h"
 #include "plot/layout.h"
 #include "plot/plot_driver.h"
 #include "ui/app_icon.h"
@@ -51,6 +52,7 @@ MainWindow::MainWindow(Project& project, SettingsStore& settings, QWidget* paren
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(ProgramIcon());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
+    setAcceptDrops(true);
     examplesFolder_ = FindExamplesFolder(QCoreApplication::applicationDirPath());
     BuildWindow();
     ConnectCommands();
@@ -93,12 +95,14 @@ void MainWindow::BuildWindow() {
     readout_->installEventFilter(this);
     view_->installEventFilter(this);
     connect(view_, &PlotView::PointerMoved, this, &MainWindow::PointerOverPlot);
+    connect(view_, &PlotView::PointerLeft, readout_, &ReadoutPanel::HideValues);
     connect(view_, &PlotView::ContextMenuRequested, menus.data,
             [data = menus.data](QPoint at) { data->popup(at); });
     connect(view_, &PlotView::PlotLengthLimitReached, this, [this]() {
         QMessageBox::warning(this, QString::fromUtf8(kPlotLengthLimitTitle),
                              QString::fromUtf8(kPlotLengthLimitMessage));
     });
+    BuildRecentProjectsMenu(menus.file);
     for (QMenu* menu : menus.HidingHoverHelp()) {
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::HoverHelpDismissed);
     }
@@ -305,6 +309,22 @@ void MainWindow::PlaceDialog(QWidget* dialog) const {
     dialog->move(placed.topLeft());
 }
 
+void MainWindow::PlaceBeside(QWidget* window) const {
+    const QScreen* current = screen();
+    if (!current) {
+        return;
+    }
+    const QSize decoration = frameGeometry().size() - size();
+    const QSize outer = window->size() + decoration;
+    const QRect main = frameGeometry();
+    const QRect area = current->availableGeometry();
+    const WindowRect placed = BesideWindow({main.x(), main.y(), main.width(), main.height()},
+                                           {0, 0, outer.width(), outer.height()},
+                                           {area.x(), area.y(), area.width(), area.height()});
+    window->resize(QSize(placed.width, placed.height) - decoration);
+    window->move(placed.left, placed.top);
+}
+
 void MainWindow::PointerOverPlot(QPointF twips) {
     emit HoverHelpDismissed();
     QWidget* surface = view_->Surface();
@@ -312,7 +332,8 @@ void MainWindow::PointerOverPlot(QPointF twips) {
         surface->setCursor(Qt::ArrowCursor);
         return;
     }
-    const ReadoutText readout = ReadoutAt(project_, plotState_.readout, twips.x(), twips.y());
+    const ReadoutText readout =
+        ReadoutAt(project_, plotState_.readout, twips.x(), twips.y(), TwipsPerPixel());
     surface->setCursor(readout.inTimeRange ? Qt::CrossCursor : Qt::ArrowCursor);
     readout_->Show(readout);
 }

@@ -18,6 +18,7 @@
 
 class QAction;
 class QDialog;
+class QMenu;
 class QPrinter;
 
 namespace tessarin {
@@ -94,6 +95,10 @@ public:
     // Opens a project file and displays it; failures are told in message boxes. Returns whether
     // the file was read.
     bool OpenProject(const QString& path);
+    // The File menu's recent projects (`mnurecent`), newest first; a project whose file is gone
+    // is left out.
+    QMenu* RecentProjectsMenu() const { return recentMenu_; }
+
     // A step of the project is done (a dialog confirmed, logs imported).
     void CompleteStep(ProjectStep step);
 
@@ -104,6 +109,8 @@ public:
     void UpdateActions();
     // Centres a dialog over the main window, on the screen.
     void PlaceDialog(QWidget* dialog) const;
+    // Places a window that stays open while the user works (help) beside the main window.
+    void PlaceBeside(QWidget* window) const;
 
 public slots:
     void NewProject();
@@ -155,6 +162,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -170,6 +179,10 @@ private:
     void UpdateScrollRanges();
     void PointerOverPlot(QPointF twips);
     void ShowWellInTitle();
+    void BuildRecentProjectsMenu(QMenu* file);
+    void FillRecentProjectsMenu();
+    // Puts a project just opened or saved at the top of the recent projects.
+    void RememberRecentProject(const QString& path);
 
     // The seismic tie: the dock, its measures after a recompute, and the Tie menu's states.
     void BuildTieWindow();
@@ -218,6 +231,9 @@ private:
     QString title_;
     QString helpFilePath_;
     QString examplesFolder_;
+    // A LAS file dropped on the window: the first log of the New Project it starts, taken
+    // instead of asking for a file.
+    QString droppedLog_;
     std::unique_ptr<QPrinter> printer_;
 
     ToolBarStrip* toolbar_ = nullptr;
@@ -225,6 +241,7 @@ private:
     PlotView* view_ = nullptr;
     ReadoutPanel* readout_ = nullptr;
     HelpViewer* help_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     TieDock* tieWindow_ = nullptr;
     std::optional<TieMeasures> tieMeasures_;
     QString tieProblem_;

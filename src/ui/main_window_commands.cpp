@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTextBrowser>
 
 #include "model/error.h"
@@ -18,7 +20,11 @@
 namespace tessarin {
 namespace {
 
-const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
+// PNG first: far smaller, and what a new user expects; the Windows bitmap stays for those who
+// chose it before.
+const char* const kBitmapFilter =
+    "PNG Images (*.png)|*.png|Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*";
+const QString kBitmapFormatKey = QStringLiteral("Formats/bitmap");
 
 }  // namespace
 
@@ -80,16 +86,24 @@ void MainWindow::SaveBitmapCommand() {
     if (!progress_.synthesisShown) {
         return;
     }
+    // The format the user saved in last time, PNG until then.
+    const bool bitmap = QSettings().value(kBitmapFormatKey).toString() == QStringLiteral("bmp");
+    const QString suffix = bitmap ? QStringLiteral("bmp") : QStringLiteral("png");
     const QString path = AskSaveFileName(
         this, {QStringLiteral("bitmap"), QStringLiteral("Save Synthetic Seismogram as Bitmap"),
-               QString::fromStdString(ProposedBitmapName(project_.projectFileName)),
-               QString::fromUtf8(kBitmapFilter), 1, QStringLiteral("bmp")});
+               QString::fromStdString(
+                   ProposedBitmapName(project_.projectFileName, "." + suffix.toStdString())),
+               QString::fromUtf8(kBitmapFilter), bitmap ? 2 : 1, suffix});
     if (path.isEmpty()) {
         return;
     }
     try {
         WaitCursor wait;
-        SaveBitmap(picture_->Image(), path.toStdString());
+        SavePicture(picture_->Image(), path.toStdString());
+        const QString saved = QFileInfo(path).suffix().toLower();
+        if (saved == QStringLiteral("bmp") || saved == QStringLiteral("png")) {
+            QSettings().setValue(kBitmapFormatKey, saved);
+        }
     } catch (const Error& e) {
         // A bitmap that was not written is said so: the user would otherwise look for it.
         QMessageBox::warning(this, QStringLiteral("Save Bitmap"), QString::fromStdString(e.what()));
@@ -110,7 +124,7 @@ void MainWindow::DisplaySynthetic() {
 HelpViewer* MainWindow::Help() {
     if (!help_) {
         help_ = new HelpViewer(this);
-        PlaceDialog(help_);
+        PlaceBeside(help_);
     }
     return help_;
 }
@@ -118,7 +132,8 @@ HelpViewer* MainWindow::Help() {
 void MainWindow::HelpContents() {
     if (helpFilePath_.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Tessarin help not available"),
-                             HelpMissingMessage());
+                             HelpMissingMessage(QCoreApplication::applicationDirPath(),
+                                                qEnvironmentVariable("PATH")));
         return;
     }
     Help()->ShowContents(helpFilePath_);

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <new>
 #include <optional>
+#include <utility>
 
 #include "import/import_error.h"
 #include "import/las_reader.h"
@@ -49,11 +50,15 @@ constexpr int kLasFilter = 2;
 // The file of one routine and, for a LAS file, its curve and depth range. Nothing when the user
 // left a dialog without choosing, or when the LAS header did not read (the LAS dialog has then
 // said why).
-std::optional<LogFileChoice> ChooseLogFile(QWidget* parent, const LogRoutine& routine) {
+std::optional<LogFileChoice> ChooseLogFile(QWidget* parent, const LogRoutine& routine,
+                                           const QString& chosen) {
     const QString path =
-        AskOpenFileName(parent, {QStringLiteral("log"), QString::fromUtf8(routine.fileTitle),
-                                 QStringLiteral("*.las"), QString::fromUtf8(routine.fileFilter),
-                                 kLasFilter, QString()});
+        !chosen.isEmpty()
+            ? chosen
+            : AskOpenFileName(parent,
+                              {QStringLiteral("log"), QString::fromUtf8(routine.fileTitle),
+                               QStringLiteral("*.las"), QString::fromUtf8(routine.fileFilter),
+                               kLasFilter, QString()});
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -74,11 +79,12 @@ void TellImportFailure(QWidget* parent, const std::string& title, const std::str
     QMessageBox::warning(parent, QString::fromStdString(title), QString::fromStdString(reason));
 }
 
-// Runs one routine on the import's copy. A file that cannot be imported is told with its reason:
-// the user has to know why the logs did not come in.
+// Runs one routine on the import's copy, on the file `chosen` already or on one the user picks. A
+// file that cannot be imported is told with its reason: the user has to know why the logs did
+// not come in.
 bool RunRoutine(QWidget* parent, LogImport& import, const LogRoutine& routine,
-                ImportProgress& progress) {
-    const auto file = ChooseLogFile(parent, routine);
+                ImportProgress& progress, const QString& chosen) {
+    const auto file = ChooseLogFile(parent, routine, chosen);
     if (!file) {
         return false;
     }
@@ -119,8 +125,11 @@ void MainWindow::ImportLogs(const SyntheticInformationValues& choices) {
         AskVelocitySurvey(working);
     }
     ImportProgressDialog progress(this);
+    // A dropped LAS file is the first log read; any other is asked for.
+    QString dropped = std::exchange(droppedLog_, QString());
     const auto run = [&](const LogRoutine& routine) {
-        if (!working.dialogCancelled && !RunRoutine(this, import, routine, progress)) {
+        if (!working.dialogCancelled &&
+            !RunRoutine(this, import, routine, progress, std::exchange(dropped, QString()))) {
             working.dialogCancelled = true;
         }
     };

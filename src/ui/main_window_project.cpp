@@ -1,10 +1,14 @@
 // The project commands of the File menu: New Project, Open Project, Save Project As, and leaving
 // the program, with the question that keeps unsaved changes from being lost.
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSettings>
 #include <array>
 #include <filesystem>
 
@@ -13,14 +17,17 @@
 #include "model/error.h"
 #include "model/reset.h"
 #include "plot/layout.h"
+#include "model/recent_projects.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
+#include "ui/startup.h"
 #include "ui/wait_cursor.h"
 
 namespace tessarin {
 namespace {
 
 const char* const kProjectFilter = "Project Files (*.tsp)|*.tsp|All Files (*.*)|*.*";
+const QString kRecentProjectsKey = QStringLiteral("Recent/Projects");
 
 std::filesystem::path FilePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -61,6 +68,51 @@ void MainWindow::NewProject() {
         }
     }
     project_.dialogCancelled = false;
+}
+
+void MainWindow::BuildRecentProjectsMenu(QMenu* file) {
+    recentMenu_ = new QMenu(QStringLiteral("&Recent Projects"), file);
+    recentMenu_->setObjectName(QStringLiteral("mnurecent"));
+    recentMenu_->setToolTipsVisible(true);
+    file->insertMenu(Action(Command::kSaveProjectAs), recentMenu_);
+    // Filled as it opens, so that a file removed since is not offered.
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::FillRecentProjectsMenu);
+    FillRecentProjectsMenu();
+}
+
+void MainWindow::FillRecentProjectsMenu() {
+    recentMenu_->clear();
+    int number = 0;
+    for (const QString& path : QSettings().value(kRecentProjectsKey).toStringList()) {
+        // A project moved or deleted since, or on a drive not mounted now, is left out.
+        if (!QFileInfo(path).isFile()) {
+            continue;
+        }
+        QAction* item = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(++number).arg(QFileInfo(path).fileName()));
+        item->setToolTip(path);
+        connect(item, &QAction::triggered, this, [this, path] {
+            if (MayDiscardChanges()) {
+                OpenProject(path);
+            }
+        });
+    }
+    recentMenu_->menuAction()->setVisible(number > 0);
+}
+
+void MainWindow::RememberRecentProject(const QString& path) {
+    QStringList stored = QSettings().value(kRecentProjectsKey).toStringList();
+    std::vector<std::string> recent;
+    for (const QString& entry : stored) {
+        recent.push_back(entry.toStdString());
+    }
+    stored.clear();
+    for (const std::string& entry :
+         WithRecentProject(recent, QFileInfo(path).absoluteFilePath().toStdString())) {
+        stored << QString::fromStdString(entry);
+    }
+    QSettings().setValue(kRecentProjectsKey, stored);
+    FillRecentProjectsMenu();
 }
 
 void MainWindow::OpenProjectCommand() {
@@ -104,6 +156,7 @@ bool MainWindow::OpenProject(const QString& path) {
         QMessageBox::warning(this, QStringLiteral("Open Project"), failure);
         return false;
     }
+    RememberRecentProject(path);
     progress_.logsLoaded = true;
     progress_.wellInformation = progress_.logsImported = true;
     progress_.horizonsDefined = progress_.waveletSelected = true;
@@ -163,6 +216,7 @@ MainWindow::SaveOutcome MainWindow::SaveProject() {
         return SaveOutcome::kNotSaved;
     }
     project_.projectFileName = QFile::encodeName(path).toStdString();
+    RememberRecentProject(path);
     UpdateActions();
     return SaveOutcome::kSaved;
 }
@@ -173,6 +227,7 @@ void MainWindow::ExitProgram() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (MayDiscardChanges()) {
+        SaveWindowGeometry(*this);
         event->accept();
     } else {
         event->ignore();

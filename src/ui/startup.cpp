@@ -7,18 +7,22 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
 
 #include "model/numeric.h"
 #include "model/settings.h"
+#include "model/window_place.h"
 #include "ui/install_paths.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
 namespace tessarin {
 namespace {
+
+const QString kWindowGeometryKey = QStringLiteral("Window/Geometry");
 
 // The desktop the window opens on: all screens together when there are several, so that the
 // window opens on the left one; else the primary screen without its panels.
@@ -84,6 +88,29 @@ QPoint MainWindowPosition(const DesktopArea& desktop, const QSize& window) {
     return area.topLeft() + QPoint(left, top);
 }
 
+std::optional<QRect> SavedWindowGeometry() {
+    const auto saved =
+        ParseWindowRect(QSettings().value(kWindowGeometryKey).toString().toStdString());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!saved || !primary) {
+        return std::nullopt;
+    }
+    const QRect window(saved->left, saved->top, saved->width, saved->height);
+    const QScreen* screen = QGuiApplication::screenAt(window.center());
+    const QRect area = (screen ? screen : primary)->availableGeometry();
+    const WindowRect placed =
+        FitOnScreen(*saved, {area.left(), area.top(), area.width(), area.height()});
+    return QRect(placed.left, placed.top, placed.width, placed.height);
+}
+
+void SaveWindowGeometry(const QWidget& window) {
+    // A maximised window comes back at the size it had before.
+    const QRect at = window.isMaximized() ? window.normalGeometry() : window.geometry();
+    QSettings().setValue(
+        kWindowGeometryKey,
+        QString::fromStdString(WindowRectText({at.left(), at.top(), at.width(), at.height()})));
+}
+
 int SplashWaitMs(qint64 elapsedMs, int minimumMs) {
     return static_cast<int>(std::max<qint64>(0, minimumMs - elapsedMs));
 }
@@ -118,7 +145,7 @@ bool RunStartup(MainWindow& window, SettingsStore& settings, const StartupOption
         window.SetHelpFilePath(help);
         if (help.isEmpty()) {
             QMessageBox::warning(messageParent, QStringLiteral("Tessarin help not available"),
-                                 HelpMissingMessage());
+                                 HelpMissingMessage(options.programDir, options.pathVariable));
         }
         step = "F1L2";
         const StartupSettings saved = ReadStartupSettings(settings, &problems);
@@ -136,6 +163,9 @@ bool RunStartup(MainWindow& window, SettingsStore& settings, const StartupOption
             window.resize(size);
             step = "F1L10";
             window.move(MainWindowPosition(desktop, size));
+            if (const auto saved = SavedWindowGeometry()) {
+                window.setGeometry(*saved);
+            }
         }
         // The toolbar's strip and buttons (F1L15 to F1L18, "SM") and the dialogs' places ("PW")
         // and fixed lists (F1L19) are set where they are built.

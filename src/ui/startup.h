@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QApplication;
 class QElapsedTimer;
@@ -33,6 +34,12 @@ QSize MainWindowSize(const DesktopArea& desktop, double twipsPerPixelX, double t
 // The main window's top left corner: centred on the desktop, or on its left half when it spreads
 // over screens side by side (wider than 1.6 times its height); never left of the desktop.
 QPoint MainWindowPosition(const DesktopArea& desktop, const QSize& window);
+
+// Where the user left the main window last time, fitted on the screen it comes back to; nothing
+// on the first run.
+std::optional<QRect> SavedWindowGeometry();
+// Remembers where the main window is, for the next run.
+void SaveWindowGeometry(const QWidget& window);
 
 // How much longer the splash window must stand after `elapsedMs`, so that it stands at least
 // `minimumMs` in all and never longer than start-up needs.

@@ -15,6 +15,7 @@
 #include "core_test_support.h"
 #include "files/open_project.h"
 #include "files/project_file_check.h"
+#include "import/las_reader.h"
 
 namespace tessarin::test {
 namespace {
@@ -114,6 +115,19 @@ Project Changed() {
     p.wellName = "Save Test 1";
     p.projectChanged = true;
     return p;
+}
+
+// A file dropped on the window opens as a project or starts a new one from a log, by its ending.
+TEST(ProjectFile, ProjectAndLasFilesAreToldApartByTheirEnding) {
+    const std::tuple<const char*, bool, bool> cases[] = {{"/w/F03-4.tsp", true, false},
+                                                         {"WELL.TSP", true, false},
+                                                         {"logs.LAS", false, true},
+                                                         {"tsp", false, false},
+                                                         {"a.tsp.bak", false, false}};
+    for (const auto& [path, project, las] : cases) {
+        EXPECT_EQ(IsProjectPath(path), project) << path;
+        EXPECT_EQ(IsLasPath(path), las) << path;
+    }
 }
 
 TEST(ProjectFileSave, CreatesOrReplacesTheFileAndTheFileALinkPointsTo) {

@@ -163,5 +163,15 @@ TEST_F(PlotLayout, PlotsThatCannotBeLaidOutSayWhy) {
     }
 }
 
+// A scroll past the plot length limit (32767 twips, scroll values of 10 twips) goes as far as the
+// limit allows.
+TEST(PlotLengthLimit, AScrollPastTheLimitStopsAtTheFarthestAllowedPosition) {
+    for (const auto& [asked, allowed] :
+         {std::pair{0, 0}, {3276, 3276}, {3277, 3276}, {40000, 3276}, {-5000, -3276}}) {
+        EXPECT_EQ(ScrollValueWithinLimit(asked), allowed) << asked;
+        EXPECT_TRUE(PictureTopForScroll(allowed, 15.0)) << asked;
+    }
+}
+
 }  // namespace
 }  // namespace tessarin::test

@@ -6,6 +6,8 @@
 
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
 
 #include "import/log_import.h"
 #include "ui/horizon_dialog.h"
@@ -267,6 +269,31 @@ TEST_F(ImportCommandTest, ANewProjectStoppedAtAStepGoesNoFurther) {
         EXPECT_TRUE(Action(item::kImportLogs)->isChecked());
         EXPECT_EQ(Action(item::kWellInformation)->isChecked(), stop > 0);
     }
+}
+
+// A file dropped on the window as the user drags it from a file manager.
+void Drop(QWidget* window, const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDropEvent drop(QPointF(60, 60), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    // Straight to the window: without a drag in progress, the application would not pass it on.
+    static_cast<QObject*>(window)->event(&drop);
+}
+
+// A dropped project opens after the unsaved-changes question; a dropped LAS file starts a New
+// Project that reads it without asking for a file.
+TEST_F(ImportCommandTest, ADroppedProjectOpensAndADroppedLasFileStartsANewProject) {
+    ModalScript las;
+    las.Then<SyntheticInformationDialog>("Synthetic Information", Information({kMetricOption}))
+        .Then<LasImportDialog>("sonic curve", PickCurve(2, kSonicCaption));
+    kLaterSteps[0].second(las, true);
+    las.Run([this] { Drop(window.get(), kLas); });
+    EXPECT_EQ(project.lastSampleIndex, 885);
+    project.projectChanged = true;
+    ModalScript tsp;
+    tsp.Then<QMessageBox>("unsaved changes", Answer(nullptr, QMessageBox::No));
+    tsp.Run([this] { Drop(window.get(), DisplayProjectPath()); });
+    EXPECT_TRUE(window->Progress().synthesisShown);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include "ui/synthetic_information_dialog.h"
@@ -51,6 +53,21 @@ TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     EXPECT_EQ(MessageFrom([&] { window->OpenProject(missing); }),
               "Open Project: This is not a valid Tessarin project file.\n\n" + missing +
                   "\nThe file cannot be opened (No such file or directory).");
+
+    // File > Recent Projects: the newest first, each once; one chosen opens; one gone is left out.
+    QMenu* recent = window->RecentProjectsMenu();
+    const QString display = QFileInfo(DisplayProjectPath()).absoluteFilePath();
+    emit recent->aboutToShow();
+    ASSERT_GE(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[0]->text(), "&1 edited.tsp");
+    EXPECT_EQ(recent->actions()[0]->toolTip(), saved);
+    EXPECT_EQ(recent->actions()[1]->toolTip(), display);
+    window->ResetProjectWindow();
+    recent->actions()[0]->trigger();
+    EXPECT_TRUE(project == written);
+    folder.remove();
+    emit recent->aboutToShow();
+    EXPECT_EQ(recent->actions()[0]->toolTip(), display);
 }
 
 // The unsaved-changes question: how each answer lets New, Open, Exit and closing the window go
