@@ -49,8 +49,7 @@ std::string ProposedBitmapName(const std::string& projectFileName, const std::st
 }
 
 std::string ProposedPdfName(const std::string& projectFileName) {
-    const std::string bitmap = ProposedBitmapName(projectFileName);
-    return bitmap.substr(0, bitmap.size() - 4) + ".pdf";
+    return ProposedBitmapName(projectFileName, ".pdf");
 }
 
 }  // namespace tessarin

@@ -19,6 +19,7 @@
 #include "ui/main_menus.h"
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
+#include "ui/tie_window.h"
 #include "ui/tool_bar.h"
 
 namespace tessarin {
