@@ -92,6 +92,26 @@ void RefuseOtherFormats(std::string_view bytes) {
     }
 }
 
+// The unit of STRT: the text after its first dot up to a blank or the colon.
+std::optional<int> DepthUnitsOf(std::string_view bytes) {
+    const auto line = las::FindLine(bytes, {"STRT"}, true);
+    const std::size_t dot = line ? line->find('.') : std::string_view::npos;
+    if (dot == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string unit(line->substr(dot + 1, line->find_first_of(" \t:", dot + 1) - dot - 1));
+    for (char& c : unit) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    if (unit == "M") {
+        return kMetric;
+    }
+    if (unit == "F" || unit == "FT") {
+        return kEnglish;
+    }
+    return std::nullopt;
+}
+
 // The text a depth box shows for a number, as a text box shows one: "0.5", not ".5".
 std::string DepthBoxText(double depth) {
     std::string text = PlainNumber(depth);
@@ -194,6 +214,7 @@ LasHeader ReadHeaderItems(const LasFile& file) {
     MeasureData(file, header);
     header.scroll = ScrollRangeFor(header.dataLineCount);
     header.selectedCurve = 1;
+    header.depthUnits = DepthUnitsOf(bytes);
     return header;
 }
 
@@ -274,6 +295,17 @@ std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double 
                " holds no data.  " + fileRange;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> LasUnitsMismatch(std::optional<int> fileUnits, int projectUnits) {
+    if (!fileUnits || *fileUnits == projectUnits) {
+        return std::nullopt;
+    }
+    const bool metres = *fileUnits == kMetric;
+    return std::string("The depths of this file are in ") + (metres ? "metres" : "feet") +
+           ", but the project is in " + (metres ? "feet" : "metres") +
+           ".  Imported as it stands, its depths and its KB and GL elevations would be taken as " +
+           (metres ? "feet" : "metres") + ".";
 }
 
 int LasHeader::ColumnCount() const {

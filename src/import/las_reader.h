@@ -63,6 +63,10 @@ struct LasHeader {
     LasScrollRange scroll;
     int selectedCurve = 1;  // the first curve after the depth
 
+    // The units of the depths, from the unit of STRT (".M", ".F" or ".FT" in any case): kMetric
+    // or kEnglish; nothing for another unit or none.
+    std::optional<int> depthUnits;
+
     int LastCurveIndex() const { return static_cast<int>(curveEntries.size()) - 1; }
     // The number of data columns: the curve entries that are not empty lines.
     int ColumnCount() const;
@@ -77,6 +81,11 @@ LasHeader ReadLasHeader(const LasFile& file);
 // depth not above the end depth, or a range outside the file's depths. The reason names the
 // file's depth range, so that the user can correct the range where it was typed.
 std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double start, double stop);
+
+// What to tell the user before a LAS file whose depths are in other units than the project's is
+// imported; nothing when they agree or the file names no unit of length it knows.
+// `fileUnits` is LasHeader::depthUnits.
+std::optional<std::string> LasUnitsMismatch(std::optional<int> fileUnits, int projectUnits);
 
 // The viewer text for a scroll value and a chosen curve entry: eleven lines from the data,
 // starting ten lines per scroll step into the data section, each holding the depth column and

@@ -31,6 +31,8 @@ struct LogFileChoice {
     // for a LAS file; a batch run may give them for a plain file too.
     std::optional<double> lasStartDepth;
     std::optional<double> lasStopDepth;
+    // The units of a LAS file's depths, when its header names them (LasHeader::depthUnits).
+    std::optional<int> lasDepthUnits;
 };
 
 // Well items the user gives, which take precedence over those of a LAS header.

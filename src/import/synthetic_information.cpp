@@ -128,4 +128,9 @@ void ChangeMeasurementUnits(Project& p, int units) {
     p.measurementUnits = units;
 }
 
+void SwitchImportUnits(Project& p, int units) {
+    ChangeMeasurementUnits(p, units);
+    p.gardnerCoefficient = GardnerCoefficientFor(units);
+}
+
 }  // namespace tessarin

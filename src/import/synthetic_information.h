@@ -64,4 +64,8 @@ std::string ConvertTracesPerUnit(const std::string& shown, int measurementUnits)
 // The logs and the other choices are left alone: the logs are imported again in the new units.
 void ChangeMeasurementUnits(Project& project, int measurementUnits);
 
+// During an import, the project takes the units of a LAS file: the values above are converted
+// and the Gardner coefficient follows the units.
+void SwitchImportUnits(Project& project, int measurementUnits);
+
 }  // namespace tessarin

@@ -248,6 +248,7 @@ void LasImportDialog::accept() {
     choice.lasCurveIndex = curves_->currentRow();
     choice.lasStartDepth = *start;
     choice.lasStopDepth = *stop;
+    choice.lasDepthUnits = header_.depthUnits;
     choice_ = choice;
     QDialog::accept();
 }

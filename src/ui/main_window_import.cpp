@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <new>
 #include <optional>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "import/import_error.h"
 #include "import/las_reader.h"
 #include "import/log_import.h"
+#include "import/synthetic_information.h"
 #include "model/error.h"
 #include "ui/file_dialogs.h"
 #include "ui/import_progress_dialog.h"
@@ -46,6 +48,33 @@ const LogRoutine kDensityRoutine{
 
 // The LAS filter is the one chosen at first: most logs come as LAS files.
 constexpr int kLasFilter = 2;
+
+// A LAS file whose depths are in other units than the project's would have its depths and
+// elevations taken in the wrong units without a word; the user is told before anything is read
+// and may switch the project's units, go on as it is, or stop. False when the user stopped.
+bool AgreeOnUnits(QWidget* parent, Project& working, const LogRoutine& routine,
+                  const LogFileChoice& choice) {
+    const auto mismatch = LasUnitsMismatch(choice.lasDepthUnits, working.measurementUnits);
+    if (!mismatch) {
+        return true;
+    }
+    const bool toMetric = *choice.lasDepthUnits == kMetric;
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(routine.caption),
+                    QString::fromStdString(*mismatch), QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("unitsQuestion"));
+    auto* switchUnits = box.addButton(
+        toMetric ? QStringLiteral("Switch to Metric") : QStringLiteral("Switch to English"),
+        QMessageBox::AcceptRole);
+    auto* goOn = box.addButton(QStringLiteral("Go On"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(switchUnits);
+    box.exec();
+    if (box.clickedButton() == switchUnits) {
+        SwitchImportUnits(working, *choice.lasDepthUnits);
+        return true;
+    }
+    return box.clickedButton() == goOn;
+}
 
 // The file of one routine and, for a LAS file, its curve and depth range. Nothing when the user
 // left a dialog without choosing, or when the LAS header did not read (the LAS dialog has then
@@ -85,7 +114,7 @@ void TellImportFailure(QWidget* parent, const std::string& title, const std::str
 bool RunRoutine(QWidget* parent, LogImport& import, const LogRoutine& routine,
                 ImportProgress& progress, const QString& chosen) {
     const auto file = ChooseLogFile(parent, routine, chosen);
-    if (!file) {
+    if (!file || !AgreeOnUnits(parent, import.Working(), routine, *file)) {
         return false;
     }
     try {

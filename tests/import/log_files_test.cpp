@@ -128,6 +128,29 @@ TEST(LasDepthRangeRefusal, RefusesAnInvertedOrEmptyRangeNamingTheFilesRange) {
         EXPECT_EQ(LasDepthRangeRefusal(h, start, stop).value_or(""), reason) << start;
 }
 
+// The unit of STRT tells the depths' units; the user is told when they are not the project's.
+TEST(LasUnitsMismatch, NamesTheFilesUnitsWhenTheyAreNotTheProjects) {
+    const std::string inMetres =
+        "The depths of this file are in metres, but the project is in "
+        "feet.  Imported as it stands, its depths and its KB and GL "
+        "elevations would be taken as feet.";
+    const std::tuple<std::string, int, std::string> rows[] = {
+        {" STRT.M", kMetric, ""},
+        {" STRT.M", kEnglish, inMetres},
+        {" STRT.m ", kEnglish, inMetres},
+        {" STRT.FT", kEnglish, ""},
+        {" STRT.F", kMetric,
+         "The depths of this file are in feet, but the project is in metres.  Imported as it "
+         "stands, its depths and its KB and GL elevations would be taken as metres."},
+        {" STRT.S", kEnglish, ""},  // no unit of length: nothing to say
+        {" STRT", kEnglish, ""},
+    };
+    for (const auto& [strt, units, message] : rows) {
+        const LasHeader h = ReadLasHeader(SmallLasWith(" STRT.M", strt));
+        EXPECT_EQ(LasUnitsMismatch(h.depthUnits, units).value_or(""), message) << strt;
+    }
+}
+
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
     const LasFile file = LoadLasFile(DataPath("P-135_time.LAS"));
     const LasHeader h = ReadLasHeader(file);

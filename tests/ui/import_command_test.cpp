@@ -85,17 +85,26 @@ void ImportSonicAndDensity(ModalScript& script) {
 
 // The Gardner sonic made from the density alone: the logs are those of the batch import, after
 // the same change of units, and the window shows a project whose wavelet is still to be chosen.
+// The metric file in a project left in feet asks first; switching there is choosing Metric.
 TEST_F(ImportCommandTest, TheLogsThatComeInAreThoseOfTheBatchImport) {
     const Project before = project;
     ModalScript()
-        .Then<SyntheticInformationDialog>(
-            "Synthetic Information", Information({kMetricOption, kSonicDensityOption, kGardner}))
+        .Then<SyntheticInformationDialog>("Synthetic Information",
+                                          Information({kSonicDensityOption, kGardner}))
         .Then<QFileDialog>("density file",
                            [](QFileDialog* dialog) {
                                EXPECT_EQ(dialog->selectedNameFilter(), "LAS Files (*.las)");
                                ChooseFile(kLas, "Open Density File")(dialog);
                            })
         .Then<LasImportDialog>("density curve", PickCurve(1, kDensityCaption, true))
+        .Then<QMessageBox>("the units", [](QMessageBox* box) {
+            EXPECT_TRUE(box->text().startsWith("The depths of this file are in metres"));
+            for (QAbstractButton* button : box->buttons()) {
+                if (button->text() == "Switch to Metric") {
+                    button->click();
+                }
+            }
+        })
         .Run([this] { Choose(item::kImportLogs); });
 
     ImportOptions options;
