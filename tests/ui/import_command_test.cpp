@@ -97,14 +97,16 @@ TEST_F(ImportCommandTest, TheLogsThatComeInAreThoseOfTheBatchImport) {
                                ChooseFile(kLas, "Open Density File")(dialog);
                            })
         .Then<LasImportDialog>("density curve", PickCurve(1, kDensityCaption, true))
-        .Then<QMessageBox>("the units", [](QMessageBox* box) {
-            EXPECT_TRUE(box->text().startsWith("The depths of this file are in metres"));
-            for (QAbstractButton* button : box->buttons()) {
-                if (button->text() == "Switch to Metric") {
-                    button->click();
+        .Then<QMessageBox>(
+            "the units",
+            [](QMessageBox* box) {
+                EXPECT_TRUE(box->text().startsWith("The depths of this file are in metres"));
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == "Switch to Metric") {
+                        button->click();
+                    }
                 }
-            }
-        })
+            })
         .Run([this] { Choose(item::kImportLogs); });
 
     ImportOptions options;
