@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QSettings>
 #include <QStringList>
 
@@ -22,9 +24,29 @@ QString StartingPath(const FileDialogRequest& request) {
     return QDir(folder).filePath(request.proposedName);
 }
 
+// Qt's own provider tells a file's type and icon from its content when the name does not. In
+// /proc that means reading files such as kmsg, which wait for the kernel's next message, and the
+// dialog hung as soon as the user typed "/proc/". The name says enough for a list of files.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        return QFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) {
+            return QFileIconProvider::type(info);  // a folder is never read
+        }
+        const QMimeType mime = QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+};
+
 QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request) {
+    static NameOnlyIconProvider nameOnly;
     auto* dialog = new QFileDialog(parent, request.title);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setIconProvider(&nameOnly);
     const QStringList filters = QtFileFilter(request.filter).split(QStringLiteral(";;"));
     dialog->setNameFilters(filters);
     const int index = request.filterIndex - 1;

@@ -2,6 +2,7 @@
 // project, a save that fails, Open, and the unsaved-changes question of New, Open, Exit and
 // closing the window with each of its answers.
 
+#include <QAbstractFileIconProvider>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,7 +47,18 @@ TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     const Project written = project;
 
     window->ResetProjectWindow();
-    AnswerModal<QFileDialog>(ChooseFile(saved, kOpenTitle), [this] { Choose(item::kOpenProject); });
+    // The dialog names types from file names only: it never reads a file to list it, since a
+    // file such as /proc/kmsg would keep it waiting. A PNG picture without an extension shows so.
+    QFile picture(folder.filePath("picture"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write("\x89PNG\r\n\x1a\n", 8);
+    picture.close();
+    AnswerModal<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            EXPECT_FALSE(dialog->iconProvider()->type(QFileInfo(picture)).contains("PNG"));
+            ChooseFile(saved, kOpenTitle)(dialog);
+        },
+        [this] { Choose(item::kOpenProject); });
     EXPECT_TRUE(project == written) << "the project did not open as it was saved";
     EXPECT_TRUE(window->Progress().synthesisShown);
     const QString missing = folder.filePath("gone.tsp");
