@@ -92,17 +92,22 @@ void RefuseOtherFormats(std::string_view bytes) {
     }
 }
 
-// The unit of STRT: the text after its first dot up to a blank or the colon.
-std::optional<int> DepthUnitsOf(std::string_view bytes) {
-    const auto line = las::FindLine(bytes, {"STRT"}, true);
-    const std::size_t dot = line ? line->find('.') : std::string_view::npos;
+// The unit of a header line, upper case: the text after its first dot up to a blank or the colon.
+std::string UnitOfLine(std::string_view line) {
+    const std::size_t dot = line.find('.');
     if (dot == std::string_view::npos) {
-        return std::nullopt;
+        return {};
     }
-    std::string unit(line->substr(dot + 1, line->find_first_of(" \t:", dot + 1) - dot - 1));
+    std::string unit(line.substr(dot + 1, line.find_first_of(" \t:", dot + 1) - dot - 1));
     for (char& c : unit) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
+    return unit;
+}
+
+std::optional<int> DepthUnitsOf(std::string_view bytes) {
+    const auto line = las::FindLine(bytes, {"STRT"}, true);
+    const std::string unit = line ? UnitOfLine(*line) : std::string();
     if (unit == "M") {
         return kMetric;
     }
@@ -306,6 +311,16 @@ std::optional<std::string> LasUnitsMismatch(std::optional<int> fileUnits, int pr
            ", but the project is in " + (metres ? "feet" : "metres") +
            ".  Imported as it stands, its depths and its KB and GL elevations would be taken as " +
            (metres ? "feet" : "metres") + ".";
+}
+
+bool LasCurveIsPerFoot(const LasHeader& header, int curveIndex) {
+    if (curveIndex < 0 || curveIndex > header.LastCurveIndex()) {
+        return false;
+    }
+    const std::string unit = UnitOfLine(header.curveEntries[static_cast<std::size_t>(curveIndex)]);
+    const std::size_t slash = unit.find('/');
+    const std::string per = slash == std::string::npos ? std::string() : unit.substr(slash + 1);
+    return per == "F" || per == "FT" || per == "FOOT";
 }
 
 int LasHeader::ColumnCount() const {

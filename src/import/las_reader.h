@@ -87,6 +87,10 @@ std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double 
 // `fileUnits` is LasHeader::depthUnits.
 std::optional<std::string> LasUnitsMismatch(std::optional<int> fileUnits, int projectUnits);
 
+// Whether a curve's unit is per foot ("US/F", "us/ft", "USEC/FOOT"): a sonic so given must be
+// converted when the project is metric.
+bool LasCurveIsPerFoot(const LasHeader& header, int curveIndex);
+
 // The viewer text for a scroll value and a chosen curve entry: eleven lines from the data,
 // starting ten lines per scroll step into the data section, each holding the depth column and
 // the chosen column as they stand in the file, after an empty first line. Lines end in "\n".

@@ -33,6 +33,8 @@ struct LogFileChoice {
     std::optional<double> lasStopDepth;
     // The units of a LAS file's depths, when its header names them (LasHeader::depthUnits).
     std::optional<int> lasDepthUnits;
+    // Whether the chosen LAS curve is given per foot (LasCurveIsPerFoot).
+    bool lasCurvePerFoot = false;
 };
 
 // Well items the user gives, which take precedence over those of a LAS header.

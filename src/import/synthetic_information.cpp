@@ -128,9 +128,12 @@ void ChangeMeasurementUnits(Project& p, int units) {
     p.measurementUnits = units;
 }
 
-void SwitchImportUnits(Project& p, int units) {
+void SwitchImportUnits(Project& p, int units, bool sonicPerFoot) {
     ChangeMeasurementUnits(p, units);
     p.gardnerCoefficient = GardnerCoefficientFor(units);
+    if (sonicPerFoot && SonicPerFootAllowed(units)) {
+        p.sonicInMicrosecondsPerFoot = true;
+    }
 }
 
 }  // namespace tessarin

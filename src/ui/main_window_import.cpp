@@ -70,7 +70,8 @@ bool AgreeOnUnits(QWidget* parent, Project& working, const LogRoutine& routine,
     box.setDefaultButton(switchUnits);
     box.exec();
     if (box.clickedButton() == switchUnits) {
-        SwitchImportUnits(working, *choice.lasDepthUnits);
+        const bool sonic = routine.run == &LogImport::ImportSonic;
+        SwitchImportUnits(working, *choice.lasDepthUnits, sonic && choice.lasCurvePerFoot);
         return true;
     }
     return box.clickedButton() == goOn;
