@@ -1,6 +1,7 @@
 #include "files/horizon_table.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "files/open_project.h"
@@ -87,9 +88,12 @@ std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project, double to
 
 namespace {
 
+// To the hundredth: a log's ends come from the time samples and carry a dozen decimals that
+// tell the user nothing.
 std::string LogRangeText(const Project& project, const std::string& unit) {
-    return "(" + PlainNumber(LogDepth(project, 0)) + " to " +
-           PlainNumber(LogDepth(project, project.lastSampleIndex)) + unit + ")";
+    const auto shown = [](double depth) { return PlainNumber(std::round(depth * 100.0) / 100.0); };
+    return "(" + shown(LogDepth(project, 0)) + " to " +
+           shown(LogDepth(project, project.lastSampleIndex)) + unit + ")";
 }
 
 }  // namespace

@@ -134,9 +134,11 @@ TEST(HorizonFile, TopsOutsideTheLogAreLeftOutAndNamed) {
               "3 horizons lie outside the log (1000 to 2000 ft) and were left out: \"Basement\" "
               "at 2500 ft, \"Kelly, bushing\" at 0 ft, \"Just above\" at 999.99 ft.");
     p.measurementUnits = kMetric;
+    p.timeDepth.back() = 1999.996123;  // a log end from the time samples: shown to the hundredth
     EXPECT_EQ(HorizonsLeftOutMessage(p, {left[0]}),
               "The horizon \"Basement\" at 2500 m lies outside the log (1000 to 2000 m) and was "
               "left out.");
+    p.timeDepth.back() = 2000;
 
     // Tops at the log's very ends stay, inside the log-end entries once sorted.
     SortHorizonsByDepth(p);
