@@ -105,6 +105,7 @@ void LogImport::ApplyOverrides() {
 DepthLog LogImport::ReadInOrder(const LogFileChoice& file, ImportProgress& progress) {
     const bool lasFile = IsLasPath(file.path);
     DepthLog log;
+    curvePerFoot_ = false;
     if (lasFile) {
         const LasFile las = LoadLasFile(file.path);
         const LasHeader header = ReadLasHeader(las);
@@ -115,6 +116,7 @@ DepthLog LogImport::ReadInOrder(const LogFileChoice& file, ImportProgress& progr
         choice.stopDepth =
             file.lasStopDepth.value_or(std::max(header.startDepth, header.stopDepth));
         LasCurve curve = ReadLasCurve(las, header, choice, progress);
+        curvePerFoot_ = LasCurveIsPerFoot(header, choice.curveIndex);
         ApplyLasWellItems(curve.wellItems, working_);
         ApplyOverrides();
         log = std::move(curve.log);
@@ -137,6 +139,12 @@ void LogImport::ImportSonic(const LogFileChoice& file, ImportProgress& progress)
     ProgressWindow window(progress, "Import Sonic Log", file.path);
     progress.Step("Reading sonic log");
     DepthLog sonic = ReadInOrder(file, progress);
+    // A LAS sonic that names its unit per foot is read so in a metric project, ticked or not: the
+    // box starts unticked on every import, and a sonic per foot read per metre gives velocities
+    // three times too high without a word.
+    if (curvePerFoot_ && working_.measurementUnits == kMetric) {
+        working_.sonicInMicrosecondsPerFoot = true;
+    }
     if (working_.sonicInMicrosecondsPerFoot) {
         for (double& v : sonic.value) {
             v /= kMetresPerFoot;

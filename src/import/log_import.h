@@ -33,8 +33,6 @@ struct LogFileChoice {
     std::optional<double> lasStopDepth;
     // The units of a LAS file's depths, when its header names them (LasHeader::depthUnits).
     std::optional<int> lasDepthUnits;
-    // Whether the chosen LAS curve is given per foot (LasCurveIsPerFoot).
-    bool lasCurvePerFoot = false;
 };
 
 // Well items the user gives, which take precedence over those of a LAS header.
@@ -84,6 +82,7 @@ private:
 
     Project working_;
     WellOverrides overrides_;
+    bool curvePerFoot_ = false;  // the LAS curve last read names a unit per foot
 };
 
 // The whole command with every choice given. Throws on failure, the record unchanged. Returns

@@ -128,12 +128,9 @@ void ChangeMeasurementUnits(Project& p, int units) {
     p.measurementUnits = units;
 }
 
-void SwitchImportUnits(Project& p, int units, bool sonicPerFoot) {
+void SwitchImportUnits(Project& p, int units) {
     ChangeMeasurementUnits(p, units);
     p.gardnerCoefficient = GardnerCoefficientFor(units);
-    if (sonicPerFoot && SonicPerFootAllowed(units)) {
-        p.sonicInMicrosecondsPerFoot = true;
-    }
 }
 
 }  // namespace tessarin

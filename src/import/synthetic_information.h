@@ -65,8 +65,7 @@ std::string ConvertTracesPerUnit(const std::string& shown, int measurementUnits)
 void ChangeMeasurementUnits(Project& project, int measurementUnits);
 
 // During an import, the project takes the units of a LAS file: the values above are converted
-// and the Gardner coefficient follows the units. A sonic given per foot (`sonicPerFoot`) is then
-// read as microseconds per foot in metric units.
-void SwitchImportUnits(Project& project, int measurementUnits, bool sonicPerFoot);
+// and the Gardner coefficient follows the units.
+void SwitchImportUnits(Project& project, int measurementUnits);
 
 }  // namespace tessarin

@@ -249,7 +249,6 @@ void LasImportDialog::accept() {
     choice.lasStartDepth = *start;
     choice.lasStopDepth = *stop;
     choice.lasDepthUnits = header_.depthUnits;
-    choice.lasCurvePerFoot = LasCurveIsPerFoot(header_, choice.lasCurveIndex);
     choice_ = choice;
     QDialog::accept();
 }

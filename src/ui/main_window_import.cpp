@@ -70,8 +70,7 @@ bool AgreeOnUnits(QWidget* parent, Project& working, const LogRoutine& routine,
     box.setDefaultButton(switchUnits);
     box.exec();
     if (box.clickedButton() == switchUnits) {
-        const bool sonic = routine.run == &LogImport::ImportSonic;
-        SwitchImportUnits(working, *choice.lasDepthUnits, sonic && choice.lasCurvePerFoot);
+        SwitchImportUnits(working, *choice.lasDepthUnits);
         return true;
     }
     return box.clickedButton() == goOn;

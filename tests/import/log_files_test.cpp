@@ -9,7 +9,6 @@
 #include "import/file_bytes.h"
 #include "import/las_reader.h"
 #include "import/plain_log.h"
-#include "import/synthetic_information.h"
 
 namespace tessarin::test {
 namespace {
@@ -150,16 +149,12 @@ TEST(LasUnitsMismatch, NamesTheFilesUnitsWhenTheyAreNotTheProjects) {
         const LasHeader h = ReadLasHeader(SmallLasWith(" STRT.M", strt));
         EXPECT_EQ(LasUnitsMismatch(h.depthUnits, units).value_or(""), message) << strt;
     }
-    // A sonic per foot in a file in metres: switching to metric reads it per foot.
+    // A sonic per foot in a file in metres.
     const LasHeader p135 = ReadLasHeader(LoadLasFile(DataPath("P-135_time.LAS")));
     EXPECT_EQ(LasUnitsMismatch(p135.depthUnits, kEnglish).value_or(""), inMetres);
     EXPECT_TRUE(LasCurveIsPerFoot(p135, 1));    // Sonic despiked .us/ft
     EXPECT_FALSE(LasCurveIsPerFoot(p135, 2));   // RHOB_despiked .g/cm3
     EXPECT_FALSE(LasCurveIsPerFoot(p135, 99));  // no such curve
-    Project project;
-    SwitchImportUnits(project, kMetric, LasCurveIsPerFoot(p135, 1));
-    EXPECT_TRUE(project.sonicInMicrosecondsPerFoot);
-    EXPECT_EQ(project.measurementUnits, kMetric);
 }
 
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {

@@ -50,8 +50,8 @@ auto TimeLogs(const Project& p) {
 
 TEST(ImportLogs, SonicOnlyFromAPetrelExport) {
     Project p = FreshProject();
+    // The curve is in us/ft: it is read so without the box ticked.
     ImportOptions o = Metric("P-135_time.LAS", "Sonic_despiked");
-    o.information.sonicInMicrosecondsPerFoot = true;  // the curve is in us/ft
     RecordingProgress progress;
     ImportLogs(p, o, progress);
 
