@@ -218,6 +218,29 @@ void LoadHorizons(Project& project, const std::string& path) {
     }
 }
 
+// A LAS file whose depths are in other units than the project's has its depths and elevations
+// taken in the project's units; the batch run does as told, with a warning naming the option.
+void WarnOfOtherDepthUnits(const ImportOptions& options) {
+    for (const LogFileChoice* log : {&options.sonic, &options.density}) {
+        if (log->path.empty() || !IsLasPath(log->path)) {
+            continue;
+        }
+        std::optional<int> fileUnits;
+        try {
+            fileUnits = ReadLasHeader(LoadLasFile(log->path)).depthUnits;
+        } catch (const std::exception&) {
+            continue;  // the import itself says what is wrong with the file
+        }
+        if (const auto mismatch =
+                LasUnitsMismatch(fileUnits, options.information.measurementUnits)) {
+            std::cerr << kPrefix << "warning: " << log->path << ": " << *mismatch
+                      << "  Give --units " << (*fileUnits == kMetric ? "metric" : "english")
+                      << " to read them so.\n";
+            return;  // once is enough when both logs come from one file
+        }
+    }
+}
+
 // The project must not take the place of a file it is made from, however the path is spelt.
 void RefuseOutputOverInput(const ImportArguments& a, const std::string& output) {
     const std::pair<const std::optional<std::string>&, const char*> inputs[] = {
@@ -257,6 +280,7 @@ int Import(const ImportArguments& a) {
         options.velocitySurvey = ReadSurvey(*a.survey);
     }
 
+    WarnOfOtherDepthUnits(options);
     NoProgress progress;
     const std::vector<HorizonEntry> left = ImportLogs(project, options, progress);
     if (!left.empty()) {
