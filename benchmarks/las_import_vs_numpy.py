@@ -5,9 +5,12 @@ Generates a LAS 2.0 file of 100 000 data lines and 10 curves (the file of las_re
 then times, as whole processes started from the shell:
   - `tessarin-cli import --sonic FILE --sonic-curve C1 --units metric -o OUT.tsp`
   - this script's `job` command: the same job written with numpy (read the file, keep the
-    sonic pairs, integrate, resample at 2 ms, write the depth and sonic of every sample).
-Each is run several times after one warm-up run; the median wall-clock and CPU times and their
-ratios are printed.
+    sonic pairs, integrate, resample at 2 ms, write the depth and sonic of every sample);
+  - this script's `plain` command: the plainest numpy script for it (loadtxt after ~A, the
+    trapezium rule by cumsum, interp at 2 ms, savetxt), the one a user would write first;
+  - `tessarin-cli --version`, the start-up of the tool alone.
+After one warm-up run of each, they run in turns, one of each per round, so that a busy machine
+slows all alike; the median wall-clock and CPU times and the ratios are printed.
 
 Usage: las_import_vs_numpy.py [--cli PATH] [--python PATH] [--runs N]
 The default tessarin-cli is build/bin/tessarin-cli of this checkout; the numpy job runs under
@@ -82,6 +85,20 @@ def numpy_job(las_path, out_path, interval_us=1000.0):
         np.savetxt(out, np.column_stack((sample_depth, sample_sonic)), fmt="%.2f")
 
 
+def plain_numpy_job(las_path, out_path):
+    """The plainest numpy script: depth and sonic after ~A, depth at every 2 ms of one-way time."""
+    import numpy as np
+
+    with open(las_path) as f:
+        text = f.read()
+    table = np.loadtxt(text[text.index("~A"):].splitlines()[1:], usecols=(0, 1))
+    depth, sonic = table[:, 0], table[:, 1]
+    time_us = np.concatenate(([0.0], np.cumsum((sonic[1:] + sonic[:-1]) * np.diff(depth) / 2)))
+    sample_times = np.arange(0.0, time_us[-1], 1000.0)
+    sample_depth = np.interp(sample_times, time_us, depth)
+    np.savetxt(out_path, np.column_stack((sample_times, sample_depth)), fmt="%.2f")
+
+
 def run_once(command):
     """Wall-clock seconds and CPU seconds (user + system) of one whole process."""
     start = time.perf_counter()
@@ -94,22 +111,37 @@ def run_once(command):
     return wall, usage.ru_utime + usage.ru_stime
 
 
-def time_runs(command, runs):
-    run_once(command)  # warm-up: file cache, dynamic loader
-    samples = [run_once(command) for _ in range(runs)]
-    return (statistics.median(s[0] for s in samples), statistics.median(s[1] for s in samples))
+def time_in_turns(commands, runs):
+    """Median (wall, cpu) of each command, run in turns."""
+    for command in commands:
+        run_once(command)  # warm-up: file cache, dynamic loader
+    samples = [[] for _ in commands]
+    for _ in range(runs):
+        for command, times in zip(commands, samples):
+            times.append(run_once(command))
+    return [(statistics.median(t[0] for t in times), statistics.median(t[1] for t in times))
+            for times in samples]
+
+
+def report(name, times):
+    wall, cpu = times
+    print(f"  {name:<22} wall {wall * 1000:8.1f} ms   cpu {cpu * 1000:8.1f} ms")
+
+
+def report_ratio(name, script, cli):
+    print(f"  {name:<22} wall {script[0] / cli[0]:8.1f} x    cpu {script[1] / cli[1]:8.1f} x")
 
 
 def main():
-    if len(sys.argv) == 4 and sys.argv[1] == "job":
-        numpy_job(sys.argv[2], sys.argv[3])
+    if len(sys.argv) == 4 and sys.argv[1] in ("job", "plain"):
+        (numpy_job if sys.argv[1] == "job" else plain_numpy_job)(sys.argv[2], sys.argv[3])
         return
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--cli", default=os.path.join(here, "..", "build", "bin", "tessarin-cli"))
     parser.add_argument("--python", default="/usr/bin/python3")
-    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--runs", type=int, default=10)
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory() as work:
@@ -121,15 +153,20 @@ def main():
                "-o", os.path.join(work, "cli.tsp")]
         job = [args.python, os.path.abspath(__file__), "job", las,
                os.path.join(work, "numpy.txt")]
-        cli_wall, cli_cpu = time_runs(cli, args.runs)
-        numpy_wall, numpy_cpu = time_runs(job, args.runs)
+        plain = [args.python, os.path.abspath(__file__), "plain", las,
+                 os.path.join(work, "plain.txt")]
+        version = [args.cli, "--version"]
+        cli_t, job_t, plain_t, version_t = time_in_turns([cli, job, plain, version], args.runs)
 
     # On a shared machine the wall-clock time includes waiting for a processor; the CPU time
     # (user + system) of the process does not.
-    print(f"LAS import of {DATA_LINES} lines x {CURVES} curves, median of {args.runs} runs")
-    print(f"  tessarin-cli import  wall {cli_wall * 1000:8.1f} ms   cpu {cli_cpu * 1000:8.1f} ms")
-    print(f"  numpy script         wall {numpy_wall * 1000:8.1f} ms   cpu {numpy_cpu * 1000:8.1f} ms")
-    print(f"  numpy / tessarin-cli wall {numpy_wall / cli_wall:8.1f} x    cpu {numpy_cpu / cli_cpu:8.1f} x")
+    print(f"LAS import of {DATA_LINES} lines x {CURVES} curves, median of {args.runs} rounds")
+    report("tessarin-cli import", cli_t)
+    report("numpy script", job_t)
+    report("plain numpy script", plain_t)
+    report("tessarin-cli --version", version_t)
+    report_ratio("numpy / tessarin-cli", job_t, cli_t)
+    report_ratio("plain / tessarin-cli", plain_t, cli_t)
 
 if __name__ == "__main__":
     main()

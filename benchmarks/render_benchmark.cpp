@@ -6,8 +6,8 @@
 
 #include <QGuiApplication>
 
+#include "app/gui_application.h"
 #include "long_well.h"
-#include "plot/gui_application.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_driver.h"
 

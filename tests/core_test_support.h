@@ -139,4 +139,27 @@ struct RecordingProgress : ImportProgress {
     int open = 0;
 };
 
+// Wavelet choices as the Select Wavelet dialog stores them.
+inline Project Ricker(double hz, double length, int rateIndex = 0) {
+    Project p;
+    p.waveletType = kRickerWavelet;
+    p.sampleRateIndex = rateIndex;
+    p.lowCut = Value(hz);
+    p.waveletLength = Value(length);
+    return p;
+}
+
+inline Project Bandpass(int lc, int lp, int hp, int hc, const std::string& phase, double length) {
+    Project p;
+    p.waveletType = kBandpassWavelet;
+    p.sampleRateIndex = 0;
+    p.lowCut = Value(lc);
+    p.lowPass = Value(lp);
+    p.highPass = Value(hp);
+    p.highCut = Value(hc);
+    p.phaseDegrees = Value::Text(phase);
+    p.waveletLength = Value(length);
+    return p;
+}
+
 }  // namespace tessarin::test

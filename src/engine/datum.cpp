@@ -31,7 +31,19 @@ void ApplyStartOfLogDatum(Project& project) {
     }
 }
 
+static double TimeBelowDatum(const Project& project);
+
 double FirstSampleTime(const Project& project) {
+    // The tie's bulk shift moves every two-way time of the well at once; everything that places
+    // the well in time (the display, horizon times, the exports) takes it from here. The sum is
+    // kept free of binary noise, so that a shift of whole samples moves a SEG-Y trace by whole
+    // samples.
+    const double time = TimeBelowDatum(project);
+    const double shift = project.tie ? project.tie->shiftSeconds : 0.0;
+    return shift == 0.0 ? time : DecimalDifference(time, -shift);
+}
+
+static double TimeBelowDatum(const Project& project) {
     // The datum lies at the first sample by definition. Working the gap out again from the
     // elevations would leave binary noise of either sign: a plot starting at a -0.1 s line, a
     // SEG-Y trace one sample short, or a datum velocity the user never needed to give.
@@ -74,6 +86,15 @@ double FirstSampleTime(const Project& project) {
     }
     const double kf = k + (kb - depth[k] - datum) / (depth[k + 1] - depth[k]);
     return -kf * project.sampleIntervalUs / 500000.0;
+}
+
+void ComputeStartTime(Project& project) {
+    const int n = project.lastSampleIndex;
+    if (n < 0 || project.timeDepth.size() <= static_cast<std::size_t>(n)) {
+        throw Error("The project holds no time-sampled log.");
+    }
+    ApplyStartOfLogDatum(project);
+    project.firstSampleTime = FirstSampleTime(project);
 }
 
 }  // namespace tessarin

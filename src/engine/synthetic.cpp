@@ -150,18 +150,21 @@ void ConvolveWavelet(Project& p) {
     OffsetArray& rc = p.reflectionCoefficients;  // non-const for the element addresses
     std::vector<double> trace(static_cast<std::size_t>(n) + 1, 0.0);
     if (!rc.Empty()) {
-        // S(i) = sum over j of RC(i + j) w(j), only over the coefficients the array holds (all
-        // others are 0). Running j in the outer loop adds the terms of each S(i) in the same
-        // order as a sum over j would, and lets the inner loop run over whole rows at once.
+        // S(i) = sum over j of RC(i - j) w(j), a true convolution: one reflection gives the
+        // wavelet as the wavelet panel draws it, w(j) at j samples after the reflection. Only
+        // the coefficients the array holds count (all others are 0). The outer loop runs over
+        // k = -j from -h to h, so each S(i) adds its terms by increasing RC index; a symmetric
+        // wavelet (Ricker, bandpass of phase 0) thus gives the same sums, to the last bit, as
+        // the earlier correlation did. The inner loop runs over whole rows at once.
         double* s = trace.data();
         const double* r = &rc[rc.First()];  // r[k - first] is RC(k)
         const int first = rc.First();
-        for (int j = -h; j <= h; ++j) {
-            const double wj = p.wavelet[j];
-            const int iFirst = std::max(0, rc.First() - j);
-            const int iLast = std::min(n, rc.Last() - j);
+        for (int k = -h; k <= h; ++k) {
+            const double w = p.wavelet[-k];
+            const int iFirst = std::max(0, rc.First() - k);
+            const int iLast = std::min(n, rc.Last() - k);
             for (int i = iFirst; i <= iLast; ++i) {
-                s[i] += r[i + j - first] * wj;
+                s[i] += r[i + k - first] * w;
             }
         }
     }

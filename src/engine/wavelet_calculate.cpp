@@ -71,22 +71,19 @@ std::string CalculateBandpass(Project& p, const WaveletTexts& texts) {
 }
 
 // Stores the Ricker frequency and its length 2.4 / f and builds the wavelet; returns the length
-// box's new text.
+// box's new text. A frequency below 1 Hz or above the Nyquist frequency of the sample rate is
+// refused: the first would make a wavelet seconds long, the second a single spike.
 std::string CalculateRicker(Project& p, const WaveletTexts& texts) {
-    double f = BoxNumber(texts.lowCut, "Ricker frequency");
+    const double f = BoxNumber(texts.lowCut, "Ricker frequency");
+    const double sampleMs = 2.0 * p.sampleIntervalUs / 1000.0;
+    const double nyquist = 1000.0 / (2.0 * sampleMs);
+    if (!(f >= 1 && f <= nyquist)) {
+        throw Error("The Ricker frequency " + texts.lowCut + " Hz is outside 1 to " +
+                    PlainNumber(nyquist) + " Hz, the frequencies a " + PlainNumber(sampleMs) +
+                    " ms sample rate holds.");
+    }
     p.lowCut = Value::Text(texts.lowCut);
-    if (f <= 0) {
-        f = 1;
-        p.lowCut = Value(1);
-    }
     const double length = CutWaveletLength(2.4 / f, p.sampleIntervalUs);
-    try {
-        WaveletHalfLength(length, p.sampleIntervalUs);
-    } catch (const Error&) {
-        throw Error("The Ricker frequency " + texts.lowCut +
-                    " Hz is too low: its wavelet would need more than 32767 samples on each "
-                    "side of time 0.");
-    }
     p.waveletLength = Value(length);
     MakeRickerWavelet(p);
     return LengthText(length);
@@ -124,6 +121,14 @@ CalculateOutcome CalculateWavelet(Project& project, const WaveletTexts& texts) {
     return outcome;
 }
 
+Project WithOpeningWavelet(Project project) {
+    if (project.wavelet.Empty()) {
+        ApplyLowCutCorrection(project);
+        CalculateWavelet(project, StoredWaveletTexts(project));
+    }
+    return project;
+}
+
 bool ApplyLowCutCorrection(Project& project) {
     if (project.waveletType != kBandpassWavelet) {
         return false;
@@ -150,6 +155,24 @@ CalculateOutcome ChooseWaveletType(Project& project, int waveletType, WaveletTex
         texts.length = LengthText(kDefaultBandpassLength);
     }
     return CalculateWavelet(project, texts);
+}
+
+std::optional<std::string> FindWaveletProblem(const Project& project, const WaveletValues& values) {
+    Project trial = project;
+    trial.waveletType = values.waveletType;
+    const CalculateOutcome outcome = CalculateWavelet(trial, values.texts);
+    if (outcome.accepted) {
+        return std::nullopt;
+    }
+    return outcome.reason;
+}
+
+void ApplyWaveletValues(Project& project, const WaveletValues& values) {
+    Project changed = project;
+    changed.waveletType = values.waveletType;
+    if (CalculateWavelet(changed, values.texts).accepted) {
+        project = std::move(changed);
+    }
 }
 
 }  // namespace tessarin

@@ -61,11 +61,11 @@ std::string DatumText(const Project& project) {
 
 std::string WaveletText(const Project& project) {
     if (project.waveletType == kRickerWavelet) {
-        return "Wavelet = " + project.lowCut.ToText() + " Hz Ricker" + "  Phase = " + "0";
+        return "Wavelet = " + PrintedValue(project.lowCut) + " Hz Ricker" + "  Phase = " + "0";
     }
-    return "Wavelet = " + project.lowCut.ToText() + "-" + project.lowPass.ToText() + "-" +
-           project.highPass.ToText() + "-" + project.highCut.ToText() + " Hz" +
-           "  Phase = " + project.phaseDegrees.ToText();
+    return "Wavelet = " + PrintedValue(project.lowCut) + "-" + PrintedValue(project.lowPass) + "-" +
+           PrintedValue(project.highPass) + "-" + PrintedValue(project.highCut) + " Hz" +
+           "  Phase = " + PrintedValue(project.phaseDegrees);
 }
 
 std::string WaveletLengthText(const Project& project) {

@@ -9,6 +9,7 @@
 #include "model/error.h"
 #include "model/numeric.h"
 #include "model/text_io.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
@@ -26,9 +27,38 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+// A horizon file's failure: the program's message, led by the file's name (when known) and
+// followed by the cause.
+[[noreturn]] void Refuse(const std::string& name, const std::string& cause) {
+    throw Error(FileFailure(name, kBadHorizonFileMessage, cause));
+}
+
+// The next line without its line end, or nothing at the end of the file. A line longer than any
+// horizon line is refused as it is read, so that a file without line ends is never held whole.
+std::optional<std::string> NextLine(std::istream& in, int number, const std::string& name) {
+    std::string line;
+    for (int c = in.get(); c != '\n'; c = in.get()) {
+        if (c == std::char_traits<char>::eof()) {
+            if (in.bad()) {
+                Refuse(name, "it cannot be read past line " + std::to_string(number - 1));
+            }
+            return line.empty() ? std::nullopt : std::optional(line);
+        }
+        if (line.size() == kLongestTextLine) {
+            Refuse(name, "line " + std::to_string(number) + " is longer than " +
+                             std::to_string(kLongestTextLine) + " characters");
+        }
+        line += static_cast<char>(c);
+    }
+    if (line.ends_with('\r')) {
+        line.pop_back();
+    }
+    return line;
+}
+
 // A line: the leading number, ended by a blank or a comma, then the blanks (and one comma) after
 // it, then the name to the end of the line.
-HorizonLine ParseHorizonLine(const std::string& line) {
+HorizonLine ParseHorizonLine(const std::string& line, int number, const std::string& name) {
     std::size_t i = 0;
     while (i < line.size() && IsBlank(line[i])) {
         ++i;
@@ -37,9 +67,11 @@ HorizonLine ParseHorizonLine(const std::string& line) {
     while (i < line.size() && !IsBlank(line[i]) && line[i] != ',') {
         ++i;
     }
-    const auto depth = ParseNumber(std::string_view(line).substr(numberStart, i - numberStart));
+    const std::string field = line.substr(numberStart, i - numberStart);
+    const auto depth = ParseNumber(field);
     if (!depth) {
-        throw Error(kBadHorizonFileMessage);
+        Refuse(name, "line " + std::to_string(number) + " holds \"" + field +
+                         "\" where a depth should be");
     }
     while (i < line.size() && IsBlank(line[i])) {
         ++i;
@@ -52,30 +84,26 @@ HorizonLine ParseHorizonLine(const std::string& line) {
 
 // The horizons of the file go after the log ends; those outside the log are left out and
 // returned. More than the dialog can show is a bad file.
-std::vector<HorizonEntry> ReadHorizonLines(Project& project, std::istream& in) {
+std::vector<HorizonEntry> ReadHorizonLines(Project& project, std::istream& in,
+                                           const std::string& name) {
     std::vector<HorizonEntry> left;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.find_first_not_of(" \t") == std::string::npos) {
+    int number = 0;
+    while (const auto line = NextLine(in, ++number, name)) {
+        if (line->find_first_not_of(" \t") == std::string::npos) {
             continue;
         }
-        const HorizonLine horizon = ParseHorizonLine(line);
+        const HorizonLine horizon = ParseHorizonLine(*line, number, name);
         if (LiesOutsideLog(project, horizon.depth)) {
             left.push_back({horizon.name, Value(horizon.depth)});
             continue;
         }
         if (project.horizonCount - 2 >= kMaxFileHorizons) {
-            throw Error(kBadHorizonFileMessage);
+            Refuse(name, "it holds more than " + std::to_string(kMaxFileHorizons) +
+                             " horizons within the log");
         }
         const int k = ++project.horizonCount;
         project.horizonDepths[k] = Value(horizon.depth);
         project.horizonNames[k] = horizon.name;
-    }
-    if (in.bad()) {
-        throw Error(kBadHorizonFileMessage);
     }
     return left;
 }
@@ -108,10 +136,11 @@ void SaveHorizonFile(const Project& project, const std::string& path) {
     ReplaceFileContent(path, content.str());
 }
 
-std::vector<HorizonEntry> ReadHorizonFile(Project& project, std::istream& in) {
+std::vector<HorizonEntry> ReadHorizonFile(Project& project, std::istream& in,
+                                          const std::string& fileName) {
     StartTableWithLogEnds(project);
     try {
-        return ReadHorizonLines(project, in);
+        return ReadHorizonLines(project, in, fileName);
     } catch (const Error&) {
         ClearHorizonTable(project);
         throw;
@@ -120,12 +149,17 @@ std::vector<HorizonEntry> ReadHorizonFile(Project& project, std::istream& in) {
 
 std::vector<HorizonEntry> OpenHorizonFile(Project& project, const std::string& path) {
     project.horizonFileName = path;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        ClearHorizonTable(project);
-        throw Error(kBadHorizonFileMessage);
+    std::optional<std::string> problem = UnreadableFileProblem(path);
+    std::ifstream in;
+    if (!problem) {
+        in.open(path, std::ios::binary);
+        problem = in ? std::nullopt : std::optional<std::string>("cannot be opened");
     }
-    return ReadHorizonFile(project, in);
+    if (problem) {
+        ClearHorizonTable(project);
+        Refuse(path, "it " + *problem);
+    }
+    return ReadHorizonFile(project, in, path);
 }
 
 std::vector<HorizonEntry> LoadHorizonFile(Project& project, const std::string& path) {

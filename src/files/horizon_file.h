@@ -27,9 +27,11 @@ void SaveHorizonFile(const Project& project, const std::string& path);
 // horizons of the file after them, in the file's order (sorting is left to the caller, as the
 // dialog sorts on OK). Horizons above or below the log are left out and returned in the file's
 // order, so that the user can be told (HorizonsLeftOutMessage). A file that cannot be read, a
-// line that does not begin with a number, or more than 18 horizons inside the log leave an empty
-// table and throw Error with kBadHorizonFileMessage.
-std::vector<HorizonEntry> ReadHorizonFile(Project& project, std::istream& in);
+// line that does not begin with a number or is longer than kLongestTextLine, or more than 18
+// horizons inside the log leave an empty table and throw Error: kBadHorizonFileMessage led by the
+// file's name and followed by the cause.
+std::vector<HorizonEntry> ReadHorizonFile(Project& project, std::istream& in,
+                                          const std::string& fileName = {});
 
 // Sets horizonFileName, then ReadHorizonFile from that file.
 std::vector<HorizonEntry> OpenHorizonFile(Project& project, const std::string& path);

@@ -1,6 +1,7 @@
 #include "files/horizon_table.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "files/open_project.h"
@@ -8,6 +9,13 @@
 #include "model/numeric.h"
 
 namespace tessarin {
+
+void ApplyHorizonValues(Project& project, const HorizonValues& values) {
+    project.horizonCount = values.count;
+    project.horizonNames = values.names;
+    project.horizonDepths = values.depths;
+    project.horizonFileName = values.fileName;
+}
 namespace {
 
 double LogDepth(const Project& project, int index) {
@@ -78,6 +86,23 @@ std::vector<HorizonEntry> LeaveOutHorizonsOutsideLog(Project& project, double to
     return left;
 }
 
+namespace {
+
+// To the hundredth: a log's ends come from the time samples and carry a dozen decimals that
+// tell the user nothing.
+std::string LogRangeText(const Project& project, const std::string& unit) {
+    const auto shown = [](double depth) { return PlainNumber(std::round(depth * 100.0) / 100.0); };
+    return "(" + shown(LogDepth(project, 0)) + " to " +
+           shown(LogDepth(project, project.lastSampleIndex)) + unit + ")";
+}
+
+}  // namespace
+
+std::string DepthOutsideLogMessage(const Project& project, const std::string& depthText) {
+    const std::string unit = project.measurementUnits == kMetric ? " m" : " ft";
+    return "The depth " + depthText + " lies outside the log " + LogRangeText(project, unit) + ".";
+}
+
 std::string HorizonsLeftOutMessage(const Project& project, const std::vector<HorizonEntry>& left) {
     if (left.empty()) {
         return {};
@@ -88,8 +113,7 @@ std::string HorizonsLeftOutMessage(const Project& project, const std::vector<Hor
     for (const HorizonEntry& entry : left) {
         named += (named.empty() ? "\"" : ", \"") + entry.name + "\" at " + depthText(entry.depth);
     }
-    const std::string range = "(" + PlainNumber(LogDepth(project, 0)) + " to " +
-                              PlainNumber(LogDepth(project, project.lastSampleIndex)) + unit + ")";
+    const std::string range = LogRangeText(project, unit);
     if (left.size() == 1) {
         return "The horizon " + named + " lies outside the log " + range + " and was left out.";
     }

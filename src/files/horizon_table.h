@@ -37,11 +37,27 @@ enum class DepthCheck {
 // first) there is nothing to compare with, and every number is accepted.
 DepthCheck CheckHorizonDepth(const Project& project, const std::string& depthText);
 
+// Why a depth typed in the dialog is refused for lying outside the log, with the log's range:
+// "The depth 2500 lies outside the log (1000 to 2000 ft)."
+std::string DepthOutsideLogMessage(const Project& project, const std::string& depthText);
+
 // Builds the table from the rows, as OK and Save File do: rows with an empty depth box are
 // skipped whatever their name, the others become entries 1 upward (a missing name stays empty),
 // and the entries are sorted by depth. Throws Error naming the row when a depth is not a number;
 // the table is then left as it was.
 void BuildHorizonTable(Project& project, const HorizonRows& rows);
+
+// What Define Horizons hands back on OK: the table, sorted by depth, and the horizon file last
+// opened or saved.
+struct HorizonValues {
+    int count = 0;  // entries 1 to count
+    std::array<std::string, kTableSize> names;
+    std::array<Value, kTableSize> depths;
+    std::string fileName;
+};
+
+// The record takes the table and the horizon file name (nothing else).
+void ApplyHorizonValues(Project& project, const HorizonValues& values);
 
 // A horizon as a name and a depth, as a loaded table reports the ones it left out.
 struct HorizonEntry {

@@ -50,7 +50,7 @@ OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
     OpenProjectReport report;
     report.settingsProblems = ResetProject(project, store);
     project.projectFileName = path.string();
-    ReadProjectFile(project, path);
+    report.tieProblem = ReadProjectFile(project, path);
     project.wavelet = OffsetArray();
     if (project.sampleRateIndex < 0) {
         // The generators take the interval from the sample rate, so building here would quietly
@@ -73,6 +73,21 @@ OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
     SortHorizonsByDepth(project);
     project.projectChanged = false;
     return report;
+}
+
+std::string OpenProjectFailureMessage(const std::string& path, const std::string& failure) {
+    // The reader's one-line text is "PATH: SENTENCE: cause."; the cause is taken out of it and
+    // written as a sentence of its own.
+    std::string sentence = kInvalidProjectFileMessage;
+    sentence.pop_back();
+    const std::string lead = path + ": " + sentence + ": ";
+    std::string cause = failure.starts_with(lead) ? failure.substr(lead.size()) : failure;
+    if (cause.starts_with("it ")) {
+        cause.replace(0, 2, "The file");
+    } else if (!cause.empty() && cause[0] >= 'a' && cause[0] <= 'z') {
+        cause[0] = static_cast<char>(cause[0] - 'a' + 'A');
+    }
+    return std::string(kInvalidProjectFileMessage) + "\n\n" + path + "\n" + cause;
 }
 
 }  // namespace tessarin

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include "model/project.h"
 
@@ -14,6 +16,9 @@ namespace tessarin {
 
 inline constexpr const char* kInvalidProjectFileMessage =
     "This is not a valid Tessarin project file.";
+
+// True when the path names a project file: it ends in ".tsp" in any case.
+bool IsProjectPath(std::string_view path);
 
 // Writes the record in the file's layout. Throws Error when the record cannot be written as it
 // stands (more samples than its arrays hold, more horizons or survey points than the tables).
@@ -28,10 +33,13 @@ void WriteProjectFile(Project& project, const std::filesystem::path& path);
 
 // Reads a project file into the record, which the caller has reset. Sets the fields the file
 // holds, gardnerCoefficient from the units and sampleRateIndex from the sample interval (-1 when
-// the interval is none of 1000, 500, 250). A file that ends early or has something other than a
-// number where one is needed throws Error(kInvalidProjectFileMessage) and leaves the record as it
-// was. Building the wavelet and sorting the horizons are left to the caller (OpenProjectFile).
-void ReadProjectFile(Project& project, std::istream& in);
-void ReadProjectFile(Project& project, const std::filesystem::path& path);
+// the interval is none of 1000, 500, 250). A file that cannot be opened, ends early, has
+// something other than a number where one is needed or a line longer than any it could hold
+// throws Error: kInvalidProjectFileMessage led by the file's name and followed by the cause. The
+// record is then left as it was. Building the wavelet and sorting the horizons are left to the
+// caller (OpenProjectFile). A damaged seismic tie block after the log rows is left out: the rest
+// is read, and the reason is returned for the user (empty when there was nothing to leave out).
+std::string ReadProjectFile(Project& project, std::istream& in, const std::string& fileName = {});
+std::string ReadProjectFile(Project& project, const std::filesystem::path& path);
 
 }  // namespace tessarin

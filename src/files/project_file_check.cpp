@@ -1,9 +1,11 @@
 #include "files/project_file_check.h"
 
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "files/project_file.h"
+#include "files/project_tie_block.h"
 #include "model/error.h"
 #include "model/saved_value.h"
 
@@ -211,6 +213,27 @@ void CheckLogs(const Project& r, const Project& b, FieldCheck& check) {
     }
 }
 
+// The tie block must open again as the record's tie. The two are compared as the blocks they
+// would write, which hold every number to its last digit, so the refusal can show the line.
+void CheckTie(const Project& record, const Project& back) {
+    if (!record.tie) {
+        return;
+    }
+    if (!back.tie) {
+        Refuse("seismic trace from", Quoted(record.tie->source.path),
+               "the block holding it would not open again and would be left out");
+    }
+    std::istringstream meant(TieBlockText(*record.tie));
+    std::istringstream got(TieBlockText(*back.tie));
+    for (std::string line, gotLine; std::getline(meant, line);) {
+        std::getline(got, gotLine);
+        if (line != gotLine) {
+            Refuse("seismic tie's line", Quoted(line.substr(0, line.find('\r'))),
+                   "it would read back as " + Quoted(gotLine.substr(0, gotLine.find('\r'))));
+        }
+    }
+}
+
 void CheckEveryField(const Project& record, const Project& back, FieldCheck& check) {
     CheckWell(record, back, check);
     CheckScalesAndWavelet(record, back, check);
@@ -235,6 +258,7 @@ void CheckProjectFileReadsBack(const Project& record, const std::filesystem::pat
     }
     ReadBackCheck readBack;
     CheckEveryField(record, back, readBack);
+    CheckTie(record, back);
 }
 
 }  // namespace tessarin

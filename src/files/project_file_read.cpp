@@ -1,9 +1,13 @@
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 
 #include "files/project_file.h"
+#include "files/project_tie_block.h"
 #include "model/error.h"
 #include "model/text_io.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
@@ -12,7 +16,7 @@ namespace {
 int ReadCount(FieldReader& in, int highest) {
     const double count = in.Number();
     if (!(count >= 0 && count <= highest) || count != std::floor(count)) {
-        in.Fail();
+        in.FailField("a whole number from 0 to " + std::to_string(highest));
     }
     return static_cast<int>(count);
 }
@@ -97,7 +101,7 @@ void ReadVelocitySurvey(Project& p, FieldReader& in) {
 void ReadLogs(Project& p, FieldReader& in, int columns) {
     p.lastSampleIndex = in.Int16();
     if (p.lastSampleIndex < 0) {
-        in.Fail();
+        in.FailField("a whole number from 0 to 32767");
     }
     // The arrays reach 10 samples past the last one, all 0 until filled.
     const std::vector<double> zeros(static_cast<std::size_t>(p.lastSampleIndex) + 11, 0.0);
@@ -120,9 +124,9 @@ void ReadLogs(Project& p, FieldReader& in, int columns) {
 
 }  // namespace
 
-void ReadProjectFile(Project& project, std::istream& in) {
+std::string ReadProjectFile(Project& project, std::istream& in, const std::string& fileName) {
     Project p = project;
-    FieldReader fields(in, kInvalidProjectFileMessage);
+    FieldReader fields(in, kInvalidProjectFileMessage, fileName);
     const int columns = ReadFlags(p, fields);
     p.gardnerCoefficient = GardnerCoefficientFor(p.measurementUnits);
     ReadWellAndScales(p, fields);
@@ -131,15 +135,36 @@ void ReadProjectFile(Project& project, std::istream& in) {
         ReadVelocitySurvey(p, fields);
     }
     ReadLogs(p, fields, columns);
+    // Without log rows the reader does not stand where the tie block begins.
+    TieBlockRead tie = columns ? ReadTieBlock(in) : TieBlockRead{};
+    p.tie = std::move(tie.tie);
     project = std::move(p);
+    return tie.problem;
 }
 
-void ReadProjectFile(Project& project, const std::filesystem::path& path) {
+std::string ReadProjectFile(Project& project, const std::filesystem::path& path) {
+    const std::string name = path.string();
+    if (const auto problem = UnreadableFileProblem(name)) {
+        throw Error(FileFailure(name, kInvalidProjectFileMessage, "it " + *problem));
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw Error(kInvalidProjectFileMessage);
+        throw Error(FileFailure(name, kInvalidProjectFileMessage, "it cannot be opened"));
     }
-    ReadProjectFile(project, in);
+    try {
+        return ReadProjectFile(project, in, name);
+    } catch (const std::ios_base::failure&) {
+        // A read error of the disk, which the stream's buffer reports by throwing.
+        throw Error(FileFailure(name, kInvalidProjectFileMessage, "it cannot be read"));
+    }
+}
+
+bool IsProjectPath(std::string_view path) {
+    constexpr std::string_view kSuffix = ".tsp";
+    return path.size() >= kSuffix.size() &&
+           std::equal(
+               kSuffix.begin(), kSuffix.end(), path.end() - kSuffix.size(),
+               [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 }  // namespace tessarin

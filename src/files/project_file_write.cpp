@@ -2,6 +2,7 @@
 
 #include "files/project_file.h"
 #include "files/project_file_check.h"
+#include "files/project_tie_block.h"
 #include "files/replace_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -113,6 +114,9 @@ void WriteProjectFile(const Project& project, std::ostream& out) {
         WriteVelocitySurvey(project, writer);
     }
     WriteLogs(project, writer);
+    if (project.tie) {
+        out << TieBlockText(*project.tie);
+    }
     if (!out) {
         throw Error("The project file could not be written.");
     }

@@ -28,11 +28,11 @@ inline constexpr const char* kWrapped =
     "Please use an LAS utility, such as REFORMAT.EXE available from the "
     "Canadian Well Logging Society to format this LAS file in the unwrapped mode.";
 inline constexpr const char* kNotStandard = "This file is not in standard LAS 1.2 or 2.0 format";
-inline constexpr const char* kNotStandardLongLine =
-    "This file is not in standard LAS 1.2 or 2.0 format.  Please open this LAS file in a word "
-    "processor such as Microsoft Word, make the page width wide enough so that there is one depth "
-    "per line on screen in the data section of the file, and save as 'text with line breaks'.  "
-    "Try to import the new file.";
+// Follows kNotStandard and its cause when a header line is too long to be one.
+inline constexpr const char* kLongLineAdvice =
+    "Please open this LAS file in a word processor such as Microsoft Word, make the page width "
+    "wide enough so that there is one depth per line on screen in the data section of the file, "
+    "and save as 'text with line breaks'.  Try to import the new file.";
 inline constexpr const char* kCurveReadFailed = "Error reading LAS file.";
 
 inline constexpr const char* kSurveyWarningTitle = "Warning";
@@ -40,6 +40,10 @@ inline constexpr const char* kSurveyNotApplicable =
     "The velocity survey datum or the velocity survey depth-time values "
     "are not consistent with the sonic log datum (KB) or the times derived from the sonic log.\n"
     "The velocity survey cannot be applied.";
+
+// OK of the Velocity Survey dialog with fewer than two complete rows.
+inline constexpr const char* kSurveyTooFewRows =
+    "The velocity survey needs at least two rows that hold both a depth and a time.";
 
 inline constexpr const char* kSurveyFileTitle = "Open Velocity Survey File";
 inline constexpr const char* kSurveyFileInvalid =

@@ -1,12 +1,24 @@
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 #include "import/import_error.h"
 #include "import/las_reader.h"
 #include "import/las_text.h"
 #include "model/numeric.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
 
-struct CurveFault {};
+// A curve that cannot be read, with the cause; turned into the read-error message.
+struct CurveFault {
+    std::string cause;
+};
+
+[[noreturn]] void NoColon(std::string_view mnemonic) {
+    throw CurveFault{"the " + std::string(mnemonic) + " line has no colon"};
+}
 
 std::optional<std::string> Item(std::string_view bytes,
                                 std::initializer_list<std::string_view> mnemonics, bool version2) {
@@ -16,7 +28,7 @@ std::optional<std::string> Item(std::string_view bytes,
     }
     auto value = las::VersionRuleValue(*line, version2);
     if (!value) {
-        throw CurveFault{};
+        NoColon(*mnemonics.begin());
     }
     return value;
 }
@@ -28,7 +40,7 @@ std::optional<double> Elevation(std::string_view bytes, std::string_view mnemoni
     }
     const auto value = las::LastTokenValue(*line);
     if (!value) {
-        throw CurveFault{};
+        NoColon(mnemonic);
     }
     return ParseNumber(*value);  // a value that is no number leaves the elevation alone
 }
@@ -43,7 +55,7 @@ bool IsVersion2(std::string_view bytes) {
     const auto text = las::VersionNumberText(*line);
     const auto number = text ? ParseNumber(*text) : std::nullopt;
     if (!number) {
-        throw CurveFault{};
+        throw CurveFault{"the VERS line holds no version number between its dot and its colon"};
     }
     return *number >= 2.0;
 }
@@ -83,12 +95,39 @@ struct DataFields {
     int count = 0;
 };
 
-// The fields that begin in text[from..]: a field begins at a character that is no separator
-// where the one before it is a separator. Most of a line lies after the columns wanted, so this
-// loop runs over most of the data: it only adds, without a branch.
+// A byte value repeated in each byte of a word: kEachByte * 0x80 sets bit 7 of every byte.
+constexpr std::uint64_t kEachByte = 0x0101010101010101U;
+
+// Bit 7 of each byte of `word` set where that byte is a separator, all other bits clear.
+std::uint64_t SeparatorBytes(std::uint64_t word) {
+    constexpr std::uint64_t kLow7 = kEachByte * 0x7F;
+    // Bit 7 set exactly in the bytes that are 0, without a carry between bytes.
+    const auto zeroBytes = [](std::uint64_t x) { return ~(((x & kLow7) + kLow7) | x | kLow7); };
+    return zeroBytes(word ^ (kEachByte * ' ')) | zeroBytes(word ^ (kEachByte * '\t')) |
+           zeroBytes(word ^ (kEachByte * ','));
+}
+
+// The fields that begin in text[from..] (from > 0): a field begins at a character that is no
+// separator where the one before it is a separator. Most of a line lies after the columns
+// wanted, so this runs over most of the data: eight characters at a time where the machine
+// stores the first of them in the lowest byte of a word, then one at a time.
 int FieldsBeginningFrom(std::string_view text, std::size_t from) {
     int count = 0;
-    for (std::size_t i = from; i < text.size(); ++i) {
+    std::size_t i = from;
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint64_t separatorBefore = Separator(text[i - 1]) != 0 ? 0x80U : 0U;
+        for (; i + 8 <= text.size(); i += 8) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + i, sizeof word);
+            const std::uint64_t separators = SeparatorBytes(word);
+            const std::uint64_t starts =
+                ~separators & ((separators << 8) | separatorBefore) & (kEachByte * 0x80);
+            // One bit per byte at most: the multiplication adds the eight bytes into the top one.
+            count += static_cast<int>(((starts >> 7) * kEachByte) >> 56);
+            separatorBefore = separators >> 56;
+        }
+    }
+    for (; i < text.size(); ++i) {
         count += (1 - Separator(text[i])) & Separator(text[i - 1]);
     }
     return count;
@@ -122,10 +161,11 @@ DataFields SplitDataLine(std::string_view line, int column) {
     return fields;
 }
 
-double DataNumber(std::string_view field) {
+double DataNumber(std::string_view field, int lineNumber) {
     const auto number = las::DataNumber(field);
     if (!number) {
-        throw CurveFault{};
+        throw CurveFault{"line " + std::to_string(lineNumber) + " of the data holds \"" +
+                         std::string(field) + "\" where a number should be"};
     }
     return *number;
 }
@@ -138,11 +178,11 @@ DepthLog ReadPairs(const LasFile& file, const LasHeader& header, const LasCurveC
                    ImportProgress& progress) {
     const int column = header.curveColumns.at(static_cast<std::size_t>(choice.curveIndex));
     if (column < 0) {
-        throw CurveFault{};
+        throw CurveFault{"the curve chosen is an empty line of the ~C section"};
     }
     const int columns = header.ColumnCount();
     if (!file.HasDataSection()) {
-        throw CurveFault{};
+        throw CurveFault{"no ~A section, the data"};
     }
     LasLineReader lines(file, file.Header().size());
     DepthLog log;
@@ -164,13 +204,12 @@ DepthLog ReadPairs(const LasFile& file, const LasHeader& header, const LasCurveC
         progress.Advance(static_cast<double>(row) / header.dataLineCount);
         const DataFields fields = SplitDataLine(line, column);
         if (fields.count != columns) {
-            throw ImportError("Line " + std::to_string(lineNumber) + " of the data has " +
-                                  ValuesText(fields.count) + " where the curves list " +
-                                  std::to_string(columns) + ".",
-                              import_message::kFormatErrorTitle);
+            throw CurveFault{"line " + std::to_string(lineNumber) + " of the data has " +
+                             ValuesText(fields.count) + " where the curves list " +
+                             std::to_string(columns)};
         }
-        const double depth = DataNumber(fields.depth);
-        const double value = DataNumber(fields.value);
+        const double depth = DataNumber(fields.depth, lineNumber);
+        const double value = DataNumber(fields.value, lineNumber);
         if (depth >= choice.startDepth && depth <= choice.stopDepth && value != header.nullValue &&
             value > 0 && depth >= 0) {
             log.Add(depth, value);
@@ -183,9 +222,13 @@ DepthLog ReadPairs(const LasFile& file, const LasHeader& header, const LasCurveC
 
 LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCurveChoice& choice,
                       ImportProgress& progress) {
+    const auto refuse = [&file](const std::string& cause) {
+        return ImportError(FileFailure(file.Path(), import_message::kCurveReadFailed, cause),
+                           import_message::kFormatErrorTitle);
+    };
     try {
         if (choice.curveIndex < 0 || choice.curveIndex > header.LastCurveIndex()) {
-            throw CurveFault{};
+            throw CurveFault{"it lists no curve number " + std::to_string(choice.curveIndex)};
         }
         LasCurve curve;
         curve.wellItems = ReadWellItems(file.Header());
@@ -193,18 +236,21 @@ LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCur
         return curve;
     } catch (const ImportError&) {
         throw;
-    } catch (const CurveFault&) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
-    } catch (const las::LongLine&) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+    } catch (const CurveFault& e) {
+        throw refuse(e.cause);
+    } catch (const las::LongLine& e) {
+        throw refuse("line " + std::to_string(e.line) + " is longer than " +
+                     std::to_string(las::kLongestHeaderLine) + " characters");
     } catch (const LasReadFault&) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+        throw refuse("its data section cannot be read again");
     }
 #ifndef TESSARIN_FUZZING
     // Whatever else goes wrong is a file the reader cannot read, for the user. A fuzzing build
     // lets it through: it would be a fault of the reader's own.
-    catch (...) {
-        throw ImportError(import_message::kCurveReadFailed, import_message::kFormatErrorTitle);
+    catch (const std::exception& e) {
+        throw refuse(e.what());
+    } catch (...) {
+        throw refuse("it cannot be read");
     }
 #endif
 }

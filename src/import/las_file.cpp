@@ -1,5 +1,6 @@
 #include "import/las_file.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 
@@ -68,10 +69,11 @@ LasFile LasFile::Load(const std::string& path) {
     std::vector<char> block(kBlockSize);
     std::size_t lineStart = 0;  // of the line the last block ended in
     for (;;) {
+        errno = 0;
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
         const auto got = static_cast<std::size_t>(in.gcount());
         if (in.bad()) {
-            throw ImportError("The file \"" + path + "\" cannot be read.", "");
+            ThrowCannotBeRead(path);
         }
         file.text_.append(block.data(), got);
         if (const auto end = EndOfDataLine(file.text_, lineStart)) {

@@ -5,22 +5,37 @@
 #include "import/las_reader.h"
 #include "import/las_text.h"
 #include "model/numeric.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
 
-// Any header that cannot be read; turned into the format-error message.
-struct HeaderFault {};
+// Any header that cannot be read, with the cause; turned into the format-error message.
+struct HeaderFault {
+    std::string cause;
+};
+
+[[noreturn]] void NoLine(std::string_view mnemonic) {
+    throw HeaderFault{"no " + std::string(mnemonic) + " line in the header"};
+}
+
+[[noreturn]] void NoColon(std::string_view mnemonic) {
+    throw HeaderFault{"the " + std::string(mnemonic) + " line has no colon"};
+}
 
 double LastTokenNumber(std::string_view bytes, std::string_view mnemonic) {
     const auto line = las::FindLine(bytes, {mnemonic}, false);
     if (!line) {
-        throw HeaderFault{};
+        NoLine(mnemonic);
     }
     const auto text = las::LastTokenValue(*line);
-    const auto number = text ? ParseNumber(*text) : std::nullopt;
+    if (!text) {
+        NoColon(mnemonic);
+    }
+    const auto number = ParseNumber(*text);
     if (!number) {
-        throw HeaderFault{};
+        throw HeaderFault{"the " + std::string(mnemonic) + " line holds \"" +
+                          std::string(las::Strip(*text)) + "\" where a number should be"};
     }
     return *number;
 }
@@ -32,19 +47,74 @@ bool SaysYes(const std::optional<std::string>& value) {
 // WRAP is read after the first blank of its line, and also between its dot and its colon: many
 // archives write " WRAP .   YES : ...", with a blank before the dot, and a wrapped file read as
 // unwrapped gives wrong numbers.
-void RefuseWrappedFile(std::string_view bytes) {
+void RefuseWrappedFile(std::string_view bytes, const std::string& path) {
     const auto line = las::FindLine(bytes, {"WRAP"}, false);
     if (!line) {
-        throw HeaderFault{};
+        NoLine("WRAP");
     }
     const auto afterBlank = las::AfterBlankValue(*line);
     const auto afterDot = las::DotValue(*line);
     if (!afterBlank && !afterDot) {
-        throw HeaderFault{};
+        NoColon("WRAP");
     }
     if (SaysYes(afterBlank) || SaysYes(afterDot)) {
-        throw ImportError(import_message::kWrapped, import_message::kFormatErrorTitle);
+        throw ImportError(path + ": " + import_message::kWrapped,
+                          import_message::kFormatErrorTitle);
     }
+}
+
+// Files that are no LAS 1.2 or 2.0 file at all, told apart so that the user knows what to do:
+// a UTF-16 text (every other byte zero, often after a byte-order mark), a file whose first
+// lines hold no "~V" section (some other text), and a LAS 3.0 file, whose sections this reader
+// does not know.
+void RefuseOtherFormats(std::string_view bytes) {
+    const std::string_view start = bytes.substr(0, 200);
+    if (start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF") ||
+        std::count(start.begin(), start.end(), '\0') * 4 >
+            static_cast<std::ptrdiff_t>(start.size())) {
+        throw HeaderFault{"UTF-16 text: save it as ASCII or UTF-8"};
+    }
+    constexpr int kLinesBeforeVersion = 20;
+    std::size_t position = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;  // a UTF-8 byte-order mark
+    bool version = false;
+    for (int line = 0; line < kLinesBeforeVersion && position < bytes.size() && !version; ++line) {
+        version = las::Strip(ReadTextLine(bytes, position)).starts_with("~V");
+    }
+    if (!version) {
+        throw HeaderFault{"no ~V section in the first lines"};
+    }
+    if (const auto vers = las::FindLine(bytes, {"VERS"}, true)) {
+        const auto text = las::VersionNumberText(*vers);
+        const auto number = text ? ParseNumber(*text) : std::nullopt;
+        if (number && *number >= 3.0) {
+            throw HeaderFault{"LAS 3.0 is not read"};
+        }
+    }
+}
+
+// The unit of a header line, upper case: the text after its first dot up to a blank or the colon.
+std::string UnitOfLine(std::string_view line) {
+    const std::size_t dot = line.find('.');
+    if (dot == std::string_view::npos) {
+        return {};
+    }
+    std::string unit(line.substr(dot + 1, line.find_first_of(" \t:", dot + 1) - dot - 1));
+    for (char& c : unit) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return unit;
+}
+
+std::optional<int> DepthUnitsOf(std::string_view bytes) {
+    const auto line = las::FindLine(bytes, {"STRT"}, true);
+    const std::string unit = line ? UnitOfLine(*line) : std::string();
+    if (unit == "M") {
+        return kMetric;
+    }
+    if (unit == "F" || unit == "FT") {
+        return kEnglish;
+    }
+    return std::nullopt;
 }
 
 // The text a depth box shows for a number, as a text box shows one: "0.5", not ".5".
@@ -62,15 +132,15 @@ std::string DepthBoxText(double depth) {
 void ListCurves(std::string_view bytes, LasHeader& header) {
     std::size_t position = 0;
     bool found = false;
-    while (position < bytes.size() && !found) {
+    for (std::size_t number = 1; position < bytes.size() && !found; ++number) {
         const std::string_view line = ReadTextLine(bytes, position);
         if (line.size() > las::kLongestHeaderLine) {
-            throw las::LongLine{};
+            throw las::LongLine{number};
         }
         found = line.starts_with("~C");
     }
     if (!found) {
-        throw HeaderFault{};
+        throw HeaderFault{"no ~C section, the list of curves"};
     }
     int column = 0;
     while (position < bytes.size()) {
@@ -86,7 +156,7 @@ void ListCurves(std::string_view bytes, LasHeader& header) {
     }
     // The dialog selects the first curve after the depth, so there must be one.
     if (header.curveEntries.size() < 2) {
-        throw HeaderFault{};
+        throw HeaderFault{"the ~C section lists no curve after the depth"};
     }
 }
 
@@ -94,7 +164,7 @@ void ListCurves(std::string_view bytes, LasHeader& header) {
 // has. Comment lines are no data lines.
 void MeasureData(const LasFile& file, LasHeader& header) {
     if (!file.HasDataSection()) {
-        throw HeaderFault{};
+        throw HeaderFault{"no ~A section, the data"};
     }
     header.dataOffset = file.Header().size();
     LasLineReader lines(file, header.dataOffset);
@@ -107,7 +177,7 @@ void MeasureData(const LasFile& file, LasHeader& header) {
         }
     }
     if (header.dataLineCount == 0) {
-        throw HeaderFault{};
+        throw HeaderFault{"no data lines after ~A"};
     }
 }
 
@@ -136,7 +206,8 @@ LasHeader ReadHeaderItems(const LasFile& file) {
     const std::string_view bytes = file.Header();
     LasHeader header;
     header.caption = "Import LAS File " + file.Path();
-    RefuseWrappedFile(bytes);
+    RefuseOtherFormats(bytes);
+    RefuseWrappedFile(bytes, file.Path());
     header.startDepth = LastTokenNumber(bytes, "STRT");
     header.stopDepth = LastTokenNumber(bytes, "STOP");
     LastTokenNumber(bytes, "STEP");  // must be there, but is not used
@@ -148,6 +219,7 @@ LasHeader ReadHeaderItems(const LasFile& file) {
     MeasureData(file, header);
     header.scroll = ScrollRangeFor(header.dataLineCount);
     header.selectedCurve = 1;
+    header.depthUnits = DepthUnitsOf(bytes);
     return header;
 }
 
@@ -184,24 +256,71 @@ std::string_view ReadTextLine(std::string_view bytes, std::size_t& position) {
 }
 
 LasHeader ReadLasHeader(const LasFile& file) {
+    const auto refuse = [&file](const std::string& cause) {
+        return ImportError(FileFailure(file.Path(), import_message::kNotStandard, cause),
+                           import_message::kFormatErrorTitle);
+    };
     try {
         return ReadHeaderItems(file);
     } catch (const ImportError&) {
         throw;
-    } catch (const las::LongLine&) {
-        throw ImportError(import_message::kNotStandardLongLine, import_message::kFormatErrorTitle);
-    } catch (const HeaderFault&) {
-        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+    } catch (const las::LongLine& e) {
+        ImportError error = refuse("line " + std::to_string(e.line) + " is longer than " +
+                                   std::to_string(las::kLongestHeaderLine) + " characters");
+        throw ImportError(std::string(error.what()) + "  " + import_message::kLongLineAdvice,
+                          error.Title());
+    } catch (const HeaderFault& e) {
+        throw refuse(e.cause);
     } catch (const LasReadFault&) {
-        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+        throw refuse("its data section cannot be read again");
     }
 #ifndef TESSARIN_FUZZING
     // Whatever else goes wrong is a header the reader cannot read, for the user. A fuzzing build
     // lets it through: it would be a fault of the reader's own.
-    catch (...) {
-        throw ImportError(import_message::kNotStandard, import_message::kFormatErrorTitle);
+    catch (const std::exception& e) {
+        throw refuse(e.what());
+    } catch (...) {
+        throw refuse("it cannot be read");
     }
 #endif
+}
+
+std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double start,
+                                                double stop) {
+    const double top = std::min(header.startDepth, header.stopDepth);
+    const double bottom = std::max(header.startDepth, header.stopDepth);
+    const std::string fileRange =
+        "The file's depths run from " + DepthBoxText(top) + " to " + DepthBoxText(bottom) + ".";
+    if (start >= stop) {
+        return "The start depth " + DepthBoxText(start) + " must be above the end depth " +
+               DepthBoxText(stop) + ".  " + fileRange;
+    }
+    if (stop < top || start > bottom) {
+        return "The range " + DepthBoxText(start) + " to " + DepthBoxText(stop) +
+               " holds no data.  " + fileRange;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> LasUnitsMismatch(std::optional<int> fileUnits, int projectUnits) {
+    if (!fileUnits || *fileUnits == projectUnits) {
+        return std::nullopt;
+    }
+    const bool metres = *fileUnits == kMetric;
+    return std::string("The depths of this file are in ") + (metres ? "metres" : "feet") +
+           ", but the project is in " + (metres ? "feet" : "metres") +
+           ".  Imported as it stands, its depths and its KB and GL elevations would be taken as " +
+           (metres ? "feet" : "metres") + ".";
+}
+
+bool LasCurveIsPerFoot(const LasHeader& header, int curveIndex) {
+    if (curveIndex < 0 || curveIndex > header.LastCurveIndex()) {
+        return false;
+    }
+    const std::string unit = UnitOfLine(header.curveEntries[static_cast<std::size_t>(curveIndex)]);
+    const std::size_t slash = unit.find('/');
+    const std::string per = slash == std::string::npos ? std::string() : unit.substr(slash + 1);
+    return per == "F" || per == "FT" || per == "FOOT";
 }
 
 int LasHeader::ColumnCount() const {

@@ -63,14 +63,33 @@ struct LasHeader {
     LasScrollRange scroll;
     int selectedCurve = 1;  // the first curve after the depth
 
+    // The units of the depths, from the unit of STRT (".M", ".F" or ".FT" in any case): kMetric
+    // or kEnglish; nothing for another unit or none.
+    std::optional<int> depthUnits;
+
     int LastCurveIndex() const { return static_cast<int>(curveEntries.size()) - 1; }
     // The number of data columns: the curve entries that are not empty lines.
     int ColumnCount() const;
 };
 
 // Reads the header. Throws ImportError with the "File Format Error" title for a wrapped file and
-// for any header that cannot be read (a missing item, a value that is no number, no data).
+// for any header that cannot be read (a missing item, a value that is no number, no data); the
+// message is led by the file's name and names the cause.
 LasHeader ReadLasHeader(const LasFile& file);
+
+// Why the depth range chosen in the dialog cannot be imported, or nothing when it can: a start
+// depth not above the end depth, or a range outside the file's depths. The reason names the
+// file's depth range, so that the user can correct the range where it was typed.
+std::optional<std::string> LasDepthRangeRefusal(const LasHeader& header, double start, double stop);
+
+// What to tell the user before a LAS file whose depths are in other units than the project's is
+// imported; nothing when they agree or the file names no unit of length it knows.
+// `fileUnits` is LasHeader::depthUnits.
+std::optional<std::string> LasUnitsMismatch(std::optional<int> fileUnits, int projectUnits);
+
+// Whether a curve's unit is per foot ("US/F", "us/ft", "USEC/FOOT"): a sonic so given must be
+// converted when the project is metric.
+bool LasCurveIsPerFoot(const LasHeader& header, int curveIndex);
 
 // The viewer text for a scroll value and a chosen curve entry: eleven lines from the data,
 // starting ten lines per scroll step into the data section, each holding the depth column and
@@ -112,8 +131,9 @@ struct LasCurve {
 // Reads the well items and the depth-value pairs of the chosen curve. A pair is kept when its
 // depth lies in the chosen range (limits included) and is not negative, and its value is neither
 // NULL nor zero nor negative. Comment lines ("#") in the data are skipped. Throws ImportError
-// (title "File Format Error") naming the line for a data line whose number of values differs from
-// the number of curves, and "Error reading LAS file." on any other failure.
+// (title "File Format Error"): "Error reading LAS file." led by the file's name and followed by
+// the cause (a data line whose number of values differs from the number of curves, a value that
+// is no number, a header item without its colon).
 LasCurve ReadLasCurve(const LasFile& file, const LasHeader& header, const LasCurveChoice& choice,
                       ImportProgress& progress);
 

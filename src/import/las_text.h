@@ -12,8 +12,11 @@ namespace tessarin::las {
 // Header lines longer than this are taken for a file without usable line breaks.
 inline constexpr std::size_t kLongestHeaderLine = 65535;
 
-// A header line too long to be one (a file whose lines end in something other than LF).
-struct LongLine {};
+// A header line too long to be one (a file whose lines end in something other than LF), by its
+// number counted from 1.
+struct LongLine {
+    std::size_t line = 0;
+};
 
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t';

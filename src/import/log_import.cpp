@@ -76,8 +76,8 @@ LogImport::LogImport(const Project& project) : working_(project) {
     working_.dialogCancelled = false;
 }
 
-void LogImport::SetSyntheticInformation(const SyntheticInformation& choices) {
-    ApplySyntheticInformation(working_, choices);
+void LogImport::SetSyntheticInformation(const SyntheticInformationValues& choices) {
+    ApplySyntheticInformationValues(working_, choices);
 }
 
 void LogImport::SetVelocitySurvey(const VelocitySurvey& survey) {
@@ -105,6 +105,7 @@ void LogImport::ApplyOverrides() {
 DepthLog LogImport::ReadInOrder(const LogFileChoice& file, ImportProgress& progress) {
     const bool lasFile = IsLasPath(file.path);
     DepthLog log;
+    curvePerFoot_ = false;
     if (lasFile) {
         const LasFile las = LoadLasFile(file.path);
         const LasHeader header = ReadLasHeader(las);
@@ -115,6 +116,7 @@ DepthLog LogImport::ReadInOrder(const LogFileChoice& file, ImportProgress& progr
         choice.stopDepth =
             file.lasStopDepth.value_or(std::max(header.startDepth, header.stopDepth));
         LasCurve curve = ReadLasCurve(las, header, choice, progress);
+        curvePerFoot_ = LasCurveIsPerFoot(header, choice.curveIndex);
         ApplyLasWellItems(curve.wellItems, working_);
         ApplyOverrides();
         log = std::move(curve.log);
@@ -137,6 +139,12 @@ void LogImport::ImportSonic(const LogFileChoice& file, ImportProgress& progress)
     ProgressWindow window(progress, "Import Sonic Log", file.path);
     progress.Step("Reading sonic log");
     DepthLog sonic = ReadInOrder(file, progress);
+    // A LAS sonic that names its unit per foot is read so in a metric project, ticked or not: the
+    // box starts unticked on every import, and a sonic per foot read per metre gives velocities
+    // three times too high without a word.
+    if (curvePerFoot_ && working_.measurementUnits == kMetric) {
+        working_.sonicInMicrosecondsPerFoot = true;
+    }
     if (working_.sonicInMicrosecondsPerFoot) {
         for (double& v : sonic.value) {
             v /= kMetresPerFoot;
@@ -162,15 +170,17 @@ void LogImport::ImportDensity(const LogFileChoice& file, ImportProgress& progres
     ResampleDensity(density, working_, progress);
 }
 
-void LogImport::Commit(Project& project) {
+std::vector<HorizonEntry> LogImport::Commit(Project& project) {
     working_.synthDisplayed = false;
     working_.wavelet = OffsetArray();
-    RebuildHorizonTable(working_);
+    std::vector<HorizonEntry> leftOut = RebuildHorizonTable(working_);
     ApplyStartOfLogDatum(working_);
     project = std::move(working_);
+    return leftOut;
 }
 
-void ImportLogs(Project& project, const ImportOptions& options, ImportProgress& progress) {
+std::vector<HorizonEntry> ImportLogs(Project& project, const ImportOptions& options,
+                                     ImportProgress& progress) {
     LogImport import(project);
     import.SetWellOverrides(options.wellOverrides);
     import.SetSyntheticInformation(options.information);
@@ -186,10 +196,10 @@ void ImportLogs(Project& project, const ImportOptions& options, ImportProgress& 
     } else {
         import.ImportDensity(options.density, progress);
     }
-    import.Commit(project);
+    return import.Commit(project);
 }
 
-void RebuildHorizonTable(Project& p) {
+std::vector<HorizonEntry> RebuildHorizonTable(Project& p) {
     std::vector<double> depths;
     std::vector<std::string> names;
     for (std::size_t k = 1; k <= 20; ++k) {
@@ -206,15 +216,18 @@ void RebuildHorizonTable(Project& p) {
     p.horizonDepths.fill(Value());
     const double lastDepth = p.timeDepth[static_cast<std::size_t>(p.lastSampleIndex)];
     int count = 0;
+    std::vector<HorizonEntry> leftOut;
     for (std::size_t i = 0; i < depths.size(); ++i) {
         if (IntFloor(depths[i]) > lastDepth) {
-            continue;  // below the end of the log
+            leftOut.push_back({names[i], Value(depths[i])});  // below the end of the log
+            continue;
         }
         ++count;
         p.horizonNames[static_cast<std::size_t>(count)] = names[i];
         p.horizonDepths[static_cast<std::size_t>(count)] = Value(depths[i]);
     }
     p.horizonCount = count;
+    return leftOut;
 }
 
 }  // namespace tessarin

@@ -11,7 +11,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "files/horizon_table.h"
 #include "import/depth_log.h"
 #include "import/import_progress.h"
 #include "import/synthetic_information.h"
@@ -29,6 +31,8 @@ struct LogFileChoice {
     // for a LAS file; a batch run may give them for a plain file too.
     std::optional<double> lasStartDepth;
     std::optional<double> lasStopDepth;
+    // The units of a LAS file's depths, when its header names them (LasHeader::depthUnits).
+    std::optional<int> lasDepthUnits;
 };
 
 // Well items the user gives, which take precedence over those of a LAS header.
@@ -39,7 +43,7 @@ struct WellOverrides {
 };
 
 struct ImportOptions {
-    SyntheticInformation information;
+    SyntheticInformationValues information;
     // With the survey applied: the survey to use; the record's own survey when absent.
     std::optional<VelocitySurvey> velocitySurvey;
     LogFileChoice sonic;    // read unless the sonic is made from the density (Gardner)
@@ -58,7 +62,7 @@ public:
     // The copy the steps work on; dialogs shown between the steps may edit it.
     Project& Working() { return working_; }
 
-    void SetSyntheticInformation(const SyntheticInformation& choices);
+    void SetSyntheticInformation(const SyntheticInformationValues& choices);
     void SetVelocitySurvey(const VelocitySurvey& survey);
     void SetWellOverrides(const WellOverrides& overrides);
 
@@ -68,8 +72,9 @@ public:
     void ImportDensity(const LogFileChoice& file, ImportProgress& progress);
 
     // The end of a completed import: the synthetic and wavelet are cleared, the horizon table is
-    // rebuilt, a "Start of Log" datum follows the log, and the record takes the copy.
-    void Commit(Project& project);
+    // rebuilt, a "Start of Log" datum follows the log, and the record takes the copy. Returns the
+    // horizons left out below the new log's end, for the user to be told.
+    std::vector<HorizonEntry> Commit(Project& project);
 
 private:
     DepthLog ReadInOrder(const LogFileChoice& file, ImportProgress& progress);
@@ -77,13 +82,17 @@ private:
 
     Project working_;
     WellOverrides overrides_;
+    bool curvePerFoot_ = false;  // the LAS curve last read names a unit per foot
 };
 
-// The whole command with every choice given. Throws on failure, the record unchanged.
-void ImportLogs(Project& project, const ImportOptions& options, ImportProgress& progress);
+// The whole command with every choice given. Throws on failure, the record unchanged. Returns
+// the horizons left out, as Commit does.
+std::vector<HorizonEntry> ImportLogs(Project& project, const ImportOptions& options,
+                                     ImportProgress& progress);
 
 // The horizon table after an import: the entries with a depth, compacted from entry 1 and sorted
-// by depth, without those whose depth (its integer part) lies below the end of the log.
-void RebuildHorizonTable(Project& project);
+// by depth, without those whose depth (its integer part) lies below the end of the log. Returns
+// those left out, in depth order: a shorter log must not lose tops without a word.
+std::vector<HorizonEntry> RebuildHorizonTable(Project& project);
 
 }  // namespace tessarin

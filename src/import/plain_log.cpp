@@ -1,6 +1,8 @@
 #include "import/plain_log.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fstream>
 #include <vector>
 
 #include "import/file_bytes.h"
@@ -127,6 +129,88 @@ DepthLog MergePairs(const std::vector<Pair>& pairs, const std::string& path) {
     return log;
 }
 
+// Every line that holds something other than separators holds a number (or a field that is
+// none, which fails the file anyway), the title line aside. Beyond this many such lines the pairs
+// are more than a log holds even merged two by two: 2 x (2 x kMostLogPairs + 1) numbers.
+constexpr long kMostLinesOfNumbers = 4L * kMostLogPairs + 2 + 1;
+
+// The whole text of a plain log file, read a block at a time. A file that is certain to hold too
+// many pairs is refused as soon as that is certain, instead of being read whole first: a file of
+// twenty million lines took seconds and close to a gigabyte before it was refused.
+std::string ReadLogText(const std::string& path) {
+    std::ifstream in = OpenFileBytes(path);
+    std::string text;
+    std::vector<char> block(64 * 1024);
+    long lines = 0;
+    bool numberOnLine = false;
+    for (;;) {
+        errno = 0;
+        in.read(block.data(), static_cast<std::streamsize>(block.size()));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (in.bad()) {
+            ThrowCannotBeRead(path);
+        }
+        for (std::size_t i = 0; i < got; ++i) {
+            const char c = block[i];
+            if (c == '\n') {
+                lines += numberOnLine ? 1 : 0;
+                numberOnLine = false;
+            } else if (!IsSeparator(c)) {
+                numberOnLine = true;
+            }
+        }
+        if (lines + (numberOnLine ? 1 : 0) > kMostLinesOfNumbers) {
+            throw ImportError(
+                "The file \"" + path + "\" is too long: more than " +
+                    std::to_string(kMostLinesOfNumbers) + " of its lines hold numbers, more than " +
+                    std::to_string(kMostLogPairs) + " pairs even when merged two by two.",
+                "");
+        }
+        text.append(block.data(), got);
+        if (got < block.size()) {
+            return text;
+        }
+    }
+}
+
+// The fields of the first two lines that hold any, each line's fields counted.
+std::vector<std::vector<std::string_view>> FirstLinesFields(std::string_view text, int count) {
+    std::vector<std::vector<std::string_view>> lines;
+    std::size_t start = 0;
+    while (start < text.size() && static_cast<int>(lines.size()) < count) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        std::vector<std::string_view> fields;
+        for (std::size_t i = start; i < end;) {
+            const std::size_t from = i;
+            while (i < end && !IsSeparator(text[i])) {
+                ++i;
+            }
+            if (i > from) {
+                fields.push_back(text.substr(from, i - from));
+            }
+            i += i < end ? 1 : 0;
+        }
+        if (!fields.empty()) {
+            lines.push_back(std::move(fields));
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+// A velocity survey file read as numbers would make a log of its datum and its points out of
+// step. It is told by its first line, one number alone (the survey datum), followed by lines of
+// a depth and a time; a log's first line is a title or a pair.
+bool IsVelocitySurveyText(std::string_view text) {
+    const auto lines = FirstLinesFields(text, 2);
+    const auto numbers = [](const std::vector<std::string_view>& fields) {
+        return std::all_of(fields.begin(), fields.end(),
+                           [](std::string_view f) { return las::DataNumber(f).has_value(); });
+    };
+    return lines.size() == 2 && lines[0].size() == 1 && lines[1].size() == 2 && numbers(lines[0]) &&
+           numbers(lines[1]);
+}
+
 }  // namespace
 
 int CountTextLines(std::string_view text) {
@@ -136,12 +220,18 @@ int CountTextLines(std::string_view text) {
 }
 
 DepthLog ReadPlainLog(const std::string& path, ImportProgress& progress) {
-    const std::string text = ReadFileBytes(path);
-    return ReadPlainLogText(text, path, progress);
+    return ReadPlainLogText(ReadLogText(path), path, progress);
 }
 
 DepthLog ReadPlainLogText(std::string_view text, const std::string& path,
                           ImportProgress& progress) {
+    if (IsVelocitySurveyText(text)) {
+        throw ImportError("The file \"" + path +
+                              "\" is a velocity survey, not a log: its first line holds one "
+                              "number alone, the survey datum, and the next a depth and a time. "
+                              "Give it as the velocity survey.",
+                          "");
+    }
     const int lines = CountTextLines(text);
     NumberStream numbers(text, path);
     numbers.SkipTitle();

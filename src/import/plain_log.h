@@ -22,7 +22,8 @@ int CountTextLines(std::string_view text);
 // Reads the pairs of a plain log file. The first line is a title, and is skipped, when any of its
 // fields is not a number; a title may hold commas and a first depth may be any number.
 // Throws ImportError (no title: the program ends the import quietly) for a field that is not a
-// number, for repeated depths that cannot be merged and for more merged pairs than a log holds.
+// number, for repeated depths that cannot be merged, for more merged pairs than a log holds (a
+// file is read only as far as that is certain) and for a velocity survey file given as a log.
 DepthLog ReadPlainLog(const std::string& path, ImportProgress& progress);
 DepthLog ReadPlainLogText(std::string_view text, const std::string& path, ImportProgress& progress);
 

@@ -29,8 +29,8 @@ void Convert(Value& field, std::string (*conversion)(const std::string&, int), i
 
 }  // namespace
 
-SyntheticInformation SyntheticInformationOf(const Project& p) {
-    SyntheticInformation choices;
+SyntheticInformationValues SyntheticInformationValuesOf(const Project& p) {
+    SyntheticInformationValues choices;
     choices.measurementUnits = p.measurementUnits;
     choices.sonicInMicrosecondsPerFoot = false;
     choices.applyVelocitySurvey = p.applyVelocitySurvey;
@@ -48,7 +48,7 @@ bool GardnerAllowed(int impedanceType) {
     return impedanceType == kSonicDensity;
 }
 
-SyntheticInformation Normalized(SyntheticInformation choices) {
+SyntheticInformationValues Normalized(SyntheticInformationValues choices) {
     choices.sonicInMicrosecondsPerFoot =
         choices.sonicInMicrosecondsPerFoot && SonicPerFootAllowed(choices.measurementUnits);
     choices.gardnerFromDensity =
@@ -56,8 +56,8 @@ SyntheticInformation Normalized(SyntheticInformation choices) {
     return choices;
 }
 
-void ApplySyntheticInformation(Project& p, const SyntheticInformation& given) {
-    const SyntheticInformation choices = Normalized(given);
+void ApplySyntheticInformationValues(Project& p, const SyntheticInformationValues& given) {
+    const SyntheticInformationValues choices = Normalized(given);
     p.measurementUnits = choices.measurementUnits;
     p.sonicInMicrosecondsPerFoot = choices.sonicInMicrosecondsPerFoot;
     p.applyVelocitySurvey = choices.applyVelocitySurvey;
@@ -115,7 +115,22 @@ void ChangeMeasurementUnits(Project& p, int units) {
     }
     Convert(p.timeScale, ConvertTimeScale, units);
     Convert(p.tracesPerUnit, ConvertTracesPerUnit, units);
+    // Tops and survey points measured in the old units would be read as the new ones: a top at
+    // 2845 ft taken as 2845 m lies far below a metric log and would be lost on the next import.
+    for (Value& depth : p.horizonDepths) {
+        Convert(depth, ConvertWellDatumValue, units);
+    }
+    Convert(p.velocitySurveyDatumElevation, ConvertWellDatumValue, units);
+    for (int k = 1; k <= p.velocitySurveyCount && k < kTableSize; ++k) {
+        double& depth = p.velocitySurveyDepths[static_cast<std::size_t>(k)];
+        depth = ParseNumber(ConvertWellDatumValue(PlainNumber(depth), units)).value_or(depth);
+    }
     p.measurementUnits = units;
+}
+
+void SwitchImportUnits(Project& p, int units) {
+    ChangeMeasurementUnits(p, units);
+    p.gardnerCoefficient = GardnerCoefficientFor(units);
 }
 
 }  // namespace tessarin

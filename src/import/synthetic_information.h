@@ -10,7 +10,7 @@
 
 namespace tessarin {
 
-struct SyntheticInformation {
+struct SyntheticInformationValues {
     int measurementUnits = kEnglish;
     bool sonicInMicrosecondsPerFoot = false;  // metric only: the file gives microseconds per foot
     bool applyVelocitySurvey = false;
@@ -20,18 +20,18 @@ struct SyntheticInformation {
 };
 
 // The choices as the record holds them; the microseconds-per-foot box always starts unticked.
-SyntheticInformation SyntheticInformationOf(const Project& project);
+SyntheticInformationValues SyntheticInformationValuesOf(const Project& project);
 
 // Whether a box may be ticked: microseconds per foot in metric units, Gardner with Sonic - Density.
 bool SonicPerFootAllowed(int measurementUnits);
 bool GardnerAllowed(int impedanceType);
 
 // The choices as they can stand: a box that may not be ticked is unticked.
-SyntheticInformation Normalized(SyntheticInformation choices);
+SyntheticInformationValues Normalized(SyntheticInformationValues choices);
 
 // OK of the dialog: the record takes the choices and the Gardner coefficient of the units, and is
 // marked changed.
-void ApplySyntheticInformation(Project& project, const SyntheticInformation& choices);
+void ApplySyntheticInformationValues(Project& project, const SyntheticInformationValues& choices);
 
 // Captions that follow the measurement units.
 struct WellDatumCaptions {
@@ -59,8 +59,13 @@ std::string ConvertTracesPerUnit(const std::string& shown, int measurementUnits)
 
 // A change of measurement units confirmed in the Synthetic Information dialog: the KB, GL, datum
 // elevation and datum velocity and the time scale and traces per unit are converted as above and
-// kept as the converted texts, and measurementUnits is set. Nothing happens when the units stay
-// the same. The velocity survey, the logs and the other choices are left alone.
+// kept as the converted texts, and measurementUnits is set. The horizon depths and the velocity
+// survey's datum and depths are converted as KB is. Nothing happens when the units stay the same.
+// The logs and the other choices are left alone: the logs are imported again in the new units.
 void ChangeMeasurementUnits(Project& project, int measurementUnits);
+
+// During an import, the project takes the units of a LAS file: the values above are converted
+// and the Gardner coefficient follows the units.
+void SwitchImportUnits(Project& project, int measurementUnits);
 
 }  // namespace tessarin

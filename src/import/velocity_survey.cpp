@@ -9,6 +9,7 @@
 #include "model/pair_sort.h"
 #include "model/saved_value.h"
 #include "model/text_io.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 
@@ -33,6 +34,11 @@ void SetVelocitySurvey(Project& project, const VelocitySurvey& survey) {
     project.velocitySurveyCount = survey.count;
     project.velocitySurveyDepths = survey.depths;
     project.velocitySurveyTimes = survey.times;
+}
+
+void ApplyVelocitySurveyValues(Project& project, const VelocitySurveyValues& values) {
+    SetVelocitySurvey(project, values.survey);
+    project.kbElevation = values.kbElevation;
 }
 
 VelocitySurveyRows VelocitySurveyRowsOf(const VelocitySurvey& survey) {
@@ -78,15 +84,15 @@ bool AcceptVelocitySurvey(Project& project, const VelocitySurveyRows& rows,
     return true;
 }
 
-VelocitySurvey ReadVelocitySurveyText(const std::string& text) {
+VelocitySurvey ReadVelocitySurveyText(const std::string& text, const std::string& fileName) {
     try {
         std::istringstream stream(text);
-        FieldReader in(stream, import_message::kSurveyFileInvalid);
+        FieldReader in(stream, import_message::kSurveyFileInvalid, fileName);
         VelocitySurvey survey;
         survey.datumElevation = Value(in.Number());
         while (!in.AtEnd()) {
             if (survey.count == kMostSurveyPoints) {
-                in.Fail();
+                in.Fail("it holds more than " + std::to_string(kMostSurveyPoints) + " points");
             }
             const double depth = in.Number();
             const double time = in.Number();  // fails at the end: a depth without its time
@@ -95,19 +101,25 @@ VelocitySurvey ReadVelocitySurveyText(const std::string& text) {
             survey.times[static_cast<std::size_t>(survey.count)] = time;
         }
         return survey;
-    } catch (const Error&) {
-        throw ImportError(import_message::kSurveyFileInvalid, import_message::kSurveyFileTitle);
+    } catch (const Error& e) {
+        throw ImportError(e.what(), import_message::kSurveyFileTitle);
     }
 }
 
 VelocitySurvey ReadVelocitySurveyFile(const std::string& path) {
+    if (const auto problem = UnreadableFileProblem(path)) {
+        throw ImportError(FileFailure(path, import_message::kSurveyFileInvalid, "it " + *problem),
+                          import_message::kSurveyFileTitle);
+    }
     std::string text;
     try {
         text = ReadFileBytes(path);
     } catch (const Error&) {
-        throw ImportError(import_message::kSurveyFileInvalid, import_message::kSurveyFileTitle);
+        throw ImportError(
+            FileFailure(path, import_message::kSurveyFileInvalid, "it cannot be read"),
+            import_message::kSurveyFileTitle);
     }
-    return ReadVelocitySurveyText(text);
+    return ReadVelocitySurveyText(text, path);
 }
 
 std::string VelocitySurveyFileText(const VelocitySurvey& survey) {

@@ -28,6 +28,15 @@ struct VelocitySurvey {
     std::array<double, kTableSize> times{};
 };
 
+// What the Velocity Survey dialog hands back on OK.
+struct VelocitySurveyValues {
+    VelocitySurvey survey;  // sorted by depth; the datum elevation as typed
+    Value kbElevation;      // as typed
+};
+
+// The record takes the survey and the KB elevation (nothing else).
+void ApplyVelocitySurveyValues(Project& project, const VelocitySurveyValues& values);
+
 // The survey of the record, and the record's survey replaced by one.
 VelocitySurvey VelocitySurveyOf(const Project& project);
 void SetVelocitySurvey(Project& project, const VelocitySurvey& survey);
@@ -46,17 +55,17 @@ void SortVelocitySurvey(VelocitySurvey& survey);
 
 // OK of the dialog: with at least two complete rows the record takes the sorted survey, its datum
 // text and the KB text, and is marked changed; with fewer nothing changes and the result is
-// false (the dialog stays open).
+// false (the dialog stays open and tells import_message::kSurveyTooFewRows).
 bool AcceptVelocitySurvey(Project& project, const VelocitySurveyRows& rows,
                           const std::string& datumText, const std::string& kbText);
 
 // The ".vs" file: the survey datum elevation on the first line, then one point per line, the
 // depth formatted "####0" and, in the next print zone, the time formatted "0.##0". Reading
 // throws ImportError "This is not a valid Tessarin velocity survey file." (title "Open Velocity
-// Survey File") for a file that cannot be read, a value that is not a number, a depth without its
-// time or more than 21 points.
+// Survey File"), led by the file's name and followed by the cause, for a file that cannot be
+// read, a value that is not a number, a depth without its time or more than 21 points.
 VelocitySurvey ReadVelocitySurveyFile(const std::string& path);
-VelocitySurvey ReadVelocitySurveyText(const std::string& text);
+VelocitySurvey ReadVelocitySurveyText(const std::string& text, const std::string& fileName = {});
 std::string VelocitySurveyFileText(const VelocitySurvey& survey);
 
 // Writes the file, replacing an older one only when the new file is complete and reads back as

@@ -1,6 +1,7 @@
 #include "model/numeric.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -24,10 +25,14 @@ Decimal ToDecimal(double magnitude) {
     if (magnitude == 0.0) {
         return {"0", 1};
     }
+    // The digits printf("%.14e") gives, which to_chars promises, without printf's slow exact
+    // arithmetic: the project file writes thousands of numbers through here.
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14)
+            .ptr;
     // buffer looks like "d.ddddddddddddddde+XX"
-    std::string text(buffer);
+    std::string text(buffer, end);
     const auto e = text.find('e');
     Decimal d;
     d.digits = text.substr(0, 1) + text.substr(2, e - 2);

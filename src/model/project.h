@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/offset_array.h"
+#include "model/tie.h"
 #include "model/value.h"
 
 namespace tessarin {
@@ -93,6 +95,9 @@ struct Project {
     std::array<double, kTableSize> velocitySurveyTimes{};
     Value velocitySurveyDatumElevation;
 
+    // The seismic tie; none until a seismic trace is loaded.
+    std::optional<SeismicTie> tie;
+
     // Scales and AGC.
     Value timeScale;
     Value tracesPerUnit;
@@ -100,9 +105,6 @@ struct Project {
     std::int16_t traceCount = 5;
     std::string agcWindow = "None";
     int plotDepthType = kMeasuredDepth;
-    double traceSpacingInches = 0.0;
-    double plotWidth = 0.0;
-    double headerHeight = 0.0;
     Value screenCorrection = Value(1);
     double leftMarginInches = 0.5;
 

@@ -23,6 +23,7 @@ std::vector<SettingsProblem> ResetProject(Project& p, const SettingsStore& store
     p.wellName.clear();
     p.lastSampleIndex = 0;
     p.horizonCount = 0;
+    p.tie.reset();
 
     p.synthDisplayed = false;
     p.projectChanged = false;

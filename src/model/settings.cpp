@@ -33,42 +33,39 @@ public:
     SettingsReader(const SettingsStore& store, std::vector<SettingsProblem>* problems)
         : store_(store), problems_(problems) {}
 
-    std::string Text(const char* key, const std::string& fallback) const {
-        return store_.Read(key).value_or(fallback);
+    std::string Text(const TextKey& key) const {
+        return store_.Read(key.name).value_or(key.fallback);
     }
 
-    Value TextValue(const char* key, const std::string& fallback) const {
-        return Value::Text(Text(key, fallback));
-    }
+    Value TextValue(const TextKey& key) const { return Value::Text(Text(key)); }
 
-    std::int16_t Integer(const char* key, std::int16_t fallback) const {
-        const auto number = StoredNumber(key);
+    std::int16_t Integer(const IntegerKey& key) const {
+        const auto number = StoredNumber(key.name);
         if (!number) {
-            return fallback;
+            return key.fallback;
         }
         try {
             return ToInt16(*number);
         } catch (const OverflowError&) {
-            Report(key, "is outside -32768 to 32767");
-            return fallback;
+            Report(key.name, "is outside -32768 to 32767");
+            return key.fallback;
         }
     }
 
-    // A choice among `count` options stored as its index.
-    int Choice(const char* key, int count, int fallback) const {
-        const auto number = StoredNumber(key);
+    int Choice(const ChoiceKey& key) const {
+        const auto number = StoredNumber(key.name);
         if (!number) {
-            return fallback;
+            return key.fallback;
         }
         const double index = RoundHalfEven(*number);
-        if (!(index >= 0 && index < count)) {
-            Report(key, "is not one of its choices " + ChoiceList(count));
-            return fallback;
+        if (!(index >= 0 && index < key.count)) {
+            Report(key.name, "is not one of its choices " + ChoiceList(key.count));
+            return key.fallback;
         }
         return static_cast<int>(index);
     }
 
-    bool Truth(const char* key) const { return Integer(key, 0) != 0; }
+    bool Truth(const TruthKey& key) const { return Integer({key.name, 0}) != 0; }
 
 private:
     // The number a key holds; nothing when it is missing or, reported, not a number.
@@ -109,35 +106,35 @@ std::vector<SettingsProblem> ReadSettings(Project& p, const SettingsStore& store
     namespace k = settings_key;
     std::vector<SettingsProblem> problems;
     const SettingsReader in(store, &problems);
-    p.datumType = in.Choice(k::kDatumType, 2, kStartOfLog);
-    p.datumVelocity = in.TextValue(k::kDatumVelocity, "7000");
-    p.measurementUnits = in.Choice(k::kMeasurementUnits, 2, kEnglish);
-    p.locationType = in.Choice(k::kLocationType, 2, kTownshipRange);
-    p.impedanceType = in.Choice(k::kImpedanceType, 2, kSonicOnly);
-    p.applyVelocitySurvey = in.Choice(k::kVelocitySurvey, 2, 0) == 1;
-    p.sampleRateIndex = in.Choice(k::kSampleRate, 3, 0);
+    p.datumType = in.Choice(k::kDatumType);
+    p.datumVelocity = in.TextValue(k::kDatumVelocity);
+    p.measurementUnits = in.Choice(k::kMeasurementUnits);
+    p.locationType = in.Choice(k::kLocationType);
+    p.impedanceType = in.Choice(k::kImpedanceType);
+    p.applyVelocitySurvey = in.Choice(k::kVelocitySurvey) == 1;
+    p.sampleRateIndex = in.Choice(k::kSampleRate);
     p.sampleIntervalUs = SampleIntervalForRate(p.sampleRateIndex);
-    p.plotFontName = in.Text(k::kFont, "Arial");
+    p.plotFontName = in.Text(k::kFont);
     p.plotFontBold = in.Truth(k::kBold);
     p.plotFontItalic = in.Truth(k::kItalic);
-    p.timeScale = in.TextValue(k::kTimeScale, "5");
-    p.tracesPerUnit = in.TextValue(k::kTracesPerInch, "10");
-    p.traceCount = in.Integer(k::kNumberOfTraces, 5);
-    p.amplitudeScale = in.TextValue(k::kAmplitude, "0.5");
-    p.agcWindow = in.Text(k::kAgcLength, "None");
-    p.waveletType = in.Choice(k::kWaveletType, 2, kBandpassWavelet);
-    p.lowCut = in.TextValue(k::kFrequency1, "5");
-    p.lowPass = in.TextValue(k::kFrequency2, "15");
-    p.highPass = in.TextValue(k::kFrequency3, "40");
-    p.highCut = in.TextValue(k::kFrequency4, "60");
-    p.phaseDegrees = in.TextValue(k::kPhase, "0");
-    p.waveletLength = in.TextValue(k::kWaveletLength, "0.16");
-    p.velocityLogWidth = in.Integer(k::kVelocityLogGridWidth, 1440);
-    p.densityLogWidth = in.Integer(k::kDensityLogGridWidth, 720);
-    p.logPenWidth = in.Integer(k::kLogCurvePenWidth, 1);
-    p.gridPenWidth = in.Integer(k::kLogGridPenWidth, 1);
-    p.timingLinesPer100ms = in.Integer(k::kTimingLines, 1);
-    p.depthTickInterval = in.Integer(k::kDepthTicks, 100);
+    p.timeScale = in.TextValue(k::kTimeScale);
+    p.tracesPerUnit = in.TextValue(k::kTracesPerInch);
+    p.traceCount = in.Integer(k::kNumberOfTraces);
+    p.amplitudeScale = in.TextValue(k::kAmplitude);
+    p.agcWindow = in.Text(k::kAgcLength);
+    p.waveletType = in.Choice(k::kWaveletType);
+    p.lowCut = in.TextValue(k::kFrequency1);
+    p.lowPass = in.TextValue(k::kFrequency2);
+    p.highPass = in.TextValue(k::kFrequency3);
+    p.highCut = in.TextValue(k::kFrequency4);
+    p.phaseDegrees = in.TextValue(k::kPhase);
+    p.waveletLength = in.TextValue(k::kWaveletLength);
+    p.velocityLogWidth = in.Integer(k::kVelocityLogGridWidth);
+    p.densityLogWidth = in.Integer(k::kDensityLogGridWidth);
+    p.logPenWidth = in.Integer(k::kLogCurvePenWidth);
+    p.gridPenWidth = in.Integer(k::kLogGridPenWidth);
+    p.timingLinesPer100ms = in.Integer(k::kTimingLines);
+    p.depthTickInterval = in.Integer(k::kDepthTicks);
     return problems;
 }
 
@@ -146,12 +143,12 @@ StartupSettings ReadStartupSettings(const SettingsStore& store,
     const SettingsReader in(store, problems);
     StartupSettings s;
     s.toolbarHelp = in.Truth(settings_key::kToolbarHelp);
-    s.screenFactor = in.TextValue(settings_key::kScreenFactor, "1");
+    s.screenFactor = in.TextValue(settings_key::kScreenFactor);
     if (!ParseNumber(s.screenFactor.ToText())) {
         if (problems) {
-            problems->push_back({settings_key::kScreenFactor, s.screenFactor.ToText()});
+            problems->push_back({settings_key::kScreenFactor.name, s.screenFactor.ToText()});
         }
-        s.screenFactor = Value::Text("1");
+        s.screenFactor = Value::Text(settings_key::kScreenFactor.fallback);
     }
     return s;
 }
@@ -161,36 +158,36 @@ void WriteSettings(const Project& p, bool toolbarHelp, SettingsStore& store) {
     const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };
     const auto truth = [](bool on) { return std::string(on ? "-1" : "0"); };
     const auto integer = [](int value) { return std::to_string(value); };
-    store.Write(k::kDatumType, flag(p.datumType == kSpecifiedDatum));
-    store.Write(k::kDatumVelocity, p.datumVelocity.ToText());
-    store.Write(k::kMeasurementUnits, flag(p.measurementUnits == kEnglish));
-    store.Write(k::kLocationType, flag(p.locationType == kTownshipRange));
-    store.Write(k::kImpedanceType, flag(p.impedanceType == kSonicDensity));
-    store.Write(k::kVelocitySurvey, flag(p.applyVelocitySurvey));
-    store.Write(k::kSampleRate, integer(p.sampleRateIndex < 0 ? 0 : p.sampleRateIndex));
-    store.Write(k::kFont, p.plotFontName);
-    store.Write(k::kBold, truth(p.plotFontBold));
-    store.Write(k::kItalic, truth(p.plotFontItalic));
-    store.Write(k::kTimeScale, p.timeScale.ToText());
-    store.Write(k::kTracesPerInch, p.tracesPerUnit.ToText());
-    store.Write(k::kNumberOfTraces, integer(p.traceCount));
-    store.Write(k::kAmplitude, p.amplitudeScale.ToText());
-    store.Write(k::kAgcLength, p.agcWindow);
-    store.Write(k::kWaveletType, flag(p.waveletType == kRickerWavelet));
-    store.Write(k::kFrequency1, p.lowCut.ToText());
-    store.Write(k::kFrequency2, p.lowPass.ToText());
-    store.Write(k::kFrequency3, p.highPass.ToText());
-    store.Write(k::kFrequency4, p.highCut.ToText());
-    store.Write(k::kPhase, p.phaseDegrees.ToText());
-    store.Write(k::kWaveletLength, p.waveletLength.ToText());
-    store.Write(k::kToolbarHelp, flag(toolbarHelp));
-    store.Write(k::kScreenFactor, p.screenCorrection.ToText());
-    store.Write(k::kVelocityLogGridWidth, integer(p.velocityLogWidth));
-    store.Write(k::kDensityLogGridWidth, integer(p.densityLogWidth));
-    store.Write(k::kLogCurvePenWidth, integer(p.logPenWidth));
-    store.Write(k::kLogGridPenWidth, integer(p.gridPenWidth));
-    store.Write(k::kTimingLines, integer(p.timingLinesPer100ms));
-    store.Write(k::kDepthTicks, integer(p.depthTickInterval));
+    store.Write(k::kDatumType.name, flag(p.datumType == kSpecifiedDatum));
+    store.Write(k::kDatumVelocity.name, p.datumVelocity.ToText());
+    store.Write(k::kMeasurementUnits.name, flag(p.measurementUnits == kEnglish));
+    store.Write(k::kLocationType.name, flag(p.locationType == kTownshipRange));
+    store.Write(k::kImpedanceType.name, flag(p.impedanceType == kSonicDensity));
+    store.Write(k::kVelocitySurvey.name, flag(p.applyVelocitySurvey));
+    store.Write(k::kSampleRate.name, integer(p.sampleRateIndex < 0 ? 0 : p.sampleRateIndex));
+    store.Write(k::kFont.name, p.plotFontName);
+    store.Write(k::kBold.name, truth(p.plotFontBold));
+    store.Write(k::kItalic.name, truth(p.plotFontItalic));
+    store.Write(k::kTimeScale.name, p.timeScale.ToText());
+    store.Write(k::kTracesPerInch.name, p.tracesPerUnit.ToText());
+    store.Write(k::kNumberOfTraces.name, integer(p.traceCount));
+    store.Write(k::kAmplitude.name, p.amplitudeScale.ToText());
+    store.Write(k::kAgcLength.name, p.agcWindow);
+    store.Write(k::kWaveletType.name, flag(p.waveletType == kRickerWavelet));
+    store.Write(k::kFrequency1.name, p.lowCut.ToText());
+    store.Write(k::kFrequency2.name, p.lowPass.ToText());
+    store.Write(k::kFrequency3.name, p.highPass.ToText());
+    store.Write(k::kFrequency4.name, p.highCut.ToText());
+    store.Write(k::kPhase.name, p.phaseDegrees.ToText());
+    store.Write(k::kWaveletLength.name, p.waveletLength.ToText());
+    store.Write(k::kToolbarHelp.name, flag(toolbarHelp));
+    store.Write(k::kScreenFactor.name, p.screenCorrection.ToText());
+    store.Write(k::kVelocityLogGridWidth.name, integer(p.velocityLogWidth));
+    store.Write(k::kDensityLogGridWidth.name, integer(p.densityLogWidth));
+    store.Write(k::kLogCurvePenWidth.name, integer(p.logPenWidth));
+    store.Write(k::kLogGridPenWidth.name, integer(p.gridPenWidth));
+    store.Write(k::kTimingLines.name, integer(p.timingLinesPer100ms));
+    store.Write(k::kDepthTicks.name, integer(p.depthTickInterval));
 }
 
 }  // namespace tessarin

@@ -4,6 +4,7 @@
 // section "Startup". The store itself is an interface: the application keeps it in QSettings,
 // tests keep it in memory.
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -34,37 +35,56 @@ private:
     std::vector<std::string> writeOrder_;
 };
 
+// The saved settings, each key declared once with the type of its value and the default the
+// record takes when the key is missing or its text cannot be used.
+struct TextKey {  // kept as typed
+    const char* name;
+    const char* fallback;
+};
+struct IntegerKey {  // a 16-bit whole number
+    const char* name;
+    std::int16_t fallback;
+};
+struct ChoiceKey {  // the index of one of `count` options
+    const char* name;
+    int count;
+    int fallback;
+};
+struct TruthKey {  // true unless 0; missing is false
+    const char* name;
+};
+
 namespace settings_key {
-inline constexpr const char* kDatumType = "Datum Type";
-inline constexpr const char* kDatumVelocity = "Datum Velocity";
-inline constexpr const char* kMeasurementUnits = "Measurement Units";
-inline constexpr const char* kLocationType = "Location Type";
-inline constexpr const char* kImpedanceType = "Impedance Type";
-inline constexpr const char* kVelocitySurvey = "Velocity Survey";
-inline constexpr const char* kSampleRate = "Sample Rate";
-inline constexpr const char* kFont = "font";
-inline constexpr const char* kBold = "bold";
-inline constexpr const char* kItalic = "italic";
-inline constexpr const char* kTimeScale = "Time Scale";
-inline constexpr const char* kTracesPerInch = "Traces per Inch";
-inline constexpr const char* kNumberOfTraces = "Number of Traces";
-inline constexpr const char* kAmplitude = "Amplitude";
-inline constexpr const char* kAgcLength = "AGC length";
-inline constexpr const char* kWaveletType = "Wavelet Type";
-inline constexpr const char* kFrequency1 = "Frequency #1";
-inline constexpr const char* kFrequency2 = "Frequency #2";
-inline constexpr const char* kFrequency3 = "Frequency #3";
-inline constexpr const char* kFrequency4 = "Frequency #4";
-inline constexpr const char* kPhase = "Phase";
-inline constexpr const char* kWaveletLength = "Wavelet Length";
-inline constexpr const char* kToolbarHelp = "Toolbar Help";
-inline constexpr const char* kScreenFactor = "Screen Factor";
-inline constexpr const char* kVelocityLogGridWidth = "Velocity Log Grid Width";
-inline constexpr const char* kDensityLogGridWidth = "Density Log Grid Width";
-inline constexpr const char* kLogCurvePenWidth = "Log Curve Pen Width";
-inline constexpr const char* kLogGridPenWidth = "Log Grid Pen Width";
-inline constexpr const char* kTimingLines = "Timing Lines";
-inline constexpr const char* kDepthTicks = "Depth Ticks";
+inline constexpr ChoiceKey kDatumType{"Datum Type", 2, kStartOfLog};
+inline constexpr TextKey kDatumVelocity{"Datum Velocity", "7000"};
+inline constexpr ChoiceKey kMeasurementUnits{"Measurement Units", 2, kEnglish};
+inline constexpr ChoiceKey kLocationType{"Location Type", 2, kTownshipRange};
+inline constexpr ChoiceKey kImpedanceType{"Impedance Type", 2, kSonicOnly};
+inline constexpr ChoiceKey kVelocitySurvey{"Velocity Survey", 2, 0};
+inline constexpr ChoiceKey kSampleRate{"Sample Rate", 3, 0};
+inline constexpr TextKey kFont{"font", "Arial"};
+inline constexpr TruthKey kBold{"bold"};
+inline constexpr TruthKey kItalic{"italic"};
+inline constexpr TextKey kTimeScale{"Time Scale", "5"};
+inline constexpr TextKey kTracesPerInch{"Traces per Inch", "10"};
+inline constexpr IntegerKey kNumberOfTraces{"Number of Traces", 5};
+inline constexpr TextKey kAmplitude{"Amplitude", "0.5"};
+inline constexpr TextKey kAgcLength{"AGC length", "None"};
+inline constexpr ChoiceKey kWaveletType{"Wavelet Type", 2, kBandpassWavelet};
+inline constexpr TextKey kFrequency1{"Frequency #1", "5"};
+inline constexpr TextKey kFrequency2{"Frequency #2", "15"};
+inline constexpr TextKey kFrequency3{"Frequency #3", "40"};
+inline constexpr TextKey kFrequency4{"Frequency #4", "60"};
+inline constexpr TextKey kPhase{"Phase", "0"};
+inline constexpr TextKey kWaveletLength{"Wavelet Length", "0.16"};
+inline constexpr TruthKey kToolbarHelp{"Toolbar Help"};
+inline constexpr TextKey kScreenFactor{"Screen Factor", "1"};
+inline constexpr IntegerKey kVelocityLogGridWidth{"Velocity Log Grid Width", 1440};
+inline constexpr IntegerKey kDensityLogGridWidth{"Density Log Grid Width", 720};
+inline constexpr IntegerKey kLogCurvePenWidth{"Log Curve Pen Width", 1};
+inline constexpr IntegerKey kLogGridPenWidth{"Log Grid Pen Width", 1};
+inline constexpr IntegerKey kTimingLines{"Timing Lines", 1};
+inline constexpr IntegerKey kDepthTicks{"Depth Ticks", 100};
 }  // namespace settings_key
 
 // A stored value that could not be used; its default was taken instead.

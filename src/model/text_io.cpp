@@ -2,6 +2,7 @@
 
 #include "model/error.h"
 #include "model/numeric.h"
+#include "model/user_file.h"
 
 namespace tessarin {
 
@@ -32,11 +33,20 @@ PrintWriter& PrintWriter::EndLine() {
     return *this;
 }
 
-FieldReader::FieldReader(std::istream& in, std::string failureMessage)
-    : in_(in), failureMessage_(std::move(failureMessage)) {}
+FieldReader::FieldReader(std::istream& in, std::string failureMessage, std::string fileName)
+    : in_(in), failureMessage_(std::move(failureMessage)), fileName_(std::move(fileName)) {}
 
-void FieldReader::Fail() const {
-    throw Error(failureMessage_);
+void FieldReader::Fail(const std::string& cause) const {
+    throw Error(FileFailure(fileName_, failureMessage_, cause));
+}
+
+void FieldReader::FailField(const std::string& expected) const {
+    Fail("line " + std::to_string(fieldLine_) + " holds \"" + field_ + "\" where " + expected +
+         " should be");
+}
+
+void FieldReader::FailAtEnd() const {
+    Fail("it ends early, on line " + std::to_string(line_));
 }
 
 // Straight from the stream's buffer: files are read a character at a time, and the stream's own
@@ -47,9 +57,19 @@ int FieldReader::Peek() {
     return buffer ? buffer->sgetc() : EOF;
 }
 
+// Counts lines, and stops at a line too long to be one of the file's: a file of another kind, or
+// one that never ends.
 int FieldReader::Get() {
     std::streambuf* buffer = in_.rdbuf();
-    return buffer ? buffer->sbumpc() : EOF;
+    const int c = buffer ? buffer->sbumpc() : EOF;
+    if (c == '\n' || c == '\r') {
+        line_ += c == '\n' ? 1 : 0;
+        column_ = 0;
+    } else if (c != EOF && ++column_ > kLongestTextLine) {
+        Fail("line " + std::to_string(line_) + " is longer than " +
+             std::to_string(kLongestTextLine) + " characters");
+    }
+    return c;
 }
 
 static bool IsBlank(int c) {
@@ -102,21 +122,27 @@ std::string FieldReader::NextRawField(bool blankEnds) {
         Get();
     }
     if (Peek() == EOF) {
-        Fail();
+        FailAtEnd();
     }
+    fieldLine_ = line_;
     std::string field;
     if (Peek() == '"') {
         Get();
         for (int c = Get(); c != '"'; c = Get()) {
             if (c == EOF) {
-                Fail();
+                FailAtEnd();
             }
             field += static_cast<char>(c);
+            if (field.size() > kLongestTextLine) {
+                Fail("the quoted text from line " + std::to_string(fieldLine_) +
+                     " is longer than " + std::to_string(kLongestTextLine) + " characters");
+            }
         }
     } else {
         field = UnquotedField(blankEnds);
     }
     FinishField();
+    field_ = field;
     return field;
 }
 
@@ -127,7 +153,7 @@ std::string FieldReader::Field() {
 double FieldReader::Number() {
     const auto number = ParseNumber(NextRawField(true));
     if (!number) {
-        Fail();
+        FailField("a number");
     }
     return *number;
 }
@@ -137,7 +163,7 @@ std::int16_t FieldReader::Int16() {
     try {
         return ToInt16(number);
     } catch (const OverflowError&) {
-        Fail();
+        FailField("a whole number from -32768 to 32767");
     }
 }
 
@@ -147,7 +173,7 @@ Value FieldReader::ValueField() {
 
 std::string FieldReader::Line() {
     if (Peek() == EOF) {
-        Fail();
+        FailAtEnd();
     }
     std::string line;
     for (int c = Peek(); c != EOF && !IsLineEnd(c); c = Peek()) {

@@ -37,12 +37,14 @@ private:
 
 // Reads fields the way sequential input does. A field ends at a comma or a line end; a number
 // also ends at a blank. Blanks around a field are skipped, and so is the comma that ends it.
-// A field in double quotes is read up to the closing quote. Every read at the end of the input
-// throws Error with the message given at construction, so a file that ends early fails with the
-// file's own message.
+// A field in double quotes is read up to the closing quote. A read that fails (at the end of the
+// input, a field that is no number, a line longer than kLongestTextLine) throws Error with the
+// message given at construction, led by the file's name and followed by the cause:
+// "well.tsp: This is not a valid Tessarin project file: line 3 holds "x" where a number should
+// be."
 class FieldReader {
 public:
-    FieldReader(std::istream& in, std::string failureMessage);
+    FieldReader(std::istream& in, std::string failureMessage, std::string fileName = {});
 
     std::string Field();   // a text field, trimmed
     double Number();       // a numeric field; a non-number fails
@@ -51,7 +53,10 @@ public:
     std::string Line();    // the rest of the current line, whole
     bool AtEnd();          // nothing but blanks and line ends remain
 
-    [[noreturn]] void Fail() const;
+    [[noreturn]] void Fail(const std::string& cause) const;
+    // Fails on the field read last: line N holds "FIELD" where EXPECTED should be.
+    [[noreturn]] void FailField(const std::string& expected) const;
+    [[noreturn]] void FailAtEnd() const;  // it ends early, on line N
 
 private:
     int Peek();
@@ -64,6 +69,11 @@ private:
 
     std::istream& in_;
     std::string failureMessage_;
+    std::string fileName_;
+    int line_ = 1;
+    std::size_t column_ = 0;
+    int fieldLine_ = 1;  // where the field read last begins
+    std::string field_;  // the field read last
 };
 
 }  // namespace tessarin

@@ -38,6 +38,12 @@ std::string Value::ToText() const {
     return {};
 }
 
+std::string PrintedValue(const Value& value) {
+    const std::string text = value.ToText();
+    const auto number = value.IsText() ? ParseNumber(text) : std::nullopt;
+    return number ? PlainNumber(*number) : text;
+}
+
 double NumberOf(const Value& value, const std::string& what) {
     try {
         return value.Number();

@@ -34,6 +34,11 @@ private:
     std::variant<std::monostate, double, std::string> content_;
 };
 
+// A value as the header, the printout and the exports show it: a number in its plain form ("99",
+// "12.7") whether it was typed or read from a file, so that a project prints the same after it
+// is saved and opened again; a text that is no number as typed.
+std::string PrintedValue(const Value& value);
+
 // The number in a value field; throws Error naming `what` ("datum velocity") when the field holds
 // text that is not a number.
 double NumberOf(const Value& value, const std::string& what);

@@ -15,8 +15,4 @@ std::vector<std::string> HeaderLines(const Project& project, const std::string& 
 // Today's date as the header shows it ("MM-DD-YYYY").
 std::string TodayText();
 
-// A value as sequential print writes it: a number with its sign position and trailing blank,
-// a text unchanged.
-std::string PrintedValue(const Value& value);
-
 }  // namespace tessarin

@@ -6,12 +6,9 @@
 #include "plot/layout.h"
 #include "plot/painters.h"
 #include "plot/plot_values.h"
+#include "plot/tie_display.h"
 
 namespace tessarin {
-
-std::string PrintedValue(const Value& value) {
-    return value.IsNumber() ? PrintedNumber(value.Number()) : value.ToText();
-}
 
 std::string TodayText() {
     const std::time_t now = std::time(nullptr);
@@ -80,9 +77,9 @@ std::vector<std::string> HeaderLines(const Project& project, const std::string& 
     }
     addLocation({5}, location[5]);
     lines.push_back(ElevationLine(project, lengthUnit));
-    lines.push_back("Time scale = " + project.timeScale.ToText() + scaleUnit + "/second" + kGap +
-                    "Traces/" + traceUnit + " = " + project.tracesPerUnit.ToText() + kGap +
-                    "AGC length = " + project.agcWindow);
+    lines.push_back("Time scale = " + PrintedValue(project.timeScale) + scaleUnit + "/second" +
+                    kGap + "Traces/" + traceUnit + " = " + PrintedValue(project.tracesPerUnit) +
+                    kGap + "AGC length = " + project.agcWindow);
     lines.push_back("Sample rate = " + PlainNumber(project.sampleIntervalUs / 500.0) + " msec" +
                     kGap + ImpedanceText(project));
     if (project.applyVelocitySurvey) {
@@ -103,6 +100,10 @@ void PaintHeader(const Project& project, PlotState& state, DrawingSurface& surfa
     for (const std::string& line : HeaderLines(project, date)) {
         surface.MoveTo(x, surface.CurrentY());
         surface.PrintLine(line);
+    }
+    if (project.tie) {
+        surface.MoveTo(x, surface.CurrentY());
+        surface.PrintLine(TieHeaderLine(project, state.tie));
     }
 }
 

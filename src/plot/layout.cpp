@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/datum.h"
 #include "model/error.h"
 #include "model/numeric.h"
+#include "plot/display_panels.h"
 #include "plot/plot_values.h"
 
 namespace tessarin {
@@ -23,13 +23,15 @@ double ScreenCorrectionFactor(const Project& project) {
     return factor;
 }
 
-double ComputeHeaderHeight(Project& project, DrawingSurface& surface, double points) {
+double ComputeHeaderHeight(const Project& project, DrawingSurface& surface, double points) {
     surface.SetFont(PlotTextFont(project, points));
-    double height = 10.0 * surface.TextHeight("00") + 400.0;
+    // The seismic line of a tied well takes a line of its own, so that it keeps clear of the
+    // panel titles.
+    const double lines = project.tie ? 11.0 : 10.0;
+    double height = lines * surface.TextHeight("00") + 400.0;
     surface.SetFontSize(kTitlePoints);
     height += surface.TextHeight("00");
     surface.SetFontSize(points);
-    project.headerHeight = height;
     return height;
 }
 
@@ -56,43 +58,16 @@ TracePanels PlaceTracePanels(const Project& project, DrawingSurface& surface, do
     return panels;
 }
 
-double ComputeHorizontalLayout(Project& project, DrawingSurface& surface) {
+double ComputeHorizontalLayout(const Project& project, DrawingSurface& surface) {
     // Text widths are measured on the device and enter the layout divided by the correction.
     const double correction = ScreenCorrectionFactor(project);
     surface.SetFont(PlotTextFont(project, kPlotTextPoints));
-
-    // Depth axis and reflection coefficient track.
-    double width = 1440.0 * project.leftMarginInches + surface.TextWidth("00000") / correction +
-                   1120.0 + 750.0;
-
-    // Normal and reverse trace panels, placed as the trace painter places them.
-    if (project.traceCount < 0) {
-        throw Error("The number of traces cannot be negative.");
+    double width = 0.0;
+    for (const DisplayPanel& panel : DisplayPanels()) {
+        if (panel.room) {
+            width = panel.room(project, surface, width, correction);
+        }
     }
-    project.traceSpacingInches = TraceSpacingInches(project);
-    width = PlaceTracePanels(project, surface, width, correction).end;
-
-    // Velocity track.
-    if (project.measurementUnits == kMetric) {
-        const double scale = project.velocityLogWidth / 6000.0;
-        width = std::max(width + 7500.0 * scale, width + 150.0 + 9000.0 * scale / 2.0);
-    } else {
-        const double scale = project.velocityLogWidth / 22000.0;
-        width = std::max(width + 25000.0 * scale, width + 150.0 + 29000.0 * scale / 2.0);
-    }
-
-    // Density track: reserved whether or not it is drawn.
-    width += 3.5 * project.densityLogWidth;
-    width += 141.0;
-
-    // Horizon names.
-    double widestName = 0.0;
-    for (int h = 1; h <= HorizonsInTable(project); ++h) {
-        widestName = std::max(widestName, surface.TextWidth(project.horizonNames[h]));
-    }
-    width += widestName / correction + 1000.0;
-
-    project.plotWidth = width;
     return width;
 }
 
@@ -136,22 +111,20 @@ double WaveletPanelBottom(const Project& project, const PlotState& state, double
 
 }  // namespace
 
-double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& surface,
+double ComputeTimeLayout(const Project& project, PlotState& state, DrawingSurface& surface,
                          double correction, double points) {
     CheckSampledLogs(project);
     const int n = project.lastSampleIndex;
     state.screenCorrection = correction;
     state.textPoints = points;
 
-    ComputeHeaderHeight(project, surface, points);
+    const double headerHeight = ComputeHeaderHeight(project, surface, points);
     state.firstPlotSample = 0;
     state.lastPlotSample = n;
 
     state.twipsPerSample = TwipsPerSample(project);
     state.screenTwipsPerSample = state.twipsPerSample * correction;
-    state.plotOriginY = project.headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
-
-    ApplyStartOfLogDatum(project);
+    state.plotOriginY = headerHeight - state.firstPlotSample * state.screenTwipsPerSample;
 
     state.samplesPer100ms = static_cast<int>(RoundHalfEven(50000.0 / project.sampleIntervalUs));
     if (project.timingLinesPer100ms < 1 || state.samplesPer100ms < project.timingLinesPer100ms) {
@@ -159,7 +132,6 @@ double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& sur
     }
     state.samplesPerTimingLine = state.samplesPer100ms / project.timingLinesPer100ms;
 
-    project.firstSampleTime = FirstSampleTime(project);
     state.firstLabelTime = std::floor(project.firstSampleTime * 10.0) / 10.0;
     state.firstLabelSampleOffset = std::max(0.0, (project.firstSampleTime - state.firstLabelTime) *
                                                      500000.0 / project.sampleIntervalUs);
@@ -170,7 +142,7 @@ double ComputeTimeLayout(Project& project, PlotState& state, DrawingSurface& sur
                      WaveletPanelBottom(project, state, timeBottom)});
 }
 
-double ComputeVerticalLayout(Project& project, PlotState& state, DrawingSurface& surface) {
+double ComputeVerticalLayout(const Project& project, PlotState& state, DrawingSurface& surface) {
     const double bottom = ComputeTimeLayout(project, state, surface,
                                             ScreenCorrectionFactor(project), kPlotTextPoints);
     state.pictureHeight = bottom + 720.0 * state.screenCorrection;
@@ -191,12 +163,82 @@ VerticalScrollRange ComputeVerticalScrollRange(double pictureHeight, double wind
     return scroll;
 }
 
+int ScrollValueWithinLimit(int scrollValue) {
+    // Scroll values are tens of twips, and the offset must stay within -32768 to 32767.
+    const int farthest = static_cast<int>(kPlotLengthLimitTwips) / 10;
+    return std::clamp(scrollValue, -farthest, farthest);
+}
+
 std::optional<double> PictureTopForScroll(int scrollValue, double twipsPerPixelY) {
     const double offset = scrollValue * 10.0;
     if (offset > kPlotLengthLimitTwips || offset < -32768.0) {
         return std::nullopt;
     }
     return 30.0 * twipsPerPixelY - offset;
+}
+
+namespace {
+
+bool FitsPicture(Project& trial, double timeScale, DrawingSurface& surface) {
+    trial.timeScale = Value(timeScale);
+    PlotState state;
+    const double height = ComputeVerticalLayout(trial, state, surface);
+    return std::ceil(height / surface.TwipsPerPixel()) <= kMaxPicturePixels;
+}
+
+std::string TimeScaleText(double timeScale, const Project& project) {
+    return PlainNumber(timeScale) +
+           (project.measurementUnits == kMetric ? " cm/sec" : " inches/sec");
+}
+
+}  // namespace
+
+double LargestDrawableTimeScale(const Project& project, DrawingSurface& surface) {
+    // The picture grows with the time scale: halve the range until it is narrower than the
+    // hundredths the answer is given in.
+    Project trial = project;
+    double fits = 0.0;
+    double tooLarge = 1.0;
+    while (tooLarge < 1e15 && FitsPicture(trial, tooLarge, surface)) {
+        fits = tooLarge;
+        tooLarge *= 2.0;
+    }
+    while (tooLarge - fits > 0.001) {
+        const double middle = (fits + tooLarge) / 2.0;
+        (FitsPicture(trial, middle, surface) ? fits : tooLarge) = middle;
+    }
+    double hundredths = std::floor(fits * 100.0);
+    while (hundredths > 0.0 && !FitsPicture(trial, hundredths / 100.0, surface)) {
+        hundredths -= 1.0;
+    }
+    return hundredths / 100.0;
+}
+
+std::optional<std::string> TimeScaleTooLarge(const Project& project, DrawingSurface& surface) {
+    try {
+        // A time scale that is no number or not above zero throws here: the drawing tells it.
+        TwipsPerSample(project);
+        Project trial = project;
+        if (FitsPicture(trial, project.timeScale.Number(), surface)) {
+            return std::nullopt;
+        }
+        return "A time scale of " + TimeScaleText(project.timeScale.Number(), project) +
+               " makes the plot too tall to draw. The largest time scale that fits is " +
+               TimeScaleText(LargestDrawableTimeScale(project, surface), project) + ".";
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> FitTimeScaleToPicture(Project& project, DrawingSurface& surface) {
+    auto problem = TimeScaleTooLarge(project, surface);
+    if (problem) {
+        const double largest = LargestDrawableTimeScale(project, surface);
+        *problem += " The project is shown at " + TimeScaleText(largest, project) + ".";
+        project.timeScale = Value(largest);
+        project.projectChanged = true;
+    }
+    return problem;
 }
 
 }  // namespace tessarin

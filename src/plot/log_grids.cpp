@@ -10,14 +10,12 @@ int LogGrid::Divisions() const {
 
 namespace {
 
-LogGrid EnglishVelocityGrid(const Project& project) {
+LogGrid EnglishVelocityGrid(const Project& project, double low, double high) {
     LogGrid grid;
     grid.title = "Velocity (kft/s)";
     grid.valueFormat = "##";
     grid.valueDivisor = 1000.0;
     grid.scale = project.velocityLogWidth / 22000.0;
-    const double low = project.minVelocity;
-    const double high = project.maxVelocity;
     if (low < 5000.0) {
         grid.min = 4000.0;
         grid.step = 4000.0;
@@ -33,24 +31,23 @@ LogGrid EnglishVelocityGrid(const Project& project) {
     return grid;
 }
 
-LogGrid MetricVelocityGrid(const Project& project) {
+LogGrid MetricVelocityGrid(const Project& project, double low, double high) {
     LogGrid grid;
     grid.title = "Velocity (km/s)";
     grid.valueFormat = "##.0";
     grid.valueDivisor = 1000.0;
     grid.scale = project.velocityLogWidth / 6000.0;
-    grid.min = project.minVelocity >= 3000.0 ? 3000.0 : 1500.0;
+    grid.min = low >= 3000.0 ? 3000.0 : 1500.0;
     grid.step = 1500.0;
-    const double high = project.maxVelocity;
     grid.max = high <= 4500.0 ? 4500.0 : high <= 6000.0 ? 6000.0 : 7500.0;
     return grid;
 }
 
 }  // namespace
 
-LogGrid VelocityGrid(const Project& project) {
-    return project.measurementUnits == kMetric ? MetricVelocityGrid(project)
-                                               : EnglishVelocityGrid(project);
+LogGrid VelocityGrid(const Project& project, double low, double high) {
+    return project.measurementUnits == kMetric ? MetricVelocityGrid(project, low, high)
+                                               : EnglishVelocityGrid(project, low, high);
 }
 
 LogGrid DensityGrid(const Project& project) {

@@ -20,8 +20,8 @@ struct LogGrid {
     int Divisions() const;
 };
 
-// From project.minVelocity and maxVelocity (ft/s or m/s by the measurement units).
-LogGrid VelocityGrid(const Project& project);
+// For velocities from `low` to `high` (ft/s or m/s by the measurement units).
+LogGrid VelocityGrid(const Project& project, double low, double high);
 
 // From project.minDensity and maxDensity (g/cc).
 LogGrid DensityGrid(const Project& project);

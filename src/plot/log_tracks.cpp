@@ -50,22 +50,30 @@ void DrawGridTitle(PlotState& state, DrawingSurface& surface, const LogGrid& gri
     PrintPanelTitle(state, surface, GridX(state, (grid.min + grid.max) / 2.0), grid.title);
 }
 
+// The grid spans the log's velocities and a specified datum velocity, at which the curve comes
+// down to the log. The ranges are compared in single precision.
+LogGrid ShownVelocityGrid(const Project& project, bool specified, double datumVelocity) {
+    double low = project.minVelocity;
+    double high = project.maxVelocity;
+    if (specified) {
+        const auto datumV = static_cast<float>(datumVelocity);
+        if (static_cast<float>(low) > datumV) {
+            low = datumVelocity;
+        }
+        if (static_cast<float>(high) < datumV) {
+            high = datumVelocity;
+        }
+    }
+    return VelocityGrid(project, low, high);
+}
+
 }  // namespace
 
-void PaintVelocityTrack(Project& project, PlotState& state, DrawingSurface& surface) {
+void PaintVelocityTrack(const Project& project, PlotState& state, DrawingSurface& surface) {
     const bool specified = project.datumType == kSpecifiedDatum;
     const double datumVelocity =
         specified ? NumberOf(project.datumVelocity, "datum velocity") : 0.0;
-    if (specified) {
-        const auto datumV = static_cast<float>(datumVelocity);
-        if (static_cast<float>(project.minVelocity) > datumV) {
-            project.minVelocity = datumVelocity;
-        }
-        if (static_cast<float>(project.maxVelocity) < datumV) {
-            project.maxVelocity = datumVelocity;
-        }
-    }
-    const LogGrid grid = VelocityGrid(project);
+    const LogGrid grid = ShownVelocityGrid(project, specified, datumVelocity);
     const double start = state.plotWidth;
     const double sc = state.screenCorrection;
     const double titleWidth = surface.TextWidth(grid.title) / sc;

@@ -8,10 +8,9 @@ namespace tessarin {
 
 namespace {
 
-// The last sample of a page whose first sample is `first` and whose panels start at `top`.
-int LastSampleOnPage(const PlotState& layout, int first, double top, int lastSample,
+// The last sample of a page whose first sample is `first`, for the page's plotOriginY.
+int LastSampleOnPage(const PlotState& layout, int first, double originY, int lastSample,
                      double usableHeight) {
-    const double originY = top - first * layout.screenTwipsPerSample;
     const auto y = [&](int i) {
         return originY + (i + layout.firstLabelSampleOffset) * layout.screenTwipsPerSample;
     };
@@ -28,6 +27,7 @@ void ShowPage(PlotState& state, const PageRange& page) {
     state.firstPlotSample = page.firstSample;
     state.lastPlotSample = page.lastSample;
     state.plotOriginY = page.plotOriginY;
+    state.pageTop = page.top;
 }
 
 std::vector<PageRange> PaginateTimePanels(const PlotState& layout, int lastSample,
@@ -43,10 +43,12 @@ std::vector<PageRange> PaginateTimePanels(const PlotState& layout, int lastSampl
     PageRange page;
     page.top = layout.plotOriginY;  // below the header
     for (;;) {
-        page.plotOriginY = page.top - page.firstSample * tps;
+        const double aboveFirst = pages.empty() ? 0.0 : layout.firstLabelSampleOffset;
+        page.plotOriginY = page.top - (page.firstSample + aboveFirst) * tps;
         const double firstY =
             page.plotOriginY + (page.firstSample + layout.firstLabelSampleOffset) * tps;
-        page.lastSample = LastSampleOnPage(layout, page.firstSample, page.top, lastSample, usable);
+        page.lastSample =
+            LastSampleOnPage(layout, page.firstSample, page.plotOriginY, lastSample, usable);
         const bool advanced = pages.empty() || page.lastSample > pages.back().lastSample;
         if (firstY > usable || !advanced) {
             throw Error(

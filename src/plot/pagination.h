@@ -22,8 +22,9 @@ struct PageRange {
     int firstSample = 0;
     int lastSample = 0;
     double top = 0.0;  // y of the top of the time panels: below the header on page 1, else 500
-    // plotOriginY for the page: the top of its panels is the y of firstSample less the offset of
-    // the first whole 100 ms, as on the screen.
+    // plotOriginY for the page. Page 1 starts at the first whole 100 ms above sample 0, as the
+    // screen does; every later page starts with its first sample at its top, so that no paper is
+    // left blank above it.
     double plotOriginY = 0.0;
 };
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/error.h"
+#include "plot/layout.h"
 
 namespace tessarin {
 

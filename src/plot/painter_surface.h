@@ -79,7 +79,4 @@ private:
     std::unique_ptr<QPainter> painter_;
 };
 
-// The largest picture side, in pixels, that the display draws.
-inline constexpr int kMaxPicturePixels = 32767;
-
 }  // namespace tessarin

@@ -1,10 +1,10 @@
 #pragma once
 
-// The panel painters of the display, called in this order by the plot driver: header, depth
-// axis, reflection coefficients, traces, velocity track, density track (sonic-density impedance
-// only), horizon markers, timing lines and time labels, tables, wavelet panel. Each starts from
-// the layout in `state`, advances state.plotWidth past its panel and records in state what later
-// painters and the pointer readout need. Values that are not numbers throw Error.
+// The panel painters of the display, called in the order of the panel list (display_panels.h).
+// Each starts from the layout in `state`, advances state.plotWidth past its panel and records in
+// state what later painters and the pointer readout need. The project is only read: what a painter
+// needs beyond it is computed before drawing, by the recompute or the layout. Values that are not
+// numbers throw Error.
 
 #include "model/project.h"
 #include "plot/plot_state.h"
@@ -15,9 +15,8 @@ namespace tessarin {
 void PaintHeader(const Project& project, PlotState& state, DrawingSurface& surface);
 void PaintDepthAxis(const Project& project, PlotState& state, DrawingSurface& surface);
 void PaintReflectionCoefficients(const Project& project, PlotState& state, DrawingSurface& surface);
-void PaintTraces(Project& project, PlotState& state, DrawingSurface& surface);
-// Widens the project's velocity range to the datum velocity when the datum is specified.
-void PaintVelocityTrack(Project& project, PlotState& state, DrawingSurface& surface);
+void PaintTraces(const Project& project, PlotState& state, DrawingSurface& surface);
+void PaintVelocityTrack(const Project& project, PlotState& state, DrawingSurface& surface);
 void PaintDensityTrack(const Project& project, PlotState& state, DrawingSurface& surface);
 void PaintHorizonMarkers(const Project& project, PlotState& state, DrawingSurface& surface);
 void PaintTimingLines(const Project& project, PlotState& state, DrawingSurface& surface);
@@ -28,5 +27,8 @@ void PaintWavelet(const Project& project, PlotState& state, DrawingSurface& surf
 // the title before it (state.panelTitlesRight, which it advances).
 void PrintPanelTitle(PlotState& state, DrawingSurface& surface, double centreX,
                      const std::string& title);
+
+// The edges of a panel `width` layout twips wide centred on state.plotX.
+PanelEdges PanelEdgesAt(const PlotState& state, double width);
 
 }  // namespace tessarin

@@ -3,42 +3,36 @@
 #include <algorithm>
 
 #include "model/error.h"
+#include "plot/display_panels.h"
 #include "plot/extent_surface.h"
 #include "plot/layout.h"
-#include "plot/painters.h"
 #include "plot/plot_values.h"
 
 namespace tessarin {
 
-void PaintDisplay(Project& project, PlotState& state, DrawingSurface& surface) {
-    PaintHeader(project, state, surface);
-    PaintDepthAxis(project, state, surface);
-    PaintReflectionCoefficients(project, state, surface);
-    PaintTraces(project, state, surface);
-    PaintVelocityTrack(project, state, surface);
-    if (project.impedanceType == kSonicDensity) {
-        PaintDensityTrack(project, state, surface);
+void PaintDisplay(const Project& project, PlotState& state, DrawingSurface& surface) {
+    for (const DisplayBand band :
+         {DisplayBand::kHeader, DisplayBand::kTimePanels, DisplayBand::kBelowTimeAxis}) {
+        PaintBand(project, state, surface, band);
     }
-    PaintHorizonMarkers(project, state, surface);
-    PaintTimingLines(project, state, surface);
-    PaintTables(project, state, surface);
-    PaintWavelet(project, state, surface);
 }
 
-double PictureWidth(Project& project, const PlotState& layout, DrawingSurface& metrics) {
+double PictureWidth(const Project& project, const PlotState& layout, DrawingSurface& metrics) {
     ExtentSurface extent(metrics);
     PlotState trial = layout;
     extent.SetFont(PlotTextFont(project, trial.textPoints));
     PaintDisplay(project, trial, extent);
-    return std::max(project.plotWidth,
+    return std::max(layout.layoutWidth,
                     extent.Right() + kPictureRightMargin * layout.screenCorrection);
 }
 
-void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture) {
+void DrawScreenPlot(const Project& project, PlotState& state, PlotPicture& picture) {
     // Laid out apart, so that a plot that cannot be drawn leaves the picture and what the readout
     // knows about it as they were.
     PlotState layout;
     layout.dateText = state.dateText;
+    layout.tie = state.tie;
+    layout.layoutWidth = ComputeHorizontalLayout(project, picture);
     const double height = ComputeVerticalLayout(project, layout, picture);
     CheckSynthetic(project);
     layout.pictureWidth = PictureWidth(project, layout, picture);
@@ -54,9 +48,9 @@ void DrawScreenPlot(Project& project, PlotState& state, PlotPicture& picture) {
     PaintDisplay(project, state, picture);
 }
 
-std::optional<std::string> DrawDisplay(Project& project, PlotState& state, PlotPicture& picture) {
+std::optional<std::string> DrawDisplay(const Project& project, PlotState& state,
+                                       PlotPicture& picture) {
     try {
-        ComputeHorizontalLayout(project, picture);
         DrawScreenPlot(project, state, picture);
     } catch (const Error& failure) {
         return failure.what();

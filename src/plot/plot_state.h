@@ -4,7 +4,10 @@
 // running x position the painters advance from left to right, and the positions the painters
 // record for the pointer readout. Rebuilt on every redraw.
 
+#include <optional>
 #include <string>
+
+#include "plot/tie_display.h"
 
 namespace tessarin {
 
@@ -24,6 +27,15 @@ struct ReadoutPositions {
     double densityGridMax = 0.0;
     double densityGridLeftX = 0.0;
     double densityGridRightX = 0.0;
+    bool seismicPanelDrawn = false;  // the seismic trace panel, between these device x
+    double seismicPanelLeftX = 0.0;
+    double seismicPanelRightX = 0.0;
+};
+
+// Device x of the edges of a panel of traces.
+struct PanelEdges {
+    double left = 0.0;
+    double right = 0.0;
 };
 
 struct PlotState {
@@ -51,20 +63,31 @@ struct PlotState {
     double plotX = 0.0;
     double plotXScale = 0.0;
 
+    double layoutWidth = 0.0;  // of the horizontal layout, layout twips: the least picture width
     double pictureWidth = 0.0;
     double pictureHeight = 0.0;
     double panelTitlesRight = 0.0;  // device x where the last panel title ends
     double timeAxisEndY = 0.0;      // pen y after the last time label; the tables start below it
     double horizonTableRight = 0.0;
+    // The normal, reverse and seismic trace panels as last drawn: the tie window is marked at
+    // their edges.
+    PanelEdges normalPanel;
+    PanelEdges reversePanel;
+    PanelEdges seismicPanel;
 
+    TieDisplay tie;  // set by the recompute; drawing only reads it
     ReadoutPositions readout;
 
     // y of time sample i (fractional i allowed).
     double SampleY(double i) const {
         return plotOriginY + (i + firstLabelSampleOffset) * screenTwipsPerSample;
     }
-    // The first whole-100-ms line of the drawn range.
-    double Top() const { return plotOriginY + firstPlotSample * screenTwipsPerSample; }
+    // The top of the time panels: the first whole-100-ms line of the drawn range, or on a printed
+    // page the page's own top.
+    double Top() const {
+        return pageTop ? *pageTop : plotOriginY + firstPlotSample * screenTwipsPerSample;
+    }
+    std::optional<double> pageTop;  // set for a printed page
     // The next timing line at or after the last drawn sample.
     double GridBottom() const;
 };

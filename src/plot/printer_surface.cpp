@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/error.h"
+#include "plot/paper_fit.h"
 
 namespace tessarin {
 
@@ -18,10 +19,23 @@ constexpr double kTouchTolerance = 1.0;
 // pixel would be a line too faint to read, so a unit of pen width is never finer than this.
 constexpr double kFinestPenInches = 1.0 / 300.0;
 
+// Raises the printer's margins to the least that office printers print within: a PDF printed from
+// the window keeps the same edge as one from the batch tool, whatever Qt's default margins are.
+QPrinter& KeepMinimumMargins(QPrinter& printer) {
+    const double least = kPaperMarginTwips / 20.0;  // points
+    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Point);
+    const QMarginsF kept(std::max(margins.left(), least), std::max(margins.top(), least),
+                         std::max(margins.right(), least), std::max(margins.bottom(), least));
+    if (kept != margins) {
+        printer.setPageMargins(kept, QPageLayout::Point);
+    }
+    return printer;
+}
+
 }  // namespace
 
 PrinterSurface::PrinterSurface(QPrinter& printer)
-    : PainterSurface(1440.0 / printer.resolution()), printer_(printer) {
+    : PainterSurface(1440.0 / KeepMinimumMargins(printer).resolution()), printer_(printer) {
     // The area the painter reaches from its origin: inside the margins, or the whole sheet for a
     // printer set to full page.
     pageWidth_ = printer.width() * TwipsPerPixel();

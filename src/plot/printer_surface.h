@@ -17,7 +17,8 @@ namespace tessarin {
 
 class PrinterSurface : public PainterSurface {
 public:
-    // Text is measured for the printer, but nothing is printed until Begin().
+    // Text is measured for the printer, but nothing is printed until Begin(). Margins narrower
+    // than a quarter inch are widened to it.
     explicit PrinterSurface(QPrinter& printer);
     ~PrinterSurface() override;
 

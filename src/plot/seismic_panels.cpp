@@ -23,6 +23,11 @@ void PrintPanelTitle(PlotState& state, DrawingSurface& surface, double centreX,
     state.panelTitlesRight = left + width;
 }
 
+PanelEdges PanelEdgesAt(const PlotState& state, double width) {
+    const double half = width / 2.0 * state.screenCorrection;
+    return {state.plotX - half, state.plotX + half};
+}
+
 void PaintReflectionCoefficients(const Project& project, PlotState& state,
                                  DrawingSurface& surface) {
     if (!(project.maxAbsReflection > 0.0)) {
@@ -68,10 +73,9 @@ void DrawPanel(const Project& project, const PlotState& state, DrawingSurface& s
 
 }  // namespace
 
-void PaintTraces(Project& project, PlotState& state, DrawingSurface& surface) {
+void PaintTraces(const Project& project, PlotState& state, DrawingSurface& surface) {
     const double sc = state.screenCorrection;
-    project.traceSpacingInches = TraceSpacingInches(project);
-    const double spacing = project.traceSpacingInches;
+    const double spacing = TraceSpacingInches(project);
     const double halfSpan = (project.traceCount - 1) * spacing / 2.0;
     const TracePanels panels = PlaceTracePanels(project, surface, state.plotWidth, sc);
     surface.SetPenStyle(PenStyle::kSolid);
@@ -81,11 +85,13 @@ void PaintTraces(Project& project, PlotState& state, DrawingSurface& surface) {
     state.plotX = panels.normalCentre * sc;
     PrintPanelTitle(state, surface, state.plotX, "Normal");
     DrawPanel(project, state, surface, halfSpan, -spacing, 1.0);
+    state.normalPanel = PanelEdgesAt(state, panels.panelWidth);
 
     state.plotWidth = panels.reverseCentre;
     state.plotX = panels.reverseCentre * sc;
     PrintPanelTitle(state, surface, state.plotX, "Reverse");
     DrawPanel(project, state, surface, -halfSpan, spacing, -1.0);
+    state.reversePanel = PanelEdgesAt(state, panels.panelWidth);
     // Past the "Reverse" title too, which is wider than a panel of few or no traces.
     state.plotWidth = panels.end;
 }

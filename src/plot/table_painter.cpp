@@ -67,7 +67,7 @@ void PaintSurveyListing(const Project& project, DrawingSurface& surface, double 
     surface.SetBold(true);
     surface.MoveTo(left, top + 0.5 * row);
     surface.PrintText("Velocity Survey Information   Datum = " +
-                      project.velocitySurveyDatumElevation.ToText());
+                      PrintedValue(project.velocitySurveyDatumElevation));
     surface.SetBold(false);
 
     const std::string depthTitle = "Depth (" + unit + ")";

@@ -13,6 +13,9 @@ namespace tessarin {
 
 namespace {
 
+// A timing line this close above the top of the panels still belongs to them.
+constexpr double kTopTolerance = 0.5;
+
 // x of the depth axis, in layout twips.
 double DepthAxisX(const Project& project, const PlotState& state, DrawingSurface& surface) {
     return 1440.0 * project.leftMarginInches + surface.TextWidth("00000") / state.screenCorrection;
@@ -143,6 +146,9 @@ void PaintTimingLines(const Project& project, PlotState& state, DrawingSurface& 
     // k counts samples from the first whole-100-ms line.
     for (int k = state.firstPlotSample; k <= lastK; ++k) {
         const double y = state.plotOriginY + k * state.screenTwipsPerSample;
+        if (y < state.Top() - kTopTolerance) {
+            continue;  // above a printed page's first sample, which stands at its top
+        }
         const double time = k / static_cast<double>(spm) / 10.0 + state.firstLabelTime;
         const std::string text = k % spm == 0 ? FormatPattern(time, "0.0") : std::string();
         const double textTop = y - surface.TextHeight(text) / 2.0;

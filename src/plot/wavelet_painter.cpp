@@ -35,13 +35,13 @@ void PaintWavelet(const Project& project, PlotState& state, DrawingSurface& surf
     PrintCentredAt(surface, x, top - 1.1 * th, ricker ? "Ricker Wavelet" : "Wavelet");
     surface.SetBold(false);
     const std::string parameters =
-        ricker ? "Frequency (Hz) = " + project.lowCut.ToText()
-               : project.lowCut.ToText() + "-" + project.lowPass.ToText() + "-" +
-                     project.highPass.ToText() + "-" + project.highCut.ToText() + " Hz";
+        ricker ? "Frequency (Hz) = " + PrintedValue(project.lowCut)
+               : PrintedValue(project.lowCut) + "-" + PrintedValue(project.lowPass) + "-" +
+                     PrintedValue(project.highPass) + "-" + PrintedValue(project.highCut) + " Hz";
     PrintCentredAt(surface, x, top + 0.1 * th, parameters);
     PrintCentredAt(
         surface, x, top + 1.3 * th,
-        "Phase = " + (ricker ? std::string("0") : project.phaseDegrees.ToText()) + " degrees");
+        "Phase = " + (ricker ? std::string("0") : PrintedValue(project.phaseDegrees)) + " degrees");
     PrintCentredAt(surface, x, top + 2.5 * th,
                    "Length = " + FormatPattern(length, "0.000") + " Sec");
 

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QSettings>
 #include <QStringList>
 
@@ -22,9 +24,29 @@ QString StartingPath(const FileDialogRequest& request) {
     return QDir(folder).filePath(request.proposedName);
 }
 
+// Qt's own provider tells a file's type and icon from its content when the name does not. In
+// /proc that means reading files such as kmsg, which wait for the kernel's next message, and the
+// dialog hung as soon as the user typed "/proc/". The name says enough for a list of files.
+class NameOnlyIconProvider : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override {
+        return QFileIconProvider::icon(info.isDir() ? Folder : File);
+    }
+
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) {
+            return QFileIconProvider::type(info);  // a folder is never read
+        }
+        const QMimeType mime = QMimeDatabase().mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+};
+
 QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request) {
+    static NameOnlyIconProvider nameOnly;
     auto* dialog = new QFileDialog(parent, request.title);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setIconProvider(&nameOnly);
     const QStringList filters = QtFileFilter(request.filter).split(QStringLiteral(";;"));
     dialog->setNameFilters(filters);
     const int index = request.filterIndex - 1;
@@ -40,6 +62,17 @@ QFileDialog* MakeDialog(QWidget* parent, const FileDialogRequest& request) {
         dialog->selectFile(start.fileName());
     }
     return dialog;
+}
+
+// The suffix a filter such as "Bitmap Files (*.bmp)" stands for, or empty for "All Files (*)".
+QString FilterSuffix(const QString& filter) {
+    const qsizetype start = filter.lastIndexOf(QStringLiteral("(*."));
+    if (start < 0 || !filter.endsWith(QLatin1Char(')'))) {
+        return {};
+    }
+    const QString suffix = filter.mid(start + 3, filter.size() - start - 4);
+    return suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char(' ')) ? QString()
+                                                                                  : suffix;
 }
 
 QString Run(QFileDialog* dialog, const FileDialogRequest& request) {
@@ -77,6 +110,12 @@ QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) {
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setDefaultSuffix(request.defaultSuffix);
+    // A name typed without a suffix takes the one of the file type chosen in the dialog.
+    QObject::connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& f) {
+        if (const QString suffix = FilterSuffix(f); !suffix.isEmpty()) {
+            dialog->setDefaultSuffix(suffix);
+        }
+    });
     return Run(dialog, request);
 }
 

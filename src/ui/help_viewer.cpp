@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -126,6 +127,15 @@ void HelpViewer::ShowHelpOnHelp() {
     browser_->clearHistory();
     // Contents returns to the document only once it has been opened.
     home_->setEnabled(browser_->source().isValid());
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+    // Closed as a dialog is, though it is a window of its own.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void HelpViewer::FindNext() {

@@ -23,6 +23,9 @@ public:
 
     QTextBrowser* Browser() const { return browser_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void FindNext();
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,17 +27,10 @@ const QString kOpenTitle = QStringLiteral("Open Horizon File");
 
 }  // namespace
 
-void HorizonEdit::ApplyTo(Project& project) const {
-    project.horizonCount = count;
-    project.horizonNames = names;
-    project.horizonDepths = depths;
-    project.horizonFileName = fileName;
-}
-
-std::optional<HorizonEdit> HorizonDialog::Edit(QWidget* parent, const Project& project) {
+std::optional<HorizonValues> HorizonDialog::Run(QWidget* parent, const Project& project) {
     HorizonDialog dialog(project, parent);
     dialog.exec();
-    return dialog.Result();
+    return dialog.Values();
 }
 
 HorizonDialog::HorizonDialog(const Project& project, QWidget* parent)
@@ -59,6 +53,8 @@ HorizonDialog::HorizonDialog(const Project& project, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(rows_);
     layout->addSpacing(fontMetrics().height() / 2);
+    refusal_ = MakeRefusalLabel(this);
+    layout->addWidget(refusal_);
     layout->addLayout(buttons);
 
     ShowTable();
@@ -96,24 +92,31 @@ bool HorizonDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void HorizonDialog::CheckDepth(int row) {
+bool HorizonDialog::CheckDepth(int row) {
     QLineEdit* depth = rows_->Second(row);
     switch (CheckHorizonDepth(working_, depth->text().toStdString())) {
         case DepthCheck::kAccepted:
-            break;
-        case DepthCheck::kOutsideLog: {
-            depth->clear();
-            QLineEdit* name = rows_->First(row);
-            name->clear();
-            // The focus is on its way elsewhere; it comes back to the name once it has arrived.
-            QTimer::singleShot(0, name, [name]() { name->setFocus(); });
-            break;
-        }
+            refusal_->hide();
+            return true;
+        case DepthCheck::kOutsideLog:
+            // Said at once, and the typed depth stays selected to be corrected: a depth that
+            // vanished without a word would look like a slip of the keyboard.
+            Refuse(refusal_, DepthOutsideLogMessage(working_, depth->text().toStdString()));
+            // The focus may be on its way elsewhere; it comes back once it has arrived.
+            QTimer::singleShot(0, depth, [depth]() {
+                depth->setFocus();
+                depth->selectAll();
+            });
+            return false;
         case DepthCheck::kNotANumber:
-            // Refused with a message when the table is built; the beep tells it at once.
-            QApplication::beep();
-            break;
+            // Said at once; OK refuses it again with a message until it is corrected.
+            Refuse(refusal_, QStringLiteral("The depth \"%1\" in row %2 is not a number.")
+                                 .arg(depth->text())
+                                 .arg(row + 1)
+                                 .toStdString());
+            return true;
     }
+    return true;
 }
 
 bool HorizonDialog::BuildTable() {
@@ -136,16 +139,17 @@ bool HorizonDialog::BuildTable() {
 }
 
 void HorizonDialog::accept() {
-    // Enter confirms without leaving the depth box, so the box is checked as if it were left.
-    const int focusedRow = rows_->RowOfSecond(focusWidget());
-    if (focusedRow >= 0) {
-        CheckDepth(focusedRow);
+    // Every depth is checked as if its box were left, the one Enter confirmed in included.
+    for (int row = 0; row < kHorizonRows; ++row) {
+        if (!CheckDepth(row)) {
+            return;
+        }
     }
     if (!BuildTable()) {
         return;
     }
-    result_ = HorizonEdit{working_.horizonCount, working_.horizonNames, working_.horizonDepths,
-                          working_.horizonFileName};
+    result_ = HorizonValues{working_.horizonCount, working_.horizonNames, working_.horizonDepths,
+                            working_.horizonFileName};
     QDialog::accept();
 }
 

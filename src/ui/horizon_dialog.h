@@ -18,32 +18,23 @@
 #include "files/horizon_table.h"
 #include "model/project.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace tessarin {
 
 class NumberedRows;
 
-struct HorizonEdit {
-    int count = 0;  // entries 1 to count, sorted by depth
-    std::array<std::string, kTableSize> names;
-    std::array<Value, kTableSize> depths;
-    std::string fileName;  // the horizon file last opened or saved
-
-    // Writes the table and the horizon file name into the record (nothing else).
-    void ApplyTo(Project& project) const;
-};
-
 class HorizonDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Shows the dialog modally over `parent`; the new table on OK, nothing on Cancel.
-    static std::optional<HorizonEdit> Edit(QWidget* parent, const Project& project);
+    static std::optional<HorizonValues> Run(QWidget* parent, const Project& project);
 
     explicit HorizonDialog(const Project& project, QWidget* parent = nullptr);
 
-    const std::optional<HorizonEdit>& Result() const { return result_; }
+    const std::optional<HorizonValues>& Values() const { return result_; }
 
     void accept() override;
     void reject() override;
@@ -54,14 +45,17 @@ protected:
 private:
     void ShowTable();
     HorizonRows Rows() const;
-    void CheckDepth(int row);
+    // False when the row's depth lies outside the log; the reason is shown and the depth is
+    // selected to be corrected.
+    bool CheckDepth(int row);
     bool BuildTable();
     void OpenFile();
     void SaveFile();
 
     Project working_;
-    std::optional<HorizonEdit> result_;
+    std::optional<HorizonValues> result_;
     NumberedRows* rows_ = nullptr;
+    QLabel* refusal_ = nullptr;
 };
 
 }  // namespace tessarin

@@ -235,11 +235,20 @@ void LasImportDialog::accept() {
     if (!stop) {
         return;
     }
+    // A range that would leave the log empty fails only after the whole import; it is refused
+    // here, with the file's own range to go by.
+    if (const auto refusal = LasDepthRangeRefusal(header_, *start, *stop)) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(*refusal));
+        startDepth_->setFocus();
+        startDepth_->selectAll();
+        return;
+    }
     LogFileChoice choice;
     choice.path = file_.Path();
     choice.lasCurveIndex = curves_->currentRow();
     choice.lasStartDepth = *start;
     choice.lasStopDepth = *stop;
+    choice.lasDepthUnits = header_.depthUnits;
     choice_ = choice;
     QDialog::accept();
 }

@@ -1,38 +1,30 @@
 #pragma once
 
-// The menu bar of the main window, built from tables: every item carries its name as objectName
-// ("mnucalc"), so that the window, the toolbar and the tests find it by that name.
+// The menu bar of the main window, laid out from the window's actions. Each menu carries its
+// name as objectName ("mnufile").
 
-#include <QString>
 #include <vector>
 
-class QAction;
 class QMenu;
 class QMenuBar;
 
 namespace tessarin {
 
-// One group of exclusive choices of the Plot Parameters menu: the item whose value equals the
-// project's field is checked. Each item's action carries its value as data.
-struct ChoiceMenu {
-    const char* name;
-    const char* caption;
-    std::vector<const char*> itemNames;
-    std::vector<const char*> itemCaptions;
-    std::vector<int> values;
+class MainActions;
+
+struct MainMenus {
+    QMenu* file;
+    QMenu* data;  // also opened by the right button on the display
+    QMenu* tie;
+    QMenu* preferences;
+    QMenu* plotParameters;
+    QMenu* help;
+
+    // The menus whose opening hides the toolbar's hover help: all but Plot Parameters.
+    std::vector<QMenu*> HidingHoverHelp() const { return {file, data, tie, preferences, help}; }
 };
 
-const ChoiceMenu& LogPenWidthMenu();
-const ChoiceMenu& GridPenWidthMenu();
-const ChoiceMenu& TimingLinesMenu();
-const ChoiceMenu& DepthTicksMenu();
-
-// Fills the menu bar with the five menus and all their items, every item enabled and unchecked.
-// The window wires the items to its commands and sets their states.
-void BuildMainMenus(QMenuBar* bar);
-
-// The menus whose opening hides the toolbar's hover help ("&File", "&Data", "&Preferences",
-// "&Help"; not "Plot Parameters").
-std::vector<QMenu*> MenusHidingHoverHelp(QMenuBar* bar);
+// Fills the menu bar with the six menus and their items, the window's own actions.
+MainMenus BuildMainMenus(QMenuBar* bar, const MainActions& actions);
 
 }  // namespace tessarin

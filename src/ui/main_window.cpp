@@ -11,13 +11,15 @@
 #include <QWindow>
 
 #include "model/reset.h"
+#include "model/window_place.h"
 #include "plot/layout.h"
 #include "plot/plot_driver.h"
 #include "ui/app_icon.h"
+#include "ui/install_paths.h"
 #include "ui/main_menus.h"
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
-#include "ui/startup.h"
+#include "ui/tie_window.h"
 #include "ui/tool_bar.h"
 
 namespace tessarin {
@@ -44,22 +46,15 @@ QString NextStepHint(const ProjectProgress& progress) {
     return QStringLiteral("Show the synthetic with File > Display Synthetic.");
 }
 
-void CheckChoice(const MainWindow& window, const ChoiceMenu& menu, int value) {
-    for (std::size_t i = 0; i < menu.itemNames.size(); ++i) {
-        window.MenuAction(QString::fromUtf8(menu.itemNames[i]))
-            ->setChecked(menu.values[i] == value);
-    }
-}
-
 }  // namespace
 
 MainWindow::MainWindow(Project& project, SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), project_(project), settings_(settings) {
+    : QMainWindow(parent), project_(project), settings_(settings), actions_(this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(ProgramIcon());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
+    setAcceptDrops(true);
     examplesFolder_ = FindExamplesFolder(QCoreApplication::applicationDirPath());
-    BuildMainMenus(menuBar());
     BuildWindow();
     ConnectCommands();
     ConnectToolbar();
@@ -68,11 +63,18 @@ MainWindow::MainWindow(Project& project, SettingsStore& settings, QWidget* paren
     UpdateActions();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The base class hides the docks as it closes, after this object's own members are gone:
+    // the tie window must not tell us about it then.
+    if (tieWindow_) {
+        tieWindow_->disconnect(this);
+    }
+}
 
 void MainWindow::BuildWindow() {
+    const MainMenus menus = BuildMainMenus(menuBar(), actions_);
     auto* central = new QWidget(this);
-    toolbar_ = new ToolBarStrip(central);
+    toolbar_ = new ToolBarStrip(actions_, central);
     view_ = new PlotView(central);
     readout_ = new ReadoutPanel(central);
     // On a narrow window the readout gives up its right end before the window its width.
@@ -94,44 +96,25 @@ void MainWindow::BuildWindow() {
     readout_->installEventFilter(this);
     view_->installEventFilter(this);
     connect(view_, &PlotView::PointerMoved, this, &MainWindow::PointerOverPlot);
-    connect(view_, &PlotView::ContextMenuRequested, this, [this](QPoint at) {
-        menuBar()->findChild<QMenu*>(QStringLiteral("mnuoptions"))->popup(at);
-    });
+    connect(view_, &PlotView::PointerLeft, readout_, &ReadoutPanel::HideValues);
+    connect(view_, &PlotView::ContextMenuRequested, menus.data,
+            [data = menus.data](QPoint at) { data->popup(at); });
     connect(view_, &PlotView::PlotLengthLimitReached, this, [this]() {
         QMessageBox::warning(this, QString::fromUtf8(kPlotLengthLimitTitle),
                              QString::fromUtf8(kPlotLengthLimitMessage));
     });
-    for (QMenu* menu : MenusHidingHoverHelp(menuBar())) {
+    BuildRecentProjectsMenu(menus.file);
+    for (QMenu* menu : menus.HidingHoverHelp()) {
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::HoverHelpDismissed);
     }
+    BuildTieWindow();
 }
 
 void MainWindow::ConnectToolbar() {
-    // Each button runs exactly what its menu item runs.
-    const std::pair<void (ToolBarStrip::*)(), void (MainWindow::*)()> commands[] = {
-        {&ToolBarStrip::OpenProjectRequested, &MainWindow::OpenProjectCommand},
-        {&ToolBarStrip::SaveProjectAsRequested, &MainWindow::SaveProjectAs},
-        {&ToolBarStrip::DisplaySyntheticRequested, &MainWindow::DisplaySynthetic},
-        {&ToolBarStrip::PrintSyntheticRequested, &MainWindow::PrintSynthetic},
-        {&ToolBarStrip::NewProjectRequested, &MainWindow::NewProject},
-        {&ToolBarStrip::SetScalesRequested, &MainWindow::SetScales},
-        {&ToolBarStrip::WellInformationRequested, &MainWindow::WellInformation},
-        {&ToolBarStrip::ImportLogsRequested, &MainWindow::ImportLogs},
-        {&ToolBarStrip::DefineHorizonsRequested, &MainWindow::DefineHorizons},
-        {&ToolBarStrip::SelectWaveletRequested, &MainWindow::SelectWavelet},
-        {&ToolBarStrip::HelpContentsRequested, &MainWindow::HelpContents},
-    };
-    for (const auto& [request, command] : commands) {
-        connect(toolbar_, request, this, command);
-    }
     // The help of the toolbar and the readout of the plot never show at the same time: the
     // pointer is over the one or the other.
     connect(toolbar_, &ToolBarStrip::PointerOverToolbar, readout_, &ReadoutPanel::HideValues);
     connect(this, &MainWindow::HoverHelpDismissed, toolbar_, &ToolBarStrip::HideHoverLabels);
-}
-
-QAction* MainWindow::MenuAction(const QString& name) const {
-    return menuBar()->findChild<QAction*>(name);
 }
 
 QWidget* MainWindow::HelpStrip() const {
@@ -146,37 +129,29 @@ double MainWindow::TwipsPerPixel() const {
 
 void MainWindow::SetToolbarHelp(bool on) {
     toolbarHelp_ = on;
-    MenuAction(QStringLiteral("mnutoolhelp"))->setChecked(on);
+    Action(Command::kToolbarHelp)->setChecked(on);
     helpStrip_->setVisible(on);
 }
 
 void MainWindow::UpdateActions() {
-    const auto set = [this](const char* name, bool enabled) {
-        MenuAction(QString::fromUtf8(name))->setEnabled(enabled);
-    };
     // The synthetic needs logs and a wavelet built for them; an import erases the wavelet.
-    const bool displayable = progress_.logsLoaded && progress_.waveletSelected;
-    set("mnucalc", displayable);
-    for (const char* needsSynthetic : {"mnuprint", "mnusavetrace", "mnubitmap", "mnusgyibm"}) {
-        set(needsSynthetic, progress_.synthesisShown);
+    Action(Command::kDisplaySynthetic)
+        ->setEnabled(progress_.logsLoaded && progress_.waveletSelected);
+    for (Command needsSynthetic : {Command::kPrintSynthetic, Command::kExportData,
+                                   Command::kSaveBitmap, Command::kExportSegy}) {
+        Action(needsSynthetic)->setEnabled(progress_.synthesisShown);
     }
-    toolbar_->SetPlotAvailable(displayable);
-    toolbar_->SetPrintAvailable(progress_.synthesisShown);
-    const auto check = [this](const char* name, bool done) {
-        QAction* action = MenuAction(QString::fromUtf8(name));
-        action->setCheckable(true);
-        action->setChecked(done);
-    };
-    check("mnuwellinfo", progress_.wellInformation);
-    check("mnusonic", progress_.logsImported);
-    check("mnutopedit", progress_.horizonsDefined);
-    check("mnuselwave", progress_.waveletSelected);
-    MenuAction(QStringLiteral("mnutoolhelp"))->setChecked(toolbarHelp_);
+    Action(Command::kWellInformation)->setChecked(progress_.wellInformation);
+    Action(Command::kImportLogs)->setChecked(progress_.logsImported);
+    Action(Command::kDefineHorizons)->setChecked(progress_.horizonsDefined);
+    Action(Command::kSelectWavelet)->setChecked(progress_.waveletSelected);
+    Action(Command::kToolbarHelp)->setChecked(toolbarHelp_);
 
-    CheckChoice(*this, LogPenWidthMenu(), project_.logPenWidth);
-    CheckChoice(*this, GridPenWidthMenu(), project_.gridPenWidth);
-    CheckChoice(*this, TimingLinesMenu(), project_.timingLinesPer100ms);
-    CheckChoice(*this, DepthTicksMenu(), project_.depthTickInterval);
+    actions_.Check(Choice::kLogPenWidth, project_.logPenWidth);
+    actions_.Check(Choice::kGridPenWidth, project_.gridPenWidth);
+    actions_.Check(Choice::kTimingLines, project_.timingLinesPer100ms);
+    actions_.Check(Choice::kDepthTicks, project_.depthTickInterval);
+    UpdateTieActions();
 
     view_->SetHint(NextStepHint(progress_));
     setWindowTitle(title_ + QStringLiteral("[*]"));
@@ -228,8 +203,8 @@ void MainWindow::ResetWindowState() {
     plotState_ = {};
     // A reset project has no display: an old well's picture would only mislead.
     NewPicture();
-    ComputeHeaderHeight(project_, *picture_);
     readout_->HideValues();
+    MeasureTieOfDisplay(false);
     UpdateActions();
 }
 
@@ -259,6 +234,7 @@ std::optional<std::string> MainWindow::Recompute() {
     if (!failure) {
         progress_.synthesisShown = true;
     }
+    MeasureTieOfDisplay(!failure);
     ShowPicture();
     readout_->HideValues();
     UpdateActions();
@@ -334,6 +310,22 @@ void MainWindow::PlaceDialog(QWidget* dialog) const {
     dialog->move(placed.topLeft());
 }
 
+void MainWindow::PlaceBeside(QWidget* window) const {
+    const QScreen* current = screen();
+    if (!current) {
+        return;
+    }
+    const QSize decoration = frameGeometry().size() - size();
+    const QSize outer = window->size() + decoration;
+    const QRect main = frameGeometry();
+    const QRect area = current->availableGeometry();
+    const WindowRect placed = BesideWindow({main.x(), main.y(), main.width(), main.height()},
+                                           {0, 0, outer.width(), outer.height()},
+                                           {area.x(), area.y(), area.width(), area.height()});
+    window->resize(QSize(placed.width, placed.height) - decoration);
+    window->move(placed.left, placed.top);
+}
+
 void MainWindow::PointerOverPlot(QPointF twips) {
     emit HoverHelpDismissed();
     QWidget* surface = view_->Surface();
@@ -341,7 +333,8 @@ void MainWindow::PointerOverPlot(QPointF twips) {
         surface->setCursor(Qt::ArrowCursor);
         return;
     }
-    const ReadoutText readout = ReadoutAt(project_, plotState_.readout, twips.x(), twips.y());
+    const ReadoutText readout =
+        ReadoutAt(project_, plotState_.readout, twips.x(), twips.y(), TwipsPerPixel());
     surface->setCursor(readout.inTimeRange ? Qt::CrossCursor : Qt::ArrowCursor);
     readout_->Show(readout);
 }

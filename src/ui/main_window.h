@@ -2,27 +2,32 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/tie.h"
+#include "import/synthetic_information.h"
 #include "model/project.h"
 #include "model/settings.h"
 #include "plot/painter_surface.h"
 #include "plot/plot_state.h"
+#include "ui/main_actions.h"
 
 class QAction;
 class QDialog;
+class QMenu;
 class QPrinter;
 
 namespace tessarin {
 
-struct ChoiceMenu;
 class HelpViewer;
 class LogImport;
 class PlotView;
 class ReadoutPanel;
+class TieDock;
 class ToolBarStrip;
 
 // How far the user has come with the open project. With the project record it decides every
@@ -56,12 +61,17 @@ public:
     // How many times the display has been drawn: scrolling never adds to it.
     int DisplayCount() const { return displayCount_; }
 
-    // The action of a menu item by its name ("mnucalc"), or nullptr.
-    QAction* MenuAction(const QString& name) const;
+    // The action of a command, shared by its menu item and toolbar button.
+    QAction* Action(Command command) const { return actions_(command); }
+    const MainActions& Actions() const { return actions_; }
     ToolBarStrip* ToolbarStrip() const { return toolbar_; }  // `Picture2`, under the menu bar
     QWidget* HelpStrip() const;  // `Picture5`, shown while "Toolbar Help" is checked
     PlotView* View() const { return view_; }
     ReadoutPanel* Readout() const { return readout_; }
+    TieDock* TieWindowDock() const;  // `tiewin`, docked at the right while Tie Window is checked
+    // The tie measured after the last recompute, or why there is none.
+    const std::optional<TieMeasures>& TieMeasured() const { return tieMeasures_; }
+    const QString& TieProblem() const { return tieProblem_; }
 
     // Twips per logical pixel of the screen the window is on (15 at 96 dots per inch).
     double TwipsPerPixel() const;
@@ -85,6 +95,10 @@ public:
     // Opens a project file and displays it; failures are told in message boxes. Returns whether
     // the file was read.
     bool OpenProject(const QString& path);
+    // The File menu's recent projects (`mnurecent`), newest first; a project whose file is gone
+    // is left out.
+    QMenu* RecentProjectsMenu() const { return recentMenu_; }
+
     // A step of the project is done (a dialog confirmed, logs imported).
     void CompleteStep(ProjectStep step);
 
@@ -95,6 +109,8 @@ public:
     void UpdateActions();
     // Centres a dialog over the main window, on the screen.
     void PlaceDialog(QWidget* dialog) const;
+    // Places a window that stays open while the user works (help) beside the main window.
+    void PlaceBeside(QWidget* window) const;
 
 public slots:
     void NewProject();
@@ -113,6 +129,12 @@ public slots:
     void DefineHorizons();
     void SelectWavelet();
     void SetScales();
+
+    void LoadSeismicTrace();
+    void ToggleTieWindow();
+    void ApplyShift();
+    void ResetShift();
+    void ApplyPhase();
 
     void ToggleToolbarHelp();
     void ChooseFont();
@@ -140,6 +162,8 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -147,7 +171,7 @@ private:
     void AskLogGridWidth(const QString& title, const QString& prompt, std::int16_t& widthTwips);
     void BuildWindow();
     void ConnectCommands();
-    void ConnectChoices(const ChoiceMenu& menu, void (MainWindow::*apply)(int));
+    void ConnectChoices(Choice choice, void (MainWindow::*apply)(int));
     void ResetWindowState();
     void NewPicture();
     void ShowPicture();
@@ -155,9 +179,24 @@ private:
     void UpdateScrollRanges();
     void PointerOverPlot(QPointF twips);
     void ShowWellInTitle();
+    void BuildRecentProjectsMenu(QMenu* file);
+    void FillRecentProjectsMenu();
+    // Puts a project just opened or saved at the top of the recent projects.
+    void RememberRecentProject(const QString& path);
 
-    // The steps of Import Sonic/Density Logs that ask the user, on the import's copy.
-    void AskSyntheticInformation(LogImport& import);
+    // The seismic tie: the dock, its measures after a recompute, and the Tie menu's states.
+    void BuildTieWindow();
+    void MeasureTieOfDisplay(bool drawn);
+    void UpdateTieActions();
+    // Runs a change to the project's tie; a change that took redraws the display, a refused one
+    // is told.
+    void ChangeTie(const std::function<void()>& change);
+
+    // Import Sonic/Density Logs with the Synthetic Information choices already confirmed.
+    void ImportLogs(const SyntheticInformationValues& choices);
+    // The steps of Import Sonic/Density Logs that ask the user: the choices for `shown`, nothing
+    // after Cancel; the velocity survey on the import's copy.
+    std::optional<SyntheticInformationValues> AskSyntheticInformation(const Project& shown);
     void AskVelocitySurvey(Project& working);
     void ShowImportedLogs();
 
@@ -182,6 +221,7 @@ private:
 
     Project& project_;
     SettingsStore& settings_;
+    MainActions actions_;
     PlotState plotState_;
     std::unique_ptr<PlotPicture> picture_;
     double pictureRatio_ = 1.0;
@@ -191,6 +231,9 @@ private:
     QString title_;
     QString helpFilePath_;
     QString examplesFolder_;
+    // A LAS file dropped on the window: the first log of the New Project it starts, taken
+    // instead of asking for a file.
+    QString droppedLog_;
     std::unique_ptr<QPrinter> printer_;
 
     ToolBarStrip* toolbar_ = nullptr;
@@ -198,6 +241,10 @@ private:
     PlotView* view_ = nullptr;
     ReadoutPanel* readout_ = nullptr;
     HelpViewer* help_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    TieDock* tieWindow_ = nullptr;
+    std::optional<TieMeasures> tieMeasures_;
+    QString tieProblem_;
 };
 
 // Tells the user, in one message box, which saved settings could not be used and fell back to

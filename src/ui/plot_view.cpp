@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
+#include <optional>
 
 #include "model/numeric.h"
 
@@ -31,6 +32,7 @@ public:
     double leftTwips = 0.0;
     double topTwips = 0.0;
     QString hint;
+    std::optional<QPointF> pointer;  // where the pointer is over the surface, if it is
 
     // Device pixels of the picture per logical pixel of the screen.
     double PictureRatio() const { return pictureRatio; }
@@ -43,7 +45,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override {
-        emit view_->PointerMoved(view_->PictureTwips(event->position()));
+        pointer = event->position();
+        emit view_->PointerMoved(view_->PictureTwips(*pointer));
+    }
+    void leaveEvent(QEvent* event) override {
+        pointer.reset();
+        emit view_->PointerLeft();
+        QWidget::leaveEvent(event);
     }
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::RightButton) {
@@ -182,8 +190,9 @@ void PlotView::SetScrollRanges(const VerticalScrollRange& vertical, int horizont
 QPointF PlotView::PictureTwips(const QPointF& surfacePoint) const {
     const double devicePixel = canvas_->twipsPerPixel / canvas_->PictureRatio();
     const QPoint offset = canvas_->OffsetPixels();
-    return {surfacePoint.x() * canvas_->twipsPerPixel + offset.x() * devicePixel,
-            surfacePoint.y() * canvas_->twipsPerPixel + offset.y() * devicePixel};
+    const double pixel = canvas_->twipsPerPixel;
+    return {(std::floor(surfacePoint.x()) + 0.5) * pixel + offset.x() * devicePixel,
+            (std::floor(surfacePoint.y()) + 0.5) * pixel + offset.y() * devicePixel};
 }
 
 QPoint PlotView::PictureOffsetPixels() const {
@@ -192,9 +201,15 @@ QPoint PlotView::PictureOffsetPixels() const {
 
 void PlotView::VerticalScrolled(int value) {
     if (!PictureTopForScroll(value, canvas_->twipsPerPixel)) {
-        // The picture stays where it was, and so does the scroll box.
-        const QSignalBlocker block(vertical_);
-        vertical_->setValue(acceptedVertical_);
+        // The picture goes as far as the limit allows, and so does the scroll box.
+        const int allowed = ScrollValueWithinLimit(value);
+        {
+            const QSignalBlocker block(vertical_);
+            vertical_->setValue(allowed);
+        }
+        if (allowed != acceptedVertical_) {
+            VerticalScrolled(allowed);
+        }
         if (!limitMessagePending_) {
             // Told once the scroll bar has finished handling the user's action.
             limitMessagePending_ = true;
@@ -207,12 +222,19 @@ void PlotView::VerticalScrolled(int value) {
     }
     acceptedVertical_ = value;
     canvas_->topTwips = value * 10.0;
-    canvas_->update();
+    PictureMoved();
 }
 
 void PlotView::HorizontalScrolled(int value) {
     canvas_->leftTwips = value;
+    PictureMoved();
+}
+
+void PlotView::PictureMoved() {
     canvas_->update();
+    if (canvas_->pointer) {
+        emit PointerMoved(PictureTwips(*canvas_->pointer));
+    }
 }
 
 }  // namespace tessarin

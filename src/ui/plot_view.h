@@ -36,14 +36,18 @@ public:
     QWidget* Surface() const;
     bool HasPicture() const;
 
-    // The picture position, in twips, of a point of the plot surface.
+    // The picture position, in twips, of the centre of the screen pixel that holds a point of
+    // the plot surface.
     QPointF PictureTwips(const QPointF& surfacePoint) const;
     // Where the picture's top left corner stands on the plot surface, in device pixels.
     QPoint PictureOffsetPixels() const;
 
 signals:
-    // The pointer moved over the plot surface; `twips` is its position on the picture.
+    // The pointer moved over the plot surface, or the picture scrolled under it; `twips` is its
+    // position on the picture.
     void PointerMoved(QPointF twips);
+    // The pointer left the plot surface.
+    void PointerLeft();
     // The right mouse button was pressed on the plot surface at `globalPosition`.
     void ContextMenuRequested(QPoint globalPosition);
     // The user scrolled past the longest plot the screen can show; the picture was not moved.
@@ -53,6 +57,8 @@ private:
     friend class PlotCanvas;
     void VerticalScrolled(int value);
     void HorizontalScrolled(int value);
+    // The picture moved: what lies under a pointer that stayed where it was has changed.
+    void PictureMoved();
 
     PlotCanvas* canvas_;
     QScrollBar* vertical_;

@@ -21,7 +21,8 @@ enum class PrintOutcome { kPrinted, kCancelled, kFailed };
 // Print Synthetic: the platform's print dialog, started from `printer` (printer, copies, page
 // range, paper, and printing into a PDF file); OK keeps the choices in the printer and prints the
 // display of `project`, whose synthetic must have been computed, with the wait cursor showing.
-// Cancel prints nothing. A print that fails is reported in a message box.
+// A display wider than the chosen paper is printed only when the user says so, told which paper
+// would hold it. Cancel prints nothing. A print that fails is reported in a message box.
 PrintOutcome RunPrintSynthetic(QPrinter& printer, const Project& project, QWidget* parent);
 
 }  // namespace tessarin

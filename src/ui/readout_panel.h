@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <array>
 
+#include "plot/readout_values.h"
 #include "ui/panel_strip.h"
-#include "ui/readout_values.h"
 
 namespace tessarin {
 

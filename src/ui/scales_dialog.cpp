@@ -105,7 +105,11 @@ ScalesValues ScalesDialog::Values() const {
 }
 
 void ScalesDialog::accept() {
-    if (auto problem = FindScalesProblem(Values())) {
+    auto problem = FindScalesProblem(Values());
+    if (!problem && drawCheck_) {
+        problem = drawCheck_(Values());
+    }
+    if (problem) {
         ShowBoxes(stored_);
         Refuse(refusal_, *problem);
         timeScale_->setFocus();

@@ -13,7 +13,9 @@
 //     }
 
 #include <QDialog>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "model/project.h"
 #include "model/scales.h"
@@ -37,8 +39,13 @@ public:
     // The boxes and the depth type as they stand.
     ScalesValues Values() const;
 
+    // The check of values that pass the dialog's own rules against the picture they would give:
+    // why they cannot be drawn, or nothing. Handed in by the window, which has the picture.
+    using DrawCheck = std::function<std::optional<std::string>(const ScalesValues&)>;
+    void SetDrawCheck(DrawCheck check) { drawCheck_ = std::move(check); }
+
     // OK: values that cannot be drawn or stored put the stored values back into the five boxes
-    // with a beep, and the dialog stays open.
+    // with a beep and the reason, and the dialog stays open.
     void accept() override;
 
 signals:
@@ -55,6 +62,7 @@ private:
     QButtonGroup* depthType_ = nullptr;   // Dtype
     QLabel* refusal_ = nullptr;
     ScalesValues stored_;
+    DrawCheck drawCheck_;
 };
 
 }  // namespace tessarin

@@ -7,22 +7,22 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
 
 #include "model/numeric.h"
 #include "model/settings.h"
+#include "model/window_place.h"
+#include "ui/install_paths.h"
 #include "ui/main_window.h"
 #include "ui/splash_window.h"
 
 namespace tessarin {
 namespace {
 
-QString HelpFileIn(const QString& folder) {
-    const QFileInfo file(QDir(folder).filePath(QString::fromUtf8(kHelpFileName)));
-    return file.isFile() ? file.absoluteFilePath() : QString();
-}
+const QString kWindowGeometryKey = QStringLiteral("Window/Geometry");
 
 // The desktop the window opens on: all screens together when there are several, so that the
 // window opens on the left one; else the primary screen without its panels.
@@ -44,7 +44,7 @@ double UsableScreenFactor(const Value& saved, std::vector<SettingsProblem>& prob
     if (factor && *factor > 0.0) {
         return *factor;
     }
-    problems.push_back({settings_key::kScreenFactor, saved.ToText()});
+    problems.push_back({settings_key::kScreenFactor.name, saved.ToText()});
     return 1.0;
 }
 
@@ -60,38 +60,6 @@ void WaitForSplash(const QElapsedTimer& splashShown, int minimumMs) {
 }
 
 }  // namespace
-
-QString FindHelpFile(const QString& programDir, const QString& pathVariable) {
-    for (const QString& folder :
-         {programDir, QDir(programDir).filePath(QStringLiteral("../share/tessarin/help"))}) {
-        if (const QString found = HelpFileIn(folder); !found.isEmpty()) {
-            return found;
-        }
-    }
-    // Every folder of PATH, the last one too even without a separator after it.
-    for (const QString& folder : pathVariable.split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
-        if (const QString found = HelpFileIn(folder); !found.isEmpty()) {
-            return found;
-        }
-    }
-    return QString();
-}
-
-QString FindExamplesFolder(const QString& programDir) {
-    const QFileInfo folder(QDir(programDir).filePath(QStringLiteral("../share/tessarin/examples")));
-    return folder.isDir() ? QDir::cleanPath(folder.absoluteFilePath()) : QString();
-}
-
-QString HelpMissingMessage() {
-    const QString name = QString::fromUtf8(kHelpFileName);
-    return name + QStringLiteral(" not found in your path.\n\n") +
-           QStringLiteral("Tessarin searches your PATH environment variable for help files, ") +
-           QStringLiteral("so you need to copy ") + name +
-           QStringLiteral(" to a directory included in your ") +
-           QStringLiteral(
-               "PATH or into the directory that contains tessarin if you wish to "
-               "obtain help while running Tessarin.");
-}
 
 QSize MainWindowSize(const DesktopArea& desktop, double twipsPerPixelX, double twipsPerPixelY,
                      double screenFactor) {
@@ -118,6 +86,29 @@ QPoint MainWindowPosition(const DesktopArea& desktop, const QSize& window) {
     const int centre = sideBySide ? area.width() / 4 : area.width() / 2;
     const int left = std::max(0, centre - window.width() / 2);
     return area.topLeft() + QPoint(left, top);
+}
+
+std::optional<QRect> SavedWindowGeometry() {
+    const auto saved =
+        ParseWindowRect(QSettings().value(kWindowGeometryKey).toString().toStdString());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!saved || !primary) {
+        return std::nullopt;
+    }
+    const QRect window(saved->left, saved->top, saved->width, saved->height);
+    const QScreen* screen = QGuiApplication::screenAt(window.center());
+    const QRect area = (screen ? screen : primary)->availableGeometry();
+    const WindowRect placed =
+        FitOnScreen(*saved, {area.left(), area.top(), area.width(), area.height()});
+    return QRect(placed.left, placed.top, placed.width, placed.height);
+}
+
+void SaveWindowGeometry(const QWidget& window) {
+    // A maximised window comes back at the size it had before.
+    const QRect at = window.isMaximized() ? window.normalGeometry() : window.geometry();
+    QSettings().setValue(
+        kWindowGeometryKey,
+        QString::fromStdString(WindowRectText({at.left(), at.top(), at.width(), at.height()})));
 }
 
 int SplashWaitMs(qint64 elapsedMs, int minimumMs) {
@@ -154,7 +145,7 @@ bool RunStartup(MainWindow& window, SettingsStore& settings, const StartupOption
         window.SetHelpFilePath(help);
         if (help.isEmpty()) {
             QMessageBox::warning(messageParent, QStringLiteral("Tessarin help not available"),
-                                 HelpMissingMessage());
+                                 HelpMissingMessage(options.programDir, options.pathVariable));
         }
         step = "F1L2";
         const StartupSettings saved = ReadStartupSettings(settings, &problems);
@@ -172,6 +163,9 @@ bool RunStartup(MainWindow& window, SettingsStore& settings, const StartupOption
             window.resize(size);
             step = "F1L10";
             window.move(MainWindowPosition(desktop, size));
+            if (const auto saved = SavedWindowGeometry()) {
+                window.setGeometry(*saved);
+            }
         }
         // The toolbar's strip and buttons (F1L15 to F1L18, "SM") and the dialogs' places ("PW")
         // and fixed lists (F1L19) are set where they are built.

@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QApplication;
 class QElapsedTimer;
@@ -18,21 +19,6 @@ namespace tessarin {
 
 class MainWindow;
 class SettingsStore;
-
-// The help document the program looks for, in its own folder, in share/tessarin/help beside
-// that folder (where an installation puts it), and in the folders of PATH.
-inline constexpr const char* kHelpFileName = "tessarin.html";
-
-// The full path of the help document, or an empty text when it is nowhere to be found.
-// `pathVariable` is the PATH list, its folders separated by the platform's separator (":").
-QString FindHelpFile(const QString& programDir, const QString& pathVariable);
-
-// The example projects installed with the program, in share/tessarin/examples beside the
-// program's folder; an empty text when there is no such folder.
-QString FindExamplesFolder(const QString& programDir);
-
-// The warning shown at start-up when the help document cannot be found.
-QString HelpMissingMessage();
 
 // The desktop the main window opens on, in pixels. `severalScreens` when it spreads over more
 // than one screen.
@@ -48,6 +34,12 @@ QSize MainWindowSize(const DesktopArea& desktop, double twipsPerPixelX, double t
 // The main window's top left corner: centred on the desktop, or on its left half when it spreads
 // over screens side by side (wider than 1.6 times its height); never left of the desktop.
 QPoint MainWindowPosition(const DesktopArea& desktop, const QSize& window);
+
+// Where the user left the main window last time, fitted on the screen it comes back to; nothing
+// on the first run.
+std::optional<QRect> SavedWindowGeometry();
+// Remembers where the main window is, for the next run.
+void SaveWindowGeometry(const QWidget& window);
 
 // How much longer the splash window must stand after `elapsedMs`, so that it stands at least
 // `minimumMs` in all and never longer than start-up needs.

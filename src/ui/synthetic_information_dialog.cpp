@@ -59,7 +59,7 @@ SyntheticInformationDialog::SyntheticInformationDialog(const Project& project, Q
     layout->addLayout(frames);
     layout->addWidget(buttons);
 
-    Show(SyntheticInformationOf(project));
+    Show(SyntheticInformationValuesOf(project));
     connect(units_, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on) {
             FollowUnits();
@@ -129,7 +129,7 @@ QWidget* SyntheticInformationDialog::BuildImpedanceFrame() {
     return frame;
 }
 
-void SyntheticInformationDialog::Show(const SyntheticInformation& c) {
+void SyntheticInformationDialog::Show(const SyntheticInformationValues& c) {
     Check(units_, c.measurementUnits);
     sonicPerFoot_->setChecked(c.sonicInMicrosecondsPerFoot);
     applySurvey_->setChecked(c.applyVelocitySurvey);
@@ -159,8 +159,8 @@ void SyntheticInformationDialog::FollowImpedance() {
     gardner_->setEnabled(allowed);
 }
 
-SyntheticInformation SyntheticInformationDialog::Choices() const {
-    SyntheticInformation c;
+SyntheticInformationValues SyntheticInformationDialog::Values() const {
+    SyntheticInformationValues c;
     c.measurementUnits = units_->checkedId() == kMetric ? kMetric : kEnglish;
     c.sonicInMicrosecondsPerFoot = sonicPerFoot_->isChecked();
     c.applyVelocitySurvey = applySurvey_->isChecked();
@@ -170,13 +170,13 @@ SyntheticInformation SyntheticInformationDialog::Choices() const {
     return Normalized(c);
 }
 
-std::optional<SyntheticInformation> SyntheticInformationDialog::Run(QWidget* parent,
-                                                                    const Project& project) {
+std::optional<SyntheticInformationValues> SyntheticInformationDialog::Run(QWidget* parent,
+                                                                          const Project& project) {
     SyntheticInformationDialog dialog(project, parent);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return dialog.Choices();
+    return dialog.Values();
 }
 
 }  // namespace tessarin

@@ -7,7 +7,7 @@
 // writes the record. A change of units is applied once, when confirmed, by the window:
 //     if (auto choices = SyntheticInformationDialog::Run(this, record)) {
 //         ChangeMeasurementUnits(record, choices->measurementUnits);  // KB, GL, datum, scales
-//         ApplySyntheticInformation(record, *choices);                 // sets projectChanged
+//         ApplySyntheticInformationValues(record, *choices);                 // sets projectChanged
 //     } else {
 //         record.dialogCancelled = true;  // the import stops
 //     }
@@ -32,17 +32,17 @@ public:
     explicit SyntheticInformationDialog(const Project& project, QWidget* parent = nullptr);
 
     // Modal over `parent`: the choices confirmed by OK, or nothing after Cancel (or Escape).
-    static std::optional<SyntheticInformation> Run(QWidget* parent, const Project& project);
+    static std::optional<SyntheticInformationValues> Run(QWidget* parent, const Project& project);
 
     // The choices as they stand.
-    SyntheticInformation Choices() const;
+    SyntheticInformationValues Values() const;
 
 private:
     QWidget* BuildUnitsFrame();
     QWidget* BuildSurveyFrame();
     QWidget* BuildSampleRateFrame();
     QWidget* BuildImpedanceFrame();
-    void Show(const SyntheticInformation& choices);
+    void Show(const SyntheticInformationValues& choices);
     void FollowUnits();
     void FollowImpedance();
 

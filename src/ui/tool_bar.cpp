@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/main_actions.h"
 #include "ui/tool_button.h"
 
 namespace tessarin {
@@ -18,32 +19,36 @@ struct ToolEntry {
     int left;            // pixels from the strip's left edge
     const char* status;  // the help line; the blanks pad the label
     const char* tip;
-    void (ToolBarStrip::*command)();
+    Command command;  // the menu item's action, which the button shares
 };
 
 constexpr std::array<ToolEntry, kToolCount> kTools = {{
     {Tool::Open, "ToolOpen", 31, " Open an existing Tessarin project ", " Open Project ",
-     &ToolBarStrip::OpenProjectRequested},
+     Command::kOpenProject},
     {Tool::Save, "ToolSave", 54, " Save a Tessarin project ", " Save Project As ",
-     &ToolBarStrip::SaveProjectAsRequested},
+     Command::kSaveProjectAs},
     {Tool::Plot, "ToolPlot", 202, " Display the Tessarin synthetic seismogram on the screen ",
-     " Display Synthetic ", &ToolBarStrip::DisplaySyntheticRequested},
-    {Tool::Print, "ToolPrint", 235, " Print the Tessarin synthetic seismogram on the printer ",
-     " Print Synthetic ", &ToolBarStrip::PrintSyntheticRequested},
+     " Display Synthetic ", Command::kDisplaySynthetic},
+    {Tool::Print, "ToolPrint", 258, " Print the Tessarin synthetic seismogram on the printer ",
+     " Print Synthetic ", Command::kPrintSynthetic},
     {Tool::New, "ToolNew", 8, " Create a new Tessarin project ", " New Project ",
-     &ToolBarStrip::NewProjectRequested},
+     Command::kNewProject},
     {Tool::Scales, "ToolScales", 179, " Set scales for the Tessarin synthetic seismogram ",
-     " Set Scales ", &ToolBarStrip::SetScalesRequested},
+     " Set Scales ", Command::kSetScales},
     {Tool::Well, "ToolWell", 87, " Enter well and datum information ",
-     " Well and Datum Information ", &ToolBarStrip::WellInformationRequested},
+     " Well and Datum Information ", Command::kWellInformation},
     {Tool::Logs, "ToolLogs", 110, " Import sonic and density logs into Tessarin ",
-     " Import Sonic/Density Logs ", &ToolBarStrip::ImportLogsRequested},
+     " Import Sonic/Density Logs ", Command::kImportLogs},
     {Tool::Tops, "ToolTops", 133, " Define horizons and formation tops to label on displays ",
-     " Define Horizons ", &ToolBarStrip::DefineHorizonsRequested},
+     " Define Horizons ", Command::kDefineHorizons},
     {Tool::Wave, "ToolWave", 156, " Select a wavelet to apply ", " Select Wavelet ",
-     &ToolBarStrip::SelectWaveletRequested},
-    {Tool::Help, "ToolHelp", 268, " Help contents for Tessarin ", " Help Contents ",
-     &ToolBarStrip::HelpContentsRequested},
+     Command::kSelectWavelet},
+    {Tool::Help, "ToolHelp", 291, " Help contents for Tessarin ", " Help Contents ",
+     Command::kHelpContents},
+    // Added for the seismic tie, after Display in its group: Print and Help moved one button
+    // (23 pixels) right to make room.
+    {Tool::Seismic, "ToolSeismic", 225, " Load the seismic trace at the well ",
+     " Load Seismic Trace ", Command::kLoadSeismicTrace},
 }};
 
 constexpr bool InToolIndexOrder() {
@@ -130,7 +135,7 @@ private:
     QLabel* label_;
 };
 
-ToolBarStrip::ToolBarStrip(QWidget* parent) : QWidget(parent) {
+ToolBarStrip::ToolBarStrip(const MainActions& actions, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture2"));
     setFixedHeight(kHeight);
     setMinimumWidth(kTools[static_cast<int>(Tool::Help)].left + kToolPictureSize.width() + 8);
@@ -140,18 +145,14 @@ ToolBarStrip::ToolBarStrip(QWidget* parent) : QWidget(parent) {
 
     for (int i = 0; i < kToolCount; ++i) {
         const ToolEntry& entry = kTools[i];
-        auto* button = new ToolButton(entry.tool, this);
+        auto* button = new ToolButton(entry.tool, actions(entry.command), this);
         button->setObjectName(QString::fromLatin1(entry.name));
         button->move(entry.left, kButtonTop);
         connect(button, &ToolButton::PointerMoved, this,
                 [this, i](int x) { PointerOverButton(i, x); });
         connect(button, &ToolButton::Pressed, this, &ToolBarStrip::HideHoverLabels);
-        connect(button, &ToolButton::Clicked, this,
-                [this, i]() { emit(this->*kTools[i].command)(); });
         buttons_[i] = button;
     }
-    SetPlotAvailable(false);
-    SetPrintAvailable(false);
 
     helpStrip_ = new HelpStripPanel;
     helpStrip_->hide();
@@ -180,14 +181,6 @@ ToolBarStrip::~ToolBarStrip() {
 
 QWidget* ToolBarStrip::HelpStrip() const {
     return helpStrip_;
-}
-
-void ToolBarStrip::SetPlotAvailable(bool available) {
-    buttons_[static_cast<int>(Tool::Plot)]->SetAvailable(available);
-}
-
-void ToolBarStrip::SetPrintAvailable(bool available) {
-    buttons_[static_cast<int>(Tool::Print)]->SetAvailable(available);
 }
 
 void ToolBarStrip::HideHoverLabels() {

@@ -11,53 +11,38 @@ class QLabel;
 
 namespace tessarin {
 
+class MainActions;
 class ToolButton;
 class ToolTipFrame;
 
-// The toolbar strip under the menu bar: eleven picture buttons that run the most used commands,
+// The toolbar strip under the menu bar: twelve picture buttons that run the most used commands,
 // with a help line (in a help strip the window places) and a tip under the button that the
-// pointer rests on. The strip only reports which command was asked for; the window connects
-// each signal to the handler of the matching menu item.
+// pointer rests on. Each button shares its menu item's action: a click triggers it, and the
+// button is greyed while the action is disabled.
 //
 // Children by objectName: the strip is "Picture2"; its buttons "ToolNew", "ToolOpen",
 // "ToolSave", "ToolWell", "ToolLogs", "ToolTops", "ToolWave", "ToolScales", "ToolPlot",
-// "ToolPrint", "ToolHelp"; the help strip "Picture5" holds the help line "StatusLabel"; the tip
-// is the label "TipLabel" inside its frame "TipFrame", shown over the window below the strip.
+// "ToolSeismic", "ToolPrint", "ToolHelp"; the help strip "Picture5" holds the help line
+// "StatusLabel"; the tip is the label "TipLabel" inside its frame "TipFrame", shown over the window
+// below the strip.
 class ToolBarStrip : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr int kHeight = 29;
 
-    explicit ToolBarStrip(QWidget* parent = nullptr);
+    explicit ToolBarStrip(const MainActions& actions, QWidget* parent = nullptr);
     ~ToolBarStrip() override;
 
     // The strip holding the help line. It starts hidden; the window puts it in its layout and
     // shows it while "Toolbar Help" is checked. Until then the toolbar owns it.
     QWidget* HelpStrip() const;
 
-    // Display Synthetic and Print Synthetic can run only once a synthetic has been computed;
-    // until then their buttons are greyed and ignore presses. Both start greyed.
-    void SetPlotAvailable(bool available);
-    void SetPrintAvailable(bool available);
-
     // Stops a pending tip and hides the help line and the tip: for the pointer moving over the
     // plot or the readout, and for a menu being opened.
     void HideHoverLabels();
 
 signals:
-    void OpenProjectRequested();
-    void SaveProjectAsRequested();
-    void DisplaySyntheticRequested();
-    void PrintSyntheticRequested();
-    void NewProjectRequested();
-    void SetScalesRequested();
-    void WellInformationRequested();
-    void ImportLogsRequested();
-    void DefineHorizonsRequested();
-    void SelectWaveletRequested();
-    void HelpContentsRequested();
-
     // The pointer moved over the toolbar or its help strip: the window hides its readout values.
     void PointerOverToolbar();
 

@@ -5,13 +5,17 @@
 
 namespace tessarin {
 
-ToolButton::ToolButton(Tool tool, QWidget* parent) : QWidget(parent), tool_(tool) {
+ToolButton::ToolButton(Tool tool, QAction* action, QWidget* parent)
+    : QWidget(parent), tool_(tool), action_(action) {
     setFixedSize(kToolPictureSize);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(action_, &QAction::changed, this, &ToolButton::FollowAction);
+    FollowAction();
 }
 
-void ToolButton::SetAvailable(bool available) {
+void ToolButton::FollowAction() {
+    const bool available = action_->isEnabled();
     if (available_ == available) {
         return;
     }
@@ -75,7 +79,7 @@ void ToolButton::mouseReleaseEvent(QMouseEvent* event) {
     down_ = false;
     repaint();
     if (run) {
-        emit Clicked();
+        action_->trigger();
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAction>
 #include <QPixmap>
 #include <QWidget>
 #include <array>
@@ -8,17 +9,15 @@
 
 namespace tessarin {
 
-// One picture button of the toolbar. It shows its raised picture, the pressed picture while the
-// left button is held down on it, and the greyed picture while its command is not available, in
-// which state a press does nothing. It reports pointer moves even while greyed, so its help
-// still shows.
+// One picture button of the toolbar, sharing its command's action. It shows its raised picture,
+// the pressed picture while the left button is held down on it, and the greyed picture while the
+// action is disabled, in which state a press does nothing. Let go over itself, it triggers the
+// action. It reports pointer moves even while greyed, so its help still shows.
 class ToolButton : public QWidget {
     Q_OBJECT
 
 public:
-    ToolButton(Tool tool, QWidget* parent);
-
-    void SetAvailable(bool available);
+    ToolButton(Tool tool, QAction* action, QWidget* parent);
 
     QSize sizeHint() const override { return kToolPictureSize; }
 
@@ -26,8 +25,6 @@ signals:
     // The pointer moved over the button, `x` pixels from its left edge.
     void PointerMoved(int x);
     void Pressed();
-    // The button was let go over itself: its command is to run.
-    void Clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -38,8 +35,10 @@ protected:
 
 private:
     const QPixmap& Picture(ButtonFace face);
+    void FollowAction();
 
     Tool tool_;
+    QAction* action_;
     bool available_ = true;
     bool held_ = false;  // the press started on this button and is not yet released
     bool down_ = false;  // showing the pressed picture: held, and the pointer is over it

@@ -207,6 +207,39 @@ void DrawWiggles(QPainter& p) {
     }
 }
 
+// A well, its derrick on top, beside a seismic trace with its peaks filled: a red line ties a
+// reflection of the well to the trace's peak.
+void DrawSeismicAtWell(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(190, 30, 30));
+    p.drawPolygon(QPolygonF(QList<QPointF>{{0.5, 4.5}, {3.5, 0}, {6.5, 4.5}}));
+    p.fillRect(QRectF(3, 4.5, 1.2, 11.5), QColor(120, 80, 40));
+    const qreal centre = 11.5;
+    QPainterPath trace;
+    trace.moveTo(centre, 0.5);
+    for (int i = 1; i <= 60; ++i) {
+        const qreal y = 0.5 + i * 0.25;
+        qreal x = centre;
+        for (const auto& [time, amplitude] : {std::pair{3.5, -2.0}, {8.0, 3.4}, {12.5, 2.2}}) {
+            const qreal a = (y - time) / 1.1;
+            x += amplitude * std::exp(-a * a);
+        }
+        trace.lineTo(x, y);
+    }
+    QPainterPath filled = trace;
+    filled.lineTo(centre, 15.5);
+    filled.closeSubpath();
+    QPainterPath rightSide;
+    rightSide.addRect(QRectF(centre, 0, 5, kSymbolSize));
+    p.fillPath(filled.intersected(rightSide), kInk);
+    p.setPen(Pen(kInk, 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(trace);
+    p.setPen(Pen(QColor(200, 20, 20), 1.0));
+    p.drawLine(QPointF(4.5, 8.0), QPointF(centre - 1, 8.0));
+}
+
 // A printer with a sheet going in at the back and a printed sheet coming out at the front.
 void DrawPrinter(QPainter& p) {
     DrawBox(p, QRectF(3.5, 0.5, 9, 7), Qt::white, kInk);
@@ -242,8 +275,8 @@ using SymbolPainter = void (*)(QPainter&);
 
 // In the order of `Tool`.
 constexpr std::array<SymbolPainter, kToolCount> kSymbols = {
-    DrawOpenFolder, DrawDisk,     DrawWiggles, DrawPrinter, DrawNewPage,     DrawRuler,
-    DrawDerrick,    DrawLogCurve, DrawTops,    DrawWavelet, DrawQuestionMark};
+    DrawOpenFolder, DrawDisk,     DrawWiggles, DrawPrinter, DrawNewPage,      DrawRuler,
+    DrawDerrick,    DrawLogCurve, DrawTops,    DrawWavelet, DrawQuestionMark, DrawSeismicAtWell};
 
 QImage SymbolImage(Tool tool, qreal ratio) {
     const int side = static_cast<int>(std::lround(kSymbolSize * ratio));

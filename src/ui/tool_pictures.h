@@ -7,9 +7,9 @@
 namespace tessarin {
 
 // The commands of the toolbar, numbered as the tool index that selects their help texts.
-enum class Tool { Open, Save, Plot, Print, New, Scales, Well, Logs, Tops, Wave, Help };
+enum class Tool { Open, Save, Plot, Print, New, Scales, Well, Logs, Tops, Wave, Help, Seismic };
 
-inline constexpr int kToolCount = 11;
+inline constexpr int kToolCount = 12;
 
 // The three looks of a toolbar button: standing out, pushed in, and greyed while its command
 // cannot run.

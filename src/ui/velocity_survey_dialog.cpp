@@ -52,16 +52,11 @@ QString ProposedSurveyFileName(const std::string& projectFileName) {
 
 }  // namespace
 
-void VelocitySurveyEdit::ApplyTo(Project& project) const {
-    SetVelocitySurvey(project, survey);
-    project.kbElevation = kbElevation;
-}
-
-std::optional<VelocitySurveyEdit> VelocitySurveyDialog::Edit(QWidget* parent,
-                                                             const Project& project) {
+std::optional<VelocitySurveyValues> VelocitySurveyDialog::Run(QWidget* parent,
+                                                              const Project& project) {
     VelocitySurveyDialog dialog(project, parent);
     dialog.exec();
-    return dialog.Result();
+    return dialog.Values();
 }
 
 VelocitySurveyDialog::VelocitySurveyDialog(const Project& project, QWidget* parent)
@@ -180,14 +175,14 @@ void VelocitySurveyDialog::accept() {
     }
     if (!AcceptVelocitySurvey(working_, Rows(), datum_->text().toStdString(),
                               kb_->text().toStdString())) {
-        // Fewer than two complete rows: the dialog stays open.
-        QApplication::beep();
+        // Fewer than two complete rows: the dialog stays open and says what it needs.
+        QMessageBox::warning(this, kTitle, QString::fromUtf8(import_message::kSurveyTooFewRows));
         FocusFirstDepth();
         return;
     }
     const VelocitySurvey accepted = VelocitySurveyOf(working_);
     ShowSurvey(accepted);
-    result_ = VelocitySurveyEdit{accepted, working_.kbElevation};
+    result_ = VelocitySurveyValues{accepted, working_.kbElevation};
     QDialog::accept();
 }
 

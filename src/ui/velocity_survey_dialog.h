@@ -20,24 +20,16 @@ namespace tessarin {
 
 class NumberedRows;
 
-struct VelocitySurveyEdit {
-    VelocitySurvey survey;  // sorted by depth; the datum elevation as typed
-    Value kbElevation;      // as typed
-
-    // Writes the survey and the KB elevation into the record (nothing else).
-    void ApplyTo(Project& project) const;
-};
-
 class VelocitySurveyDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Shows the dialog modally over `parent`; the edit on OK, nothing on Cancel.
-    static std::optional<VelocitySurveyEdit> Edit(QWidget* parent, const Project& project);
+    static std::optional<VelocitySurveyValues> Run(QWidget* parent, const Project& project);
 
     explicit VelocitySurveyDialog(const Project& project, QWidget* parent = nullptr);
 
-    const std::optional<VelocitySurveyEdit>& Result() const { return result_; }
+    const std::optional<VelocitySurveyValues>& Values() const { return result_; }
 
     void accept() override;
     void reject() override;
@@ -52,7 +44,7 @@ private:
     void SaveFile();
 
     Project working_;
-    std::optional<VelocitySurveyEdit> result_;
+    std::optional<VelocitySurveyValues> result_;
 
     NumberedRows* rows_ = nullptr;
     QLineEdit* datum_ = nullptr;

@@ -53,7 +53,13 @@ WaveletDialog::WaveletDialog(const Project& project, QWidget* parent)
     pictures->addWidget(wavelet_, 3);
     pictures->addWidget(spectrum_, 2);
 
+    // Room for a two-line reason is kept whether one is shown or not, so that a refusal does not
+    // move the buttons from under the pointer.
     refusal_ = MakeRefusalLabel(this);
+    QSizePolicy keepRoom = refusal_->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    refusal_->setSizePolicy(keepRoom);
+    refusal_->setMinimumHeight(2 * fontMetrics().lineSpacing());
     auto* columns = new QHBoxLayout;
     columns->addLayout(controls);
     columns->addLayout(pictures, 1);
@@ -66,6 +72,10 @@ WaveletDialog::WaveletDialog(const Project& project, QWidget* parent)
     setMinimumSize(sizeHint());
 
     ShowStoredWavelet();
+    for (QLineEdit* box : boxes_) {
+        connect(box, &QLineEdit::textEdited, this, &WaveletDialog::HideCorrectedRefusal);
+    }
+    connect(length_, &QComboBox::editTextChanged, this, &WaveletDialog::HideCorrectedRefusal);
     connect(type_, &QButtonGroup::idToggled, this, [this](int type, bool on) {
         if (on) {
             ChooseType(type);
@@ -98,7 +108,7 @@ void WaveletDialog::ShowStoredWavelet() {
     if (ApplyLowCutCorrection(working_)) {
         boxes_[0]->setText(QString::fromStdString(working_.lowCut.ToText()));
     }
-    ShowPreview();
+    ShowPreview(WithOpeningWavelet(working_));
     for (QLineEdit* box : boxes_) {
         SelectFirst(box, 5);
     }
@@ -190,8 +200,8 @@ void WaveletDialog::ShowLayout(int waveletType) {
     length_->setEnabled(!ricker);  // the Ricker length follows from its frequency
 }
 
-void WaveletDialog::ShowPreview() {
-    const WaveletPreview preview = MakeWaveletPreview(working_);
+void WaveletDialog::ShowPreview(const Project& project) {
+    const WaveletPreview preview = MakeWaveletPreview(project);
     wavelet_->SetPreview(preview);
     spectrum_->SetPreview(preview);
 }
@@ -203,9 +213,18 @@ void WaveletDialog::ShowOutcome(const CalculateOutcome& outcome) {
         emit inputRefused(QString::fromStdString(outcome.reason));
         return;
     }
-    accepted_ = working_;
+    accepted_ = WaveletValues{working_.waveletType, outcome.texts, false};
     refusal_->hide();
-    ShowPreview();
+    ShowPreview(working_);
+}
+
+// The reason of a refusal stands while the boxes still hold what was refused, and goes once
+// they have been corrected.
+void WaveletDialog::HideCorrectedRefusal() {
+    if (!refusal_->isHidden() &&
+        !FindWaveletProblem(working_, {working_.waveletType, Texts(), false})) {
+        refusal_->hide();
+    }
 }
 
 bool WaveletDialog::Calculate() {
@@ -228,17 +247,19 @@ void WaveletDialog::accept() {
     }
 }
 
-std::optional<WaveletDialogResult> WaveletDialog::Result() const {
+std::optional<WaveletValues> WaveletDialog::Values() const {
     if (!accepted_) {
         return std::nullopt;
     }
-    return WaveletDialogResult{*accepted_, done_};
+    WaveletValues values = *accepted_;
+    values.done = done_;
+    return values;
 }
 
-std::optional<WaveletDialogResult> WaveletDialog::Run(QWidget* parent, const Project& project) {
+std::optional<WaveletValues> WaveletDialog::Run(QWidget* parent, const Project& project) {
     WaveletDialog dialog(project, parent);
     dialog.exec();
-    return dialog.Result();
+    return dialog.Values();
 }
 
 }  // namespace tessarin

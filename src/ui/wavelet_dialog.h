@@ -4,12 +4,11 @@
 // a phase and a length, with previews of the wavelet and the bandpass spectrum.
 //
 // The dialog works on a copy of the record. "Calculate" stores what it accepts in that copy (or
-// beeps and shows the stored values again); "Done" calculates and closes. The window applies the
-// result:
-//     if (auto result = WaveletDialog::Run(this, project)) {
-//         project = result->project;  // wavelet fields and projectChanged set by Calculate
-//         // check mnuselwave; enable mnucalc when mnusonic is checked too;
-//         // recompute when synthDisplayed, so that the display shows the stored wavelet
+// beeps and shows the stored values again); "Done" calculates and closes. The dialog hands back
+// the values the last accepted Calculate took, and the window applies them:
+//     if (auto values = WaveletDialog::Run(this, project)) {
+//         ApplyWaveletValues(project, *values);
+//         // check mnuselwave; recompute when a synthetic is on display
 //     }
 // Closing with Escape keeps what Calculate accepted before; `done` then stays false, which stops
 // a New Project sequence.
@@ -31,22 +30,16 @@ namespace tessarin {
 class SpectrumPicture;
 class WaveletPicture;
 
-struct WaveletDialogResult {
-    Project project;    // the record after the last accepted Calculate
-    bool done = false;  // closed with Done, which asks for the synthetic to be recomputed
-};
-
 class WaveletDialog : public QDialog {
     Q_OBJECT
 
 public:
     explicit WaveletDialog(const Project& project, QWidget* parent = nullptr);
 
-    // Modal over `parent`: the record as the last accepted Calculate left it, or nothing when no
+    // Modal over `parent`: the values the last accepted Calculate took, or nothing when no
     // Calculate was accepted.
-    static std::optional<WaveletDialogResult> Run(QWidget* parent, const Project& project);
-
-    std::optional<WaveletDialogResult> Result() const;
+    static std::optional<WaveletValues> Run(QWidget* parent, const Project& project);
+    std::optional<WaveletValues> Values() const;
 
     // The boxes as they stand.
     WaveletTexts Texts() const;
@@ -70,10 +63,11 @@ private:
     void ShowOutcome(const CalculateOutcome& outcome);
     void ShowTexts(const WaveletTexts& texts);
     void ShowLayout(int waveletType);
-    void ShowPreview();
+    void ShowPreview(const Project& project);
+    void HideCorrectedRefusal();
 
     Project working_;
-    std::optional<Project> accepted_;
+    std::optional<WaveletValues> accepted_;
     bool done_ = false;
 
     QButtonGroup* type_ = nullptr;      // Option1

@@ -28,13 +28,17 @@ std::string DataFile(const std::string& name) {
     return Quoted(fs::path(TESSARIN_TEST_DATA_DIR) / name);
 }
 
-CliResult RunCli(const std::string& arguments) {
+std::string AsOrdinaryUser() {
+    return ::geteuid() == 0 ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+}
+
+CliResult RunCli(const std::string& arguments, const std::string& launcher) {
     const auto dir = fs::temp_directory_path();
     const std::string stem =
         "tessarin-cli-test-" + std::to_string(::getpid()) + "-" + std::to_string(std::rand());
     const auto outPath = dir / (stem + ".out");
     const auto errPath = dir / (stem + ".err");
-    const std::string command = std::string("\"") + TESSARIN_CLI_PATH + "\" " + arguments + " >" +
+    const std::string command = launcher + "\"" + TESSARIN_CLI_PATH + "\" " + arguments + " >" +
                                 Quoted(outPath) + " 2>" + Quoted(errPath);
     const int raw = std::system(command.c_str());
     CliResult result;

@@ -16,8 +16,13 @@ struct CliResult {
     std::string err;
 };
 
-// `arguments` is appended to the binary's path as it stands (quote paths yourself).
-CliResult RunCli(const std::string& arguments);
+// `arguments` is appended to the binary's path as it stands (quote paths yourself); `launcher`,
+// when given, stands before it (a command that runs the tool as another user).
+CliResult RunCli(const std::string& arguments, const std::string& launcher = "");
+
+// A launcher that runs the tool as a user without the superuser's rights, so that a file without
+// read permission is unreadable also when the tests run as root; nothing for another user.
+std::string AsOrdinaryUser();
 
 std::string Quoted(const std::filesystem::path& path);
 std::string ReadFile(const std::filesystem::path& path);

@@ -9,7 +9,7 @@
 namespace tessarin::test {
 namespace {
 
-const char* const kCommands[] = {"import", "export", "info", "wavelet"};
+const char* const kCommands[] = {"import", "export", "info", "wavelet", "tie"};
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

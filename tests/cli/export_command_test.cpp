@@ -96,7 +96,8 @@ TEST_F(ExportCommand, LoadsAHorizonFileBeforeComputing) {
         Export("--horizons " + Quoted(Path("bad.hor")) + " --dat " + Quoted(Path("bad.dat")));
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "tessarin-cli export: " + Path("bad.hor").string() +
-                           ": This is not a valid Tessarin horizon file.\n");
+                           ": This is not a valid Tessarin horizon file: line 1 holds \"Top\" "
+                           "where a depth should be.\n");
     EXPECT_FALSE(fs::exists(Path("bad.dat")));
 }
 
@@ -107,13 +108,17 @@ TEST_F(ExportCommand, AFailureNamesItsCauseAndWritesNothing) {
     } cases[] = {
         {Quoted(Path("none.tsp")) + " --dat " + Quoted(Path("x.dat")) + " --segy " +
              Quoted(Path("x")) + " --traces 2",
-         Path("none.tsp").string() + ": This is not a valid Tessarin project file.\n"},
+         Path("none.tsp").string() +
+             ": This is not a valid Tessarin project file: it cannot be opened (No such file or "
+             "directory).\n"},
         {Quoted(Path("step.tsp")) + " --dat " + Quoted(Path("no-such-folder/x.dat")),
          "The file \"" + Path("no-such-folder/x.dat").string() + "\" could not be written"},
         {Quoted(Path("step.tsp")) + " --png " + Quoted(Path("no/such/folder/x.png")),
-         Path("no/such/folder/x.png").string() + ": Cannot open device for writing: No such file"},
+         "The file \"" + Path("no/such/folder/x.png").string() +
+             "\" could not be written: no file can be made in its folder"},
         {Quoted(Path("step.tsp")) + " --pdf " + Quoted(Path("no/such/folder/x.pdf")),
-         "The file " + Path("no/such/folder/x.pdf").string() + " could not be written."},
+         "The file \"" + Path("no/such/folder/x.pdf").string() +
+             "\" could not be written: no file can be made in its folder"},
         // Ranch 7-22 lies entirely above its seismic datum.
         {DataFile("ranch_7_22.tsp") + " --bmp " + Quoted(Path("ranch.bmp")),
          "the synthetic cannot be displayed: Every sample of the log lies above the seismic "
@@ -151,7 +156,7 @@ TEST_F(ExportCommand, PrintsAPdfOnThePaperAndOrientationAskedFor) {
         std::string pages;
     } cases[] = {
         {"", "612 x 792 pts (letter)", "2"},
-        {" --paper letter --landscape", "792 x 612 pts (letter)", "2"},
+        {" --paper letter --landscape", "792 x 612 pts (letter)", "3"},  // tables apart
         {" --paper a4", "595 x 842 pts (A4)", "2"},
         {" --landscape --paper a4", "842 x 595 pts (A4)", "3"},
     };
@@ -164,10 +169,28 @@ TEST_F(ExportCommand, PrintsAPdfOnThePaperAndOrientationAskedFor) {
         const std::string info = Output("pdfinfo " + pdf);
         EXPECT_NE(info.find("Page size:       " + c.size), std::string::npos) << info;
         EXPECT_NE(info.find("Pages:           " + c.pages + "\n"), std::string::npos) << info;
+        EXPECT_NE(info.find("Title:           F03-4\n"), std::string::npos) << info;
         std::string first = Output("pdftotext -f 1 -l 1 " + pdf + " -");
         std::replace(first.begin(), first.end(), '\n', ' ');
         EXPECT_NE(first.find("F03-4 F3 block, Dutch North Sea"), std::string::npos) << first;
         EXPECT_NE(first.find("Time scale = 10 cm/second"), std::string::npos);
+    }
+}
+
+TEST_F(ExportCommand, APdfNarrowerThanItsDisplayIsWarnedOfWithThePaperThatFits) {
+    std::string project = TwoLayerProject();  // 10 traces at 4 to the inch
+    const std::string scales = " 10            .5            5 ";
+    project.replace(project.find(scales), scales.size(), " 4   .5   10 ");
+    std::ofstream(Path("wide.tsp"), std::ios::binary) << project;
+    for (const auto& [paper, name, printable] : {std::tuple("letter", "Letter", "8.0 in (20.3 cm)"),
+                                                 std::tuple("a4", "A4", "7.8 in (19.7 cm)")}) {
+        const CliResult r = RunCli("export " + Quoted(Path("wide.tsp")) + " --pdf " +
+                                   Quoted(Path("wide.pdf")) + " --paper " + paper);
+        EXPECT_EQ(r.err, "tessarin-cli export: warning: " + Path("wide.pdf").string() +
+                             ": The display is 9.6 in (24.4 cm) wide, but " + name +
+                             " portrait prints only " + printable +
+                             " across: the right part of the display would be cut off. " + name +
+                             " landscape would fit.\n");
     }
 }
 

@@ -44,6 +44,13 @@ protected:
 };
 
 TEST_F(ImportCommand, EachOptionReachesTheProject) {
+    // Depths in metres read as feet go ahead, with a warning naming the option that switches.
+    const std::string feet = "tessarin-cli import: warning: " +
+                             (fs::path(TESSARIN_TEST_DATA_DIR) / "F03-4_logs.las").string() +
+                             ": The depths of this file are in metres, but the project is in "
+                             "feet.  Imported as it stands, its depths and its KB and GL "
+                             "elevations would be taken as feet.  Give --units metric to read "
+                             "them so.\n";
     const struct {
         std::string options;
         std::function<void(const Project&)> check;
@@ -91,8 +98,6 @@ TEST_F(ImportCommand, EachOptionReachesTheProject) {
              EXPECT_EQ(p.datumVelocity.Number(), 1500);
              EXPECT_EQ(p.timeScale.Number(), 10);
          }},
-        {"--units english --datum 0",
-         [](const Project& p) { EXPECT_EQ(p.datumVelocity.Number(), 7000); }},
         {"--units metric --horizons " + DataFile("F03-4_tops.hor"),
          [](const Project& p) {
              ASSERT_EQ(p.horizonCount, 20);  // the log's two ends and 18 tops
@@ -115,6 +120,10 @@ TEST_F(ImportCommand, EachOptionReachesTheProject) {
         EXPECT_EQ(r.err, "");
         c.check(ReadBack());
     }
+    const CliResult english = ImportF03("--units english --datum 0");
+    ASSERT_EQ(english.status, 0) << english.err;
+    EXPECT_EQ(english.err, feet);
+    EXPECT_EQ(ReadBack().datumVelocity.Number(), 7000);
 }
 
 TEST_F(ImportCommand, SavedSettingsAreTakenAndOptionsOverrideTheLasHeader) {
@@ -162,19 +171,24 @@ TEST_F(ImportCommand, LeavesOutTopsOutsideTheLogWithAWarning) {
 
 TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
     const std::string sample = DataFile("sample.las");
+    const std::string data = std::string(TESSARIN_TEST_DATA_DIR) + "/";
     const std::pair<std::string, std::string> failures[] = {
         {"--sonic " + DataFile("sample_wrapped.las"),
          // The message box's two paragraphs arrive as one line.
-         "LAS file is in the wrapped mode. Tessarin does not support the LAS wrapped mode.   "
-         "Please use an LAS utility, such as REFORMAT.EXE available from the Canadian Well "
-         "Logging Society to format this LAS file in the unwrapped mode.\n"},
+         data + "sample_wrapped.las: LAS file is in the wrapped mode. Tessarin does not support "
+                "the LAS wrapped "
+                "mode.   Please use an LAS utility, such as REFORMAT.EXE available from the "
+                "Canadian Well Logging Society to format this LAS file in the unwrapped mode.\n"},
         {"--sonic " + DataFile("missing_a_section.las"),
-         "This file is not in standard LAS 1.2 or 2.0 format\n"},
+         data + "missing_a_section.las: This file is not in standard LAS 1.2 or 2.0 format: no "
+                "NULL line in the "
+                "header.\n"},
         {"--sonic " + DataFile("F03-4_logs.las") + " --units metric --survey " + sample,
-         "This is not a valid Tessarin velocity survey file.\n"},
+         data + "sample.las: This is not a valid Tessarin velocity survey file: line 1 holds "
+                "\"~VERSION\" where a number should be.\n"},
         {"--sonic " + DataFile("F03-4_logs.las") + " --units metric --horizons " + sample,
-         std::string(TESSARIN_TEST_DATA_DIR) +
-             "/sample.las: This is not a valid Tessarin horizon file.\n"},
+         data + "sample.las: This is not a valid Tessarin horizon file: line 1 holds "
+                "\"~VERSION\" where a depth should be.\n"},
         {"--sonic " + DataFile("F03-4_logs.las") + " --sonic-curve NPHI", ""},
     };
     for (const auto& [options, message] : failures) {

@@ -45,10 +45,14 @@ TEST_F(InfoCommand, SummarisesASonicDensityProjectWithSurvey) {
 TEST_F(InfoCommand, ABadFileFailsWithTheProjectFileMessage) {
     std::ofstream(Path("cut.tsp"), std::ios::binary)
         << ReadFile(kDataDir + "/ranch_7_22.tsp").substr(0, 300);
-    for (const std::string& path : {Path("cut.tsp").string(), kDataDir + "/no-such-project.tsp"}) {
+    const std::pair<std::string, std::string> files[] = {
+        {Path("cut.tsp").string(), "it ends early, on line 11."},
+        {kDataDir + "/no-such-project.tsp", "it cannot be opened (No such file or directory)."}};
+    for (const auto& [path, cause] : files) {
         const CliResult r = RunCli("info " + Quoted(path));
         EXPECT_EQ(r.status, 1) << path;
-        EXPECT_EQ(r.err, "This is not a valid Tessarin project file.\n") << path;
+        EXPECT_EQ(r.err, "tessarin-cli info: " + path +
+                             ": This is not a valid Tessarin project file: " + cause + "\n");
         EXPECT_EQ(r.out, "") << path;
     }
 }

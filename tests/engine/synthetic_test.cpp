@@ -87,13 +87,13 @@ TEST(Reflectivity, FailsWhereADivisionWouldAndKeepsThePreviousResults) {
         EXPECT_NE(ErrorOf([&] { ComputeReflectivity(q); }), "");
 }
 
-TEST(Convolution, CorrelatesTheWaveletWithTheCoefficientsOrFailsWithoutAWavelet) {
-    // Coefficients 1/3, 0, -0.6, 0, 0; S(i) = 0.5 RC(i-1) + RC(i) - 0.25 RC(i+1): the wavelet is
-    // not reversed.
+TEST(Convolution, ConvolvesTheWaveletWithTheCoefficientsOrFailsWithoutAWavelet) {
+    // Coefficients 1/3, 0, -0.6, 0, 0; S(i) = 0.5 RC(i+1) + RC(i) - 0.25 RC(i-1): each reflection
+    // lays the wavelet down after it.
     Project p = SmallLog({100, 50, 50, 200, 200});
     ComputeReflectivity(p);
     ConvolveWavelet(p);
-    ExpectValues(p.syntheticTrace, 0, {1.0 / 3, 1.0 / 6 + 0.15, -0.6, -0.3, 0});
+    ExpectValues(p.syntheticTrace, 0, {1.0 / 3, -0.3 - 1.0 / 12, -0.6, 0.15, 0});
 
     p.syntheticTrace = {9, 9, 9, 9, 9};
     p.waveletLength = Value(0.008);  // h = 2: the wavelet does not reach -2 and 2
@@ -212,6 +212,7 @@ TEST(Recompute, RunsEveryStepOrStopsAtTheFirstFailureKeepingWhatCameBefore) {
     p.horizonNames[2] = "end of log";
     EXPECT_EQ(RecomputeSynthetic(p), std::nullopt);
     EXPECT_TRUE(p.synthDisplayed);
+    EXPECT_DOUBLE_EQ(p.syntheticTrace[3], 0.15);
     EXPECT_DOUBLE_EQ(p.horizonTimes[2], 0.008);
     p.wavelet = OffsetArray();  // the convolution fails: the reflectivity is computed before it
     p.syntheticTrace = {9, 9, 9, 9, 9};

@@ -5,32 +5,12 @@
 #include <tuple>
 
 #include "core_test_support.h"
+#include "engine/synthetic.h"
 #include "engine/wavelet_calculate.h"
 #include "engine/wavelet_preview.h"
 
 namespace tessarin::test {
 namespace {
-
-Project Ricker(double hz, double length, int rateIndex = 0) {
-    Project p;
-    p.waveletType = kRickerWavelet;
-    p.sampleRateIndex = rateIndex;
-    p.lowCut = Value(hz);
-    p.waveletLength = Value(length);
-    return p;
-}
-
-Project Bandpass(int lc, int lp, int hp, int hc, const std::string& phase, double length) {
-    Project p;
-    p.sampleRateIndex = 0;
-    p.lowCut = Value(lc);
-    p.lowPass = Value(lp);
-    p.highPass = Value(hp);
-    p.highCut = Value(hc);
-    p.phaseDegrees = Value::Text(phase);
-    p.waveletLength = Value(length);
-    return p;
-}
 
 TEST(BandpassWavelet, TheSpectrumHasCosineFlanksAroundAFlatPassBand) {
     const BandpassAmplitudes a = BandpassSpectrum(5, 10, 40, 55);
@@ -65,6 +45,22 @@ TEST(BandpassWavelet, TwoCosinesWorkedByHandAndTheirPhaseRotations) {
     }
 }
 
+TEST(BandpassWavelet, OneReflectionGivesTheWaveletAsItsPanelDrawsIt) {
+    // A bandpass of phase 90 is antisymmetric: a correlation would draw it upside down.
+    Project p = Bandpass(5, 10, 40, 55, "90", 0.1);
+    MakeBandpassWavelet(p);
+    const int h = WaveletHalfLength(p);
+    const int at = 40;
+    p.lastSampleIndex = 80;
+    p.reflectionCoefficients = OffsetArray(-h, 90 + h);
+    p.reflectionCoefficients[at] = 0.5;
+    ConvolveWavelet(p);
+    for (int j = -h; j <= h; ++j) {
+        EXPECT_DOUBLE_EQ(p.syntheticTrace[static_cast<std::size_t>(at + j)], 0.5 * p.wavelet[j])
+            << "at " << j;
+    }
+}
+
 TEST(Wavelets, RefuseWhatCannotBeBuiltAndKeepTheOldWavelet) {
     Project thirty = Ricker(30, 0.08);
     thirty.lowCut = Value::Text("thirty");
@@ -92,18 +88,17 @@ Project StoredBandpass(int type = kBandpassWavelet) {
 
 TEST(Calculate, StoresWholeHertzAndCutsTheLengthToWholeSamples) {
     // The bandpass length is cut to double samples, 0.24 s at most; the other boxes keep what
-    // was typed. A Ricker wavelet lasts 2.4 / f s, a frequency not above 0 becoming 1 Hz.
+    // was typed. A Ricker wavelet lasts 2.4 / f s.
     const std::tuple<int, const char*, const char*, const char*, int> rows[] = {
         {kBandpassWavelet, "5.4", "0.21", "0.208", 52},
         {kBandpassWavelet, "5.4", "0.3", "0.240", 60},
         {kRickerWavelet, "7", "", "0.340", 85},
-        {kRickerWavelet, "-3", "", "2.400", 600}};
+        {kRickerWavelet, "1", "", "2.400", 600}};
     for (const auto& [type, lowCut, typed, shown, h] : rows) {
         Project p = StoredBandpass(type);
         const CalculateOutcome out = CalculateWavelet(p, {lowCut, "10", "40", "55", "45.5", typed});
         EXPECT_EQ(out.texts, (WaveletTexts{lowCut, "10", "40", "55", "45.5", shown})) << out.reason;
-        EXPECT_EQ(p.lowCut,
-                  type == kRickerWavelet ? (h == 600 ? Value(1) : Value::Text("7")) : Value(5));
+        EXPECT_EQ(p.lowCut, type == kRickerWavelet ? Value::Text(lowCut) : Value(5));
         EXPECT_EQ(p.wavelet.First(), -h);
         EXPECT_TRUE(out.accepted && p.projectChanged);
         if (type == kBandpassWavelet) {
@@ -124,7 +119,12 @@ TEST(Calculate, RefusedInputRestoresTheBoxesAndTheRecord) {
         {{"5", "10", "40", "55", "90", "0"}, "The wavelet's samples are all 0"},
         // The Ricker frequency is the first box.
         {{"thirty", "", "", "", "", ""}, "The Ricker frequency \"thirty\" is not a number."},
-        {{"0.01", "", "", "", "", ""}, "The Ricker frequency 0.01 Hz is too low"},
+        {{"0", "", "", "", "", ""},
+         "The Ricker frequency 0 Hz is outside 1 to 250 Hz, the "
+         "frequencies a 2 ms sample rate holds."},
+        {{"-25", "", "", "", "", ""}, "The Ricker frequency -25 Hz is outside 1 to 250 Hz"},
+        {{"0.99", "", "", "", "", ""}, "The Ricker frequency 0.99 Hz is outside"},
+        {{"250.5", "", "", "", "", ""}, "The Ricker frequency 250.5 Hz is outside"},
     };
     for (const auto& [texts, reason] : refused) {
         Project p = StoredBandpass(texts.highCut.empty() ? kRickerWavelet : kBandpassWavelet);
@@ -167,6 +167,9 @@ void ExpectNear(const TwipPoint& actual, TwipPoint expected, double tolerance = 
 TEST(WaveletPreview, RickerWiggleWithOneFilledLobe) {
     Project p = Ricker(30, 0.08);  // h = 20 at 2 ms: a step of 1584 / 40 = 39.6 twips
     EXPECT_TRUE(MakeWaveletPreview(p).wiggle.empty());  // nothing before a wavelet exists
+    // Select Wavelet opens with the wavelet of the stored parameters; a built one is kept.
+    EXPECT_EQ(MakeWaveletPreview(WithOpeningWavelet(p)).wiggle.size(), 41u);
+    EXPECT_EQ(WithOpeningWavelet(StoredBandpass()), StoredBandpass());
     MakeRickerWavelet(p);
     const WaveletPreview preview = MakeWaveletPreview(p);
     ASSERT_EQ(preview.wiggle.size(), 41u);

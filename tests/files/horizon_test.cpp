@@ -134,9 +134,11 @@ TEST(HorizonFile, TopsOutsideTheLogAreLeftOutAndNamed) {
               "3 horizons lie outside the log (1000 to 2000 ft) and were left out: \"Basement\" "
               "at 2500 ft, \"Kelly, bushing\" at 0 ft, \"Just above\" at 999.99 ft.");
     p.measurementUnits = kMetric;
+    p.timeDepth.back() = 1999.996123;  // a log end from the time samples: shown to the hundredth
     EXPECT_EQ(HorizonsLeftOutMessage(p, {left[0]}),
               "The horizon \"Basement\" at 2500 m lies outside the log (1000 to 2000 m) and was "
               "left out.");
+    p.timeDepth.back() = 2000;
 
     // Tops at the log's very ends stay, inside the log-end entries once sorted.
     SortHorizonsByDepth(p);
@@ -163,9 +165,13 @@ TEST(HorizonFile, EighteenHorizonsLoadAndABadFileLeavesAnEmptyTable) {
     Project p = LogProject();
     EXPECT_EQ(Read(p, text).size(), 2u);
     EXPECT_EQ(p.horizonCount, 20);
-    for (const std::string& bad :
-         {text + "1990  One too many\r\n", std::string("Top B  1300\r\n")}) {
-        EXPECT_EQ(ErrorOf([&] { Read(p, bad); }), "This is not a valid Tessarin horizon file.");
+    const std::pair<std::string, std::string> refused[] = {
+        {text + "1990  One too many\r\n", "it holds more than 18 horizons within the log."},
+        {"Top B  1300\r\n", "line 1 holds \"Top\" where a depth should be."},
+        {"1200 Top\n" + std::string(70000, ' '), "line 2 is longer than 65536 characters."}};
+    for (const auto& [bad, cause] : refused) {
+        EXPECT_EQ(ErrorOf([&] { Read(p, bad); }),
+                  "This is not a valid Tessarin horizon file: " + cause);
         EXPECT_EQ(TableOf(p), "");
         BuildHorizonTable(p, Rows("Kept?@1400"));
     }

@@ -15,6 +15,7 @@
 #include "core_test_support.h"
 #include "files/open_project.h"
 #include "files/project_file_check.h"
+#include "import/las_reader.h"
 
 namespace tessarin::test {
 namespace {
@@ -91,8 +92,10 @@ TEST(ProjectFile, AFileThatEndsEarlyOrHoldsANonNumberFailsAndLeavesTheRecord) {
     for (const std::string& text : invalid) {
         Project p = ranch;
         std::istringstream in(text);
-        EXPECT_EQ(ErrorOf([&] { ReadProjectFile(p, in); }),
-                  "This is not a valid Tessarin project file.")
+        // The message is followed by the cause, which the field reader's tests check.
+        EXPECT_TRUE(ErrorOf([&] {
+                        ReadProjectFile(p, in);
+                    }).starts_with("This is not a valid Tessarin project file: "))
             << text;
         EXPECT_EQ(p, ranch);
     }
@@ -112,6 +115,19 @@ Project Changed() {
     p.wellName = "Save Test 1";
     p.projectChanged = true;
     return p;
+}
+
+// A file dropped on the window opens as a project or starts a new one from a log, by its ending.
+TEST(ProjectFile, ProjectAndLasFilesAreToldApartByTheirEnding) {
+    const std::tuple<const char*, bool, bool> cases[] = {{"/w/F03-4.tsp", true, false},
+                                                         {"WELL.TSP", true, false},
+                                                         {"logs.LAS", false, true},
+                                                         {"tsp", false, false},
+                                                         {"a.tsp.bak", false, false}};
+    for (const auto& [path, project, las] : cases) {
+        EXPECT_EQ(IsProjectPath(path), project) << path;
+        EXPECT_EQ(IsLasPath(path), las) << path;
+    }
 }
 
 TEST(ProjectFileSave, CreatesOrReplacesTheFileAndTheFileALinkPointsTo) {
@@ -136,7 +152,9 @@ TEST(ProjectFileSave, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     TempDir dir;
     Project p = Changed();
     const fs::path missing = dir.Path() / "no such folder" / "p.tsp";
-    EXPECT_EQ(SaveFailure(p, missing), CannotWrite(missing, "No such file or directory"));
+    EXPECT_EQ(SaveFailure(p, missing), CannotWrite(missing, "no file can be made in its folder \"" +
+                                                                missing.parent_path().string() +
+                                                                "\" (No such file or directory)"));
 
     // A disk that fills up while writing: the file size limit makes the write itself fail,
     // which works even for a user whom permissions do not stop.
@@ -275,6 +293,24 @@ TEST(OpenProject, ParametersThatGiveNoWaveletStillOpenTheProject) {
     p = ProjectInUse();
     EXPECT_EQ(OpenProjectFile(p, store, DataPath("ranch_7_22.tsp")).waveletProblem, "");
     EXPECT_EQ(p.wavelet.First(), -40);  // 0.16 s at 2 ms
+}
+
+// The window keeps the program's sentence whole and gives the file and the cause below it.
+TEST(OpenProject, AFailureShowsTheSentenceThenTheFileAndTheCause) {
+    TempDir dir;
+    WriteWholeFile(dir.File("short.tsp"), kRanchFile.substr(0, kRanchFile.find(" 1000 ")));
+    const std::pair<std::string, std::string> rows[] = {
+        {dir.File("missing.tsp"), "The file cannot be opened (No such file or directory)."},
+        {dir.File("short.tsp"), "The file ends early, on line 9."},
+        {EditedRanch(dir, " 1000 ", " many "), "Line 9 holds \"many\" where a number should be."},
+    };
+    for (const auto& [path, cause] : rows) {
+        Project p;
+        const std::string failure =
+            ErrorOf([&] { OpenProjectFile(p, MemorySettingsStore(), path); });
+        EXPECT_EQ(OpenProjectFailureMessage(path, failure),
+                  "This is not a valid Tessarin project file.\n\n" + path + "\n" + cause);
+    }
 }
 
 TEST(OpenProject, KeepsATopSavedAtTheVeryEndOfTheLogButLeavesOutTheOthersOutsideIt) {

@@ -8,24 +8,25 @@
 #include "core_test_support.h"
 #include "import/synthetic_information.h"
 #include "import/velocity_survey.h"
+#include "model/numeric.h"
 
 namespace tessarin::test {
 namespace {
 
 TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits) {
     Project p;
-    SyntheticInformation c;
+    SyntheticInformationValues c;
     c.measurementUnits = kMetric;
     c.sonicInMicrosecondsPerFoot = c.gardnerFromDensity = c.applyVelocitySurvey = true;
     c.sampleRateIndex = 2;
     c.impedanceType = kSonicDensity;
-    ApplySyntheticInformation(p, c);
+    ApplySyntheticInformationValues(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
     EXPECT_TRUE(p.sonicInMicrosecondsPerFoot && p.gardnerFromDensity && p.applyVelocitySurvey);
     EXPECT_TRUE(p.projectChanged);
     c.measurementUnits = kEnglish;  // the microseconds-per-foot box cannot be ticked
     c.impedanceType = kSonicOnly;   // Sonic Only unticks Gardner
-    ApplySyntheticInformation(p, c);
+    ApplySyntheticInformationValues(p, c);
     EXPECT_EQ(p.gardnerCoefficient, 357.3458);
     EXPECT_FALSE(p.sonicInMicrosecondsPerFoot || p.gardnerFromDensity);
     // A caption of each dialog follows the units.
@@ -34,24 +35,35 @@ TEST(SyntheticInformation, OkStoresTheChoicesWithTheGardnerCoefficientOfTheUnits
     EXPECT_EQ(ScalesCaptionsFor(kMetric).traces, "Traces per cm");
 }
 
-TEST(SyntheticInformation, AConfirmedUnitChangeConvertsTheWellDatumAndScalesOnce) {
+TEST(SyntheticInformation, AConfirmedUnitChangeConvertsTheWellDatumScalesTopsAndSurveyOnce) {
     // 100 ft is 30.48 m, written "####0.0"; 10000 ft/s is 3048 m/s; a time scale of 5 in/s is
-    // 12.7 cm/s and 10 traces per inch 3.94 per cm. A box that holds no number stays as it is.
+    // 12.7 cm/s and 10 traces per inch 3.94 per cm. Tops and survey points go as KB does; a box
+    // that holds no number stays as it is.
     Project p;
     p.kbElevation = Value(100);
     p.glElevation = Value::Text("ground");
     p.datumVelocity = Value(10000);
     p.timeScale = Value(5);
     p.tracesPerUnit = Value::Text("10");
+    p.horizonDepths[1] = Value(2845);
+    p.horizonDepths[2] = Value(3730);
+    p.velocitySurveyDatumElevation = Value(25);
+    p.velocitySurveyCount = 2;
+    p.velocitySurveyDepths = {0, 1000, 3730, 99};  // the entry past the count is not the survey's
     const auto shown = [&] {
         return p.kbElevation.ToText() + "|" + p.glElevation.ToText() + "|" +
                p.datumVelocity.ToText() + "|" + p.timeScale.ToText() + "|" +
-               p.tracesPerUnit.ToText();
+               p.tracesPerUnit.ToText() + "|" + p.horizonDepths[1].ToText() + " " +
+               p.horizonDepths[2].ToText() + "|" + p.velocitySurveyDatumElevation.ToText() + " " +
+               PlainNumber(p.velocitySurveyDepths[1]) + " " +
+               PlainNumber(p.velocitySurveyDepths[2]) + " " +
+               PlainNumber(p.velocitySurveyDepths[3]);
     };
     ChangeMeasurementUnits(p, kMetric);
-    EXPECT_EQ(shown(), "30.5|ground|3048.0|12.70|3.94");
+    EXPECT_EQ(shown(), "30.5|ground|3048.0|12.70|3.94|867.2 1136.9|7.6 304.8 1136.9 99");
     ChangeMeasurementUnits(p, kEnglish);
-    EXPECT_EQ(shown(), "100|ground|10000|5.0|10.0");
+    EXPECT_EQ(shown(), "100|ground|10000|5.0|10.0|2845 3730|25 1000 3730 99");
+    EXPECT_EQ(p.horizonDepths[3], Value());
 }
 
 // The dialog's rows written "depth@time|depth@time|...", a survey shown as
@@ -103,10 +115,15 @@ TEST(VelocitySurveyFile, WritesWholeDepthsAndReadsWhatEverySeparatorAllows) {
     std::string lines = "0\n";  // 21 points, and one more
     for (int i = 1; i <= 22; ++i)
         lines += std::to_string(100 * i) + " " + std::to_string(0.1 * i) + "\n";
-    for (const std::string& text :
-         {lines, std::string("datum\n100 .1\n"), std::string("0\n100 .1\n200\n")})
+    const std::pair<std::string, std::string> refused[] = {
+        {lines, "it holds more than 21 points."},
+        {"datum\n100 .1\n", "line 1 holds \"datum\" where a number should be."},
+        {"0\n100 .1\n200\n", "it ends early, on line 4."},
+        {"0\n" + std::string(70000, '1'), "line 2 is longer than 65536 characters."}};
+    for (const auto& [text, cause] : refused)
         EXPECT_EQ(ErrorOf([&] { ReadVelocitySurveyText(text); }),
-                  "Open Velocity Survey File: This is not a valid Tessarin velocity survey file.");
+                  "Open Velocity Survey File: This is not a valid Tessarin velocity survey file: " +
+                      cause);
     EXPECT_EQ(ReadVelocitySurveyText(lines.substr(0, lines.rfind("2200"))).count, 21);
 }
 

@@ -72,8 +72,8 @@ TEST(ReadLasHeader, MeasuresRealFilesInRealBytesFromTheDiskAsInMemory) {
 // Wrapped files and files missing an item fail (the real files are refused in the import tests).
 TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever) {
     const std::string wrap = " WRAP.   NO  : ONE LINE PER DEPTH\n";
-    const std::string wrapped = "File Format Error: " + kWrapped;
-    const std::string notStandard = "File Format Error: " + kNotStandard;
+    const std::string wrapped = "File Format Error: memory.las: " + kWrapped;
+    const std::string notStandard = "File Format Error: memory.las: " + kNotStandard + ": ";
     // A blank before the dot, as many archives write it, or none after it: the value between
     // the dot and the colon says YES. Two blanks before STRT do not find it.
     const std::tuple<std::string, std::string, std::string> rows[] = {
@@ -82,13 +82,19 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
         {wrap, " WRAP.YES: Multiple lines per depth step\n", wrapped},
         {wrap, " WRAP.   Y : one line\n", ""},
         {wrap, " WRAP .   NO : one line\n", ""},
-        {"NULL.   -999.25:\n", "", notStandard},
-        {"~C\n", "", notStandard},
-        {"~A\n", "", notStandard},
-        {kSmallLas, "", notStandard},
-        {" STRT", "   STRT", notStandard},
-        {"1000.0000 :", "deep :", notStandard},
-        {kSmallLas.substr(kSmallLas.find("~A")), "~A\n\n", notStandard},  // no data lines
+        {"NULL.   -999.25:\n", "", notStandard + "no NULL line in the header."},
+        {"~C\n", "", notStandard + "no ~C section, the list of curves."},
+        {"~A\n", "", notStandard + "no ~A section, the data."},
+        {" WRAP.   NO  : ONE LINE PER DEPTH\n", "", notStandard + "no WRAP line in the header."},
+        {kSmallLas, "PK\x03\x04", notStandard + "no ~V section in the first lines."},
+        {kSmallLas, "\xFF\xFE~", notStandard + "UTF-16 text: save it as ASCII or UTF-8."},
+        {kSmallLas, std::string("~\0V\0\n\0", 6),
+         notStandard + "UTF-16 text: save it as ASCII or UTF-8."},
+        {" VERS.   2.0 :", " VERS.   3.0 :", notStandard + "LAS 3.0 is not read."},
+        {" STRT", "   STRT", notStandard + "no STRT line in the header."},
+        {"1000.0000 :", "deep :",
+         notStandard + "the STRT line holds \"deep\" where a number should be."},
+        {kSmallLas.substr(kSmallLas.find("~A")), "~A\n\n", notStandard + "no data lines after ~A."},
     };
     for (const auto& [from, to, message] : rows)
         EXPECT_EQ(ErrorOf([&] { ReadLasHeader(SmallLasWith(from, to)); }), message) << to;
@@ -98,10 +104,57 @@ TEST(ReadLasHeader, RefusesWrappedFilesAndMissingItemsInsteadOfSearchingForever)
                   ReadLasHeader(LasFile{"memory.las", text + std::string(70000, ' ')});
               }),
               notStandard +
-                  ".  Please open this LAS file in a word processor such as Microsoft "
+                  "line 1 is longer than 65535 characters.  Please open this LAS file in a word "
+                  "processor such as Microsoft "
                   "Word, make the page width wide enough so that there is one depth per "
                   "line on screen in the data section of the file, and save as 'text "
                   "with line breaks'.  Try to import the new file.");
+}
+
+// A range the import could take nothing from is refused with the file's range (1000 to 1002).
+TEST(LasDepthRangeRefusal, RefusesAnInvertedOrEmptyRangeNamingTheFilesRange) {
+    const LasHeader h = ReadLasHeader(SmallLasWith());
+    const std::string file = "  The file's depths run from 1000 to 1002.";
+    const std::tuple<double, double, std::string> rows[] = {
+        {1000, 1002, ""},
+        {900, 1000, ""},
+        {1002, 1500, ""},
+        {1001, 1001, "The start depth 1001 must be above the end depth 1001." + file},
+        {1002, 1000.5, "The start depth 1002 must be above the end depth 1000.5." + file},
+        {1002.5, 1100, "The range 1002.5 to 1100 holds no data." + file},
+        {0, 999.9, "The range 0 to 999.9 holds no data." + file},
+    };
+    for (const auto& [start, stop, reason] : rows)
+        EXPECT_EQ(LasDepthRangeRefusal(h, start, stop).value_or(""), reason) << start;
+}
+
+// The unit of STRT tells the depths' units; the user is told when they are not the project's.
+TEST(LasUnitsMismatch, NamesTheFilesUnitsWhenTheyAreNotTheProjects) {
+    const std::string inMetres =
+        "The depths of this file are in metres, but the project is in "
+        "feet.  Imported as it stands, its depths and its KB and GL "
+        "elevations would be taken as feet.";
+    const std::tuple<std::string, int, std::string> rows[] = {
+        {" STRT.M", kMetric, ""},
+        {" STRT.M", kEnglish, inMetres},
+        {" STRT.m ", kEnglish, inMetres},
+        {" STRT.FT", kEnglish, ""},
+        {" STRT.F", kMetric,
+         "The depths of this file are in feet, but the project is in metres.  Imported as it "
+         "stands, its depths and its KB and GL elevations would be taken as metres."},
+        {" STRT.S", kEnglish, ""},  // no unit of length: nothing to say
+        {" STRT", kEnglish, ""},
+    };
+    for (const auto& [strt, units, message] : rows) {
+        const LasHeader h = ReadLasHeader(SmallLasWith(" STRT.M", strt));
+        EXPECT_EQ(LasUnitsMismatch(h.depthUnits, units).value_or(""), message) << strt;
+    }
+    // A sonic per foot in a file in metres.
+    const LasHeader p135 = ReadLasHeader(LoadLasFile(DataPath("P-135_time.LAS")));
+    EXPECT_EQ(LasUnitsMismatch(p135.depthUnits, kEnglish).value_or(""), inMetres);
+    EXPECT_TRUE(LasCurveIsPerFoot(p135, 1));    // Sonic despiked .us/ft
+    EXPECT_FALSE(LasCurveIsPerFoot(p135, 2));   // RHOB_despiked .g/cm3
+    EXPECT_FALSE(LasCurveIsPerFoot(p135, 99));  // no such curve
 }
 
 TEST(RefreshLasViewer, ShowsElevenLinesOfDepthAndTheChosenColumn) {
@@ -188,12 +241,12 @@ TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
         longLine += " 300.0";  // 360 kB of values on one line, longer than a block
     const std::string format = "File Format Error: ";
     const std::pair<std::string, std::string> rows[] = {
-        {"1000.5 310\n", "Line 2 of the data has 2 values where the curves list 3."},
-        {"1000.5 310 2,40\n", "Line 2 of the data has 4 values where the curves list 3."},
+        {"1000.5 310\n", "line 2 of the data has 2 values where the curves list 3."},
+        {"1000.5 310 2,40\n", "line 2 of the data has 4 values where the curves list 3."},
         {"\n# remark\n1000.5 310.0-999.25\n",
-         "Line 4 of the data has 2 values where the curves list 3."},
-        {"1000.5 x y\n", "Error reading LAS file."},  // not numbers
-        {longLine + "\n", "Line 2 of the data has 60001 values where the curves list 3."},
+         "line 4 of the data has 2 values where the curves list 3."},
+        {"1000.5 x x\n", "line 2 of the data holds \"x\" where a number should be."},
+        {longLine + "\n", "line 2 of the data has 60001 values where the curves list 3."},
     };
     TempDir dir;
     for (const auto& [data, message] : rows) {
@@ -202,7 +255,8 @@ TEST(ReadLasCurve, RefusesADataLineWithMoreOrFewerValuesThanCurves) {
         WriteWholeFile(dir.File("bad.las"), *memory.InMemory());
         for (const LasFile& file : {memory, LoadLasFile(dir.File("bad.las"))}) {
             for (int curve : {1, 2})
-                EXPECT_EQ(ErrorOf([&] { ReadCurve(file, curve); }), format + message);
+                EXPECT_EQ(ErrorOf([&] { ReadCurve(file, curve); }),
+                          format + file.Path() + ": Error reading LAS file: " + message);
         }
     }
 }

@@ -50,8 +50,8 @@ auto TimeLogs(const Project& p) {
 
 TEST(ImportLogs, SonicOnlyFromAPetrelExport) {
     Project p = FreshProject();
+    // The curve is in us/ft: it is read so without the box ticked.
     ImportOptions o = Metric("P-135_time.LAS", "Sonic_despiked");
-    o.information.sonicInMicrosecondsPerFoot = true;  // the curve is in us/ft
     RecordingProgress progress;
     ImportLogs(p, o, progress);
 
@@ -75,6 +75,25 @@ TEST(ImportLogs, SonicOnlyFromAPetrelExport) {
     EXPECT_EQ(progress.captions,
               (std::vector<std::string>{"Import Sonic Log | " + DataPath("P-135_time.LAS")}));
     EXPECT_EQ(progress.open, 0);
+}
+
+// A re-import with a shorter log names the tops it leaves out below its end, in depth order.
+TEST(ImportLogs, TopsBelowAShorterLogAreLeftOutAndNamed) {
+    Project p = FreshProject();
+    const std::pair<const char*, double> tops[] = {{"start of log", 100}, {"Deep", 2000},
+                                                   {"Shallow", 500},      {"Deeper", 1500},
+                                                   {"At the end", 950.9}, {"end of log", 2500}};
+    for (const auto& [name, depth] : tops) {
+        p.horizonNames[static_cast<std::size_t>(++p.horizonCount)] = name;
+        p.horizonDepths[static_cast<std::size_t>(p.horizonCount)] = Value(depth);
+    }
+    ImportOptions o = Metric("P-135_time.LAS", "Sonic_despiked");  // ends at 950.4 m
+    o.information.sonicInMicrosecondsPerFoot = true;
+    NoProgress quiet;
+    const std::vector<HorizonEntry> left = ImportLogs(p, o, quiet);
+    EXPECT_EQ(left, (std::vector<HorizonEntry>{{"Deeper", Value(1500)}, {"Deep", Value(2000)}}));
+    EXPECT_EQ(p.horizonCount, 4);
+    EXPECT_EQ(p.horizonNames[4], "At the end");  // its whole metres lie within the log
 }
 
 // The same pairs in plain files and in the LAS file they were taken from give the same time logs;
@@ -147,19 +166,22 @@ TEST(ImportLogs, FailuresLeaveTheProjectUnchanged) {
     // A density log entirely below the sonic log (30.15 to 1858.92 m once resampled).
     TempDir dir;
     WriteWholeFile(dir.File("deep.den"), "Depth Density\n3000 2.4\n3050.5 2.5\n3100.25 2.6\n");
-    const std::string format = "File Format Error: ";
+    const auto In = [](const char* name) { return "File Format Error: " + DataPath(name) + ": "; };
     const std::pair<ImportOptions, std::string> rows[] = {
-        {Metric("sample_wrapped.las", "DT"), format + kWrapped},
+        {Metric("sample_wrapped.las", "DT"), In("sample_wrapped.las") + kWrapped},
         // WRAP says YES although the data is one line per depth: the flag decides.
-        {Metric("2.las", "DT"), format + kWrapped},
-        {Metric("wrapped_blank_before_dot.las", "DT"), format + kWrapped},
-        {Metric("missing_a_section.las", "DT"), format + kNotStandard},
+        {Metric("2.las", "DT"), In("2.las") + kWrapped},
+        {Metric("wrapped_blank_before_dot.las", "DT"),
+         In("wrapped_blank_before_dot.las") + kWrapped},
+        {Metric("missing_a_section.las", "DT"),
+         In("missing_a_section.las") + kNotStandard + ": no NULL line in the header."},
         // Three depths a quarter metre apart give no 2 ms sample.
         {Metric("sample.las", "DT"), "The sonic log is shorter than one time sample."},
         {Metric("sample.las", "GR"),
          "The LAS file \"" + DataPath("sample.las") + "\" has no curve \"GR\"."},
+        // With a sonic and a density, the message names the file that failed.
         {WithDensity(Metric("F03-4_logs.las", "DT"), DataPath("missing_wrap.las"), "RHOB"),
-         format + kNotStandard},
+         In("missing_wrap.las") + kNotStandard + ": no WRAP line in the header."},
         {emptySurvey, "Warning: " + kSurveyWarning},
         {WithDensity(Metric("F03-4_logs.las", "DT"), dir.File("deep.den"), ""),
          "Import Density Log: The density log (from 3000.00 to 3100.25) does not overlap the "

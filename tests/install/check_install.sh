@@ -68,7 +68,7 @@ if command -v man >/dev/null; then
     MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q 'TESSARIN-CLI(1)' ||
         fail "man -l cannot show tessarin-cli.1"
 fi
-for command in import export info wavelet; do
+for command in import export info wavelet tie; do
     section=$(awk -v head=".SH \"TESSARIN-CLI ${command^^}\"" \
         '$0 == head { inside = 1; next } /^\.SH/ { inside = 0 } inside' "$page" |
         sed 's/\\-/-/g; s/\\f[BIRP]//g')
@@ -83,6 +83,10 @@ done
 # The installed program starts, finds its help and opens the example on screen.
 example=$prefix/share/tessarin/examples/F03-4/F03-4.tsp
 well=$("$prefix/bin/tessarin-cli" info "$example" | sed -n 's/^Well: *//p')
+# The batch tool draws through a module of its own, installed apart from it.
+QT_QPA_PLATFORM=offscreen "$prefix/bin/tessarin-cli" export "$example" --png "$prefix/check.png" \
+    >/dev/null || fail "the installed tessarin-cli cannot draw a picture"
+rm -f "$prefix/check.png"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$here/program_opens_project.sh" \
     "$prefix/bin/tessarin" "$example" "$well" ||
     fail "the installed tessarin did not open $example"

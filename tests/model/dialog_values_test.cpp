@@ -1,5 +1,5 @@
 // The values the dialogs take and the project file keeps: what a box accepts, what a save would
-// not read back, and the rules of the Well and Datum and the Scales dialogs.
+// not read back, and the rules of the Well and Datum, the Scales and the Plot Parameters boxes.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "model/error.h"
+#include "model/plot_parameter_input.h"
 #include "model/saved_value.h"
 #include "model/scales.h"
 #include "model/text_io.h"
@@ -156,6 +157,42 @@ TEST(WellDatum, RefusesElevationsAndVelocitiesThatAreNoUsableNumber) {
         if (text == std::string("0") && refusedBox) {
             EXPECT_EQ(problem->message, "The seismic datum velocity must be greater than zero.");
         }
+    }
+}
+
+// The log grid width (inches, kept in twips) and the screen correction factor: a refusal says
+// why, so the user is not left with a beep.
+TEST(PlotParameterInput, TakesUsableWidthsAndFactorsAndSaysWhyOthersAreRefused) {
+    const auto ErrorOf = [](auto&& action) -> std::string {
+        try {
+            action();
+        } catch (const Error& e) {
+            return e.what();
+        }
+        return "";
+    };
+    const std::string width =
+        " in is outside what a log grid can take: above 0 and at most 22.75 in.";
+    const std::tuple<std::string, int, std::string> widths[] = {
+        {"1.5", 2160, ""},
+        {"22.75", 32760, ""},
+        {"wide", 0, "The width \"wide\" is not a number."},
+        {"0", 0, "The width 0" + width},
+        {"0.0003", 0, "The width 0.0003" + width},
+        {"23", 0, "The width 23" + width},
+    };
+    for (const auto& [text, twips, reason] : widths) {
+        EXPECT_EQ(ErrorOf([&] { EXPECT_EQ(LogGridWidthTwips(text), twips); }), reason) << text;
+    }
+    const std::tuple<std::string, double, std::string> factors[] = {
+        {"0.8", 0.8, ""},
+        {"x", 0, "The correction factor \"x\" is not a number."},
+        {"-1", 0, "The correction factor -1 must be above 0."},
+        {"1e-50", 0, "The correction factor 1e-50 must be above 0."},
+        {"1e39", 0, "The correction factor 1e39 is too large."},
+    };
+    for (const auto& [text, factor, reason] : factors) {
+        EXPECT_EQ(ErrorOf([&] { EXPECT_EQ(ScreenFactorFromText(text), factor); }), reason) << text;
     }
 }
 

@@ -96,11 +96,22 @@ TEST(FieldReader, ReadsNumbersFieldsAndWholeLinesAsTheProgramWroteThem) {
     EXPECT_EQ(r.ValueField(), Value::Text("abc"));
     EXPECT_EQ(r.Line(), "last");  // the last line needs no line end
     EXPECT_TRUE(r.AtEnd());
-    // A read at a premature end, and a non-number where a number is read, fail with the message
-    // the reader was given.
-    for (const char* text : {"", "12abc", "40000"})
-        EXPECT_EQ(ErrorOf([&] { Reading(text).r.Int16(); }), "ends") << text;
-    EXPECT_EQ(ErrorOf([] { Reading("\"unterminated").r.Field(); }), "ends");
+    // A read at a premature end, a non-number where a number is read and a line longer than any
+    // the program wrote fail with the message the reader was given and the cause.
+    const std::pair<std::string, std::string> refused[] = {
+        {"", "it ends early, on line 1."},
+        {"12abc", "line 1 holds \"12abc\" where a number should be."},
+        {"40000", "line 1 holds \"40000\" where a whole number from -32768 to 32767 should be."},
+        {"1\n" + std::string(70000, '2'), "line 2 is longer than 65536 characters."}};
+    for (const auto& [text, cause] : refused)
+        EXPECT_EQ(ErrorOf([&] {
+                      Reading reading(text);
+                      reading.r.Int16();
+                      reading.r.Int16();
+                  }),
+                  "ends: " + cause)
+            << text;
+    EXPECT_TRUE(ErrorOf([] { Reading("\"unterminated").r.Field(); }).starts_with("ends: "));
 }
 
 }  // namespace

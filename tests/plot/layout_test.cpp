@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
+#include "engine/datum.h"
 #include "model/error.h"
 #include "plot_fixture.h"
 
@@ -43,7 +45,7 @@ TEST_F(PlotLayout, PictureHeightOfTheKnownWell) {
     const double height = Height();
     EXPECT_DOUBLE_EQ(state.twipsPerSample, kKnownTwipsPerSample);
     // Ten lines of header, a title line and 400 twips.
-    EXPECT_DOUBLE_EQ(p.headerHeight, 10 * 200.0 + 200.0 + 400.0);
+    EXPECT_DOUBLE_EQ(ComputeHeaderHeight(p, surface), 10 * 200.0 + 200.0 + 400.0);
     EXPECT_DOUBLE_EQ(state.plotOriginY, 2600.0);
     EXPECT_DOUBLE_EQ(p.firstSampleTime, 0.25);
     EXPECT_DOUBLE_EQ(state.firstLabelTime, 0.2);
@@ -92,6 +94,7 @@ TEST_F(PlotLayout, StartTimeAndFirstTimeLabelOfAnEvenLog) {
         p.datumVelocity = Value(row.datumVelocity);
         SCOPED_TRACE(testing::Message()
                      << "log from " << row.firstDepth << ", datum " << row.datum);
+        ComputeStartTime(p);
         Height();
         EXPECT_NEAR(p.firstSampleTime, row.firstSampleTime, 1e-12);
         EXPECT_DOUBLE_EQ(state.firstLabelTime, row.firstLabelTime);
@@ -99,6 +102,34 @@ TEST_F(PlotLayout, StartTimeAndFirstTimeLabelOfAnEvenLog) {
         EXPECT_NEAR(state.SampleY(0), 2600 + row.labelOffset * 14.4, 1e-9);
     }
     EXPECT_DOUBLE_EQ(p.datumElevation.Number(), 100 - 1234.5);
+}
+
+// The known well's picture is 4610 + 351 x 2.88 s twips high at a time scale of s inches per
+// second: at most 32767 pixels of 15 twips allow 481.654 in/s, or 1223.40 cm/s.
+TEST_F(PlotLayout, ATimeScaleTooLargeToDrawNamesTheLargestThatFits) {
+    const std::string tooTall =
+        " makes the plot too tall to draw. The largest time scale that "
+        "fits is ";
+    const std::tuple<int, Value, std::string> rows[] = {
+        {kEnglish, Value(481.65), ""},
+        {kEnglish, Value::Text("fast"), ""},  // told by the drawing
+        {kEnglish, Value(481.66),
+         "A time scale of 481.66 inches/sec" + tooTall + "481.65 inches/sec."},
+        {kMetric, Value::Text("30000"),
+         "A time scale of 30000 cm/sec" + tooTall + "1223.4 cm/sec."},
+    };
+    for (const auto& [units, timeScale, message] : rows) {
+        p.measurementUnits = units;
+        p.timeScale = timeScale;
+        EXPECT_EQ(TimeScaleTooLarge(p, surface).value_or(""), message) << timeScale.ToText();
+    }
+    // An old project holding such a scale opens at the largest that fits.
+    p.projectChanged = false;
+    EXPECT_EQ(FitTimeScaleToPicture(p, surface).value_or(""),
+              "A time scale of 30000 cm/sec" + tooTall +
+                  "1223.4 cm/sec. The project is shown at 1223.4 cm/sec.");
+    EXPECT_TRUE(p.timeScale == Value(1223.4) && p.projectChanged);
+    EXPECT_FALSE(FitTimeScaleToPicture(p, surface));
 }
 
 TEST_F(PlotLayout, PlotsThatCannotBeLaidOutSayWhy) {
@@ -122,12 +153,23 @@ TEST_F(PlotLayout, PlotsThatCannotBeLaidOutSayWhy) {
         p = MakeKnownWell();
         row.change(p);
         try {
+            ComputeStartTime(p);
             Width();
             Height();
             ADD_FAILURE() << "accepted, expected: " << row.message;
         } catch (const Error& e) {
             EXPECT_STREQ(e.what(), row.message);
         }
+    }
+}
+
+// A scroll past the plot length limit (32767 twips, scroll values of 10 twips) goes as far as the
+// limit allows.
+TEST(PlotLengthLimit, AScrollPastTheLimitStopsAtTheFarthestAllowedPosition) {
+    for (const auto& [asked, allowed] :
+         {std::pair{0, 0}, {3276, 3276}, {3277, 3276}, {40000, 3276}, {-5000, -3276}}) {
+        EXPECT_EQ(ScrollValueWithinLimit(asked), allowed) << asked;
+        EXPECT_TRUE(PictureTopForScroll(allowed, 15.0)) << asked;
     }
 }
 

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <sstream>
 #include <vector>
 
+#include "files/export_texts.h"
+#include "files/project_file.h"
 #include "plot/depth_axis.h"
 #include "plot/header_lines.h"
 #include "plot/horizon_table.h"
@@ -71,7 +74,7 @@ TEST(LogGrids, RangesTitlesAndScalesFromTheLogRanges) {
         p.measurementUnits = row.units;
         p.minVelocity = p.minDensity = row.low;
         p.maxVelocity = p.maxDensity = row.high;
-        const LogGrid grid = row.density ? DensityGrid(p) : VelocityGrid(p);
+        const LogGrid grid = row.density ? DensityGrid(p) : VelocityGrid(p, row.low, row.high);
         SCOPED_TRACE(testing::Message() << row.title << " " << row.low << " to " << row.high);
         EXPECT_EQ(grid.min, row.min);
         EXPECT_EQ(grid.max, row.max);
@@ -109,6 +112,36 @@ TEST(HeaderText, LocationLinesWithEveryFieldEmptyOrBlankAreLeftOut) {
         EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + c.lines.size()), c.lines);
         EXPECT_EQ(lines[c.lines.size()].substr(0, 4), "KB =");
     }
+}
+
+// Numbers print the same whether typed or read back from the project file: the header and the
+// export lines of a project do not change when it is saved and opened again.
+TEST(HeaderText, TypedNumbersPrintAsTheyDoOnceSavedAndOpened) {
+    Project typed = MakeKnownWell();
+    typed.wellLocation = {};  // the elevations come first
+    typed.kbElevation = Value::Text("99");
+    typed.glElevation = Value::Text("90.50");
+    typed.datumElevation = Value::Text("-0");
+    typed.timeScale = Value::Text("12.70");
+    typed.tracesPerUnit = Value::Text("ten");  // no number: as typed
+    typed.waveletType = kBandpassWavelet;
+    typed.lowCut = Value::Text("5.0");
+    for (Value* v : {&typed.lowPass, &typed.highPass, &typed.highCut, &typed.phaseDegrees})
+        *v = Value::Text("040");
+    std::stringstream file;
+    WriteProjectFile(typed, file);
+    Project read;
+    ReadProjectFile(read, file);
+    const auto printed = [](const Project& p) {
+        std::vector<std::string> lines = HeaderLines(p, "today");
+        lines.push_back(WaveletText(p));
+        return lines;
+    };
+    EXPECT_EQ(printed(read), printed(typed));
+    EXPECT_EQ(printed(typed)[0] + "|" + printed(typed)[1] + "|" + printed(typed).back(),
+              "KB = 99 ft   GL = 90.5 ft     Datum = 0 ft   Datum Velocity = 8000 ft/sec|"
+              "Time scale = 12.7 inches/second   Traces/inch = ten   AGC length = None|"
+              "Wavelet = 5-40-40-40 Hz  Phase = 40");
 }
 
 TEST(HorizonTable, DepthsTimesAndVelocities) {

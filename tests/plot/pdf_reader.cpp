@@ -15,13 +15,13 @@ QByteArray Run(const QString& program, const QStringList& arguments) {
     return process.readAllStandardOutput();
 }
 
+}  // namespace
+
 QString InfoField(const QString& path, const QString& field) {
     const QString info = QString::fromUtf8(Run("pdfinfo", {path}));
     const QRegularExpression line("^" + field + ":\\s*(.*)$", QRegularExpression::MultilineOption);
     return line.match(info).captured(1).trimmed();
 }
-
-}  // namespace
 
 int PdfPageCount(const QString& path) {
     return InfoField(path, "Pages").toInt();

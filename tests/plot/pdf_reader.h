@@ -11,6 +11,8 @@
 namespace tessarin::test {
 
 int PdfPageCount(const QString& path);
+// A field of the document's information as pdfinfo shows it ("Title", "Creator").
+QString InfoField(const QString& path, const QString& field);
 // The size of page 1 in points.
 QSizeF PdfPageSize(const QString& path);
 // The text of one page (1-based), each run of blanks and line ends made one blank.

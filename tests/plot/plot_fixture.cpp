@@ -58,6 +58,7 @@ Project MakeKnownWell() {
     p.datumType = kSpecifiedDatum;
     p.datumElevation = Value(0);
     p.datumVelocity = Value(8000);
+    p.firstSampleTime = 0.25;
     p.measurementUnits = kEnglish;
     p.impedanceType = kSonicDensity;
     p.timeScale = Value::Text("5");

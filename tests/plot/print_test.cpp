@@ -6,12 +6,15 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
+#include "engine/datum.h"
 #include "engine/synthetic.h"
 #include "files/open_project.h"
 #include "model/error.h"
+#include "plot/join_label.h"
 #include "plot/layout.h"
 #include "plot/pagination.h"
 #include "plot/pdf_reader.h"
@@ -54,7 +57,9 @@ TEST(Pagination, EverySampleIsPrintedAndPagesShareHalfAnInch) {
             const auto y = [&](int i) {
                 return page.plotOriginY + (i + c.labelOffset) * c.twipsPerSample;
             };
-            EXPECT_DOUBLE_EQ(page.plotOriginY + page.firstSample * c.twipsPerSample, page.top);
+            // Page 1 starts at the first whole 100 ms, as the screen does; every later page with
+            // its first sample, leaving no paper blank above it.
+            EXPECT_DOUBLE_EQ(p == 0 ? page.plotOriginY : y(page.firstSample), page.top);
             EXPECT_LE(y(page.lastSample), c.pageHeight - 1440.0 + 1e-9);
             if (p + 1 < pages.size()) {
                 EXPECT_GT(y(page.lastSample + 1), c.pageHeight - 1440.0) << "page " << p + 1;
@@ -66,6 +71,21 @@ TEST(Pagination, EverySampleIsPrintedAndPagesShareHalfAnInch) {
 }
 
 constexpr const char* kPrintedAt = "07-04-2025 09:15";
+
+TEST(JoinLabel, IsShortenedToItsRoomNameFirst) {
+    const auto characters = [](const std::string& text) {  // one unit a character
+        return static_cast<double>(
+            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    };
+    for (const auto& [name, room, label] :
+         {std::tuple("F03-4", 24.0, "F03-4   07-04-2025 09:15"),
+          std::tuple("L-30 Long Name", 25.0, "L-30\u2026   07-04-2025 09:15"),
+          std::tuple("\u00d8st \u00e9\u00e9\u00e9", 25.0,
+                     "\u00d8st \u00e9\u2026   07-04-2025 09:15"),
+          std::tuple("F03-4", 10.0, "F03-4   0\u2026"), std::tuple("F03-4", 0.5, "")}) {
+        EXPECT_EQ(FitJoinLabel(name, kPrintedAt, room, characters), label) << room;
+    }
+}
 
 int CountWords(const std::string& text, const std::string& word) {
     std::istringstream words(text);
@@ -93,6 +113,7 @@ protected:
         ASSERT_EQ(report.waveletProblem, "");
         project_.timeScale = Value::Text(timeScaleCmPerSecond);
         ASSERT_FALSE(RecomputeSynthetic(project_).has_value());
+        ComputeStartTime(project_);
     }
 
     PrintedDocument PrintIt() {
@@ -144,7 +165,8 @@ TEST_F(Print, LongSyntheticRunsOverSeveralJoinedPages) {
     EXPECT_EQ(document.panelPages, 3);
     EXPECT_EQ(document.panelPages, RulePageCount());
     ASSERT_EQ(PdfPageCount(Path()), document.Pages());
-    EXPECT_EQ(JoinLabel(project_, kPrintedAt), "F03-4   07-04-2025 09:15");
+    EXPECT_EQ(InfoField(Path(), "Title"), "F03-4");
+    EXPECT_TRUE(InfoField(Path(), "Creator").startsWith("Tessarin 2."));
     for (int page = 1; page <= document.Pages(); ++page) {
         SCOPED_TRACE("page " + std::to_string(page));
         const std::string text = Text(page);
@@ -159,10 +181,23 @@ TEST_F(Print, LongSyntheticRunsOverSeveralJoinedPages) {
         EXPECT_EQ(Holds(text, "Date plotted"), page == 1);
         EXPECT_EQ(Holds(text, "Depth (MD) RC Normal Reverse"), panels);
         EXPECT_EQ(Holds(text, "Int V"), page == document.Pages());
+        // Whose page, which one, and when, at the foot of every page.
+        EXPECT_TRUE(Holds(text, "F03-4 Page " + std::to_string(page) + " of " +
+                                    std::to_string(document.Pages()) + " 01-02-2024"))
+            << text;
     }
     // The log ends on the last page of panels: its last timing line is at 1.8 s.
     EXPECT_TRUE(Holds(Text(document.panelPages), "1.8"));
     EXPECT_FALSE(Holds(Text(1), "1.8"));
+
+    // Across the paper a long well name no longer fits between the two joins of a middle page:
+    // each label is shortened to its own half.
+    project_.wellName = "L-30 Gulf Coast Federal Offshore Block 12 Well";
+    printer_.setPageOrientation(QPageLayout::Landscape);
+    ASSERT_GE(PrintIt().panelPages, 3);
+    const std::string middle = Text(2);
+    EXPECT_EQ(CountWords(middle, "09:15"), 2) << middle;
+    EXPECT_EQ(std::count(middle.begin(), middle.end(), '\xE2'), 2);  // the two ellipses
 }
 
 TEST_F(Print, PageRangeAndCopiesFollowThePrinter) {
@@ -180,6 +215,25 @@ TEST_F(Print, PageRangeAndCopiesFollowThePrinter) {
     printer_.setPrintRange(QPrinter::PageRange);
     printer_.setFromTo(7, 9);
     EXPECT_THROW(PrintIt(), Error);
+}
+
+TEST_F(Print, ADisplayWiderThanThePaperIsMeasuredAndAPaperThatHoldsItNamed) {
+    using Across = QPageLayout;  // traces, traces per cm, orientation, told (empty: it fits)
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    for (const auto& [traces, perCm, orientation, told] :
+         {std::tuple(5, "5", Across::Portrait, ""),
+          std::tuple(10, "2", Across::Portrait, "but A4 portrait prints only 7.8 in (19.7 cm)"),
+          std::tuple(10, "2", Across::Landscape, ""),
+          std::tuple(20, "1", Across::Landscape, "Not even across is A4, Letter nor A3 wide")}) {
+        OpenRealWell("10");
+        project_.traceCount = static_cast<std::int16_t>(traces);
+        project_.tracesPerUnit = Value::Text(perCm);
+        printer_.setPageOrientation(orientation);
+        const PrintedDocument document = PrintIt();
+        // The density track is the rightmost panel: its title is whole only when it fits.
+        EXPECT_EQ(Holds(Text(1), "Density (g/cc)"), *told == '\0') << traces;
+        EXPECT_TRUE(Holds(TooWideWarning(printer_, document, {kLetterPaper, kA3Paper}), told));
+    }
 }
 
 // A page seen at 72 dots per inch, one pixel per point; the margins are 18 points.
@@ -231,6 +285,8 @@ TEST_F(Print, NothingIsDrawnAcrossAJoinOrIntoTheMargins) {
     // sample would show above the join of every page after the first.
     project_ = MakeKnownWell();
     project_.timeScale = Value::Text("40");
+    // Margins as narrow as Qt's own are widened to the quarter inch office printers need.
+    printer_.setPageMargins(QMarginsF(1, 1, 1, 1), QPageLayout::Point);
     const PrintedDocument document = PrintIt();
     ASSERT_GE(document.panelPages, 3);
     for (int page = 1; page <= document.Pages(); ++page) {
@@ -241,16 +297,17 @@ TEST_F(Print, NothingIsDrawnAcrossAJoinOrIntoTheMargins) {
         const int top = 18 + 25;  // the top of the panels after page 1, 500 twips down
         int from = 200;           // below the header of page 1
         if (page > 1 && page <= document.panelPages) {
-            const int join = picture.JoinRow(top, top + 300);
-            ASSERT_GT(join, top + 10);
-            EXPECT_FALSE(picture.AnyInk(top + 2, join - 1)) << "drawn above the first sample";
+            // The first sample stands at the top, not up to 100 ms below it.
+            const int join = picture.JoinRow(top - 3, top + 300);
+            EXPECT_NEAR(join, top, 1);
             EXPECT_TRUE(picture.AnyInk(join + 2, join + 40));
             from = join + 2;
         }
         if (page < document.panelPages) {
             const int join = picture.JoinRow(from, picture.image.height());
             ASSERT_GT(join, 0);
-            EXPECT_FALSE(picture.AnyInk(join + 2, picture.image.height())) << "drawn past the join";
+            const int footer = picture.image.height() - 30;
+            EXPECT_FALSE(picture.AnyInk(join + 2, footer)) << "drawn past the join";
             EXPECT_TRUE(picture.AnyInk(join - 40, join - 1));
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFile>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -88,8 +89,17 @@ TEST_F(RenderedKnownWell, BitmapFileHoldsThePicture) {
               picture.Image().convertToFormat(QImage::Format_RGB32));
     EXPECT_THROW(SaveBitmap(picture.Image(), (dir.path() + "/no/such/folder/x.bmp").toStdString()),
                  Error);
-    EXPECT_EQ(ProposedBitmapName("*.tsp"), "*.bmp");
-    EXPECT_EQ(ProposedBitmapName("/data/well.tsp"), "/data/well.bmp");
+    EXPECT_EQ(ProposedBitmapName("*.tsp", ".png"), "*.png");
+    EXPECT_EQ(ProposedBitmapName("/data/well.tsp", ".bmp"), "/data/well.bmp");
+    // The name chooses the format: the file holds what its extension says, and the same pixels.
+    for (const auto& [name, format] : {std::pair{"a.png", "png"}, {"b.BMP", "bmp"}, {"c", "png"}}) {
+        const QString named = dir.path() + "/" + name;
+        SavePicture(picture.Image(), named.toStdString());
+        QImageReader reader(named);
+        EXPECT_EQ(reader.format(), format) << name;
+        EXPECT_EQ(reader.read().convertToFormat(QImage::Format_RGB32),
+                  picture.Image().convertToFormat(QImage::Format_RGB32));
+    }
 }
 
 TEST_F(RenderedKnownWell, HugeAmplitudesAndNoTracesStillDraw) {

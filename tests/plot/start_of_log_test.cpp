@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "engine/datum.h"
 #include "engine/synthetic.h"
 #include "files/segy_export.h"
 #include "files/text_export.h"
@@ -51,6 +52,7 @@ TEST(StartOfLogDatum, TimeZeroIsExactlyTheFirstSampleOnEveryPictureAndExport) {
                          << ", datum velocity " << velocity.ToText());
             Project p = StartOfLogWell(well.kb, well.firstDepth, velocity);
             ASSERT_EQ(RecomputeSynthetic(p), std::nullopt);
+            ASSERT_NO_THROW(ComputeStartTime(p));
             FakeSurface surface;
             PlotState state;
             ASSERT_NO_THROW(ComputeHorizontalLayout(p, surface));

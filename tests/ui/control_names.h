@@ -36,7 +36,7 @@ namespace tool {
 inline constexpr auto kNew = "ToolNew", kOpen = "ToolOpen", kSave = "ToolSave";
 inline constexpr auto kWell = "ToolWell", kLogs = "ToolLogs", kTops = "ToolTops";
 inline constexpr auto kWave = "ToolWave", kScales = "ToolScales", kPlot = "ToolPlot";
-inline constexpr auto kPrint = "ToolPrint", kHelp = "ToolHelp";
+inline constexpr auto kPrint = "ToolPrint", kHelp = "ToolHelp", kSeismic = "ToolSeismic";
 inline constexpr auto kHelpLine = "StatusLabel", kTip = "TipLabel";
 }  // namespace tool
 

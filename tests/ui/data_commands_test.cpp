@@ -3,7 +3,11 @@
 // does nothing but say so in dialogCancelled.
 
 #include <QDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTemporaryDir>
 
+#include "files/project_file.h"
 #include "ui/tool_bar.h"
 #include "window_fixture.h"
 
@@ -69,12 +73,46 @@ TEST_F(DataCommandsTest, ConfirmedDialogsFillTheRecordCheckTheirStepAndRedrawADi
             EXPECT_TRUE(project.projectChanged);
             EXPECT_TRUE(window->isWindowModified());
             EXPECT_FALSE(project.dialogCancelled);
-            EXPECT_EQ(window->MenuAction(command.item)->isChecked(), command.checksItem);
+            EXPECT_EQ(window->findChild<QAction*>(command.item)->isChecked(), command.checksItem);
             EXPECT_EQ(window->DisplayCount(), drawn + (fromToolbar ? 1 : 0));
         }
         // Logs and a wavelet: the synthetic can be computed.
         EXPECT_TRUE(Action(item::kDisplaySynthetic)->isEnabled());
     }
+}
+
+// A time scale whose picture is too tall to draw is refused, naming the largest that fits; a
+// project saved with one opens with its synthetic at that scale, and says so.
+TEST_F(DataCommandsTest, ATimeScaleTooTallToDrawIsRefusedAndAnOldFileHoldingOneOpensFitted) {
+    OpenDisplayProject();
+    const Project before = project;
+    QString refusal;
+    RunCommand(kCommands[3], false, [&](QDialog* dialog) {
+        Type(dialog, scales::kTimeScale, "30000");
+        Click(dialog, kOk);
+        EXPECT_TRUE(dialog->isVisible());
+        refusal = Child<QLabel>(dialog, kRefusalReason)->text();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    project.dialogCancelled = false;
+    EXPECT_TRUE(project == before);
+
+    QTemporaryDir folder;
+    project.timeScale = Value(30000);
+    WriteProjectFile(project, folder.filePath("old.tsp").toStdString());
+    AnswerModal<QMessageBox>(
+        [&](QMessageBox* box) {
+            EXPECT_EQ(box->text().toStdString(), refusal.toStdString() +
+                                                     " The project is shown at " +
+                                                     project.timeScale.ToText() + " cm/sec.");
+            box->accept();
+        },
+        [&] { window->OpenProject(folder.filePath("old.tsp")); });
+    EXPECT_TRUE(
+        refusal.startsWith("A time scale of 30000 cm/sec makes the plot too tall to "
+                           "draw. The largest time scale that fits is "))
+        << refusal.toStdString();
+    EXPECT_TRUE(window->Progress().synthesisShown && project.projectChanged);
 }
 
 }  // namespace

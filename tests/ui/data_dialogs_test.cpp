@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 
 #include "engine/wavelet.h"
+#include "engine/wavelet_calculate.h"
 #include "ui/dialog_driver.h"
 #include "ui/scales_dialog.h"
 #include "ui/synthetic_information_dialog.h"
@@ -85,6 +86,7 @@ TEST(ValueDialogs, RefusedValuesAreToldAndNothingIsHandedBack) {
             EXPECT_EQ(TextIn(d, c.box), c.shown);
             EXPECT_EQ(TextIn(d, otherBox), otherShown);
             EXPECT_TRUE(Child(d, kRefusalReason)->isVisible());
+
             QTest::keyClick(d, Qt::Key_Escape);
         };
         const std::string dialog = c.dialog;
@@ -109,7 +111,8 @@ TEST(WaveletDialog, CalculateCutsTheLengthAndDoneHandsBackTheWavelet) {
             PressKey(d, kHighPass, Qt::Key_Return);  // Done
         });
         ASSERT_TRUE(result) << typed;
-        const Project& p = result->project;
+        Project p = Stored();  // as the window applies what the dialog hands back
+        ApplyWaveletValues(p, *result);
         EXPECT_TRUE(result->done && p.projectChanged);
         EXPECT_EQ(p.lowCut, Value(8));
         EXPECT_EQ(p.lowPass, Value(12));
@@ -117,6 +120,22 @@ TEST(WaveletDialog, CalculateCutsTheLengthAndDoneHandsBackTheWavelet) {
         EXPECT_DOUBLE_EQ(p.waveletLength.Number(), std::stod(shown));
         EXPECT_EQ(p.wavelet.First(), -halfLength);
     }
+}
+
+// A Ricker frequency beyond the sample rate is refused without moving the buttons from under the
+// pointer, and the reason goes once the frequency is corrected.
+TEST(WaveletDialog, ARefusalLeavesTheButtonsWhereTheyAreAndGoesOnceCorrected) {
+    RunDialog<WaveletDialog>([](WaveletDialog* d) {
+        Click(d, "Option1_1");  // Ricker Wavelet
+        const QPoint calculate = Child(d, wavelet::kCalculate)->mapTo(d, QPoint());
+        Type(d, wavelet::kLowCut, "300");
+        Click(d, wavelet::kCalculate);
+        EXPECT_TRUE(Child(d, kRefusalReason)->isVisible());
+        EXPECT_EQ(Child(d, wavelet::kCalculate)->mapTo(d, QPoint()), calculate);
+        Type(d, wavelet::kLowCut, "30");
+        EXPECT_FALSE(Child(d, kRefusalReason)->isVisible());
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
 }
 
 // The wavelet box: the red zero line down the middle, and the peak at time 0 filled black to
@@ -186,7 +205,7 @@ TEST(SyntheticInformationDialog, ConfirmedMetricUnitsConvertTheOtherDialogsValue
     EXPECT_TRUE(choices->sonicInMicrosecondsPerFoot);
     EXPECT_EQ(choices->sampleRateIndex, 1);
     ChangeMeasurementUnits(p, choices->measurementUnits);
-    ApplySyntheticInformation(p, *choices);
+    ApplySyntheticInformationValues(p, *choices);
     EXPECT_EQ(p.gardnerCoefficient, 108.2812);
     RunDialog<WellDatumDialog>(
         [](WellDatumDialog* d) {

@@ -12,6 +12,7 @@
 #include "files/segy_export.h"
 #include "files/text_export.h"
 #include "plot/pdf_reader.h"
+#include "ui/print_commands.h"
 #include "window_fixture.h"
 
 namespace tessarin::test {
@@ -66,6 +67,61 @@ TEST_F(ExportCommandsTest, ExportsWriteWhatTheBatchExportsWriteUnderTheProjectsN
         WriteSegy(copy, polarity, 3, segy);
         EXPECT_TRUE(ReadAll(path) == segy.str()) << path.toStdString();
     }
+}
+
+// Qt's PDF writer says nothing of a failed write: a device that is always full stands for a full
+// disk, and the print is reported as failed instead of printed.
+TEST_F(ExportCommandsTest, APdfThatCannotBeWrittenIsReportedWithTheReason) {
+    OpenDisplayProject();
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("/dev/full");
+    Seen failure;
+    ModalScript()
+        .Then<QPrintDialog>("the print dialog", [](QPrintDialog* dialog) { dialog->accept(); })
+        .Then<QMessageBox>("the failure", Answer(&failure))
+        .Run([&] {
+            EXPECT_EQ(RunPrintSynthetic(printer, project, nullptr), PrintOutcome::kFailed);
+        });
+    EXPECT_EQ(failure.text,
+              "The synthetic could not be printed.\nThe file \"/dev/full\" could not be written: "
+              "it is not a regular file but a device.");
+}
+
+TEST_F(ExportCommandsTest, ADisplayWiderThanThePaperIsPrintedOnlyWhenTheUserSaysSo) {
+    OpenDisplayProject();
+    Project wide = project;
+    wide.traceCount = 10;
+    wide.tracesPerUnit = Value::Text("2");
+    QTemporaryDir folder;
+    QPrinter printer;
+    printer.setOutputFileName(folder.filePath("wide.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    Seen question;
+    ModalScript()
+        .Then<QPrintDialog>("the print dialog", [](QPrintDialog* dialog) { dialog->accept(); })
+        .Then<QMessageBox>("the question", Answer(&question, QMessageBox::No))
+        .Run([&] {
+            EXPECT_EQ(RunPrintSynthetic(printer, wide, nullptr), PrintOutcome::kCancelled);
+        });
+    EXPECT_TRUE(question.text.endsWith("A4 landscape would fit.\n\nPrint it anyway?"));
+    EXPECT_FALSE(QFile::exists(printer.outputFileName()));
+}
+
+// A4 upright takes this display on 2 pages, across on 3: page 3 can be asked for before the
+// orientation is changed in the dialog. The PDF is proposed beside the project.
+TEST_F(ExportCommandsTest, ThePrintDialogOffersEveryPageAnyOrientationWouldPrint) {
+    OpenDisplayProject();
+    QString proposed;
+    AnswerModal<QPrintDialog>(
+        [&](QPrintDialog* dialog) {
+            EXPECT_EQ(std::tuple(dialog->fromPage(), dialog->toPage(), dialog->maxPage()),
+                      std::tuple(1, 2, 3));
+            proposed = dialog->printer()->outputFileName();
+            dialog->reject();
+        },
+        [&] { Choose(item::kPrintSynthetic); });
+    EXPECT_EQ(proposed, QFileInfo(DisplayProjectPath()).absolutePath() + "/f03_4_display.pdf");
 }
 
 }  // namespace

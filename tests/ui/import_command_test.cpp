@@ -6,6 +6,8 @@
 
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
 
 #include "import/log_import.h"
 #include "ui/horizon_dialog.h"
@@ -83,17 +85,28 @@ void ImportSonicAndDensity(ModalScript& script) {
 
 // The Gardner sonic made from the density alone: the logs are those of the batch import, after
 // the same change of units, and the window shows a project whose wavelet is still to be chosen.
+// The metric file in a project left in feet asks first; switching there is choosing Metric.
 TEST_F(ImportCommandTest, TheLogsThatComeInAreThoseOfTheBatchImport) {
     const Project before = project;
     ModalScript()
-        .Then<SyntheticInformationDialog>(
-            "Synthetic Information", Information({kMetricOption, kSonicDensityOption, kGardner}))
+        .Then<SyntheticInformationDialog>("Synthetic Information",
+                                          Information({kSonicDensityOption, kGardner}))
         .Then<QFileDialog>("density file",
                            [](QFileDialog* dialog) {
                                EXPECT_EQ(dialog->selectedNameFilter(), "LAS Files (*.las)");
                                ChooseFile(kLas, "Open Density File")(dialog);
                            })
         .Then<LasImportDialog>("density curve", PickCurve(1, kDensityCaption, true))
+        .Then<QMessageBox>(
+            "the units",
+            [](QMessageBox* box) {
+                EXPECT_TRUE(box->text().startsWith("The depths of this file are in metres"));
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == "Switch to Metric") {
+                        button->click();
+                    }
+                }
+            })
         .Run([this] { Choose(item::kImportLogs); });
 
     ImportOptions options;
@@ -237,7 +250,7 @@ TEST_F(ImportCommandTest, ANewProjectGoesFromARealWellsLasFileToItsSyntheticOnDi
 }
 
 // Stopped at a step after the import, the project keeps its logs and what was confirmed before,
-// and nothing is drawn; stopped in the import, it stays new.
+// and nothing is drawn; stopped in its first dialog, the project before it stays as it was.
 TEST_F(ImportCommandTest, ANewProjectStoppedAtAStepGoesNoFurther) {
     OpenDisplayProject();
     for (std::size_t stop = 0; stop <= std::size(kLaterSteps); ++stop) {
@@ -263,10 +276,35 @@ TEST_F(ImportCommandTest, ANewProjectStoppedAtAStepGoesNoFurther) {
         EXPECT_EQ(window->DisplayCount(), displays) << "a display was drawn";
         EXPECT_FALSE(window->Progress().synthesisShown);
         EXPECT_FALSE(project.dialogCancelled);  // ready for the next command
-        EXPECT_EQ(project.lastSampleIndex, inImport ? 0 : 885);
-        EXPECT_EQ(Action(item::kImportLogs)->isChecked(), !inImport);
-        EXPECT_EQ(Action(item::kWellInformation)->isChecked(), !inImport && stop > 0);
+        EXPECT_EQ(project.lastSampleIndex, 885);
+        EXPECT_TRUE(Action(item::kImportLogs)->isChecked());
+        EXPECT_EQ(Action(item::kWellInformation)->isChecked(), stop > 0);
     }
+}
+
+// A file dropped on the window as the user drags it from a file manager.
+void Drop(QWidget* window, const QString& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDropEvent drop(QPointF(60, 60), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    // Straight to the window: without a drag in progress, the application would not pass it on.
+    static_cast<QObject*>(window)->event(&drop);
+}
+
+// A dropped project opens after the unsaved-changes question; a dropped LAS file starts a New
+// Project that reads it without asking for a file.
+TEST_F(ImportCommandTest, ADroppedProjectOpensAndADroppedLasFileStartsANewProject) {
+    ModalScript las;
+    las.Then<SyntheticInformationDialog>("Synthetic Information", Information({kMetricOption}))
+        .Then<LasImportDialog>("sonic curve", PickCurve(2, kSonicCaption));
+    kLaterSteps[0].second(las, true);
+    las.Run([this] { Drop(window.get(), kLas); });
+    EXPECT_EQ(project.lastSampleIndex, 885);
+    project.projectChanged = true;
+    ModalScript tsp;
+    tsp.Then<QMessageBox>("unsaved changes", Answer(nullptr, QMessageBox::No));
+    tsp.Run([this] { Drop(window.get(), DisplayProjectPath()); });
+    EXPECT_TRUE(window->Progress().synthesisShown);
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 // project, a save that fails, Open, and the unsaved-changes question of New, Open, Exit and
 // closing the window with each of its answers.
 
+#include <QAbstractFileIconProvider>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include "ui/synthetic_information_dialog.h"
@@ -44,9 +47,39 @@ TEST_F(ProjectCommandsTest, SaveAsWritesAProjectThatOpensAsItWasSaved) {
     const Project written = project;
 
     window->ResetProjectWindow();
-    AnswerModal<QFileDialog>(ChooseFile(saved, kOpenTitle), [this] { Choose(item::kOpenProject); });
+    // The dialog names types from file names only: it never reads a file to list it, since a
+    // file such as /proc/kmsg would keep it waiting. A PNG picture without an extension shows so.
+    QFile picture(folder.filePath("picture"));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.write("\x89PNG\r\n\x1a\n", 8);
+    picture.close();
+    AnswerModal<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            EXPECT_FALSE(dialog->iconProvider()->type(QFileInfo(picture)).contains("PNG"));
+            ChooseFile(saved, kOpenTitle)(dialog);
+        },
+        [this] { Choose(item::kOpenProject); });
     EXPECT_TRUE(project == written) << "the project did not open as it was saved";
     EXPECT_TRUE(window->Progress().synthesisShown);
+    const QString missing = folder.filePath("gone.tsp");
+    EXPECT_EQ(MessageFrom([&] { window->OpenProject(missing); }),
+              "Open Project: This is not a valid Tessarin project file.\n\n" + missing +
+                  "\nThe file cannot be opened (No such file or directory).");
+
+    // File > Recent Projects: the newest first, each once; one chosen opens; one gone is left out.
+    QMenu* recent = window->RecentProjectsMenu();
+    const QString display = QFileInfo(DisplayProjectPath()).absoluteFilePath();
+    emit recent->aboutToShow();
+    ASSERT_GE(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[0]->text(), "&1 edited.tsp");
+    EXPECT_EQ(recent->actions()[0]->toolTip(), saved);
+    EXPECT_EQ(recent->actions()[1]->toolTip(), display);
+    window->ResetProjectWindow();
+    recent->actions()[0]->trigger();
+    EXPECT_TRUE(project == written);
+    folder.remove();
+    emit recent->aboutToShow();
+    EXPECT_EQ(recent->actions()[0]->toolTip(), display);
 }
 
 // The unsaved-changes question: how each answer lets New, Open, Exit and closing the window go
@@ -64,8 +97,8 @@ TEST_F(ProjectCommandsTest, UnsavedChangesQuestionForEveryCommandAndAnswer) {
              s.Then<SyntheticInformationDialog>("Synthetic Information",
                                                 [](QDialog* d) { Click(d, kCancel); });
          },
-         [this] { return project.lastSampleIndex == 0 && !project.dialogCancelled; }},
-        // Cancelled, the open dialog keeps the project on display.
+         [this] { return project.lastSampleIndex > 0 && !project.dialogCancelled; }},
+        // Cancelled, the first dialog of New and the open dialog keep the project on display.
         {"Open Project", [this] { Choose(item::kOpenProject); },
          [](ModalScript& s) { s.Then<QFileDialog>("open file", ChooseFile({}, kOpenTitle)); },
          [this] { return project.lastSampleIndex > 0; }},

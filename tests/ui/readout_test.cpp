@@ -2,9 +2,11 @@
 // well (see plot_fixture.h) gives the answers by hand: sample 0 lies 0.25 s below the datum at
 // 1100 ft MD, 10 ft per 2 ms sample down to 2100 ft; KB is 100 ft and the datum at 0 ft.
 
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+#include <cmath>
 
 #include "ui/plot_view.h"
 #include "ui/readout_panel.h"
@@ -25,17 +27,18 @@ protected:
         ASSERT_FALSE(window->Recompute());
     }
 
-    // Moves the pointer over the picture point nearest to (x, y) in twips, given the scroll
-    // state; returns the point actually under the pointer.
+    // Moves the pointer onto the screen pixel that holds (x, y) in twips, given the scroll
+    // state; returns the centre of that pixel on the picture, which is what it reads.
     QPointF PointAt(double x, double y) {
         const double twips = window->TwipsPerPixel();
         const double left = window->View()->HorizontalBar()->value();
         const double top = window->View()->VerticalBar()->value() * 10.0;
-        const QPoint pixel(qRound((x - left) / twips), qRound((y - top) / twips));
+        const QPoint pixel(static_cast<int>(std::floor((x - left) / twips)),
+                           static_cast<int>(std::floor((y - top) / twips)));
         // From somewhere else, since a move to where the pointer already is tells nothing.
         QTest::mouseMove(window->View()->Surface(), pixel + QPoint(1, 1));
         QTest::mouseMove(window->View()->Surface(), pixel);
-        return window->View()->PictureTwips(pixel);
+        return {left + (pixel.x() + 0.5) * twips, top + (pixel.y() + 0.5) * twips};
     }
     // The y on the picture of a two-way time, from the 5 in/s scale of the known well: 7200 twips
     // per second below the first 100-ms line at 0.2 s.
@@ -73,6 +76,23 @@ TEST_F(ReadoutTest, TimeDepthAndVelocityAtSeveralScrollStates) {
     EXPECT_EQ(window->View()->Surface()->cursor().shape(), Qt::CrossCursor);
 }
 
+TEST_F(ReadoutTest, FollowsThePictureUnderAStillPointerReadsGridEdgesAndClearsOnLeaving) {
+    const ReadoutPositions& r = window->Plot().readout;
+    // The pixels holding the first 100-ms line and the velocity grid's left line read them.
+    PointAt(r.velocityGridLeftX, r.plotOriginY);
+    EXPECT_NEAR(Number(kTime), 0.2, window->TwipsPerPixel() / 7200);
+    EXPECT_EQ(Text(kLogCaption), " Velocity =");
+    window->resize(520, 480);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->View()->VerticalBar()->maximum() > 10; }));
+    const QPointF at = PointAt(r.velocityGridLeftX + 300, YOfTime(0.3));
+    window->View()->VerticalBar()->setValue(10);  // 100 twips down, the pointer kept still
+    EXPECT_NEAR(Number(kTime), TimeAtY(at.y() + 100), window->TwipsPerPixel() / 7200);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(window->View()->Surface(), &leave);
+    EXPECT_FALSE(Shown(kTime));
+    EXPECT_TRUE(Shown(kTimeCaption));
+}
+
 TEST_F(ReadoutTest, OutsideTheTimeRangeOverTheToolbarOrBeforeADisplayOnlyTheTimeCaptionStays) {
     const auto onlyTimeCaption = [this] {
         for (Readout i : {kDepthCaption, kLogCaption, kDepth, kTime, kLogValue}) {
@@ -90,6 +110,18 @@ TEST_F(ReadoutTest, OutsideTheTimeRangeOverTheToolbarOrBeforeADisplayOnlyTheTime
     window->CompleteStep(ProjectStep::kLogsImported);  // new logs: the display is out of date
     PointAt(0, YOfTime(0.35));
     onlyTimeCaption();
+}
+
+TEST_F(ReadoutTest, EndOnAPlotPastTheLengthLimitGoesAsFarAsAllowedThenSaysSo) {
+    QScrollBar* bar = window->View()->VerticalBar();
+    bar->setRange(0, 5000);  // a plot far longer than 32767 twips
+    Seen seen;
+    ModalScript().Then<QMessageBox>("limit", Answer(&seen)).Run([&] {
+        QTest::keyClick(window->View()->Surface(), Qt::Key_End);
+    });
+    EXPECT_EQ(bar->value(), 3276);
+    EXPECT_EQ(window->View()->PictureOffsetPixels().y(), qRound(32760 / window->TwipsPerPixel()));
+    EXPECT_EQ(seen.title, "Plot Length Limit");
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <stdexcept>
 
@@ -50,6 +52,17 @@ TEST_F(StartupTest, OpensAndDisplaysTheProjectNamedOnTheCommandLine) {
     EXPECT_EQ(window.HelpFilePath(), help.filePath("tessarin.html"));
     EXPECT_TRUE(window.HelpStrip()->isVisible());
     EXPECT_EQ(project.screenCorrection.Number(), 0.9);
+}
+
+TEST_F(StartupTest, ComesBackWhereItWasLeftInsideTheScreen) {
+    QSettings().setValue("Window/Geometry", "5000 40 400 300");  // on a screen since removed
+    ASSERT_TRUE(Run());
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_EQ(window.geometry(), QRect(area.right() + 1 - 400, area.top() + 40, 400, 300));
+    window.setGeometry(30, 20, 420, 310);
+    window.close();
+    EXPECT_EQ(QSettings().value("Window/Geometry").toString(), "30 20 420 310");
+    QSettings().remove("Window");
 }
 
 // A settings store that cannot be read at all.

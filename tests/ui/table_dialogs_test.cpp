@@ -2,6 +2,7 @@
 // File: what each refuses and names, what its rows and choices hand back, and the order in which
 // Tab walks through a table.
 
+#include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -56,6 +57,9 @@ TEST(TableDialogs, ABoxThatIsNoNumberIsNamedAndTakesTheFocus) {
          "The velocity survey datum elevation \"\" is not a number."},
         {&survey, "Text2_1", "0,4", "The time in row 2 \"0,4\" is not a number."},
         {las.get(), las::kStartDepth, "2oo", "The start depth \"2oo\" is not a number."},
+        {las.get(), las::kStartDepth, "2000",
+         "The start depth 2000 must be above the end depth 951.8904.  The file's depths run from "
+         "197.5104 to 951.8904."},
     };
     for (const auto& [dialog, box, text, message] : cases) {
         ShowActive(dialog);
@@ -67,28 +71,41 @@ TEST(TableDialogs, ABoxThatIsNoNumberIsNamedAndTakesTheFocus) {
         EXPECT_EQ(dialog->focusWidget(), BoxOf(dialog, box)) << message;
         Type(dialog, box, before);
     }
-    EXPECT_FALSE(horizons.Result() || survey.Result() || las->Choice());
+    EXPECT_FALSE(horizons.Values() || survey.Values() || las->Choice());
     PressKey(las.get(), las::kStartDepth, Qt::Key_Return);
     ASSERT_TRUE(las->Choice());
     EXPECT_EQ(las->Choice()->lasCurveIndex, 1);  // the first curve after the depth
 }
 
-TEST(HorizonDialog, LeavingADepthOutsideTheLogEmptiesItsRow) {
-    for (const auto& [depth, kept] : {std::pair{"2500", false},
-                                      {"999.9", false},
-                                      {"1000", true},
-                                      {"2000", true},
-                                      {"1500.5", true},
-                                      {"abc", true}}) {
+// A depth outside the log is named with the log's range and stays selected to be corrected; OK
+// refuses it as well. A depth that is no number is named at once.
+TEST(HorizonDialog, LeavingADepthOutsideTheLogSaysSoAndKeepsItSelected) {
+    const QString outside = " lies outside the log (1000 to 2000 ft).";
+    for (const auto& [depth, reason] :
+         {std::pair{"2500", "The depth 2500" + outside},
+          {"999.9", "The depth 999.9" + outside},
+          {"1000", QString()},
+          {"2000", QString()},
+          {"1500.5", QString()},
+          {"abc", QString("The depth \"abc\" in row 4 is not a number.")}}) {
         HorizonDialog dialog(ProjectWithLog(1000, 2000));
         ShowActive(&dialog);
         Box(&dialog, 1, 3)->setText("Top Chalk");
         Box(&dialog, 2, 3)->setFocus();
         QTest::keyClicks(Box(&dialog, 2, 3), depth);
         QTest::keyClick(Box(&dialog, 2, 3), Qt::Key_Tab);
-        QCoreApplication::processEvents();  // the row is emptied once the box has been left
-        EXPECT_EQ(ShownRows(&dialog).size(), kept ? 3u : 2u) << depth;
-        EXPECT_EQ(dialog.focusWidget(), Box(&dialog, 1, kept ? 4 : 3)) << depth;
+        QCoreApplication::processEvents();  // the focus comes back once the box has been left
+        const bool outsideLog = reason.endsWith(outside);
+        EXPECT_EQ(ShownRows(&dialog).size(), 3u) << depth;
+        const auto* refusal = Child<QLabel>(&dialog, kRefusalReason);
+        EXPECT_EQ(refusal->isVisible() ? refusal->text() : QString(), reason);
+        EXPECT_EQ(dialog.focusWidget(), outsideLog ? Box(&dialog, 2, 3) : Box(&dialog, 1, 4))
+            << depth;
+        EXPECT_EQ(Box(&dialog, 2, 3)->selectedText(), outsideLog ? QString(depth) : QString());
+        if (outsideLog) {
+            Click(&dialog, kOk);
+            EXPECT_TRUE(dialog.isVisible() && !dialog.Values()) << depth;
+        }
     }
 }
 
@@ -118,7 +135,9 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsNamesThoseOutsideTheLogAndCancelKe
     Seen shown;
     open(many, &shown);
     EXPECT_EQ(shown.title + ": " + shown.text,
-              "Open Horizon File: This is not a valid Tessarin horizon file.");
+              "Open Horizon File: " + many +
+                  ": This is not a valid Tessarin horizon file: it holds more than 18 horizons "
+                  "within the log.");
     EXPECT_EQ(ShownRows(&dialog), typed);  // nothing typed is lost to a refused file
     open(wide, &shown);
     EXPECT_EQ(shown.text,
@@ -127,25 +146,28 @@ TEST(HorizonDialog, OpenFileRefusesTooManyTopsNamesThoseOutsideTheLogAndCancelKe
     EXPECT_EQ(ShownRows(&dialog),
               (RowTexts{{"start of log", "1000"}, {"end of log", "2000"}, {"Inside", "1500"}}));
     Click(&dialog, kCancel);
-    EXPECT_FALSE(dialog.isVisible() || dialog.Result());
+    EXPECT_FALSE(dialog.isVisible() || dialog.Values());
 }
 
 TEST(VelocitySurveyDialog, OkNeedsTwoCompleteRowsAndSortsThemByDepth) {
     VelocitySurveyDialog dialog(ProjectWithLog(0, 1000));
     ShowActive(&dialog);
     TypeRows(&dialog, 0, {{"900", "0.8"}, {"600", ""}, {"300", ""}});
-    PressKey(&dialog, "Text2_2", Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible());  // one complete row: the dialog stays open
+    // One complete row: the dialog says what it needs and stays open.
+    EXPECT_EQ(MessageFrom([&] { PressKey(&dialog, "Text2_2", Qt::Key_Return); }),
+              "Velocity Survey: The velocity survey needs at least two rows that hold both a "
+              "depth and a time.");
+    EXPECT_TRUE(dialog.isVisible());
     TypeRows(&dialog, 2, {{"300", "0.3"}, {"600.5", "0.55"}});
     Type(&dialog, survey::kKb, "25.5");
     PressKey(&dialog, "Text2_3", Qt::Key_Return);
-    ASSERT_TRUE(dialog.Result());
-    const VelocitySurvey& survey = dialog.Result()->survey;
+    ASSERT_TRUE(dialog.Values());
+    const VelocitySurvey& survey = dialog.Values()->survey;
     ASSERT_EQ(survey.count, 3);  // the row without a time is dropped
     EXPECT_EQ((std::vector<double>{survey.depths[1], survey.depths[2], survey.depths[3],
                                    survey.times[1], survey.times[2], survey.times[3]}),
               (std::vector<double>{300, 600.5, 900, 0.3, 0.55, 0.8}));
-    EXPECT_EQ(dialog.Result()->kbElevation.Number(), 25.5);
+    EXPECT_EQ(dialog.Values()->kbElevation.Number(), 25.5);
     EXPECT_EQ(ShownRows(&dialog),
               (RowTexts{{"300", "0.300"}, {"600.5", "0.550"}, {"900", "0.800"}}));
 }
@@ -171,7 +193,7 @@ TEST(LasImportDialog, ListsTheCurvesAndDepthsOfARealFileAndRefusesAWrappedOne) {
                   EXPECT_FALSE(LasImportDialog::Choose(nullptr, kDataDir + "sample_wrapped.las",
                                                        kSonicCaption));
               }),
-              QString("File Format Error: ") + import_message::kWrapped);
+              "File Format Error: " + kDataDir + "sample_wrapped.las: " + import_message::kWrapped);
 }
 
 }  // namespace

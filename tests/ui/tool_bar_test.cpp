@@ -6,29 +6,26 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include "ui/control_names.h"
+#include "ui/main_actions.h"
 
 namespace tessarin::test {
 namespace {
 
 using namespace tool;
 
-const std::pair<const char*, void (ToolBarStrip::*)()> kCommands[] = {
-    {kNew, &ToolBarStrip::NewProjectRequested},
-    {kOpen, &ToolBarStrip::OpenProjectRequested},
-    {kSave, &ToolBarStrip::SaveProjectAsRequested},
-    {kWell, &ToolBarStrip::WellInformationRequested},
-    {kLogs, &ToolBarStrip::ImportLogsRequested},
-    {kTops, &ToolBarStrip::DefineHorizonsRequested},
-    {kWave, &ToolBarStrip::SelectWaveletRequested},
-    {kScales, &ToolBarStrip::SetScalesRequested},
-    {kPlot, &ToolBarStrip::DisplaySyntheticRequested},
-    {kPrint, &ToolBarStrip::PrintSyntheticRequested},
-    {kHelp, &ToolBarStrip::HelpContentsRequested},
+const std::pair<const char*, Command> kCommands[] = {
+    {kNew, Command::kNewProject},        {kOpen, Command::kOpenProject},
+    {kSave, Command::kSaveProjectAs},    {kWell, Command::kWellInformation},
+    {kLogs, Command::kImportLogs},       {kTops, Command::kDefineHorizons},
+    {kWave, Command::kSelectWavelet},    {kScales, Command::kSetScales},
+    {kPlot, Command::kDisplaySynthetic}, {kSeismic, Command::kLoadSeismicTrace},
+    {kPrint, Command::kPrintSynthetic},  {kHelp, Command::kHelpContents},
 };
 
 class ToolBarTest : public ::testing::Test {
@@ -41,20 +38,28 @@ protected:
         layout->addWidget(strip_->HelpStrip());
         layout->addStretch();
         strip_->HelpStrip()->show();
-        window_.resize(420, 160);
+        window_.resize(440, 160);
         window_.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
         ASSERT_EQ(strip_->logicalDpiX(), 96);
         status_ = window_.findChild<QLabel*>(kHelpLine);
         tip_ = window_.findChild<QLabel*>(kTip);
         for (const auto& [button, command] : kCommands) {
-            QObject::connect(strip_, command, strip_, [this, button] { asked_ << button; });
+            QObject::connect(actions_(command), &QAction::triggered, strip_,
+                             [this, button] { asked_ << button; });
         }
+        // Display, Print and Load Seismic Trace wait for a synthetic, as in a new window.
+        SetAvailable(false);
         // Start from a point away from the toolbar, so the first move is a real move.
         QTest::mouseMove(&window_, QPoint(410, 150));
     }
 
     QWidget* Button(const char* name) { return strip_->findChild<QWidget*>(name); }
+    void SetAvailable(bool on) {
+        actions_(Command::kDisplaySynthetic)->setEnabled(on);
+        actions_(Command::kPrintSynthetic)->setEnabled(on);
+        actions_(Command::kLoadSeismicTrace)->setEnabled(on);
+    }
     void Hover(const char* name, int x) { QTest::mouseMove(Button(name), QPoint(x, 10)); }
     void Click(const char* name) { QTest::mouseClick(Button(name), Qt::LeftButton, {}, {8, 8}); }
     bool TipComes() {
@@ -71,14 +76,15 @@ protected:
     int TipLeft() const { return tip_->mapTo(&window_, QPoint(0, 0)).x(); }
 
     QWidget window_;
-    ToolBarStrip* strip_ = new ToolBarStrip;
+    MainActions actions_{&window_};
+    ToolBarStrip* strip_ = new ToolBarStrip(actions_);
     QLabel* status_ = nullptr;
     QLabel* tip_ = nullptr;
     QStringList asked_;
 };
 
 TEST_F(ToolBarTest, EachButtonRunsItsOwnCommandOncePerClickAndGreyedOnesNone) {
-    for (const char* greyed : {kPlot, kPrint}) {
+    for (const char* greyed : {kPlot, kPrint, kSeismic}) {
         const QImage picture = Button(greyed)->grab().toImage();
         QTest::mousePress(Button(greyed), Qt::LeftButton, {}, {8, 8});
         EXPECT_EQ(Button(greyed)->grab().toImage(), picture) << "a greyed button went down";
@@ -87,14 +93,13 @@ TEST_F(ToolBarTest, EachButtonRunsItsOwnCommandOncePerClickAndGreyedOnesNone) {
         EXPECT_TRUE(TipComes()) << "greyed, a button still shows its help";
     }
     EXPECT_TRUE(asked_.isEmpty());
-    strip_->SetPlotAvailable(true);
-    strip_->SetPrintAvailable(true);
+    SetAvailable(true);
     for (const auto& [button, command] : kCommands) {
         Click(button);
         EXPECT_EQ(asked_, QStringList{button});
         asked_.clear();
     }
-    strip_->SetPlotAvailable(false);
+    SetAvailable(false);
     Click(kPlot);
     EXPECT_TRUE(asked_.isEmpty());
 }

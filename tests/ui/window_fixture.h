@@ -30,7 +30,9 @@ protected:
     // displayed, not displayed yet.
     void LoadKnownWellLogs();
 
-    QAction* Action(const char* name) const { return window->MenuAction(QString::fromUtf8(name)); }
+    QAction* Action(const char* name) const {
+        return window->findChild<QAction*>(QString::fromUtf8(name));
+    }
     // Chooses a menu item as the user does.
     void Choose(const char* name) const { Action(name)->trigger(); }
     // Clicks a toolbar button as the user does.

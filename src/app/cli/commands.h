@@ -34,6 +34,7 @@ CommandRun AddImportCommand(CLI::App& tool);
 CommandRun AddExportCommand(CLI::App& tool);
 CommandRun AddInfoCommand(CLI::App& tool);
 CommandRun AddWaveletCommand(CLI::App& tool);
+CommandRun AddTieCommand(CLI::App& tool);
 
 // The whole tool: reads the command line, runs the command, returns the exit status.
 int RunTool(const std::vector<std::string>& arguments);

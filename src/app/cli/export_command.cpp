@@ -53,21 +53,15 @@ void WarnOfHorizonsLeftOut(const Project& project, const std::vector<HorizonEntr
 // The horizon file replaces the project's horizons and is sorted by depth, as the Define
 // Horizons dialog's OK sorts what Open File loaded.
 void LoadHorizons(Project& project, const std::string& path) {
-    try {
-        WarnOfHorizonsLeftOut(project, LoadHorizonFile(project, path), path);
-    } catch (const Error& e) {
-        throw Error(path + ": " + e.what());
-    }
+    WarnOfHorizonsLeftOut(project, LoadHorizonFile(project, path), path);
 }
 
-// The synthetic, and what a redraw sets before the program's exports read the record: the datum
-// of a "Start of Log" project and the time of the first sample below the datum.
+// The synthetic and its start time below the datum, as a recompute in the window computes them.
 void ComputeSynthetic(Project& project) {
     std::optional<std::string> failure = RecomputeSynthetic(project);
     if (!failure) {
         try {
-            ApplyStartOfLogDatum(project);
-            project.firstSampleTime = FirstSampleTime(project);
+            ComputeStartTime(project);
         } catch (const Error& e) {
             failure = e.what();
         }
@@ -104,13 +98,17 @@ int Export(const ExportOptions& options) {
     try {
         const OpenProjectReport report = OpenProjectFile(project, store, path);
         WarnOfHorizonsLeftOut(project, report.horizonsLeftOut, path);
+        if (!report.tieProblem.empty()) {
+            std::cerr << kPrefix << "warning: " << path << ": " << OneLine(report.tieProblem)
+                      << "\n";
+        }
         if (!report.waveletProblem.empty()) {
             std::cerr << kPrefix << "the wavelet cannot be built: " << report.waveletProblem
                       << "\n";
             return kExitFailure;
         }
     } catch (const Error& e) {
-        std::cerr << kPrefix << path << ": " << OneLine(e.what()) << "\n";
+        std::cerr << kPrefix << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
     project.screenCorrection = factor;

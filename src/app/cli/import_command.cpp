@@ -62,8 +62,8 @@ void ReadLogOptions(const ImportArguments& a, const Project& saved, ImportOption
                              "\" is a plain log file"};
         }
     }
-    SyntheticInformation& info = options.information;
-    info = SyntheticInformationOf(saved);
+    SyntheticInformationValues& info = options.information;
+    info = SyntheticInformationValuesOf(saved);
     if (a.units) {
         info.measurementUnits = *a.units == "metric" ? kMetric : kEnglish;
     }
@@ -211,15 +211,33 @@ void BuildChosenWavelet(Project& project, const std::optional<WaveletTexts>& tex
 // sorted by depth as the Define Horizons dialog's OK sorts what Open File loaded.
 // Horizons outside the new log are left out with a warning naming them.
 void LoadHorizons(Project& project, const std::string& path) {
-    std::vector<HorizonEntry> left;
-    try {
-        left = LoadHorizonFile(project, path);
-    } catch (const Error& e) {
-        throw Error(path + ": " + e.what());
-    }
+    const std::vector<HorizonEntry> left = LoadHorizonFile(project, path);
     if (!left.empty()) {
         std::cerr << kPrefix << "warning: " << path << ": "
                   << OneLine(HorizonsLeftOutMessage(project, left)) << "\n";
+    }
+}
+
+// A LAS file whose depths are in other units than the project's has its depths and elevations
+// taken in the project's units; the batch run does as told, with a warning naming the option.
+void WarnOfOtherDepthUnits(const ImportOptions& options) {
+    for (const LogFileChoice* log : {&options.sonic, &options.density}) {
+        if (log->path.empty() || !IsLasPath(log->path)) {
+            continue;
+        }
+        std::optional<int> fileUnits;
+        try {
+            fileUnits = ReadLasHeader(LoadLasFile(log->path)).depthUnits;
+        } catch (const std::exception&) {
+            continue;  // the import itself says what is wrong with the file
+        }
+        if (const auto mismatch =
+                LasUnitsMismatch(fileUnits, options.information.measurementUnits)) {
+            std::cerr << kPrefix << "warning: " << log->path << ": " << *mismatch
+                      << "  Give --units " << (*fileUnits == kMetric ? "metric" : "english")
+                      << " to read them so.\n";
+            return;  // once is enough when both logs come from one file
+        }
     }
 }
 
@@ -262,8 +280,13 @@ int Import(const ImportArguments& a) {
         options.velocitySurvey = ReadSurvey(*a.survey);
     }
 
+    WarnOfOtherDepthUnits(options);
     NoProgress progress;
-    ImportLogs(project, options, progress);
+    const std::vector<HorizonEntry> left = ImportLogs(project, options, progress);
+    if (!left.empty()) {
+        std::cerr << kPrefix << "warning: " << OneLine(HorizonsLeftOutMessage(project, left))
+                  << "\n";
+    }
     ApplyLocationOptions(a, project);
     if (a.horizons) {
         LoadHorizons(project, *a.horizons);

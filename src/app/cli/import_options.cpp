@@ -101,8 +101,8 @@ void AddSyntheticOptions(CLI::App& command, ImportArguments& a) {
     command
         .add_flag("--sonic-per-ft", a.sonicPerFoot,
                   "With --units metric: the sonic file holds microseconds per foot, and each "
-                  "value is divided by 0.3048 to give microseconds per metre. Not with "
-                  "--gardner.")
+                  "value is divided by 0.3048 to give microseconds per metre. A LAS curve "
+                  "whose unit is per foot (us/ft) is read so without it. Not with --gardner.")
         ->group(kSynthetic);
     command
         .add_option("--rate", a.rate,

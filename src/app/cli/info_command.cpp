@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/help_formatter.h"
 #include "files/project_file.h"
+#include "files/seismic_trace_load.h"
 #include "model/error.h"
 #include "model/reset.h"
 
@@ -148,14 +149,30 @@ void PrintWaveletAndScales(const Project& p, const Units& u, std::ostream& out) 
         p.plotDepthType >= 0 && p.plotDepthType <= 2 ? kDepthTypes[p.plotDepthType] : "?");
 }
 
+// The seismic trace a tie stored, where it came from and the bulk shift; nothing without a tie.
+void PrintTie(const Project& p, std::ostream& out) {
+    if (!p.tie) {
+        return;
+    }
+    const SeismicTie& tie = *p.tie;
+    Row(out, "Seismic tie",
+        tie.source.path + ", " + SeismicTraceText(tie.source) + "; " +
+            std::to_string(tie.trace.values.size()) + " samples from " +
+            Number(tie.trace.firstTime) + " s every " + Number(tie.trace.interval * 1000) +
+            " ms; bulk shift " + Number(tie.shiftSeconds * 1000) + " ms");
+}
+
 int ShowProject(const std::string& path) {
     // The summary shows the file alone, whatever this user has saved as defaults.
     Project project;
     ResetProject(project, MemorySettingsStore());
     try {
-        ReadProjectFile(project, std::filesystem::path(path));
+        const std::string tieProblem = ReadProjectFile(project, std::filesystem::path(path));
+        if (!tieProblem.empty()) {
+            std::cerr << "tessarin-cli info: warning: " << OneLine(tieProblem) << "\n";
+        }
     } catch (const Error& e) {
-        std::cerr << OneLine(e.what()) << "\n";
+        std::cerr << "tessarin-cli info: " << OneLine(e.what()) << "\n";
         return kExitFailure;
     }
     const Units units = UnitsOf(project);
@@ -164,6 +181,7 @@ int ShowProject(const std::string& path) {
     PrintSamples(project, units, std::cout);
     PrintHorizons(project, units, std::cout);
     PrintWaveletAndScales(project, units, std::cout);
+    PrintTie(project, std::cout);
     return kExitOk;
 }
 
@@ -178,8 +196,9 @@ CommandRun AddInfoCommand(CLI::App& tool) {
         "Prints, one item a line: the well, its location and UWI, units, KB and GL "
         "elevations, the seismic datum, the sample rate and the depth and time the "
         "logs span, how impedance is formed, the velocity survey, the horizons with "
-        "their depths, the wavelet, the display scales and the AGC window. The file "
-        "alone is shown: the defaults you saved in the program play no part.";
+        "their depths, the wavelet, the display scales, the AGC window and, for a project "
+        "tied to seismic, the seismic trace and the bulk shift. The file alone is shown: "
+        "the defaults you saved in the program play no part.";
     text.examples = "tessarin-cli info well.tsp";
     DescribeCommand(*command, std::move(text));
     command->add_option("PROJECT.tsp", *path, "The project file to summarise.")->required();

@@ -25,7 +25,8 @@ struct PdfOptions {
 void AddPdfOptions(CLI::App& command, PdfOptions& options);
 
 // Recomputes the synthetic of an opened project and prints its display into the PDF file asked
-// for. Failures are printed to `err` with `prefix`; returns the exit status.
+// for. Failures are printed to `err` with `prefix`; returns the exit status. Loads the display
+// module (display_module.h) on first use.
 int WritePdf(Project& project, const PdfOptions& options, std::ostream& err,
              const std::string& prefix);
 

@@ -30,13 +30,10 @@ void AddPictureOptions(CLI::App& command, PictureOptions& options);
 // when none was given.
 Value ScreenFactorOption(const PictureOptions& options, const Value& saved);
 
-// Starts the offscreen GUI application that fonts, pictures and printers need, once, with Qt's
-// notes about the environment kept from the tool's users.
-void StartQuietGuiApplication();
-
 // Recomputes the synthetic of an opened project and draws the display exactly as the program's
 // screen does (same painters, same picture size), then writes the files asked for. Failures are
-// printed to `err` with `prefix`; returns the exit status.
+// printed to `err` with `prefix`; returns the exit status. Loads the display module
+// (display_module.h) on first use.
 int WritePictures(Project& project, const PictureOptions& options, std::ostream& err,
                   const std::string& prefix);
 

@@ -28,7 +28,8 @@ void DescribeTool(CLI::App& tool) {
         "tessarin-cli info well.tsp\n"
         "tessarin-cli export well.tsp --png well.png --pdf well.pdf\n"
         "tessarin-cli export well.tsp --segy well_ --traces 5\n"
-        "tessarin-cli wavelet --bandpass 5,10,40,55 --phase 90";
+        "tessarin-cli wavelet --bandpass 5,10,40,55 --phase 90\n"
+        "tessarin-cli tie well.tsp --seismic line.sgy --inline 1190 --crossline 1155";
     text.lists = {{"Exit status",
                    {{"0", "The work is done."},
                     {"1",
@@ -70,7 +71,8 @@ int RunTool(const std::vector<std::string>& given) {
     CLI::App tool(
         "Builds, inspects and exports synthetic seismograms without the window: imports "
         "a well's logs into a project file, writes its display as a picture or a PDF and "
-        "its synthetic as a text table or SEG-Y files, for one well or many.",
+        "its synthetic as a text table or SEG-Y files, and ties it to a seismic trace, for "
+        "one well or many.",
         kToolName);
     tool.formatter(std::make_shared<HelpFormatter>());
     tool.set_help_flag("-h,--help", "Show this help and exit.");
@@ -83,7 +85,8 @@ int RunTool(const std::vector<std::string>& given) {
     DescribeTool(tool);
 
     std::vector<Command> commands;
-    for (auto add : {&AddImportCommand, &AddExportCommand, &AddInfoCommand, &AddWaveletCommand}) {
+    for (auto add : {&AddImportCommand, &AddExportCommand, &AddInfoCommand, &AddWaveletCommand,
+                     &AddTieCommand}) {
         const std::size_t before = tool.get_subcommands({}).size();
         CommandRun run = add(tool);
         CLI::App* app = tool.get_subcommands({}).at(before);
@@ -119,12 +122,19 @@ int RunTool(const std::vector<std::string>& given) {
     }
     for (const Command& command : commands) {
         if (command.app->parsed()) {
+            // Nothing a command meets may end the tool without a word: a failure the command
+            // did not foresee (a library's own, memory running out) is reported as its own are.
             try {
                 return command.run();
             } catch (const UsageError& e) {
                 std::cerr << Prefix(tool) << e.message << "\n";
                 return kExitRefused;
+            } catch (const std::exception& e) {
+                std::cerr << Prefix(tool) << OneLine(e.what()) << "\n";
+            } catch (...) {
+                std::cerr << Prefix(tool) << "an unexpected failure ended the command\n";
             }
+            return kExitFailure;
         }
     }
     return kExitRefused;

@@ -1,0 +1,248 @@
+#include "cli/tie_report.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <iomanip>
+#include <vector>
+
+#include "files/seismic_trace_load.h"
+#include "model/numeric.h"
+
+namespace tessarin::cli {
+namespace {
+
+// A number to `decimals` places; with `sign`, "+" before one that is not negative.
+std::string Fixed(double x, int decimals, bool sign = false) {
+    if (!std::isfinite(x)) {
+        return "none";
+    }
+    const double scale = std::pow(10.0, decimals);
+    const double rounded = std::round(x * scale) / scale + 0.0;  // no "-0.0"
+    char text[64];
+    std::snprintf(text, sizeof text, sign ? "%+.*f" : "%.*f", decimals, rounded);
+    return text;
+}
+
+std::string Ms(double seconds) {
+    return Fixed(seconds * 1000.0, 1, true) + " ms";
+}
+
+std::string Seconds(double seconds) {
+    return Fixed(seconds, 3);
+}
+
+std::string WindowText(const TieReport& r) {
+    const TieWindowChoice& w = r.tie->window;
+    const std::string times =
+        Seconds(r.measures.window.start) + " to " + Seconds(r.measures.window.end) + " s";
+    switch (w.by) {
+        case TieWindowChoice::By::kTimes:
+            return times + " (given " + Seconds(w.start) + " to " + Seconds(w.end) +
+                   " s, cut to the samples of both traces)";
+        case TieWindowChoice::By::kHorizons:
+            return times + ", from \"" + w.upperHorizon + "\" to \"" + w.lowerHorizon + "\"";
+        case TieWindowChoice::By::kOverlap:
+            break;
+    }
+    return times + ", where the synthetic and the seismic overlap";
+}
+
+void Row(std::ostream& out, const std::string& label, const std::string& text) {
+    out << std::left << std::setw(16) << (label + ":") << text << "\n";
+}
+
+}  // namespace
+
+void PrintTieReport(const TieReport& r, std::ostream& out) {
+    const SeismicTie& tie = *r.tie;
+    const TieMeasures& m = r.measures;
+    Row(out, "Seismic", tie.source.path + ", " + SeismicTraceText(tie.source));
+    Row(out, "Samples",
+        std::to_string(tie.trace.values.size()) + " from " + Seconds(tie.trace.firstTime) +
+            " s every " + PlainNumber(RoundHalfEven(tie.trace.interval * 1e7) / 1e4) + " ms");
+    Row(out, "Window", WindowText(r));
+    Row(out, "r at zero lag", Fixed(m.zeroLagR, 3));
+    Row(out, "Best lag", Ms(m.bestLag.lag) + ", r = " + Fixed(m.bestLag.r, 3));
+    Row(out, "Best phase",
+        Fixed(m.bestPhase.phaseDegrees, 0, true) + " degrees at " + Ms(m.bestPhase.lag) +
+            ", r = " + Fixed(m.bestPhase.r, 3));
+    Row(out, "PEP",
+        Fixed(m.fit.pep, 3) + " at zero lag and phase, " + Fixed(m.bestFit.pep, 3) +
+            " at the best phase and lag");
+    Row(out, "Bulk shift",
+        r.shiftAfter == r.shiftBefore ? Ms(r.shiftBefore)
+                                      : Ms(r.shiftBefore) + ", now " + Ms(r.shiftAfter));
+    if (r.phaseAfter) {
+        Row(out, "Wavelet phase",
+            Fixed(*r.phaseBefore, 0) + " degrees, now " + Fixed(*r.phaseAfter, 0) + " degrees");
+    }
+    if (r.written) {
+        Row(out, "Written", *r.written);
+    }
+    out << "\nDrift of the best lag in " << Fixed(r.driftWindow * 1000.0, 0) << " ms windows, "
+        << Fixed(r.driftWindow * 250.0, 0) << " ms apart:\n  time (s)  lag (ms)      r\n";
+    if (m.drift.empty()) {
+        out << "  (the window is shorter than one drift window)\n";
+    }
+    for (const DriftPoint& p : m.drift) {
+        char line[64];
+        std::snprintf(line, sizeof line, "  %8s  %8s  %5s\n", Seconds(p.time).c_str(),
+                      Fixed(p.lag * 1000.0, 1, true).c_str(), Fixed(p.r, 3).c_str());
+        out << line;
+    }
+}
+
+namespace {
+
+// JSON written by hand: the figures are a few numbers, texts and one list, and a library would be
+// one more dependency for every build of the program.
+class Json {
+public:
+    explicit Json(std::ostream& out) : out_(out) {}
+
+    Json& Open(const char* name = nullptr) { return Begin(name, '{'); }
+    Json& OpenList(const char* name) { return Begin(name, '['); }
+    Json& Close() { return End('}'); }
+    Json& CloseList() { return End(']'); }
+
+    // Rounded to `decimals` places: a lag of 12 ms is 12, not 12.000000000000002.
+    Json& Number(const char* name, double x, int decimals = 6) {
+        Key(name);
+        if (!std::isfinite(x)) {
+            out_ << "null";
+            return *this;
+        }
+        const double scale = std::pow(10.0, decimals);
+        x = std::round(x * scale) / scale + 0.0;
+        char text[32];
+        out_ << std::string_view(text, std::to_chars(text, text + sizeof text, x).ptr);
+        return *this;
+    }
+    Json& Text(const char* name, const std::string& text) {
+        Key(name);
+        out_ << '"';
+        for (const char c : text) {
+            if (c == '"' || c == '\\') {
+                out_ << '\\' << c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                char escaped[8];
+                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                out_ << escaped;
+            } else {
+                out_ << c;
+            }
+        }
+        out_ << '"';
+        return *this;
+    }
+    Json& Null(const char* name) {
+        Key(name);
+        out_ << "null";
+        return *this;
+    }
+
+private:
+    Json& Begin(const char* name, char bracket) {
+        Key(name);
+        out_ << bracket;
+        first_.push_back(true);
+        return *this;
+    }
+    Json& End(char bracket) {
+        first_.pop_back();
+        out_ << bracket;
+        if (first_.empty()) {
+            out_ << "\n";
+        }
+        return *this;
+    }
+    void Key(const char* name) {
+        if (!first_.empty()) {
+            out_ << (first_.back() ? "" : ", ");
+            first_.back() = false;
+        }
+        if (name) {
+            out_ << '"' << name << "\": ";
+        }
+    }
+
+    std::ostream& out_;
+    std::vector<bool> first_;
+};
+
+const char* ChoiceWord(TraceChoice choice) {
+    switch (choice) {
+        case TraceChoice::kLines:
+            return "lines";
+        case TraceChoice::kNumber:
+            return "number";
+        case TraceChoice::kNearest:
+            return "nearest";
+        case TraceChoice::kTextFile:
+            break;
+    }
+    return "text";
+}
+
+void JsonSeismic(const SeismicTie& tie, Json& json) {
+    const SeismicSource& s = tie.source;
+    json.Open("seismic").Text("file", s.path).Text("chosen_by", ChoiceWord(s.choice));
+    if (s.IsSegy()) {
+        json.Number("trace", static_cast<double>(s.traceNumber))
+            .Number("inline", s.inlineNumber)
+            .Number("crossline", s.crosslineNumber);
+    }
+    if (s.choice == TraceChoice::kNearest) {
+        json.Number("well_x", s.wellX).Number("well_y", s.wellY).Number("distance", s.distance);
+    }
+    json.Number("samples", static_cast<double>(tie.trace.values.size()))
+        .Number("first_time_s", tie.trace.firstTime)
+        .Number("interval_s", tie.trace.interval)
+        .Close();
+}
+
+}  // namespace
+
+void PrintTieJson(const TieReport& r, std::ostream& out) {
+    const TieMeasures& m = r.measures;
+    Json json(out);
+    json.Open();
+    JsonSeismic(*r.tie, json);
+    json.Open("window").Number("start_s", m.window.start).Number("end_s", m.window.end);
+    if (r.tie->window.by == TieWindowChoice::By::kHorizons) {
+        json.Text("upper_horizon", r.tie->window.upperHorizon)
+            .Text("lower_horizon", r.tie->window.lowerHorizon);
+    }
+    json.Close();
+    json.Number("zero_lag_r", m.zeroLagR);
+    json.Open("best_lag").Number("lag_ms", m.bestLag.lag * 1000).Number("r", m.bestLag.r).Close();
+    json.Open("best_phase")
+        .Number("phase_degrees", m.bestPhase.phaseDegrees)
+        .Number("lag_ms", m.bestPhase.lag * 1000)
+        .Number("r", m.bestPhase.r)
+        .Close();
+    json.Open("pep").Number("zero_lag", m.fit.pep).Number("best", m.bestFit.pep).Close();
+    json.Open("shift_ms")
+        .Number("before", r.shiftBefore * 1000)
+        .Number("after", r.shiftAfter * 1000)
+        .Close();
+    if (r.phaseAfter) {
+        json.Open("phase_degrees").Number("before", *r.phaseBefore).Number("after", *r.phaseAfter);
+        json.Close();
+    }
+    json.Number("drift_window_ms", r.driftWindow * 1000).OpenList("drift");
+    for (const DriftPoint& p : m.drift) {
+        json.Open().Number("time_s", p.time).Number("lag_ms", p.lag * 1000).Number("r", p.r);
+        json.Close();
+    }
+    json.CloseList();
+    if (r.written) {
+        json.Text("written", *r.written);
+    } else {
+        json.Null("written");
+    }
+    json.Close();
+}
+
+}  // namespace tessarin::cli

@@ -1,0 +1,55 @@
+#pragma once
+
+// The seismic tie in the project file: a tagged block after the last log row. A reader of the
+// original layout stops at the last row and never reaches it, and a project without a tie has no
+// block, so its file is what it always was. Written for `tie`, with CR LF line ends:
+//
+//   [Tie]
+//   file = PATH
+//   trace chosen by = lines | number | nearest | text
+//   trace number = N                   the next five for a SEG-Y trace: where it stands
+//   inline = N                         in the file, and the header bytes (from 1) of its
+//   crossline = N                      inline and crossline numbers
+//   inline byte = B
+//   crossline byte = B
+//   well x = X                         the next three when chosen nearest the well: the
+//   well y = Y                         position typed and the trace's distance from it
+//   distance = D
+//   first time (s) = T                 two-way seconds below the seismic datum
+//   interval (s) = DT
+//   window = overlap | times | horizons
+//   window start (s) = T0              for a window of times
+//   window end (s) = T1
+//   upper horizon = NAME               for a window between horizons
+//   lower horizon = NAME
+//   shift (s) = S
+//   samples = N
+//   N lines of one sample each
+//   [End Tie]
+//
+// Numbers are written with as many digits as bring back the same number. Names not listed are
+// skipped when read, so that later versions may add to the block.
+
+#include <istream>
+#include <optional>
+#include <string>
+
+#include "model/tie.h"
+
+namespace tessarin {
+
+std::string TieBlockText(const SeismicTie& tie);
+
+struct TieBlockRead {
+    std::optional<SeismicTie> tie;
+    // Why a damaged block was left out, for the user; empty when the block was read or there was
+    // none.
+    std::string problem;
+};
+
+// Reads what follows the last log row. Anything but a block there is ignored, as it always was.
+// A damaged block (cut short, a value that is not a number, fewer samples than its count, no
+// closing line) gives no tie and the problem.
+TieBlockRead ReadTieBlock(std::istream& in);
+
+}  // namespace tessarin

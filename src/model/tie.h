@@ -1,0 +1,68 @@
+#pragma once
+
+// The seismic tie of a project: the seismic trace at the well, copied into the project so that
+// the project opens without the survey file; where the trace came from; the time window the tie
+// is measured over; and the bulk shift applied to every two-way time of the well.
+
+#include <string>
+
+#include "model/sampled_trace.h"
+
+namespace tessarin {
+
+// How the trace was chosen from its file.
+enum class TraceChoice {
+    kLines,     // by inline and crossline
+    kNumber,    // by its number in the file
+    kNearest,   // the trace nearest a well position the user typed
+    kTextFile,  // a plain text trace: the file's one trace
+};
+
+struct SeismicSource {
+    std::string path;
+    TraceChoice choice = TraceChoice::kTextFile;
+    // A SEG-Y trace: its number in the file (from 1) and its inline and crossline numbers, read
+    // at these trace header bytes (counted from 1).
+    long long traceNumber = 0;
+    int inlineNumber = 0;
+    int crosslineNumber = 0;
+    int inlineByte = 189;
+    int crosslineByte = 193;
+    // kNearest: the well position typed and the trace's distance from it, in the file's scaled
+    // CDP coordinates.
+    double wellX = 0;
+    double wellY = 0;
+    double distance = 0;
+
+    bool IsSegy() const { return choice != TraceChoice::kTextFile; }
+    bool operator==(const SeismicSource&) const = default;
+};
+
+// The two-way times the tie is measured over.
+struct TieWindowChoice {
+    enum class By {
+        kOverlap,   // wherever the synthetic and the seismic both have samples
+        kTimes,     // from start to end
+        kHorizons,  // between two horizons of the horizon table, named
+    };
+    By by = By::kOverlap;
+    double start = 0;  // kTimes: two-way seconds below the seismic datum
+    double end = 0;
+    std::string upperHorizon;  // kHorizons
+    std::string lowerHorizon;
+
+    bool operator==(const TieWindowChoice&) const = default;
+};
+
+struct SeismicTie {
+    SeismicSource source;
+    SampledTrace trace;  // two-way seconds below the seismic datum
+    TieWindowChoice window;
+    // Added to every two-way time of the well: the synthetic, the time axis, the horizon times
+    // and the exports all move by it. Kept to 0.1 ms steps.
+    double shiftSeconds = 0;
+
+    bool operator==(const SeismicTie&) const = default;
+};
+
+}  // namespace tessarin

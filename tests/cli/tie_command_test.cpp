@@ -1,0 +1,223 @@
+// tessarin-cli tie on SEG-Y files written here from the F03-4 well's own synthetic, each trace
+// later by a known lag: the lag found names the trace chosen. Also what -o writes, how a shift
+// moves the exports, and the refusals.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli_runner.h"
+#include "engine/sampled_trace.h"
+#include "engine/synthetic.h"
+#include "engine/trace_value.h"
+#include "files/open_project.h"
+#include "files/project_file.h"
+#include "model/settings.h"
+
+namespace tessarin::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kWell = std::string(TESSARIN_TEST_DATA_DIR) + "/f03_4_display.tsp";
+
+Project Well() {
+    Project p;
+    OpenProjectFile(p, MemorySettingsStore(), kWell);
+    EXPECT_EQ(RecomputeSynthetic(p), std::nullopt);
+    return p;
+}
+
+void Put(std::string& bytes, std::size_t at, std::uint32_t value, int size) {
+    for (int k = 0; k < size; ++k) {
+        bytes[at + static_cast<std::size_t>(k)] = static_cast<char>(value >> 8 * (size - 1 - k));
+    }
+}
+
+// Nine traces of IEEE floats at 4 ms, big-endian: trace k (from 0) at inline 5 + k / 3 and
+// crossline 7 + k % 3 (also at bytes 17 and 21), CDP (1000 + 100 (k % 3), 2000 + 100 (k / 3)),
+// holds the well's synthetic 12 + 8 (k - 4) ms later: the fifth, at inline 6 and crossline 8,
+// 12 ms later.
+std::string Survey(int binaryDt = 4000) {
+    const SampledTrace synthetic = SyntheticTrace(Well());
+    constexpr int kSamples = 450;
+    std::string bytes(3600, '\0');
+    Put(bytes, 3216, binaryDt, 2);
+    Put(bytes, 3220, kSamples, 2);
+    Put(bytes, 3224, 5, 2);
+    for (int k = 0; k < 9; ++k) {
+        std::string t(240 + 4 * kSamples, '\0');
+        for (const int byte : {189, 17}) {
+            Put(t, static_cast<std::size_t>(byte - 1), 5 + k / 3, 4);
+            Put(t, static_cast<std::size_t>(byte + 3), 7 + k % 3, 4);
+        }
+        Put(t, 180, 1000 + 100 * (k % 3), 4);
+        Put(t, 184, 2000 + 100 * (k / 3), 4);
+        Put(t, 114, kSamples, 2);
+        Put(t, 116, 4000, 2);
+        const double lag = 0.012 + 0.008 * (k - 4);
+        for (int i = 0; i < kSamples; ++i) {
+            const auto value = TraceValueAt(synthetic, 0.004 * i - lag).value_or(0.0);
+            Put(t, 240 + 4 * static_cast<std::size_t>(i),
+                std::bit_cast<std::uint32_t>(static_cast<float>(value)), 4);
+        }
+        bytes += t;
+    }
+    return bytes;
+}
+
+// The number after `label` in the text report ("Best lag:       +12.0 ms" gives 12).
+double Figure(const std::string& out, const std::string& label) {
+    const std::size_t at = out.find(label + ":");
+    return at == std::string::npos
+               ? NAN
+               : std::stod(out.substr(out.find_first_not_of(' ', at + label.size() + 1)));
+}
+
+class TieCommand : public CliTest {
+protected:
+    void SetUp() override {
+        CliTest::SetUp();
+        std::ofstream(Path("line.sgy"), std::ios::binary) << Survey();
+    }
+    CliResult Tie(const std::string& options, const std::string& project = kWell) const {
+        return RunCli("tie " + Quoted(project) + " --seismic " + Quoted(Path("line.sgy")) + " " +
+                      options);
+    }
+};
+
+TEST_F(TieCommand, FindsTheLagOfTheTraceChosenEveryWay) {
+    const std::pair<std::string, std::string> choices[] = {
+        {"--inline 6 --crossline 8", "trace 5 (inline 6, crossline 8)"},
+        {"--inline 6 --crossline 8 --inline-byte 17 --crossline-byte 21",
+         "trace 5 (inline 6, crossline 8)"},
+        {"--trace 5", "trace 5 (inline 6, crossline 8)"},
+        {"--x 1110 --y 2090", "trace 5 (inline 6, crossline 8), nearest X 1110, Y 2090: 14.1 away"},
+        {"--inline 5 --crossline 7", "trace 1 (inline 5, crossline 7)"},
+    };
+    for (const auto& [options, trace] : choices) {
+        const CliResult r = Tie(options);
+        ASSERT_EQ(r.status, 0) << options << "\n" << r.err;
+        EXPECT_EQ(r.err, "");
+        EXPECT_NE(r.out.find("Seismic:        " + Path("line.sgy").string() + ", " + trace + "\n"),
+                  std::string::npos)
+            << r.out;
+        const double lag = options.find("--inline 5 ") == 0 ? -20.0 : 12.0;
+        EXPECT_NEAR(Figure(r.out, "Best lag"), lag, 0.2) << options;
+        EXPECT_EQ(r.out.find("Wavelet phase:"), std::string::npos);  // changed only when asked
+    }
+    const CliResult r = Tie("--trace 5 --horizons MFS11 NLFF");
+    EXPECT_NE(r.out.find(" s, from \"MFS11\" to \"NLFF\"\n"), std::string::npos) << r.out;
+}
+
+TEST_F(TieCommand, WritesTheTraceAndTheShiftItFoundIntoTheProject) {
+    const CliResult r =
+        Tie("--inline 6 --crossline 8 --apply-shift --json -o " + Quoted(Path("tied.tsp")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::ofstream(Path("tie.json")) << r.out;
+    const std::string check =
+        "/usr/bin/python3 -c \"import json, sys; d = json.load(open(sys.argv[1])); "
+        "sys.exit(abs(d['best_lag']['lag_ms'] - 12) > 0.2 or "
+        "d['seismic']['crossline'] != 8)\" " +
+        Quoted(Path("tie.json"));
+    EXPECT_EQ(std::system(check.c_str()), 0) << r.out;
+
+    Project reopened;
+    EXPECT_EQ(ReadProjectFile(reopened, Path("tied.tsp")), "");
+    ASSERT_TRUE(reopened.tie);
+    EXPECT_NEAR(reopened.tie->shiftSeconds, 0.012, 0.0002);
+    EXPECT_EQ(reopened.tie->shiftSeconds, std::round(reopened.tie->shiftSeconds * 1e4) / 1e4);
+    EXPECT_NE(RunCli("info " + Quoted(Path("tied.tsp")))
+                  .out.find("Seismic tie:      " + Path("line.sgy").string() +
+                            ", trace 5 (inline 6, crossline 8); 450 samples from 0 s every 4 ms; "
+                            "bulk shift 12"),
+              std::string::npos);
+}
+
+// A shift of +12 ms moves the text export's DatTime and the SEG-Y trace by exactly 12 ms, 24
+// samples at 0.5 ms, and nothing else. (The Mesa Federal well's datum lies at the start of its
+// log, so its times carry no binary noise that the shift could round away.)
+TEST_F(TieCommand, AShiftMovesTheExportsByExactlyItsAmount) {
+    const std::string mesa = std::string(TESSARIN_TEST_DATA_DIR) + "/mesa_federal_1.tsp";
+    Project p;
+    OpenProjectFile(p, MemorySettingsStore(), mesa);
+    p.tie = SeismicTie{};
+    p.tie->trace = {0, 0.004, std::vector<double>(10, 1.0)};
+    p.tie->shiftSeconds = 0.012;
+    WriteProjectFile(p, Path("shifted.tsp"));
+    for (const std::string name : {"plain", "shifted"}) {
+        const std::string project = name == "plain" ? mesa : Path("shifted.tsp").string();
+        const CliResult r =
+            RunCli("export " + Quoted(project) + " --dat " + Quoted(Path(name + ".dat")) +
+                   " --segy " + Quoted(Path(name)) + " --traces 1");
+        ASSERT_EQ(r.status, 0) << r.err;
+    }
+    std::istringstream plain(ReadFile(Path("plain.dat")));
+    std::istringstream shifted(ReadFile(Path("shifted.dat")));
+    int rows = 0;
+    for (std::string a, b; std::getline(plain, a) && std::getline(shifted, b); ++rows) {
+        if (rows >= 5) {  // past the header lines: DatTime stands in columns 31 to 38
+            EXPECT_NEAR(std::stod(b.substr(30, 8)) - std::stod(a.substr(30, 8)), 0.012, 1e-9) << b;
+            a.erase(30, 8);
+            b.erase(30, 8);
+        }
+        EXPECT_EQ(a, b);
+    }
+    EXPECT_EQ(rows, 5 + p.lastSampleIndex + 1);
+    const std::string a = ReadFile(Path("plainnormal.sgy"));
+    const std::string b = ReadFile(Path("shiftednormal.sgy"));
+    ASSERT_EQ(b.size(), a.size() + 24 * 4);
+    EXPECT_EQ(b.substr(3600 + 240, 96), std::string(96, '\0'));
+    EXPECT_EQ(b.substr(3600 + 240 + 96), a.substr(3600 + 240));
+}
+
+TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
+    const std::pair<std::string, std::string> refused[] = {
+        {"", "choose the trace of the SEG-Y file"},
+        {"--inline 6", "--inline requires --crossline"},
+        {"--trace 5 --inline 6 --crossline 8", "--inline excludes --trace"},
+        {"--trace 0", "--trace: needs a whole number of at least 1, not \"0\""},
+        {"--trace 5 --inline-byte 17", "--inline-byte requires --inline"},
+        {"--trace 5 --window 0.9:0.5", "--window: needs T0:T1 in seconds with T0 before T1"},
+        {"--trace 5 --window 0.5:0.9 --horizons MFS11 NLFF", "--window excludes --horizons"},
+        {"--trace 5 --horizons MFS11 Nowhere",
+         "--horizons: the project has no horizon \"Nowhere\""},
+        {"--trace 5 --apply-shift", "--apply-shift requires -o"},
+        {"--trace 5 -o " + Quoted(Path("line.sgy")), "-o would overwrite the seismic file"},
+    };
+    const int files = FileCount();
+    for (const auto& [options, reason] : refused) {
+        const CliResult r = Tie(options);
+        EXPECT_EQ(r.status, 2) << options;
+        EXPECT_EQ(r.err.rfind("tessarin-cli tie: ", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
+        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    }
+    const CliResult ricker = Tie("--trace 5 --apply-phase -o " + Quoted(Path("out.tsp")),
+                                 std::string(TESSARIN_TEST_DATA_DIR) + "/mesa_federal_1.tsp");
+    EXPECT_EQ(ricker.status, 2);
+    EXPECT_EQ(
+        ricker.err,
+        "tessarin-cli tie: --apply-phase: A Ricker wavelet is always zero phase. To tie with a "
+        "phase, choose a bandpass wavelet in Select Wavelet.\n");
+    EXPECT_EQ(FileCount(), files);
+}
+
+TEST_F(TieCommand, HeadersThatDisagreeOnTheIntervalNeedDt) {
+    std::ofstream(Path("line.sgy"), std::ios::binary) << Survey(2000);
+    const CliResult r = Tie("--trace 5");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tessarin-cli tie: The file \"" + Path("line.sgy").string() +
+                         "\" gives two sample intervals: 2 ms in its binary header and 4 ms in "
+                         "its first trace header; give the interval to use.\n");
+    const CliResult dt = Tie("--trace 5 --dt 4");
+    EXPECT_EQ(dt.status, 0) << dt.err;
+    EXPECT_NEAR(Figure(dt.out, "Best lag"), 12, 0.2);
+}
+
+}  // namespace
+}  // namespace tessarin::test
