@@ -19,7 +19,7 @@
 namespace tessarin::test {
 namespace {
 
-struct Spec {
+struct FileShape {
     int format = 5;
     bool little = false;
     int samples = 4;
@@ -50,7 +50,7 @@ std::uint32_t SampleBits(double v, int format) {
 
 // Trace k (from 0) lies at inline 10 + k / 3, crossline 20 + k % 3, CDP (1000 + 10k, 5000 - 10k)
 // before scaling, and holds the samples k - 2, 0, 3, 127.
-std::string SegyBytes(const Spec& s, int traces = 6) {
+std::string SegyBytes(const FileShape& s, int traces = 6) {
     const int width = s.format == 8 ? 1 : s.format == 3 ? 2 : 4;
     std::string bytes(3600 + 3200 * std::max(s.extended, 0), '\0');
     Put(bytes, 3216, s.binaryDt, 2, s.little);
@@ -78,9 +78,10 @@ std::string SegyBytes(const Spec& s, int traces = 6) {
 
 TEST(SegyReader, ReadsEveryFormatInEitherByteOrderAndLinesAtAnyBytes) {
     // Byte 213 straddles two 2-byte fields, which a reader swapping field by field gets wrong.
-    for (const Spec s : {Spec{1}, Spec{1, true}, Spec{2}, Spec{2, true}, Spec{3}, Spec{3, true},
-                         Spec{5}, Spec{5, true}, Spec{8}, Spec{8, true},
-                         Spec{.little = true, .inlineByte = 213}, Spec{.inlineByte = 9}}) {
+    for (const FileShape s :
+         {FileShape{1}, FileShape{1, true}, FileShape{2}, FileShape{2, true}, FileShape{3},
+          FileShape{3, true}, FileShape{5}, FileShape{5, true}, FileShape{8}, FileShape{8, true},
+          FileShape{.little = true, .inlineByte = 213}, FileShape{.inlineByte = 9}}) {
         SCOPED_TRACE(testing::Message() << "format " << s.format << (s.little ? " LE" : " BE")
                                         << " inline byte " << s.inlineByte);
         TempDir dir;

@@ -25,14 +25,15 @@ namespace {
 // Debian's python3-segyio 1.8.3 handles 2-byte samples in pairs: it leaves out the last of an odd
 // count, and in a little-endian file it swaps the two samples of each pair. The traces here have
 // an even count, and the samples of a little-endian 2-byte file are written by the script itself.
-constexpr const char* kWriter = R"(import sys, numpy as np, segyio
+constexpr const char* kWriter = R"(import sys, types, numpy as np, segyio
 out, fmt, endian, delay, dt = sys.argv[1], int(sys.argv[2]), sys.argv[3], int(sys.argv[4]), int(sys.argv[5])
 values = np.loadtxt(sys.argv[6])
 if fmt == 3:
     values = np.round(values / np.abs(values).max() * 30000).astype(np.int16)
-spec = segyio.spec()
-spec.format, spec.samples, spec.tracecount, spec.endian = fmt, range(len(values)), 1, endian
-with segyio.create(out, spec) as f:
+layout = types.SimpleNamespace(iline=189, ilines=None, xline=193, xlines=None, offsets=[1],
+                               ext_headers=0, sorting=None, format=fmt, endian=endian,
+                               samples=range(len(values)), tracecount=1)
+with segyio.create(out, layout) as f:
     f.bin.update(hdt=dt, hns=len(values))
     f.header[0] = {segyio.su.delrt: delay, segyio.su.dt: dt, segyio.su.ns: len(values)}
     f.trace[0] = values.astype(np.float32) if fmt != 3 else values
