@@ -10,6 +10,15 @@
 namespace tessarin {
 namespace {
 
+// LAS mnemonics, units and file endings are matched whatever their case.
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower;
+}
+
 // Any header that cannot be read, with the cause; turned into the format-error message.
 struct HeaderFault {
     std::string cause;
@@ -92,26 +101,22 @@ void RefuseOtherFormats(std::string_view bytes) {
     }
 }
 
-// The unit of a header line, upper case: the text after its first dot up to a blank or the colon.
+// The unit of a header line, lower case: the text after its first dot up to a blank or the colon.
 std::string UnitOfLine(std::string_view line) {
     const std::size_t dot = line.find('.');
     if (dot == std::string_view::npos) {
         return {};
     }
-    std::string unit(line.substr(dot + 1, line.find_first_of(" \t:", dot + 1) - dot - 1));
-    for (char& c : unit) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return unit;
+    return LowerCase(line.substr(dot + 1, line.find_first_of(" \t:", dot + 1) - dot - 1));
 }
 
 std::optional<int> DepthUnitsOf(std::string_view bytes) {
     const auto line = las::FindLine(bytes, {"STRT"}, true);
     const std::string unit = line ? UnitOfLine(*line) : std::string();
-    if (unit == "M") {
+    if (unit == "m") {
         return kMetric;
     }
-    if (unit == "F" || unit == "FT") {
+    if (unit == "f" || unit == "ft") {
         return kEnglish;
     }
     return std::nullopt;
@@ -233,11 +238,7 @@ bool IsLasPath(std::string_view path) {
     if (path.size() < 3) {
         return false;
     }
-    std::string last(path.substr(path.size() - 3));
-    for (char& c : last) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return last == "las";
+    return LowerCase(path.substr(path.size() - 3)) == "las";
 }
 
 std::string_view ReadTextLine(std::string_view bytes, std::size_t& position) {
@@ -320,7 +321,7 @@ bool LasCurveIsPerFoot(const LasHeader& header, int curveIndex) {
     const std::string unit = UnitOfLine(header.curveEntries[static_cast<std::size_t>(curveIndex)]);
     const std::size_t slash = unit.find('/');
     const std::string per = slash == std::string::npos ? std::string() : unit.substr(slash + 1);
-    return per == "F" || per == "FT" || per == "FOOT";
+    return per == "f" || per == "ft" || per == "foot";
 }
 
 int LasHeader::ColumnCount() const {
@@ -329,20 +330,13 @@ int LasHeader::ColumnCount() const {
 }
 
 std::optional<int> FindLasCurve(const LasHeader& header, std::string_view mnemonic) {
-    const auto lower = [](std::string_view text) {
-        std::string out(text);
-        for (char& c : out) {
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        }
-        return out;
-    };
-    const std::string wanted = lower(las::Strip(mnemonic));
+    const std::string wanted = LowerCase(las::Strip(mnemonic));
     for (std::size_t i = 0; i < header.curveEntries.size(); ++i) {
         if (header.curveColumns[i] < 0) {
             continue;
         }
         const std::string_view entry = header.curveEntries[i];
-        if (lower(las::Strip(entry.substr(0, entry.find('.')))) == wanted) {
+        if (LowerCase(las::Strip(entry.substr(0, entry.find('.')))) == wanted) {
             return static_cast<int>(i);
         }
     }
