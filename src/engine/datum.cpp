@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/stretch.h"
 #include "model/error.h"
 
 namespace tessarin {
@@ -31,27 +32,35 @@ void ApplyStartOfLogDatum(Project& project) {
     }
 }
 
-static double TimeBelowDatum(const Project& project);
+static double TimeBelowDatum(const Project& project, const std::vector<double>& depth, int n);
 
-double FirstSampleTime(const Project& project) {
+double UnstretchedFirstSampleTime(const Project& project) {
     // The tie's bulk shift moves every two-way time of the well at once; everything that places
     // the well in time (the display, horizon times, the exports) takes it from here. The sum is
     // kept free of binary noise, so that a shift of whole samples moves a SEG-Y trace by whole
-    // samples.
-    const double time = TimeBelowDatum(project);
+    // samples. Time zero is found in the log as imported: the stretch moves the log's samples,
+    // not the datum.
+    const TimeSampledLogs* imported = project.unstretchedLogs ? &*project.unstretchedLogs : nullptr;
+    const double time = imported
+                            ? TimeBelowDatum(project, imported->depth, imported->lastSampleIndex)
+                            : TimeBelowDatum(project, project.timeDepth, project.lastSampleIndex);
     const double shift = project.tie ? project.tie->shiftSeconds : 0.0;
     return shift == 0.0 ? time : DecimalDifference(time, -shift);
 }
 
-static double TimeBelowDatum(const Project& project) {
+double FirstSampleTime(const Project& project) {
+    const double time = UnstretchedFirstSampleTime(project);
+    const double shift = StretchShiftAt(KneesOf(project), time);
+    return shift == 0.0 ? time : DecimalDifference(time, -shift);
+}
+
+static double TimeBelowDatum(const Project& project, const std::vector<double>& depth, int n) {
     // The datum lies at the first sample by definition. Working the gap out again from the
     // elevations would leave binary noise of either sign: a plot starting at a -0.1 s line, a
     // SEG-Y trace one sample short, or a datum velocity the user never needed to give.
     if (project.datumType == kStartOfLog) {
         return 0.0;
     }
-    const int n = project.lastSampleIndex;
-    const std::vector<double>& depth = project.timeDepth;
     const double kb = NumberOf(project.kbElevation, "KB elevation");
     const double datum = NumberOf(project.datumElevation, "seismic datum elevation");
     const double firstElevation = kb - depth[0];

@@ -12,10 +12,14 @@ void ApplyStartOfLogDatum(Project& project);
 
 // Two-way time of sample 0 below the seismic datum, negative when the log starts above it;
 // exactly 0 with a "Start of Log" datum, whatever the elevations and the datum velocity. The
-// tie's bulk shift, when there is one, is added to it. Throws
-// Error when the time cannot be found (every sample above the datum, a datum velocity that is not
-// positive, two samples at one depth where time zero falls).
+// tie's bulk shift, when there is one, is added to it, and then the shift of its stretch there.
+// Throws Error when the time cannot be found (every sample above the datum, a datum velocity
+// that is not positive, two samples at one depth where time zero falls).
 double FirstSampleTime(const Project& project);
+
+// The same for the logs as imported, before the stretch: the bulk shift is added, the stretch
+// is not.
+double UnstretchedFirstSampleTime(const Project& project);
 
 // The step of a recompute that follows the synthetic: the datum of a "Start of Log" project and
 // firstSampleTime. The display, the exports and the project file all read them, so they are set

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "engine/stretch.h"
 #include "model/error.h"
 #include "model/numeric.h"
 
@@ -305,6 +306,7 @@ void ComputeHorizonTimes(Project& p) {
 std::optional<std::string> RecomputeSynthetic(Project& project) {
     project.synthDisplayed = true;
     try {
+        ApplyStretch(project);
         ComputeReflectivity(project);
         ConvolveWavelet(project);
         ComputeHorizonTimes(project);

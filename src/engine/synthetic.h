@@ -27,9 +27,9 @@ void ApplyAgc(Project& project);
 // entry (when it is the last) from the log before the times; no other entry is changed.
 void ComputeHorizonTimes(Project& project);
 
-// The computing steps of a recompute: synthDisplayed := true, then reflectivity, convolution with
-// AGC, and horizon times. A failure stops there and is returned as its reason; whatever was
-// computed before it stays in the record.
+// The computing steps of a recompute: synthDisplayed := true, then the tie's stretch of the logs,
+// reflectivity, convolution with AGC, and horizon times. A failure stops there and is returned as
+// its reason; whatever was computed before it stays in the record.
 std::optional<std::string> RecomputeSynthetic(Project& project);
 
 }  // namespace tessarin

@@ -1,5 +1,7 @@
+#include <optional>
 #include <sstream>
 
+#include "engine/stretch.h"
 #include "files/project_file.h"
 #include "files/project_file_check.h"
 #include "files/project_tie_block.h"
@@ -102,9 +104,16 @@ void WriteLogs(const Project& p, PrintWriter& out) {
     }
 }
 
-}  // namespace
+// The record as its file keeps it: with the logs as imported while a stretch has moved them. The
+// file holds the stretch beside them, and a recompute moves them again when it is opened.
+Project WithImportedLogs(const Project& project) {
+    Project stored = project;
+    SetLogs(stored, std::move(*stored.unstretchedLogs));
+    stored.unstretchedLogs.reset();
+    return stored;
+}
 
-void WriteProjectFile(const Project& project, std::ostream& out) {
+void WriteStoredRecord(const Project& project, std::ostream& out) {
     CheckWritable(project);
     PrintWriter writer(out);
     WriteFlags(project, writer);
@@ -122,12 +131,23 @@ void WriteProjectFile(const Project& project, std::ostream& out) {
     }
 }
 
+}  // namespace
+
+void WriteProjectFile(const Project& project, std::ostream& out) {
+    WriteStoredRecord(project.unstretchedLogs ? WithImportedLogs(project) : project, out);
+}
+
 void WriteProjectFile(Project& project, const std::filesystem::path& path) {
+    std::optional<Project> copy;
+    if (project.unstretchedLogs) {
+        copy = WithImportedLogs(project);
+    }
+    const Project& stored = copy ? *copy : project;
     std::ostringstream text;
-    WriteProjectFile(project, text);
+    WriteStoredRecord(stored, text);
     // A file that would not open again as this record must not replace the previous one.
-    ReplaceFileContent(path, text.str(), [&project](const std::filesystem::path& written) {
-        CheckProjectFileReadsBack(project, written);
+    ReplaceFileContent(path, text.str(), [&stored](const std::filesystem::path& written) {
+        CheckProjectFileReadsBack(stored, written);
     });
     project.projectChanged = false;
 }

@@ -1,11 +1,15 @@
 #include "files/project_tie_block.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
+#include <sstream>
 #include <utility>
 
+#include "engine/stretch.h"
+#include "model/error.h"
 #include "model/user_file.h"
 
 namespace tessarin {
@@ -89,6 +93,19 @@ void WriteWindow(const TieWindowChoice& w, BlockText& out) {
     }
 }
 
+// The stretch on a line of its own: "knees (s) = T1 NEW1; T2 NEW2; ...", each knee its time on
+// the synthetic and the time it moves to. A reader that knows no stretch skips the line.
+constexpr const char* kKneesName = "knees (s)";
+
+std::string KneesText(const std::vector<StretchKnee>& knees) {
+    std::string text;
+    for (const StretchKnee& knee : knees) {
+        text +=
+            (text.empty() ? "" : "; ") + Number(knee.syntheticTime) + " " + Number(knee.newTime);
+    }
+    return text;
+}
+
 // Why the block cannot be read; thrown inside this file only.
 struct Damaged {
     std::string reason;
@@ -163,6 +180,8 @@ public:
         }
         return found->second;
     }
+
+    bool Has(const std::string& name) const { return values_.count(name) != 0; }
 
     double Number(const std::string& name) const { return ParsedNumber(name, Text(name)); }
 
@@ -240,6 +259,31 @@ TieWindowChoice ReadWindow(const Fields& f) {
     return w;
 }
 
+// The knees of a "knees (s)" line, ordered; Damaged for a line that is not pairs of numbers, or
+// knees that cross.
+std::vector<StretchKnee> ReadKnees(const std::string& line) {
+    std::vector<StretchKnee> knees;
+    std::istringstream pairs(line);
+    for (std::string pair; std::getline(pairs, pair, ';');) {
+        std::istringstream fields(pair);
+        std::string synthetic, moved, extra;
+        fields >> synthetic >> moved >> extra;
+        if (moved.empty() || !extra.empty()) {
+            throw Damaged{"its knee " + Quoted(Trimmed(pair)) +
+                          " is not a time on the synthetic and the time it moves to"};
+        }
+        knees.push_back({Fields::ParsedNumber("knee time", synthetic),
+                         Fields::ParsedNumber("knee time", moved)});
+    }
+    try {
+        return OrderedKnees(std::move(knees));
+    } catch (const Error& e) {
+        std::string reason = e.what();
+        reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
+        throw Damaged{reason.substr(0, reason.size() - 1)};
+    }
+}
+
 std::vector<double> ReadSamples(BlockLines& lines, long long count) {
     std::vector<double> values;
     for (long long k = 0; k < count; ++k) {
@@ -254,7 +298,23 @@ std::vector<double> ReadSamples(BlockLines& lines, long long count) {
     return values;
 }
 
-SeismicTie ReadBlock(BlockLines& lines) {
+// A damaged stretch costs only the stretch: the trace, its window and the bulk shift open.
+std::vector<StretchKnee> ReadStretch(const Fields& fields, std::string& problem) {
+    if (!fields.Has(kKneesName)) {
+        return {};
+    }
+    try {
+        return ReadKnees(fields.Text(kKneesName));
+    } catch (const Damaged& damaged) {
+        problem =
+            "The stretch stored in the project could not be read, so the project was opened "
+            "without it: " +
+            damaged.reason + ".";
+        return {};
+    }
+}
+
+SeismicTie ReadBlock(BlockLines& lines, std::string& stretchProblem) {
     Fields fields;
     long long count = 0;
     for (;;) {
@@ -282,6 +342,7 @@ SeismicTie ReadBlock(BlockLines& lines) {
     }
     tie.window = ReadWindow(fields);
     tie.shiftSeconds = fields.Number("shift (s)");
+    tie.knees = ReadStretch(fields, stretchProblem);
     tie.trace.values = ReadSamples(lines, count);
     const std::string end =
         lines.Required("after the trace's samples, before " + std::string(kBlockEnd));
@@ -302,6 +363,9 @@ std::string TieBlockText(const SeismicTie& tie) {
     out.Field("interval (s)", tie.trace.interval);
     WriteWindow(tie.window, out);
     out.Field("shift (s)", tie.shiftSeconds);
+    if (!tie.knees.empty()) {
+        out.Field(kKneesName, KneesText(tie.knees));
+    }
     out.Field("samples", std::to_string(tie.trace.values.size()));
     for (const double value : tie.trace.values) {
         out.Line(Number(value));
@@ -320,7 +384,9 @@ TieBlockRead ReadTieBlock(std::istream& in) {
         return {};
     }
     try {
-        return {ReadBlock(lines), {}};
+        std::string stretchProblem;
+        SeismicTie tie = ReadBlock(lines, stretchProblem);
+        return {std::move(tie), std::move(stretchProblem)};
     } catch (const Damaged& damaged) {
         return {std::nullopt,
                 "The seismic trace stored in the project could not be read, so the project was "

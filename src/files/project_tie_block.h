@@ -23,6 +23,8 @@
 //   upper horizon = NAME               for a window between horizons
 //   lower horizon = NAME
 //   shift (s) = S
+//   knees (s) = T1 N1; T2 N2; ...     the stretch, when there is one: each knee's time on the
+//                                      synthetic and the time it moves to
 //   samples = N
 //   N lines of one sample each
 //   [End Tie]
@@ -42,8 +44,8 @@ std::string TieBlockText(const SeismicTie& tie);
 
 struct TieBlockRead {
     std::optional<SeismicTie> tie;
-    // Why a damaged block was left out, for the user; empty when the block was read or there was
-    // none.
+    // Why a damaged block was left out, or a damaged stretch line (the tie is then read without
+    // its stretch), for the user; empty when the block was read or there was none.
     std::string problem;
 };
 

@@ -62,19 +62,26 @@ double SonicTimeAt(const DepthLog& sonic, const std::vector<double>& time, Brack
            (x - sonic.depth[lo]) * (time[hi] - time[lo]) / (sonic.depth[hi] - sonic.depth[lo]);
 }
 
+// The seismic datum from the survey: "Specify", at the survey datum, with the velocity that puts
+// the top of the log at the survey's time there. Returns that time.
+double SetDatum(const SurveySpline& survey, double top, Project& p) {
+    const double surveyDatum = p.velocitySurveyDatumElevation.Number();
+    const double topBelowSurveyDatum = top + surveyDatum - p.kbElevation.Number();
+    const double y0 = survey.At(topBelowSurveyDatum);
+    p.datumType = kSpecifiedDatum;
+    p.datumElevation = p.velocitySurveyDatumElevation;
+    double velocity = y0 > 0 ? 2.0 * topBelowSurveyDatum / y0 : 8000.0;
+    p.datumVelocity = Value(velocity == 0 ? 8000.0 : velocity);
+    return y0;
+}
+
 void Calibrate(const DepthLog& sonic, std::vector<double>& time, Project& p,
                ImportProgress& progress) {
     const SurveySpline survey(p);
     const double surveyDatum = p.velocitySurveyDatumElevation.Number();
     const double kb = p.kbElevation.Number();
     const double top = sonic.depth.front();
-    const double topBelowSurveyDatum = top + surveyDatum - kb;
-    const double y0 = survey.At(topBelowSurveyDatum);
-
-    p.datumType = kSpecifiedDatum;
-    p.datumElevation = p.velocitySurveyDatumElevation;
-    double velocity = y0 > 0 ? 2.0 * topBelowSurveyDatum / y0 : 8000.0;
-    p.datumVelocity = Value(velocity == 0 ? 8000.0 : velocity);
+    const double y0 = SetDatum(survey, top, p);
 
     // Ratio points: the survey's one-way time from the top of the log over the sonic's, at every
     // survey point below the top of the log but the first.
@@ -136,10 +143,13 @@ std::vector<double> IntegrateSonic(const DepthLog& sonic, ImportProgress& progre
     return time;
 }
 
-void CalibrateToVelocitySurvey(const DepthLog& sonic, std::vector<double>& time, Project& project,
-                               ImportProgress& progress) {
+namespace {
+
+// Runs one step of the calibration; every failure of it is a survey that cannot be applied.
+template <class Step>
+void SurveyStep(Step step) {
     try {
-        Calibrate(sonic, time, project, progress);
+        step();
     } catch (const SurveyFault&) {
         throw ImportError(import_message::kSurveyNotApplicable,
                           import_message::kSurveyWarningTitle);
@@ -152,6 +162,17 @@ void CalibrateToVelocitySurvey(const DepthLog& sonic, std::vector<double>& time,
                           import_message::kSurveyWarningTitle);
     }
 #endif
+}
+
+}  // namespace
+
+void CalibrateToVelocitySurvey(const DepthLog& sonic, std::vector<double>& time, Project& project,
+                               ImportProgress& progress) {
+    SurveyStep([&] { Calibrate(sonic, time, project, progress); });
+}
+
+void SetDatumFromVelocitySurvey(Project& project, double topDepth) {
+    SurveyStep([&] { SetDatum(SurveySpline(project), topDepth, project); });
 }
 
 void ResampleSonic(const DepthLog& sonic, const std::vector<double>& time, Project& p,

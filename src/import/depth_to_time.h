@@ -24,6 +24,10 @@ std::vector<double> IntegrateSonic(const DepthLog& sonic, ImportProgress& progre
 void CalibrateToVelocitySurvey(const DepthLog& sonic, std::vector<double>& time, Project& project,
                                ImportProgress& progress);
 
+// The seismic datum as the calibration sets it for a log whose top lies at `topDepth` below KB.
+// Throws as CalibrateToVelocitySurvey.
+void SetDatumFromVelocitySurvey(Project& project, double topDepth);
+
 // Fills lastSampleIndex, timeDepth and timeSonic from the timed log and sizes the other time
 // arrays. Throws ImportError for a log shorter than one sample or longer than the time arrays.
 void ResampleSonic(const DepthLog& sonic, const std::vector<double>& time, Project& project,

@@ -173,6 +173,8 @@ void LogImport::ImportDensity(const LogFileChoice& file, ImportProgress& progres
 std::vector<HorizonEntry> LogImport::Commit(Project& project) {
     working_.synthDisplayed = false;
     working_.wavelet = OffsetArray();
+    // The logs just imported are the ones a stretch is applied to at the next recompute.
+    working_.unstretchedLogs.reset();
     std::vector<HorizonEntry> leftOut = RebuildHorizonTable(working_);
     ApplyStartOfLogDatum(working_);
     project = std::move(working_);

@@ -33,6 +33,17 @@ inline constexpr const char* kEndOfLogName = "end of log";
 // Density value meaning "no density at this sample".
 inline constexpr double kNoDensity = -1.0;
 
+// The time-sampled logs of a project, apart from the record: sample i of each at the record's
+// times, entries 0 to lastSampleIndex used (the vectors may be longer).
+struct TimeSampledLogs {
+    std::int16_t lastSampleIndex = 0;
+    std::vector<double> depth;
+    std::vector<double> sonic;
+    std::vector<double> density;
+
+    bool operator==(const TimeSampledLogs&) const = default;
+};
+
 struct Project {
     // Well and datum.
     std::string wellName;
@@ -61,6 +72,10 @@ struct Project {
     std::vector<double> timeSonic;
     std::vector<double> timeDensity;
     double firstSampleTime = 0.0;
+    // While the tie's stretch has moved the logs above onto new times, the logs as they were
+    // imported: the project file keeps these, and every recompute moves them again by the
+    // stretch as it then stands (engine/stretch.h). None while nothing is stretched.
+    std::optional<TimeSampledLogs> unstretchedLogs;
 
     // Results of synthetic generation.
     std::vector<double> intervalVelocity;

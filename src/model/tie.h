@@ -2,9 +2,11 @@
 
 // The seismic tie of a project: the seismic trace at the well, copied into the project so that
 // the project opens without the survey file; where the trace came from; the time window the tie
-// is measured over; and the bulk shift applied to every two-way time of the well.
+// is measured over; the bulk shift applied to every two-way time of the well; and the stretch
+// that corrects the drift the bulk shift cannot.
 
 #include <string>
+#include <vector>
 
 #include "model/sampled_trace.h"
 
@@ -54,6 +56,17 @@ struct TieWindowChoice {
     bool operator==(const TieWindowChoice&) const = default;
 };
 
+// A knee of the stretch: the event at `syntheticTime` on the synthetic (after the bulk shift)
+// moves to `newTime`. Between two knees the shift changes linearly with time; above the first
+// knee and below the last it stays as at that knee.
+struct StretchKnee {
+    double syntheticTime = 0;  // two-way seconds below the seismic datum
+    double newTime = 0;
+
+    double Shift() const { return newTime - syntheticTime; }
+    bool operator==(const StretchKnee&) const = default;
+};
+
 struct SeismicTie {
     SeismicSource source;
     SampledTrace trace;  // two-way seconds below the seismic datum
@@ -61,6 +74,9 @@ struct SeismicTie {
     // Added to every two-way time of the well: the synthetic, the time axis, the horizon times
     // and the exports all move by it. Kept to 0.1 ms steps.
     double shiftSeconds = 0;
+    // The stretch, in order of synthetic time; none when empty. It moves the well's time-depth
+    // relation, not the synthetic trace, so the wavelet keeps its shape.
+    std::vector<StretchKnee> knees;
 
     bool operator==(const SeismicTie&) const = default;
 };
