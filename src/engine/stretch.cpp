@@ -228,6 +228,33 @@ TimeSampledLogs StretchedLogs(const TimeSampledLogs& logs, int sampleIntervalUs,
     return out;
 }
 
+std::vector<KneeIntervalVelocity> KneeIntervalVelocities(const Project& project) {
+    const std::vector<StretchKnee>& knees = KneesOf(project);
+    const TimeSampledLogs logs = ImportedLogs(project);
+    const int n = logs.lastSampleIndex;
+    if (knees.size() < 2 || n < 1 || logs.depth.size() <= static_cast<std::size_t>(n)) {
+        return {};
+    }
+    const double first = UnstretchedFirstSampleTime(project);
+    const double dt = 2.0 * project.sampleIntervalUs / 1000000.0;
+    const double last = first + n * dt;
+    const auto depthAt = [&](double t) { return DepthAt(logs.depth, n, (t - first) / dt); };
+    std::vector<KneeIntervalVelocity> velocities;
+    for (const StretchInterval& interval : StretchIntervals(knees)) {
+        const double top = std::max(first, interval.upper.syntheticTime);
+        const double bottom = std::min(last, interval.lower.syntheticTime);
+        if (!(bottom > top)) {
+            continue;
+        }
+        const double span = 2.0 * (depthAt(bottom) - depthAt(top));
+        const double newTop = StretchedTime(knees, top);
+        const double newBottom = StretchedTime(knees, bottom);
+        velocities.push_back(
+            {newTop, newBottom, span / (bottom - top), span / (newBottom - newTop)});
+    }
+    return velocities;
+}
+
 TimeSampledLogs LogsOf(const Project& project) {
     return {project.lastSampleIndex, project.timeDepth, project.timeSonic, project.timeDensity};
 }

@@ -47,6 +47,20 @@ std::vector<StretchInterval> StretchIntervals(const std::vector<StretchKnee>& kn
 double LargestVelocityChange(const std::vector<StretchInterval>& intervals);
 double LargestKneeShift(const std::vector<StretchKnee>& knees);
 
+// The interval velocity between neighbouring knees along the log, before and after the stretch:
+// twice the depth the interval spans over its two-way time. Times are those of the display (the
+// stretched times); velocities in the project's units per second.
+struct KneeIntervalVelocity {
+    double top = 0;
+    double bottom = 0;
+    double before = 0;
+    double after = 0;
+};
+
+// One entry for every interval between two knees that lies along the imported log (an interval
+// reaching past an end of the log is cut to it); none without two such knees.
+std::vector<KneeIntervalVelocity> KneeIntervalVelocities(const Project& project);
+
 // The logs carried onto the stretched times. `logs` has sample i at firstTime + i x dt, with dt
 // the two-way sample interval of `sampleIntervalUs`; the result has sample j at
 // StretchedTime(firstTime) + j x dt, down to the last sample before the stretched end of the log.

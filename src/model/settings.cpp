@@ -153,6 +153,24 @@ StartupSettings ReadStartupSettings(const SettingsStore& store,
     return s;
 }
 
+double ReadStretchVelocityLimit(const SettingsStore& store,
+                                std::vector<SettingsProblem>* problems) {
+    const TextKey& key = settings_key::kStretchVelocityLimit;
+    const std::optional<std::string> stored = store.Read(key.name);
+    const std::optional<double> limit = stored ? ParseNumber(*stored) : std::nullopt;
+    if (limit && *limit > 0) {
+        return *limit;
+    }
+    if (stored && problems) {
+        problems->push_back({key.name, *stored, "is not a number of per cent above 0"});
+    }
+    return *ParseNumber(key.fallback);
+}
+
+void WriteStretchVelocityLimit(SettingsStore& store, double percent) {
+    store.Write(settings_key::kStretchVelocityLimit.name, PlainNumber(percent));
+}
+
 void WriteSettings(const Project& p, bool toolbarHelp, SettingsStore& store) {
     namespace k = settings_key;
     const auto flag = [](bool on) { return std::string(on ? "1" : "0"); };

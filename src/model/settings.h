@@ -85,6 +85,8 @@ inline constexpr IntegerKey kLogCurvePenWidth{"Log Curve Pen Width", 1};
 inline constexpr IntegerKey kLogGridPenWidth{"Log Grid Pen Width", 1};
 inline constexpr IntegerKey kTimingLines{"Timing Lines", 1};
 inline constexpr IntegerKey kDepthTicks{"Depth Ticks", 100};
+// Kept apart from the keys above: the seismic tie's own preference, written when changed.
+inline constexpr TextKey kStretchVelocityLimit{"Stretch Velocity Limit", "10"};
 }  // namespace settings_key
 
 // A stored value that could not be used; its default was taken instead.
@@ -106,6 +108,12 @@ struct StartupSettings {
 };
 StartupSettings ReadStartupSettings(const SettingsStore& store,
                                     std::vector<SettingsProblem>* problems = nullptr);
+
+// The largest change of interval velocity, in per cent, that a stretch may make before the tie
+// warns of it. A stored text that is no number above 0 is reported and gives the default.
+double ReadStretchVelocityLimit(const SettingsStore& store,
+                                std::vector<SettingsProblem>* problems = nullptr);
+void WriteStretchVelocityLimit(SettingsStore& store, double percent);
 
 // Writes every key, in the order the program always has, from the record and the toolbar help
 // check mark.

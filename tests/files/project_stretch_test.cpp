@@ -60,6 +60,11 @@ TEST(ProjectStretch, MovesTheWellsTimesAndGivesThemBackWhenCleared) {
     const int i = static_cast<int>(std::round((t - plain.firstSampleTime) / 0.002));
     EXPECT_NEAR(p.intervalVelocity[j] / plain.intervalVelocity[i], 0.3 / 0.311, 0.02);
     EXPECT_EQ(p.wavelet, plain.wavelet);
+    const std::vector<KneeIntervalVelocity> intervals = KneeIntervalVelocities(p);
+    ASSERT_EQ(intervals.size(), 2u);
+    EXPECT_NEAR(intervals[1].top, 1.199, 1e-12);
+    EXPECT_NEAR(intervals[1].after / intervals[1].before, 0.3 / 0.311, 1e-9);
+    EXPECT_NEAR(intervals[0].after / intervals[0].before, 0.4 / 0.399, 1e-9);
 
     SetStretch(p, {});
     p = Recomputed(p);

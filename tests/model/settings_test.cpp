@@ -89,6 +89,21 @@ TEST(Settings, AnUnusableStoredValueIsReportedWithWhatIsWrongAndTheDefaultUsed) 
     EXPECT_EQ(startupProblems[0].key, "Screen Factor");
     EXPECT_EQ(startupProblems[0].reason, "is not a valid number");
     EXPECT_EQ(startup.screenFactor.Number(), 1);
+
+    // The stretch's velocity limit: a number of per cent above 0, or the default of 10.
+    EXPECT_EQ(ReadStretchVelocityLimit(store), 10);
+    for (const std::string text : {"0", "-5", "ten"}) {
+        store.Write("Stretch Velocity Limit", text);
+        std::vector<SettingsProblem> problems;
+        EXPECT_EQ(ReadStretchVelocityLimit(store, &problems), 10);
+        ASSERT_EQ(problems.size(), 1u) << text;
+        EXPECT_EQ(problems[0].Message(), "The saved setting \"Stretch Velocity Limit\" holds \"" +
+                                             text +
+                                             "\", which is not a number of per cent above "
+                                             "0; its default is used instead.");
+    }
+    WriteStretchVelocityLimit(store, 7.5);
+    EXPECT_EQ(ReadStretchVelocityLimit(store), 7.5);
 }
 
 }  // namespace
