@@ -23,12 +23,12 @@ struct AutoStretchOptions {
 
 struct AutoStretchResult {
     std::vector<StretchKnee> knees;
-    TieWindow window;     // the tie window the warping ran over, without the stretch
-    double rBefore = 0;   // r at zero lag in the window, without a stretch
-    double rAfter = 0;    // the same with the knees
-    double kneeSpacing = 0;  // the spacing used: wider than asked when the knees would be more
-                             // than a velocity survey holds
-    double largestStrain = 0;          // of the intervals between the knees
+    TieWindow window;          // the tie window the warping ran over, without the stretch
+    double rBefore = 0;        // r at zero lag in the window, without a stretch
+    double rAfter = 0;         // the same with the knees
+    double kneeSpacing = 0;    // the spacing used: wider than asked when the knees would be more
+                               // than a velocity survey holds
+    double largestStrain = 0;  // of the intervals between the knees
     double largestVelocityChange = 0;  // per cent
 };
 

@@ -73,6 +73,45 @@ struct DensityIntegral {
     }
 };
 
+// The depth the sonic log itself spans from sample 0 (one sample interval of transit time over
+// each sample's sonic), so that a stretched interval takes the sonic of the imported intervals
+// it covers. The imported depths are not used for this: a project file keeps them to a
+// hundredth, and sonics worked out again from their differences would be noise.
+struct SonicIntegral {
+    // Entry i: the depth from sample 0 to sample i by the sonic, in depth per microsecond of
+    // one sample interval's transit time.
+    std::vector<double> depth;
+    std::vector<int> unusable;  // entry i: the intervals above sample i without a sonic above 0
+
+    SonicIntegral(const TimeSampledLogs& logs) : depth(1, 0.0), unusable(1, 0) {
+        for (int i = 0; i < logs.lastSampleIndex; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            const double sonic = At(logs.sonic, k);
+            const bool usable = sonic > 0 && std::isfinite(sonic);
+            depth.push_back(depth[k] + (usable ? 1.0 / sonic : 0.0));
+            unusable.push_back(unusable[k] + (usable ? 0 : 1));
+        }
+    }
+
+    // The sonic of the stretched interval from fractional sample a to b: one sample interval of
+    // transit time over the depth it spans. An interval touching an unusable sonic keeps that
+    // sonic, so that the recompute reports it where the log has it.
+    double Over(const TimeSampledLogs& logs, double a, double b) const {
+        const int n = logs.lastSampleIndex;
+        const int ia = std::clamp(static_cast<int>(std::floor(a)), 0, n - 1);
+        const int ib = std::clamp(static_cast<int>(std::ceil(b)) - 1, ia, n - 1);
+        const double own = At(logs.sonic, static_cast<std::size_t>(ia));
+        if (unusable[static_cast<std::size_t>(ib) + 1] != unusable[static_cast<std::size_t>(ia)]) {
+            return own;
+        }
+        if (ia == ib) {
+            return own / (b - a);  // inside one imported interval
+        }
+        const double span = DepthAt(depth, n, b) - DepthAt(depth, n, a);
+        return span > 0 ? 1.0 / span : own;
+    }
+};
+
 }  // namespace
 
 std::vector<StretchKnee> OrderedKnees(std::vector<StretchKnee> knees) {
@@ -204,11 +243,10 @@ TimeSampledLogs StretchedLogs(const TimeSampledLogs& logs, int sampleIntervalUs,
         out.depth[static_cast<std::size_t>(j)] =
             DepthAt(logs.depth, n, u[static_cast<std::size_t>(j)]);
     }
+    const SonicIntegral sonic(logs);
     for (int j = 0; j < m; ++j) {
         const auto k = static_cast<std::size_t>(j);
-        const double thickness = out.depth[k + 1] - out.depth[k];
-        out.sonic[k] = thickness > 0 ? sampleIntervalUs / thickness
-                                     : At(logs.sonic, static_cast<std::size_t>(u[k]));
+        out.sonic[k] = sonic.Over(logs, u[k], u[k + 1]);
     }
     out.sonic[static_cast<std::size_t>(m)] =
         m > 0 ? out.sonic[static_cast<std::size_t>(m) - 1] : At(logs.sonic, 0);

@@ -64,8 +64,9 @@ std::vector<KneeIntervalVelocity> KneeIntervalVelocities(const Project& project)
 // The logs carried onto the stretched times. `logs` has sample i at firstTime + i x dt, with dt
 // the two-way sample interval of `sampleIntervalUs`; the result has sample j at
 // StretchedTime(firstTime) + j x dt, down to the last sample before the stretched end of the log.
-// Depths are interpolated linearly at the unstretched times; the sonic follows from the depths
-// (as the import computes it), so interval velocities change with the stretch; densities are
+// Depths are interpolated linearly at the unstretched times; each new interval takes the imported
+// sonic over the depth it covers, scaled to its own time, so interval velocities change with the
+// stretch and a stretch that only shifts gives back the imported sonic exactly; densities are
 // averaged over each new interval's depths, -1 where any of it lies outside the density log.
 // Throws Error when the stretched log would need more samples than a project holds.
 TimeSampledLogs StretchedLogs(const TimeSampledLogs& logs, int sampleIntervalUs, double firstTime,

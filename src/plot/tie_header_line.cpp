@@ -45,6 +45,24 @@ std::string Figures(const TieDisplay& tie) {
            FormatPattern(tie.window->end, "0.000") + " s";
 }
 
+// "   stretched: 12 knees, largest shift +18.4 ms", or nothing for a synthetic not stretched.
+std::string StretchText(const std::vector<StretchKnee>& knees) {
+    if (knees.empty()) {
+        return "";
+    }
+    double largest = 0;
+    for (const StretchKnee& knee : knees) {
+        largest = std::fabs(knee.Shift()) > std::fabs(largest) ? knee.Shift() : largest;
+    }
+    std::string shift = FormatPattern(largest * 1000.0, "0.0");
+    if (shift.front() != '-') {
+        shift.insert(0, "+");
+    }
+    const std::string count =
+        knees.size() == 1 ? "1 knee" : std::to_string(knees.size()) + " knees";
+    return "   stretched: " + count + ", largest shift " + shift + " ms";
+}
+
 }  // namespace
 
 std::string TieHeaderLine(const Project& project, const TieDisplay& tie) {
@@ -52,7 +70,8 @@ std::string TieHeaderLine(const Project& project, const TieDisplay& tie) {
         return "";
     }
     const SeismicSource& source = project.tie->source;
-    return "Seismic: " + FileName(source.path) + TraceText(source) + "   " + Figures(tie);
+    return "Seismic: " + FileName(source.path) + TraceText(source) + "   " + Figures(tie) +
+           StretchText(project.tie->knees);
 }
 
 }  // namespace tessarin

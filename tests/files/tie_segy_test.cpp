@@ -11,8 +11,11 @@
 #include <random>
 
 #include "core_test_support.h"
+#include "engine/auto_stretch.h"
+#include "engine/sampled_trace.h"
 #include "engine/synthetic.h"
 #include "engine/tie.h"
+#include "engine/trace_value.h"
 #include "engine/wavelet.h"
 #include "files/open_project.h"
 #include "files/segy_reader.h"
@@ -112,6 +115,59 @@ TEST(TieFromSegy, BestPhaseIsThatOfTheBandpassWaveletThatTies) {
         EXPECT_NEAR(tie.phaseR[static_cast<std::size_t>(peak)], tie.bestPhase.r, 0.01);
         EXPECT_NEAR(tie.phaseR[static_cast<std::size_t>((peak + 180) % 360)], -tie.bestPhase.r,
                     0.01);
+    }
+}
+
+// A drift that no bulk shift fits: 0 at 0.4 s growing to 20 ms at 1.65 s, with a bump of 4 ms
+// around 1 s.
+double Drift(double t) {
+    const double ramp = 0.020 * std::clamp((t - 0.4) / 1.25, 0.0, 1.0);
+    return ramp + 0.004 * std::exp(-std::pow((t - 1.0) / 0.1, 2) / 2);
+}
+
+TEST(TieFromSegy, AutoStretchRecoversADriftAndTiesTheWell) {
+    Project p;
+    OpenProjectFile(p, MemorySettingsStore(), DataPath("f03_4_display.tsp"));
+    ASSERT_EQ(RecomputeSynthetic(p), std::nullopt);
+    const SampledTrace synthetic = SyntheticTrace(p);
+    // The seismic at 4 ms from 0 to 2 s: each event of the synthetic at t lies at t + Drift(t),
+    // with noise of a fifth of the synthetic's RMS amplitude in the tie window.
+    double power = 0;
+    for (int i = 150; i < 800; ++i) {
+        power += std::pow(synthetic.values[static_cast<std::size_t>(i)], 2) / 650;
+    }
+    std::mt19937 random(11);
+    TempDir dir;
+    std::ofstream samples(dir.File("samples.txt"));
+    for (int k = 0; k < 500; ++k) {
+        double t = 0.004 * k;
+        for (int pass = 0; pass < 20; ++pass) {
+            t = 0.004 * k - Drift(t);
+        }
+        const double noise = (random() / 4294967296.0 - 0.5) * std::sqrt(12 * power) / 5;
+        samples << TraceValueAt(synthetic, t).value_or(0.0) + noise << "\n";
+    }
+    samples.close();
+    std::ofstream(dir.File("writer.py")) << kWriter;
+    const std::string command = "/usr/bin/python3 " + dir.File("writer.py") + " " +
+                                dir.File("drift.sgy") + " 1 big 0 4000 " + dir.File("samples.txt");
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const auto seismic = ReadSegyTrace(dir.File("drift.sgy"), SegyTraceChoice::Number(1));
+    ASSERT_TRUE(seismic) << seismic.message;
+    p.tie = SeismicTie{};
+    p.tie->trace = seismic.value->trace;
+    p.tie->window = {TieWindowChoice::By::kTimes, 0.4, 1.65, "", ""};
+
+    const AutoStretchResult stretch = AutoStretch(p);
+    EXPECT_LT(stretch.rBefore, 0.8);
+    EXPECT_GT(stretch.rAfter, 0.95);
+    EXPECT_EQ(stretch.kneeSpacing, 0.1);
+    EXPECT_LE(stretch.largestStrain, 0.05);
+    // The warping's ends are free, held only by the few samples inside them: within 1 ms from
+    // 50 ms inside the window, within 3 ms at its ends.
+    for (double t = 0.4; t <= 1.65; t += 0.01) {
+        const bool inside = t > 0.45 && t < 1.6;
+        EXPECT_NEAR(StretchShiftAt(stretch.knees, t), Drift(t), inside ? 0.001 : 0.003) << t;
     }
 }
 

@@ -28,7 +28,8 @@ protected:
         SeismicTie tie{Source("/surveys/line.sgy", TraceChoice::kLines),
                        {0.26, 0.002, {}},
                        {TieWindowChoice::By::kTimes, 0.25, 0.60, "", ""},
-                       0};
+                       0,
+                       {}};
         std::ranges::transform(project.syntheticTrace, std::back_inserter(tie.trace.values),
                                [](double v) { return 3.0 * v; });
         tie.trace.values[200] = 6.0;
@@ -109,6 +110,15 @@ TEST_F(SeismicPanel, HeaderLineNamesTheTraceAndTheFiguresOrWhyThereAreNone) {
             project.tie->window = {TieWindowChoice::By::kHorizons, 0, 0, upper, "Top Chalk"};
         }
         EXPECT_EQ(TieHeaderLine(project, ComputeTieDisplay(project)), line);
+    }
+    // A stretched synthetic says so, with its largest shift whatever its sign.
+    for (const auto& [knees, text] :
+         {std::pair{std::vector<StretchKnee>{{0.3, 0.3}, {0.5, 0.4876}},
+                    "   stretched: 2 knees, largest shift -12.4 ms"},
+          {{{0.3, 0.3001}}, "   stretched: 1 knee, largest shift +0.1 ms"}}) {
+        project.tie->knees = knees;
+        const std::string line = TieHeaderLine(project, ComputeTieDisplay(project));
+        EXPECT_EQ(line.substr(line.size() - std::string(text).size()), text);
     }
 }
 
