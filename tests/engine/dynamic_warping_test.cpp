@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <numeric>
 #include <random>
 
 #include "core_test_support.h"
@@ -18,8 +19,7 @@ using Shift = std::function<double(double)>;
 // A random reflectivity, a spike every 2 ms from 0.1 to 2 s, convolved with a 30 Hz Ricker and
 // sampled at `interval` from `first`; each spike lies `shift(t)` later than its time t. White
 // noise of `noise` times the trace's RMS is added.
-SampledTrace Earth(double first, double interval, int count, const Shift& shift, double noise = 0,
-                   unsigned seed = 7) {
+SampledTrace Earth(double first, double interval, int count, const Shift& shift, double noise = 0) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> spike(-1, 1);
     SampledTrace trace{first, interval, std::vector<double>(static_cast<std::size_t>(count))};
@@ -32,11 +32,9 @@ SampledTrace Earth(double first, double interval, int count, const Shift& shift,
                 x < 25 ? r * (1 - 2 * x) * std::exp(-x) : 0;
         }
     }
-    double squares = 0;
-    for (const double v : trace.values) {
-        squares += v * v;
-    }
-    std::mt19937 noiseRandom(seed);
+    const double squares =
+        std::inner_product(trace.values.begin(), trace.values.end(), trace.values.begin(), 0.0);
+    std::mt19937 noiseRandom(7);
     std::normal_distribution<double> white(0, noise * std::sqrt(squares / count));
     for (double& v : trace.values) {
         v += noise > 0 ? white(noiseRandom) : 0;
