@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <numeric>
 #include <random>
 
 #include "core_test_support.h"
@@ -17,8 +19,7 @@ using Shift = std::function<double(double)>;
 // A random reflectivity, a spike every 2 ms from 0.1 to 2 s, convolved with a 30 Hz Ricker and
 // sampled at `interval` from `first`; each spike lies `shift(t)` later than its time t. White
 // noise of `noise` times the trace's RMS is added.
-SampledTrace Earth(double first, double interval, int count, const Shift& shift, double noise = 0,
-                   unsigned seed = 7) {
+SampledTrace Earth(double first, double interval, int count, const Shift& shift, double noise = 0) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> spike(-1, 1);
     SampledTrace trace{first, interval, std::vector<double>(static_cast<std::size_t>(count))};
@@ -31,11 +32,9 @@ SampledTrace Earth(double first, double interval, int count, const Shift& shift,
                 x < 25 ? r * (1 - 2 * x) * std::exp(-x) : 0;
         }
     }
-    double squares = 0;
-    for (const double v : trace.values) {
-        squares += v * v;
-    }
-    std::mt19937 noiseRandom(seed);
+    const double squares =
+        std::inner_product(trace.values.begin(), trace.values.end(), trace.values.begin(), 0.0);
+    std::mt19937 noiseRandom(7);
     std::normal_distribution<double> white(0, noise * std::sqrt(squares / count));
     for (double& v : trace.values) {
         v += noise > 0 ? white(noiseRandom) : 0;
@@ -67,7 +66,10 @@ TEST(Warping, FollowsASmoothDriftWithinAMillisecond) {
         return 0.020 * (t - 0.35) / 1.25 +
                0.004 * std::exp(-4 * std::numbers::ln2 * std::pow((t - 1.0) / 0.15, 2));
     };
-    const SampledTrace seismic = Earth(0.25, 0.004, 420, drift, 0.2);
+    SampledTrace seismic = Earth(0.25, 0.004, 420, drift, 0.2);
+    for (double& v : seismic.values) {
+        v = 1000 * v + 2000;  // on a scale of its own, and off zero
+    }
     for (const double interval : {0.002, 0.001, 0.0005}) {
         // The seismic begins at 0.25 s: the window's top is cut to 0.35 s, 100 ms below it.
         const Warping w = WarpToSeismic(Synthetic(interval), seismic, {0.3, 1.6});
@@ -81,30 +83,46 @@ TEST(Warping, FollowsASmoothDriftWithinAMillisecond) {
 }
 
 TEST(Warping, ShiftIsNeverSteeperThanTheStrainAllows) {
-    // 12 ms more within 300 ms from 0.7 s: a strain of up to 0.063.
-    const Shift ramp = [](double t) {
-        const double x = std::clamp((t - 0.7) / 0.3, 0.0, 1.0);
-        return 0.004 + 0.006 * (1 - std::cos(std::numbers::pi * x));
-    };
-    const SampledTrace seismic = Earth(0, 0.004, 500, ramp, 0.1);
+    // The seismic's events come 4 ms late above 0.95 s and 12 ms late below, as across a fault.
+    const Shift step = [](double t) { return t < 0.95 ? 0.004 : 0.012; };
+    const SampledTrace seismic = Earth(0, 0.004, 500, step, 0.1);
+    const SampledTrace synthetic = Synthetic(0.002);
     struct Case {
         double maxStrain;
         double climb;  // the steepest the lag steps allow: 0.5 ms every so many samples of 2 ms
     };
-    for (const Case c : {Case{0.1, 0.5 / 6}, {0.03, 0.5 / 18}}) {
-        const Warping w =
-            WarpToSeismic(Synthetic(0.002), seismic, {0.3, 1.6}, {.maxStrain = c.maxStrain});
+    for (const Case c :
+         {Case{1, 4 * 0.25}, {0.3, 0.25}, {0.1, 0.25 / 3}, {0.05, 0.25 / 5}, {0.03, 0.25 / 9}}) {
+        // Unsmoothed, the path climbs the step as steeply as it may.
+        const Warping steepest = WarpToSeismic(synthetic, seismic, {0.3, 1.6},
+                                               {.maxStrain = c.maxStrain, .smoothing = 0});
+        EXPECT_NEAR(steepest.largestStrain, c.climb, 1e-9) << c.maxStrain;
+        EXPECT_EQ(steepest.shifts.values.size(), 651u);
+        const Warping w = WarpToSeismic(synthetic, seismic, {0.3, 1.6}, {.maxStrain = c.maxStrain});
         EXPECT_LE(w.largestStrain, c.climb + 1e-12);
-        EXPECT_LT(LargestMiss(w, ramp, 0.35, 0.5), 0.001);
-        EXPECT_LT(LargestMiss(w, ramp, 1.45, 1.55), 0.001);
-        if (c.climb > 0.063) {
-            EXPECT_LT(LargestMiss(w, ramp, 0.35, 1.55), 0.001);
-        } else {
-            // It climbs as steeply as it may, and cannot keep up.
-            EXPECT_GT(w.largestStrain, c.climb - 0.001);
-            EXPECT_GT(LargestMiss(w, ramp, 0.6, 1.2), 0.002);
-        }
+        // It keeps to the shift on either side, beyond the climb and the smoothing.
+        const double reach = 0.008 / c.climb + 0.06;
+        EXPECT_LT(LargestMiss(w, step, 0.35, 0.95 - reach), 0.001) << c.maxStrain;
+        EXPECT_LT(LargestMiss(w, step, 0.95 + reach, 1.55), 0.001) << c.maxStrain;
     }
+    // A low strain bound cannot follow the step: the shift is far from it on either side.
+    const Warping slow = WarpToSeismic(synthetic, seismic, {0.3, 1.6}, {.maxStrain = 0.03});
+    EXPECT_GT(LargestMiss(slow, step, 0.85, 0.95), 0.002);
+    EXPECT_GT(LargestMiss(slow, step, 0.95, 1.05), 0.002);
+    // Without noise the unsmoothed path is the step itself but for one climb as steep as it
+    // may: 8 ms at 1/12 takes 48 samples, and the mean over 3 samples rounds it off by one.
+    const Warping exact = WarpToSeismic(synthetic, Earth(0, 0.004, 500, step), {0.3, 1.6},
+                                        {.maxStrain = 0.1, .smoothing = 0});
+    int off = 0;
+    for (std::size_t i = 0; i < exact.shifts.values.size(); ++i) {
+        off += std::fabs(exact.shifts.values[i] - step(exact.shifts.TimeAt(i))) > 1e-9;
+    }
+    EXPECT_LE(off, 48 + 1);
+    // Nor can the shift go beyond the largest lag.
+    const Warping near = WarpToSeismic(synthetic, seismic, {0.3, 1.6}, {.maxLag = 0.01});
+    EXPECT_LT(LargestMiss(
+                  near, [](double) { return 0.01; }, 1.2, 1.55),
+              0.0003);
 }
 
 TEST(Warping, RidesOverACycleSkippedSection) {
@@ -133,61 +151,44 @@ TEST(Warping, RidesOverACycleSkippedSection) {
 TEST(Warping, RefusesWhatCannotBeWarped) {
     const SampledTrace synthetic = Synthetic(0.002);
     const SampledTrace seismic = Earth(0, 0.004, 500, [](double) { return 0.0; });
+    const auto error = [](const SampledTrace& f, const SampledTrace& g, TieWindow window,
+                          WarpingOptions options = {}) {
+        return ErrorOf([&] { WarpToSeismic(f, g, window, options); });
+    };
+    for (const auto& [f, g] : {std::pair{SampledTrace{0.2, 0, synthetic.values}, seismic},
+                               {synthetic, SampledTrace{0, 0, seismic.values}}}) {
+        EXPECT_EQ(error(f, g, {0.3, 1.6}),
+                  "Warping needs a computed synthetic and a seismic trace with samples.");
+    }
+    EXPECT_EQ(error(synthetic, {0, 0.004, std::vector<double>(90, 1)}, {0.3, 1.6}),
+              "The synthetic and the seismic share too little time to be warped: 0.300 s to "
+              "0.256 s, where at least 8 synthetic samples are needed with the seismic reaching "
+              "0.100 s before and after them.");
+    // Seven samples are too few, eight enough.
+    EXPECT_EQ(WarpToSeismic(synthetic, seismic, {1.0, 1.014}).shifts.values.size(), 8u);
+    EXPECT_EQ(error(synthetic, seismic, {1.0, 1.012}, {.maxLag = 0.02}),
+              "The synthetic and the seismic share too little time to be warped: 1.000 s to "
+              "1.012 s, where at least 8 synthetic samples are needed with the seismic reaching "
+              "0.020 s before and after them.");
+    // At 2 ms, so that the synthetic's times read its samples as they are: flat in the window,
+    // though not beyond it, at a level whose samples do not add up exactly.
+    SampledTrace flatInWindow = Earth(0, 0.002, 1000, [](double) { return 0.0; });
+    std::fill(flatInWindow.values.begin() + 150, flatInWindow.values.begin() + 801, 0.1);
+    EXPECT_EQ(error(synthetic, flatInWindow, {0.3, 1.6}),
+              "The seismic is flat from 0.300 s to 1.600 s: there is nothing to warp.");
+    EXPECT_EQ(error({0.2, 0.002, std::vector<double>(300, 0)}, seismic, {0, 2}),
+              "The synthetic is flat from 0.200 s to 0.798 s: there is nothing to warp.");
     struct Case {
-        SampledTrace synthetic, seismic;
-        TieWindow window;
         WarpingOptions options;
         const char* message;
     };
-    const Case cases[] = {
-        {synthetic,
-         {0, 0.004, std::vector<double>(90, 1)},
-         {0.3, 1.6},
-         {},
-         "The synthetic and the seismic share too little time to be warped: 0.300 s to 0.256 s, "
-         "where at least 8 synthetic samples are needed with the seismic reaching 0.100 s before "
-         "and after them."},
-        {synthetic,
-         seismic,
-         {1.0, 1.01},
-         {.maxLag = 0.02},
-         "The synthetic and the seismic share too little time to be warped: 1.000 s to 1.010 s, "
-         "where at least 8 synthetic samples are needed with the seismic reaching 0.020 s before "
-         "and after them."},
-        {synthetic,
-         {0, 0.004, std::vector<double>(500, 0.1)},
-         {0.3, 1.6},
-         {},
-         "The seismic is flat from 0.300 s to 1.600 s: there is nothing to warp."},
-        {{0.2, 0.002, std::vector<double>(300, 0)},
-         seismic,
-         {0, 2},
-         {},
-         "The synthetic is flat from 0.200 s to 0.798 s: there is nothing to warp."},
-        {synthetic,
-         seismic,
-         {0.3, 1.6},
-         {.maxLag = 0},
-         "Warping needs a largest shift above 0 s, not 0.000 s."},
-        {synthetic,
-         seismic,
-         {0.3, 1.6},
-         {.maxStrain = 0},
-         "Warping needs a largest strain above 0 and at most 1, not 0.0."},
-        {synthetic,
-         seismic,
-         {0.3, 1.6},
-         {.maxStrain = 1.5},
-         "Warping needs a largest strain above 0 and at most 1, not 1.5."},
-        {synthetic,
-         seismic,
-         {0.3, 1.6},
-         {.smoothing = -0.01},
-         "Warping needs a smoothing of 0 s or more, not -0.010 s."},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ErrorOf([&] { WarpToSeismic(c.synthetic, c.seismic, c.window, c.options); }),
-                  c.message);
+    for (const Case& c : {
+             Case{{.maxLag = 0}, "Warping needs a largest shift above 0 s, not 0.000 s."},
+             {{.maxStrain = 0}, "Warping needs a largest strain above 0 and at most 1, not 0.0."},
+             {{.maxStrain = 1.5}, "Warping needs a largest strain above 0 and at most 1, not 1.5."},
+             {{.smoothing = -0.01}, "Warping needs a smoothing of 0 s or more, not -0.010 s."},
+         }) {
+        EXPECT_EQ(error(synthetic, seismic, {0.3, 1.6}, c.options), c.message);
     }
 }
 
