@@ -1,6 +1,7 @@
 // Open Project on any bytes: the record is read, the wavelet built and the horizons sorted, or
 // the project file's own error is given, never a crash, a sanitizer report or a hang. A seismic
-// tie block after the log rows is read with a usable trace or left out with its reason.
+// tie block after the log rows is read with a usable trace or left out with its reason; a damaged
+// stretch line drops the stretch alone.
 
 #include <cstdint>
 
@@ -34,7 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       project.timeSonic.size() > n && project.timeDensity.size() > n,
                   "the logs hold their samples");
     // A seismic tie block is read whole, with a trace the tie can use, or left out with a reason.
-    fuzz::Require(!project.tie || report.tieProblem.empty(), "a tie left out is not kept");
+    // A damaged stretch line is the one problem a kept tie may come with: it is kept without knees.
+    fuzz::Require(!project.tie || report.tieProblem.empty() || project.tie->knees.empty(),
+                  "a tie left out is not kept, and a damaged stretch is dropped");
     if (project.tie) {
         const SampledTrace& trace = project.tie->trace;
         fuzz::Require(!trace.values.empty() && trace.interval > 0 &&
