@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cmath>
 #include <iomanip>
 #include <iostream>
 #include <memory>
@@ -160,6 +161,23 @@ void PrintTie(const Project& p, std::ostream& out) {
             std::to_string(tie.trace.values.size()) + " samples from " +
             Number(tie.trace.firstTime) + " s every " + Number(tie.trace.interval * 1000) +
             " ms; bulk shift " + Number(tie.shiftSeconds * 1000) + " ms");
+    if (tie.knees.empty()) {
+        return;
+    }
+    // Shifts in milliseconds to the hundredth: the knees' times are kept to the microsecond and
+    // their differences would show binary noise. The largest as the header shows it: signed.
+    const auto ms = [](const StretchKnee& knee) { return std::round(knee.Shift() * 1e5) / 100; };
+    double largest = 0;
+    for (const StretchKnee& knee : tie.knees) {
+        largest = std::fabs(ms(knee)) > std::fabs(largest) ? ms(knee) : largest;
+    }
+    Row(out, "Stretch",
+        std::to_string(tie.knees.size()) + (tie.knees.size() == 1 ? " knee" : " knees") +
+            ", largest shift " + Number(largest) + " ms; synthetic time to new time:");
+    for (const StretchKnee& knee : tie.knees) {
+        out << "  " << Number(knee.syntheticTime) << " s to " << Number(knee.newTime) << " s ("
+            << Number(ms(knee)) << " ms)\n";
+    }
 }
 
 int ShowProject(const std::string& path) {
@@ -197,7 +215,8 @@ CommandRun AddInfoCommand(CLI::App& tool) {
         "elevations, the seismic datum, the sample rate and the depth and time the "
         "logs span, how impedance is formed, the velocity survey, the horizons with "
         "their depths, the wavelet, the display scales, the AGC window and, for a project "
-        "tied to seismic, the seismic trace and the bulk shift. The file alone is shown: "
+        "tied to seismic, the seismic trace, the bulk shift and the knees of a stretch. The file "
+        "alone is shown: "
         "the defaults you saved in the program play no part.";
     text.examples = "tessarin-cli info well.tsp";
     DescribeCommand(*command, std::move(text));

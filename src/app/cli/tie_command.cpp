@@ -14,6 +14,7 @@
 #include "cli/help_formatter.h"
 #include "cli/option_checks.h"
 #include "cli/tie_report.h"
+#include "cli/tie_stretch.h"
 #include "engine/project_tie.h"
 #include "engine/synthetic.h"
 #include "engine/tie_shift.h"
@@ -23,6 +24,7 @@
 #include "files/seismic_trace_load.h"
 #include "model/error.h"
 #include "model/numeric.h"
+#include "model/settings.h"
 #include "qt_settings_store.h"
 
 namespace tessarin::cli {
@@ -48,6 +50,7 @@ struct TieArguments {
     bool applyPhase = false;
     std::optional<std::string> output;
     bool json = false;
+    StretchArguments stretch;
 };
 
 double NumberOf(const std::string& text) {
@@ -164,6 +167,11 @@ void RefuseWrongCombinations(const TieArguments& a, const Project& project) {
     if (a.output && std::filesystem::equivalent(*a.output, a.seismic, error)) {
         throw UsageError{"-o would overwrite the seismic file \"" + a.seismic + "\""};
     }
+    std::vector<std::string> files{a.projectPath, a.seismic};
+    if (a.output) {
+        files.push_back(*a.output);
+    }
+    RefuseStretchCombinations(a.stretch, a.applyShift, a.applyPhase, files);
     if (a.applyPhase) {
         if (const auto refusal = ApplyTiePhaseRefusal(project)) {
             throw UsageError{"--apply-phase: " + OneLine(*refusal)};
@@ -203,6 +211,7 @@ int Tie(const TieArguments& a) {
     }
     WarnOfOpening(opened, project, a.projectPath);
     RefuseWrongCombinations(a, project);
+    std::vector<StretchKnee> fileKnees = ReadKnees(a.stretch);
     LoadedSeismicTrace loaded = LoadTrace(a);
     SetTieTrace(project, std::move(loaded.source), std::move(loaded.trace));
     ChooseWindow(project, a);
@@ -216,6 +225,10 @@ int Tie(const TieArguments& a) {
     report.driftWindow = options.driftWindow;
     report.measures = MeasureProjectTie(project, options);
     ApplyFindings(project, a, report);
+    if (a.stretch.Any()) {
+        report.stretch = RunStretch(project, a.stretch, std::move(fileKnees), options.maxLag,
+                                    ReadStretchVelocityLimit(store));
+    }
     if (a.output) {
         project.projectFileName = *a.output;
         WriteProjectFile(project, std::filesystem::path(*a.output));
@@ -226,6 +239,9 @@ int Tie(const TieArguments& a) {
         PrintTieJson(report, std::cout);
     } else {
         PrintTieReport(report, std::cout);
+    }
+    if (report.stretch) {
+        WarnOfVelocityChange(*report.stretch, std::cerr);
     }
     return kExitOk;
 }
@@ -371,6 +387,7 @@ void AddTieOptions(CLI::App& command, TieArguments& a) {
                   "for a Ricker wavelet.")
         ->needs(output);
     command.add_flag("--json", a.json, "Print the figures as JSON instead of text.");
+    AddStretchOptions(command, a.stretch, output);
 }
 
 }  // namespace
@@ -384,7 +401,10 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "tessarin-cli tie PROJECT.tsp --seismic FILE (--inline N --crossline N"
         " [--inline-byte B --crossline-byte B] | --trace N | --x X --y Y)"
         " [--dt MS] [--window T0:T1 | --horizons \"TOP A\" \"TOP B\"] [--max-lag MS]"
-        " [--apply-shift] [--apply-phase] [-o OUT.tsp] [--json]"};
+        " [--apply-shift] [--apply-phase] [-o OUT.tsp] [--json]",
+        "tessarin-cli tie PROJECT.tsp --seismic FILE ... (--stretch auto [--max-strain X]"
+        " [--knee-spacing MS | --knees-at-horizons] | --knees FILE) [--apply-stretch -o OUT.tsp]"
+        " [--survey-out FILE.vs]"};
     text.about =
         "Opens the project as the window's Open Project does, computes its synthetic and "
         "reads the chosen seismic trace: from a SEG-Y file by inline and crossline, by "
@@ -394,12 +414,18 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "synthetic), the best phase and lag found together and their r, PEP (the part of "
         "the seismic's energy the scaled synthetic explains), and the best lag in windows "
         "down the well, which shows a drift. With -o it writes the project with the trace, "
-        "so that it opens without the seismic file.";
+        "so that it opens without the seismic file. With --stretch auto or --knees it also "
+        "prints a stretch, which moves the well's time-depth relation where no bulk shift "
+        "fits the drift: its knees, r in the window before and after, the largest strain "
+        "and the largest change of interval velocity, warning on standard error of a change "
+        "above the limit set in the tie window (10 % unless set).";
     text.examples =
         "tessarin-cli tie well.tsp --seismic line.sgy --inline 1190 --crossline 1155\n"
         "tessarin-cli tie well.tsp --seismic line.sgy --x 612300 --y 6075100 \\\n"
         "    --horizons \"Top A\" \"Base B\" --apply-shift -o well_tied.tsp\n"
-        "tessarin-cli tie well.tsp --seismic trace.txt --json";
+        "tessarin-cli tie well.tsp --seismic trace.txt --json\n"
+        "tessarin-cli tie well.tsp --seismic line.sgy --trace 12 --window 0.4:1.65 \\\n"
+        "    --stretch auto --apply-stretch -o well_stretched.tsp --survey-out well.vs";
     DescribeCommand(*command, std::move(text));
     command->add_option("PROJECT.tsp", arguments->projectPath, "The project file to tie.")
         ->required();

@@ -6,6 +6,7 @@
 #include <iomanip>
 #include <vector>
 
+#include "engine/stretch.h"
 #include "files/seismic_trace_load.h"
 #include "model/numeric.h"
 
@@ -52,6 +53,62 @@ void Row(std::ostream& out, const std::string& label, const std::string& text) {
     out << std::left << std::setw(16) << (label + ":") << text << "\n";
 }
 
+// 0.05 as "0.05", 10 as "10": a figure the user chose, as short as it is.
+std::string Plain(double x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", x);
+    return text;
+}
+
+std::string StretchFrom(const StretchReport& s) {
+    if (s.kneeFile) {
+        return "knees from " + *s.kneeFile;
+    }
+    std::string knees = "knees at the horizons";
+    if (!s.atHorizons) {
+        knees = "a knee every " + Fixed(s.kneeSpacing * 1000.0, 0) + " ms";
+        if (s.kneeSpacing != s.kneeSpacingAsked) {
+            knees += " (not " + Fixed(s.kneeSpacingAsked * 1000.0, 0) +
+                     ": more knees than a velocity survey holds)";
+        }
+    }
+    return "Auto Stretch, " + knees + ", strain at most " + Plain(s.maxStrain);
+}
+
+void PrintStretchRows(const StretchReport& s, std::ostream& out) {
+    Row(out, "Stretch", StretchFrom(s));
+    Row(out, "Stretch r",
+        Fixed(s.rBefore, 3) + " before, " + Fixed(s.rAfter, 3) + " after, at zero lag");
+    Row(out, "Largest strain", Fixed(s.largestStrain, 3));
+    Row(out, "Velocity",
+        "interval velocities change by up to " + Fixed(s.largestVelocityChange, 1) + " % (limit " +
+            Plain(s.velocityLimit) + " %)");
+    if (s.applied) {
+        Row(out, "Knees applied", std::to_string(s.knees.size()));
+    }
+    if (s.surveyWritten) {
+        Row(out, "Survey written", *s.surveyWritten);
+    }
+}
+
+// The knees with their shifts and the change of interval velocity over the interval above each,
+// as the knees' table of the tie window lists them.
+void PrintKnees(const StretchReport& s, std::ostream& out) {
+    out << "\nKnees of the stretch:\n"
+           "  synthetic (s)  new time (s)  shift (ms)  velocity change above (%)\n";
+    const std::vector<StretchInterval> intervals = StretchIntervals(s.knees);
+    for (std::size_t k = 0; k < s.knees.size(); ++k) {
+        const StretchKnee& knee = s.knees[k];
+        const std::string change =
+            k == 0 ? "" : Fixed(intervals[k - 1].velocityChangePercent, 1, true);
+        char line[96];
+        std::snprintf(line, sizeof line, "  %13s  %12s  %10s  %s\n",
+                      Fixed(knee.syntheticTime, 4).c_str(), Fixed(knee.newTime, 4).c_str(),
+                      Fixed(knee.Shift() * 1000.0, 1, true).c_str(), change.c_str());
+        out << line;
+    }
+}
+
 }  // namespace
 
 void PrintTieReport(const TieReport& r, std::ostream& out) {
@@ -77,6 +134,9 @@ void PrintTieReport(const TieReport& r, std::ostream& out) {
         Row(out, "Wavelet phase",
             Fixed(*r.phaseBefore, 0) + " degrees, now " + Fixed(*r.phaseAfter, 0) + " degrees");
     }
+    if (r.stretch) {
+        PrintStretchRows(*r.stretch, out);
+    }
     if (r.written) {
         Row(out, "Written", *r.written);
     }
@@ -90,6 +150,9 @@ void PrintTieReport(const TieReport& r, std::ostream& out) {
         std::snprintf(line, sizeof line, "  %8s  %8s  %5s\n", Seconds(p.time).c_str(),
                       Fixed(p.lag * 1000.0, 1, true).c_str(), Fixed(p.r, 3).c_str());
         out << line;
+    }
+    if (r.stretch) {
+        PrintKnees(*r.stretch, out);
     }
 }
 
@@ -135,6 +198,14 @@ public:
         }
         out_ << '"';
         return *this;
+    }
+    Json& Bool(const char* name, bool value) {
+        Key(name);
+        out_ << (value ? "true" : "false");
+        return *this;
+    }
+    Json& TextOrNull(const char* name, const std::optional<std::string>& text) {
+        return text ? Text(name, *text) : Null(name);
     }
     Json& Null(const char* name) {
         Key(name);
@@ -202,6 +273,41 @@ void JsonSeismic(const SeismicTie& tie, Json& json) {
         .Close();
 }
 
+void JsonStretch(const StretchReport& s, Json& json) {
+    json.Open("stretch").Text("from", s.kneeFile ? "file" : "auto").TextOrNull("file", s.kneeFile);
+    if (!s.kneeFile) {
+        json.Bool("knees_at_horizons", s.atHorizons).Number("max_strain", s.maxStrain);
+    }
+    if (s.kneeFile || s.atHorizons) {
+        json.Null("knee_spacing_ms");
+    } else {
+        json.Number("knee_spacing_ms", s.kneeSpacing * 1000);
+    }
+    json.Number("r_before", s.rBefore)
+        .Number("r_after", s.rAfter)
+        .Number("largest_strain", s.largestStrain)
+        .Number("largest_velocity_change_percent", s.largestVelocityChange)
+        .Number("velocity_limit_percent", s.velocityLimit)
+        .Bool("applied", s.applied)
+        .TextOrNull("survey_written", s.surveyWritten)
+        .OpenList("knees");
+    const std::vector<StretchInterval> intervals = StretchIntervals(s.knees);
+    for (std::size_t k = 0; k < s.knees.size(); ++k) {
+        const StretchKnee& knee = s.knees[k];
+        json.Open()
+            .Number("synthetic_time_s", knee.syntheticTime)
+            .Number("new_time_s", knee.newTime)
+            .Number("shift_ms", knee.Shift() * 1000);
+        if (k == 0) {
+            json.Null("velocity_change_above_percent");
+        } else {
+            json.Number("velocity_change_above_percent", intervals[k - 1].velocityChangePercent);
+        }
+        json.Close();
+    }
+    json.CloseList().Close();
+}
+
 }  // namespace
 
 void PrintTieJson(const TieReport& r, std::ostream& out) {
@@ -237,6 +343,9 @@ void PrintTieJson(const TieReport& r, std::ostream& out) {
         json.Close();
     }
     json.CloseList();
+    if (r.stretch) {
+        JsonStretch(*r.stretch, json);
+    }
     if (r.written) {
         json.Text("written", *r.written);
     } else {

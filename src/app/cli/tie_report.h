@@ -6,11 +6,29 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/tie.h"
 #include "model/tie.h"
 
 namespace tessarin::cli {
+
+// A stretch found by Auto Stretch or read from a knee file, and what it does to the tie.
+struct StretchReport {
+    std::optional<std::string> kneeFile;  // where the knees came from; nothing for Auto Stretch
+    bool atHorizons = false;              // Auto Stretch put the knees at the horizons
+    double maxStrain = 0;                 // the bound Auto Stretch ran with
+    double kneeSpacingAsked = 0;          // seconds
+    double kneeSpacing = 0;               // seconds: the spacing used, perhaps wider than asked
+    std::vector<StretchKnee> knees;
+    double rBefore = 0;
+    double rAfter = 0;
+    double largestStrain = 0;
+    double largestVelocityChange = 0;  // per cent
+    double velocityLimit = 0;          // per cent: the setting a larger change is warned of by
+    bool applied = false;              // the knees became the project's stretch
+    std::optional<std::string> surveyWritten;
+};
 
 struct TieReport {
     const SeismicTie* tie = nullptr;  // the trace measured, its source and window
@@ -21,6 +39,7 @@ struct TieReport {
     std::optional<double> phaseBefore;  // the wavelet's phase, degrees, when Apply Phase ran
     std::optional<double> phaseAfter;
     std::optional<std::string> written;  // the project file written
+    std::optional<StretchReport> stretch;
 };
 
 void PrintTieReport(const TieReport& report, std::ostream& out);
