@@ -85,7 +85,8 @@ void AddStretchOptions(CLI::App& command, StretchArguments& a, CLI::Option* outp
                         "Find a stretch by Auto Stretch: dynamic warping of the synthetic to the "
                         "seismic over the window, within the lags of --max-lag, turned into "
                         "knees. The knees, r in the window before and after, the largest strain "
-                        "and the largest change of interval velocity are printed.")
+                        "and the largest change of interval velocity are printed; a change above "
+                        "the limit set in the tie window (10 % unless set) is warned of.")
             ->type_name("auto")
             ->check(OneOfCheck({"auto"}))
             ->group(kStretch);
@@ -129,7 +130,8 @@ void AddStretchOptions(CLI::App& command, StretchArguments& a, CLI::Option* outp
     command
         .add_option("--survey-out", a.surveyOut,
                     "Write the stretched time-depth relation as a velocity survey file, which "
-                    "the import and the Velocity Survey dialog read.")
+                    "the import and the Velocity Survey dialog read. Needs --stretch or --knees; "
+                    "with --apply-stretch, of the stretch applied.")
         ->type_name("FILE.vs")
         ->group(kStretch);
     for (CLI::Option* option : {strain, spacing, horizons}) {
