@@ -1,65 +1,27 @@
 #include "files/knee_file.h"
 
-#include <algorithm>
 #include <cctype>
-#include <cmath>
-#include <fstream>
-#include <iterator>
-#include <optional>
 
 #include "engine/stretch.h"
+#include "files/column_text.h"
 #include "model/error.h"
-#include "model/numeric.h"
-#include "model/user_file.h"
 
 namespace tessarin {
-namespace {
 
 using Knees = std::vector<StretchKnee>;
-
-// The knee a line holds, or nothing when it is not two finite numbers.
-std::optional<StretchKnee> KneeOf(std::string_view line) {
-    std::vector<double> numbers;
-    for (std::size_t start = 0; start < line.size();) {
-        const std::size_t end = std::min(line.find_first_of(" \t,\r", start), line.size());
-        if (end > start) {
-            const auto x = ParseNumber(line.substr(start, end - start));
-            if (!x || !std::isfinite(*x)) {
-                return std::nullopt;
-            }
-            numbers.push_back(*x);
-        }
-        start = end + 1;
-    }
-    if (numbers.size() != 2) {
-        return std::nullopt;
-    }
-    return StretchKnee{numbers[0], numbers[1]};
-}
-
-}  // namespace
 
 ReadResult<Knees> ReadKneeText(std::string_view text, const std::string& path) {
     const std::string named = "The knee file \"" + path + "\"";
     Knees knees;
-    int lineNumber = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        const std::size_t first = line.find_first_not_of(" \t\r");
-        if (first == std::string_view::npos || line[first] == '#') {
-            continue;
-        }
-        const std::optional<StretchKnee> knee = KneeOf(line);
-        if (!knee) {
+    for (const ColumnLine& line : ColumnLines(text)) {
+        const auto numbers = LineNumbers(line.text);
+        if (!numbers || numbers->size() != 2) {
             return ReadResult<Knees>::Failure(
-                named + ", line " + std::to_string(lineNumber) +
+                named + ", line " + std::to_string(line.number) +
                 ": two numbers are expected, the time on the synthetic and the time it moves "
                 "to, in seconds.");
         }
-        knees.push_back(*knee);
+        knees.push_back({(*numbers)[0], (*numbers)[1]});
     }
     if (knees.empty()) {
         return ReadResult<Knees>::Failure(named + " holds no knees.");
@@ -74,15 +36,11 @@ ReadResult<Knees> ReadKneeText(std::string_view text, const std::string& path) {
 }
 
 ReadResult<Knees> ReadKneeFile(const std::string& path) {
-    if (const auto problem = UnreadableFileProblem(path)) {
-        return ReadResult<Knees>::Failure(UnreadableFileMessage(path, *problem));
+    const ReadResult<std::string> text = ReadWholeFile(path);
+    if (!text) {
+        return ReadResult<Knees>::Failure(text.message);
     }
-    std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in && !in.eof()) {
-        return ReadResult<Knees>::Failure("The file \"" + path + "\" cannot be read.");
-    }
-    return ReadKneeText(text, path);
+    return ReadKneeText(*text.value, path);
 }
 
 }  // namespace tessarin

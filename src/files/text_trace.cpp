@@ -1,15 +1,11 @@
 #include "files/text_trace.h"
 
-#include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
-#include "model/error.h"
+#include "files/column_text.h"
 #include "model/numeric.h"
-#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
@@ -17,32 +13,13 @@ namespace {
 // A step may be off by this share of the interval: times written to a few decimals stay within.
 constexpr double kSpacingTolerance = 0.01;
 
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (start < line.size()) {
-        const std::size_t end = line.find_first_of(" \t,\r", start);
-        const std::size_t stop = end == std::string_view::npos ? line.size() : end;
-        if (stop > start) {
-            fields.push_back(line.substr(start, stop - start));
-        }
-        start = stop + 1;
-    }
-    return fields;
-}
-
 // The time and amplitude of a line, or nothing when it is not two numbers.
 std::optional<std::pair<double, double>> Sample(std::string_view line) {
-    const auto fields = Fields(line);
-    if (fields.size() != 2) {
+    const auto numbers = LineNumbers(line);
+    if (!numbers || numbers->size() != 2) {
         return std::nullopt;
     }
-    const auto time = ParseNumber(fields[0]);
-    const auto amplitude = ParseNumber(fields[1]);
-    if (!time || !amplitude || !std::isfinite(*time) || !std::isfinite(*amplitude)) {
-        return std::nullopt;
-    }
-    return std::pair(*time, *amplitude);
+    return std::pair((*numbers)[0], (*numbers)[1]);
 }
 
 }  // namespace
@@ -52,25 +29,16 @@ ReadResult<SampledTrace> ReadTextTraceText(std::string_view text, const std::str
     std::vector<double> times;
     std::vector<int> lineNumbers;
     SampledTrace trace;
-    int lineNumber = 0;
     bool titleAllowed = true;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        const std::size_t first = line.find_first_not_of(" \t\r");
-        if (first == std::string_view::npos || line[first] == '#') {
-            continue;
-        }
-        const auto sample = Sample(line);
+    for (const ColumnLine& line : ColumnLines(text)) {
+        const auto sample = Sample(line.text);
         if (sample) {
             times.push_back(sample->first);
             trace.values.push_back(sample->second);
-            lineNumbers.push_back(lineNumber);
+            lineNumbers.push_back(line.number);
         } else if (!titleAllowed) {
             return ReadResult<SampledTrace>::Failure(
-                named + ", line " + std::to_string(lineNumber) +
+                named + ", line " + std::to_string(line.number) +
                 ": two numbers are expected, the two-way time in seconds and the amplitude.");
         }
         titleAllowed = false;
@@ -97,15 +65,11 @@ ReadResult<SampledTrace> ReadTextTraceText(std::string_view text, const std::str
 }
 
 ReadResult<SampledTrace> ReadTextTrace(const std::string& path) {
-    if (const auto problem = UnreadableFileProblem(path)) {
-        return ReadResult<SampledTrace>::Failure(UnreadableFileMessage(path, *problem));
+    const ReadResult<std::string> text = ReadWholeFile(path);
+    if (!text) {
+        return ReadResult<SampledTrace>::Failure(text.message);
     }
-    std::ifstream in(path, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in && !in.eof()) {
-        return ReadResult<SampledTrace>::Failure("The file \"" + path + "\" cannot be read.");
-    }
-    return ReadTextTraceText(text, path);
+    return ReadTextTraceText(*text.value, path);
 }
 
 }  // namespace tessarin
