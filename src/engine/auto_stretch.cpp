@@ -133,4 +133,11 @@ AutoStretchResult AutoStretch(const Project& project, const AutoStretchOptions& 
     return result;
 }
 
+TieMeasures MeasureTieWithoutStretch(const Project& project) {
+    if (!project.tie) {
+        throw Error("The project holds no seismic trace.");
+    }
+    return MeasureProjectTie(ComputedWith(project, {}));
+}
+
 }  // namespace tessarin

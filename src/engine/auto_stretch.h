@@ -42,4 +42,9 @@ inline constexpr int kMostAutoKnees = 18;
 // inside the window for knees at horizons, or as WarpToSeismic and MeasureTie do.
 AutoStretchResult AutoStretch(const Project& project, const AutoStretchOptions& options = {});
 
+// The tie of the project's synthetic computed without its stretch, as MeasureProjectTie measures
+// it: the drift a stretch is to correct, at the synthetic times its knees are given in. Throws
+// Error as MeasureProjectTie does, or when the synthetic cannot be computed.
+TieMeasures MeasureTieWithoutStretch(const Project& project);
+
 }  // namespace tessarin

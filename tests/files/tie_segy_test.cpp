@@ -12,7 +12,9 @@
 
 #include "core_test_support.h"
 #include "engine/auto_stretch.h"
+#include "engine/project_tie.h"
 #include "engine/sampled_trace.h"
+#include "engine/stretch.h"
 #include "engine/synthetic.h"
 #include "engine/tie.h"
 #include "engine/trace_value.h"
@@ -169,6 +171,12 @@ TEST(TieFromSegy, AutoStretchRecoversADriftAndTiesTheWell) {
         const bool inside = t > 0.45 && t < 1.6;
         EXPECT_NEAR(StretchShiftAt(stretch.knees, t), Drift(t), inside ? 0.001 : 0.003) << t;
     }
+    // Kept, the knees tie the project as they tied the search, and the drift they correct is
+    // still measured without them.
+    SetStretch(p, stretch.knees);
+    ASSERT_EQ(RecomputeSynthetic(p), std::nullopt);
+    EXPECT_NEAR(MeasureProjectTie(p).zeroLagR, stretch.rAfter, 1e-9);
+    EXPECT_NEAR(MeasureTieWithoutStretch(p).zeroLagR, stretch.rBefore, 1e-9);
 }
 
 }  // namespace
