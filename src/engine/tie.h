@@ -70,7 +70,8 @@ struct TieMeasures {
     std::vector<double> phaseR;
     AmplitudeFit fit;      // at zero lag and zero phase
     AmplitudeFit bestFit;  // with the synthetic rotated by the best phase and moved by its lag
-    // The best lag, with the best phase, in windows of driftWindow down the tie window.
+    // The best lag, at zero phase, in windows of driftWindow down the tie window; none when no
+    // best phase was found.
     std::vector<DriftPoint> drift;
 };
 

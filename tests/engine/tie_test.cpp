@@ -33,14 +33,16 @@ TEST(Tie, LagBetweenSamplesAndDriftDownTheWell) {
         double shift;  // the delay at 1 s
         double slope;  // its growth per second
     };
-    for (const Case c : {Case{0.0033, 0}, {-0.0071, 0}, {0.004, 0.01}}) {
+    // The last drifts too far for one bulk shift: the whole window's phase means nothing there.
+    for (const Case c : {Case{0.0033, 0}, {-0.0071, 0}, {0.004, 0.01}, {0.002, 0.025}}) {
         const auto delay = [&](double t) { return c.shift + c.slope * (t - 1); };
         const TieMeasures tie = MeasureTie(Pulses(0.15, 0.002, 1050, [](double) { return 0.0; }),
                                            Pulses(0.1, 0.004, 560, delay), {.driftWindow = 0.3});
         ASSERT_GT(tie.drift.size(), 20u);
         for (const DriftPoint& point : tie.drift) {
             EXPECT_NEAR(point.lag, delay(point.time), 0.001) << point.time;
-            EXPECT_GT(point.r, 0.95) << point.time;
+            // The last drift moves 7.5 ms across a window, which blurs its peak.
+            EXPECT_GT(point.r, c.slope > 0.02 ? 0.9 : 0.95) << point.time;
         }
         if (c.slope == 0) {
             EXPECT_NEAR(tie.bestPhase.lag, c.shift, 0.0005) << c.shift;
