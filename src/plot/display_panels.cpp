@@ -4,6 +4,7 @@
 #include <array>
 
 #include "model/error.h"
+#include "plot/knee_lines.h"
 #include "plot/layout.h"
 #include "plot/painters.h"
 #include "plot/plot_values.h"
@@ -83,6 +84,7 @@ constexpr std::array kPanels = {
     DisplayPanel{DisplayBand::kTimePanels, nullptr, nullptr, PaintTimingLines},
     // Over the timing lines and horizon markers, which may lie at the window's very times.
     DisplayPanel{DisplayBand::kTimePanels, ShowsSeismic, nullptr, PaintTieWindowMarks},
+    DisplayPanel{DisplayBand::kTimePanels, ShowsSeismic, nullptr, PaintStretchKnees},
     DisplayPanel{DisplayBand::kBelowTimeAxis, nullptr, nullptr, PaintTables},
     DisplayPanel{DisplayBand::kBelowTimeAxis, nullptr, nullptr, PaintWavelet},
 };
