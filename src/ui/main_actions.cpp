@@ -36,6 +36,15 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
     {Command::kApplyShift, "mnuapplyshift", "Apply &Shift", QKeySequence::UnknownKey},
     {Command::kResetShift, "mnuresetshift", "&Reset Shift", QKeySequence::UnknownKey},
     {Command::kApplyPhase, "mnuapplyphase", "Apply &Phase", QKeySequence::UnknownKey},
+    {Command::kStretchMode, "mnustretchmode", "Stretch &Mode", QKeySequence::UnknownKey},
+    {Command::kAutoStretch, "mnuautostretch", "&Auto Stretch", QKeySequence::UnknownKey},
+    {Command::kClearStretch, "mnuclearstretch", "&Clear Stretch", QKeySequence::UnknownKey},
+    {Command::kUndoStretch, "mnuundo", "&Undo", QKeySequence::Undo},
+    {Command::kRedoStretch, "mnuredo", "R&edo", QKeySequence::Redo},
+    {Command::kSaveStretchSurvey, "mnusavestretch", "Save Stretch as &Velocity Survey...",
+     QKeySequence::UnknownKey},
+    {Command::kUseStretchSurvey, "mnusestretch", "Use Stretch as Velocity Su&rvey",
+     QKeySequence::UnknownKey},
     {Command::kToolbarHelp, "mnutoolhelp", "&Toolbar Help", QKeySequence::UnknownKey},
     {Command::kFont, "mnufont", "&Font", QKeySequence::UnknownKey},
     {Command::kSaveSettings, "mnusaveini", "&Save Settings", QKeySequence::UnknownKey},
@@ -63,7 +72,8 @@ static_assert(InCommandOrder(), "the actions are looked up by command");
 // they are on.
 constexpr Command kCheckable[] = {Command::kWellInformation, Command::kImportLogs,
                                   Command::kDefineHorizons,  Command::kSelectWavelet,
-                                  Command::kTieWindow,       Command::kToolbarHelp};
+                                  Command::kTieWindow,       Command::kToolbarHelp,
+                                  Command::kStretchMode};
 
 QAction* NewAction(QObject* owner, const char* name, const char* caption) {
     auto* action = new QAction(QString::fromUtf8(caption), owner);
@@ -109,6 +119,12 @@ MainActions::MainActions(QObject* owner) {
         // Some desktops name no key for Save As; the one most desktops use stands in.
         if (entry.key == QKeySequence::SaveAs && action->shortcuts().isEmpty()) {
             action->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        }
+        // Ctrl+Shift+Z is the redo the users know, whatever else the desktop adds.
+        if (entry.key == QKeySequence::Redo &&
+            !action->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z")))) {
+            action->setShortcuts(action->shortcuts()
+                                 << QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
         }
         commands_[static_cast<int>(entry.command)] = action;
     }

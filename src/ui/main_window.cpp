@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QScreen>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -68,6 +69,10 @@ MainWindow::~MainWindow() {
     // the tie window must not tell us about it then.
     if (tieWindow_) {
         tieWindow_->disconnect(this);
+    }
+    // The undo stack, a child too, says it was cleared as it goes.
+    if (kneeEdits_) {
+        kneeEdits_->disconnect(this);
     }
 }
 
@@ -204,6 +209,9 @@ void MainWindow::ResetWindowState() {
     // A reset project has no display: an old well's picture would only mislead.
     NewPicture();
     readout_->HideValues();
+    // Another project's knees are nothing to go back to.
+    kneeEdits_->clear();
+    autoStretch_.reset();
     MeasureTieOfDisplay(false);
     UpdateActions();
 }

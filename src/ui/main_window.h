@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/auto_stretch.h"
 #include "engine/tie.h"
 #include "import/synthetic_information.h"
 #include "model/project.h"
@@ -20,10 +21,12 @@ class QAction;
 class QDialog;
 class QMenu;
 class QPrinter;
+class QUndoStack;
 
 namespace tessarin {
 
 class HelpViewer;
+class KneeGestures;
 class LogImport;
 class PlotView;
 class ReadoutPanel;
@@ -72,6 +75,9 @@ public:
     // The tie measured after the last recompute, or why there is none.
     const std::optional<TieMeasures>& TieMeasured() const { return tieMeasures_; }
     const QString& TieProblem() const { return tieProblem_; }
+    // Every change of the stretch's knees, to be undone and done again.
+    QUndoStack* KneeEdits() const { return kneeEdits_; }
+    KneeGestures* StretchGestures() const { return kneeGestures_; }
 
     // Twips per logical pixel of the screen the window is on (15 at 96 dots per inch).
     double TwipsPerPixel() const;
@@ -135,6 +141,13 @@ public slots:
     void ApplyShift();
     void ResetShift();
     void ApplyPhase();
+    void ToggleStretchMode();
+    void RunAutoStretch();
+    void ClearStretch();
+    void UndoStretch();
+    void RedoStretch();
+    void SaveStretchAsSurvey();
+    void UseStretchAsSurvey();
 
     void ToggleToolbarHelp();
     void ChooseFont();
@@ -192,6 +205,19 @@ private:
     // is told.
     void ChangeTie(const std::function<void()>& change);
 
+    // The stretch: the undo stack, the gestures of Stretch Mode and the tie window's part.
+    void BuildStretch();
+    void UpdateStretchActions();
+    void ShowStretch();
+    // The one way the knees change: the project's stretch becomes `knees`, and the display and
+    // the tie window show it. Run by the undo stack's commands.
+    void SetKnees(const std::vector<StretchKnee>& knees);
+    // An edit of the knees by the user: refused (told in the tie window) when the knees would
+    // cross, otherwise taken as one step of the undo stack; `chosen` is selected after it.
+    void EditKnees(std::vector<StretchKnee> knees, const QString& what,
+                   std::optional<StretchKnee> chosen = std::nullopt);
+    void DeleteKnee(int knee);
+
     // Import Sonic/Density Logs with the Synthetic Information choices already confirmed.
     void ImportLogs(const SyntheticInformationValues& choices);
     // The steps of Import Sonic/Density Logs that ask the user: the choices for `shown`, nothing
@@ -245,6 +271,11 @@ private:
     TieDock* tieWindow_ = nullptr;
     std::optional<TieMeasures> tieMeasures_;
     QString tieProblem_;
+    // The tie without the stretch, whose drift the stretch corrects; none without knees.
+    std::optional<TieMeasures> unstretchedTie_;
+    QUndoStack* kneeEdits_ = nullptr;
+    KneeGestures* kneeGestures_ = nullptr;
+    std::optional<AutoStretchResult> autoStretch_;  // the last Auto Stretch's knees and figures
 };
 
 // Tells the user, in one message box, which saved settings could not be used and fell back to

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <functional>
 
+#include "engine/auto_stretch.h"
 #include "engine/project_tie.h"
 #include "engine/tie_shift.h"
 #include "model/error.h"
@@ -38,6 +39,7 @@ void MainWindow::BuildTieWindow() {
     // Closed with its own button, the window's item loses its check mark.
     connect(tieWindow_, &QDockWidget::visibilityChanged, this,
             [this] { Action(Command::kTieWindow)->setChecked(!tieWindow_->isHidden()); });
+    BuildStretch();
 }
 
 TieDock* MainWindow::TieWindowDock() const {
@@ -54,7 +56,16 @@ void MainWindow::MeasureTieOfDisplay(bool drawn) {
             tieProblem_ = QString::fromStdString(e.what());
         }
     }
-    tieWindow_->Show(project_, tieMeasures_, tieProblem_);
+    unstretchedTie_.reset();
+    if (drawn && project_.tie && !project_.tie->knees.empty()) {
+        try {
+            unstretchedTie_ = MeasureTieWithoutStretch(project_);
+        } catch (const Error&) {
+            // The drift plot then shows the stretched synthetic's drift, as without knees.
+        }
+    }
+    tieWindow_->Show(project_, tieMeasures_, tieProblem_, unstretchedTie_);
+    ShowStretch();
 }
 
 void MainWindow::UpdateTieActions() {
@@ -72,6 +83,7 @@ void MainWindow::UpdateTieActions() {
     Action(Command::kApplyPhase)
         ->setToolTip(refusal ? QString::fromStdString(*refusal)
                              : QStringLiteral("Turn the bandpass wavelet by the best phase found"));
+    UpdateStretchActions();
 }
 
 void MainWindow::ChangeTie(const std::function<void()>& change) {

@@ -12,6 +12,8 @@
 #include <optional>
 
 #include "model/numeric.h"
+#include "plot/knee_lines.h"
+#include "plot/painter_surface.h"
 
 namespace tessarin {
 
@@ -33,6 +35,8 @@ public:
     double topTwips = 0.0;
     QString hint;
     std::optional<QPointF> pointer;  // where the pointer is over the surface, if it is
+    const PlotState* kneeState = nullptr;
+    std::vector<KneeLineOverlay> kneeLines;
 
     // Device pixels of the picture per logical pixel of the screen.
     double PictureRatio() const { return pictureRatio; }
@@ -47,6 +51,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override {
         pointer = event->position();
         emit view_->PointerMoved(view_->PictureTwips(*pointer));
+        if (event->buttons().testFlag(Qt::LeftButton)) {
+            emit view_->LeftDragged(view_->PictureTwips(*pointer));
+        }
     }
     void leaveEvent(QEvent* event) override {
         pointer.reset();
@@ -56,6 +63,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::RightButton) {
             emit view_->ContextMenuRequested(event->globalPosition().toPoint());
+        } else if (event->button() == Qt::LeftButton) {
+            emit view_->LeftPressed(view_->PictureTwips(event->position()));
+        }
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) {
+            emit view_->LeftReleased(view_->PictureTwips(event->position()));
         }
     }
     void wheelEvent(QWheelEvent* event) override {
@@ -67,6 +81,7 @@ protected:
 
 private:
     void PaintHint(QPainter& painter);
+    void PaintKneeLines(QPainter& painter);
 
     PlotView* view_;
 };
@@ -91,6 +106,21 @@ void PlotCanvas::paintEvent(QPaintEvent* event) {
     const QRectF target((inPicture.x() - offset.x()) / ratio, (inPicture.y() - offset.y()) / ratio,
                         inPicture.width() / ratio, inPicture.height() / ratio);
     painter.drawImage(target, *picture, inPicture);
+    PaintKneeLines(painter);
+}
+
+void PlotCanvas::PaintKneeLines(QPainter& painter) {
+    if (!kneeState || kneeLines.empty()) {
+        return;
+    }
+    // The plot's own painter, on the picture's twips moved to where the picture stands.
+    PainterSurface surface(&painter, twipsPerPixel);
+    const QPoint offset = OffsetPixels();
+    const double devicePixel = twipsPerPixel / PictureRatio();
+    painter.translate(-offset.x() * devicePixel, -offset.y() * devicePixel);
+    for (const KneeLineOverlay& line : kneeLines) {
+        DrawKneeLine(*kneeState, surface, line.syntheticY, line.seismicY, line.selected);
+    }
 }
 
 void PlotCanvas::PaintHint(QPainter& painter) {
@@ -125,6 +155,9 @@ void PlotCanvas::keyPressEvent(QKeyEvent* event) {
             break;
         case Qt::Key_Left:
             horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            break;
+        case Qt::Key_Delete:
+            emit view_->DeletePressed();
             break;
         default:
             QWidget::keyPressEvent(event);
@@ -197,6 +230,19 @@ QPointF PlotView::PictureTwips(const QPointF& surfacePoint) const {
 
 QPoint PlotView::PictureOffsetPixels() const {
     return canvas_->OffsetPixels();
+}
+
+double PlotView::TwipsPerPixel() const {
+    return canvas_->twipsPerPixel;
+}
+
+void PlotView::SetKneeLines(const PlotState& state, std::vector<KneeLineOverlay> lines) {
+    if (lines.empty() && canvas_->kneeLines.empty()) {
+        return;
+    }
+    canvas_->kneeState = &state;
+    canvas_->kneeLines = std::move(lines);
+    canvas_->update();
 }
 
 void PlotView::VerticalScrolled(int value) {

@@ -3,14 +3,23 @@
 #include <QPointF>
 #include <QScrollBar>
 #include <QWidget>
+#include <vector>
 
 #include "plot/layout.h"
+#include "plot/plot_state.h"
 
 class QImage;
 
 namespace tessarin {
 
 class PlotCanvas;
+
+// A knee's line drawn over the picture (plot/knee_lines.h): picture twips.
+struct KneeLineOverlay {
+    double syntheticY = 0;
+    double seismicY = 0;
+    bool selected = false;
+};
 
 // The synthetic display in the main window: the plot surface `Picture1`, which shows the
 // retained picture of the display, moved by the scroll bars `VScroll1` (units of 10 twips) and
@@ -41,6 +50,11 @@ public:
     QPointF PictureTwips(const QPointF& surfacePoint) const;
     // Where the picture's top left corner stands on the plot surface, in device pixels.
     QPoint PictureOffsetPixels() const;
+    // The twips of one screen pixel.
+    double TwipsPerPixel() const;
+    // Knee lines drawn over the picture in the layout of `state` (which must outlive them), until
+    // others are set; none for no lines.
+    void SetKneeLines(const PlotState& state, std::vector<KneeLineOverlay> lines);
 
 signals:
     // The pointer moved over the plot surface, or the picture scrolled under it; `twips` is its
@@ -52,6 +66,13 @@ signals:
     void ContextMenuRequested(QPoint globalPosition);
     // The user scrolled past the longest plot the screen can show; the picture was not moved.
     void PlotLengthLimitReached();
+    // The left button was pressed on the plot surface, the pointer moved with it held, and it was
+    // released; `twips` on the picture.
+    void LeftPressed(QPointF twips);
+    void LeftDragged(QPointF twips);
+    void LeftReleased(QPointF twips);
+    // Delete was pressed while the plot surface had the keyboard.
+    void DeletePressed();
 
 private:
     friend class PlotCanvas;

@@ -15,6 +15,7 @@ const QColor kGrid(225, 225, 225);
 const QColor kZeroLine(150, 150, 150);
 const QColor kCurve(20, 60, 160);
 const QColor kMarker(200, 20, 20);
+const QColor kOverlay(0, 150, 60);
 
 // An axis from low to high with ticks at round numbers (1, 2 or 5 times a power of ten), and the
 // decimals their labels need.
@@ -134,9 +135,11 @@ void DrawAxisLabels(QPainter& p, const QRect& box, const QRect& frame, const Cur
 }  // namespace
 
 void DrawCurvePlot(QPainter& p, const QRect& box, const CurvePlotData& d) {
-    const Axis x = MakeAxis(d.xRange.value_or(RangeOf(d.points, &QPointF::x, 0.0)));
+    std::vector<QPointF> both = d.points;
+    both.insert(both.end(), d.overlay.begin(), d.overlay.end());
+    const Axis x = MakeAxis(d.xRange.value_or(RangeOf(both, &QPointF::x, 0.0)));
     const Axis y = MakeAxis(d.yRange.value_or(
-        RangeOf(d.points, &QPointF::y, d.wiggle ? std::nullopt : std::optional(0.0))));
+        RangeOf(both, &QPointF::y, d.wiggle ? std::nullopt : std::optional(0.0))));
     const QFontMetrics fm = p.fontMetrics();
     int labels = 0;
     for (const double t : y.ticks) {
@@ -159,8 +162,16 @@ void DrawCurvePlot(QPainter& p, const QRect& box, const CurvePlotData& d) {
                        : frame.bottom() - share * frame.height();
     };
     p.fillRect(frame, Qt::white);
-    DrawTicks(p, frame, x, y, placeX, placeY);
     DrawAxisLabels(p, box, frame, d);
+    if (d.points.empty() && d.overlay.empty()) {
+        // Ticks and zero lines of a made-up range would only cross out the reason.
+        p.setPen(kZeroLine);
+        p.drawText(frame.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, d.emptyText);
+        p.setPen(Qt::black);
+        p.drawRect(frame);
+        return;
+    }
+    DrawTicks(p, frame, x, y, placeX, placeY);
     p.save();
     p.setClipRect(frame);
     p.setPen(QPen(kZeroLine, 1, Qt::DashLine));
@@ -186,13 +197,15 @@ void DrawCurvePlot(QPainter& p, const QRect& box, const CurvePlotData& d) {
     p.setPen(QPen(d.wiggle ? QColor(Qt::black) : kCurve, d.wiggle ? 1.0 : 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawPath(curve);
+    p.setPen(QPen(kOverlay, 1.5));
+    p.drawPath(CurvePath(d.overlay, place));
     if (d.marker && std::isfinite(d.marker->x()) && std::isfinite(d.marker->y())) {
         p.setPen(Qt::NoPen);
         p.setBrush(kMarker);
         p.drawEllipse(place(*d.marker), 3.5, 3.5);
     }
     p.restore();
-    if (d.points.empty() && !d.emptyText.isEmpty()) {
+    if (d.points.empty()) {
         p.setPen(kZeroLine);
         p.drawText(frame.adjusted(4, 4, -4, -4), Qt::AlignCenter | Qt::TextWordWrap, d.emptyText);
     }

@@ -24,6 +24,7 @@ struct CurvePlotData {
     QString xLabel;                   // under the x axis, with its unit
     QString yLabel;                   // up the y axis
     std::vector<QPointF> points;      // in order along the curve; a NaN breaks it
+    std::vector<QPointF> overlay;     // a second curve in another colour, drawn over the first
     std::optional<QPointF> marker;    // the best point, marked with a dot
     std::optional<PlotRange> xRange;  // fixed ranges; otherwise those of the points
     std::optional<PlotRange> yRange;

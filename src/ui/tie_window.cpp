@@ -15,9 +15,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "engine/stretch.h"
 #include "files/seismic_trace_load.h"
 #include "ui/main_actions.h"
+#include "ui/stretch_panel.h"
 #include "ui/tie_plots.h"
+#include "ui/wheel_guard.h"
 
 namespace tessarin {
 namespace {
@@ -101,18 +104,27 @@ TieDock::TieDock(const MainActions& actions, QWidget* parent)
     layout->addWidget(driftPlot_);
     layout->addWidget(BuildWindowChoice());
     layout->addWidget(BuildShift(actions));
+    stretch_ = new StretchPanel(actions, content);
+    layout->addWidget(stretch_);
     layout->addStretch();
     // On a low screen the plots keep a readable size and the dock scrolls.
-    auto* scroll = new QScrollArea(this);
+    scroll_ = new QScrollArea(this);
+    QScrollArea* scroll = scroll_;
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(content);
+    GuardWheelInside(content);
     // Never narrower than its content: the plots' right-hand labels and the boxes' frames would
     // be cut off, with no scroll bar to reach them.
     scroll->setMinimumWidth(content->minimumSizeHint().width() +
                             scroll->verticalScrollBar()->sizeHint().width());
     setWidget(scroll);
+}
+
+void TieDock::ShowStretchPanel() {
+    show();
+    scroll_->ensureWidgetVisible(stretch_, 0, 0);
 }
 
 QWidget* TieDock::BuildFigures() {
@@ -215,7 +227,7 @@ QWidget* TieDock::BuildShift(const MainActions& actions) {
 }
 
 void TieDock::Show(const Project& project, const std::optional<TieMeasures>& measures,
-                   const QString& problem) {
+                   const QString& problem, const std::optional<TieMeasures>& unstretched) {
     if (!project.tie) {
         source_->setText(
             QStringLiteral("No seismic trace: load one with Tie > Load Seismic "
@@ -229,7 +241,7 @@ void TieDock::Show(const Project& project, const std::optional<TieMeasures>& mea
     }
     shift_->setEnabled(project.tie.has_value());
     ShowFigures(measures, problem);
-    ShowPlots(measures);
+    ShowPlots(project, measures, unstretched);
     ShowWindowChoice(project, measures);
 }
 
@@ -252,10 +264,16 @@ void TieDock::ShowFigures(const std::optional<TieMeasures>& m, const QString& pr
                              QString::number(m->window.end, 'f', 3) + QStringLiteral(" s"));
 }
 
-void TieDock::ShowPlots(const std::optional<TieMeasures>& m) {
+void TieDock::ShowPlots(const Project& project, const std::optional<TieMeasures>& m,
+                        const std::optional<TieMeasures>& unstretched) {
+    const std::vector<StretchKnee>& knees = KneesOf(project);
+    const bool beforeStretch = !knees.empty() && unstretched.has_value();
     CurvePlotData lag = Plot("r against lag", "lag (ms)", "r");
     CurvePlotData phase = Plot("r against phase at the best lag", "phase (degrees)", "r");
-    CurvePlotData drift = Plot("Drift: best lag down the well", "lag (ms)", "two-way time (s)");
+    CurvePlotData drift =
+        !beforeStretch
+            ? Plot("Drift: best lag down the well", "lag (ms)", "two-way time (s)")
+            : Plot("Drift (blue), stretch shift (green)", "lag (ms)", "synthetic time (s)");
     lag.yRange = phase.yRange = PlotRange{-1, 1};
     phase.xRange = PlotRange{-180, 180};
     drift.yDown = true;
@@ -269,11 +287,20 @@ void TieDock::ShowPlots(const std::optional<TieMeasures>& m) {
             phase.points.emplace_back(static_cast<double>(k) - 180, m->phaseR[k]);
         }
         phase.marker = QPointF(m->bestPhase.phaseDegrees, m->bestPhase.r);
-        for (const DriftPoint& p : m->drift) {
+        // The stretch's shift is laid over the drift it corrects: that of the synthetic without
+        // it, at its own times, which are the knees' synthetic times.
+        const TieMeasures& measured = beforeStretch ? *unstretched : *m;
+        for (const DriftPoint& p : measured.drift) {
             drift.points.emplace_back(p.lag * 1000, p.time);
         }
-        if (m->drift.empty()) {
+        if (measured.drift.empty()) {
             drift.emptyText = QStringLiteral("The tie window is shorter than one drift window");
+        }
+        constexpr int kSteps = 100;
+        for (int k = 0; beforeStretch && k <= kSteps; ++k) {
+            const TieWindow& w = measured.window;
+            const double t = w.start + (w.end - w.start) * k / kSteps;
+            drift.overlay.emplace_back(StretchShiftAt(knees, t) * 1000, t);
         }
     }
     lagPlot_->SetData(std::move(lag));

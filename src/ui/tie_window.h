@@ -10,7 +10,8 @@
 // "bestPhase", "pep", "measuredWindow" and "tieProblem"; the plots "lagPlot", "phasePlot",
 // "driftPlot"; the window's choices "windowOverlap", "windowTimes", "windowHorizons" with
 // "windowStart", "windowEnd", "upperHorizon", "lowerHorizon"; the shift box "tieShift"; the
-// buttons "applyShift", "resetShift", "applyPhase", which share the Tie menu's actions.
+// buttons "applyShift", "resetShift", "applyPhase", which share the Tie menu's actions; the
+// stretch's part (stretch_panel.h).
 
 #include <QDockWidget>
 #include <optional>
@@ -23,11 +24,13 @@ class QComboBox;
 class QDoubleSpinBox;
 class QGridLayout;
 class QLabel;
+class QScrollArea;
 
 namespace tessarin {
 
 class CurvePlot;
 class MainActions;
+class StretchPanel;
 
 class TieDock : public QDockWidget {
     Q_OBJECT
@@ -35,9 +38,15 @@ class TieDock : public QDockWidget {
 public:
     TieDock(const MainActions& actions, QWidget* parent = nullptr);
 
-    // The project's tie with the measures of the last recompute, or why there are none.
+    // The project's tie with the measures of the last recompute, or why there are none. With a
+    // stretch, `unstretched` holds the tie of the synthetic without it, whose drift the stretch
+    // is to correct.
     void Show(const Project& project, const std::optional<TieMeasures>& measures,
-              const QString& problem);
+              const QString& problem, const std::optional<TieMeasures>& unstretched = {});
+
+    StretchPanel* Stretch() const { return stretch_; }
+    // Shows the window scrolled to its stretch's part.
+    void ShowStretchPanel();
 
 signals:
     // The user typed or stepped a bulk shift, in seconds.
@@ -50,11 +59,13 @@ private:
     QWidget* BuildWindowChoice();
     QWidget* BuildShift(const MainActions& actions);
     void ShowFigures(const std::optional<TieMeasures>& measures, const QString& problem);
-    void ShowPlots(const std::optional<TieMeasures>& measures);
+    void ShowPlots(const Project& project, const std::optional<TieMeasures>& measures,
+                   const std::optional<TieMeasures>& unstretched);
     void ShowWindowChoice(const Project& project, const std::optional<TieMeasures>& measures);
     void EnableWindowBoxes();
     void EmitWindow();
 
+    QScrollArea* scroll_ = nullptr;
     QLabel* source_ = nullptr;
     QLabel* zeroLagR_ = nullptr;
     QLabel* bestLag_ = nullptr;
@@ -71,6 +82,7 @@ private:
     QComboBox* upper_ = nullptr;
     QComboBox* lower_ = nullptr;
     QDoubleSpinBox* shift_ = nullptr;
+    StretchPanel* stretch_ = nullptr;
 };
 
 }  // namespace tessarin

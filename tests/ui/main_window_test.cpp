@@ -31,8 +31,10 @@ using MainWindowTest = WindowTest;
 void ExpectStage(MainWindow& window, bool logs, bool synthetic, QStringList checked) {
     const QStringList needSynthetic{item::kPrintSynthetic, item::kExportData, item::kSaveBitmap,
                                     item::kExportSgy,      "mnuloadseis",     "mnutiewin"};
-    // The shift and phase commands wait for a tie (see the tie commands' test).
-    const QStringList needTie{"mnuapplyshift", "mnuresetshift", "mnuapplyphase"};
+    // The shift, phase and stretch commands wait for a tie (see the tie commands' tests).
+    const QStringList needTie{
+        "mnuapplyshift",   "mnuresetshift", "mnuapplyphase", "mnustretchmode", "mnuautostretch",
+        "mnuclearstretch", "mnuundo",       "mnuredo",       "mnusavestretch", "mnusestretch"};
     for (QAction* action : window.menuBar()->findChildren<QAction*>()) {
         const QString name = action->objectName();
         if (!action->isVisible()) {

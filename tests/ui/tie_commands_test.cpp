@@ -2,11 +2,13 @@
 // project; Apply Shift, Reset Shift and the shift box change the project's bulk shift and redraw
 // at once; Apply Phase is greyed for a Ricker wavelet and says why in its tip.
 
+#include <QApplication>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <cmath>
 #include <functional>
 
@@ -134,6 +136,15 @@ protected:
 
 TEST_F(TieShiftTest, ApplyResetAndTheBoxMoveTheWellAndRedraw) {
     EXPECT_FALSE(Action("mnuresetshift")->isEnabled());
+    {
+        SCOPED_TRACE("the wheel over the box, not clicked into, is for scrolling the window");
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, shiftBox->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(shiftBox, &wheel);
+        EXPECT_EQ(shiftBox->value(), 0);
+        EXPECT_EQ(project.tie->shiftSeconds, 0);
+    }
     const double lag = window->TieMeasured()->bestLag.lag;
     {
         SCOPED_TRACE("Apply Shift, by the tie window's button");
