@@ -11,8 +11,8 @@
 #include "engine/project_tie.h"
 #include "engine/stretch.h"
 #include "files/open_project.h"
-#include "model/settings.h"
 #include "long_well.h"
+#include "model/settings.h"
 #include "plot/plot_driver.h"
 
 namespace {
@@ -79,7 +79,8 @@ BENCHMARK(BM_KneeDragRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 void BM_KneeDragRedrawExampleWell(benchmark::State& state) {
     Project project;
     try {
-        OpenProjectFile(project, MemorySettingsStore(), TESSARIN_TEST_DATA_DIR "/f03_4_display.tsp");
+        OpenProjectFile(project, MemorySettingsStore(),
+                        TESSARIN_TEST_DATA_DIR "/f03_4_display.tsp");
     } catch (const std::exception& e) {
         state.SkipWithError(e.what());
         return;

@@ -39,17 +39,15 @@ def synthetic_of(cli, project, folder):
 
 
 def hilbert(x):
-    """The quadrature trace: the imaginary part of the analytic signal."""
-    n = len(x)
-    spectrum = np.fft.fft(x)
+    """The quadrature trace: the imaginary part of the analytic signal of the trace taken as zero
+    beyond its samples, padded to twice its length so that its end does not wrap onto its start."""
+    n = 2 * len(x)
+    spectrum = np.fft.fft(x, n)
     h = np.zeros(n)
     h[0] = 1
-    if n % 2 == 0:
-        h[n // 2] = 1
-        h[1:n // 2] = 2
-    else:
-        h[1:(n + 1) // 2] = 2
-    return np.imag(np.fft.ifft(spectrum * h))
+    h[n // 2] = 1
+    h[1:n // 2] = 2
+    return np.imag(np.fft.ifft(spectrum * h))[:len(x)]
 
 
 def rotated(s, hs, degrees):

@@ -7,8 +7,9 @@
 //
 // Children by objectName: the buttons "stretchMode", "autoStretch", "clearStretch",
 // "undoStretch", "redoStretch"; the figures "rBefore", "rAfter", "largestStrain",
-// "largestVelocityChange"; the box "velocityLimit" (per cent); the lines "stretchWarning" (a change past the velocity limit) and
-// "stretchRefusal" (an edit refused); the table "kneesTable"; the plot "velocityPlot".
+// "largestVelocityChange"; the box "velocityLimit" (per cent); the lines "stretchWarning" (a change
+// past the velocity limit) and "stretchRefusal" (an edit refused); the table "kneesTable"; the plot
+// "velocityPlot".
 
 #include <QGroupBox>
 #include <optional>
