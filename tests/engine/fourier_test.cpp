@@ -1,11 +1,12 @@
 // Transforms of traces of any length, and the Hilbert transform built on them.
 
+#include "engine/fourier.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
-#include "engine/fourier.h"
 #include "engine/phase_rotation.h"
 
 namespace tessarin::test {

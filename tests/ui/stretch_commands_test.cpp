@@ -6,6 +6,7 @@
 
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -233,6 +234,34 @@ TEST_F(StretchTest, SaveStretchAsVelocitySurveyWritesWhatTheSurveyReaderReads) {
     EXPECT_EQ(read.count, expected.count);
     EXPECT_EQ(read.depths, expected.depths);
     EXPECT_EQ(read.times, expected.times);
+}
+
+TEST_F(StretchTest, UseStretchAsVelocitySurveyAsksThenKeepsTheStretchedTimesWithoutKnees) {
+    ExpectNoDialog([&] { Click(dock, "autoStretch"); });
+    const std::vector<StretchKnee> knees = Knees();
+    const VelocitySurvey survey = StretchSurvey(project);
+    const SampledTrace stretched = SyntheticTrace(project);
+    AnswerModal<QMessageBox>(Answer(nullptr, QMessageBox::No), [&] { Choose("mnusestretch"); });
+    EXPECT_EQ(Knees(), knees);
+
+    AnswerModal<QMessageBox>(Answer(nullptr, QMessageBox::Yes), [&] { Choose("mnusestretch"); });
+    EXPECT_TRUE(Knees().empty());
+    ASSERT_EQ(project.velocitySurveyCount, survey.count);
+    EXPECT_DOUBLE_EQ(project.velocitySurveyTimes[2], survey.times[2]);
+    // The synthetic keeps its stretched events, now from the survey, and the knees' steps are
+    // gone: they were steps of the logs before.
+    const SampledTrace surveyed = SyntheticTrace(project);
+    double peak = 0;
+    for (const double v : stretched.values) {
+        peak = std::max(peak, std::fabs(v));
+    }
+    for (double t = 0.7; t < 1.5; t += 0.05) {
+        EXPECT_NEAR(TraceValueAt(surveyed, t).value_or(9), TraceValueAt(stretched, t).value_or(0),
+                    0.05 * peak)
+            << t;
+    }
+    EXPECT_FALSE(Action("mnuundo")->isEnabled());
+    EXPECT_FALSE(Action("mnusestretch")->isEnabled());
 }
 
 }  // namespace
