@@ -258,6 +258,11 @@ TEST(Datum, FirstSampleTimeCrossesTheGapToTheDatumOrCountsSamplesAboveIt) {
         ErrorOf([&] { found = FirstSampleTime(p); });
         EXPECT_DOUBLE_EQ(found, time) << datum;
     }
+    // A record one depth short of its last index holds no log to time.
+    p.datumVelocity = Value(5000);
+    ComputeStartTime(p);
+    p.lastSampleIndex = static_cast<int>(p.timeDepth.size());
+    EXPECT_NE(ErrorOf([&] { ComputeStartTime(p); }), "");
 }
 
 }  // namespace
