@@ -204,6 +204,8 @@ TEST(HorizonTimes, InterpolateBetweenDepthSamplesAndTheLogEndsFollowTheLog) {
     EXPECT_EQ(p.horizonTimes[2], 5);
     p.horizonCount = 0;  // nothing to place
     EXPECT_EQ(ErrorOf([&] { ComputeHorizonTimes(p); }), "");
+    p.horizonCount = kTableSize;  // one more than the table holds
+    EXPECT_NE(ErrorOf([&] { ComputeHorizonTimes(p); }), "");
 }
 
 TEST(Recompute, RunsEveryStepOrStopsAtTheFirstFailureKeepingWhatCameBefore) {

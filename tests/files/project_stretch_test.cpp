@@ -13,6 +13,7 @@
 #include "engine/stretch.h"
 #include "engine/synthetic.h"
 #include "engine/wavelet.h"
+#include "files/knee_file.h"
 #include "files/open_project.h"
 #include "files/project_file.h"
 #include "import/log_import.h"
@@ -154,6 +155,17 @@ void ExpectSameWell(const Project& again, const Project& stretched, const std::s
         s2 += stretched.syntheticTrace[j] * stretched.syntheticTrace[j];
     }
     EXPECT_GT(cross / std::sqrt(a2 * s2), 0.9) << how;
+}
+
+TEST(KneeFile, ReadsTwoTimesALineAndNamesTheLineOfAnythingElse) {
+    const auto knees = ReadKneeText("# synthetic, new\n1.2, 1.206\n\n 0.8\t0.8\r\n", "k.txt");
+    ASSERT_TRUE(knees) << knees.message;
+    EXPECT_EQ(*knees.value, (std::vector<StretchKnee>{{0.8, 0.8}, {1.2, 1.206}}));
+    for (const char* line : {"0.8 0.8 0.9", "0.8 late", "0.8"}) {
+        const auto bad = ReadKneeText(std::string("1 1\n") + line + "\n", "k.txt");
+        EXPECT_EQ(bad.message.find("The knee file \"k.txt\", line 2: two numbers"), 0u) << line;
+    }
+    EXPECT_FALSE(ReadKneeText("1 1\n0.9 1.1\n", "k.txt")) << "crossing knees";
 }
 
 TEST(StretchSurvey, AReimportWithTheStretchAsSurveyGivesTheStretchedSynthetic) {
