@@ -12,9 +12,9 @@
 
 #include "core_test_support.h"
 #include "engine/datum.h"
-#include "engine/project_tie.h"
 #include "engine/sampled_trace.h"
 #include "engine/synthetic.h"
+#include "engine/tie.h"
 #include "engine/wavelet.h"
 #include "engine/wavelet_spectrum.h"
 #include "files/open_project.h"
@@ -75,7 +75,8 @@ struct Known {
     Project well;
     OffsetArray truthArray;
     std::vector<double> truth;  // its samples -32 to 32
-    TieWindow upper, lower;     // the halves of the synthetic
+    TieWindow upper;            // the upper half of the synthetic
+    TieWindow lower;            // the lower half but for its first 0.2 s
 };
 
 Known BandpassOf30Degrees() {
@@ -89,7 +90,7 @@ Known BandpassOf30Degrees() {
             thirty.wavelet,
             Samples(thirty.wavelet, 32),
             {synthetic.firstTime, middle},
-            {middle + 0.002, synthetic.LastTime()}};
+            {middle + 0.2, synthetic.LastTime()}};
 }
 
 TEST(WaveletExtraction, DeterministicGivesBackTheWaveletAndTiesOutsideItsWindow) {
@@ -102,10 +103,16 @@ TEST(WaveletExtraction, DeterministicGivesBackTheWaveletAndTiesOutsideItsWindow)
     EXPECT_GE(e.pep, 0.9);
     EXPECT_GT(e.dominantFrequency, 10);
     EXPECT_LT(e.dominantFrequency, 50);
-    // Made the project's wavelet, it gives back the seismic.
+    // Made the project's wavelet, it gives back the seismic, and the tie measures r as the
+    // extraction does.
     k.well.wavelet = e.wavelet;
     ConvolveWavelet(k.well);
-    EXPECT_GE(MeasureProjectTie(k.well, {.lagOnly = true}).zeroLagR, 0.9);
+    const auto tieR = [&](const TieWindow& w) {
+        return MeasureTie(SyntheticTrace(k.well), k.well.tie->trace, {.window = w, .lagOnly = true})
+            .zeroLagR;
+    };
+    EXPECT_NEAR(tieR(k.upper), e.r, 1e-9);
+    EXPECT_NEAR(tieR(k.lower), e.checkR, 1e-9);
 }
 
 // The well's coefficients are richer in high frequencies than in low: the seismic's spectrum
@@ -153,6 +160,11 @@ TEST(WaveletExtraction, APositiveReflectionGivesAPositivePeak) {
     p = TiedTo(p, p.wavelet, 0.0);
     const ExtractedWavelet e = ExtractDeterministicWavelet(p);
     EXPECT_EQ(e.wavelet[0], 1.0);
+    // Tapered to 0 at its ends, laid out as the program's wavelets are.
+    EXPECT_EQ(e.wavelet.First(), -32);
+    EXPECT_EQ(e.wavelet.Last(), 33);
+    for (const int j : {-32, 32, 33})
+        EXPECT_EQ(e.wavelet[j], 0.0) << j;
     EXPECT_NEAR(e.phaseDegrees, 0, 1);
     EXPECT_LT(e.phaseResidualDegrees, 5);
     EXPECT_GE(Similarity(Samples(e.wavelet, 32), Samples(p.wavelet, 32)), 0.99);
