@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "core_test_support.h"
+#include "engine/auto_stretch.h"
 #include "engine/datum.h"
 #include "engine/sampled_trace.h"
 #include "engine/stretch.h"
@@ -155,6 +156,25 @@ void ExpectSameWell(const Project& again, const Project& stretched, const std::s
         s2 += stretched.syntheticTrace[j] * stretched.syntheticTrace[j];
     }
     EXPECT_GT(cross / std::sqrt(a2 * s2), 0.9) << how;
+}
+
+TEST(AutoStretch, KneesEverySpacingAndAtTheBottomUnlessItIsWithinAQuarterSpacing) {
+    Project p = TiedWell();
+    // Cut to the synthetic's samples, the window ends at 1.348 s.
+    p.tie->window = {TieWindowChoice::By::kTimes, 0.6, 1.35, "", ""};
+    const auto times = [&](double spacing) {
+        std::vector<double> t;
+        for (const StretchKnee& knee :
+             AutoStretch(p, {.warping = {}, .kneeSpacing = spacing}).knees) {
+            EXPECT_NEAR(knee.Shift(), 0, 1e-4);  // tied to itself
+            t.push_back(std::round(knee.syntheticTime * 1000) / 1000);
+        }
+        return t;
+    };
+    EXPECT_EQ(times(0.2), (std::vector<double>{0.6, 0.8, 1.0, 1.2, 1.348}));
+    EXPECT_EQ(times(0.25), (std::vector<double>{0.6, 0.85, 1.1, 1.348}));
+    EXPECT_EQ(times(0.24), (std::vector<double>{0.6, 0.84, 1.08, 1.32}));
+    EXPECT_NE(ErrorOf([&] { AutoStretch(p, {.warping = {}, .kneeSpacing = 0}); }), "");
 }
 
 TEST(KneeFile, ReadsTwoTimesALineAndNamesTheLineOfAnythingElse) {
