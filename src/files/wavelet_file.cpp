@@ -64,6 +64,9 @@ Read ReadColumns(std::string_view text, const std::string& path, Columns& c) {
 Read CheckSpacing(const Columns& c, const std::string& path, const char* unit) {
     const double first = c.times.front();
     const double interval = (c.times.back() - first) / static_cast<double>(c.times.size() - 1);
+    if (!std::isfinite(interval)) {
+        return Read::Failure(Named(path) + ": its times span more than any number can hold.");
+    }
     for (std::size_t k = 1; k < c.times.size(); ++k) {
         const double expected = first + static_cast<double>(k) * interval;
         if (!(c.times[k] > c.times[k - 1]) ||
