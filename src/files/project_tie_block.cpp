@@ -1,10 +1,7 @@
 #include "files/project_tie_block.h"
 
 #include <cctype>
-#include <charconv>
-#include <cmath>
 #include <limits>
-#include <map>
 #include <sstream>
 #include <utility>
 
