@@ -107,9 +107,16 @@ CalculateOutcome CalculateWavelet(Project& project, const WaveletTexts& texts) {
     CalculateOutcome outcome;
     try {
         outcome.texts = texts;
-        outcome.texts.length = trial.waveletType == kRickerWavelet
-                                   ? CalculateRicker(trial, texts)
-                                   : CalculateBandpass(trial, texts);
+        if (trial.waveletType == kExtractedWavelet) {
+            // No box makes an extracted wavelet: it is built again from its own samples, and the
+            // boxes keep the parameters of the other types for a return to them.
+            MakeExtractedWavelet(trial);
+            outcome.texts.length = LengthText(*NumberIfAny(trial.waveletLength));
+        } else {
+            outcome.texts.length = trial.waveletType == kRickerWavelet
+                                       ? CalculateRicker(trial, texts)
+                                       : CalculateBandpass(trial, texts);
+        }
     } catch (const Error& e) {
         outcome.reason = e.what();
         outcome.texts = StoredWaveletTexts(project);

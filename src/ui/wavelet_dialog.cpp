@@ -120,12 +120,19 @@ QWidget* WaveletDialog::BuildTypeFrame() {
     type_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(frame);
     for (auto [type, caption] : {std::pair{kRickerWavelet, "Ricker Wavelet"},
-                                 std::pair{kBandpassWavelet, "Bandpass Wavelet"}}) {
+                                 std::pair{kBandpassWavelet, "Bandpass Wavelet"},
+                                 std::pair{kExtractedWavelet, "Extracted Wavelet"}}) {
         auto* option = new QRadioButton(QString::fromLatin1(caption), frame);
         option->setObjectName(QStringLiteral("Option1_%1").arg(type));
         type_->addButton(option, type);
         layout->addWidget(option);
     }
+    // Only a wavelet extracted at the well or read from a file can be chosen again.
+    const std::optional<ExtractedWavelet>& extracted = working_.extractedWavelet;
+    type_->button(kExtractedWavelet)->setEnabled(extracted.has_value());
+    type_->button(kExtractedWavelet)
+        ->setToolTip(extracted ? QString::fromStdString(extracted->source)
+                               : QStringLiteral("Extract one with Tie > Extract Wavelet..."));
     return frame;
 }
 
@@ -186,6 +193,11 @@ void WaveletDialog::ShowTexts(const WaveletTexts& t) {
 
 void WaveletDialog::ShowLayout(int waveletType) {
     const bool ricker = waveletType == kRickerWavelet;
+    // An extracted wavelet is its own samples: the boxes keep the other types' parameters.
+    const bool extracted = waveletType == kExtractedWavelet;
+    for (QLineEdit* box : boxes_) {
+        box->setEnabled(!extracted);
+    }
     frequencyLabel_->setVisible(ricker);
     zeroPhase_->setVisible(ricker);
     lowCutLabel_->setVisible(!ricker);
@@ -196,8 +208,8 @@ void WaveletDialog::ShowLayout(int waveletType) {
         label->setVisible(!ricker);
     }
     (ricker ? frequencyLabel_ : lowCutLabel_)->setBuddy(boxes_[0]);
-    spectrum_->setVisible(!ricker);
-    length_->setEnabled(!ricker);  // the Ricker length follows from its frequency
+    spectrum_->setVisible(!ricker && !extracted);
+    length_->setEnabled(!ricker && !extracted);  // the Ricker length follows from its frequency
 }
 
 void WaveletDialog::ShowPreview(const Project& project) {

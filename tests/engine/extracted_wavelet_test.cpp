@@ -9,6 +9,7 @@
 #include "core_test_support.h"
 #include "engine/synthetic.h"
 #include "engine/wavelet.h"
+#include "engine/wavelet_calculate.h"
 
 namespace tessarin::test {
 namespace {
@@ -40,6 +41,13 @@ TEST(ExtractedWavelet, EachSampleRateKeepsItsShapeAndItsLength) {
         for (int i = -h; i <= h; ++i)
             EXPECT_NEAR(p.wavelet[i], -Ricker30(i * 0.1 / h), tolerance) << rate << " at " << i;
     }
+    // Calculate in Select Wavelet builds it again from its samples, whatever the boxes hold.
+    Project p = Extracted(1.0);
+    p.sampleRateIndex = 1;
+    ASSERT_TRUE(CalculateWavelet(p, {"10", "15", "50", "60", "0", "0.08"}).accepted);
+    EXPECT_EQ(p.waveletType, kExtractedWavelet);
+    EXPECT_EQ(WaveletHalfLength(p), 100);
+    EXPECT_NEAR(p.wavelet[0], 1, 1e-3);
 }
 
 TEST(ExtractedWavelet, OneReflectionGivesAPeakOfTheSignOfTheWaveletsPeak) {
