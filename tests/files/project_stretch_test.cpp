@@ -67,6 +67,8 @@ TEST(ProjectStretch, MovesTheWellsTimesAndGivesThemBackWhenCleared) {
     EXPECT_NEAR(intervals[1].top, 1.199, 1e-12);
     EXPECT_NEAR(intervals[1].after / intervals[1].before, 0.3 / 0.311, 1e-9);
     EXPECT_NEAR(intervals[0].after / intervals[0].before, 0.4 / 0.399, 1e-9);
+    SetStretch(p, {kKnees[0], kKnees[1]});
+    EXPECT_EQ(KneeIntervalVelocities(Recomputed(p)).size(), 1u);
 
     SetStretch(p, {});
     p = Recomputed(p);
@@ -223,6 +225,15 @@ TEST(StretchSurvey, AReimportWithTheStretchAsSurveyGivesTheStretchedSynthetic) {
     SetStretch(unstretched, {});
     EXPECT_EQ(ErrorOf([&] { StretchSurvey(unstretched); }),
               "The synthetic is not stretched: there is no stretch to keep as a survey.");
+    // 18 knees along the log and its two ends fill a survey's 20 rows; one knee more is refused.
+    std::vector<StretchKnee> many;
+    for (int k = 0; k < 19; ++k) {
+        many.push_back({0.1 + 0.05 * k, 0.1 + 0.05 * k});
+    }
+    SetStretch(unstretched, {many.begin(), many.end() - 1});
+    EXPECT_EQ(StretchSurvey(Recomputed(unstretched)).count, 20);
+    SetStretch(unstretched, many);
+    EXPECT_NE(ErrorOf([&] { StretchSurvey(Recomputed(unstretched)); }), "");
 }
 
 }  // namespace
