@@ -57,6 +57,10 @@ std::optional<std::string> ApplyTiePhaseRefusal(const Project& project) {
         return "A Ricker wavelet is always zero phase. To tie with a phase, choose a bandpass "
                "wavelet in Select Wavelet.";
     }
+    if (project.waveletType == kExtractedWavelet) {
+        return "An extracted wavelet keeps the phase of its own samples. To tie with a phase, "
+               "choose a bandpass wavelet in Select Wavelet.";
+    }
     return std::nullopt;
 }
 

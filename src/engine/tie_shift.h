@@ -30,7 +30,8 @@ void ApplyTieShift(Project& project, double lagSeconds);
 void ResetTieShift(Project& project);
 
 // Why Apply Phase cannot be used on this project (the window shows it in the greyed button's
-// tip), or nothing when it can: a Ricker wavelet has no phase of its own.
+// tip), or nothing when it can: a Ricker wavelet has no phase of its own, and an extracted one
+// has the phase of its samples.
 std::optional<std::string> ApplyTiePhaseRefusal(const Project& project);
 
 // Apply Phase: the bandpass wavelet turns by the best phase the tie found for its synthetic, to

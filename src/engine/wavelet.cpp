@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/synthetic.h"
+#include "engine/trace_value.h"
 #include "model/error.h"
 #include "model/numeric.h"
 
@@ -124,9 +125,37 @@ void MakeBandpassWavelet(Project& project) {
     project.wavelet = std::move(w);
 }
 
+void MakeExtractedWavelet(Project& project) {
+    if (!project.extractedWavelet || project.extractedWavelet->samples.values.empty()) {
+        throw Error(
+            "The project holds no extracted wavelet: extract one at the well or read a wavelet "
+            "file.");
+    }
+    const SampledTrace& own = project.extractedWavelet->samples;
+    const int interval = SampleIntervalForRate(project.sampleRateIndex);
+    const double step = SampleTime(1, interval);
+    const double reach = std::max(std::fabs(own.firstTime), std::fabs(own.LastTime()));
+    // A sample within a millionth of a step of the wavelet's end still reaches it.
+    const double steps = std::ceil(reach / step - 1e-6);
+    // The length in whole microseconds over 10^6, so that it prints and reads back exactly.
+    const double length = steps * 4.0 * interval / 1000000.0;
+    const int h = WaveletHalfLength(length, interval);
+
+    OffsetArray w(-h, h + 1);
+    for (int i = -h; i <= h; ++i) {
+        w[i] = TraceValueAt(own, SampleTime(i, interval)).value_or(0.0);
+    }
+    Normalise(w, h, 0.0);
+    project.sampleIntervalUs = static_cast<std::int16_t>(interval);
+    project.waveletLength = Value(length);
+    project.wavelet = std::move(w);
+}
+
 void BuildWavelet(Project& project) {
     if (project.waveletType == kRickerWavelet) {
         MakeRickerWavelet(project);
+    } else if (project.waveletType == kExtractedWavelet) {
+        MakeExtractedWavelet(project);
     } else {
         MakeBandpassWavelet(project);
     }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The wavelets: a zero-phase Ricker wavelet of one peak frequency, or a bandpass wavelet of four
-// corner frequencies with a constant phase rotation. Both are sampled at the synthetic's own
+// The wavelets: a zero-phase Ricker wavelet of one peak frequency, a bandpass wavelet of four
+// corner frequencies with a constant phase rotation, or an extracted wavelet resampled from its
+// own samples. All are sampled at the synthetic's own
 // sample interval over indices -h to h (element h + 1 exists and stays 0) and normalised to a
 // peak absolute amplitude of 1.
 
@@ -27,6 +28,14 @@ using BandpassAmplitudes = std::array<double, kHighestWaveletFrequency + 1>;
 // wavelet whose samples are all 0. On failure project.wavelet is left as it was.
 void MakeRickerWavelet(Project& project);
 void MakeBandpassWavelet(Project& project);
+
+// The extracted wavelet at the project's sample interval, by the windowed sinc the tie resamples
+// the seismic with (TraceValueAt); 0 beyond its first and last sample. Its length is its own:
+// waveletLength is set to the shortest whole number of samples on each side of time 0 that
+// holds it, so the synthetic's arrays make room for it. Throws Error when there is no extracted
+// wavelet, when it is too long, or when its samples are all 0; the project is then left as it
+// was.
+void MakeExtractedWavelet(Project& project);
 
 // The generator of project.waveletType, as opening a project does.
 void BuildWavelet(Project& project);

@@ -60,6 +60,9 @@ std::string DatumText(const Project& project) {
 }
 
 std::string WaveletText(const Project& project) {
+    if (project.waveletType == kExtractedWavelet && project.extractedWavelet) {
+        return "Wavelet = extracted, " + project.extractedWavelet->source;
+    }
     if (project.waveletType == kRickerWavelet) {
         return "Wavelet = " + PrintedValue(project.lowCut) + " Hz Ricker" + "  Phase = " + "0";
     }

@@ -26,7 +26,8 @@ std::string ElevationsText(const Project& project);
 // "Seismic Datum = 1000.0  Datum Velocity = 7000"
 std::string DatumText(const Project& project);
 
-// Bandpass: "Wavelet = 5-15-40-60 Hz  Phase = 0"; Ricker: "Wavelet = 30 Hz Ricker  Phase = 0".
+// Bandpass: "Wavelet = 5-15-40-60 Hz  Phase = 0"; Ricker: "Wavelet = 30 Hz Ricker  Phase = 0";
+// extracted: "Wavelet = extracted, " and where it came from.
 std::string WaveletText(const Project& project);
 
 // The wavelet length in seconds, "0.160".

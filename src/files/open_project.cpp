@@ -50,7 +50,9 @@ OpenProjectReport OpenProjectFile(Project& project, const SettingsStore& store,
     OpenProjectReport report;
     report.settingsProblems = ResetProject(project, store);
     project.projectFileName = path.string();
-    report.tieProblem = ReadProjectFile(project, path);
+    ProjectFileProblems problems = ReadProjectFileParts(project, path);
+    report.tieProblem = std::move(problems.tie);
+    report.extractedWaveletProblem = std::move(problems.wavelet);
     project.wavelet = OffsetArray();
     if (project.sampleRateIndex < 0) {
         // The generators take the interval from the sample rate, so building here would quietly

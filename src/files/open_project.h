@@ -20,6 +20,10 @@ struct OpenProjectReport {
     // Why the seismic tie stored in the file was damaged and left out; empty when it was read or
     // there was none.
     std::string tieProblem;
+    // Why the extracted wavelet stored in the file was damaged and left out, so that the Ricker
+    // wavelet of the stored parameters was built instead; empty when it was read or there was
+    // none.
+    std::string extractedWaveletProblem;
 };
 
 // The record steps of Open Project: resets the project with the saved settings, takes `path` as

@@ -6,6 +6,7 @@
 
 #include "files/project_file.h"
 #include "files/project_tie_block.h"
+#include "files/project_wavelet_block.h"
 #include "model/error.h"
 #include "model/saved_value.h"
 
@@ -213,8 +214,22 @@ void CheckLogs(const Project& r, const Project& b, FieldCheck& check) {
     }
 }
 
-// The tie block must open again as the record's tie. The two are compared as the blocks they
-// would write, which hold every number to its last digit, so the refusal can show the line.
+// A block's lines must come back as written: the text the record writes is compared with the
+// text the record read back would write, which holds every number to its last digit, so the
+// refusal can show the line.
+void CheckBlockLines(const char* whose, const std::string& meant, const std::string& got) {
+    std::istringstream meantLines(meant);
+    std::istringstream gotLines(got);
+    for (std::string line, gotLine; std::getline(meantLines, line);) {
+        std::getline(gotLines, gotLine);
+        if (line != gotLine) {
+            Refuse(whose, Quoted(line.substr(0, line.find('\r'))),
+                   "it would read back as " + Quoted(gotLine.substr(0, gotLine.find('\r'))));
+        }
+    }
+}
+
+// The tie block must open again as the record's tie.
 void CheckTie(const Project& record, const Project& back) {
     if (!record.tie) {
         return;
@@ -223,15 +238,20 @@ void CheckTie(const Project& record, const Project& back) {
         Refuse("seismic trace from", Quoted(record.tie->source.path),
                "the block holding it would not open again and would be left out");
     }
-    std::istringstream meant(TieBlockText(*record.tie));
-    std::istringstream got(TieBlockText(*back.tie));
-    for (std::string line, gotLine; std::getline(meant, line);) {
-        std::getline(got, gotLine);
-        if (line != gotLine) {
-            Refuse("seismic tie's line", Quoted(line.substr(0, line.find('\r'))),
-                   "it would read back as " + Quoted(gotLine.substr(0, gotLine.find('\r'))));
-        }
+    CheckBlockLines("seismic tie's line", TieBlockText(*record.tie), TieBlockText(*back.tie));
+}
+
+// The extracted wavelet in use must open again as the record's.
+void CheckExtractedWavelet(const Project& record, const Project& back) {
+    if (record.waveletType != kExtractedWavelet || !record.extractedWavelet) {
+        return;
     }
+    if (!back.extractedWavelet) {
+        Refuse("extracted wavelet from", Quoted(record.extractedWavelet->source),
+               "the block holding it would not open again and would be left out");
+    }
+    CheckBlockLines("extracted wavelet's line", WaveletBlockText(*record.extractedWavelet),
+                    WaveletBlockText(*back.extractedWavelet));
 }
 
 void CheckEveryField(const Project& record, const Project& back, FieldCheck& check) {
@@ -259,6 +279,7 @@ void CheckProjectFileReadsBack(const Project& record, const std::filesystem::pat
     ReadBackCheck readBack;
     CheckEveryField(record, back, readBack);
     CheckTie(record, back);
+    CheckExtractedWavelet(record, back);
 }
 
 }  // namespace tessarin

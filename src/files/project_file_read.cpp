@@ -2,9 +2,11 @@
 #include <cctype>
 #include <cmath>
 #include <fstream>
+#include <optional>
 
 #include "files/project_file.h"
 #include "files/project_tie_block.h"
+#include "files/project_wavelet_block.h"
 #include "model/error.h"
 #include "model/text_io.h"
 #include "model/user_file.h"
@@ -122,9 +124,52 @@ void ReadLogs(Project& p, FieldReader& in, int columns) {
     }
 }
 
+// The blocks after the last log row. A line that opens a block begins it; every other line is
+// passed over, as readers of the original layout pass over the blocks, so a damaged block does
+// not hide the one after it.
+ProjectFileProblems ReadBlocks(Project& p, std::istream& in) {
+    ProjectFileProblems problems;
+    block::BlockLines lines(in);
+    bool tieRead = false;
+    bool waveletRead = false;
+    try {
+        while (const std::optional<std::string> line = lines.Next()) {
+            const std::string tag = block::Trimmed(*line);
+            if (tag == kTieBlockStart && !tieRead) {
+                tieRead = true;
+                TieBlockRead tie = ReadTieBlockAfterTag(lines);
+                p.tie = std::move(tie.tie);
+                problems.tie = std::move(tie.problem);
+            } else if (tag == kWaveletBlockStart && !waveletRead) {
+                waveletRead = true;
+                WaveletBlockRead wavelet = ReadWaveletBlockAfterTag(lines);
+                p.extractedWavelet = std::move(wavelet.wavelet);
+                p.waveletType = p.extractedWavelet ? kExtractedWavelet : kRickerWavelet;
+                problems.wavelet = std::move(wavelet.problem);
+            }
+        }
+    } catch (const block::Damaged&) {
+        // A line longer than any block holds, outside the blocks: nothing after it is read.
+    }
+    return problems;
+}
+
 }  // namespace
 
+std::string ProjectFileProblems::Joined() const {
+    return tie + (tie.empty() || wavelet.empty() ? "" : "\n") + wavelet;
+}
+
 std::string ReadProjectFile(Project& project, std::istream& in, const std::string& fileName) {
+    return ReadProjectFileParts(project, in, fileName).Joined();
+}
+
+std::string ReadProjectFile(Project& project, const std::filesystem::path& path) {
+    return ReadProjectFileParts(project, path).Joined();
+}
+
+ProjectFileProblems ReadProjectFileParts(Project& project, std::istream& in,
+                                         const std::string& fileName) {
     Project p = project;
     FieldReader fields(in, kInvalidProjectFileMessage, fileName);
     const int columns = ReadFlags(p, fields);
@@ -135,14 +180,15 @@ std::string ReadProjectFile(Project& project, std::istream& in, const std::strin
         ReadVelocitySurvey(p, fields);
     }
     ReadLogs(p, fields, columns);
-    // Without log rows the reader does not stand where the tie block begins.
-    TieBlockRead tie = columns ? ReadTieBlock(in) : TieBlockRead{};
-    p.tie = std::move(tie.tie);
+    p.tie.reset();
+    p.extractedWavelet.reset();
+    // Without log rows the reader does not stand where the blocks begin.
+    ProjectFileProblems problems = columns ? ReadBlocks(p, in) : ProjectFileProblems{};
     project = std::move(p);
-    return tie.problem;
+    return problems;
 }
 
-std::string ReadProjectFile(Project& project, const std::filesystem::path& path) {
+ProjectFileProblems ReadProjectFileParts(Project& project, const std::filesystem::path& path) {
     const std::string name = path.string();
     if (const auto problem = UnreadableFileProblem(name)) {
         throw Error(FileFailure(name, kInvalidProjectFileMessage, "it " + *problem));
@@ -152,7 +198,7 @@ std::string ReadProjectFile(Project& project, const std::filesystem::path& path)
         throw Error(FileFailure(name, kInvalidProjectFileMessage, "it cannot be opened"));
     }
     try {
-        return ReadProjectFile(project, in, name);
+        return ReadProjectFileParts(project, in, name);
     } catch (const std::ios_base::failure&) {
         // A read error of the disk, which the stream's buffer reports by throwing.
         throw Error(FileFailure(name, kInvalidProjectFileMessage, "it cannot be read"));

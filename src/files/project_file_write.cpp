@@ -5,6 +5,7 @@
 #include "files/project_file.h"
 #include "files/project_file_check.h"
 #include "files/project_tie_block.h"
+#include "files/project_wavelet_block.h"
 #include "files/replace_file.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -125,6 +126,9 @@ void WriteStoredRecord(const Project& project, std::ostream& out) {
     WriteLogs(project, writer);
     if (project.tie) {
         out << TieBlockText(*project.tie);
+    }
+    if (project.waveletType == kExtractedWavelet && project.extractedWavelet) {
+        out << WaveletBlockText(*project.extractedWavelet);
     }
     if (!out) {
         throw Error("The project file could not be written.");

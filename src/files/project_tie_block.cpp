@@ -1,22 +1,17 @@
 #include "files/project_tie_block.h"
 
 #include <cctype>
-#include <charconv>
-#include <cmath>
 #include <limits>
-#include <map>
 #include <sstream>
 #include <utility>
 
 #include "engine/stretch.h"
 #include "model/error.h"
-#include "model/user_file.h"
 
 namespace tessarin {
 namespace {
 
-constexpr const char* kBlockStart = "[Tie]";
-constexpr const char* kBlockEnd = "[End Tie]";
+using namespace block;
 
 constexpr std::pair<TraceChoice, const char*> kChoiceWords[] = {
     {TraceChoice::kLines, "lines"},
@@ -45,24 +40,6 @@ const char* WordOf(const std::pair<Choice, const char*> (&words)[N], Choice choi
     }
     return words[0].second;
 }
-
-// The shortest text that reads back as the same double.
-std::string Number(double x) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, x).ptr;
-    return std::string(text, end);
-}
-
-class BlockText {
-public:
-    void Line(const std::string& line) { text_ += line + "\r\n"; }
-    void Field(const std::string& name, const std::string& value) { Line(name + " = " + value); }
-    void Field(const std::string& name, double value) { Field(name, Number(value)); }
-    std::string Text() && { return std::move(text_); }
-
-private:
-    std::string text_;
-};
 
 void WriteSource(const SeismicSource& s, BlockText& out) {
     out.Field("file", s.path);
@@ -105,123 +82,6 @@ std::string KneesText(const std::vector<StretchKnee>& knees) {
     }
     return text;
 }
-
-// Why the block cannot be read; thrown inside this file only.
-struct Damaged {
-    std::string reason;
-};
-
-std::string Quoted(const std::string& text) {
-    return "\"" + text + "\"";
-}
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    return first == std::string::npos
-               ? std::string()
-               : text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-class BlockLines {
-public:
-    explicit BlockLines(std::istream& in) : in_(in) {}
-
-    // The next line without its line end; nothing at the end of the file. A line longer than
-    // any the block holds ends the reading, so that a damaged file cannot fill the memory.
-    std::optional<std::string> Next() {
-        std::string line;
-        bool any = false;
-        for (char c; in_.get(c) && c != '\n';) {
-            if (line.size() == kLongestTextLine) {
-                throw Damaged{"a line is longer than " + std::to_string(kLongestTextLine) +
-                              " characters"};
-            }
-            line += c;
-            any = true;
-        }
-        if (!any && !in_) {
-            return std::nullopt;
-        }
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        return line;
-    }
-
-    std::string Required(const std::string& whereItEnds) {
-        std::optional<std::string> line = Next();
-        if (!line) {
-            throw Damaged{"the file ends " + whereItEnds};
-        }
-        return *line;
-    }
-
-private:
-    std::istream& in_;
-};
-
-// " from 1 to 237", " of at least 1", or nothing for any whole number.
-std::string RangeText(long long lowest, long long highest) {
-    if (highest != std::numeric_limits<long long>::max() && highest != kMaxInt) {
-        return " from " + std::to_string(lowest) + " to " + std::to_string(highest);
-    }
-    return lowest > kMinInt ? " of at least " + std::to_string(lowest) : std::string();
-}
-
-// The "name = value" lines of the block before its samples.
-class Fields {
-public:
-    void Add(const std::string& name, std::string value) { values_[name] = std::move(value); }
-
-    const std::string& Text(const std::string& name) const {
-        const auto found = values_.find(name);
-        if (found == values_.end()) {
-            throw Damaged{"it has no " + Quoted(name) + " line"};
-        }
-        return found->second;
-    }
-
-    bool Has(const std::string& name) const { return values_.count(name) != 0; }
-
-    double Number(const std::string& name) const { return ParsedNumber(name, Text(name)); }
-
-    long long Whole(const std::string& name, long long lowest, long long highest) const {
-        const std::string text = Trimmed(Text(name));
-        long long value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
-            value < lowest || value > highest) {
-            throw Damaged{"its " + name + " " + Quoted(text) + " is not a whole number" +
-                          RangeText(lowest, highest)};
-        }
-        return value;
-    }
-
-    template <class Choice, std::size_t N>
-    Choice Word(const std::string& name, const std::pair<Choice, const char*> (&words)[N]) const {
-        const std::string text = Trimmed(Text(name));
-        for (const auto& [choice, word] : words) {
-            if (text == word) {
-                return choice;
-            }
-        }
-        throw Damaged{"its " + name + " " + Quoted(text) + " is none of the words it may be"};
-    }
-
-    static double ParsedNumber(const std::string& name, const std::string& given) {
-        const std::string text = Trimmed(given);
-        double value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
-            !std::isfinite(value)) {
-            throw Damaged{"its " + name + " " + Quoted(text) + " is not a number"};
-        }
-        return value;
-    }
-
-private:
-    std::map<std::string, std::string> values_;
-};
 
 SeismicSource ReadSource(const Fields& f) {
     SeismicSource s;
@@ -284,20 +144,6 @@ std::vector<StretchKnee> ReadKnees(const std::string& line) {
     }
 }
 
-std::vector<double> ReadSamples(BlockLines& lines, long long count) {
-    std::vector<double> values;
-    for (long long k = 0; k < count; ++k) {
-        const std::string where =
-            "after " + std::to_string(k) + " of the trace's " + std::to_string(count) + " samples";
-        const std::string line = lines.Required(where);
-        if (Trimmed(line) == kBlockEnd) {
-            throw Damaged{"the block ends " + where};
-        }
-        values.push_back(Fields::ParsedNumber("sample " + std::to_string(k + 1), line));
-    }
-    return values;
-}
-
 // A damaged stretch costs only the stretch: the trace, its window and the bulk shift open.
 std::vector<StretchKnee> ReadStretch(const Fields& fields, std::string& problem) {
     if (!fields.Has(kKneesName)) {
@@ -315,24 +161,8 @@ std::vector<StretchKnee> ReadStretch(const Fields& fields, std::string& problem)
 }
 
 SeismicTie ReadBlock(BlockLines& lines, std::string& stretchProblem) {
-    Fields fields;
     long long count = 0;
-    for (;;) {
-        const std::string line = lines.Required("inside the block, before its samples");
-        const auto equals = line.find('=');
-        if (equals == std::string::npos) {
-            throw Damaged{"its line " + Quoted(line) + " is not of the form \"name = value\""};
-        }
-        std::string value = line.substr(equals + 1);
-        if (!value.empty() && value.front() == ' ') {
-            value.erase(0, 1);
-        }
-        fields.Add(Trimmed(line.substr(0, equals)), value);
-        if (Trimmed(line.substr(0, equals)) == "samples") {
-            count = fields.Whole("samples", 1, std::numeric_limits<long long>::max());
-            break;
-        }
-    }
+    const Fields fields = ReadFields(lines, count);
     SeismicTie tie;
     tie.source = ReadSource(fields);
     tie.trace.firstTime = fields.Number("first time (s)");
@@ -343,13 +173,8 @@ SeismicTie ReadBlock(BlockLines& lines, std::string& stretchProblem) {
     tie.window = ReadWindow(fields);
     tie.shiftSeconds = fields.Number("shift (s)");
     tie.knees = ReadStretch(fields, stretchProblem);
-    tie.trace.values = ReadSamples(lines, count);
-    const std::string end =
-        lines.Required("after the trace's samples, before " + std::string(kBlockEnd));
-    if (Trimmed(end) != kBlockEnd) {
-        throw Damaged{"after its " + std::to_string(count) + " samples it holds " + Quoted(end) +
-                      " where " + kBlockEnd + " should stand"};
-    }
+    tie.trace.values = ReadSamples(lines, count, "the trace's", kTieBlockEnd);
+    ReadBlockEnd(lines, count, "the trace's", kTieBlockEnd);
     return tie;
 }
 
@@ -357,7 +182,7 @@ SeismicTie ReadBlock(BlockLines& lines, std::string& stretchProblem) {
 
 std::string TieBlockText(const SeismicTie& tie) {
     BlockText out;
-    out.Line(kBlockStart);
+    out.Line(kTieBlockStart);
     WriteSource(tie.source, out);
     out.Field("first time (s)", tie.trace.firstTime);
     out.Field("interval (s)", tie.trace.interval);
@@ -370,19 +195,11 @@ std::string TieBlockText(const SeismicTie& tie) {
     for (const double value : tie.trace.values) {
         out.Line(Number(value));
     }
-    out.Line(kBlockEnd);
+    out.Line(kTieBlockEnd);
     return std::move(out).Text();
 }
 
-TieBlockRead ReadTieBlock(std::istream& in) {
-    BlockLines lines(in);
-    std::optional<std::string> first;
-    do {
-        first = lines.Next();
-    } while (first && Trimmed(*first).empty());
-    if (!first || Trimmed(*first) != kBlockStart) {
-        return {};
-    }
+TieBlockRead ReadTieBlockAfterTag(BlockLines& lines) {
     try {
         std::string stretchProblem;
         SeismicTie tie = ReadBlock(lines, stretchProblem);
@@ -393,6 +210,22 @@ TieBlockRead ReadTieBlock(std::istream& in) {
                 "opened without it: " +
                     damaged.reason + "."};
     }
+}
+
+TieBlockRead ReadTieBlock(std::istream& in) {
+    BlockLines lines(in);
+    std::optional<std::string> first;
+    try {
+        do {
+            first = lines.Next();
+        } while (first && Trimmed(*first).empty());
+    } catch (const Damaged&) {
+        return {};  // a line too long for any block: no block
+    }
+    if (!first || Trimmed(*first) != kTieBlockStart) {
+        return {};
+    }
+    return ReadTieBlockAfterTag(lines);
 }
 
 }  // namespace tessarin

@@ -36,9 +36,13 @@
 #include <optional>
 #include <string>
 
+#include "files/project_block.h"
 #include "model/tie.h"
 
 namespace tessarin {
+
+inline constexpr const char* kTieBlockStart = "[Tie]";
+inline constexpr const char* kTieBlockEnd = "[End Tie]";
 
 std::string TieBlockText(const SeismicTie& tie);
 
@@ -53,5 +57,7 @@ struct TieBlockRead {
 // A damaged block (cut short, a value that is not a number, fewer samples than its count, no
 // closing line) gives no tie and the problem.
 TieBlockRead ReadTieBlock(std::istream& in);
+// The block after its opening line, which the caller has read.
+TieBlockRead ReadTieBlockAfterTag(block::BlockLines& lines);
 
 }  // namespace tessarin

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/offset_array.h"
+#include "model/sampled_trace.h"
 #include "model/tie.h"
 #include "model/value.h"
 
@@ -22,13 +23,26 @@ enum MeasurementUnits : int { kMetric = 0, kEnglish = 1 };
 enum LocationType : int { kGeneralLocation = 0, kTownshipRange = 1 };
 enum DatumType : int { kStartOfLog = 0, kSpecifiedDatum = 1 };
 enum ImpedanceType : int { kSonicOnly = 0, kSonicDensity = 1 };
-enum WaveletType : int { kBandpassWavelet = 0, kRickerWavelet = 1 };
+// An extracted wavelet is one no parameters make: taken from the seismic at the well or read
+// from a wavelet file, and kept in the project as its own samples.
+enum WaveletType : int { kBandpassWavelet = 0, kRickerWavelet = 1, kExtractedWavelet = 2 };
 enum PlotDepthType : int { kMeasuredDepth = 0, kSeismicDepth = 1, kSubseaDepth = 2 };
 
 // The names of the two horizon entries that mark the ends of the log. The program keeps their
 // depths at the first and last log depth; every other entry is the user's.
 inline constexpr const char* kStartOfLogName = "start of log";
 inline constexpr const char* kEndOfLogName = "end of log";
+
+// The samples of an extracted wavelet at their own sample interval, centred on two-way time 0
+// (sample i at samples.firstTime + i x samples.interval seconds), and where they came from in
+// the user's words ("drifted.sgy trace 12, 0.60-1.40 s, deterministic", or a wavelet file's
+// name). The synthetic's wavelet is made from them at the project's sample interval.
+struct ExtractedWavelet {
+    SampledTrace samples;
+    std::string source;
+
+    bool operator==(const ExtractedWavelet&) const = default;
+};
 
 // Density value meaning "no density at this sample".
 inline constexpr double kNoDensity = -1.0;
@@ -97,6 +111,8 @@ struct Project {
     Value phaseDegrees;
     Value waveletLength;
     OffsetArray wavelet;  // -h to h + 1; the last element stays 0
+    // The wavelet kExtractedWavelet builds from; none until one is extracted or read.
+    std::optional<ExtractedWavelet> extractedWavelet;
 
     // Horizons: entries 1 to horizonCount, sorted by depth.
     int horizonCount = 0;

@@ -24,6 +24,7 @@ std::vector<SettingsProblem> ResetProject(Project& p, const SettingsStore& store
     p.lastSampleIndex = 0;
     p.horizonCount = 0;
     p.tie.reset();
+    p.extractedWavelet.reset();
     p.unstretchedLogs.reset();
 
     p.synthDisplayed = false;
