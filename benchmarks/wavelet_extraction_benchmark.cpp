@@ -54,7 +54,7 @@ void Run(benchmark::State& state, Extract extract) {
     const Project p = TiedWell();
     const WaveletExtractionOptions options = Windows(p);
     for (auto _ : state) {
-        const ExtractedWavelet e = extract(p, options);
+        const WaveletExtraction e = extract(p, options);
         if (!(e.checkR > 0.9)) {
             state.SkipWithError("the wavelet does not tie the well below its window");
             break;

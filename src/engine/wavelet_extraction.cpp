@@ -221,8 +221,8 @@ std::pair<std::vector<double>, std::vector<double>> Pairs(const WellTraces& t,
 }
 
 // The tapered, normalised wavelet with its measures.
-ExtractedWavelet Describe(const WellTraces& t, std::vector<double> w,
-                          const WaveletExtractionOptions& o) {
+WaveletExtraction Describe(const WellTraces& t, std::vector<double> w,
+                           const WaveletExtractionOptions& o) {
     Taper(w, o.taperFraction);
     double peak = 0;
     for (const double v : w) {
@@ -231,7 +231,7 @@ ExtractedWavelet Describe(const WellTraces& t, std::vector<double> w,
     if (!(peak > 0)) {
         throw Error("The wavelet extracted from " + WindowText(t) + " is 0 throughout.");
     }
-    ExtractedWavelet e;
+    WaveletExtraction e;
     e.lengthSeconds = t.lengthSeconds;
     e.wavelet = OffsetArray(-t.h, t.h + 1);
     for (int j = -t.h; j <= t.h; ++j) {
@@ -264,15 +264,15 @@ ExtractedWavelet Describe(const WellTraces& t, std::vector<double> w,
 
 }  // namespace
 
-ExtractedWavelet ExtractDeterministicWavelet(const Project& project,
-                                             const WaveletExtractionOptions& options) {
+WaveletExtraction ExtractDeterministicWavelet(const Project& project,
+                                              const WaveletExtractionOptions& options) {
     const WellTraces t = Gather(project, options);
     return Describe(t, LeastSquaresWavelet(t, options.prewhiteningPercent), options);
 }
 
-ExtractedWavelet ExtractStatisticalWavelet(const Project& project,
-                                           const WaveletExtractionOptions& options,
-                                           const StatisticalPhase& phase) {
+WaveletExtraction ExtractStatisticalWavelet(const Project& project,
+                                            const WaveletExtractionOptions& options,
+                                            const StatisticalPhase& phase) {
     const WellTraces t = Gather(project, options);
     std::vector<double> w = ZeroPhaseWavelet(t);
     double degrees = phase.degrees;

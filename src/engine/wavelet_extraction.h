@@ -40,7 +40,7 @@ struct StatisticalPhase {
     double degrees = 0;
 };
 
-struct ExtractedWavelet {
+struct WaveletExtraction {
     // Samples -h to h at the project's sample interval, entry h + 1 held at 0, peak absolute
     // amplitude 1: the layout and scale of project.wavelet, with h from lengthSeconds.
     OffsetArray wavelet;
@@ -64,11 +64,11 @@ struct ExtractedWavelet {
 // Throws Error with a reason for the user when the project holds no seismic trace or no computed
 // reflection coefficients, when the extraction window holds fewer than four wavelet lengths of
 // samples, when the coefficients or the seismic are all 0 there, or as TieWindowTimes does.
-ExtractedWavelet ExtractDeterministicWavelet(const Project& project,
-                                             const WaveletExtractionOptions& options = {});
+WaveletExtraction ExtractDeterministicWavelet(const Project& project,
+                                              const WaveletExtractionOptions& options = {});
 // The statistical wavelet at the phase chosen, measured as the deterministic one is.
-ExtractedWavelet ExtractStatisticalWavelet(const Project& project,
-                                           const WaveletExtractionOptions& options = {},
-                                           const StatisticalPhase& phase = {});
+WaveletExtraction ExtractStatisticalWavelet(const Project& project,
+                                            const WaveletExtractionOptions& options = {},
+                                            const StatisticalPhase& phase = {});
 
 }  // namespace tessarin

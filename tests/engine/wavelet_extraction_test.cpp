@@ -95,7 +95,7 @@ Known BandpassOf30Degrees() {
 
 TEST(WaveletExtraction, DeterministicGivesBackTheWaveletAndTiesOutsideItsWindow) {
     Known k = BandpassOf30Degrees();
-    const ExtractedWavelet e =
+    const WaveletExtraction e =
         ExtractDeterministicWavelet(k.well, {.window = k.upper, .checkWindow = k.lower});
     EXPECT_GE(Similarity(Samples(e.wavelet, 32), k.truth), 0.95);
     EXPECT_NEAR(e.phaseDegrees, 30, 5);
@@ -124,7 +124,7 @@ TEST(WaveletExtraction, StatisticalGivesBackTheAmplitudeSpectrumAndTakesAPhase) 
     for (int i = 0; i <= k.well.lastSampleIndex; ++i)
         k.well.reflectionCoefficients[i] = normal(random);
     k.well = TiedTo(k.well, k.truthArray, 0.1);
-    const ExtractedWavelet zero = ExtractStatisticalWavelet(k.well);
+    const WaveletExtraction zero = ExtractStatisticalWavelet(k.well);
     EXPECT_NEAR(zero.phaseDegrees, 0, 1);
     // Lines 0.98 Hz apart over the pass band 10 to 50 Hz, each spectrum divided by its mean
     // there.
@@ -146,7 +146,7 @@ TEST(WaveletExtraction, StatisticalGivesBackTheAmplitudeSpectrumAndTakesAPhase) 
     }
     EXPECT_LE(std::sqrt(squares / static_cast<double>(got.size())), 0.1);
 
-    const ExtractedWavelet turned =
+    const WaveletExtraction turned =
         ExtractStatisticalWavelet(k.well, {}, {.by = StatisticalPhase::By::kDeterministic});
     EXPECT_NEAR(turned.phaseDegrees, 30, 5);
     EXPECT_GE(turned.r, 0.9);
@@ -158,7 +158,7 @@ TEST(WaveletExtraction, APositiveReflectionGivesAPositivePeak) {
     p.reflectionCoefficients = OffsetArray(rc.First(), rc.Last());
     p.reflectionCoefficients[400] = 0.1;
     p = TiedTo(p, p.wavelet, 0.0);
-    const ExtractedWavelet e = ExtractDeterministicWavelet(p);
+    const WaveletExtraction e = ExtractDeterministicWavelet(p);
     EXPECT_EQ(e.wavelet[0], 1.0);
     // Tapered to 0 at its ends, laid out as the program's wavelets are.
     EXPECT_EQ(e.wavelet.First(), -32);
