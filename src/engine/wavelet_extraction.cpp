@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <limits>
 #include <numbers>
 #include <string>
@@ -284,6 +285,32 @@ WaveletExtraction ExtractStatisticalWavelet(const Project& project,
         w = RotatePhase(w, degrees);
     }
     return Describe(t, std::move(w), options);
+}
+
+void UseWaveletExtraction(Project& project, const WaveletExtraction& extraction,
+                          const std::string& method) {
+    if (!project.tie) {
+        throw Error("The project holds no seismic trace the wavelet was extracted from.");
+    }
+    const SeismicSource& seismic = project.tie->source;
+    std::string source = std::filesystem::path(seismic.path).filename().string();
+    if (seismic.IsSegy()) {
+        source += " trace " + std::to_string(seismic.traceNumber);
+    }
+    source += ", " + FormatPattern(extraction.window.start, "0.000") + "-" +
+              FormatPattern(extraction.window.end, "0.000") + " s, " + method;
+    const OffsetArray& w = extraction.wavelet;
+    const int h = -w.First();
+    const double dt = 2.0 * project.sampleIntervalUs / 1000000.0;
+    SampledTrace samples{-h * dt, dt, {}};
+    for (int i = -h; i <= h; ++i) {
+        samples.values.push_back(w[i]);
+    }
+    Project trial = project;
+    trial.waveletType = kExtractedWavelet;
+    trial.extractedWavelet = ExtractedWavelet{std::move(samples), std::move(source)};
+    MakeExtractedWavelet(trial);
+    project = std::move(trial);
 }
 
 }  // namespace tessarin

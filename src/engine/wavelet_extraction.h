@@ -10,6 +10,7 @@
 // in high frequencies than in low, as in most wells, its spectrum leans the same way.
 
 #include <optional>
+#include <string>
 
 #include "engine/tie.h"
 #include "model/offset_array.h"
@@ -70,5 +71,12 @@ WaveletExtraction ExtractDeterministicWavelet(const Project& project,
 WaveletExtraction ExtractStatisticalWavelet(const Project& project,
                                             const WaveletExtractionOptions& options = {},
                                             const StatisticalPhase& phase = {});
+
+// Makes the extracted wavelet the project's wavelet: the extracted type, its samples, and as its
+// source the seismic file's name and trace, the extraction window and `method` ("line.sgy trace
+// 12, 0.600-1.400 s, deterministic"). Built at the project's sample interval as
+// MakeExtractedWavelet does, and throws Error as it does; the project is then as it was.
+void UseWaveletExtraction(Project& project, const WaveletExtraction& extraction,
+                          const std::string& method);
 
 }  // namespace tessarin

@@ -172,6 +172,7 @@ TEST_F(ImportCommand, LeavesOutTopsOutsideTheLogWithAWarning) {
 TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
     const std::string sample = DataFile("sample.las");
     const std::string data = std::string(TESSARIN_TEST_DATA_DIR) + "/";
+    std::ofstream(Path("bad.txt")) << "0 1\n0.002 x\n";
     const std::pair<std::string, std::string> failures[] = {
         {"--sonic " + DataFile("sample_wrapped.las"),
          // The message box's two paragraphs arrive as one line.
@@ -189,6 +190,10 @@ TEST_F(ImportCommand, FailsWithTheProgramsMessageAndWritesNothing) {
         {"--sonic " + DataFile("F03-4_logs.las") + " --units metric --horizons " + sample,
          data + "sample.las: This is not a valid Tessarin horizon file: line 1 holds "
                 "\"~VERSION\" where a depth should be.\n"},
+        {"--sonic " + DataFile("F03-4_logs.las") + " --units metric --wavelet-file " +
+             Quoted(Path("bad.txt")),
+         "The wavelet file \"" + Path("bad.txt").string() +
+             "\", line 2: two numbers are expected, the two-way time and the amplitude.\n"},
         {"--sonic " + DataFile("F03-4_logs.las") + " --sonic-curve NPHI", ""},
     };
     for (const auto& [options, message] : failures) {
@@ -224,6 +229,7 @@ TEST_F(ImportCommand, RefusesToWriteOverAnInputFile) {
         {sonic + " --density " + Quoted(Path("density.den")), Path("density.den")},
         {sonic + " --survey " + Quoted(Path("survey.vs")), Path("survey.vs")},
         {sonic + " --horizons " + Quoted(Path("tops.hor")), Path("tops.hor")},
+        {sonic + " --wavelet-file " + Quoted(Path("density.den")), Path("density.den")},
     };
     for (const auto& [options, output] : cases) {
         const std::string before = ReadFile(output);

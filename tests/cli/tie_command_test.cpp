@@ -175,6 +175,37 @@ TEST_F(TieCommand, AShiftMovesTheExportsByExactlyItsAmount) {
     EXPECT_EQ(b.substr(3600 + 240 + 96), a.substr(3600 + 240));
 }
 
+// The wavelet of trace 5, extracted once its 12 ms shift is applied, kept with -o: the trace
+// ties the project's new synthetic at zero lag as the extraction measured; its file makes the
+// same wavelet in an import.
+TEST_F(TieCommand, ExtractsAWaveletThatTheProjectKeepsAndTheImportReads) {
+    const std::string file = Quoted(Path("w.txt")), options = "--trace 5 --window 0.4:1.5 --json ";
+    const std::string extract = "--apply-shift --extract-wavelet deterministic --wavelet-out " +
+                                file + " --check-window 1.5:1.7 -o " + Quoted(Path("tied.tsp"));
+    std::ofstream(Path("x.json")) << Tie(options + extract).out;
+    std::ofstream(Path("again.json")) << Tie(options, Path("tied.tsp").string()).out;
+    const std::string check =
+        "/usr/bin/python3 -c \"import json, sys; w = json.load(open(sys.argv[1]))['wavelet']; "
+        "r = json.load(open(sys.argv[2]))['zero_lag_r']; c = w['check']; sys.exit(not ("
+        "w['r'] > 0.95 and abs(w['r'] - r) < 0.01 and c['window'] == 'given' and c['r'] > 0.9 "
+        "and abs(w['phase_degrees']) < 10 and 20 < w['dominant_frequency_hz'] < 60))\" " +
+        Quoted(Path("x.json")) + " " + Quoted(Path("again.json"));
+    EXPECT_EQ(std::system(check.c_str()), 0) << ReadFile(Path("x.json"));
+    EXPECT_NE(RunCli("info " + Quoted(Path("tied.tsp")))
+                  .out.find("Wavelet:          Extracted, line.sgy trace 5, 0.400-1.498 s, "
+                            "deterministic, length 0.128 s\n"),
+              std::string::npos);
+    const CliResult r =
+        RunCli("import --sonic " + DataFile("F03-4_logs.las") + " --units metric -o " +
+               Quoted(Path("i.tsp")) + " --wavelet-file " + file);
+    ASSERT_EQ(r.status, 0) << r.err;
+    Project tied, imported;
+    ReadProjectFile(tied, Path("tied.tsp"));
+    ReadProjectFile(imported, Path("i.tsp"));
+    EXPECT_EQ(imported.extractedWavelet,
+              (ExtractedWavelet{tied.extractedWavelet.value().samples, "w.txt"}));
+}
+
 TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
     const std::pair<std::string, std::string> refused[] = {
         {"", "choose the trace of the SEG-Y file"},
@@ -188,6 +219,11 @@ TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
          "--horizons: the project has no horizon \"Nowhere\""},
         {"--trace 5 --apply-shift", "--apply-shift requires -o"},
         {"--trace 5 -o " + Quoted(Path("line.sgy")), "-o would overwrite the seismic file"},
+        {"--trace 5 --taper 10", "--taper requires --extract-wavelet"},
+        {"--trace 5 --extract-wavelet deterministic --apply-phase -o " + Quoted(Path("out.tsp")),
+         "--apply-phase does not go with --extract-wavelet"},
+        {"--trace 5 --extract-wavelet deterministic --wavelet-out " + Quoted(Path("line.sgy")),
+         "--wavelet-out would overwrite"},
     };
     const int files = FileCount();
     for (const auto& [options, reason] : refused) {
@@ -204,6 +240,9 @@ TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
         ricker.err,
         "tessarin-cli tie: --apply-phase: A Ricker wavelet is always zero phase. To tie with a "
         "phase, choose a bandpass wavelet in Select Wavelet.\n");
+    const CliResult core = Tie("--trace 5 --window 0.4:0.6 --extract-wavelet deterministic");
+    EXPECT_EQ(core.status, 1);
+    EXPECT_EQ(core.err.rfind("tessarin-cli tie: The extraction window holds 100 samples", 0), 0u);
     EXPECT_EQ(FileCount(), files);
 }
 

@@ -19,6 +19,7 @@
 #include "engine/wavelet_calculate.h"
 #include "files/horizon_file.h"
 #include "files/project_file.h"
+#include "files/wavelet_file.h"
 #include "import/las_reader.h"
 #include "import/log_import.h"
 #include "import/synthetic_information.h"
@@ -116,6 +117,11 @@ void ReadDatumOptions(const ImportArguments& a, Project& project) {
 std::optional<WaveletTexts> ReadWaveletOptions(const ImportArguments& a, Project& project) {
     if (a.agc) {
         project.agcWindow = *a.agc;
+    }
+    if (a.waveletFile && (a.ricker || a.bandpass || a.phase || a.length)) {
+        throw UsageError{
+            "--wavelet-file gives the wavelet: give no --ricker, --bandpass, "
+            "--phase or --length"};
     }
     if (a.ricker && a.bandpass) {
         throw UsageError{"give either --ricker F or --bandpass LC,LP,HP,HC"};
@@ -247,7 +253,8 @@ void RefuseOutputOverInput(const ImportArguments& a, const std::string& output) 
         {a.sonic, "--sonic"},
         {a.density, "--density"},
         {a.survey, "--survey"},
-        {a.horizons, "--horizons"}};
+        {a.horizons, "--horizons"},
+        {a.waveletFile, "--wavelet-file"}};
     for (const auto& [input, option] : inputs) {
         std::error_code error;
         if (input && std::filesystem::equivalent(output, *input, error)) {
@@ -291,7 +298,15 @@ int Import(const ImportArguments& a) {
     if (a.horizons) {
         LoadHorizons(project, *a.horizons);
     }
-    BuildChosenWavelet(project, wavelet);
+    if (a.waveletFile) {
+        const ReadResult<std::string> used = UseWaveletFile(project, *a.waveletFile);
+        if (!used) {
+            throw Error(used.message);
+        }
+        std::cout << "Wavelet file:   " << *a.waveletFile << ", " << *used.value << "\n";
+    } else {
+        BuildChosenWavelet(project, wavelet);
+    }
     project.projectFileName = *a.output;
     WriteProjectFile(project, std::filesystem::path(*a.output));
     return kExitOk;

@@ -211,6 +211,14 @@ void AddWaveletOptions(CLI::App& command, ImportArguments& a) {
         ->type_name("SECONDS")
         ->group(kWaveletAndScales);
     command
+        .add_option("--wavelet-file", a.waveletFile,
+                    "The wavelet of this wavelet file, as the project's extracted wavelet: two "
+                    "columns, the two-way time from the wavelet's centre (seconds, or "
+                    "milliseconds when they span more than 2) and the amplitude, as tie "
+                    "--wavelet-out writes it. Not with --ricker, --bandpass, --phase or --length.")
+        ->type_name("FILE")
+        ->group(kWaveletAndScales);
+    command
         .add_option("--agc", a.agc,
                     "Length of the AGC window in seconds, above 0, or None for no AGC. Default: "
                     "the saved window, None until another is saved.")

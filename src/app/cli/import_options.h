@@ -30,6 +30,7 @@ struct ImportArguments {
     std::optional<std::string> bandpass;
     std::optional<std::string> phase;
     std::optional<std::string> length;
+    std::optional<std::string> waveletFile;
     std::optional<std::string> agc;
     std::optional<std::string> timeScale;
     std::optional<std::string> tracesPerUnit;

@@ -130,7 +130,11 @@ void PrintHorizons(const Project& p, const Units& u, std::ostream& out) {
 }
 
 void PrintWaveletAndScales(const Project& p, const Units& u, std::ostream& out) {
-    if (p.waveletType == kRickerWavelet) {
+    if (p.waveletType == kExtractedWavelet && p.extractedWavelet) {
+        Row(out, "Wavelet",
+            "Extracted, " + p.extractedWavelet->source + ", length " + Shown(p.waveletLength) +
+                " s");
+    } else if (p.waveletType == kRickerWavelet) {
         Row(out, "Wavelet",
             "Ricker, peak frequency " + Shown(p.lowCut) + " Hz, length " + Shown(p.waveletLength) +
                 " s");

@@ -78,6 +78,14 @@ CLI::Validator CornerListCheck() {
     });
 }
 
+CLI::Validator TimeWindowCheck() {
+    return ReasonCheck([](const std::string& text) {
+        return ParseTimeWindow(text)
+                   ? std::string()
+                   : "needs T0:T1 in seconds with T0 before T1, not " + Quoted(text);
+    });
+}
+
 int SampleRateIndex(const std::string& milliseconds) {
     return RateIndex(milliseconds).value_or(0);
 }
@@ -91,6 +99,19 @@ std::vector<std::string> CornerList(const std::string& list) {
     }
     parts.push_back(list.substr(start));
     return parts;
+}
+
+std::optional<TieWindow> ParseTimeWindow(const std::string& text) {
+    const std::size_t colon = text.find(':');
+    if (colon == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto start = ParseNumber(std::string_view(text).substr(0, colon));
+    const auto end = ParseNumber(std::string_view(text).substr(colon + 1));
+    if (!start || !end || !(*start < *end)) {
+        return std::nullopt;
+    }
+    return TieWindow{*start, *end};
 }
 
 }  // namespace tessarin::cli

@@ -5,8 +5,11 @@
 
 #include <CLI/CLI.hpp>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/tie.h"
 
 namespace tessarin::cli {
 
@@ -24,11 +27,16 @@ CLI::Validator SampleRateCheck();
 // Four corner frequencies separated by commas, LC,LP,HP,HC (the wavelet's rules judge the
 // numbers themselves).
 CLI::Validator CornerListCheck();
+// A window "T0:T1" in two-way seconds, T0 before T1.
+CLI::Validator TimeWindowCheck();
 
 // The sample-rate index (0 "2 msec", 1 "1 msec", 2 "0.5 msec") of a rate SampleRateCheck took.
 int SampleRateIndex(const std::string& milliseconds);
 
 // The four parts of a list CornerListCheck took.
 std::vector<std::string> CornerList(const std::string& list);
+
+// The window of a "T0:T1" text; nothing when it is not one.
+std::optional<TieWindow> ParseTimeWindow(const std::string& text);
 
 }  // namespace tessarin::cli

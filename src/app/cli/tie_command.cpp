@@ -15,6 +15,7 @@
 #include "cli/option_checks.h"
 #include "cli/tie_report.h"
 #include "cli/tie_stretch.h"
+#include "cli/tie_wavelet.h"
 #include "engine/project_tie.h"
 #include "engine/synthetic.h"
 #include "engine/tie_shift.h"
@@ -51,24 +52,11 @@ struct TieArguments {
     std::optional<std::string> output;
     bool json = false;
     StretchArguments stretch;
+    WaveletArguments wavelet;
 };
 
 double NumberOf(const std::string& text) {
     return *ParseNumber(text);
-}
-
-// "T0:T1" in seconds, T0 before T1.
-std::optional<TieWindow> ParseWindow(const std::string& text) {
-    const std::size_t colon = text.find(':');
-    if (colon == std::string::npos) {
-        return std::nullopt;
-    }
-    const auto start = ParseNumber(std::string_view(text).substr(0, colon));
-    const auto end = ParseNumber(std::string_view(text).substr(colon + 1));
-    if (!start || !end || !(*start < *end)) {
-        return std::nullopt;
-    }
-    return TieWindow{*start, *end};
 }
 
 void WarnOfOpening(const OpenProjectReport& report, const Project& project,
@@ -153,7 +141,7 @@ LoadedSeismicTrace LoadTrace(const TieArguments& a) {
 void ChooseWindow(Project& project, const TieArguments& a) {
     TieWindowChoice window = project.tie->window;
     if (a.window) {
-        const TieWindow times = *ParseWindow(*a.window);
+        const TieWindow times = *ParseTimeWindow(*a.window);
         window = {TieWindowChoice::By::kTimes, times.start, times.end, {}, {}};
     } else if (a.horizons.size() == 2) {
         window = {TieWindowChoice::By::kHorizons, 0, 0, a.horizons[0], a.horizons[1]};
@@ -172,6 +160,7 @@ void RefuseWrongCombinations(const TieArguments& a, const Project& project) {
         files.push_back(*a.output);
     }
     RefuseStretchCombinations(a.stretch, a.applyShift, a.applyPhase, files);
+    RefuseWaveletCombinations(a.wavelet, a.applyPhase, a.stretch.Any(), files);
     if (a.applyPhase) {
         if (const auto refusal = ApplyTiePhaseRefusal(project)) {
             throw UsageError{"--apply-phase: " + OneLine(*refusal)};
@@ -225,6 +214,9 @@ int Tie(const TieArguments& a) {
     report.driftWindow = options.driftWindow;
     report.measures = MeasureProjectTie(project, options);
     ApplyFindings(project, a, report);
+    if (a.wavelet.method) {
+        report.wavelet = RunExtraction(project, a.wavelet, a.output.has_value());
+    }
     if (a.stretch.Any()) {
         report.stretch = RunStretch(project, a.stretch, std::move(fileKnees), options.maxLag,
                                     ReadStretchVelocityLimit(store));
@@ -242,6 +234,9 @@ int Tie(const TieArguments& a) {
     }
     if (report.stretch) {
         WarnOfVelocityChange(*report.stretch, std::cerr);
+    }
+    if (report.wavelet) {
+        WarnOfCheckWindow(*report.wavelet, std::cerr);
     }
     return kExitOk;
 }
@@ -265,13 +260,6 @@ CLI::Validator WholeNumberCheck(double lowest, double highest) {
             highest < 1e15 ? " from " + PlainNumber(lowest) + " to " + PlainNumber(highest)
                            : " of at least " + PlainNumber(lowest);
         return "needs a whole number" + range + ", not \"" + text + "\"";
-    });
-}
-
-CLI::Validator WindowCheck() {
-    return ReasonCheck([](const std::string& text) {
-        return ParseWindow(text) ? std::string()
-                                 : "needs T0:T1 in seconds with T0 before T1, not \"" + text + "\"";
     });
 }
 
@@ -357,7 +345,7 @@ void AddTieOptions(CLI::App& command, TieArguments& a) {
                         "datum. Default: the window saved in the project, or where the "
                         "synthetic and the seismic overlap.")
             ->type_name("T0:T1")
-            ->check(WindowCheck());
+            ->check(TimeWindowCheck());
     CLI::Option* horizons =
         command
             .add_option("--horizons", a.horizons,
@@ -388,6 +376,7 @@ void AddTieOptions(CLI::App& command, TieArguments& a) {
         ->needs(output);
     command.add_flag("--json", a.json, "Print the figures as JSON instead of text.");
     AddStretchOptions(command, a.stretch, output);
+    AddWaveletOptions(command, a.wavelet);
 }
 
 }  // namespace
@@ -404,7 +393,10 @@ CommandRun AddTieCommand(CLI::App& tool) {
         " [--apply-shift] [--apply-phase] [-o OUT.tsp] [--json]",
         "tessarin-cli tie PROJECT.tsp --seismic FILE ... (--stretch auto [--max-strain X]"
         " [--knee-spacing MS | --knees-at-horizons] | --knees FILE) [--apply-stretch -o OUT.tsp]"
-        " [--survey-out FILE.vs]"};
+        " [--survey-out FILE.vs]",
+        "tessarin-cli tie PROJECT.tsp --seismic FILE ... --extract-wavelet"
+        " deterministic|statistical [--wavelet-length S] [--prewhitening PCT] [--taper PCT]"
+        " [--check-window T0:T1] [-o OUT.tsp] [--wavelet-out FILE]"};
     text.about =
         "Opens the project as the window's Open Project does, computes its synthetic and "
         "reads the chosen seismic trace: from a SEG-Y file by inline and crossline, by "
@@ -418,14 +410,19 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "prints a stretch, which moves the well's time-depth relation where no bulk shift "
         "fits the drift: its knees, r in the window before and after, the largest strain "
         "and the largest change of interval velocity, warning on standard error of a change "
-        "above the limit set in the tie window (10 % unless set).";
+        "above the limit set in the tie window (10 % unless set). With --extract-wavelet it "
+        "extracts a wavelet from the trace in the window and prints its figures, among them r "
+        "in a check window outside the one it was fitted in; with -o the project keeps it as "
+        "its wavelet.";
     text.examples =
         "tessarin-cli tie well.tsp --seismic line.sgy --inline 1190 --crossline 1155\n"
         "tessarin-cli tie well.tsp --seismic line.sgy --x 612300 --y 6075100 \\\n"
         "    --horizons \"Top A\" \"Base B\" --apply-shift -o well_tied.tsp\n"
         "tessarin-cli tie well.tsp --seismic trace.txt --json\n"
         "tessarin-cli tie well.tsp --seismic line.sgy --trace 12 --window 0.4:1.65 \\\n"
-        "    --stretch auto --apply-stretch -o well_stretched.tsp --survey-out well.vs";
+        "    --stretch auto --apply-stretch -o well_stretched.tsp --survey-out well.vs\n"
+        "tessarin-cli tie well.tsp --seismic trace.txt --window 0.6:1.4 \\\n"
+        "    --extract-wavelet deterministic -o well_wavelet.tsp --wavelet-out well.txt";
     DescribeCommand(*command, std::move(text));
     command->add_option("PROJECT.tsp", arguments->projectPath, "The project file to tie.")
         ->required();

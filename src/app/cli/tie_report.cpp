@@ -109,6 +109,29 @@ void PrintKnees(const StretchReport& s, std::ostream& out) {
     }
 }
 
+void PrintWaveletRows(const WaveletReport& w, std::ostream& out) {
+    const WaveletExtraction& e = w.extraction;
+    Row(out, "Extracted",
+        w.method + " wavelet, " + Seconds(e.lengthSeconds) + " s long, from " +
+            Seconds(e.window.start) + " to " + Seconds(e.window.end) + " s");
+    Row(out, "Constant phase",
+        Fixed(e.phaseDegrees, 0, true) + " degrees, residual " + Fixed(e.phaseResidualDegrees, 0) +
+            " degrees");
+    Row(out, "Dominant freq", Fixed(e.dominantFrequency, 1) + " Hz");
+    const std::string check = w.checkWindow ? "from " + Seconds(w.checkWindow->start) + " to " +
+                                                  Seconds(w.checkWindow->end) + " s"
+                                            : "in the rest of the overlap";
+    Row(out, "Wavelet fit",
+        "PEP " + Fixed(e.pep, 3) + ", r = " + Fixed(e.r, 3) +
+            " in the window; r = " + Fixed(e.checkR, 3) + " " + check);
+    if (w.source) {
+        Row(out, "Wavelet now", "extracted, " + *w.source);
+    }
+    if (w.fileWritten) {
+        Row(out, "Wavelet file", *w.fileWritten);
+    }
+}
+
 }  // namespace
 
 void PrintTieReport(const TieReport& r, std::ostream& out) {
@@ -136,6 +159,9 @@ void PrintTieReport(const TieReport& r, std::ostream& out) {
     }
     if (r.stretch) {
         PrintStretchRows(*r.stretch, out);
+    }
+    if (r.wavelet) {
+        PrintWaveletRows(*r.wavelet, out);
     }
     if (r.written) {
         Row(out, "Written", *r.written);
@@ -308,6 +334,32 @@ void JsonStretch(const StretchReport& s, Json& json) {
     json.CloseList().Close();
 }
 
+void JsonWavelet(const WaveletReport& w, Json& json) {
+    const WaveletExtraction& e = w.extraction;
+    json.Open("wavelet")
+        .Text("method", w.method)
+        .Number("length_s", e.lengthSeconds)
+        .Open("window")
+        .Number("start_s", e.window.start)
+        .Number("end_s", e.window.end)
+        .Close()
+        .Number("phase_degrees", e.phaseDegrees)
+        .Number("phase_residual_degrees", e.phaseResidualDegrees)
+        .Number("dominant_frequency_hz", e.dominantFrequency)
+        .Number("pep", e.pep)
+        .Number("r", e.r)
+        .Open("check")
+        .Text("window", w.checkWindow ? "given" : "rest of the overlap");
+    if (w.checkWindow) {
+        json.Number("start_s", w.checkWindow->start).Number("end_s", w.checkWindow->end);
+    }
+    json.Number("r", e.checkR)
+        .Close()
+        .TextOrNull("source", w.source)
+        .TextOrNull("file_written", w.fileWritten)
+        .Close();
+}
+
 }  // namespace
 
 void PrintTieJson(const TieReport& r, std::ostream& out) {
@@ -345,6 +397,9 @@ void PrintTieJson(const TieReport& r, std::ostream& out) {
     json.CloseList();
     if (r.stretch) {
         JsonStretch(*r.stretch, json);
+    }
+    if (r.wavelet) {
+        JsonWavelet(*r.wavelet, json);
     }
     if (r.written) {
         json.Text("written", *r.written);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/tie.h"
+#include "engine/wavelet_extraction.h"
 #include "model/tie.h"
 
 namespace tessarin::cli {
@@ -30,6 +31,15 @@ struct StretchReport {
     std::optional<std::string> surveyWritten;
 };
 
+// A wavelet extracted from the tie's trace, and where it went.
+struct WaveletReport {
+    std::string method;  // "deterministic" or "statistical"
+    WaveletExtraction extraction;
+    std::optional<TieWindow> checkWindow;  // as given; nothing: the rest of the overlap
+    std::optional<std::string> source;     // the project's wavelet now, by its source
+    std::optional<std::string> fileWritten;
+};
+
 struct TieReport {
     const SeismicTie* tie = nullptr;  // the trace measured, its source and window
     TieMeasures measures;
@@ -40,6 +50,7 @@ struct TieReport {
     std::optional<double> phaseAfter;
     std::optional<std::string> written;  // the project file written
     std::optional<StretchReport> stretch;
+    std::optional<WaveletReport> wavelet;
 };
 
 void PrintTieReport(const TieReport& report, std::ostream& out);
