@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -53,10 +52,9 @@ TEST(ExtractedWavelet, OneReflectionGivesAPeakOfTheSignOfTheWaveletsPeak) {
         p.reflectionCoefficients[40] = 0.1;
         ConvolveWavelet(p);
         const auto& s = p.syntheticTrace;
-        const auto peak = std::max_element(
-            s.begin(), s.end(), [](double a, double b) { return std::fabs(a) < std::fabs(b); });
-        EXPECT_EQ(peak - s.begin(), 42) << scale;
-        EXPECT_EQ(std::signbit(*peak), std::signbit(scale)) << scale;
+        for (const double x : s)
+            EXPECT_LE(std::fabs(x), std::fabs(s[42])) << scale;
+        EXPECT_EQ(std::signbit(s[42]), std::signbit(scale)) << scale;
     }
 }
 

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "core_test_support.h"
 #include "engine/wavelet.h"
 #include "files/open_project.h"
@@ -18,17 +16,6 @@
 namespace tessarin::test {
 namespace {
 
-// `count` samples from `first`, `step` apart, as np.savetxt('w.txt', np.c_[t, a]) writes them.
-std::string Savetxt(double first, double step, int count) {
-    std::string text = "# t a\n";
-    for (int i = 0; i < count; ++i) {
-        char line[96];
-        std::snprintf(line, sizeof line, "%.18e %.18e\n", first + i * step, 1.0 + i % 3);
-        text += line;
-    }
-    return text;
-}
-
 TEST(WaveletFile, WhatIsWrittenReadsBackAsTheSameSamplesAndBecomesTheWavelet) {
     const TempDir dir;
     Project p = Ricker(35, 0.13, 2);
@@ -36,7 +23,7 @@ TEST(WaveletFile, WhatIsWrittenReadsBackAsTheSameSamplesAndBecomesTheWavelet) {
     WriteWaveletFile(p, dir.File("w.txt"));
     const Project before = p;
     // Beyond 32767 samples of 0.5 ms on each side of time 0.
-    WriteWholeFile(dir.File("long.txt"), Savetxt(-20000, 1000, 41));
+    WriteWholeFile(dir.File("long.txt"), "-20000 1\n20000 1\n");
     EXPECT_NE(UseWaveletFile(p, dir.File("long.txt")).message, "");
     EXPECT_EQ(p, before);
     EXPECT_EQ(UseWaveletFile(p, dir.File("w.txt")).value, "times read as seconds");
@@ -45,9 +32,13 @@ TEST(WaveletFile, WhatIsWrittenReadsBackAsTheSameSamplesAndBecomesTheWavelet) {
 }
 
 TEST(WaveletFile, TimesSpanningAbove2AreMilliseconds) {
+    // As np.savetxt('w.txt', np.c_[t, a]) writes them: a span of 2 is seconds, above it ms.
+    const std::string seconds =
+        "-1.000000000000000000e+00 1.000000000000000000e+00\n"
+        "1.000000000000000000e+00 -2.500000000000000000e-01\n";
     for (const auto& [text, ms, first, interval] :
-         {std::tuple{Savetxt(-1, 0.5, 5), false, -1.0, 0.5},
-          {Savetxt(0, 0.5, 6), true, 0.0, 5e-4}}) {
+         {std::tuple{"# t a\n" + seconds, false, -1.0, 2.0},
+          {"0.000000000000000000e+00 1.0e+00\n2.500000000000000000e+00 0\n", true, 0.0, 25e-4}}) {
         const ReadResult<WaveletFile> read = ReadWaveletText(text, "w.txt");
         ASSERT_TRUE(read) << read.message;
         EXPECT_EQ(read.value->timesInMilliseconds, ms) << text;
