@@ -45,6 +45,8 @@ constexpr std::array<CommandEntry, kCommandCount> kCommands = {{
      QKeySequence::UnknownKey},
     {Command::kUseStretchSurvey, "mnusestretch", "Use Stretch as Velocity Su&rvey",
      QKeySequence::UnknownKey},
+    {Command::kExtractWavelet, "mnuextractwavelet", "E&xtract Wavelet...",
+     QKeySequence::UnknownKey},
     {Command::kToolbarHelp, "mnutoolhelp", "&Toolbar Help", QKeySequence::UnknownKey},
     {Command::kFont, "mnufont", "&Font", QKeySequence::UnknownKey},
     {Command::kSaveSettings, "mnusaveini", "&Save Settings", QKeySequence::UnknownKey},

@@ -40,6 +40,7 @@ enum class Command {
     kRedoStretch,
     kSaveStretchSurvey,
     kUseStretchSurvey,
+    kExtractWavelet,
     kToolbarHelp,
     kFont,
     kSaveSettings,

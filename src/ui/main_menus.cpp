@@ -22,21 +22,13 @@ const MenuItems kFileItems = {
 const MenuItems kDataItems = {Command::kWellInformation, Command::kImportLogs,
                               Command::kDefineHorizons, Command::kSelectWavelet,
                               Command::kSetScales};
-const MenuItems kTieItems = {Command::kLoadSeismicTrace,
-                             Command::kTieWindow,
-                             std::nullopt,
-                             Command::kApplyShift,
-                             Command::kResetShift,
-                             Command::kApplyPhase,
-                             std::nullopt,
-                             Command::kStretchMode,
-                             Command::kAutoStretch,
-                             Command::kClearStretch,
-                             Command::kUndoStretch,
-                             Command::kRedoStretch,
-                             std::nullopt,
-                             Command::kSaveStretchSurvey,
-                             Command::kUseStretchSurvey};
+const MenuItems kTieItems = {
+    Command::kLoadSeismicTrace, Command::kTieWindow,    std::nullopt,
+    Command::kApplyShift,       Command::kResetShift,   Command::kApplyPhase,
+    Command::kExtractWavelet,   std::nullopt,           Command::kStretchMode,
+    Command::kAutoStretch,      Command::kClearStretch, Command::kUndoStretch,
+    Command::kRedoStretch,      std::nullopt,           Command::kSaveStretchSurvey,
+    Command::kUseStretchSurvey};
 const MenuItems kPreferenceItems = {Command::kToolbarHelp, Command::kFont, Command::kSaveSettings,
                                     Command::kScreenScaleCorrection};
 const MenuItems kHelpItems = {Command::kHelpContents, Command::kHelpOnHelp, std::nullopt,

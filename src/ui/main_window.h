@@ -29,6 +29,7 @@ class HelpViewer;
 class KneeGestures;
 class LogImport;
 class PlotView;
+struct WaveletChoice;
 class ReadoutPanel;
 class TieDock;
 class ToolBarStrip;
@@ -148,6 +149,8 @@ public slots:
     void RedoStretch();
     void SaveStretchAsSurvey();
     void UseStretchAsSurvey();
+    void ExtractWavelet();
+    void SetWavelet(const WaveletChoice& choice);
 
     void ToggleToolbarHelp();
     void ChooseFont();

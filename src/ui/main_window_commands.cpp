@@ -56,6 +56,7 @@ void MainWindow::ConnectCommands() {
         {Command::kRedoStretch, &MainWindow::RedoStretch},
         {Command::kSaveStretchSurvey, &MainWindow::SaveStretchAsSurvey},
         {Command::kUseStretchSurvey, &MainWindow::UseStretchAsSurvey},
+        {Command::kExtractWavelet, &MainWindow::ExtractWavelet},
         {Command::kToolbarHelp, &MainWindow::ToggleToolbarHelp},
         {Command::kFont, &MainWindow::ChooseFont},
         {Command::kSaveSettings, &MainWindow::SaveSettings},

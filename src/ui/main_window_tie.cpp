@@ -83,6 +83,7 @@ void MainWindow::UpdateTieActions() {
     Action(Command::kApplyPhase)
         ->setToolTip(refusal ? QString::fromStdString(*refusal)
                              : QStringLiteral("Turn the bandpass wavelet by the best phase found"));
+    Action(Command::kExtractWavelet)->setEnabled(drawn && project_.tie.has_value());
     UpdateStretchActions();
 }
 

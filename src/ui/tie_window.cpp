@@ -195,7 +195,7 @@ QWidget* TieDock::BuildWindowChoice() {
 }
 
 QWidget* TieDock::BuildShift(const MainActions& actions) {
-    auto* frame = new QGroupBox(QStringLiteral("Bulk shift"), this);
+    auto* frame = new QGroupBox(QStringLiteral("Shift and wavelet"), this);
     auto* grid = new QGridLayout(frame);
     shift_ = new QDoubleSpinBox(frame);
     shift_->setObjectName(QStringLiteral("tieShift"));
@@ -221,6 +221,12 @@ QWidget* TieDock::BuildShift(const MainActions& actions) {
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         grid->addWidget(button, 1, column++);
     }
+    auto* extract = new QToolButton(frame);
+    extract->setObjectName(QStringLiteral("extractWavelet"));
+    extract->setDefaultAction(actions(Command::kExtractWavelet));
+    extract->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    extract->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    grid->addWidget(extract, 2, 0, 1, 3);
     connect(shift_, &QDoubleSpinBox::valueChanged, this,
             [this](double ms) { emit ShiftChosen(ms / 1000); });
     return frame;

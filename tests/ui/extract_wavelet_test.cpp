@@ -1,0 +1,78 @@
+// Tie > Extract Wavelet... on the display project tied to its own synthetic: the dialog extracts
+// as its boxes change, refuses a window too short for the wavelet, and OK makes the wavelet the
+// project's as one step of the tie's undo stack.
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "engine/project_tie.h"
+#include "engine/sampled_trace.h"
+#include "ui/dialog_driver.h"
+#include "ui/extract_wavelet_dialog.h"
+#include "ui/modal_dialogs.h"
+#include "ui/tie_plots.h"
+#include "window_fixture.h"
+
+namespace tessarin::test {
+namespace {
+
+class ExtractWaveletTest : public WindowTest {
+protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        OpenDisplayProject();
+        SetTieTrace(project, {.path = "itself.txt"}, SyntheticTrace(project));
+        window->Recompute();
+    }
+};
+
+TEST_F(ExtractWaveletTest, TheDialogExtractsAsItsBoxesChangeAndOkMakesTheWaveletUndoably) {
+    const OffsetArray bandpass = project.wavelet;
+    AnswerModal<ExtractWaveletDialog>(
+        [&](ExtractWaveletDialog* dialog) {
+            auto* ok = Child<QPushButton>(dialog, "Command1");
+            const auto figure = [&](const char* name) {
+                return Child<QLabel>(dialog, name)->text();
+            };
+            // Tied to its own synthetic, the well gives its own wavelet back.
+            EXPECT_TRUE(figure("extractR").startsWith("1.00")) << figure("extractR").toStdString();
+            // The tie window is the whole overlap: nothing is left to check in.
+            EXPECT_TRUE(figure("checkR").contains("too few")) << figure("checkR").toStdString();
+            EXPECT_FALSE(Child<CurvePlot>(dialog, "waveletPreview")->Data().points.empty());
+            EXPECT_FALSE(Child<CurvePlot>(dialog, "spectrumPreview")->Data().points.empty());
+            // A window of 0.2 s is shorter than four lengths of 128 ms: refused, OK greyed.
+            auto* start = Child<QDoubleSpinBox>(dialog, "extractStart");
+            Child<QDoubleSpinBox>(dialog, "extractEnd")->setValue(start->value() + 0.2);
+            Child<QRadioButton>(dialog, "extractTimes")->click();
+            EXPECT_TRUE(figure("extractProblem").contains("four wavelet lengths"));
+            EXPECT_FALSE(ok->isEnabled());
+            EXPECT_EQ(figure("extractR"), "–");
+            Child<QDoubleSpinBox>(dialog, "extractLength")->setValue(40);
+            EXPECT_TRUE(ok->isEnabled()) << figure("extractProblem").toStdString();
+            // A wavelet shorter than the well's own ties less well outside its window.
+            EXPECT_GT(figure("checkR").toDouble(), 0.5) << figure("checkR").toStdString();
+            Child<QComboBox>(dialog, "extractMethod")->setCurrentIndex(1);
+            ASSERT_TRUE(dialog->Choice());
+            EXPECT_EQ(dialog->Choice()->method, ExtractionMethod::kStatistical);
+            EXPECT_NEAR(dialog->Choice()->options.lengthSeconds, 0.04, 1e-12);
+            ok->click();
+        },
+        [&] { Choose("mnuextractwavelet"); });
+    EXPECT_EQ(project.waveletType, kExtractedWavelet);
+    ASSERT_TRUE(project.extractedWavelet);
+    EXPECT_NE(project.extractedWavelet->source.find("statistical"), std::string::npos);
+    EXPECT_TRUE(project.projectChanged);
+
+    Choose("mnuundo");
+    EXPECT_EQ(project.waveletType, kBandpassWavelet);
+    EXPECT_EQ(project.wavelet, bandpass);
+    Choose("mnuredo");
+    EXPECT_EQ(project.waveletType, kExtractedWavelet);
+}
+
+}  // namespace
+}  // namespace tessarin::test
