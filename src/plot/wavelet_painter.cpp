@@ -30,18 +30,35 @@ void PaintWavelet(const Project& project, PlotState& state, DrawingSurface& surf
     const double th = surface.TextHeight("AAA");
     const double length = NumberOf(project.waveletLength, "wavelet length");
     const bool ricker = project.waveletType == kRickerWavelet;
+    const bool extracted = project.waveletType == kExtractedWavelet && project.extractedWavelet;
 
     surface.SetBold(true);
-    PrintCentredAt(surface, x, top - 1.1 * th, ricker ? "Ricker Wavelet" : "Wavelet");
+    PrintCentredAt(surface, x, top - 1.1 * th,
+                   ricker      ? "Ricker Wavelet"
+                   : extracted ? "Extracted Wavelet"
+                               : "Wavelet");
     surface.SetBold(false);
-    const std::string parameters =
-        ricker ? "Frequency (Hz) = " + PrintedValue(project.lowCut)
-               : PrintedValue(project.lowCut) + "-" + PrintedValue(project.lowPass) + "-" +
-                     PrintedValue(project.highPass) + "-" + PrintedValue(project.highCut) + " Hz";
-    PrintCentredAt(surface, x, top + 0.1 * th, parameters);
-    PrintCentredAt(
-        surface, x, top + 1.3 * th,
-        "Phase = " + (ricker ? std::string("0") : PrintedValue(project.phaseDegrees)) + " degrees");
+    if (extracted) {
+        // Where it came from, in place of parameters it has none of: the file, then the window
+        // and the method.
+        const std::string& source = project.extractedWavelet->source;
+        const std::size_t comma = source.find(", ");
+        PrintCentredAt(surface, x, top + 0.1 * th, source.substr(0, comma));
+        if (comma != std::string::npos) {
+            PrintCentredAt(surface, x, top + 1.3 * th, source.substr(comma + 2));
+        }
+    } else {
+        const std::string parameters =
+            ricker
+                ? "Frequency (Hz) = " + PrintedValue(project.lowCut)
+                : PrintedValue(project.lowCut) + "-" + PrintedValue(project.lowPass) + "-" +
+                      PrintedValue(project.highPass) + "-" + PrintedValue(project.highCut) + " Hz";
+        PrintCentredAt(surface, x, top + 0.1 * th, parameters);
+        PrintCentredAt(
+            surface, x, top + 1.3 * th,
+            "Phase = " + (ricker ? std::string("0") : PrintedValue(project.phaseDegrees)) +
+                " degrees");
+    }
     PrintCentredAt(surface, x, top + 2.5 * th,
                    "Length = " + FormatPattern(length, "0.000") + " Sec");
 

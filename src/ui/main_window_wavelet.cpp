@@ -22,7 +22,7 @@ std::string MethodName(ExtractionMethod method) {
         case ExtractionMethod::kStatistical:
             return "statistical";
         case ExtractionMethod::kStatisticalAtDeterministicPhase:
-            return "statistical at the deterministic phase";
+            return "statistical, deterministic phase";
     }
     return {};
 }

@@ -260,6 +260,24 @@ TEST_F(PaintedKnownWell, DepthLabelsThatWouldTouchTheOneAboveAreLeftOut) {
     EXPECT_EQ(labels, expected);
 }
 
+TEST_F(PaintedKnownWell, AnExtractedWaveletIsCaptionedWithWhereItCameFrom) {
+    project.waveletType = kExtractedWavelet;
+    project.extractedWavelet =
+        ExtractedWavelet{{}, "line.sgy trace 5, 0.400-1.498 s, deterministic"};
+    Paint();
+    std::vector<std::string> texts;
+    for (const RecordedText& t : surface.texts) {
+        texts.push_back(t.text);
+    }
+    for (const char* shown :
+         {"Extracted Wavelet", "line.sgy trace 5", "0.400-1.498 s, deterministic"}) {
+        EXPECT_NE(std::ranges::find(texts, shown), texts.end()) << shown;
+    }
+    EXPECT_EQ(
+        std::ranges::find_if(texts, [](const std::string& t) { return t.starts_with("Phase = "); }),
+        texts.end());
+}
+
 TEST_F(PaintedKnownWell, PanelTitlesNeverOverlap) {
     // No traces: the panels shrink to their titles. A small screen factor closes up the panels
     // whose spacing does not follow their titles.
