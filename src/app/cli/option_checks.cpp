@@ -1,5 +1,6 @@
 #include "cli/option_checks.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "model/numeric.h"
@@ -112,6 +113,13 @@ std::optional<TieWindow> ParseTimeWindow(const std::string& text) {
         return std::nullopt;
     }
     return TieWindow{*start, *end};
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::path(a).lexically_normal() ==
+               std::filesystem::path(b).lexically_normal() ||
+           std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace tessarin::cli

@@ -39,4 +39,8 @@ std::vector<std::string> CornerList(const std::string& list);
 // The window of a "T0:T1" text; nothing when it is not one.
 std::optional<TieWindow> ParseTimeWindow(const std::string& text);
 
+// Whether two paths name one file: the same path, or (for files that exist) the same file by
+// another name. An output must never overwrite an input.
+bool SameFile(const std::string& a, const std::string& b);
+
 }  // namespace tessarin::cli

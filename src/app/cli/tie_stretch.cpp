@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <filesystem>
 
 #include "cli/commands.h"
 #include "cli/option_checks.h"
@@ -66,13 +65,6 @@ StretchReport FileStretchReport(const Project& project, const StretchArguments& 
 std::string Shortest(double x) {
     char text[32];
     return std::string(text, std::to_chars(text, text + sizeof text, x).ptr);
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::path(a).lexically_normal() ==
-               std::filesystem::path(b).lexically_normal() ||
-           std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "cli/tie_wavelet.h"
 
-#include <filesystem>
-
 #include "cli/commands.h"
 #include "cli/option_checks.h"
 #include "engine/wavelet_extraction.h"
@@ -17,13 +15,6 @@ CLI::Validator RangeCheck(double lowest, double highest, const std::string& what
         return n && *n >= lowest && *n <= highest ? std::string()
                                                   : "needs " + what + ", not \"" + text + "\"";
     });
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::path(a).lexically_normal() ==
-               std::filesystem::path(b).lexically_normal() ||
-           std::filesystem::equivalent(a, b, error);
 }
 
 }  // namespace
