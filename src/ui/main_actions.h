@@ -41,6 +41,8 @@ enum class Command {
     kSaveStretchSurvey,
     kUseStretchSurvey,
     kExtractWavelet,
+    kImportWaveletFile,
+    kExportWaveletFile,
     kToolbarHelp,
     kFont,
     kSaveSettings,

@@ -19,8 +19,9 @@ const MenuItems kFileItems = {
     Command::kPrinterSetup, Command::kDisplaySynthetic, Command::kPrintSynthetic, std::nullopt,
     Command::kExit,
 };
-const MenuItems kDataItems = {Command::kWellInformation, Command::kImportLogs,
-                              Command::kDefineHorizons, Command::kSelectWavelet,
+const MenuItems kDataItems = {Command::kWellInformation,   Command::kImportLogs,
+                              Command::kDefineHorizons,    Command::kSelectWavelet,
+                              Command::kImportWaveletFile, Command::kExportWaveletFile,
                               Command::kSetScales};
 const MenuItems kTieItems = {
     Command::kLoadSeismicTrace, Command::kTieWindow,    std::nullopt,

@@ -150,6 +150,8 @@ public slots:
     void SaveStretchAsSurvey();
     void UseStretchAsSurvey();
     void ExtractWavelet();
+    void ImportWaveletFile();
+    void ExportWaveletFile();
     void SetWavelet(const WaveletChoice& choice);
 
     void ToggleToolbarHelp();

@@ -57,6 +57,8 @@ void MainWindow::ConnectCommands() {
         {Command::kSaveStretchSurvey, &MainWindow::SaveStretchAsSurvey},
         {Command::kUseStretchSurvey, &MainWindow::UseStretchAsSurvey},
         {Command::kExtractWavelet, &MainWindow::ExtractWavelet},
+        {Command::kImportWaveletFile, &MainWindow::ImportWaveletFile},
+        {Command::kExportWaveletFile, &MainWindow::ExportWaveletFile},
         {Command::kToolbarHelp, &MainWindow::ToggleToolbarHelp},
         {Command::kFont, &MainWindow::ChooseFont},
         {Command::kSaveSettings, &MainWindow::SaveSettings},

@@ -84,6 +84,7 @@ void MainWindow::UpdateTieActions() {
         ->setToolTip(refusal ? QString::fromStdString(*refusal)
                              : QStringLiteral("Turn the bandpass wavelet by the best phase found"));
     Action(Command::kExtractWavelet)->setEnabled(drawn && project_.tie.has_value());
+    Action(Command::kExportWaveletFile)->setEnabled(!project_.wavelet.Empty());
     UpdateStretchActions();
 }
 

@@ -5,9 +5,13 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <fstream>
 
 #include "engine/project_tie.h"
 #include "engine/sampled_trace.h"
@@ -72,6 +76,36 @@ TEST_F(ExtractWaveletTest, TheDialogExtractsAsItsBoxesChangeAndOkMakesTheWavelet
     EXPECT_EQ(project.wavelet, bandpass);
     Choose("mnuredo");
     EXPECT_EQ(project.waveletType, kExtractedWavelet);
+}
+
+TEST_F(ExtractWaveletTest, AWaveletFileExportedIsImportedAsTheExtractedWaveletAndABadOneRefused) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("wavelet.txt");
+    const OffsetArray bandpass = project.wavelet;
+    AnswerModal<QFileDialog>(ChooseFile(path, "Export Wavelet File"),
+                             [&] { Choose("mnuexportwavelet"); });
+    AnswerModal<QFileDialog>(ChooseFile(path, "Import Wavelet File"),
+                             [&] { Choose("mnuimportwavelet"); });
+    EXPECT_EQ(project.waveletType, kExtractedWavelet);
+    ASSERT_TRUE(project.extractedWavelet);
+    EXPECT_EQ(project.extractedWavelet->source, "wavelet.txt");
+    ASSERT_EQ(project.wavelet.First(), bandpass.First());
+    for (int j = bandpass.First(); j <= bandpass.Last(); ++j) {
+        EXPECT_NEAR(project.wavelet[j], bandpass[j], 1e-12) << j;
+    }
+
+    const QString bad = folder.filePath("bad.txt");
+    std::ofstream(bad.toStdString()) << "0 1\n0.002 high\n";
+    const Project before = project;
+    Seen seen;
+    ModalScript()
+        .Then<QFileDialog>("the bad file", ChooseFile(bad, "Import Wavelet File"))
+        .Then<QMessageBox>("the reason", Answer(&seen))
+        .Run([&] { Choose("mnuimportwavelet"); });
+    const QString message = seen.text;
+    EXPECT_TRUE(message.contains("bad.txt") && message.contains("line 2")) << message.toStdString();
+    EXPECT_EQ(project.wavelet, before.wavelet);
+    EXPECT_EQ(project.extractedWavelet, before.extractedWavelet);
 }
 
 }  // namespace
