@@ -165,9 +165,12 @@ bool MainWindow::OpenProject(const QString& path) {
         QMessageBox::warning(this, QStringLiteral("Open Project"),
                              QString::fromStdString(report.waveletProblem));
     }
-    if (!report.tieProblem.empty()) {
-        QMessageBox::warning(this, QStringLiteral("Open Project"),
-                             QString::fromStdString(report.tieProblem));
+    // A damaged tie or extracted wavelet was left out: the user must know before saving over it.
+    for (const std::string* problem : {&report.tieProblem, &report.extractedWaveletProblem}) {
+        if (!problem->empty()) {
+            QMessageBox::warning(this, QStringLiteral("Open Project"),
+                                 QString::fromStdString(*problem));
+        }
     }
     // A file saved with a time scale too large to draw opens with its synthetic, not blank.
     if (const auto fitted = FitTimeScaleToPicture(project_, *picture_)) {

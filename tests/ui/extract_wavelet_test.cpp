@@ -15,6 +15,8 @@
 
 #include "engine/project_tie.h"
 #include "engine/sampled_trace.h"
+#include "files/column_text.h"
+#include "files/project_file.h"
 #include "ui/dialog_driver.h"
 #include "ui/extract_wavelet_dialog.h"
 #include "ui/modal_dialogs.h"
@@ -106,6 +108,16 @@ TEST_F(ExtractWaveletTest, AWaveletFileExportedIsImportedAsTheExtractedWaveletAn
     EXPECT_TRUE(message.contains("bad.txt") && message.contains("line 2")) << message.toStdString();
     EXPECT_EQ(project.wavelet, before.wavelet);
     EXPECT_EQ(project.extractedWavelet, before.extractedWavelet);
+
+    // Saved with it and then damaged, the project opens with its Ricker wavelet and says so.
+    const std::string saved = folder.filePath("w.tsp").toStdString();
+    WriteProjectFile(project, saved);
+    std::string text = *ReadWholeFile(saved).value;
+    text.replace(text.find("[End Wavelet]"), 13, "0.5");
+    std::ofstream(saved, std::ios::binary) << text;
+    const QString opened = MessageFrom([&] { window->OpenProject(QString::fromStdString(saved)); });
+    EXPECT_TRUE(opened.contains("opened with the Ricker wavelet")) << opened.toStdString();
+    EXPECT_EQ(project.waveletType, kRickerWavelet);
 }
 
 }  // namespace
