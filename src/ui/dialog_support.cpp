@@ -24,6 +24,13 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog) {
     return buttons;
 }
 
+QLabel* MakeFigureLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(QStringLiteral("–"), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
 QPushButton* NamedButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);

@@ -39,6 +39,10 @@ QLabel* MakeRefusalLabel(QWidget* parent);
 // Sounds the system beep and shows `reason` in the refusal line.
 void Refuse(QLabel* refusalLabel, const std::string& reason);
 
+// A figure the window measured, "–" until there is one, selectable so that it can be copied.
+// Named `name`, so that tests can read it.
+QLabel* MakeFigureLabel(const char* name, QWidget* parent);
+
 // A box ready for typing over: its first `count` characters selected.
 void SelectFirst(QLineEdit* box, int count);
 

@@ -35,13 +35,6 @@ QDoubleSpinBox* Box(const char* name, double low, double high, int decimals, con
     return box;
 }
 
-QLabel* Figure(const char* name, QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("–"), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 QString Fixed(double value, int decimals) {
     return std::isfinite(value) ? QString::number(value, 'f', decimals) : QStringLiteral("–");
 }
@@ -187,11 +180,12 @@ QWidget* ExtractWaveletDialog::BuildFigures() {
         grid->addWidget(figure, at, 1);
         return figure;
     };
-    phase_ = row(0, QStringLiteral("Phase:"), Figure("extractPhase", frame));
-    frequency_ = row(1, QStringLiteral("Dominant frequency:"), Figure("extractFrequency", frame));
-    r_ = row(2, QStringLiteral("r in the window:"), Figure("extractR", frame));
-    pep_ = row(3, QStringLiteral("PEP in the window:"), Figure("extractPep", frame));
-    checkR_ = row(4, QStringLiteral("r in the check window:"), Figure("checkR", frame));
+    phase_ = row(0, QStringLiteral("Phase:"), MakeFigureLabel("extractPhase", frame));
+    frequency_ =
+        row(1, QStringLiteral("Dominant frequency:"), MakeFigureLabel("extractFrequency", frame));
+    r_ = row(2, QStringLiteral("r in the window:"), MakeFigureLabel("extractR", frame));
+    pep_ = row(3, QStringLiteral("PEP in the window:"), MakeFigureLabel("extractPep", frame));
+    checkR_ = row(4, QStringLiteral("r in the check window:"), MakeFigureLabel("checkR", frame));
     grid->setColumnStretch(1, 1);
     return frame;
 }

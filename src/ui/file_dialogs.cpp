@@ -105,6 +105,12 @@ QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request) {
     return Run(dialog, request);
 }
 
+QString NameBesideProject(const std::string& projectFileName, const QString& ending) {
+    const std::string& name = projectFileName;
+    return QString::fromStdString(name.size() > 4 ? name.substr(0, name.size() - 4) : "well") +
+           ending;
+}
+
 QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request) {
     QFileDialog* dialog = MakeDialog(parent, request);
     dialog->setAcceptMode(QFileDialog::AcceptSave);

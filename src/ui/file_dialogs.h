@@ -6,6 +6,7 @@
 // in the per-user settings, never in the project.
 
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -28,6 +29,11 @@ struct FileDialogRequest {
 QString AskOpenFileName(QWidget* parent, const FileDialogRequest& request);
 // The same for saving; the dialog asks before it overwrites a file.
 QString AskSaveFileName(QWidget* parent, const FileDialogRequest& request);
+
+// A file proposed beside the project: its file name without the extension, then `ending`
+// ("_stretch.vs" for "well.tsp" gives "well_stretch.vs"); "well" + `ending` before the project
+// has a name.
+QString NameBesideProject(const std::string& projectFileName, const QString& ending);
 
 // The folder remembered for a kind of file, or an empty text.
 QString RememberedFolder(const QString& kind);

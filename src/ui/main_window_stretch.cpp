@@ -178,10 +178,8 @@ void MainWindow::SaveStretchAsSurvey() {
         QMessageBox::warning(this, title, QString::fromStdString(e.what()));
         return;
     }
-    const std::string& name = project_.projectFileName;
     const QString proposed =
-        QString::fromStdString(name.size() > 4 ? name.substr(0, name.size() - 4) : "well") +
-        QStringLiteral("_stretch.vs");
+        NameBesideProject(project_.projectFileName, QStringLiteral("_stretch.vs"));
     const QString path = AskSaveFileName(
         this, {QStringLiteral("survey"), title, proposed, kSurveyFilter, 1, QStringLiteral("vs")});
     if (path.isEmpty()) {

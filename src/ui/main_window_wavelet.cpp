@@ -88,10 +88,8 @@ void MainWindow::ImportWaveletFile() {
 
 void MainWindow::ExportWaveletFile() {
     const QString title = QStringLiteral("Export Wavelet File");
-    const std::string& name = project_.projectFileName;
     const QString proposed =
-        QString::fromStdString(name.size() > 4 ? name.substr(0, name.size() - 4) : "well") +
-        QStringLiteral("_wavelet.txt");
+        NameBesideProject(project_.projectFileName, QStringLiteral("_wavelet.txt"));
     const QString path = AskSaveFileName(this, {QStringLiteral("wavelet"), title, proposed,
                                                 kWaveletFilter, 1, QStringLiteral("txt")});
     if (path.isEmpty()) {

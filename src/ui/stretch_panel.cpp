@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "engine/stretch.h"
+#include "ui/dialog_support.h"
 #include "ui/main_actions.h"
 #include "ui/tie_plots.h"
 
@@ -28,13 +29,6 @@ QString Number(double value, int decimals) {
 QString SignedNumber(double value, int decimals) {
     const QString text = Number(value, decimals);
     return text.startsWith(QLatin1Char('-')) ? text : QStringLiteral("+") + text;
-}
-
-QLabel* Figure(const char* name, QWidget* parent) {
-    auto* label = new QLabel(QStringLiteral("–"), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
 }
 
 QLabel* MessageLine(const char* name, QWidget* parent) {
@@ -125,10 +119,10 @@ QWidget* StretchPanel::BuildFigures() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    rBefore_ = Figure("rBefore", box);
-    rAfter_ = Figure("rAfter", box);
-    largestStrain_ = Figure("largestStrain", box);
-    largestChange_ = Figure("largestVelocityChange", box);
+    rBefore_ = MakeFigureLabel("rBefore", box);
+    rAfter_ = MakeFigureLabel("rAfter", box);
+    largestStrain_ = MakeFigureLabel("largestStrain", box);
+    largestChange_ = MakeFigureLabel("largestVelocityChange", box);
     grid->addWidget(new QLabel(QStringLiteral("r in the window before:"), box), 0, 0);
     grid->addWidget(rBefore_, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("after:"), box), 0, 2);
