@@ -8,8 +8,8 @@
 
 #include "engine/auto_stretch.h"
 #include "engine/datum.h"
-#include "engine/sampled_trace.h"
 #include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
 #include "engine/trace_value.h"
 #include "engine/wavelet.h"
 #include "long_well.h"

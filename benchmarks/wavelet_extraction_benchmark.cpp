@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "engine/datum.h"
-#include "engine/sampled_trace.h"
 #include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
 #include "engine/trace_value.h"
 #include "engine/wavelet.h"
 #include "engine/wavelet_extraction.h"

@@ -6,8 +6,8 @@
 
 #include "engine/datum.h"
 #include "engine/project_tie.h"
-#include "engine/sampled_trace.h"
 #include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
 #include "model/error.h"
 #include "model/numeric.h"
 

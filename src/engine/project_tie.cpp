@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/synthetic_trace.h"
 #include "model/error.h"
 
 namespace tessarin {

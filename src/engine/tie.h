@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "engine/sampled_trace.h"
 #include "model/project.h"
+#include "model/sampled_trace.h"
 
 namespace tessarin {
 

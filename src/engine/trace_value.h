@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "engine/sampled_trace.h"
+#include "model/sampled_trace.h"
 
 namespace tessarin {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/sampled_trace.h"
 #include "files/read_result.h"
 #include "files/segy_file.h"
+#include "model/sampled_trace.h"
 
 namespace tessarin {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/sampled_trace.h"
 #include "files/read_result.h"
+#include "model/sampled_trace.h"
 
 namespace tessarin {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/project_tie.h"
-#include "engine/sampled_trace.h"
+#include "engine/synthetic_trace.h"
 #include "model/error.h"
 
 namespace tessarin {

@@ -14,7 +14,7 @@
 #include <cmath>
 
 #include "engine/project_tie.h"
-#include "engine/sampled_trace.h"
+#include "engine/synthetic_trace.h"
 #include "engine/wavelet_spectrum.h"
 #include "model/error.h"
 #include "ui/dialog_support.h"

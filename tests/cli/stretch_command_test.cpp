@@ -14,9 +14,9 @@
 
 #include "cli/cli_runner.h"
 #include "engine/datum.h"
-#include "engine/sampled_trace.h"
 #include "engine/stretch.h"
 #include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
 #include "engine/trace_value.h"
 #include "files/open_project.h"
 #include "import/stretch_survey.h"

@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "cli/cli_runner.h"
-#include "engine/sampled_trace.h"
 #include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
 #include "engine/trace_value.h"
 #include "files/open_project.h"
 #include "files/project_file.h"

@@ -12,8 +12,8 @@
 
 #include "core_test_support.h"
 #include "engine/datum.h"
-#include "engine/sampled_trace.h"
 #include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
 #include "engine/tie.h"
 #include "engine/wavelet.h"
 #include "engine/wavelet_spectrum.h"

@@ -14,6 +14,7 @@
 #include "core_test_support.h"
 #include "engine/datum.h"
 #include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
 #include "engine/tie_shift.h"
 #include "engine/wavelet.h"
 #include "files/open_project.h"

@@ -14,7 +14,7 @@
 #include <fstream>
 
 #include "engine/project_tie.h"
-#include "engine/sampled_trace.h"
+#include "engine/synthetic_trace.h"
 #include "files/column_text.h"
 #include "files/project_file.h"
 #include "ui/dialog_driver.h"

@@ -16,8 +16,8 @@
 
 #include "engine/auto_stretch.h"
 #include "engine/project_tie.h"
-#include "engine/sampled_trace.h"
 #include "engine/stretch.h"
+#include "engine/synthetic_trace.h"
 #include "engine/trace_value.h"
 #include "import/stretch_survey.h"
 #include "plot/knee_lines.h"

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "engine/project_tie.h"
-#include "engine/sampled_trace.h"
+#include "engine/synthetic_trace.h"
 #include "ui/dialog_driver.h"
 #include "ui/tie_window.h"
 #include "window_fixture.h"

@@ -1,4 +1,4 @@
-#include "engine/sampled_trace.h"
+#include "engine/synthetic_trace.h"
 
 #include <algorithm>
 
