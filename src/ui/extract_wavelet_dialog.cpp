@@ -91,7 +91,12 @@ QWidget* ExtractWaveletDialog::BuildSettings() {
     method_->setObjectName(QStringLiteral("extractMethod"));
     method_->addItems({QStringLiteral("Deterministic (least squares)"),
                        QStringLiteral("Statistical (zero phase)"),
-                       QStringLiteral("Statistical at the deterministic phase")});
+                       QStringLiteral("Statistical at the deterministic phase"),
+                       QStringLiteral("Statistical at a given phase")});
+    givenPhase_ = Box("givenPhase", -180, 180, 0, "°", frame);
+    givenPhase_->setToolTip(
+        QStringLiteral("The constant phase the statistical wavelet is turned to"));
+    givenPhase_->setEnabled(false);
     const WaveletExtractionOptions defaults;
     length_ = Box("extractLength", 16, 1000, 0, " ms", frame);
     length_->setValue(defaults.lengthSeconds * 1000);
@@ -111,11 +116,20 @@ QWidget* ExtractWaveletDialog::BuildSettings() {
         grid->addWidget(box, at, 1);
     };
     row(0, QStringLiteral("&Method:"), method_);
-    row(1, QStringLiteral("&Length:"), length_);
-    row(2, QStringLiteral("&Prewhitening:"), prewhitening_);
-    row(3, QStringLiteral("&Taper:"), taper_);
-    connect(method_, &QComboBox::currentIndexChanged, this, &ExtractWaveletDialog::Extract);
-    for (QDoubleSpinBox* box : {length_, prewhitening_, taper_}) {
+    row(1, QStringLiteral("P&hase:"), givenPhase_);
+    row(2, QStringLiteral("&Length:"), length_);
+    row(3, QStringLiteral("&Prewhitening:"), prewhitening_);
+    row(4, QStringLiteral("&Taper:"), taper_);
+    connect(method_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const auto method = static_cast<ExtractionMethod>(index);
+        givenPhase_->setEnabled(method == ExtractionMethod::kStatisticalAtGivenPhase);
+        // The statistical wavelet at the deterministic phase takes that phase from a
+        // deterministic wavelet, which the prewhitening shapes.
+        prewhitening_->setEnabled(method == ExtractionMethod::kDeterministic ||
+                                  method == ExtractionMethod::kStatisticalAtDeterministicPhase);
+        Extract();
+    });
+    for (QDoubleSpinBox* box : {givenPhase_, length_, prewhitening_, taper_}) {
         connect(box, &QDoubleSpinBox::valueChanged, this, &ExtractWaveletDialog::Extract);
     }
     return frame;
@@ -219,6 +233,12 @@ void ExtractWaveletDialog::Extract() {
             case ExtractionMethod::kStatisticalAtDeterministicPhase:
                 choice.extraction = ExtractStatisticalWavelet(
                     project_, choice.options, {.by = StatisticalPhase::By::kDeterministic});
+                break;
+            case ExtractionMethod::kStatisticalAtGivenPhase:
+                choice.givenPhaseDegrees = givenPhase_->value();
+                choice.extraction = ExtractStatisticalWavelet(
+                    project_, choice.options,
+                    {.by = StatisticalPhase::By::kGiven, .degrees = choice.givenPhaseDegrees});
                 break;
         }
         choice_ = std::move(choice);

@@ -6,12 +6,12 @@
 // milliseconds) and shows the wavelet, its amplitude spectrum and its figures. OK hands back the
 // last extraction; the window makes it the project's wavelet.
 //
-// Children by objectName: the dialog "extractform"; "extractMethod"; the boxes
-// "extractLength" (ms), "prewhitening" (%), "taper" (%); the windows' choices "extractTieWindow",
-// "extractTimes" with "extractStart", "extractEnd", and "checkRest", "checkTimes" with
-// "checkStart", "checkEnd"; the figures "extractPhase", "extractFrequency", "extractR",
-// "extractPep", "checkR"; the line "extractProblem"; the plots "waveletPreview",
-// "spectrumPreview".
+// Children by objectName: the dialog "extractform"; "extractMethod" with "givenPhase" (degrees, for
+// the statistical wavelet at a given phase); the boxes "extractLength" (ms), "prewhitening" (%),
+// "taper" (%); the windows' choices "extractTieWindow", "extractTimes" with "extractStart",
+// "extractEnd", and "checkRest", "checkTimes" with "checkStart", "checkEnd"; the figures
+// "extractPhase", "extractFrequency", "extractR", "extractPep", "checkR"; the line
+// "extractProblem"; the plots "waveletPreview", "spectrumPreview".
 
 #include <QDialog>
 #include <optional>
@@ -30,10 +30,16 @@ namespace tessarin {
 class CurvePlot;
 
 // How the wavelet was extracted, as the window names it in the wavelet's source.
-enum class ExtractionMethod { kDeterministic, kStatistical, kStatisticalAtDeterministicPhase };
+enum class ExtractionMethod {
+    kDeterministic,
+    kStatistical,
+    kStatisticalAtDeterministicPhase,
+    kStatisticalAtGivenPhase,
+};
 
 struct WaveletExtractionChoice {
     ExtractionMethod method = ExtractionMethod::kDeterministic;
+    double givenPhaseDegrees = 0;  // kStatisticalAtGivenPhase
     WaveletExtractionOptions options;
     WaveletExtraction extraction;
 };
@@ -61,6 +67,7 @@ private:
     const Project& project_;
     std::optional<WaveletExtractionChoice> choice_;
     QComboBox* method_ = nullptr;
+    QDoubleSpinBox* givenPhase_ = nullptr;
     QDoubleSpinBox* length_ = nullptr;
     QDoubleSpinBox* prewhitening_ = nullptr;
     QDoubleSpinBox* taper_ = nullptr;

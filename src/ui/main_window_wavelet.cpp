@@ -9,6 +9,7 @@
 #include "engine/wavelet_extraction.h"
 #include "files/wavelet_file.h"
 #include "model/error.h"
+#include "model/numeric.h"
 #include "ui/extract_wavelet_dialog.h"
 #include "ui/file_dialogs.h"
 #include "ui/main_window.h"
@@ -21,14 +22,16 @@ const QString kWaveletFilter =
     QStringLiteral("Wavelet Files (*.txt *.dat)|*.txt;*.dat|All Files (*.*)|*.*");
 
 // As the wavelet's source names the method.
-std::string MethodName(ExtractionMethod method) {
-    switch (method) {
+std::string MethodName(const WaveletExtractionChoice& choice) {
+    switch (choice.method) {
         case ExtractionMethod::kDeterministic:
             return "deterministic";
         case ExtractionMethod::kStatistical:
             return "statistical";
         case ExtractionMethod::kStatisticalAtDeterministicPhase:
             return "statistical, deterministic phase";
+        case ExtractionMethod::kStatisticalAtGivenPhase:
+            return "statistical, phase " + PlainNumber(choice.givenPhaseDegrees) + " degrees";
     }
     return {};
 }
@@ -49,7 +52,7 @@ void MainWindow::ExtractWavelet() {
     }
     Project trial = project_;
     try {
-        UseWaveletExtraction(trial, choice->extraction, MethodName(choice->method));
+        UseWaveletExtraction(trial, choice->extraction, MethodName(*choice));
     } catch (const Error& e) {
         QMessageBox::warning(this, QStringLiteral("Extract Wavelet"),
                              QString::fromStdString(e.what()));

@@ -206,6 +206,20 @@ TEST_F(TieCommand, ExtractsAWaveletThatTheProjectKeepsAndTheImportReads) {
               (ExtractedWavelet{tied.extractedWavelet.value().samples, "w.txt"}));
 }
 
+// The statistical wavelet turned to a phase the user gives keeps it, and says so in its source.
+TEST_F(TieCommand, TurnsTheStatisticalWaveletToTheGivenPhase) {
+    const CliResult r =
+        Tie("--trace 5 --window 0.4:1.5 --extract-wavelet statistical "
+            "--wavelet-phase -40 -o " +
+            Quoted(Path("tied.tsp")));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NEAR(Figure(r.out, "Constant phase"), -40, 1);
+    Project tied;
+    ReadProjectFile(tied, Path("tied.tsp"));
+    EXPECT_NE(tied.extractedWavelet.value().source.find("statistical, phase -40 degrees"),
+              std::string::npos);
+}
+
 TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
     const std::pair<std::string, std::string> refused[] = {
         {"", "choose the trace of the SEG-Y file"},
@@ -224,6 +238,11 @@ TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
          "--apply-phase does not go with --extract-wavelet"},
         {"--trace 5 --extract-wavelet deterministic --wavelet-out " + Quoted(Path("line.sgy")),
          "--wavelet-out would overwrite"},
+        {"--trace 5 --extract-wavelet deterministic --wavelet-phase 30",
+         "--wavelet-phase applies to the statistical wavelet"},
+        {"--trace 5 --extract-wavelet statistical --wavelet-phase 30 --prewhitening 2",
+         "--prewhitening applies to the deterministic wavelet"},
+        {"--trace 5 --extract-wavelet statistical --wavelet-phase 200", "--wavelet-phase: needs"},
     };
     const int files = FileCount();
     for (const auto& [options, reason] : refused) {

@@ -61,16 +61,24 @@ TEST_F(ExtractWaveletTest, TheDialogExtractsAsItsBoxesChangeAndOkMakesTheWavelet
             EXPECT_TRUE(ok->isEnabled()) << figure("extractProblem").toStdString();
             // A wavelet shorter than the well's own ties less well outside its window.
             EXPECT_GT(figure("checkR").toDouble(), 0.5) << figure("checkR").toStdString();
-            Child<QComboBox>(dialog, "extractMethod")->setCurrentIndex(1);
+            // Cut to 40 ms, the turned wavelet loses part of its tails: its constant phase
+            // comes out below the 30 degrees it was turned by.
+            auto* phase = Child<QDoubleSpinBox>(dialog, "givenPhase");
+            EXPECT_FALSE(phase->isEnabled());
+            Child<QComboBox>(dialog, "extractMethod")->setCurrentIndex(3);
+            EXPECT_FALSE(Child<QDoubleSpinBox>(dialog, "prewhitening")->isEnabled());
+            phase->setValue(30);
             ASSERT_TRUE(dialog->Choice());
-            EXPECT_EQ(dialog->Choice()->method, ExtractionMethod::kStatistical);
+            EXPECT_EQ(dialog->Choice()->method, ExtractionMethod::kStatisticalAtGivenPhase);
+            EXPECT_NEAR(dialog->Choice()->extraction.phaseDegrees, 25, 5);
             EXPECT_NEAR(dialog->Choice()->options.lengthSeconds, 0.04, 1e-12);
             ok->click();
         },
         [&] { Choose("mnuextractwavelet"); });
     EXPECT_EQ(project.waveletType, kExtractedWavelet);
     ASSERT_TRUE(project.extractedWavelet);
-    EXPECT_NE(project.extractedWavelet->source.find("statistical"), std::string::npos);
+    EXPECT_NE(project.extractedWavelet->source.find("statistical, phase 30 degrees"),
+              std::string::npos);
     EXPECT_TRUE(project.projectChanged);
 
     Choose("mnuundo");

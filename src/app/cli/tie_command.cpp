@@ -395,8 +395,9 @@ CommandRun AddTieCommand(CLI::App& tool) {
         " [--knee-spacing MS | --knees-at-horizons] | --knees FILE) [--apply-stretch -o OUT.tsp]"
         " [--survey-out FILE.vs]",
         "tessarin-cli tie PROJECT.tsp --seismic FILE ... --extract-wavelet"
-        " deterministic|statistical [--wavelet-length S] [--prewhitening PCT] [--taper PCT]"
-        " [--check-window T0:T1] [-o OUT.tsp] [--wavelet-out FILE]"};
+        " deterministic|statistical [--wavelet-length S] [--prewhitening PCT]"
+        " [--wavelet-phase zero|deterministic|DEG] [--taper PCT] [--check-window T0:T1]"
+        " [-o OUT.tsp] [--wavelet-out FILE]"};
     text.about =
         "Opens the project as the window's Open Project does, computes its synthetic and "
         "reads the chosen seismic trace: from a SEG-Y file by inline and crossline, by "

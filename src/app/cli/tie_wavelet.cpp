@@ -17,6 +17,36 @@ CLI::Validator RangeCheck(double lowest, double highest, const std::string& what
     });
 }
 
+CLI::Validator PhaseCheck() {
+    return ReasonCheck([](const std::string& text) {
+        const auto n = ParseNumber(text);
+        return text == "zero" || text == "deterministic" || (n && *n >= -180 && *n <= 180)
+                   ? std::string()
+                   : "needs zero, deterministic or degrees from -180 to 180, not \"" + text + "\"";
+    });
+}
+
+StatisticalPhase PhaseOf(const std::optional<std::string>& text) {
+    if (!text || *text == "zero") {
+        return {};
+    }
+    if (*text == "deterministic") {
+        return {.by = StatisticalPhase::By::kDeterministic};
+    }
+    return {.by = StatisticalPhase::By::kGiven, .degrees = *ParseNumber(*text)};
+}
+
+// As the wavelet's source names the method; the window's Extract Wavelet names them alike.
+std::string MethodName(const WaveletArguments& a) {
+    const StatisticalPhase phase = PhaseOf(a.phase);
+    if (*a.method == "deterministic" || phase.by == StatisticalPhase::By::kZero) {
+        return *a.method;
+    }
+    return phase.by == StatisticalPhase::By::kDeterministic
+               ? "statistical, deterministic phase"
+               : "statistical, phase " + PlainNumber(phase.degrees) + " degrees";
+}
+
 }  // namespace
 
 void AddWaveletOptions(CLI::App& command, WaveletArguments& a) {
@@ -49,6 +79,13 @@ void AddWaveletOptions(CLI::App& command, WaveletArguments& a) {
                         "where they have little energy. Default: 1.")
             ->type_name("PCT")
             ->check(RangeCheck(0, 1e9, "a number of at least 0")),
+        command
+            .add_option("--wavelet-phase", a.phase,
+                        "The statistical wavelet's constant phase: zero (the default), "
+                        "deterministic (that of the deterministic wavelet in the same window, "
+                        "shaped by --prewhitening) or a number of degrees from -180 to 180.")
+            ->type_name("zero|deterministic|DEG")
+            ->check(PhaseCheck()),
         command
             .add_option("--taper", a.taper,
                         "The part of the wavelet's length, in per cent, given to a cosine "
@@ -86,8 +123,16 @@ void RefuseWaveletCombinations(const WaveletArguments& a, bool applyPhase, bool 
                          (applyPhase ? "the phase would turn" : "the knees are found with") +
                          "; extract it first, then tie with it in a second run"};
     }
-    if (a.prewhitening && *a.method == "statistical") {
-        throw UsageError{"--prewhitening applies to the deterministic wavelet"};
+    if (a.phase && *a.method == "deterministic") {
+        throw UsageError{
+            "--wavelet-phase applies to the statistical wavelet; the "
+            "deterministic wavelet finds its own phase"};
+    }
+    if (a.prewhitening && *a.method == "statistical" &&
+        PhaseOf(a.phase).by != StatisticalPhase::By::kDeterministic) {
+        throw UsageError{
+            "--prewhitening applies to the deterministic wavelet, and to the "
+            "statistical one only at --wavelet-phase deterministic"};
     }
     for (const std::string& other : otherFiles) {
         if (a.out && SameFile(*a.out, other)) {
@@ -105,10 +150,11 @@ WaveletReport RunExtraction(Project& project, const WaveletArguments& a, bool ke
         options.checkWindow = ParseTimeWindow(*a.checkWindow);
     }
     WaveletReport report;
-    report.method = *a.method;
+    report.method = MethodName(a);
     report.checkWindow = options.checkWindow;
-    report.extraction = *a.method == "deterministic" ? ExtractDeterministicWavelet(project, options)
-                                                     : ExtractStatisticalWavelet(project, options);
+    report.extraction = *a.method == "deterministic"
+                            ? ExtractDeterministicWavelet(project, options)
+                            : ExtractStatisticalWavelet(project, options, PhaseOf(a.phase));
     Project extracted = project;
     UseWaveletExtraction(extracted, report.extraction, report.method);
     if (a.out) {

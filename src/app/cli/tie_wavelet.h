@@ -19,7 +19,8 @@ struct WaveletArguments {
     std::optional<std::string> method;  // "deterministic" or "statistical"
     std::string length = "0.128";       // seconds
     std::optional<std::string> prewhitening;
-    std::string taper = "20";  // per cent of the length
+    std::optional<std::string> phase;  // the statistical wavelet's: zero, deterministic or degrees
+    std::string taper = "20";          // per cent of the length
     std::optional<std::string> checkWindow;
     std::optional<std::string> out;
 };
