@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <random>
 
 #include "core_test_support.h"
@@ -101,6 +102,8 @@ TEST(WaveletExtraction, DeterministicGivesBackTheWaveletAndTiesOutsideItsWindow)
     EXPECT_NEAR(e.phaseDegrees, 30, 5);
     EXPECT_GE(e.checkR, 0.9);
     EXPECT_GE(e.pep, 0.9);
+    EXPECT_NEAR(e.window.start, k.upper.start, 0.002);
+    EXPECT_NEAR(e.window.end, k.upper.end, 0.002);
     EXPECT_GT(e.dominantFrequency, 10);
     EXPECT_LT(e.dominantFrequency, 50);
     // Made the project's wavelet, it gives back the seismic, and the tie measures r as the
@@ -170,15 +173,39 @@ TEST(WaveletExtraction, APositiveReflectionGivesAPositivePeak) {
     EXPECT_GE(Similarity(Samples(e.wavelet, 32), Samples(p.wavelet, 32)), 0.99);
 }
 
-TEST(WaveletExtraction, RefusesAWindowShorterThanFourWaveletLengths) {
+TEST(WaveletExtraction, RefusesAWindowShorterThanFourWaveletLengthsOrWithoutReflections) {
     const Known k = BandpassOf30Degrees();
-    const double top = k.upper.start;
+    const double top = k.upper.start + 0.2;
     EXPECT_EQ(ErrorOf([&] {
                   ExtractDeterministicWavelet(k.well, {.window = {{top, top + 0.3}}});
               }),
               "The extraction window holds 151 samples of both the synthetic and the seismic, but "
               "a wavelet of 0.128 s (65 samples) needs at least 260, four wavelet lengths: choose "
               "a longer window or a shorter wavelet.");
+    Project flat = k.well;
+    for (int i = 0; i <= flat.lastSampleIndex; ++i)
+        flat.reflectionCoefficients[i] = 0;
+    EXPECT_NE(ErrorOf([&] {
+                  ExtractDeterministicWavelet(flat, {.window = k.upper});
+              }).find("The reflection coefficients are all 0"),
+              std::string::npos);
+}
+
+// A spike anywhere in the wavelet has a flat spectrum; a Ricker wavelet peaks at its own
+// frequency, found between the lines.
+TEST(WaveletSpectrum, ASpikeIsFlatAndARickerPeaksAtItsFrequency) {
+    for (const std::vector<double>& spike : {std::vector<double>{1, 0, 0}, {0, 0, 1}}) {
+        const std::vector<double> amplitudes = AmplitudeSpectrum(spike, 5);
+        ASSERT_EQ(amplitudes.size(), 5u);
+        for (const double a : amplitudes)
+            EXPECT_NEAR(a, 1, 1e-12);
+    }
+    std::vector<double> ricker;
+    for (int i = -50; i <= 50; ++i) {
+        const double a = std::pow(std::numbers::pi * 30 * i * 0.002, 2);
+        ricker.push_back((1 - 2 * a) * std::exp(-a));
+    }
+    EXPECT_NEAR(DominantFrequency(ricker, 0.002), 30, 0.01);
 }
 
 }  // namespace
