@@ -4,16 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 #include <fstream>
 #include <sstream>
 
 #include "cli/cli_runner.h"
+#include "cli/test_survey.h"
 #include "engine/synthetic.h"
-#include "engine/synthetic_trace.h"
-#include "engine/trace_value.h"
 #include "files/open_project.h"
 #include "files/project_file.h"
 #include "model/settings.h"
@@ -22,53 +19,6 @@ namespace tessarin::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kWell = std::string(TESSARIN_TEST_DATA_DIR) + "/f03_4_display.tsp";
-
-Project Well() {
-    Project p;
-    OpenProjectFile(p, MemorySettingsStore(), kWell);
-    EXPECT_EQ(RecomputeSynthetic(p), std::nullopt);
-    return p;
-}
-
-void Put(std::string& bytes, std::size_t at, std::uint32_t value, int size) {
-    for (int k = 0; k < size; ++k) {
-        bytes[at + static_cast<std::size_t>(k)] = static_cast<char>(value >> 8 * (size - 1 - k));
-    }
-}
-
-// Nine traces of IEEE floats at 4 ms, big-endian: trace k (from 0) at inline 5 + k / 3 and
-// crossline 7 + k % 3 (also at bytes 17 and 21), CDP (1000 + 100 (k % 3), 2000 + 100 (k / 3)),
-// holds the well's synthetic 12 + 8 (k - 4) ms later: the fifth, at inline 6 and crossline 8,
-// 12 ms later.
-std::string Survey(int binaryDt = 4000) {
-    const SampledTrace synthetic = SyntheticTrace(Well());
-    constexpr int kSamples = 450;
-    std::string bytes(3600, '\0');
-    Put(bytes, 3216, binaryDt, 2);
-    Put(bytes, 3220, kSamples, 2);
-    Put(bytes, 3224, 5, 2);
-    for (int k = 0; k < 9; ++k) {
-        std::string t(240 + 4 * kSamples, '\0');
-        for (const int byte : {189, 17}) {
-            Put(t, static_cast<std::size_t>(byte - 1), 5 + k / 3, 4);
-            Put(t, static_cast<std::size_t>(byte + 3), 7 + k % 3, 4);
-        }
-        Put(t, 180, 1000 + 100 * (k % 3), 4);
-        Put(t, 184, 2000 + 100 * (k / 3), 4);
-        Put(t, 114, kSamples, 2);
-        Put(t, 116, 4000, 2);
-        const double lag = 0.012 + 0.008 * (k - 4);
-        for (int i = 0; i < kSamples; ++i) {
-            const auto value = TraceValueAt(synthetic, 0.004 * i - lag).value_or(0.0);
-            Put(t, 240 + 4 * static_cast<std::size_t>(i),
-                std::bit_cast<std::uint32_t>(static_cast<float>(value)), 4);
-        }
-        bytes += t;
-    }
-    return bytes;
-}
 
 // The number after `label` in the text report ("Best lag:       +12.0 ms" gives 12).
 double Figure(const std::string& out, const std::string& label) {

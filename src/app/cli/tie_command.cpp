@@ -208,6 +208,7 @@ int Tie(const TieArguments& a) {
         throw Error("the synthetic cannot be computed: " + *failure);
     }
     TieReport report;
+    report.well = project.wellName;
     report.shiftBefore = project.tie->shiftSeconds;
     TieOptions options;
     options.maxLag = NumberOf(a.maxLag) / 1000.0;
