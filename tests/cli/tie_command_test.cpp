@@ -193,6 +193,10 @@ TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
     const CliResult core = Tie("--trace 5 --window 0.4:0.6 --extract-wavelet deterministic");
     EXPECT_EQ(core.status, 1);
     EXPECT_EQ(core.err.rfind("tessarin-cli tie: The extraction window holds 100 samples", 0), 0u);
+    EXPECT_EQ(Tie("--trace 5", Path("none.tsp").string()).err,
+              "tessarin-cli tie: " + Path("none.tsp").string() +
+                  ": This is not a valid Tessarin project file: it cannot be opened (No such "
+                  "file or directory).\n");  // named once
     EXPECT_EQ(FileCount(), files);
 }
 

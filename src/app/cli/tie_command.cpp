@@ -192,12 +192,8 @@ void ApplyFindings(Project& project, const TieArguments& a, TieReport& report) {
 int Tie(const TieArguments& a) {
     const QtSettingsStore store;
     Project project;
-    OpenProjectReport opened;
-    try {
-        opened = OpenProjectFile(project, store, a.projectPath);
-    } catch (const Error& e) {
-        throw Error(a.projectPath + ": " + e.what());
-    }
+    // The reader's message names the file itself, as info's and export's do.
+    const OpenProjectReport opened = OpenProjectFile(project, store, a.projectPath);
     WarnOfOpening(opened, project, a.projectPath);
     RefuseWrongCombinations(a, project);
     std::vector<StretchKnee> fileKnees = ReadKnees(a.stretch);
