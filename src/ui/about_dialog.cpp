@@ -33,11 +33,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     maker->setObjectName(QStringLiteral("lblMaker"));
     maker->setAlignment(Qt::AlignHCenter);
     // The licence the program is given under, with where its full text is to be found.
-    auto* licence = new QLabel(
-        QStringLiteral("Free software under the GNU General Public License,\n"
-                       "version 3 or any later version (GPL-3.0-or-later).\n"
-                       "It comes with no warranty; the full terms: gnu.org/licenses/gpl-3.0.html"),
-        this);
+    auto* licence =
+        new QLabel(QStringLiteral("Free software under the GNU General Public License,\n"
+                                  "version 3 or any later version (GPL-3.0-or-later).\n"
+                                  "It comes with no warranty. The full terms are at\n"
+                                  "https://www.gnu.org/licenses/gpl-3.0.html"),
+                   this);
     licence->setObjectName(QStringLiteral("lblLicence"));
     licence->setAlignment(Qt::AlignHCenter);
 
