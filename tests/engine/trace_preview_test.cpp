@@ -5,6 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include "core_test_support.h"
+#include "engine/project_tie.h"
+#include "engine/synthetic.h"
+#include "engine/synthetic_trace.h"
+#include "files/open_project.h"
+#include "model/settings.h"
+
 namespace tessarin {
 namespace {
 
@@ -41,6 +48,25 @@ TEST(TracePreview, ShowsTheSyntheticsTimesWithTheTieWindow) {
         }
         EXPECT_EQ(p.largest, c.largest) << c.shown.start;
     }
+}
+
+// Each of the project's times is left out alone when it cannot be found.
+TEST(TracePreview, TakesTheProjectsSyntheticAndTieWindow) {
+    Project p;
+    OpenProjectFile(p, MemorySettingsStore(), test::DataPath("f03_4_display.tsp"));
+    ASSERT_EQ(RecomputeSynthetic(p), std::nullopt);
+    SetTieTrace(p, {}, {0, 0.004, std::vector<double>(10, 1.0)});
+    SetTieWindow(p, {TieWindowChoice::By::kHorizons, 0, 0, "MFS11", "Nowhere"});
+    const SampledTrace synthetic = SyntheticTrace(p);
+    const PreviewTimes times = ProjectPreviewTimes(p);
+    ASSERT_TRUE(times.synthetic);
+    EXPECT_EQ(times.synthetic->start, synthetic.firstTime);
+    EXPECT_EQ(times.synthetic->end, synthetic.LastTime());
+    EXPECT_FALSE(times.window);
+    SetTieWindow(p, {TieWindowChoice::By::kTimes, 0.5, 0.9, {}, {}});
+    EXPECT_EQ(ProjectPreviewTimes(p).window->end, 0.9);
+    p.syntheticTrace.clear();
+    EXPECT_FALSE(ProjectPreviewTimes(p).synthetic);
 }
 
 }  // namespace
