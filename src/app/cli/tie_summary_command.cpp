@@ -132,7 +132,8 @@ CommandRun AddTieSummaryCommand(CLI::App& tool) {
         "best lag and its r, the best phase and its r, PEP at zero lag and phase, and, where "
         "the tie made them, r after the stretch with its largest strain and the extracted "
         "wavelet's phase and PEP. A figure the tie did not make is shown as \"-\" (empty in "
-        "CSV). The rows are sorted by r at zero lag, best first, and the last column flags "
+        "CSV); the text leaves out a column no tie has a figure for. The rows are sorted by r at "
+        "zero lag, best first, and the last column flags "
         "the ties whose r is below --min-r. A file that is not a tie result stops the command "
         "with a line naming it, before anything is printed.";
     text.examples =
