@@ -410,7 +410,8 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "above the limit set in the tie window (10 % unless set). With --extract-wavelet it "
         "extracts a wavelet from the trace in the window and prints its figures, among them r "
         "in a check window outside the one it was fitted in; with -o the project keeps it as "
-        "its wavelet.";
+        "its wavelet. A run ties one well: for many, run one a well, each with --json, and "
+        "gather their results with tessarin-cli tie-summary.";
     text.examples =
         "tessarin-cli tie well.tsp --seismic line.sgy --inline 1190 --crossline 1155\n"
         "tessarin-cli tie well.tsp --seismic line.sgy --x 612300 --y 6075100 \\\n"
