@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 
 class TieSummary : public CliTest {
 protected:
-    // Wells A, B and C at traces 4 ms, 12 ms and 20 ms away from their synthetic's times.
+    // Wells A, B and C at traces 4, 12 and 20 ms away from their synthetic's times, listed (and
+    // their results named) C, B, A: the order the summary prints is its own.
     void SetUp() override {
         CliTest::SetUp();
         std::ofstream(Path("line.sgy"), std::ios::binary) << Survey();
