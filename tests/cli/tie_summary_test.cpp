@@ -48,20 +48,22 @@ TEST_F(TieSummary, TiesWellsSideBySideAndSortsThemByR) {
         "        > \"ties/$(basename \"$1\" .tsp).json\"' _ < wells.csv";
     ASSERT_EQ(std::system(ties.c_str()), 0);
     const std::string results = Quoted(Path("ties")) + "/*.json";
-    const CliResult text = RunCli("tie-summary " + results + " --min-r 0");
+    // At A's r to the digit: a tie at the threshold is not below it.
+    const CliResult text = RunCli("tie-summary " + results + " --min-r 0.610894");
     ASSERT_EQ(text.status, 0) << text.err;
     std::istringstream lines(text.out);
     std::string line;
     std::getline(lines, line);
     const std::string heading = line;
-    EXPECT_EQ(heading.substr(heading.size() - 12), "  PEP  r < 0") << heading;  // none stretched
+    EXPECT_EQ(heading.substr(heading.size() - 19), "  PEP  r < 0.610894")
+        << heading;  // unstretched
     for (const auto& [well, flag] :
-         {std::pair{"A-1 ", "no"}, {"C \"deep\" ", "no"}, {"B, north ", "yes"}}) {
+         {std::pair{"A-1 ", "no"}, {"C \"deep\" ", "yes"}, {"B, north ", "yes"}}) {
         ASSERT_TRUE(std::getline(lines, line));
         EXPECT_EQ(line.rfind(well, 0), 0u) << text.out;
         // Figures aligned right under their headings, the flag left.
         EXPECT_EQ(line.find("1.770") + 5, heading.find("to (s)") + 6) << text.out;
-        EXPECT_EQ(line.substr(heading.find("r < 0")), flag) << text.out;
+        EXPECT_EQ(line.substr(heading.find("r < ")), flag) << text.out;
     }
     const CliResult csv = RunCli("tie-summary " + results + " --csv");
     EXPECT_EQ(csv.out,
