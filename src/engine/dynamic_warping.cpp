@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/shared_time.h"
 #include "engine/trace_value.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -124,17 +125,25 @@ Aligned Align(const SampledTrace& synthetic, const SampledTrace& seismic, const 
         std::clamp(std::round(a.dt / kLagStep), 1.0, static_cast<double>(kMostStepsPerSample)));
     const double lags = std::floor(o.maxLag / a.LagStep() + kOnSample);
     const double reach = lags * a.LagStep();
-    const double start = std::max({window.start, synthetic.firstTime, seismic.firstTime + reach});
-    const double end = std::min({window.end, synthetic.LastTime(), seismic.LastTime() - reach});
+    const std::string seismicReach =
+        "the seismic, less the " + Seconds(reach) + " it must reach beyond the synthetic,";
+    const SharedTime shared = LatestStartEarliestEnd({{window.start, "the window"},
+                                                      {synthetic.firstTime, "the synthetic"},
+                                                      {seismic.firstTime + reach, seismicReach}},
+                                                     {{window.end, "the window"},
+                                                      {synthetic.LastTime(), "the synthetic"},
+                                                      {seismic.LastTime() - reach, seismicReach}});
+    const double start = shared.start.time;
+    const double end = shared.end.time;
     const double first = std::max(0.0, std::ceil((start - synthetic.firstTime) / a.dt - kOnSample));
     const double last = std::min(static_cast<double>(synthetic.values.size() - 1),
                                  std::floor((end - synthetic.firstTime) / a.dt + kOnSample));
     if (!(last - first + 1 >= kFewestWindowSamples)) {
         throw Error(
-            "The synthetic and the seismic share too little time to be warped: " + Seconds(start) +
-            " to " + Seconds(end) + ", where at least " + std::to_string(kFewestWindowSamples) +
-            " synthetic samples are needed with the seismic reaching " + Seconds(reach) +
-            " before and after them.");
+            TooLittleTimeMessage(shared, "warped",
+                                 "at least " + std::to_string(kFewestWindowSamples) +
+                                     " synthetic samples are needed with the seismic reaching " +
+                                     Seconds(reach) + " before and after them"));
     }
     a.lags = static_cast<int>(lags);
     a.f.assign(synthetic.values.begin() + static_cast<long>(first),

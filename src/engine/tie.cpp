@@ -8,6 +8,7 @@
 
 #include "engine/datum.h"
 #include "engine/phase_rotation.h"
+#include "engine/shared_time.h"
 #include "engine/trace_value.h"
 #include "model/error.h"
 #include "model/numeric.h"
@@ -80,12 +81,17 @@ Aligned Align(const SampledTrace& synthetic, const SampledTrace& seismic, const 
         !(seismic.interval > 0)) {
         throw Error("A tie needs a computed synthetic and a seismic trace with samples.");
     }
-    double start = std::max(synthetic.firstTime, seismic.firstTime);
-    double end = std::min(synthetic.LastTime(), seismic.LastTime());
+    std::vector<TimeLimit> starts{{synthetic.firstTime, "the synthetic"},
+                                  {seismic.firstTime, "the seismic"}};
+    std::vector<TimeLimit> ends{{synthetic.LastTime(), "the synthetic"},
+                                {seismic.LastTime(), "the seismic"}};
     if (o.window) {
-        start = std::max(start, o.window->start);
-        end = std::min(end, o.window->end);
+        starts.push_back({o.window->start, "the window"});
+        ends.push_back({o.window->end, "the window"});
     }
+    const SharedTime shared = LatestStartEarliestEnd(starts, ends);
+    const double start = shared.start.time;
+    const double end = shared.end.time;
     Aligned a;
     a.dt = synthetic.interval;
     const long long last = static_cast<long long>(synthetic.values.size()) - 1;
@@ -94,9 +100,9 @@ Aligned Align(const SampledTrace& synthetic, const SampledTrace& seismic, const 
     const auto i1 = std::min(
         last, static_cast<long long>(std::floor((end - synthetic.firstTime) / a.dt + kOnSample)));
     if (i1 - i0 + 1 < kFewestWindowSamples) {
-        throw Error("The synthetic and the seismic share too little time to be compared: " +
-                    Seconds(start) + " to " + Seconds(end) + ", where at least " +
-                    std::to_string(kFewestWindowSamples) + " synthetic samples are needed.");
+        throw Error(TooLittleTimeMessage(
+            shared, "compared",
+            "at least " + std::to_string(kFewestWindowSamples) + " synthetic samples are needed"));
     }
     // The lag curve alone turns no phase and needs no quadrature trace.
     const std::vector<double> quadrature = o.lagOnly

@@ -32,6 +32,15 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* maker = new QLabel(MakerNotice(), this);
     maker->setObjectName(QStringLiteral("lblMaker"));
     maker->setAlignment(Qt::AlignHCenter);
+    // The licence the program is given under, with where its full text is to be found.
+    auto* licence =
+        new QLabel(QStringLiteral("Free software under the GNU General Public License,\n"
+                                  "version 3 or any later version (GPL-3.0-or-later).\n"
+                                  "It comes with no warranty. The full terms are at\n"
+                                  "https://www.gnu.org/licenses/gpl-3.0.html"),
+                   this);
+    licence->setObjectName(QStringLiteral("lblLicence"));
+    licence->setAlignment(Qt::AlignHCenter);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOK"));
@@ -46,6 +55,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(title);
     layout->addWidget(version);
     layout->addWidget(maker);
+    layout->addWidget(licence);
     layout->addSpacing(8);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -19,6 +19,7 @@
 #include <climits>
 #include <cmath>
 
+#include "engine/trace_preview.h"
 #include "model/error.h"
 #include "ui/dialog_support.h"
 #include "ui/file_dialogs.h"
@@ -93,6 +94,7 @@ SeismicTraceDialog::SeismicTraceDialog(const Project& project, QWidget* parent) 
     left->addStretch();
 
     preview_ = new CurvePlot(QStringLiteral("preview"), this);
+    previewTimes_ = ProjectPreviewTimes(project);
     preview_->setMinimumWidth(fontMetrics().averageCharWidth() * 26);
     auto* columns = new QHBoxLayout;
     columns->addLayout(left, 1);
@@ -407,14 +409,21 @@ void SeismicTraceDialog::Preview() {
         return;
     }
     const SampledTrace& trace = read.value->trace;
-    double largest = 0;
+    // The times the tie is made in, scaled by their own amplitudes, with the tie window marked.
+    const TracePreview shown = PreviewOf(trace, previewTimes_);
     for (std::size_t i = 0; i < trace.values.size(); ++i) {
-        plot.points.emplace_back(trace.values[i], trace.TimeAt(i));
-        largest = std::max(largest, std::fabs(trace.values[i]));
+        const double t = trace.TimeAt(i);
+        if (t >= shown.shown.start - trace.interval && t <= shown.shown.end + trace.interval) {
+            plot.points.emplace_back(trace.values[i], t);
+        }
     }
-    plot.xRange = PlotRange{-largest, largest};
-    plot.yRange = PlotRange{trace.firstTime, trace.LastTime()};
-    plot.title = QStringLiteral("Preview");
+    plot.xRange = PlotRange{-shown.largest, shown.largest};
+    plot.yRange = PlotRange{shown.shown.start, shown.shown.end};
+    if (shown.window) {
+        plot.yBand = PlotRange{shown.window->start, shown.window->end};
+    }
+    plot.title =
+        shown.window ? QStringLiteral("Preview, tie window shaded") : QStringLiteral("Preview");
     chosen_->setText(QStringLiteral("Chosen: ") + Q(SeismicTraceText(read.value->source)) +
                      QStringLiteral("; %1 samples from %2 s every %3")
                          .arg(trace.values.size())

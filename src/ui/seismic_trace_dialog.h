@@ -19,6 +19,7 @@
 #include <QDialog>
 #include <optional>
 
+#include "engine/trace_preview.h"
 #include "files/seismic_trace_load.h"
 #include "model/project.h"
 
@@ -83,6 +84,7 @@ private:
     QDoubleSpinBox* interval_ = nullptr;
     QLabel* intervalNote_ = nullptr;
     CurvePlot* preview_ = nullptr;
+    PreviewTimes previewTimes_;  // the project's synthetic and tie window, which the preview shows
 };
 
 }  // namespace tessarin

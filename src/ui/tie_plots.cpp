@@ -16,6 +16,8 @@ const QColor kZeroLine(150, 150, 150);
 const QColor kCurve(20, 60, 160);
 const QColor kMarker(200, 20, 20);
 const QColor kOverlay(0, 150, 60);
+const QColor kBand(255, 240, 200);
+const QColor kBandEdge(220, 140, 0);
 
 // An axis from low to high with ticks at round numbers (1, 2 or 5 times a power of ten), and the
 // decimals their labels need.
@@ -174,6 +176,14 @@ void DrawCurvePlot(QPainter& p, const QRect& box, const CurvePlotData& d) {
     DrawTicks(p, frame, x, y, placeX, placeY);
     p.save();
     p.setClipRect(frame);
+    if (d.yBand) {
+        const QRectF band(QPointF(frame.left(), placeY(d.yBand->low)),
+                          QPointF(frame.right(), placeY(d.yBand->high)));
+        p.fillRect(band.normalized(), kBand);
+        p.setPen(kBandEdge);
+        p.drawLine(band.topLeft(), band.topRight());
+        p.drawLine(band.bottomLeft(), band.bottomRight());
+    }
     p.setPen(QPen(kZeroLine, 1, Qt::DashLine));
     if (x.low < 0 && x.high > 0) {
         p.drawLine(QPointF(placeX(0), frame.top()), QPointF(placeX(0), frame.bottom()));

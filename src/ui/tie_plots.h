@@ -28,9 +28,10 @@ struct CurvePlotData {
     std::optional<QPointF> marker;    // the best point, marked with a dot
     std::optional<PlotRange> xRange;  // fixed ranges; otherwise those of the points
     std::optional<PlotRange> yRange;
-    bool yDown = false;   // y grows downward, as two-way time does on the display
-    bool wiggle = false;  // x is an amplitude: the curve's side right of zero is filled
-    QString emptyText;    // shown in the box while there are no points
+    std::optional<PlotRange> yBand;  // shaded across the box between its edge lines
+    bool yDown = false;              // y grows downward, as two-way time does on the display
+    bool wiggle = false;             // x is an amplitude: the curve's side right of zero is filled
+    QString emptyText;               // shown in the box while there are no points
 };
 
 // Draws `plot` into `box` with the painter's font.

@@ -161,9 +161,9 @@ TEST(Warping, RefusesWhatCannotBeWarped) {
                   "Warping needs a computed synthetic and a seismic trace with samples.");
     }
     EXPECT_EQ(error(synthetic, {0, 0.004, std::vector<double>(90, 1)}, {0.3, 1.6}),
-              "The synthetic and the seismic share too little time to be warped: 0.300 s to "
-              "0.256 s, where at least 8 synthetic samples are needed with the seismic reaching "
-              "0.100 s before and after them.");
+              "The synthetic and the seismic share no time to be warped: the seismic, less the "
+              "0.100 s it must reach beyond the synthetic, ends at 0.256 s, before the window "
+              "starts at 0.300 s.");
     // Seven samples are too few, eight enough.
     EXPECT_EQ(WarpToSeismic(synthetic, seismic, {1.0, 1.014}).shifts.values.size(), 8u);
     EXPECT_EQ(error(synthetic, seismic, {1.0, 1.012}, {.maxLag = 0.02}),

@@ -80,8 +80,21 @@ TEST(Tie, RefusesTracesThatCannotBeCompared) {
     EXPECT_EQ(ErrorOf([&] {
                   MeasureTie(pulses, {2.5, 0.004, std::vector<double>(100, 1)});
               }),
-              "The synthetic and the seismic share too little time to be compared: 2.500 s to "
-              "2.248 s, where at least 8 synthetic samples are needed.");
+              "The synthetic and the seismic share no time to be compared: the synthetic ends "
+              "at 2.248 s, before the seismic starts at 2.500 s.");
+    // The times in their order: the window's start is the later, the seismic's end the earlier.
+    EXPECT_EQ(ErrorOf([&] {
+                  MeasureTie(pulses, {0, 0.004, std::vector<double>(100, 1)},
+                             {.window = TieWindow{0.39, 2}});
+              }),
+              "The synthetic and the seismic share too little time to be compared: 0.390 s to "
+              "0.396 s, where at least 8 synthetic samples are needed.");
+    EXPECT_EQ(ErrorOf([&] {
+                  MeasureTie(pulses, {0, 0.004, std::vector<double>(100, 1)},
+                             {.window = TieWindow{0.5, 2}});
+              }),
+              "The synthetic and the seismic share no time to be compared: the seismic ends at "
+              "0.396 s, before the window starts at 0.500 s.");
     EXPECT_EQ(ErrorOf([&] {
                   MeasureTie(pulses, {0, 0.004, std::vector<double>(1000, 1)});
               }),

@@ -68,7 +68,7 @@ if command -v man >/dev/null; then
     MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q 'TESSARIN-CLI(1)' ||
         fail "man -l cannot show tessarin-cli.1"
 fi
-for command in import export info wavelet tie; do
+for command in import export info wavelet tie tie-summary; do
     section=$(awk -v head=".SH \"TESSARIN-CLI ${command^^}\"" \
         '$0 == head { inside = 1; next } /^\.SH/ { inside = 0 } inside' "$page" |
         sed 's/\\-/-/g; s/\\f[BIRP]//g')

@@ -35,6 +35,7 @@ CommandRun AddExportCommand(CLI::App& tool);
 CommandRun AddInfoCommand(CLI::App& tool);
 CommandRun AddWaveletCommand(CLI::App& tool);
 CommandRun AddTieCommand(CLI::App& tool);
+CommandRun AddTieSummaryCommand(CLI::App& tool);
 
 // The whole tool: reads the command line, runs the command, returns the exit status.
 int RunTool(const std::vector<std::string>& arguments);

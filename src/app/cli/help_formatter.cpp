@@ -229,8 +229,13 @@ std::string HelpFormatter::CommandHelp(const CLI::App* app, bool inManual) const
     const auto commands = app->get_subcommands({});
     if (!commands.empty()) {
         out += "\n" + Heading("Commands", inManual);
+        // The meanings in one column beside the longest name.
+        std::size_t column = 12;
         for (const CLI::App* command : commands) {
-            out += TermAndMeaning(command->get_name(), command->get_description(), 12);
+            column = std::max(column, command->get_name().size() + 4);
+        }
+        for (const CLI::App* command : commands) {
+            out += TermAndMeaning(command->get_name(), command->get_description(), column);
         }
     }
     // In the manual a command's own help option is left out: the tool's stands for all.

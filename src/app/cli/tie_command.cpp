@@ -192,12 +192,8 @@ void ApplyFindings(Project& project, const TieArguments& a, TieReport& report) {
 int Tie(const TieArguments& a) {
     const QtSettingsStore store;
     Project project;
-    OpenProjectReport opened;
-    try {
-        opened = OpenProjectFile(project, store, a.projectPath);
-    } catch (const Error& e) {
-        throw Error(a.projectPath + ": " + e.what());
-    }
+    // The reader's message names the file itself, as info's and export's do.
+    const OpenProjectReport opened = OpenProjectFile(project, store, a.projectPath);
     WarnOfOpening(opened, project, a.projectPath);
     RefuseWrongCombinations(a, project);
     std::vector<StretchKnee> fileKnees = ReadKnees(a.stretch);
@@ -208,6 +204,7 @@ int Tie(const TieArguments& a) {
         throw Error("the synthetic cannot be computed: " + *failure);
     }
     TieReport report;
+    report.well = project.wellName;
     report.shiftBefore = project.tie->shiftSeconds;
     TieOptions options;
     options.maxLag = NumberOf(a.maxLag) / 1000.0;
@@ -414,7 +411,8 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "above the limit set in the tie window (10 % unless set). With --extract-wavelet it "
         "extracts a wavelet from the trace in the window and prints its figures, among them r "
         "in a check window outside the one it was fitted in; with -o the project keeps it as "
-        "its wavelet.";
+        "its wavelet. A run ties one well: for many, run one a well, each with --json, and "
+        "gather their results with tessarin-cli tie-summary.";
     text.examples =
         "tessarin-cli tie well.tsp --seismic line.sgy --inline 1190 --crossline 1155\n"
         "tessarin-cli tie well.tsp --seismic line.sgy --x 612300 --y 6075100 \\\n"

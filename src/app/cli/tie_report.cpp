@@ -137,6 +137,7 @@ void PrintWaveletRows(const WaveletReport& w, std::ostream& out) {
 void PrintTieReport(const TieReport& r, std::ostream& out) {
     const SeismicTie& tie = *r.tie;
     const TieMeasures& m = r.measures;
+    Row(out, "Well", r.well);
     Row(out, "Seismic", tie.source.path + ", " + SeismicTraceText(tie.source));
     Row(out, "Samples",
         std::to_string(tie.trace.values.size()) + " from " + Seconds(tie.trace.firstTime) +
@@ -365,7 +366,7 @@ void JsonWavelet(const WaveletReport& w, Json& json) {
 void PrintTieJson(const TieReport& r, std::ostream& out) {
     const TieMeasures& m = r.measures;
     Json json(out);
-    json.Open();
+    json.Open().Text("well", r.well);
     JsonSeismic(*r.tie, json);
     json.Open("window").Number("start_s", m.window.start).Number("end_s", m.window.end);
     if (r.tie->window.by == TieWindowChoice::By::kHorizons) {

@@ -41,6 +41,7 @@ struct WaveletReport {
 };
 
 struct TieReport {
+    std::string well;                 // the project's well name, which names the tie in a batch
     const SeismicTie* tie = nullptr;  // the trace measured, its source and window
     TieMeasures measures;
     double driftWindow = 0;             // seconds

@@ -29,7 +29,8 @@ void DescribeTool(CLI::App& tool) {
         "tessarin-cli export well.tsp --png well.png --pdf well.pdf\n"
         "tessarin-cli export well.tsp --segy well_ --traces 5\n"
         "tessarin-cli wavelet --bandpass 5,10,40,55 --phase 90\n"
-        "tessarin-cli tie well.tsp --seismic line.sgy --inline 1190 --crossline 1155";
+        "tessarin-cli tie well.tsp --seismic line.sgy --inline 1190 --crossline 1155\n"
+        "tessarin-cli tie-summary results/*.json --csv";
     text.lists = {{"Exit status",
                    {{"0", "The work is done."},
                     {"1",
@@ -86,7 +87,7 @@ int RunTool(const std::vector<std::string>& given) {
 
     std::vector<Command> commands;
     for (auto add : {&AddImportCommand, &AddExportCommand, &AddInfoCommand, &AddWaveletCommand,
-                     &AddTieCommand}) {
+                     &AddTieCommand, &AddTieSummaryCommand}) {
         const std::size_t before = tool.get_subcommands({}).size();
         CommandRun run = add(tool);
         CLI::App* app = tool.get_subcommands({}).at(before);
