@@ -25,6 +25,11 @@ ReadResult<TieSearch> SearchAroundTie(const Project& project, int reach, double 
     if (const std::optional<std::string> refusal = SearchRefusal(project)) {
         return ReadResult<TieSearch>::Failure(*refusal);
     }
+    if (reach < 1 || reach > kLargestSearchReach) {
+        return ReadResult<TieSearch>::Failure(
+            "A search reaches 1 to " + std::to_string(kLargestSearchReach) +
+            " traces either side, not " + std::to_string(reach) + ".");
+    }
     std::optional<TieWindow> window;
     SampledTrace synthetic;
     try {

@@ -17,6 +17,8 @@
 namespace tessarin {
 
 inline constexpr int kDefaultSearchReach = 5;
+// 51 by 51 traces: each is read on its own, and a map of more cells could not be read either.
+inline constexpr int kLargestSearchReach = 25;
 
 struct TieSearch {
     std::string path;        // the SEG-Y file searched
@@ -32,7 +34,8 @@ std::optional<std::string> SearchRefusal(const Project& project);
 
 // Reads the traces (ReadNearbyTraces) and measures each at lags up to `maxLag` seconds either
 // side (SearchTraces). Fails with a message for the user when the project holds no SEG-Y trace,
-// the chosen trace cannot be read, or the tie's window cannot be found.
+// the reach is not 1 to kLargestSearchReach, the chosen trace cannot be read, or the tie's window
+// cannot be found.
 ReadResult<TieSearch> SearchAroundTie(const Project& project, int reach, double maxLag);
 
 // The cell of the trace the project ties to now, when it is one of those searched (the search

@@ -45,7 +45,7 @@ SearchPanel::SearchPanel(QWidget* parent)
     auto* row = new QHBoxLayout;
     reach_ = new QSpinBox(this);
     reach_->setObjectName(QStringLiteral("searchReach"));
-    reach_->setRange(1, 25);
+    reach_->setRange(1, kLargestSearchReach);
     reach_->setValue(kDefaultSearchReach);
     reach_->setToolTip(
         QStringLiteral("Inlines and crosslines either side of the tie's trace; traces either "

@@ -395,7 +395,7 @@ void AddTieOptions(CLI::App& command, TieArguments& a) {
                     "the chosen one: a better trace nearby says that the well or the seismic is "
                     "mispositioned. With --json, every trace searched.")
         ->type_name("N")
-        ->check(WholeNumberCheck(1, 50));
+        ->check(WholeNumberCheck(1, kLargestSearchReach));
     command.add_flag("--json", a.json, "Print the figures as JSON instead of text.");
     AddStretchOptions(command, a.stretch, output);
     AddWaveletOptions(command, a.wavelet);
