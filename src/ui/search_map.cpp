@@ -15,7 +15,7 @@ namespace {
 constexpr int kTick = 3;
 constexpr int kBarWidth = 10;
 const QColor kNoR(205, 205, 205);
-const QColor kEmpty(238, 238, 238);
+
 const QColor kBest(220, 20, 20);
 const QColor kCurve(20, 60, 160);
 
@@ -221,8 +221,10 @@ void DrawColourBar(QPainter& p, const Geometry& g) {
     }
 }
 
-// A framed square for the tie's trace, a ring for the best, a grey square for a trace without r.
-void DrawKey(QPainter& p, const QRect& box, const Geometry& g, bool alongLine) {
+// A framed square for the tie's trace, a ring for the best, a grey square for a trace without r,
+// and a blank one for a trace the file does not hold when the map has any.
+void DrawKey(QPainter& p, const QRect& box, const Geometry& g, const TieSearch& search) {
+    const bool alongLine = search.alongLine;
     const QFontMetrics fm = p.fontMetrics();
     const int s = fm.height() - 4;
     int x = box.left() + fm.height();
@@ -243,11 +245,16 @@ void DrawKey(QPainter& p, const QRect& box, const Geometry& g, bool alongLine) {
         p.fillRect(QRect(x, y, s, s), kNoR);
         label(QStringLiteral("no r"));
     }
+    if (!alongLine && search.search.cells.size() < static_cast<std::size_t>(g.columns * g.rows)) {
+        p.setPen(Qt::black);
+        p.drawRect(QRect(x, y, s - 1, s - 1));
+        label(QStringLiteral("not in the file"));
+    }
 }
 
 void DrawCells(QPainter& p, const Geometry& g, const SearchMapData& m) {
     const TieSearch& s = *m.search;
-    p.fillRect(g.cells, kEmpty);
+    p.fillRect(g.cells, Qt::white);
     for (const SearchCell& c : s.search.cells) {
         const QRectF cell = CellRect(g, c, s.reach);
         p.fillRect(cell, std::isfinite(c.best.r) ? ScaleColour(g.range.Share(c.best.r)) : kNoR);
@@ -338,7 +345,7 @@ void DrawSearchMap(QPainter& p, const QRect& box, const SearchMapData& m) {
         DrawColourBar(p, g);
     }
     DrawLineNumbers(p, g, m.search->alongLine);
-    DrawKey(p, box, g, m.search->alongLine);
+    DrawKey(p, box, g, *m.search);
 }
 
 std::optional<std::size_t> SearchCellAt(const QFontMetrics& metrics, const QRect& box,
