@@ -9,23 +9,12 @@
 #include <cstddef>
 #include <optional>
 
-#include "files/tie_search.h"
+#include "ui/search_map_layout.h"
 
 namespace tessarin {
 
-// The search shown and the cell of the trace tied to now.
-struct SearchMapData {
-    std::optional<TieSearch> search;
-    std::optional<std::size_t> tied;
-};
-
 // Draws the map into `box` with the painter's font.
 void DrawSearchMap(QPainter& painter, const QRect& box, const SearchMapData& map);
-
-// The cell drawn at `point` in a map drawn into `box`; none off the cells, or at a trace the file
-// does not hold.
-std::optional<std::size_t> SearchCellAt(const QFontMetrics& metrics, const QRect& box,
-                                        const SearchMapData& map, QPoint point);
 
 class SearchMap : public QWidget {
     Q_OBJECT
