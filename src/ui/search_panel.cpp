@@ -84,8 +84,11 @@ void SearchPanel::Show(const Project& project, SearchMapData map, const QString&
     QString best;
     if (map.search && map.search->search.best) {
         best = QStringLiteral("Best: ") + CellText(*map.search, *map.search->search.best);
-        if (map.tied && *map.tied != *map.search->search.best) {
-            best += QStringLiteral("\nTied: ") + CellText(*map.search, *map.tied);
+        // Always two lines, so that the map does not jump as a click ties to the best trace.
+        if (map.tied) {
+            best += QStringLiteral("\nTied: ") + (*map.tied == *map.search->search.best
+                                                      ? QStringLiteral("the best trace")
+                                                      : CellText(*map.search, *map.tied));
         }
     } else if (map.search) {
         best = QStringLiteral("No trace around ties over the window.");
