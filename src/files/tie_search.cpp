@@ -53,11 +53,30 @@ ReadResult<TieSearch> SearchAroundTie(const Project& project, int reach, double 
         traces.push_back({t.inlineOffset, t.crosslineOffset, std::move(t.read.trace)});
     }
     found.search = SearchTraces(synthetic, traces, window, maxLag);
+    found.synthetic = std::move(synthetic);
+    found.window = window;
     return ReadResult<TieSearch>::Of(std::move(found));
 }
 
+namespace {
+
+bool TiedToTheSame(const TieSearch& search, const Project& project) {
+    try {
+        const std::optional<TieWindow> window = TieWindowTimes(project);
+        return SyntheticTrace(project) == search.synthetic &&
+               window.has_value() == search.window.has_value() &&
+               (!window ||
+                (window->start == search.window->start && window->end == search.window->end));
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+}  // namespace
+
 std::optional<std::size_t> TiedCell(const TieSearch& search, const Project& project) {
-    if (!project.tie || !project.tie->source.IsSegy() || project.tie->source.path != search.path) {
+    if (!project.tie || !project.tie->source.IsSegy() || project.tie->source.path != search.path ||
+        !TiedToTheSame(search, project)) {
         return std::nullopt;
     }
     for (std::size_t k = 0; k < search.places.size(); ++k) {

@@ -26,6 +26,10 @@ struct TieSearch {
     int reach = 0;
     TraceSearch search;
     std::vector<SegyTracePlace> places;  // where the trace of each cell of `search` stands
+    // What the traces were tied to: the synthetic (with the bulk shift and the stretch) and the
+    // window's times.
+    SampledTrace synthetic;
+    std::optional<TieWindow> window;
 };
 
 // Why the project's tie cannot be searched around: it holds no seismic trace, or a text file's
@@ -39,7 +43,8 @@ std::optional<std::string> SearchRefusal(const Project& project);
 ReadResult<TieSearch> SearchAroundTie(const Project& project, int reach, double maxLag);
 
 // The cell of the trace the project ties to now, when it is one of those searched (the search
-// still stands around it after a click on a cell); none after a trace from elsewhere.
+// still stands around it after a click on a cell); none once the search no longer holds: after a
+// trace from elsewhere, or a change of the synthetic or of the window's times.
 std::optional<std::size_t> TiedCell(const TieSearch& search, const Project& project);
 
 }  // namespace tessarin

@@ -2,6 +2,7 @@
 // trace, and a click on the best cell ties to that trace as Load Seismic Trace would; a text
 // trace has nothing around it, and the part says so.
 
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -68,6 +69,9 @@ TEST_F(SearchTest, ClickingTheBestCellTiesToItsTrace) {
     // The map stays, now with the trace clicked as the one tied to.
     ASSERT_TRUE(map->Data().search);
     EXPECT_EQ(map->Data().tied, best);
+    // A shift changes every r of the search: it no longer holds.
+    Child<QDoubleSpinBox>(window->TieWindowDock(), "tieShift")->setValue(4);
+    EXPECT_FALSE(map->Data().search);
 
     SetTieTrace(project, {.path = "trace.txt"}, SyntheticTrace(project));
     window->Recompute();
