@@ -212,6 +212,9 @@ void MainWindow::ResetWindowState() {
     // Another project's knees are nothing to go back to.
     kneeEdits_->clear();
     autoStretch_.reset();
+    // Nor are the traces around another project's well.
+    search_.reset();
+    searchProblem_.clear();
     MeasureTieOfDisplay(false);
     UpdateActions();
 }

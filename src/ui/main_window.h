@@ -10,6 +10,7 @@
 
 #include "engine/auto_stretch.h"
 #include "engine/tie.h"
+#include "files/tie_search.h"
 #include "import/synthetic_information.h"
 #include "model/project.h"
 #include "model/settings.h"
@@ -209,6 +210,11 @@ private:
     // Runs a change to the project's tie; a change that took redraws the display, a refused one
     // is told.
     void ChangeTie(const std::function<void()>& change);
+    // The search around the well: run from the tie window, shown on its map, and a click on a
+    // cell that ties to that cell's trace.
+    void SearchAroundWell(int reach);
+    void TieToSearchedTrace(int cell);
+    void ShowSearch();
 
     // The stretch: the undo stack, the gestures of Stretch Mode and the tie window's part.
     void BuildStretch();
@@ -278,6 +284,9 @@ private:
     QString tieProblem_;
     // The tie without the stretch, whose drift the stretch corrects; none without knees.
     std::optional<TieMeasures> unstretchedTie_;
+    // The last search around the tie's trace, while the tie's trace is one of those searched.
+    std::optional<TieSearch> search_;
+    QString searchProblem_;
     QUndoStack* kneeEdits_ = nullptr;
     KneeGestures* kneeGestures_ = nullptr;
     std::optional<AutoStretchResult> autoStretch_;  // the last Auto Stretch's knees and figures

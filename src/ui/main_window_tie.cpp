@@ -13,8 +13,10 @@
 #include "engine/tie_shift.h"
 #include "model/error.h"
 #include "ui/main_window.h"
+#include "ui/search_panel.h"
 #include "ui/seismic_trace_dialog.h"
 #include "ui/tie_window.h"
+#include "ui/wait_cursor.h"
 
 namespace tessarin {
 namespace {
@@ -39,6 +41,9 @@ void MainWindow::BuildTieWindow() {
     // Closed with its own button, the window's item loses its check mark.
     connect(tieWindow_, &QDockWidget::visibilityChanged, this,
             [this] { Action(Command::kTieWindow)->setChecked(!tieWindow_->isHidden()); });
+    connect(tieWindow_->Search(), &SearchPanel::SearchRequested, this,
+            &MainWindow::SearchAroundWell);
+    connect(tieWindow_->Search(), &SearchPanel::CellChosen, this, &MainWindow::TieToSearchedTrace);
     BuildStretch();
 }
 
@@ -65,6 +70,7 @@ void MainWindow::MeasureTieOfDisplay(bool drawn) {
         }
     }
     tieWindow_->Show(project_, tieMeasures_, tieProblem_, unstretchedTie_);
+    ShowSearch();
     ShowStretch();
 }
 
@@ -113,9 +119,48 @@ void MainWindow::LoadSeismicTrace() {
     if (ExecPlaced(dialog) != QDialog::Accepted || !dialog.Loaded()) {
         return;
     }
+    // What went wrong searching around the trace before is nothing to this one.
+    searchProblem_.clear();
     ChangeTie([&] { SetTieTrace(project_, dialog.Loaded()->source, dialog.Loaded()->trace); });
     // Having loaded a trace, the user wants to see how it ties.
     tieWindow_->show();
+}
+
+void MainWindow::SearchAroundWell(int reach) {
+    searchProblem_.clear();
+    ReadResult<TieSearch> found;
+    {
+        const WaitCursor waiting;
+        found = SearchAroundTie(project_, reach, TieOptions{}.maxLag);
+    }
+    search_ = std::move(found.value);
+    searchProblem_ = QString::fromStdString(found.message);
+    ShowSearch();
+}
+
+void MainWindow::TieToSearchedTrace(int cell) {
+    if (!search_ || !project_.tie || cell < 0 ||
+        static_cast<std::size_t>(cell) >= search_->places.size()) {
+        return;
+    }
+    ReadResult<LoadedSeismicTrace> loaded = LoadNearbyTrace(
+        *project_.tie, search_->alongLine, search_->places[static_cast<std::size_t>(cell)]);
+    if (!loaded) {
+        QMessageBox::warning(this, kTieTitle, QString::fromStdString(loaded.message));
+        return;
+    }
+    // As after Load Seismic Trace: the trace replaces the tie's, the display shows it.
+    ChangeTie([&] { SetTieTrace(project_, loaded.value->source, loaded.value->trace); });
+    tieWindow_->show();
+}
+
+void MainWindow::ShowSearch() {
+    std::optional<std::size_t> tied = search_ ? TiedCell(*search_, project_) : std::nullopt;
+    // A trace from elsewhere leaves the search around another trace behind.
+    if (!tied) {
+        search_.reset();
+    }
+    tieWindow_->Search()->Show(project_, {search_, tied}, searchProblem_);
 }
 
 void MainWindow::ToggleTieWindow() {

@@ -18,6 +18,7 @@
 #include "engine/stretch.h"
 #include "files/seismic_trace_load.h"
 #include "ui/main_actions.h"
+#include "ui/search_panel.h"
 #include "ui/stretch_panel.h"
 #include "ui/tie_plots.h"
 #include "ui/wheel_guard.h"
@@ -104,6 +105,8 @@ TieDock::TieDock(const MainActions& actions, QWidget* parent)
     layout->addWidget(driftPlot_);
     layout->addWidget(BuildWindowChoice());
     layout->addWidget(BuildShift(actions));
+    search_ = new SearchPanel(content);
+    layout->addWidget(search_);
     stretch_ = new StretchPanel(actions, content);
     layout->addWidget(stretch_);
     layout->addStretch();

@@ -11,7 +11,7 @@
 // "driftPlot"; the window's choices "windowOverlap", "windowTimes", "windowHorizons" with
 // "windowStart", "windowEnd", "upperHorizon", "lowerHorizon"; the shift box "tieShift"; the
 // buttons "applyShift", "resetShift", "applyPhase", which share the Tie menu's actions; the
-// stretch's part (stretch_panel.h).
+// search's part (search_panel.h); the stretch's part (stretch_panel.h).
 
 #include <QDockWidget>
 #include <optional>
@@ -30,6 +30,7 @@ namespace tessarin {
 
 class CurvePlot;
 class MainActions;
+class SearchPanel;
 class StretchPanel;
 
 class TieDock : public QDockWidget {
@@ -45,6 +46,7 @@ public:
               const QString& problem, const std::optional<TieMeasures>& unstretched = {});
 
     StretchPanel* Stretch() const { return stretch_; }
+    SearchPanel* Search() const { return search_; }
     // Shows the window scrolled to its stretch's part.
     void ShowStretchPanel();
 
@@ -82,6 +84,7 @@ private:
     QComboBox* upper_ = nullptr;
     QComboBox* lower_ = nullptr;
     QDoubleSpinBox* shift_ = nullptr;
+    SearchPanel* search_ = nullptr;
     StretchPanel* stretch_ = nullptr;
 };
 

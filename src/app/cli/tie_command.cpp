@@ -23,6 +23,7 @@
 #include "files/project_file.h"
 #include "files/segy_file.h"
 #include "files/seismic_trace_load.h"
+#include "files/tie_search.h"
 #include "model/error.h"
 #include "model/numeric.h"
 #include "model/settings.h"
@@ -47,6 +48,7 @@ struct TieArguments {
     std::optional<std::string> window;
     std::vector<std::string> horizons;
     std::string maxLag = "100";
+    std::optional<std::string> search;
     bool applyShift = false;
     bool applyPhase = false;
     std::optional<std::string> output;
@@ -123,6 +125,9 @@ LoadedSeismicTrace LoadTrace(const TieArguments& a) {
         }
         if (a.dt) {
             throw UsageError{"--dt applies to SEG-Y files; a text trace gives its own times"};
+        }
+        if (a.search) {
+            throw UsageError{"--search needs a SEG-Y file: a text trace has no traces around it"};
         }
         read = LoadTextTrace(a.seismic);
     }
@@ -210,6 +215,15 @@ int Tie(const TieArguments& a) {
     options.maxLag = NumberOf(a.maxLag) / 1000.0;
     report.driftWindow = options.driftWindow;
     report.measures = MeasureProjectTie(project, options);
+    if (a.search) {
+        // Around the trace as measured, before a shift found here is applied.
+        ReadResult<TieSearch> found =
+            SearchAroundTie(project, static_cast<int>(NumberOf(*a.search)), options.maxLag);
+        if (!found) {
+            throw Error(found.message);
+        }
+        report.search = std::move(found.value);
+    }
     ApplyFindings(project, a, report);
     if (a.wavelet.method) {
         report.wavelet = RunExtraction(project, a.wavelet, a.output.has_value());
@@ -371,6 +385,14 @@ void AddTieOptions(CLI::App& command, TieArguments& a) {
                   "Turn the bandpass wavelet by the best phase, to whole degrees; refused "
                   "for a Ricker wavelet.")
         ->needs(output);
+    command
+        .add_option("--search", a.search,
+                    "Also tie to every trace within N inlines and crosslines of the chosen one "
+                    "(along a 2D line, N traces either side) and print the best of them beside "
+                    "the chosen one: a better trace nearby says that the well or the seismic is "
+                    "mispositioned. With --json, every trace searched.")
+        ->type_name("N")
+        ->check(WholeNumberCheck(1, kLargestSearchReach));
     command.add_flag("--json", a.json, "Print the figures as JSON instead of text.");
     AddStretchOptions(command, a.stretch, output);
     AddWaveletOptions(command, a.wavelet);
@@ -387,7 +409,7 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "tessarin-cli tie PROJECT.tsp --seismic FILE (--inline N --crossline N"
         " [--inline-byte B --crossline-byte B] | --trace N | --x X --y Y)"
         " [--dt MS] [--window T0:T1 | --horizons \"TOP A\" \"TOP B\"] [--max-lag MS]"
-        " [--apply-shift] [--apply-phase] [-o OUT.tsp] [--json]",
+        " [--search N] [--apply-shift] [--apply-phase] [-o OUT.tsp] [--json]",
         "tessarin-cli tie PROJECT.tsp --seismic FILE ... (--stretch auto [--max-strain X]"
         " [--knee-spacing MS | --knees-at-horizons] | --knees FILE) [--apply-stretch -o OUT.tsp]"
         " [--survey-out FILE.vs]",
@@ -403,7 +425,10 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "lag, the best lag and its r (a positive lag: the seismic is later than the "
         "synthetic), the best phase and lag found together and their r, PEP (the part of "
         "the seismic's energy the scaled synthetic explains), and the best lag in windows "
-        "down the well, which shows a drift. With -o it writes the project with the trace, "
+        "down the well, which shows a drift. With --search N it also ties to every trace "
+        "within N inlines and crosslines of the chosen one, or N traces either side along a "
+        "2D line, and prints the best of them beside the chosen one. With -o it writes the project "
+        "with the trace, "
         "so that it opens without the seismic file. With --stretch auto or --knees it also "
         "prints a stretch, which moves the well's time-depth relation where no bulk shift "
         "fits the drift: its knees, r in the window before and after, the largest strain "
@@ -418,6 +443,8 @@ CommandRun AddTieCommand(CLI::App& tool) {
         "tessarin-cli tie well.tsp --seismic line.sgy --x 612300 --y 6075100 \\\n"
         "    --horizons \"Top A\" \"Base B\" --apply-shift -o well_tied.tsp\n"
         "tessarin-cli tie well.tsp --seismic trace.txt --json\n"
+        "tessarin-cli tie well.tsp --seismic cube.sgy --inline 1190 \\\n"
+        "    --crossline 1155 --search 5\n"
         "tessarin-cli tie well.tsp --seismic line.sgy --trace 12 --window 0.4:1.65 \\\n"
         "    --stretch auto --apply-stretch -o well_stretched.tsp --survey-out well.vs\n"
         "tessarin-cli tie well.tsp --seismic trace.txt --window 0.6:1.4 \\\n"

@@ -6,28 +6,15 @@
 #include <iomanip>
 #include <vector>
 
+#include "cli/json_writer.h"
+#include "cli/report_text.h"
+#include "cli/tie_search_report.h"
 #include "engine/stretch.h"
 #include "files/seismic_trace_load.h"
 #include "model/numeric.h"
 
 namespace tessarin::cli {
 namespace {
-
-// A number to `decimals` places; with `sign`, "+" before one that is not negative.
-std::string Fixed(double x, int decimals, bool sign = false) {
-    if (!std::isfinite(x)) {
-        return "none";
-    }
-    const double scale = std::pow(10.0, decimals);
-    const double rounded = std::round(x * scale) / scale + 0.0;  // no "-0.0"
-    char text[64];
-    std::snprintf(text, sizeof text, sign ? "%+.*f" : "%.*f", decimals, rounded);
-    return text;
-}
-
-std::string Ms(double seconds) {
-    return Fixed(seconds * 1000.0, 1, true) + " ms";
-}
 
 std::string Seconds(double seconds) {
     return Fixed(seconds, 3);
@@ -47,10 +34,6 @@ std::string WindowText(const TieReport& r) {
             break;
     }
     return times + ", where the synthetic and the seismic overlap";
-}
-
-void Row(std::ostream& out, const std::string& label, const std::string& text) {
-    out << std::left << std::setw(16) << (label + ":") << text << "\n";
 }
 
 // 0.05 as "0.05", 10 as "10": a figure the user chose, as short as it is.
@@ -158,6 +141,9 @@ void PrintTieReport(const TieReport& r, std::ostream& out) {
         Row(out, "Wavelet phase",
             Fixed(*r.phaseBefore, 0) + " degrees, now " + Fixed(*r.phaseAfter, 0) + " degrees");
     }
+    if (r.search) {
+        PrintSearchRows(*r.search, out);
+    }
     if (r.stretch) {
         PrintStretchRows(*r.stretch, out);
     }
@@ -184,90 +170,6 @@ void PrintTieReport(const TieReport& r, std::ostream& out) {
 }
 
 namespace {
-
-// JSON written by hand: the figures are a few numbers, texts and one list, and a library would be
-// one more dependency for every build of the program.
-class Json {
-public:
-    explicit Json(std::ostream& out) : out_(out) {}
-
-    Json& Open(const char* name = nullptr) { return Begin(name, '{'); }
-    Json& OpenList(const char* name) { return Begin(name, '['); }
-    Json& Close() { return End('}'); }
-    Json& CloseList() { return End(']'); }
-
-    // Rounded to `decimals` places: a lag of 12 ms is 12, not 12.000000000000002.
-    Json& Number(const char* name, double x, int decimals = 6) {
-        Key(name);
-        if (!std::isfinite(x)) {
-            out_ << "null";
-            return *this;
-        }
-        const double scale = std::pow(10.0, decimals);
-        x = std::round(x * scale) / scale + 0.0;
-        char text[32];
-        out_ << std::string_view(text, std::to_chars(text, text + sizeof text, x).ptr);
-        return *this;
-    }
-    Json& Text(const char* name, const std::string& text) {
-        Key(name);
-        out_ << '"';
-        for (const char c : text) {
-            if (c == '"' || c == '\\') {
-                out_ << '\\' << c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out_ << escaped;
-            } else {
-                out_ << c;
-            }
-        }
-        out_ << '"';
-        return *this;
-    }
-    Json& Bool(const char* name, bool value) {
-        Key(name);
-        out_ << (value ? "true" : "false");
-        return *this;
-    }
-    Json& TextOrNull(const char* name, const std::optional<std::string>& text) {
-        return text ? Text(name, *text) : Null(name);
-    }
-    Json& Null(const char* name) {
-        Key(name);
-        out_ << "null";
-        return *this;
-    }
-
-private:
-    Json& Begin(const char* name, char bracket) {
-        Key(name);
-        out_ << bracket;
-        first_.push_back(true);
-        return *this;
-    }
-    Json& End(char bracket) {
-        first_.pop_back();
-        out_ << bracket;
-        if (first_.empty()) {
-            out_ << "\n";
-        }
-        return *this;
-    }
-    void Key(const char* name) {
-        if (!first_.empty()) {
-            out_ << (first_.back() ? "" : ", ");
-            first_.back() = false;
-        }
-        if (name) {
-            out_ << '"' << name << "\": ";
-        }
-    }
-
-    std::ostream& out_;
-    std::vector<bool> first_;
-};
 
 const char* ChoiceWord(TraceChoice choice) {
     switch (choice) {
@@ -396,6 +298,9 @@ void PrintTieJson(const TieReport& r, std::ostream& out) {
         json.Close();
     }
     json.CloseList();
+    if (r.search) {
+        JsonSearch(*r.search, json);
+    }
     if (r.stretch) {
         JsonStretch(*r.stretch, json);
     }

@@ -10,6 +10,7 @@
 
 #include "engine/tie.h"
 #include "engine/wavelet_extraction.h"
+#include "files/tie_search.h"
 #include "model/tie.h"
 
 namespace tessarin::cli {
@@ -52,6 +53,7 @@ struct TieReport {
     std::optional<std::string> written;  // the project file written
     std::optional<StretchReport> stretch;
     std::optional<WaveletReport> wavelet;
+    std::optional<TieSearch> search;  // the traces around the tie's trace, when searched
 };
 
 void PrintTieReport(const TieReport& report, std::ostream& out);
