@@ -87,12 +87,10 @@ bool SearchMap::event(QEvent* event) {
                               .arg(place.traceNumber)
                               .arg(place.inlineNumber)
                               .arg(place.crosslineNumber);
-    const QString tie = std::isfinite(c.best.r)
-                            ? QStringLiteral("r %1 at %2%3 ms")
-                                  .arg(RText(c.best.r, 3))
-                                  .arg(c.best.lag >= 0 ? QStringLiteral("+") : QString())
-                                  .arg(c.best.lag * 1000, 0, 'f', 1)
-                            : QStringLiteral("no r: flat, or too little of it in the window");
+    const QString tie =
+        std::isfinite(c.best.r)
+            ? QStringLiteral("r %1 at %2").arg(RText(c.best.r, 3), LagText(c.best.lag))
+            : QStringLiteral("no r: flat, or too little of it in the window");
     QToolTip::showText(help->globalPos(), where + QStringLiteral(": ") + tie, this);
     return true;
 }

@@ -42,6 +42,13 @@ QString RText(double r, int decimals) {
     return QString::number(r, 'f', decimals);
 }
 
+QString LagText(double seconds) {
+    const double tenths = std::round(seconds * 10000.0);
+    const QString sign = tenths > 0 ? QStringLiteral("+") : QString();
+    return sign + QString::number(tenths == 0 ? 0.0 : tenths / 10.0, 'f', 1) +
+           QStringLiteral(" ms");
+}
+
 Geometry GeometryOf(const QFontMetrics& fm, const QRect& box, const TieSearch& s) {
     Geometry g;
     g.columns = 2 * s.reach + 1;

@@ -47,6 +47,9 @@ struct Geometry {
 };
 
 QString RText(double r, int decimals);
+// A lag in milliseconds to 0.1 ms with its sign ("+8.0 ms", "-0.2 ms"); a lag that rounds to
+// nothing reads "0.0 ms", never "-0.0 ms".
+QString LagText(double seconds);
 
 Geometry GeometryOf(const QFontMetrics& fm, const QRect& box, const TieSearch& search);
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "files/tie_search.h"
+#include "ui/search_map_layout.h"
 
 namespace tessarin {
 namespace {
@@ -31,10 +32,8 @@ QString CellText(const TieSearch& s, std::size_t k) {
     if (!std::isfinite(best.r)) {
         return where + QStringLiteral(": no r");
     }
-    return where + QStringLiteral(": r %1 at %2%3 ms")
-                       .arg(best.r, 0, 'f', 2)
-                       .arg(best.lag >= 0 ? QStringLiteral("+") : QString())
-                       .arg(best.lag * 1000, 0, 'f', 1);
+    return where + QStringLiteral(": r %1 at %2")
+                       .arg(search_map::RText(best.r, 2), search_map::LagText(best.lag));
 }
 
 }  // namespace
