@@ -60,5 +60,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    layout.sampleCount);
     CheckSegyTrace(ReadSegyTrace(path, SegyTraceChoice::AtLines(1, 1)), layout.traceCount,
                    layout.sampleCount);
+    // At the standard line bytes a file may be a 3D volume: its geometry must fit the file.
+    const auto volume = ScanSegy(path);
+    if (volume && volume.value->geometry) {
+        const SegyGeometry& g = *volume.value->geometry;
+        fuzz::Require(
+            static_cast<long long>(g.inlines.count) * g.crosslines.count == layout.traceCount,
+            "a volume's lines hold every trace");
+        const SegyHeaderValues& last = g.corners[3];
+        CheckSegyTrace(
+            ReadSegyTrace(path, SegyTraceChoice::AtLines(last.inlineNumber, last.crosslineNumber),
+                          fixed),
+            layout.traceCount, layout.sampleCount);
+        CheckSegyTrace(ReadSegyTrace(path, SegyTraceChoice::InterpolatedAt(last.x, last.y), fixed),
+                       layout.traceCount, layout.sampleCount);
+    }
     return 0;
 }

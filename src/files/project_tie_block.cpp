@@ -18,6 +18,11 @@ constexpr std::pair<TraceChoice, const char*> kChoiceWords[] = {
     {TraceChoice::kNumber, "number"},
     {TraceChoice::kNearest, "nearest"},
     {TraceChoice::kTextFile, "text"},
+    {TraceChoice::kInterpolated, "interpolated"},
+};
+constexpr std::pair<TraceCoordinates, const char*> kCoordinateWords[] = {
+    {TraceCoordinates::kCdp, "cdp"},
+    {TraceCoordinates::kSource, "source"},
 };
 constexpr std::pair<TieWindowChoice::By, const char*> kWindowWords[] = {
     {TieWindowChoice::By::kOverlap, "overlap"},
@@ -50,11 +55,21 @@ void WriteSource(const SeismicSource& s, BlockText& out) {
         out.Field("crossline", std::to_string(s.crosslineNumber));
         out.Field("inline byte", std::to_string(s.inlineByte));
         out.Field("crossline byte", std::to_string(s.crosslineByte));
+        // Only when not the CDP coordinates every earlier file was read with.
+        if (s.coordinates != TraceCoordinates::kCdp) {
+            out.Field("coordinates", WordOf(kCoordinateWords, s.coordinates));
+        }
     }
-    if (s.choice == TraceChoice::kNearest) {
+    if (s.choice == TraceChoice::kNearest || s.choice == TraceChoice::kInterpolated) {
         out.Field("well x", s.wellX);
         out.Field("well y", s.wellY);
+    }
+    if (s.choice == TraceChoice::kNearest) {
         out.Field("distance", s.distance);
+    }
+    if (s.choice == TraceChoice::kInterpolated) {
+        out.Field("inline position", s.inlinePosition);
+        out.Field("crossline position", s.crosslinePosition);
     }
 }
 
@@ -93,11 +108,20 @@ SeismicSource ReadSource(const Fields& f) {
         s.crosslineNumber = static_cast<int>(f.Whole("crossline", kMinInt, kMaxInt));
         s.inlineByte = static_cast<int>(f.Whole("inline byte", 1, kLastLineByte));
         s.crosslineByte = static_cast<int>(f.Whole("crossline byte", 1, kLastLineByte));
+        if (f.Has("coordinates")) {
+            s.coordinates = f.Word("coordinates", kCoordinateWords);
+        }
     }
-    if (s.choice == TraceChoice::kNearest) {
+    if (s.choice == TraceChoice::kNearest || s.choice == TraceChoice::kInterpolated) {
         s.wellX = f.Number("well x");
         s.wellY = f.Number("well y");
+    }
+    if (s.choice == TraceChoice::kNearest) {
         s.distance = f.Number("distance");
+    }
+    if (s.choice == TraceChoice::kInterpolated) {
+        s.inlinePosition = f.Number("inline position");
+        s.crosslinePosition = f.Number("crossline position");
     }
     return s;
 }

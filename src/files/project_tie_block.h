@@ -6,15 +6,18 @@
 //
 //   [Tie]
 //   file = PATH
-//   trace chosen by = lines | number | nearest | text
+//   trace chosen by = lines | number | nearest | text | interpolated
 //   trace number = N                   the next five for a SEG-Y trace: where it stands
 //   inline = N                         in the file, and the header bytes (from 1) of its
-//   crossline = N                      inline and crossline numbers
-//   inline byte = B
+//   crossline = N                      inline and crossline numbers (for a blend, of the
+//   inline byte = B                    blended trace nearest the well)
 //   crossline byte = B
-//   well x = X                         the next three when chosen nearest the well: the
-//   well y = Y                         position typed and the trace's distance from it
-//   distance = D
+//   coordinates = source               a SEG-Y trace placed by source X/Y; left out for CDP
+//   well x = X                         the next two when chosen nearest the well or blended
+//   well y = Y                         around it: the position typed
+//   distance = D                       when chosen nearest: the trace's distance from it
+//   inline position = IL               when blended: the well's fractional inline and
+//   crossline position = XL            crossline numbers
 //   first time (s) = T                 two-way seconds below the seismic datum
 //   interval (s) = DT
 //   window = overlap | times | horizons

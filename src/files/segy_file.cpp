@@ -2,6 +2,7 @@
 
 #include <segyio/segy.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +16,8 @@ namespace {
 constexpr int kTextHeaderBytes = 3200;
 constexpr int kBinaryHeaderBytes = 400;
 constexpr long long kHeadersBytes = kTextHeaderBytes + kBinaryHeaderBytes;
+
+std::atomic<long long> headersRead{0};
 
 std::string Named(const std::string& path) {
     return "The file \"" + path + "\"";
@@ -229,7 +232,12 @@ void SegyFile::ReadLayout() {
     segy_set_format(samples_, layout.format | (layout.littleEndian ? SEGY_LSB : 0));
 }
 
+long long SegyFile::HeadersRead() {
+    return headersRead.load();
+}
+
 SegyTraceHeader SegyFile::Header(long long index) const {
+    ++headersRead;
     SegyTraceHeader header{};
     if (index < 0 || (layout_.traceCount > 0 && index >= layout_.traceCount) ||
         segy_traceheader(headers_, static_cast<int>(index), reinterpret_cast<char*>(header.data()),

@@ -60,6 +60,14 @@ public:
     // one is not a finite number.
     std::vector<double> Samples(long long index) const;
 
+    // The segyio handle that reads header fields in the file's byte order, for segyio's geometry
+    // functions (segy_sorting, segy_lines_count and the like); see FindSegyGeometry.
+    segy_file_handle* FieldHandle() const { return samples_; }
+
+    // How many trace headers Header has read in this process, over all files: for tests that
+    // count what reading a trace costs.
+    static long long HeadersRead();
+
 private:
     void ReadLayout();
 

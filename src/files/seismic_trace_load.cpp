@@ -16,6 +16,8 @@ TraceChoice ChoiceOf(SegyTraceChoice::By by) {
             return TraceChoice::kLines;
         case SegyTraceChoice::By::kNearest:
             return TraceChoice::kNearest;
+        case SegyTraceChoice::By::kInterpolated:
+            return TraceChoice::kInterpolated;
         case SegyTraceChoice::By::kNumber:
             break;
     }
@@ -32,8 +34,9 @@ bool NamedAsSegy(const std::string& path) {
 }  // namespace
 
 ReadResult<SeismicFileSummary> ReadSeismicFileSummary(const std::string& path,
-                                                      const SegyLineBytes& lineBytes) {
-    ReadResult<SegySummary> segy = ScanSegy(path, lineBytes);
+                                                      const SegyLineBytes& lineBytes,
+                                                      TraceCoordinates coordinates) {
+    ReadResult<SegySummary> segy = ScanSegy(path, lineBytes, coordinates);
     if (segy) {
         return ReadResult<SeismicFileSummary>::Of({std::move(segy.value), std::nullopt});
     }
@@ -60,10 +63,17 @@ ReadResult<LoadedSeismicTrace> LoadSegyTrace(const std::string& path, const Segy
     source.crosslineNumber = t.crosslineNumber;
     source.inlineByte = options.lineBytes.inlineByte;
     source.crosslineByte = options.lineBytes.crosslineByte;
-    if (source.choice == TraceChoice::kNearest) {
+    source.coordinates = options.coordinates;
+    if (source.choice == TraceChoice::kNearest || source.choice == TraceChoice::kInterpolated) {
         source.wellX = choice.x;
         source.wellY = choice.y;
+    }
+    if (source.choice == TraceChoice::kNearest) {
         source.distance = t.distance;
+    }
+    if (source.choice == TraceChoice::kInterpolated) {
+        source.inlinePosition = t.inlinePosition;
+        source.crosslinePosition = t.crosslinePosition;
     }
     return ReadResult<LoadedSeismicTrace>::Of({std::move(source), std::move(read.value->trace)});
 }
@@ -83,12 +93,19 @@ std::string SeismicTraceText(const SeismicSource& s) {
     if (!s.IsSegy()) {
         return "the text file's trace";
     }
+    const std::string at = " X " + PlainNumber(s.wellX) + ", Y " + PlainNumber(s.wellY) +
+                           (s.coordinates == TraceCoordinates::kSource ? " (source)" : "");
+    if (s.choice == TraceChoice::kInterpolated) {
+        return "the blend of the four traces around" + at + " at inline " +
+               FormatPattern(s.inlinePosition, "0.00") + ", crossline " +
+               FormatPattern(s.crosslinePosition, "0.00") + ", nearest trace " +
+               std::to_string(s.traceNumber);
+    }
     std::string text = "trace " + std::to_string(s.traceNumber) + " (inline " +
                        std::to_string(s.inlineNumber) + ", crossline " +
                        std::to_string(s.crosslineNumber) + ")";
     if (s.choice == TraceChoice::kNearest) {
-        text += ", nearest X " + PlainNumber(s.wellX) + ", Y " + PlainNumber(s.wellY) + ": " +
-                FormatPattern(s.distance, "0.0") + " away";
+        text += ", nearest" + at + ": " + FormatPattern(s.distance, "0.0") + " away";
     }
     return text;
 }

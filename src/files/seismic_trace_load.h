@@ -35,11 +35,14 @@ struct SeismicFileSummary {
 // A file the SEG-Y reader can scan is SEG-Y; any other is read as a text trace. A file that is
 // neither is refused with the SEG-Y reader's message when its name ends in ".sgy" or ".segy" (in
 // any case), where the user meant SEG-Y, and with the text reader's message otherwise.
-ReadResult<SeismicFileSummary> ReadSeismicFileSummary(const std::string& path,
-                                                      const SegyLineBytes& lineBytes = {});
+ReadResult<SeismicFileSummary> ReadSeismicFileSummary(
+    const std::string& path, const SegyLineBytes& lineBytes = {},
+    TraceCoordinates coordinates = TraceCoordinates::kCdp);
 
 // Which trace of its file the source is, in a few words: "trace 25 (inline 5, crossline 7)",
-// followed for the trace nearest the well by ", nearest X 1000, Y 5000: 12.5 away"; "the text
+// followed for the trace nearest the well by ", nearest X 1000, Y 5000: 12.5 away" (with
+// " (source)" after the position for source coordinates); for a blend "the blend of the four
+// traces around X 1000, Y 5000 at inline 10.25, crossline 20.50, nearest trace 4"; "the text
 // file's trace" for a plain text trace.
 std::string SeismicTraceText(const SeismicSource& source);
 

@@ -18,7 +18,13 @@ enum class TraceChoice {
     kNumber,    // by its number in the file
     kNearest,   // the trace nearest a well position the user typed
     kTextFile,  // a plain text trace: the file's one trace
+    // the bilinear blend of the four traces of a 3D volume around a well position the user typed
+    kInterpolated,
 };
+
+// Which coordinates of a SEG-Y trace header place the trace: CDP X and Y (bytes 181 and 185) or
+// source X and Y (bytes 73 and 77), both scaled by bytes 71-72.
+enum class TraceCoordinates { kCdp, kSource };
 
 struct SeismicSource {
     std::string path;
@@ -30,11 +36,18 @@ struct SeismicSource {
     int crosslineNumber = 0;
     int inlineByte = 189;
     int crosslineByte = 193;
-    // kNearest: the well position typed and the trace's distance from it, in the file's scaled
-    // CDP coordinates.
+    // kNearest and kInterpolated: the well position typed, in the file's scaled coordinates;
+    // kNearest: the trace's distance from it.
     double wellX = 0;
     double wellY = 0;
     double distance = 0;
+    // A SEG-Y trace: the coordinates the position is read from.
+    TraceCoordinates coordinates = TraceCoordinates::kCdp;
+    // kInterpolated: the well's place among the lines, as fractional inline and crossline
+    // numbers; traceNumber, inlineNumber and crosslineNumber are those of the blended trace
+    // nearest the well.
+    double inlinePosition = 0;
+    double crosslinePosition = 0;
 
     bool IsSegy() const { return choice != TraceChoice::kTextFile; }
     bool operator==(const SeismicSource&) const = default;

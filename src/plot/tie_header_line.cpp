@@ -22,6 +22,9 @@ std::string TraceText(const SeismicSource& s) {
             return "  trace " + std::to_string(s.traceNumber);
         case TraceChoice::kNearest:
             return lines + ", " + FormatPattern(s.distance, "0.0") + " from the well";
+        case TraceChoice::kInterpolated:
+            return "  IL " + FormatPattern(s.inlinePosition, "0.00") + "  XL " +
+                   FormatPattern(s.crosslinePosition, "0.00") + ", blended at the well";
         case TraceChoice::kTextFile:
             break;
     }

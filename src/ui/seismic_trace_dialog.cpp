@@ -1,6 +1,7 @@
 #include "ui/seismic_trace_dialog.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -21,6 +22,7 @@
 
 #include "engine/trace_preview.h"
 #include "model/error.h"
+#include "model/well_coordinates.h"
 #include "ui/dialog_support.h"
 #include "ui/file_dialogs.h"
 #include "ui/tie_plots.h"
@@ -62,6 +64,18 @@ QDoubleSpinBox* CoordinateBox(const QString& name, QWidget* parent) {
     return box;
 }
 
+// The trace header coordinates the well's position is in, each item's data its
+// TraceCoordinates.
+QComboBox* CoordinatesBox(QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("coordinates"));
+    box->addItem(QStringLiteral("CDP X, Y (bytes 181, 185)"),
+                 static_cast<int>(TraceCoordinates::kCdp));
+    box->addItem(QStringLiteral("Source X, Y (bytes 73, 77)"),
+                 static_cast<int>(TraceCoordinates::kSource));
+    return box;
+}
+
 QString Milliseconds(double seconds) {
     return QString::number(seconds * 1000, 'g', 6) + QStringLiteral(" ms");
 }
@@ -82,7 +96,7 @@ SeismicTraceDialog::SeismicTraceDialog(const Project& project, QWidget* parent) 
     summary_->setMinimumWidth(fontMetrics().averageCharWidth() * 52);
     // Room for a SEG-Y file's summary from the start: a dialog that grows once a file is read
     // leaves the place it was put in over the window.
-    summary_->setMinimumHeight(9 * fontMetrics().lineSpacing());
+    summary_->setMinimumHeight(16 * fontMetrics().lineSpacing());
     summary_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     (new QVBoxLayout(summaryFrame))->addWidget(summary_);
 
@@ -104,6 +118,17 @@ SeismicTraceDialog::SeismicTraceDialog(const Project& project, QWidget* parent) 
     layout->addLayout(columns, 1);
     layout->addWidget(MakeOkCancelButtons(this));
 
+    wellAt_ = WellLocationCoordinates(project);
+    if (wellAt_) {
+        const QSignalBlocker blocks[] = {QSignalBlocker(wellX_), QSignalBlocker(wellY_)};
+        wellX_->setValue(wellAt_->first);
+        wellY_->setValue(wellAt_->second);
+        const QString told = QStringLiteral("The well's location gives X %1, Y %2.")
+                                 .arg(wellAt_->first, 0, 'f', 2)
+                                 .arg(wellAt_->second, 0, 'f', 2);
+        wellX_->setToolTip(told);
+        wellY_->setToolTip(told);
+    }
     if (project.tie) {
         ShowSource(project.tie->source);
         sourcePath_ = Q(project.tie->source.path);
@@ -178,6 +203,14 @@ QWidget* SeismicTraceDialog::BuildChoice() {
     grid->addWidget(wellX_, 3, 1);
     grid->addWidget(caption(QStringLiteral("Y")), 3, 2, Qt::AlignRight);
     grid->addWidget(wellY_, 3, 3);
+    grid->addWidget(option(SegyTraceChoice::By::kInterpolated, "byInterpolated",
+                           QStringLiteral("B&lend of the four traces around the well at X, Y")),
+                    4, 0, 1, 4);
+    coordinates_ = CoordinatesBox(frame);
+    auto* coordinatesCaption = caption(QStringLiteral("X, Y from"));
+    coordinatesCaption->setBuddy(coordinates_);
+    grid->addWidget(coordinatesCaption, 5, 0, Qt::AlignRight);
+    grid->addWidget(coordinates_, 5, 1, 1, 3);
     chosen_ = new QLabel(frame);
     chosen_->setObjectName(QStringLiteral("chosenTrace"));
     chosen_->setTextFormat(Qt::PlainText);
@@ -185,7 +218,7 @@ QWidget* SeismicTraceDialog::BuildChoice() {
     // Room for the longest choice (nearest the well, with its distance) without clipping it.
     chosen_->setMinimumHeight(3 * chosen_->fontMetrics().lineSpacing());
     chosen_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(chosen_, 4, 0, 1, 4);
+    grid->addWidget(chosen_, 6, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     choice_->button(static_cast<int>(SegyTraceChoice::By::kLines))->setChecked(true);
@@ -202,6 +235,12 @@ QWidget* SeismicTraceDialog::BuildChoice() {
     for (QDoubleSpinBox* box : {wellX_, wellY_}) {
         connect(box, &QDoubleSpinBox::valueChanged, this, &SeismicTraceDialog::Preview);
     }
+    // Other coordinates give other corners and ranges: the file is read again.
+    connect(coordinates_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!filePath_.isEmpty()) {
+            ReadFile(true);
+        }
+    });
     // Other byte positions give other line numbers: the file is scanned again for their ranges.
     for (QSpinBox* box : {inlineByte_, crosslineByte_}) {
         connect(box, &QSpinBox::valueChanged, this, [this] {
@@ -238,20 +277,28 @@ QWidget* SeismicTraceDialog::BuildInterval() {
 }
 
 void SeismicTraceDialog::ShowSource(const SeismicSource& source) {
-    const QSignalBlocker blocks[] = {QSignalBlocker(inline_),      QSignalBlocker(crossline_),
-                                     QSignalBlocker(inlineByte_),  QSignalBlocker(crosslineByte_),
-                                     QSignalBlocker(traceNumber_), QSignalBlocker(wellX_),
-                                     QSignalBlocker(wellY_),       QSignalBlocker(choice_)};
+    const QSignalBlocker blocks[] = {
+        QSignalBlocker(inline_),        QSignalBlocker(crossline_),   QSignalBlocker(inlineByte_),
+        QSignalBlocker(crosslineByte_), QSignalBlocker(traceNumber_), QSignalBlocker(wellX_),
+        QSignalBlocker(wellY_),         QSignalBlocker(choice_),      QSignalBlocker(coordinates_)};
     inline_->setValue(source.inlineNumber);
     crossline_->setValue(source.crosslineNumber);
     inlineByte_->setValue(source.inlineByte);
     crosslineByte_->setValue(source.crosslineByte);
     traceNumber_->setValue(static_cast<int>(std::min<long long>(source.traceNumber, INT_MAX)));
-    wellX_->setValue(source.wellX);
-    wellY_->setValue(source.wellY);
+    const bool atWell =
+        source.choice == TraceChoice::kNearest || source.choice == TraceChoice::kInterpolated;
+    // The position the trace was chosen at; else the well's own, when its location gives it.
+    if (atWell || !wellAt_) {
+        wellX_->setValue(source.wellX);
+        wellY_->setValue(source.wellY);
+    }
+    coordinates_->setCurrentIndex(coordinates_->findData(static_cast<int>(source.coordinates)));
     const auto by = source.choice == TraceChoice::kNumber    ? SegyTraceChoice::By::kNumber
                     : source.choice == TraceChoice::kNearest ? SegyTraceChoice::By::kNearest
-                                                             : SegyTraceChoice::By::kLines;
+                    : source.choice == TraceChoice::kInterpolated
+                        ? SegyTraceChoice::By::kInterpolated
+                        : SegyTraceChoice::By::kLines;
     choice_->button(static_cast<int>(by))->setChecked(true);
 }
 
@@ -275,7 +322,7 @@ bool SeismicTraceDialog::ReadFile(bool tell) {
     ReadResult<SeismicFileSummary> read;
     {
         const WaitCursor wait;
-        read = ReadSeismicFileSummary(path.toStdString(), LineBytes());
+        read = ReadSeismicFileSummary(path.toStdString(), LineBytes(), Coordinates());
     }
     if (!read) {
         if (tell) {
@@ -289,14 +336,15 @@ bool SeismicTraceDialog::ReadFile(bool tell) {
     file_ = std::move(read.value);
     filePath_ = path;
     if (file_->segy && newFile && path != sourcePath_) {
-        // Another survey starts at its first line and the middle of its area.
+        // Another survey starts at its first line and at the well, or the middle of its area
+        // when the well's location gives no X and Y.
         const SegySummary& s = *file_->segy;
         const QSignalBlocker blocks[] = {QSignalBlocker(inline_), QSignalBlocker(crossline_),
                                          QSignalBlocker(wellX_), QSignalBlocker(wellY_)};
         inline_->setValue(s.firstInline);
         crossline_->setValue(s.firstCrossline);
-        wellX_->setValue((s.minX + s.maxX) / 2);
-        wellY_->setValue((s.minY + s.maxY) / 2);
+        wellX_->setValue(wellAt_ ? wellAt_->first : (s.minX + s.maxX) / 2);
+        wellY_->setValue(wellAt_ ? wellAt_->second : (s.minY + s.maxY) / 2);
     }
     ShowSummary();
     Preview();
@@ -357,8 +405,15 @@ void SeismicTraceDialog::EnableChoice() {
         box->setEnabled(segy && by == SegyTraceChoice::By::kLines);
     }
     traceNumber_->setEnabled(segy && by == SegyTraceChoice::By::kNumber);
-    wellX_->setEnabled(segy && by == SegyTraceChoice::By::kNearest);
-    wellY_->setEnabled(segy && by == SegyTraceChoice::By::kNearest);
+    const bool atWell =
+        by == SegyTraceChoice::By::kNearest || by == SegyTraceChoice::By::kInterpolated;
+    wellX_->setEnabled(segy && atWell);
+    wellY_->setEnabled(segy && atWell);
+    coordinates_->setEnabled(segy);
+}
+
+TraceCoordinates SeismicTraceDialog::Coordinates() const {
+    return static_cast<TraceCoordinates>(coordinates_->currentData().toInt());
 }
 
 SegyLineBytes SeismicTraceDialog::LineBytes() const {
@@ -381,9 +436,13 @@ ReadResult<LoadedSeismicTrace> SeismicTraceDialog::ReadChosen() const {
         case SegyTraceChoice::By::kNearest:
             choice = SegyTraceChoice::NearestTo(wellX_->value(), wellY_->value());
             break;
+        case SegyTraceChoice::By::kInterpolated:
+            choice = SegyTraceChoice::InterpolatedAt(wellX_->value(), wellY_->value());
+            break;
     }
-    return LoadSegyTrace(path, choice,
-                         {LineBytes(), interval_->isEnabled() ? interval_->value() : 0.0});
+    return LoadSegyTrace(
+        path, choice,
+        {LineBytes(), interval_->isEnabled() ? interval_->value() : 0.0, Coordinates()});
 }
 
 void SeismicTraceDialog::Preview() {

@@ -1,8 +1,10 @@
 #pragma once
 
 // "Load Seismic Trace...": the seismic trace at the well, from a SEG-Y file or a text trace. The
-// dialog shows the file's summary, lets the user choose the trace by inline and crossline, by its
-// number or as the trace nearest the well's position, and previews it. OK reads the chosen trace;
+// dialog shows the file's summary (a 3D volume's geometry and corners among it), lets the user
+// choose the trace by inline and crossline, by its number, as the trace nearest the well's
+// position or as the blend of the four traces of a volume around it, and previews it. The well's
+// position starts at the X and Y its location gives, when it gives them. OK reads the chosen trace;
 // the dialog hands it back with where it came from and never writes the record. The window calls
 //     SeismicTraceDialog dialog(project, this);
 //     if (dialog.exec() == QDialog::Accepted) {
@@ -11,19 +13,22 @@
 //     }
 //
 // Controls by objectName: the dialog "seisform"; the file box "fileName" and "browseFile"; the
-// summary "summary"; the choices "byLines", "byNumber", "byNearest" with "inlineNumber",
-// "crosslineNumber", "inlineByte", "crosslineByte", "traceNumber", "wellX", "wellY"; the trace
+// summary "summary"; the choices "byLines", "byNumber", "byNearest", "byInterpolated" with
+// "inlineNumber", "crosslineNumber", "inlineByte", "crosslineByte", "traceNumber", "wellX",
+// "wellY" and the "coordinates" they are in (CDP or source); the trace
 // found "chosenTrace"; "intervalMs" for headers that disagree; the "preview"; "Command1" (OK) and
 // "Command2" (Cancel).
 
 #include <QDialog>
 #include <optional>
+#include <utility>
 
 #include "engine/trace_preview.h"
 #include "files/seismic_trace_load.h"
 #include "model/project.h"
 
 class QButtonGroup;
+class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QLineEdit;
@@ -63,12 +68,14 @@ private:
     void Preview();
     ReadResult<LoadedSeismicTrace> ReadChosen() const;
     SegyLineBytes LineBytes() const;
+    TraceCoordinates Coordinates() const;
 
     std::optional<SeismicFileSummary> file_;
     QString filePath_;    // the path `file_` was read from
     QString sourcePath_;  // the file of the project's present trace, whose choice is shown
     QString triedPath_;   // the path last read, whether it could be read or not
     std::optional<LoadedSeismicTrace> loaded_;
+    std::optional<std::pair<double, double>> wellAt_;  // the X and Y of the well's location
 
     QLineEdit* fileName_ = nullptr;
     QLabel* summary_ = nullptr;
@@ -80,6 +87,7 @@ private:
     QSpinBox* traceNumber_ = nullptr;
     QDoubleSpinBox* wellX_ = nullptr;
     QDoubleSpinBox* wellY_ = nullptr;
+    QComboBox* coordinates_ = nullptr;
     QLabel* chosen_ = nullptr;
     QDoubleSpinBox* interval_ = nullptr;
     QLabel* intervalNote_ = nullptr;

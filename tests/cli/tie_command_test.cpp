@@ -98,6 +98,12 @@ TEST_F(TieCommand, FindsTheLagOfTheTraceChosenEveryWay) {
         {"--trace 5", "trace 5 (inline 6, crossline 8)"},
         {"--x 1110 --y 2090", "trace 5 (inline 6, crossline 8), nearest X 1110, Y 2090: 14.1 away"},
         {"--inline 5 --crossline 7", "trace 1 (inline 5, crossline 7)"},
+        {"--x 1100 --y 2100 --interpolate",
+         "the blend of the four traces around X 1100, Y 2100 at inline 6.00, crossline 8.00, "
+         "nearest trace 5"},
+        // The survey's source X/Y are all 0: the first trace is the nearest.
+        {"--x 0 --y 0 --coordinates source",
+         "trace 1 (inline 5, crossline 7), nearest X 0, Y 0 (source): 0.0 away"},
     };
     for (const auto& [options, trace] : choices) {
         const CliResult r = Tie(options);
@@ -106,7 +112,9 @@ TEST_F(TieCommand, FindsTheLagOfTheTraceChosenEveryWay) {
         EXPECT_NE(r.out.find("Seismic:        " + Path("line.sgy").string() + ", " + trace + "\n"),
                   std::string::npos)
             << r.out;
-        const double lag = options.find("--inline 5 ") == 0 ? -20.0 : 12.0;
+        const double lag =
+            options.find("--inline 5 ") == 0 || options.find("source") != std::string::npos ? -20.0
+                                                                                            : 12.0;
         EXPECT_NEAR(Figure(r.out, "Best lag"), lag, 0.2) << options;
         EXPECT_EQ(r.out.find("Wavelet phase:"), std::string::npos);  // changed only when asked
     }
@@ -227,6 +235,7 @@ TEST_F(TieCommand, RefusesOptionsThatDoNotGoTogether) {
         {"--trace 5 --inline 6 --crossline 8", "--inline excludes --trace"},
         {"--trace 0", "--trace: needs a whole number of at least 1, not \"0\""},
         {"--trace 5 --inline-byte 17", "--inline-byte requires --inline"},
+        {"--trace 5 --interpolate", "--interpolate requires --x"},
         {"--trace 5 --window 0.9:0.5", "--window: needs T0:T1 in seconds with T0 before T1"},
         {"--trace 5 --window 0.5:0.9 --horizons MFS11 NLFF", "--window excludes --horizons"},
         {"--trace 5 --horizons MFS11 Nowhere",

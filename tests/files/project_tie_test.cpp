@@ -163,6 +163,12 @@ SeismicTie Tie(TraceChoice choice, TieWindowChoice window) {
     if (choice != TraceChoice::kNearest) {
         tie.source.wellX = tie.source.wellY = tie.source.distance = 0;
     }
+    if (choice == TraceChoice::kInterpolated) {  // placed by source X/Y among the lines
+        tie.source = {"/v.sgy", choice, 5, 7, 8, 9, 21, 61.5, -4.5, 0};
+        tie.source.coordinates = TraceCoordinates::kSource;
+        tie.source.inlinePosition = 6.25;
+        tie.source.crosslinePosition = -7.125;
+    }
     if (choice == TraceChoice::kTextFile) {
         tie.source = {"/traces/at well.txt", choice};
     }
@@ -179,6 +185,7 @@ TEST(ProjectTieFile, EverySourceAndWindowComesBackToTheLastDigit) {
         Tie(TraceChoice::kNumber, {By::kHorizons, 0, 0, "Top, with comma", " Base B "}),
         Tie(TraceChoice::kNearest, {}),
         Tie(TraceChoice::kTextFile, {}),
+        Tie(TraceChoice::kInterpolated, {}),
     };
     std::ostringstream plain;
     WriteProjectFile(Opened("ranch_7_22.tsp"), plain);

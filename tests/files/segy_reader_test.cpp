@@ -1,6 +1,10 @@
 // The SEG-Y reader on small files written here byte by byte: every sample format in either byte
 // order, line numbers at any header position, the ways of choosing a trace, and the files it
-// refuses, with the message the user reads.
+// refuses, with the message the user reads. 3D volumes read as segyio reads them: the geometry
+// of either sorting and byte order; 2D lines and irregular files still read as lists; a trace by
+// lines or nearest the well as the scan finds it, from a few headers; the blend against numbers
+// worked out by hand; source coordinates; damaged volumes; the tie block of earlier versions
+// unchanged.
 
 #include "files/segy_reader.h"
 
@@ -10,11 +14,15 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <random>
 
 #include "core_test_support.h"
 #include "files/ibm_float.h"
+#include "files/project_tie_block.h"
 #include "files/seismic_trace_load.h"
 #include "files/text_trace.h"
+#include "model/numeric.h"
+#include "model/well_coordinates.h"
 
 namespace tessarin::test {
 namespace {
@@ -115,7 +123,8 @@ TEST(SegyReader, ChoosesByNumberOrNearestTheWellWithScaledCoordinates) {
               "The file \"" + dir.File("t.sgy") + "\" holds traces 1 to 6, not trace 7.");
     EXPECT_EQ(ReadSegyTrace(dir.File("t.sgy"), SegyTraceChoice::AtLines(11, 19)).message,
               "The file \"" + dir.File("t.sgy") +
-                  "\" holds no trace at inline 11, crossline 19 (bytes 189 and 193).");
+                  "\" holds no trace at inline 11, crossline 19 (bytes 189 and 193): its inlines "
+                  "run 10 to 11 in steps of 1, its crosslines 20 to 22 in steps of 1.");
 }
 
 TEST(SegyReader, SampleIntervalFromTheHeadersOrTheCallersChoice) {
@@ -194,8 +203,16 @@ TEST(SegyReader, SummaryForTheDialog) {
                   "Traces: 6", "Samples per trace: 4",
                   "Sample interval: 2 ms (binary header), 4 ms (first trace header)",
                   "Sample format: 4-byte IEEE float, little-endian", "First sample time: -100 ms",
-                  "Inlines (byte 189): 10 to 11", "Crosslines (byte 193): 20 to 22",
+                  "Geometry: 3D volume sorted by inline, 2 inlines by 3 crosslines",
+                  "Inlines (byte 189): 10 to 11, step 1", "Crosslines (byte 193): 20 to 22, step 1",
                   "CDP X: 10000 to 10500", "CDP Y: 49500 to 50000",
+                  "Corner inline 10, crossline 20: X 10000, Y 50000",
+                  "Corner inline 10, crossline 22: X 10200, Y 49800",
+                  "Corner inline 11, crossline 20: X 10300, Y 49700",
+                  "Corner inline 11, crossline 22: X 10500, Y 49500",
+                  "The corners do not span a grid in X and Y: the trace nearest the well is found "
+                  "among all the traces, and no traces are blended.",
+                  "Coordinate scalar (bytes 71-72): 10",
                   "The binary header gives 9 samples per trace, the first trace header 4; the "
                   "file's size fits 4, which is used."}));
     EXPECT_TRUE(ScanSegy(dir.File("t.sgy"), {.inlineByte = 1, .crosslineByte = 237}));
@@ -223,6 +240,240 @@ TEST(SeismicFile, SegyOrTextTraceRefusedWithTheMessageOfTheKindItsNameSays) {
                   std::string(name) == "bad.SEGY")
             << message;
         EXPECT_NE(message.find(dir.File(name)), std::string::npos);
+    }
+}
+
+// 3D volumes: inline index i and crossline index j of a Volume at inlines 100, 102, ... and
+// crosslines 300, 299, ..., sorted by inline or by crossline.
+struct Volume {
+    int inlines = 4;     // numbered 100, 102, ...
+    int crosslines = 5;  // numbered 300, 299, ...
+    bool byCrossline = false;
+    bool little = false;
+};
+struct Trace {
+    int i = 0;
+    int j = 0;
+};
+
+// Inline index i and crossline index j stand at CDP (600000 + 20 i - 5 j, 6000000 + 10 i +
+// 12.5 j), a turned and sheared grid, written times 100 under the scalar -100; the source X/Y
+// lie 1000 east and 2000 north. The samples are il, xl, il * xl (all three bilinear) and il * il.
+std::pair<double, double> Cdp(double i, double j) {
+    return {600000 + 20 * i - 5 * j, 6000000 + 10 * i + 12.5 * j};
+}
+
+std::string VolumeBytes(const Volume& v, const std::vector<Trace>& traces) {
+    std::string bytes(3600, '\0');
+    for (const auto& [at, value] : {std::pair{3216, 4000}, {3220, 4}, {3224, 5}}) {
+        Put(bytes, at, value, 2, v.little);
+    }
+    for (const auto [i, j] : traces) {
+        std::string t(256, '\0');
+        const auto [x, y] = Cdp(i, j);
+        const double il = 100 + 2 * i, xl = 300 - j;
+        for (const auto& [at, value, size] : {std::tuple{70, -100.0, 2},
+                                              {72, (x + 1000) * 100, 4},
+                                              {76, (y + 2000) * 100, 4},
+                                              {114, 4.0, 2},
+                                              {116, 4000.0, 2},
+                                              {180, x * 100, 4},
+                                              {184, y * 100, 4},
+                                              {188, il, 4},
+                                              {192, xl, 4}}) {
+            Put(t, static_cast<std::size_t>(at), static_cast<std::uint32_t>(std::lround(value)),
+                size, v.little);
+        }
+        for (const auto& [s, value] : {std::pair{0, il}, {1, xl}, {2, il * xl}, {3, il * il}}) {
+            Put(t, 240 + 4 * static_cast<std::size_t>(s),
+                std::bit_cast<std::uint32_t>(static_cast<float>(value)), 4, v.little);
+        }
+        bytes += t;
+    }
+    return bytes;
+}
+
+// The whole volume in the order of its sorting.
+std::string VolumeBytes(const Volume& v) {
+    std::vector<Trace> traces;
+    const int n = v.byCrossline ? v.inlines : v.crosslines;  // traces of a line in the file
+    for (int a = 0; a < v.inlines * v.crosslines; ++a) {
+        traces.push_back(v.byCrossline ? Trace{a % n, a / n} : Trace{a / n, a % n});
+    }
+    return VolumeBytes(v, traces);
+}
+
+std::optional<SegyGeometry> GeometryOf(const std::string& path) {
+    return FindSegyGeometry(SegyFile(path), {}, TraceCoordinates::kCdp);
+}
+
+TEST(SegyVolume, GeometryOfEitherSortingAndByteOrder) {
+    TempDir dir;
+    for (const bool byCrossline : {false, true}) {
+        for (const bool little : {false, true}) {
+            SCOPED_TRACE(testing::Message() << byCrossline << little);
+            WriteWholeFile(dir.File("v.sgy"),
+                           VolumeBytes({.byCrossline = byCrossline, .little = little}));
+            const auto g = GeometryOf(dir.File("v.sgy"));
+            ASSERT_TRUE(g);
+            EXPECT_EQ(g->sorting == SegyGeometry::Sorting::kCrossline, byCrossline);
+            EXPECT_EQ((std::tuple{g->inlines.first, g->inlines.step, g->inlines.count,
+                                  g->crosslines.first, g->crosslines.step, g->crosslines.count}),
+                      (std::tuple{100, 2, 4, 300, -1, 5}));
+            EXPECT_TRUE(g->mapped);
+            EXPECT_EQ((std::pair{g->corners[3].x, g->corners[3].y}), Cdp(3, 4));
+        }
+    }
+}
+
+TEST(SegyVolume, TwoDLinesAndIrregularFilesAreStillReadAsLists) {
+    TempDir dir;
+    std::vector<Trace> line, holed, unsorted, uneven;
+    for (int k = 0; k < 20; ++k) {
+        line.push_back({1, k});  // one inline
+        holed.push_back({k / 5, k % 5});
+        uneven.push_back({k / 5 == 2 ? 3 : k / 5, k % 5});  // inlines 100, 102, 106, 106
+    }
+    unsorted = holed;
+    std::shuffle(unsorted.begin(), unsorted.end(), std::mt19937(3));
+    holed.erase(holed.begin() + 7);
+    for (const auto& traces : {line, holed, unsorted, uneven}) {
+        WriteWholeFile(dir.File("l.sgy"), VolumeBytes({}, traces));
+        EXPECT_FALSE(GeometryOf(dir.File("l.sgy")));
+        EXPECT_EQ(DescribeSegy(*ScanSegy(dir.File("l.sgy")).value)[5],
+                  "Geometry: a list of traces, not a regular 3D volume");
+        const Trace t = traces[9];
+        EXPECT_EQ(
+            ReadSegyTrace(dir.File("l.sgy"), SegyTraceChoice::AtLines(100 + 2 * t.i, 300 - t.j))
+                .value->traceNumber,
+            10);
+        EXPECT_NE(ReadSegyTrace(dir.File("l.sgy"), SegyTraceChoice::InterpolatedAt(6e5, 6e6))
+                      .message.find("holds no regular 3D volume"),
+                  std::string::npos);
+    }
+}
+
+// The same traces as a volume and shuffled into a list: the volume answers as the list's scan,
+// from a few headers where the list reads them all.
+TEST(SegyVolume, TraceByLinesOrNearestAsTheScanFindsItFromAFewHeaders) {
+    TempDir dir;
+    const Volume v{.inlines = 30, .crosslines = 40};
+    std::vector<Trace> shuffled;
+    for (int k = 0; k < 1200; ++k) {
+        shuffled.push_back({k / 40, k % 40});
+    }
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(5));
+    WriteWholeFile(dir.File("volume.sgy"), VolumeBytes(v));
+    WriteWholeFile(dir.File("list.sgy"), VolumeBytes(v, shuffled));
+    const auto read = [&](const char* name, const SegyTraceChoice& choice) {
+        const long long before = SegyFile::HeadersRead();
+        auto r = ReadSegyTrace(dir.File(name), choice);
+        return std::pair{*r.value, SegyFile::HeadersRead() - before};
+    };
+    std::mt19937 random(11);
+    for (int k = 0; k < 30; ++k) {
+        const auto lines = SegyTraceChoice::AtLines(100 + 2 * static_cast<int>(random() % 30),
+                                                    300 - static_cast<int>(random() % 40));
+        EXPECT_EQ(read("volume.sgy", lines).first.trace, read("list.sgy", lines).first.trace);
+        EXPECT_LE(read("volume.sgy", lines).second, 12);
+        // Anywhere, outside the survey too.
+        const auto near = SegyTraceChoice::NearestTo(599800.003 + (random() % 80000) / 100.0,
+                                                     5999900.007 + (random() % 90000) / 100.0);
+        const auto [volume, volumeReads] = read("volume.sgy", near);
+        const auto [list, listReads] = read("list.sgy", near);
+        EXPECT_EQ(volume.trace, list.trace);
+        EXPECT_DOUBLE_EQ(volume.distance, list.distance);
+        EXPECT_LE(volumeReads, 24);
+        EXPECT_GE(listReads, 1200);
+    }
+    EXPECT_EQ(ReadSegyTrace(dir.File("volume.sgy"), SegyTraceChoice::AtLines(101, 300)).message,
+              "The file \"" + dir.File("volume.sgy") +
+                  "\" holds no trace at inline 101, crossline 300 (bytes 189 and 193): its "
+                  "inlines run 100 to 158 in steps of 2, its crosslines 300 to 261 in steps of "
+                  "-1.");
+}
+
+TEST(SegyVolume, TheBlendOfTheFourTracesAroundTheWell) {
+    TempDir dir;
+    const std::string path = dir.File("v.sgy");
+    for (const bool byCrossline : {false, true}) {
+        WriteWholeFile(path, VolumeBytes({.byCrossline = byCrossline}));
+        // A quarter of the way from inline 102 to 104, three quarters from crossline 298 to 297.
+        const auto [x, y] = Cdp(1.25, 2.75);
+        const auto r = LoadSegyTrace(path, SegyTraceChoice::InterpolatedAt(x, y));
+        ASSERT_TRUE(r) << r.message;
+        const std::vector<double>& s = r.value->trace.values;
+        EXPECT_NEAR(s[0], 102.5, 1e-9);
+        EXPECT_NEAR(s[1], 297.25, 1e-9);
+        EXPECT_NEAR(s[2], 102.5 * 297.25, 1e-6);
+        EXPECT_NEAR(s[3], 0.75 * 102 * 102 + 0.25 * 104 * 104, 1e-6);  // il * il: not bilinear
+        // The heaviest of the four, inline 102 and crossline 297, stands for the blend.
+        EXPECT_EQ(SeismicTraceText(r.value->source),
+                  "the blend of the four traces around X " + PlainNumber(x) + ", Y " +
+                      PlainNumber(y) + " at inline 102.50, crossline 297.25, nearest trace " +
+                      (byCrossline ? "14" : "9"));
+    }
+    const auto [xc, yc] = Cdp(3, 4);
+    EXPECT_EQ(ReadSegyTrace(path, SegyTraceChoice::InterpolatedAt(xc + 20, yc + 10)).message,
+              "The file \"" + path +
+                  "\": the well at X 600060, Y 6000090 lies outside its volume, at inline "
+                  "108.00, crossline 296.00: there are no four traces around it to blend.");
+}
+
+TEST(SegyVolume, SourceCoordinatesUnderANegativeScalar) {
+    TempDir dir;
+    WriteWholeFile(dir.File("v.sgy"), VolumeBytes({}));
+    const auto [x, y] = Cdp(2, 3);
+    const SegyReadOptions source{.coordinates = TraceCoordinates::kSource};
+    const auto r =
+        LoadSegyTrace(dir.File("v.sgy"), SegyTraceChoice::NearestTo(x + 1000, y + 2000), source);
+    EXPECT_EQ(r.value->source.inlineNumber, 104);
+    EXPECT_EQ(r.value->source.crosslineNumber, 297);
+    EXPECT_NE(SeismicTraceText(r.value->source).find(" (source): 0.0 away"), std::string::npos);
+    const auto s = ScanSegy(dir.File("v.sgy"), {}, TraceCoordinates::kSource);
+    EXPECT_EQ(DescribeSegy(*s.value)[8], "Source X: 600980 to 601060");
+}
+
+TEST(SegyVolume, DamagedOrTruncatedVolumes) {
+    TempDir dir;
+    const std::string whole = VolumeBytes({});
+    const std::string path = dir.File("v.sgy");
+    // A trace inside not where the geometry puts it: by its lines it is searched for as in a
+    // list; a blend over it is refused.
+    std::string damaged = whole;
+    Put(damaged, 3600 + 256 * 6 + 188, 5000, 4, false);  // inline 102, crossline 299
+    WriteWholeFile(path, damaged);
+    ASSERT_TRUE(GeometryOf(path));
+    EXPECT_EQ(ReadSegyTrace(path, SegyTraceChoice::AtLines(102, 299)).message,
+              "The file \"" + path +
+                  "\" holds no trace at inline 102, crossline 299 (bytes 189 and 193).");
+    EXPECT_EQ(ReadSegyTrace(path, SegyTraceChoice::AtLines(102, 298)).value->traceNumber, 8);
+    EXPECT_EQ(ReadSegyTrace(
+                  path, SegyTraceChoice::InterpolatedAt(Cdp(1.1, 1.1).first, Cdp(1.1, 1.1).second))
+                  .message,
+              "The file \"" + path +
+                  "\" is not the regular volume its corners make it: trace 7 holds inline 5000, "
+                  "crossline 299, not inline 102, crossline 299, so the traces around the well "
+                  "cannot be found.");
+}
+
+TEST(SegyVolume, ATieBlockWithoutABlendOrSourceCoordinatesIsWrittenAsBefore) {
+    SeismicTie tie;
+    tie.source = {"/v.sgy", TraceChoice::kNearest, 12, 102, 297, 189, 193, 600001.5, 6000002, 1.25};
+    tie.trace = {0.1, 0.004, {1, -2}};
+    EXPECT_EQ(TieBlockText(tie),  // as every earlier version wrote it
+              "[Tie]\r\nfile = /v.sgy\r\ntrace chosen by = nearest\r\ntrace number = 12\r\n"
+              "inline = 102\r\ncrossline = 297\r\ninline byte = 189\r\ncrossline byte = 193\r\n"
+              "well x = 600001.5\r\nwell y = 6000002\r\ndistance = 1.25\r\n"
+              "first time (s) = 0.1\r\ninterval (s) = 0.004\r\nwindow = overlap\r\n"
+              "shift (s) = 0\r\nsamples = 2\r\n1\r\n-2\r\n[End Tie]\r\n");
+}
+
+TEST(WellCoordinates, NumericXAndYOfTheWellsLocation) {
+    EXPECT_EQ(CoordinatesInText("X = 623256  Y = 6082586"), (std::pair{623256.0, 6082586.0}));
+    EXPECT_EQ(CoordinatesInText("x: 1.5, y: -2e3"), (std::pair{1.5, -2000.0}));
+    for (const char* none : {"F3 block, North Sea", "Xline 7, Y 2", "X = 623256", "X1 Y2"}) {
+        EXPECT_FALSE(CoordinatesInText(none)) << none;
     }
 }
 

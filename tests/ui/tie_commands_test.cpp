@@ -3,14 +3,19 @@
 // at once; Apply Phase is greyed for a Ricker wavelet and says why in its tip.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <bit>
 #include <cmath>
+#include <fstream>
 #include <functional>
+#include <string>
 
 #include "engine/project_tie.h"
 #include "engine/synthetic_trace.h"
@@ -79,6 +84,70 @@ TEST_F(TieCommandsTest, TheTraceChosenInTheDialogGoesIntoTheProject) {
         EXPECT_DOUBLE_EQ(project.tie->trace.firstTime, 0.5);
         EXPECT_TRUE(project.projectChanged);
         EXPECT_TRUE(window->TieWindowDock()->isVisible());
+    }
+}
+
+// A 3D volume of inlines 10-12 by crosslines 20-22 in 50 m bins around F03-4's location X =
+// 623256, Y = 6082586 (source X/Y 100 m further east); trace k holds 16 samples of k + 1.
+std::string VolumeAroundTheWell() {
+    std::string bytes(3600, '\0');
+    const auto put = [](std::string& to, std::size_t at, int value, int size) {
+        for (int k = 0; k < size; ++k) {
+            to[at + static_cast<std::size_t>(k)] = static_cast<char>(value >> 8 * (size - 1 - k));
+        }
+    };
+    put(bytes, 3216, 4000, 2);
+    put(bytes, 3220, 16, 2);
+    put(bytes, 3224, 5, 2);
+    for (int k = 0; k < 9; ++k) {
+        std::string t(240 + 4 * 16, '\0');
+        const int x = 623206 + 50 * (k % 3), y = 6082536 + 50 * (k / 3);
+        for (const auto& [at, value] : {std::pair{72, x + 100},
+                                        {76, y},
+                                        {180, x},
+                                        {184, y},
+                                        {188, 10 + k / 3},
+                                        {192, 20 + k % 3}}) {
+            put(t, static_cast<std::size_t>(at), value, 4);
+        }
+        for (int i = 0; i < 16; ++i) {
+            put(t, 240 + 4 * static_cast<std::size_t>(i), std::bit_cast<int>(k + 1.0f), 4);
+        }
+        bytes += t;
+    }
+    return bytes;
+}
+
+// The dialog starts at the well's X and Y, shows the volume's geometry and blends the four
+// traces around the well, in CDP or source coordinates.
+TEST_F(TieCommandsTest, TheBlendAroundTheWellFromAVolume) {
+    OpenDisplayProject();
+    QTemporaryDir dir;
+    const QString volume = dir.filePath(QStringLiteral("volume.sgy"));
+    std::ofstream(volume.toStdString(), std::ios::binary) << VolumeAroundTheWell();
+    for (const int coordinates : {0, 1}) {
+        AnswerModal<QDialog>(
+            [&](QDialog* d) {
+                EXPECT_DOUBLE_EQ(Child<QDoubleSpinBox>(d, "wellY")->value(), 6082586);
+                Type(d, "fileName", volume);
+                QTest::keyClick(Child<QLineEdit>(d, "fileName"), Qt::Key_Return);
+                EXPECT_TRUE(Child<QLabel>(d, "summary")
+                                ->text()
+                                .contains("Corner inline 12, crossline 22: X 623306, Y 6082636"));
+                Child<QComboBox>(d, "coordinates")->setCurrentIndex(coordinates);
+                Click(d, "byInterpolated");
+                Child<QDoubleSpinBox>(d, "wellX")->setValue(623256 + 12.5 + 100 * coordinates);
+                Click(d, "Command1");
+            },
+            [&] { Choose("mnuloadseis"); });
+        ASSERT_TRUE(project.tie);
+        const SeismicSource& s = project.tie->source;
+        EXPECT_EQ((std::tuple{s.choice, s.coordinates, s.inlinePosition, s.crosslinePosition,
+                              s.traceNumber}),
+                  (std::tuple{TraceChoice::kInterpolated,
+                              static_cast<TraceCoordinates>(coordinates), 11.0, 21.25, 5LL}));
+        // A quarter of the way from trace 5 (samples 5) to trace 6 (samples 6).
+        EXPECT_NEAR(project.tie->trace.values.at(0), 5.25, 1e-9);
     }
 }
 

@@ -44,6 +44,8 @@ struct TieArguments {
     std::optional<std::string> trace;
     std::optional<std::string> x;
     std::optional<std::string> y;
+    bool interpolate = false;
+    std::string coordinates = "cdp";
     std::optional<std::string> dt;
     std::optional<std::string> window;
     std::vector<std::string> horizons;
@@ -101,7 +103,8 @@ std::optional<SegyTraceChoice> TraceChoiceOf(const TieArguments& a) {
         return SegyTraceChoice::Number(static_cast<long long>(NumberOf(*a.trace)));
     }
     if (a.x) {
-        return SegyTraceChoice::NearestTo(NumberOf(*a.x), NumberOf(*a.y));
+        return a.interpolate ? SegyTraceChoice::InterpolatedAt(NumberOf(*a.x), NumberOf(*a.y))
+                             : SegyTraceChoice::NearestTo(NumberOf(*a.x), NumberOf(*a.y));
     }
     return std::nullopt;
 }
@@ -114,6 +117,8 @@ LoadedSeismicTrace LoadTrace(const TieArguments& a) {
         options.lineBytes = {static_cast<int>(NumberOf(a.inlineByte)),
                              static_cast<int>(NumberOf(a.crosslineByte))};
         options.intervalMs = a.dt ? NumberOf(*a.dt) : 0.0;
+        options.coordinates =
+            a.coordinates == "source" ? TraceCoordinates::kSource : TraceCoordinates::kCdp;
         read = LoadSegyTrace(a.seismic, *choice, options);
     } else {
         try {
@@ -317,8 +322,9 @@ void AddTraceOptions(CLI::App& command, TieArguments& a) {
     CLI::Option* x = command
                          .add_option("--x", a.x,
                                      "The trace nearest the well at this X, in the "
-                                     "file's CDP coordinates (trace header bytes 181 and 185 "
-                                     "scaled by bytes 71-72); its distance is printed.")
+                                     "file's coordinates (CDP X/Y at trace header bytes 181 "
+                                     "and 185 unless --coordinates source, scaled by bytes "
+                                     "71-72); its distance is printed.")
                          ->type_name("X")
                          ->check(NumberCheck())
                          ->group(kTrace);
@@ -326,6 +332,23 @@ void AddTraceOptions(CLI::App& command, TieArguments& a) {
                          ->type_name("Y")
                          ->check(NumberCheck())
                          ->group(kTrace);
+    CLI::Option* interpolate =
+        command
+            .add_flag("--interpolate", a.interpolate,
+                      "With --x and --y: the bilinear blend of the four traces of a 3D volume "
+                      "around the well, placed among the lines by the corner traces' X and Y.")
+            ->group(kTrace);
+    CLI::Option* coordinates =
+        command
+            .add_option("--coordinates", a.coordinates,
+                        "The trace header coordinates --x and --y are in: cdp (bytes 181 and "
+                        "185) or source (bytes 73 and 77), both scaled by bytes 71-72.")
+            ->type_name("cdp|source")
+            ->capture_default_str()
+            ->check(CLI::IsMember({"cdp", "source"}))
+            ->group(kTrace);
+    interpolate->needs(x);
+    coordinates->needs(x);
     inl->needs(xl);
     xl->needs(inl);
     x->needs(y);
@@ -407,7 +430,8 @@ CommandRun AddTieCommand(CLI::App& tool) {
     CommandText text;
     text.usage = {
         "tessarin-cli tie PROJECT.tsp --seismic FILE (--inline N --crossline N"
-        " [--inline-byte B --crossline-byte B] | --trace N | --x X --y Y)"
+        " [--inline-byte B --crossline-byte B] | --trace N |"
+        " --x X --y Y [--interpolate] [--coordinates cdp|source])"
         " [--dt MS] [--window T0:T1 | --horizons \"TOP A\" \"TOP B\"] [--max-lag MS]"
         " [--search N] [--apply-shift] [--apply-phase] [-o OUT.tsp] [--json]",
         "tessarin-cli tie PROJECT.tsp --seismic FILE ... (--stretch auto [--max-strain X]"
@@ -420,7 +444,8 @@ CommandRun AddTieCommand(CLI::App& tool) {
     text.about =
         "Opens the project as the window's Open Project does, computes its synthetic and "
         "reads the chosen seismic trace: from a SEG-Y file by inline and crossline, by "
-        "number, or nearest the well's X and Y, or from a text file of two-way times and "
+        "number, nearest the well's X and Y, or (--interpolate) as the blend of the four "
+        "traces of a 3D volume around the well, or from a text file of two-way times and "
         "amplitudes (then no choice is given). Prints the trace and the window, r at zero "
         "lag, the best lag and its r (a positive lag: the seismic is later than the "
         "synthetic), the best phase and lag found together and their r, PEP (the part of "

@@ -179,6 +179,8 @@ const char* ChoiceWord(TraceChoice choice) {
             return "number";
         case TraceChoice::kNearest:
             return "nearest";
+        case TraceChoice::kInterpolated:
+            return "interpolated";
         case TraceChoice::kTextFile:
             break;
     }
@@ -193,8 +195,17 @@ void JsonSeismic(const SeismicTie& tie, Json& json) {
             .Number("inline", s.inlineNumber)
             .Number("crossline", s.crosslineNumber);
     }
+    if (s.IsSegy() && s.coordinates != TraceCoordinates::kCdp) {
+        json.Text("coordinates", "source");
+    }
     if (s.choice == TraceChoice::kNearest) {
         json.Number("well_x", s.wellX).Number("well_y", s.wellY).Number("distance", s.distance);
+    }
+    if (s.choice == TraceChoice::kInterpolated) {
+        json.Number("well_x", s.wellX)
+            .Number("well_y", s.wellY)
+            .Number("inline_position", s.inlinePosition)
+            .Number("crossline_position", s.crosslinePosition);
     }
     json.Number("samples", static_cast<double>(tie.trace.values.size()))
         .Number("first_time_s", tie.trace.firstTime)
