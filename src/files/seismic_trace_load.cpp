@@ -6,6 +6,7 @@
 
 #include "files/text_trace.h"
 #include "model/numeric.h"
+#include "model/project.h"
 
 namespace tessarin {
 namespace {
@@ -89,7 +90,7 @@ ReadResult<LoadedSeismicTrace> LoadTextTrace(const std::string& path) {
     return ReadResult<LoadedSeismicTrace>::Of({std::move(source), std::move(*read.value)});
 }
 
-std::string SeismicTraceText(const SeismicSource& s) {
+std::string SeismicTraceText(const SeismicSource& s, std::optional<int> measurementUnits) {
     if (!s.IsSegy()) {
         return "the text file's trace";
     }
@@ -105,7 +106,10 @@ std::string SeismicTraceText(const SeismicSource& s) {
                        std::to_string(s.inlineNumber) + ", crossline " +
                        std::to_string(s.crosslineNumber) + ")";
     if (s.choice == TraceChoice::kNearest) {
-        text += ", nearest" + at + ": " + FormatPattern(s.distance, "0.0") + " away";
+        const std::string unit = !measurementUnits              ? ""
+                                 : *measurementUnits == kMetric ? " m"
+                                                                : " ft";
+        text += ", nearest" + at + ": " + FormatPattern(s.distance, "0.0") + unit + " away";
     }
     return text;
 }

@@ -43,7 +43,9 @@ ReadResult<SeismicFileSummary> ReadSeismicFileSummary(
 // followed for the trace nearest the well by ", nearest X 1000, Y 5000: 12.5 away" (with
 // " (source)" after the position for source coordinates); for a blend "the blend of the four
 // traces around X 1000, Y 5000 at inline 10.25, crossline 20.50, nearest trace 4"; "the text
-// file's trace" for a plain text trace.
-std::string SeismicTraceText(const SeismicSource& source);
+// file's trace" for a plain text trace. The distance is in the coordinates' units, taken to be
+// the project's: with `measurementUnits` (kMetric or kEnglish) it reads "12.5 m away".
+std::string SeismicTraceText(const SeismicSource& source,
+                             std::optional<int> measurementUnits = std::nullopt);
 
 }  // namespace tessarin

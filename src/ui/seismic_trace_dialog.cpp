@@ -82,7 +82,8 @@ QString Milliseconds(double seconds) {
 
 }  // namespace
 
-SeismicTraceDialog::SeismicTraceDialog(const Project& project, QWidget* parent) : QDialog(parent) {
+SeismicTraceDialog::SeismicTraceDialog(const Project& project, QWidget* parent)
+    : QDialog(parent), measurementUnits_(project.measurementUnits) {
     setObjectName(QStringLiteral("seisform"));
     setWindowTitle(kTitle);
     setModal(true);
@@ -483,7 +484,8 @@ void SeismicTraceDialog::Preview() {
     }
     plot.title =
         shown.window ? QStringLiteral("Preview, tie window shaded") : QStringLiteral("Preview");
-    chosen_->setText(QStringLiteral("Chosen: ") + Q(SeismicTraceText(read.value->source)) +
+    chosen_->setText(QStringLiteral("Chosen: ") +
+                     Q(SeismicTraceText(read.value->source, measurementUnits_)) +
                      QStringLiteral("; %1 samples from %2 s every %3")
                          .arg(trace.values.size())
                          .arg(trace.firstTime)

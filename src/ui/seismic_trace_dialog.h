@@ -75,6 +75,7 @@ private:
     QString sourcePath_;  // the file of the project's present trace, whose choice is shown
     QString triedPath_;   // the path last read, whether it could be read or not
     std::optional<LoadedSeismicTrace> loaded_;
+    int measurementUnits_ = kMetric;  // the project's, for the distance to the nearest trace
     std::optional<std::pair<double, double>> wellAt_;  // the X and Y of the well's location
 
     QLineEdit* fileName_ = nullptr;

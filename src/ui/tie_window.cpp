@@ -244,7 +244,8 @@ void TieDock::Show(const Project& project, const std::optional<TieMeasures>& mea
     } else {
         const SeismicSource& s = project.tie->source;
         source_->setText(QFileInfo(QString::fromStdString(s.path)).fileName() +
-                         QStringLiteral(": ") + QString::fromStdString(SeismicTraceText(s)));
+                         QStringLiteral(": ") +
+                         QString::fromStdString(SeismicTraceText(s, project.measurementUnits)));
         const QSignalBlocker block(shift_);
         shift_->setValue(project.tie->shiftSeconds * 1000);
     }

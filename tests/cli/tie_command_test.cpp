@@ -96,14 +96,15 @@ TEST_F(TieCommand, FindsTheLagOfTheTraceChosenEveryWay) {
         {"--inline 6 --crossline 8 --inline-byte 17 --crossline-byte 21",
          "trace 5 (inline 6, crossline 8)"},
         {"--trace 5", "trace 5 (inline 6, crossline 8)"},
-        {"--x 1110 --y 2090", "trace 5 (inline 6, crossline 8), nearest X 1110, Y 2090: 14.1 away"},
+        {"--x 1110 --y 2090",
+         "trace 5 (inline 6, crossline 8), nearest X 1110, Y 2090: 14.1 m away"},
         {"--inline 5 --crossline 7", "trace 1 (inline 5, crossline 7)"},
         {"--x 1100 --y 2100 --interpolate",
          "the blend of the four traces around X 1100, Y 2100 at inline 6.00, crossline 8.00, "
          "nearest trace 5"},
         // The survey's source X/Y are all 0: the first trace is the nearest.
         {"--x 0 --y 0 --coordinates source",
-         "trace 1 (inline 5, crossline 7), nearest X 0, Y 0 (source): 0.0 away"},
+         "trace 1 (inline 5, crossline 7), nearest X 0, Y 0 (source): 0.0 m away"},
     };
     for (const auto& [options, trace] : choices) {
         const CliResult r = Tie(options);

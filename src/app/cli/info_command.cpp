@@ -161,7 +161,7 @@ void PrintTie(const Project& p, std::ostream& out) {
     }
     const SeismicTie& tie = *p.tie;
     Row(out, "Seismic tie",
-        tie.source.path + ", " + SeismicTraceText(tie.source) + "; " +
+        tie.source.path + ", " + SeismicTraceText(tie.source, p.measurementUnits) + "; " +
             std::to_string(tie.trace.values.size()) + " samples from " +
             Number(tie.trace.firstTime) + " s every " + Number(tie.trace.interval * 1000) +
             " ms; bulk shift " + Number(tie.shiftSeconds * 1000) + " ms");

@@ -243,6 +243,7 @@ int Tie(const TieArguments& a) {
         report.written = *a.output;
     }
     report.tie = &*project.tie;
+    report.measurementUnits = project.measurementUnits;
     if (a.json) {
         PrintTieJson(report, std::cout);
     } else {

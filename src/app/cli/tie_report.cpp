@@ -121,7 +121,7 @@ void PrintTieReport(const TieReport& r, std::ostream& out) {
     const SeismicTie& tie = *r.tie;
     const TieMeasures& m = r.measures;
     Row(out, "Well", r.well);
-    Row(out, "Seismic", tie.source.path + ", " + SeismicTraceText(tie.source));
+    Row(out, "Seismic", tie.source.path + ", " + SeismicTraceText(tie.source, r.measurementUnits));
     Row(out, "Samples",
         std::to_string(tie.trace.values.size()) + " from " + Seconds(tie.trace.firstTime) +
             " s every " + PlainNumber(RoundHalfEven(tie.trace.interval * 1e7) / 1e4) + " ms");

@@ -44,6 +44,7 @@ struct WaveletReport {
 struct TieReport {
     std::string well;                 // the project's well name, which names the tie in a batch
     const SeismicTie* tie = nullptr;  // the trace measured, its source and window
+    int measurementUnits = kMetric;   // the project's, for the distance to the nearest trace
     TieMeasures measures;
     double driftWindow = 0;             // seconds
     double shiftBefore = 0;             // the bulk shift the measures were made with, seconds
