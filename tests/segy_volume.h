@@ -46,10 +46,10 @@ inline bool WriteNoisySurvey(const std::filesystem::path& file, const SampledTra
     std::ofstream(script) << R"(import sys, types, numpy as np, segyio
 rows = np.loadtxt(sys.argv[2], ndmin=2)
 n = rows.shape[1] - 2
-spec = types.SimpleNamespace(iline=189, ilines=None, xline=193, xlines=None, offsets=[1],
-                             ext_headers=0, sorting=None, format=5, endian="big",
-                             samples=range(n), tracecount=len(rows))
-with segyio.create(sys.argv[1], spec) as f:
+layout = types.SimpleNamespace(iline=189, ilines=None, xline=193, xlines=None, offsets=[1],
+                               ext_headers=0, sorting=None, format=5, endian="big",
+                               samples=range(n), tracecount=len(rows))
+with segyio.create(sys.argv[1], layout) as f:
     f.bin.update(hdt=4000, hns=n)
     for i, row in enumerate(rows):
         f.header[i] = {segyio.su.iline: int(row[0]), segyio.su.xline: int(row[1]),
