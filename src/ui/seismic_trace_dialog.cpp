@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <climits>
@@ -39,6 +40,12 @@ const char* const kFilter =
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The chosen trace's line wraps; a distance keeps its unit beside it ("0.0 m away").
+QString Unbroken(QString text) {
+    static const QRegularExpression kBeforeUnit(QStringLiteral("(\\d) (m|ft) away"));
+    return text.replace(kBeforeUnit, QStringLiteral("\\1\u00a0\\2 away"));
 }
 
 template <class Box>
@@ -485,7 +492,7 @@ void SeismicTraceDialog::Preview() {
     plot.title =
         shown.window ? QStringLiteral("Preview, tie window shaded") : QStringLiteral("Preview");
     chosen_->setText(QStringLiteral("Chosen: ") +
-                     Q(SeismicTraceText(read.value->source, measurementUnits_)) +
+                     Unbroken(Q(SeismicTraceText(read.value->source, measurementUnits_))) +
                      QStringLiteral("; %1 samples from %2 s every %3")
                          .arg(trace.values.size())
                          .arg(trace.firstTime)
